@@ -1,0 +1,32 @@
+// The attack scan: for each Own piece, which Enemy pieces attack it and which
+// Enemy pieces it can capture. Findings go into a status list (flags Attacked
+// and CanCapture with one line code each); captures also go into a move list.
+//
+// The scan ignores whose turn it is, pins and the safety of the Own king; a
+// capture of the Enemy king is listed like any other.
+#pragma once
+
+#include "rules/board.h"
+
+namespace orbel {
+
+// The six scans of one piece standing on (row, col). `moves` receives the
+// capture moves found and may be null when they are not wanted (trial
+// positions during move generation).
+void scanPawnLines(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col);
+void scanDiagonals(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col);
+void scanRow(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col);
+void scanColumn(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col);
+void scanKnightJumps(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col);
+void scanKingSteps(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col);
+
+// All six scans for the piece on (row, col); returns the status list's size.
+int scanSquare(MoveList& moves, StatusList& statuses, int row, int col, const Board& board);
+// scanSquare for every Own square in row-major order; returns the status list's size.
+int scanAllSquares(MoveList& moves, StatusList& statuses, const Board& board);
+
+// True when an Enemy piece could capture on (row, col) by the scan's rules:
+// exactly the condition under which the scan notes Attacked for a piece there.
+bool isSquareAttacked(const Board& board, int row, int col) noexcept;
+
+}  // namespace orbel

@@ -1,0 +1,19 @@
+// Positions for tests, written as diagrams.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "rules/board.h"
+
+namespace orbel::testing {
+
+// Eight rows of eight characters, row 7 first (the top of the diagram) down to
+// row 0, columns 0..7 left to right. Upper case letters (PNBRQK) are Own
+// pieces, lower case Enemy pieces, '.' an empty square.
+Board boardFromRows(const std::array<const char*, 8>& rows);
+
+// The reverse, for failure messages.
+std::string boardToRows(const Board& board);
+
+}  // namespace orbel::testing
