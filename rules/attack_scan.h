@@ -29,4 +29,8 @@ int scanAllSquares(MoveList& moves, StatusList& statuses, const Board& board);
 // exactly the condition under which the scan notes Attacked for a piece there.
 bool isSquareAttacked(const Board& board, int row, int col) noexcept;
 
+// How many Enemy pieces could capture the Own piece on (row, col): the number
+// of capture moves onto that square the Enemy's candidate generation lists.
+int countEnemyCaptures(const Board& board, int row, int col) noexcept;
+
 }  // namespace orbel

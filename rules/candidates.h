@@ -26,10 +26,10 @@ void centralPawnPush(MoveList& moves, StatusList& statuses, int row, int col, co
 void pawnPush(MoveList& moves, StatusList& statuses, int row, int col, const Board& board);
 void backRankPiece(MoveList& moves, StatusList& statuses, int row, int col, const Board& board);
 
-// The quiet move of the entry's piece to the square the fewest opponent
-// candidate moves reach; noMoveRecord when it has none. `board` is changed and
-// restored from `kept`, which must equal it on entry.
-MoveRecord bestSquareMove(const GameState& game, Board& board, const Board& kept, const PieceStatus& entry);
+// The quiet move of the entry's piece to the square that the fewest of the
+// opponent's candidate moves reach (the earliest such move on a tie);
+// noMoveRecord when it has none. `board` is changed while it works and restored.
+MoveRecord bestSquareMove(const GameState& game, Board& board, const PieceStatus& entry);
 
 // Moves of the piece to empty squares, in the generator's order.
 void quietMoves(MoveList& out, Square piece, int row, int col, const Board& board);

@@ -168,10 +168,9 @@ TEST(BestSquareMove, FleesToTheSquareFewestCapturesReachEarliestFirst) {
     ASSERT_NE(rook, nullptr);
     ASSERT_TRUE(rook->has(Attacked));
     Board work = game.board;
-    const Board kept = work;
-    const MoveRecord flight = bestSquareMove(game, work, kept, *rook);
+    const MoveRecord flight = bestSquareMove(game, work, *rook);
     EXPECT_TRUE(sameMove(flight, makeMoveRecord(3, 3, 3, 7)));
-    EXPECT_EQ(work, kept);
+    EXPECT_EQ(work, game.board);
 }
 
 TEST(BestSquareMove, APieceWithNowhereToGoGetsNoFlight) {
