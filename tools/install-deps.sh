@@ -11,6 +11,7 @@ packages=(
   xvfb xauth imagemagick
   fonts-dejavu-core fonts-liberation
   python3 python3-pil
+  clang libclang-rt-14-dev
 )
 
 missing=()

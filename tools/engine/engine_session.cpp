@@ -43,6 +43,13 @@ std::optional<std::int32_t> parseNumber(std::string_view token) {
     return static_cast<std::int32_t>(value);
 }
 
+// A token quoted in an answer, made safe to print on one line.
+std::string printable(std::string_view token) {
+    std::string out;
+    for (char ch : token) out += (ch >= 0x20 && ch < 0x7f) ? ch : '?';
+    return out;
+}
+
 struct Failure {
     std::string message;
 };
@@ -56,7 +63,7 @@ public:
 
     std::int32_t number(std::size_t index) const {
         auto v = parseNumber(tokens_[index + 1]);
-        if (!v) throw Failure{"not a number: " + std::string(tokens_[index + 1].substr(0, 32))};
+        if (!v) throw Failure{"not a number: " + printable(tokens_[index + 1].substr(0, 32))};
         return *v;
     }
     std::int32_t inRange(std::size_t index, std::int32_t lo, std::int32_t hi, const char* what) const {
