@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <vector>
 
 namespace orbel {
@@ -227,6 +228,19 @@ private:
 
 void noteStatus(StatusList& list, const Square& piece, int row, int column, std::int32_t flag, LineCode code);
 
+// Guards a game's expectedLine and searchValue while the computer's thread
+// writes them and the display reads them. A copied game gets a lock of its own.
+class LineLock {
+public:
+    LineLock() = default;
+    LineLock(const LineLock&) noexcept {}
+    LineLock& operator=(const LineLock&) noexcept { return *this; }
+    std::mutex& mutex() const noexcept { return mutex_; }
+
+private:
+    mutable std::mutex mutex_;
+};
+
 // The game object: the position the rules and the computer work on, with the
 // computer player's counters and its own side's castling fields.
 struct GameState {
@@ -242,6 +256,9 @@ struct GameState {
     std::uint8_t canCastleLong = 1;
     std::uint8_t hasCastled = 0;
     std::int32_t ownKingColumn = 4;
+    // Held by whoever changes expectedLine or searchValue, or reads them from
+    // another thread; searchBusy is set inside it while the line changes.
+    LineLock lineLock;
 };
 
 // The starting position with the Own king on column ownKingColumn (3: Own plays

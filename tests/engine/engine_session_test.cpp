@@ -126,7 +126,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"legal 8 0 4 4", "from-square off the board"},
                       BadLine{"set 1 2 3", "set too short"}, BadLine{"flip now", "flip takes nothing"},
                       BadLine{"candidates 1", "candidates take nothing"},
-                      BadLine{"evaluate", "not built yet"}, BadLine{"choose 6 4 4 4", "not built yet"}),
+                      BadLine{"evaluate 1", "evaluate takes nothing"}, BadLine{"choose 6 4 4", "three coordinates"},
+                      BadLine{"choose -2 -2 -2 -1", "the opening marker is all -2"},
+                      BadLine{"choose -1 -1 -1 -1", "no move is no user move"},
+                      BadLine{"choose 6 4 8 4", "destination off the board"}),
     [](const ::testing::TestParamInfo<BadLine>& p) {
         std::string name;
         for (const char* c = p.param.why; *c; ++c)

@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "computer/evaluation.h"
+#include "computer/search.h"
 #include "rules/apply_move.h"
 #include "rules/candidates.h"
 #include "rules/check.h"
@@ -121,8 +123,10 @@ void appendCodes(std::string& out, const std::vector<LineCode>& codes) {
     for (LineCode c : codes) appendNumber(out, c);
 }
 
-std::string stateLine(const GameState& g) {
-    std::string out = "state";
+}  // namespace
+
+std::string stateNumbers(const GameState& g) {
+    std::string out;
     out.reserve(700);
     for (const Square& s : g.board.squares) {
         appendNumber(out, s.kind);
@@ -137,8 +141,10 @@ std::string stateLine(const GameState& g) {
     appendNumber(out, g.ownKingColumn);
     appendNumber(out, static_cast<long long>(g.expectedLine.size()));
     for (const MoveRecord& m : g.expectedLine) appendMove(out, m);
-    return out;
+    return out.substr(1);
 }
+
+namespace {
 
 std::unique_ptr<GameState> parseSet(const Args& args) {
     if (args.count() < 136) throw Failure{"wrong number of arguments"};
@@ -186,7 +192,7 @@ std::string EngineSession::handleLine(std::string_view line) {
         }
         if (command == "get") {
             expectCount(args, 0);
-            return stateLine(*game_);
+            return "state " + stateNumbers(*game_);
         }
         if (command == "level") {
             expectCount(args, 1);
@@ -252,8 +258,33 @@ std::string EngineSession::handleLine(std::string_view line) {
             game_->board.at(fr, fc) = piece;
             return legal ? "legal 1" : "legal 0";
         }
-        if (command == "evaluate" || command == "choose") {
-            return "error not available";
+        if (command == "evaluate") {
+            expectCount(args, 0);
+            const int material = materialBalance(game_->board);
+            const int exchange = exchangeRisk(*game_, game_->board);
+            const int positional = positionalScore(*game_, game_->board);
+            std::string out = "eval";
+            appendNumber(out, 10LL * material + 5LL * exchange + 2LL * positional);
+            appendNumber(out, material);
+            appendNumber(out, exchange);
+            appendNumber(out, positional);
+            return out;
+        }
+        if (command == "choose") {
+            expectCount(args, 4);
+            requireNumbers(args);
+            MoveRecord last;
+            if (args.number(0) == -2 && args.number(1) == -2 && args.number(2) == -2 && args.number(3) == -2) {
+                last = makeMoveRecord(-2, -2, -2, -2);
+            } else {
+                last = moveRecordAt(args, 0);
+            }
+            MoveRecord result = noMoveRecord();
+            chooseComputerMove(*game_, result, last);
+            std::string out = "move";
+            appendMove(out, result);
+            appendNumber(out, result.isCapture);
+            return out;
         }
         return "error unknown command";
     } catch (const Failure& f) {

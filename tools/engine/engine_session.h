@@ -11,6 +11,9 @@
 
 namespace orbel::engine {
 
+// The numbers of a `get` answer (and of a `set` command) for a game.
+std::string stateNumbers(const GameState& game);
+
 class EngineSession {
 public:
     EngineSession();

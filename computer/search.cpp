@@ -1,0 +1,252 @@
+#include "computer/search.h"
+
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+#include "computer/evaluation.h"
+#include "rules/apply_move.h"
+#include "rules/candidates.h"
+#include "rules/check.h"
+
+namespace orbel {
+namespace {
+
+constexpr int NoLineScore = -9999;
+constexpr int NoReplyScore = -99999;
+constexpr std::size_t KeepListSize = 7;
+
+bool kingAttacked(const StatusList& statuses) {
+    for (const PieceStatus& e : statuses)
+        if (e.kind == King && e.has(Attacked)) return true;
+    return false;
+}
+
+// Generation into lists the caller reuses; returns whether Own's king is attacked.
+bool generateInto(const GameState& game, Board& board, MoveList& moves, StatusList& statuses) {
+    moves.clear();
+    statuses.clear();
+    generateCandidates(game, moves, statuses, board);
+    const bool inCheck = kingAttacked(statuses);
+    buildMoveList(game, moves, statuses, board);
+    return inCheck;
+}
+
+struct Kept {
+    MoveRecord move;
+    int score;
+};
+
+// The seven candidates with the best static score, in the keep list's order:
+// before each candidate the list is sorted by score, ascending and stably; a
+// candidate scoring at least the lowest kept one takes its place once seven
+// are kept. A sentinel holds the first place to begin with.
+void preselect(const GameState& game, MoveList& candidates, Board& board, const Board& root) {
+    Kept keep[KeepListSize];
+    std::size_t kept = 0;
+    keep[kept++] = {noMoveRecord(), NoReplyScore};
+    for (const MoveRecord& k : candidates) {
+        for (std::size_t i = 1; i < kept; ++i) {  // stable insertion sort
+            const Kept v = keep[i];
+            std::size_t j = i;
+            for (; j > 0 && v.score < keep[j - 1].score; --j) keep[j] = keep[j - 1];
+            keep[j] = v;
+        }
+        applyMove(k, board);
+        const int s = evaluatePosition(game, board);
+        if (s >= keep[0].score) {
+            if (kept == KeepListSize) {
+                keep[0] = {k, s};
+            } else {
+                keep[kept++] = {k, s};
+            }
+        }
+        board = root;
+    }
+    candidates.clear();
+    for (std::size_t i = 0; i < kept; ++i) candidates.append(keep[i].move);
+}
+
+void replaceLine(GameState& game, const MoveList* line, int value, bool setValue) {
+    std::lock_guard<std::mutex> lock(game.lineLock.mutex());
+    if (setValue) game.searchValue = value;
+    game.searchBusy = 1;
+    if (line) {
+        game.expectedLine = *line;
+    } else {
+        game.expectedLine.clear();
+    }
+    game.searchBusy = 0;
+}
+
+}  // namespace
+
+int bestReply(const GameState& game, MoveRecord& reply, MoveList& candidates, Board& board, bool inCheck, bool* found) {
+    int best = NoReplyScore;
+    bool chosen = false;
+    const Board saved = board;
+    for (const MoveRecord& m : candidates) {
+        applyMove(m, board);
+        if (isOwnKingAttacked(board) || (inCheck && m.isCastling())) {
+            board = saved;
+            continue;
+        }
+        const int s = evaluatePosition(game, board);
+        if (s > best) {
+            best = s;
+            reply = m;
+            chosen = true;
+        } else if (s == best && !reply.isCastling() && onBoard(reply.fromRow, reply.fromCol) &&
+                   board.at(reply.fromRow, reply.fromCol).kind == Queen) {
+            // Among equal scores a queen move gives way to a later move.
+            reply = m;
+            chosen = true;
+        }
+        board = saved;
+    }
+    if (found) *found = chosen;
+    return best;
+}
+
+void rootCandidates(const GameState& game, Board& board, MoveList& candidates, bool& inCheck) {
+    StatusList statuses;
+    inCheck = generateInto(game, board, candidates, statuses);
+    if (!inCheck && candidates.size() >= KeepListSize && game.level >= 2) {
+        const Board root = board;
+        preselect(game, candidates, board, root);
+    }
+}
+
+void searchBestLine(GameState& game, MoveRecord& result, Board& board) {
+    MoveRecord reply = noMoveRecord();
+    replaceLine(game, nullptr, 0, false);
+
+    int best = NoLineScore;
+    const Board root = board;
+    MoveList candidates;
+    bool rootInCheck = false;
+    rootCandidates(game, board, candidates, rootInCheck);
+
+    StatusList statuses;
+    MoveList line;
+    MoveList replies;
+    for (MoveRecord& k : candidates) {
+        line.clear();
+        if (onBoard(k.toRow, k.toCol) && !k.isCastling() && root.at(k.toRow, k.toCol).owner == Enemy) k.isCapture = 1;
+        applyMove(k, board);
+        const bool legal = !isOwnKingAttacked(board) && !(rootInCheck && k.isCastling());
+        if (legal) {
+            int score = evaluatePosition(game, board);
+            line.append(k);
+            for (int ply = 1; ply < game.level; ++ply) {
+                flipBoard(board);
+                const bool inCheck = generateInto(game, board, replies, statuses);
+                bool found = false;
+                const int r = bestReply(game, reply, replies, board, inCheck, &found);
+                const bool opponentsPly = ply % 2 == 1;
+                score += opponentsPly ? -r : r;
+                // A side without a legal reply ends the line: its score has
+                // taken the 99999 for it, and no move outside the position is played.
+                if (!found) break;
+                MoveRecord shown = reply;
+                if (opponentsPly) flipMove(shown);
+                line.append(shown);
+                applyMove(reply, board);
+            }
+            if (score > best) {
+                best = score;
+                replaceLine(game, &line, score, true);
+            }
+        }
+        board = root;
+    }
+
+    std::lock_guard<std::mutex> lock(game.lineLock.mutex());
+    game.searchBusy = 1;
+    if (!game.expectedLine.empty()) result = game.expectedLine[0];
+    game.searchBusy = 0;
+    if (result.isCastling()) {
+        game.canCastleShort = 0;
+        game.canCastleLong = 0;
+        game.hasCastled = 1;
+    }
+}
+
+bool fitsPosition(const GameState& game, const MoveRecord& move) {
+    if (move.isCastling()) return castlingGeometryFits(move, game.board);
+    MoveList moves;
+    StatusList statuses;
+    candidateMoves(game, game.board, moves, statuses);
+    for (const MoveRecord& m : moves)
+        if (sameMove(m, move)) return true;
+    return false;
+}
+
+ChoiceOutcome chooseComputerMove(GameState& game, MoveRecord& result, const MoveRecord& lastUserMove) {
+    result.fromRow = result.fromCol = result.toRow = result.toCol = -1;
+    const Board saved = game.board;
+    try {
+        game.moveCount += 1;
+
+        bool chosen = false;
+        // The planned answer, when the user played the expected reply.
+        MoveRecord planned;
+        bool shortcut = false;
+        {
+            std::lock_guard<std::mutex> lock(game.lineLock.mutex());
+            if (game.expectedLine.size() > 2 && sameMove(game.expectedLine[1], lastUserMove)) {
+                planned = game.expectedLine[2];
+                shortcut = true;
+            }
+        }
+        if (shortcut && fitsPosition(game, planned)) {
+            result = planned;
+            if (result.isCastling()) {
+                game.canCastleShort = 0;
+                game.canCastleLong = 0;
+                game.hasCastled = 1;
+            } else if (game.board.at(result.toRow, result.toCol).owner == Enemy) {
+                result.isCapture = 1;
+            }
+            chosen = true;
+        }
+
+        if (!chosen) {
+            if (lastUserMove.fromRow == -2) {
+                result.fromRow = 1, result.fromCol = 4, result.toRow = 3, result.toCol = 4;
+            } else {
+                MoveRecord reply = noMoveRecord();
+                if (game.moveCount == 1) {
+                    if (lastUserMove.toRow == 4 && lastUserMove.toCol == 3) reply = makeMoveRecord(1, 3, 3, 3);
+                    if (lastUserMove.toRow == 4 && lastUserMove.toCol == 4) reply = makeMoveRecord(1, 4, 3, 4);
+                }
+                if (reply.isMove() && fitsPosition(game, reply)) {
+                    result.fromRow = reply.fromRow, result.fromCol = reply.fromCol;
+                    result.toRow = reply.toRow, result.toCol = reply.toCol;
+                } else {
+                    searchBestLine(game, result, game.board);
+                }
+            }
+        }
+
+        updateOwnCastlingRights(game, result);
+        if (!result.isMove()) return ChoiceOutcome::NoMove;
+        applyMove(result, game.board);
+        game.moveCount += 1;
+        return ChoiceOutcome::Played;
+    } catch (const std::exception&) {
+        game.board = saved;
+        result.fromRow = result.fromCol = result.toRow = result.toCol = -1;
+        return ChoiceOutcome::Failed;
+    }
+}
+
+bool readExpectedLine(const GameState& game, MoveList& line, int& value) {
+    std::lock_guard<std::mutex> lock(game.lineLock.mutex());
+    if (game.searchBusy) return false;
+    line = game.expectedLine;
+    value = game.searchValue;
+    return true;
+}
+
+}  // namespace orbel

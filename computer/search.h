@@ -1,0 +1,50 @@
+// How the computer chooses its move: two opening rules, a shortcut that plays
+// the planned answer when the user replied as expected, and otherwise a line
+// search. For each root candidate it plays out one line of `level` plies in
+// which each side makes the move its one-ply evaluation likes best, scores the
+// line, and plays the root of the best line. Fully deterministic.
+#pragma once
+
+#include "rules/board.h"
+
+namespace orbel {
+
+enum class ChoiceOutcome {
+    Played,  // the result holds the move, which has been played on the game's board
+    NoMove,  // no legal move: the result is all -1 (the computer resigns)
+    Failed,  // something failed inside (e.g. out of memory): board restored, result all -1
+};
+
+// Chooses the computer's move for the game (the computer is Own), writes it to
+// `result` and plays it on the game's board. `lastUserMove` is the user's move
+// in the game board's coordinates, or all -2 when the computer opens as White.
+ChoiceOutcome chooseComputerMove(GameState& game, MoveRecord& result, const MoveRecord& lastUserMove);
+
+// The root candidates the search tries, in order: the generator's list, cut
+// to the seven with the best static score at level 2 and above unless Own is
+// in check (which it reports). `board` is restored before this returns.
+void rootCandidates(const GameState& game, Board& board, MoveList& candidates, bool& inCheck);
+
+// The line search on `board` (the game's board: changed while it works,
+// restored on return). Stores the best line in expectedLine and its score in
+// searchValue, and its first move in `result` (all -1 when there is none).
+void searchBestLine(GameState& game, MoveRecord& result, Board& board);
+
+// The candidate that scores best for the side to move (Own on `board`) by a
+// one-ply evaluation; a queen move gives way to a later move of another piece
+// with the same score. Writes it to `reply` when a legal one exists and sets
+// `found`. Returns the best score (-99999 when no candidate is legal).
+int bestReply(const GameState& game, MoveRecord& reply, MoveList& candidates, Board& board, bool inCheck,
+              bool* found = nullptr);
+
+// Whether a move the computer planned earlier still belongs to the game's
+// position: an ordinary move must be one of its candidate moves; a castling
+// record needs king, rook and empty squares in place (whatever the rights say).
+bool fitsPosition(const GameState& game, const MoveRecord& move);
+
+// What the Brain pane shows, read safely while the computer's thread may be
+// changing it. Returns false (and leaves the outputs alone) while the search
+// marks the line busy.
+bool readExpectedLine(const GameState& game, MoveList& line, int& value);
+
+}  // namespace orbel

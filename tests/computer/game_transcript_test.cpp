@@ -1,0 +1,43 @@
+// Whole games through the logic alone, the computer at each level against a
+// user who always plays the first legal move in row-major square order. The
+// transcripts under tests/golden/games pin every move, value and ply count.
+#include <gtest/gtest.h>
+
+#include "tests/support/golden.h"
+#include "tests/support/scripted_play.h"
+
+namespace orbel::testing {
+namespace {
+
+struct GameCase {
+    int level;
+    bool userPlaysWhite;
+};
+
+void PrintTo(const GameCase& c, std::ostream* os) { *os << "level " << c.level << (c.userPlaysWhite ? " white" : " black"); }
+
+class ScriptedGame : public ::testing::TestWithParam<GameCase> {};
+
+TEST_P(ScriptedGame, FollowsItsTranscript) {
+    const GameCase c = GetParam();
+    const GameRecord record = playScriptedGame(c.level, c.userPlaysWhite, firstLegalUserMove, 200);
+    const std::string got = transcript(record);
+    const std::string path = std::string(ORBEL_GOLDEN_DIR) + "/games/level" + std::to_string(c.level) + "-user-" +
+                             (c.userPlaysWhite ? "white" : "black") + ".txt";
+    if (regeneratingGolden()) {
+        writeFile(path, got);
+        GTEST_SKIP() << "rewrote " << path;
+    }
+    EXPECT_EQ(got, readFile(path)) << path;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLevel, ScriptedGame,
+                         ::testing::Values(GameCase{1, true}, GameCase{1, false}, GameCase{3, true},
+                                           GameCase{3, false}, GameCase{5, true}, GameCase{5, false}),
+                         [](const ::testing::TestParamInfo<GameCase>& p) {
+                             return "Level" + std::to_string(p.param.level) +
+                                    (p.param.userPlaysWhite ? "UserWhite" : "UserBlack");
+                         });
+
+}  // namespace
+}  // namespace orbel::testing
