@@ -20,6 +20,11 @@ int materialBalance(const Board& board) noexcept;
 // candidate move at all. The board is restored before this returns.
 int exchangeRisk(const GameState& game, Board& board);
 
+// The same term computed the slow way, from the Enemy's whole candidate list
+// and full capture lists at every step. exchangeRisk falls back on it where
+// its shortcuts cannot decide; tests hold the two against each other.
+int exchangeRiskFromWholeLists(const GameState& game, Board& board);
+
 // Development, castling and pawn centre rules.
 int positionalScore(const GameState& game, const Board& board);
 

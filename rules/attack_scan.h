@@ -29,6 +29,29 @@ int scanAllSquares(MoveList& moves, StatusList& statuses, const Board& board);
 // exactly the condition under which the scan notes Attacked for a piece there.
 bool isSquareAttacked(const Board& board, int row, int col) noexcept;
 
+// A piece that could capture on a given square.
+struct Capturer {
+    int row;
+    int col;
+    PieceKind kind;
+};
+inline constexpr int MaxCapturers = 20;
+
+// The pieces of `side` (Own or Enemy) that the scan would list as capturing
+// the other side's piece on (row, col): exactly the capture moves onto that
+// square in that side's scan. None when the square holds no piece of the
+// other side. Returns how many were written to `out`.
+int capturersOf(const Board& board, int row, int col, Owner side, Capturer (&out)[MaxCapturers]) noexcept;
+
+// Marks every square holding a piece of the other side that some piece of
+// `side` could capture: the squares for which capturersOf finds someone.
+void markCaptureTargets(const Board& board, Owner side, bool (&targets)[64]) noexcept;
+
+// The capture moves scanAllSquares lists for a board, in its order, without
+// building the status list. Returns how many were written.
+inline constexpr int MaxCaptureMoves = 512;
+int listCaptureMoves(const Board& board, MoveRecord (&out)[MaxCaptureMoves]) noexcept;
+
 // How many Enemy pieces could capture the Own piece on (row, col): the number
 // of capture moves onto that square the Enemy's candidate generation lists.
 int countEnemyCaptures(const Board& board, int row, int col) noexcept;

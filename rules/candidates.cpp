@@ -54,22 +54,28 @@ bool isKnightJump(int r1, int c1, int r2, int c2) noexcept {
 // order. The piece's own square is emptied while the trial scans run (a trial
 // position is the board with the piece moved) and restored afterwards; the
 // trial square itself is never read by a scan from it, so it is left alone.
+//
+// `found` may return true to stop the search early (a question of existence);
+// forEachThreat then returns true.
 template <class Found>
-void forEachThreat(Board& work, Square piece, int row, int col, Found&& found) {
+bool forEachThreat(Board& work, Square piece, int row, int col, Found&& found) {
     const Square saved = work.at(row, col);
     work.at(row, col) = EmptySquare;
     const PieceKind k = piece.kind;
     const bool queen = k == Queen;
+    bool stopped = false;
 
     auto trial = [&](int tr, int tc, LineCode moveCode, auto&& scans, auto&& counts) {
+        if (stopped) return;
         CaptureCodes cc;
         scans(cc, tr, tc);
-        for (int i = 0; i < cc.count; ++i) {
-            if (counts(cc.codes[i])) found(Line::combine(moveCode, cc.codes[i]), tr, tc);
+        for (int i = 0; i < cc.count && !stopped; ++i) {
+            if (counts(cc.codes[i])) stopped = found(Line::combine(moveCode, cc.codes[i]), tr, tc);
         }
     };
     auto walk = [&](int dr, int dc, LineCode moveCode, auto&& scans, auto&& counts) {
-        for (int r = row + dr, c = col + dc; isFree(work, r, c); r += dr, c += dc) trial(r, c, moveCode, scans, counts);
+        for (int r = row + dr, c = col + dc; !stopped && isFree(work, r, c); r += dr, c += dc)
+            trial(r, c, moveCode, scans, counts);
     };
 
     if (k == Pawn) {
@@ -137,6 +143,7 @@ void forEachThreat(Board& work, Square piece, int row, int col, Found&& found) {
         }
     }
     work.at(row, col) = saved;
+    return stopped;
 }
 
 void noteThreats(MoveList& moves, StatusList& statuses, Board& work, int row, int col) {
@@ -145,6 +152,7 @@ void noteThreats(MoveList& moves, StatusList& statuses, Board& work, int row, in
     forEachThreat(work, piece, row, col, [&](LineCode code, int tr, int tc) {
         sink.note(CanThreaten, code);
         moves.addUnique(makeMoveRecord(row, col, tr, tc));
+        return false;
     });
 }
 
@@ -165,6 +173,7 @@ void noteDefences(MoveList& moves, StatusList& statuses, int row, int col, const
         trial.at(xr, xc) = {x.kind, Enemy};
         forEachThreat(trial, piece, row, col, [&](LineCode code, int, int) {
             if (count < 64) codes[count++] = code;
+            return false;
         });
         trial.at(xr, xc) = EmptySquare;
 
@@ -322,6 +331,18 @@ int generateCandidates(const GameState&, MoveList& moves, StatusList& statuses, 
         }
     }
     return static_cast<int>(statuses.size());
+}
+
+bool hasThreatMove(const Board& board) {
+    Board work = board;
+    for (int r = 0; r < 8; ++r) {
+        for (int c = 0; c < 8; ++c) {
+            const Square piece = work.at(r, c);
+            if (piece.owner != Own) continue;
+            if (forEachThreat(work, piece, r, c, [](LineCode, int, int) { return true; })) return true;
+        }
+    }
+    return false;
 }
 
 void quietMoves(MoveList& out, Square piece, int row, int col, const Board& board) {

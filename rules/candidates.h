@@ -31,6 +31,9 @@ void backRankPiece(MoveList& moves, StatusList& statuses, int row, int col, cons
 // noMoveRecord when it has none. `board` is changed while it works and restored.
 MoveRecord bestSquareMove(const GameState& game, Board& board, const PieceStatus& entry);
 
+// Whether generateCandidates would list any threat move for the board.
+bool hasThreatMove(const Board& board);
+
 // Moves of the piece to empty squares, in the generator's order.
 void quietMoves(MoveList& out, Square piece, int row, int col, const Board& board);
 

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "computer/evaluation.h"
 #include "rules/apply_move.h"
+#include "rules/candidates.h"
+#include "tools/engine/engine_session.h"
 #include "tests/support/board_text.h"
 
 namespace orbel {
@@ -188,6 +192,45 @@ TEST(FlipMove, TurnsCoordinatesAndCastlingSides) {
     MoveRecord user = makeMoveRecord(100, 101, 7, 2);
     flipMove(user);
     EXPECT_TRUE(sameMove(user, makeMoveRecord(100, 100, 7, 2)));
+}
+
+}  // namespace
+}  // namespace orbel
+
+namespace orbel {
+namespace {
+
+// The fast exchange term against the slow one on every recorded position, in
+// both orientations, and on every position one candidate move later.
+TEST(ExchangeRisk, AgreesWithTheWholeListComputationEverywhere) {
+    std::ifstream in(ORBEL_GOLDEN_DIR "/candidates.golden");
+    ASSERT_TRUE(in);
+    int compared = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("set ", 0) != 0) continue;
+        engine::EngineSession session;
+        ASSERT_EQ(session.handleLine(line), "ok");
+        GameState game = session.game();
+        for (int side = 0; side < 2; ++side) {
+            MoveList moves;
+            StatusList statuses;
+            candidateMoves(game, game.board, moves, statuses);
+            std::vector<Board> boards{game.board};
+            for (const MoveRecord& m : moves) {
+                Board b = game.board;
+                applyMove(m, b);
+                boards.push_back(b);
+            }
+            for (Board& b : boards) {
+                Board fast = b, slow = b;
+                ASSERT_EQ(exchangeRisk(game, fast), exchangeRiskFromWholeLists(game, slow)) << testing::boardToRows(b);
+                ASSERT_EQ(fast, b);
+                ++compared;
+            }
+            flipBoard(game.board);
+        }
+    }
+    EXPECT_GT(compared, 10000);
 }
 
 }  // namespace

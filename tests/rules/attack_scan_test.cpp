@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "rules/attack_scan.h"
 #include "tests/support/board_text.h"
 
@@ -235,6 +238,58 @@ TEST(AttackScan, SquareAttackAgreesWithTheScanEverywhere) {
             const PieceStatus* e = entryAt(statuses, r, c);
             const bool scanned = e && e->has(Attacked);
             EXPECT_EQ(isSquareAttacked(b, r, c), scanned) << "square " << r << "," << c;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orbel
+
+namespace orbel {
+namespace {
+
+// The shortcuts the computer uses to ask who can capture where must agree with
+// the scan itself, on ordinary and on odd positions alike.
+TEST(AttackScan, CaptureShortcutsAgreeWithTheScan) {
+    std::mt19937 rng(1234);
+    for (int trial = 0; trial < 3000; ++trial) {
+        Board b;
+        const int pieces = 2 + static_cast<int>(rng() % 30);
+        for (int i = 0; i < pieces; ++i) {
+            b.squares[rng() % 64] = {static_cast<PieceKind>(1 + rng() % 6), rng() % 2 ? Own : Enemy};
+        }
+        for (int side = 0; side < 2; ++side) {
+            // What the scan lists: every capture move of the Own side.
+            MoveList moves;
+            StatusList statuses;
+            scanAllSquares(moves, statuses, b);
+            MoveRecord listed[MaxCaptureMoves];
+            const int n = listCaptureMoves(b, listed);
+            ASSERT_EQ(static_cast<std::size_t>(n), moves.size());
+            for (int i = 0; i < n; ++i) ASSERT_TRUE(sameMove(listed[i], moves[static_cast<std::size_t>(i)]));
+
+            bool targets[64];
+            markCaptureTargets(b, Own, targets);
+            for (int s = 0; s < 64; ++s) {
+                std::vector<int> fromScan;
+                for (const MoveRecord& m : moves)
+                    if (m.toRow * 8 + m.toCol == s) fromScan.push_back(m.fromRow * 8 + m.fromCol);
+                Capturer c[MaxCapturers];
+                const int k = capturersOf(b, s / 8, s % 8, Own, c);
+                std::vector<int> fromShortcut;
+                for (int i = 0; i < k; ++i) fromShortcut.push_back(c[i].row * 8 + c[i].col);
+                std::sort(fromScan.begin(), fromScan.end());
+                std::sort(fromShortcut.begin(), fromShortcut.end());
+                ASSERT_EQ(fromScan, fromShortcut) << "square " << s << "\n" << testing::boardToRows(b);
+                ASSERT_EQ(targets[s], !fromScan.empty()) << "square " << s;
+                if (b.squares[static_cast<std::size_t>(s)].owner == Enemy) {
+                    // The Enemy's view of the same question, asked without flipping.
+                    Board flipped = b;
+                    flipBoard(flipped);
+                    EXPECT_EQ(capturersOf(flipped, 7 - s / 8, 7 - s % 8, Enemy, c), k);
+                }
+            }
+            flipBoard(b);
         }
     }
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 
 #include "rules/candidates.h"
 #include "tests/support/board_text.h"
@@ -250,6 +252,34 @@ TEST(QuietMoves, QueenListsDiagonalsBeforeLines) {
     const Board open = boardFromRows({"........", "........", "........", "........", "..P.....", "P.......", "Q.P.....", "PP......"});
     quietMoves(out, {Queen, Own}, 1, 0, open);
     EXPECT_EQ(coordinates(out), (Moves{{1, 0, 2, 1}, {1, 0, 1, 1}}));
+}
+
+}  // namespace
+}  // namespace orbel
+
+namespace orbel {
+namespace {
+
+TEST(HasThreatMove, AgreesWithTheStatusList) {
+    std::ifstream in(ORBEL_GOLDEN_DIR "/candidates.golden");
+    ASSERT_TRUE(in);
+    int withThreats = 0, without = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("set ", 0) != 0) continue;
+        std::istringstream numbers(line.substr(4));
+        GameState g(4);
+        for (Square& s : g.board.squares) numbers >> s.kind >> s.owner;
+        for (int side = 0; side < 2; ++side) {
+            Generated gen = generate(g);
+            const bool listed = std::any_of(gen.statuses.begin(), gen.statuses.end(),
+                                            [](const PieceStatus& e) { return e.has(CanThreaten); });
+            ASSERT_EQ(hasThreatMove(g.board), listed) << testing::boardToRows(g.board);
+            (listed ? withThreats : without)++;
+            flipBoard(g.board);
+        }
+    }
+    EXPECT_GT(withThreats, 100);
+    EXPECT_GT(without, 10);
 }
 
 }  // namespace
