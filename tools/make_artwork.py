@@ -1,0 +1,498 @@
+#!/usr/bin/env python3
+"""Regenerates the game's artwork and sound effects.
+
+    python3 tools/make_artwork.py            (from the project folder)
+
+Writes, byte for byte the same on every run:
+  resources/pieces/154.png .. 171.png, 254.png .. 271.png, 354.png .. 371.png
+  resources/icon/107-32.png, resources/icon/107-16.png
+  resources/sounds/173.wav, resources/sounds/174.wav
+
+The pieces are drawn from the chess symbols of the DejaVu Sans font
+(Debian package fonts-dejavu-core); the sounds are synthesised here.
+Needs Debian's python3-pil (tools/install-deps.sh installs it).
+"""
+
+import math
+import os
+import random
+import struct
+import sys
+import wave
+
+
+def _load_pil():
+    try:
+        from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
+        return Image, ImageChops, ImageDraw, ImageFilter, ImageFont
+    except ImportError:
+        pass
+    # A per-user Python (pyenv, venv) often shadows Debian's interpreter and
+    # cannot see the distribution's PIL; hand over to the system one.
+    system_python = "/usr/bin/python3"
+    if (os.path.exists(system_python)
+            and os.path.realpath(sys.executable) != os.path.realpath(system_python)
+            and os.environ.get("ORBEL_ARTWORK_REEXEC") != "1"):
+        os.environ["ORBEL_ARTWORK_REEXEC"] = "1"
+        os.execv(system_python, [system_python] + sys.argv)
+    sys.exit("make_artwork.py: PIL is missing; run tools/install-deps.sh "
+             "(it installs python3-pil)")
+
+
+Image, ImageChops, ImageDraw, ImageFilter, ImageFont = _load_pil()
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+FONT_CANDIDATES = (
+    "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+    "/usr/share/fonts/dejavu/DejaVuSans.ttf",
+)
+
+# --------------------------------------------------------------------------
+# Pieces
+# --------------------------------------------------------------------------
+
+# The board paints a bitmap 8 px right and 7 px down from a 59 px square's
+# corner, so 43 x 45 leaves the piece centred with a little air above.
+CELL_W, CELL_H = 43, 45
+SS = 8                      # supersampling factor
+PAD = 24                    # hi-res border so morphology and flood fill
+                            # never run into the canvas edge
+HI_W, HI_H = CELL_W * SS, CELL_H * SS
+
+# Stroke width the glyph designs have at the king's size, in hi-res pixels;
+# smaller pieces get their inner lines widened back towards it.
+GLYPH_STROKE = 9
+
+KINDS = ("K", "Q", "R", "B", "N", "P")
+OUTLINE_GLYPH = {"K": 0x2654, "Q": 0x2655, "R": 0x2656,
+                 "B": 0x2657, "N": 0x2658, "P": 0x2659}
+FILLED_GLYPH = {k: v + 6 for k, v in OUTLINE_GLYPH.items()}
+
+# Height of each piece in final pixels. The font draws every symbol equally
+# tall; a graded set reads faster across the board.
+PIECE_HEIGHT = {"K": 43, "Q": 41, "B": 38, "N": 37, "R": 34, "P": 31}
+
+# File number offsets from a set's base number.
+IMAGE_OFFSET = {
+    ("W", "R"): 0, ("W", "B"): 1, ("B", "K"): 2, ("B", "N"): 3,
+    ("B", "P"): 4, ("B", "Q"): 5, ("B", "R"): 6, ("W", "K"): 7,
+    ("W", "N"): 8, ("W", "P"): 9, ("W", "Q"): 10, ("B", "B"): 11,
+}
+MASK_OFFSET = {"P": 12, "Q": 13, "B": 14, "K": 15, "R": 16, "N": 17}
+
+# Colour schemes. "body" is a (light, dark) pair blended by the shading
+# map; "line" colours the inner detail; "outline" the rim, which also bleeds
+# into the edge pixels so no light fringe shows on dark squares.
+SETS = [
+    {   # line art
+        "base": 154,
+        "ring": 8,
+        "shaded": False,
+        "W": {"body": ((255, 255, 255), (255, 255, 255)),
+              "line": (0, 0, 0), "outline": (0, 0, 0)},
+        "B": {"body": ((0, 0, 0), (0, 0, 0)),
+              "line": (255, 255, 255), "outline": (0, 0, 0)},
+    },
+    {   # grey
+        "base": 254,
+        "ring": 9,
+        "shaded": True,
+        "W": {"body": ((246, 246, 244), (168, 170, 174)),
+              "line": (62, 62, 66), "outline": (48, 48, 52)},
+        "B": {"body": ((104, 104, 108), (34, 34, 37)),
+              "line": (206, 206, 210), "outline": (8, 8, 10)},
+    },
+    {   # red and cream
+        "base": 354,
+        "ring": 9,
+        "shaded": True,
+        "W": {"body": ((255, 246, 224), (222, 190, 146)),
+              "line": (92, 34, 24), "outline": (78, 24, 16)},
+        "B": {"body": ((214, 64, 56), (118, 14, 16)),
+              "line": (252, 214, 180), "outline": (46, 6, 6)},
+    },
+]
+
+
+def find_font():
+    for path in FONT_CANDIDATES:
+        if os.path.exists(path):
+            return path
+    sys.exit("make_artwork.py: DejaVuSans.ttf not found; run tools/install-deps.sh "
+             "(it installs fonts-dejavu-core)")
+
+
+def binary(img, level=128):
+    return img.point(lambda v: 255 if v >= level else 0)
+
+
+def erode(img, steps):
+    # Alternating square and cross steps approximate a round brush, so the
+    # rim keeps its width on diagonals too.
+    for i in range(steps):
+        if i % 2 == 0:
+            img = img.filter(ImageFilter.MinFilter(3))
+        else:
+            out = img
+            for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
+                out = ImageChops.darker(out, ImageChops.offset(img, dx, dy))
+            img = out
+    return img
+
+
+def dilate(img, steps):
+    for i in range(steps):
+        if i % 2 == 0:
+            img = img.filter(ImageFilter.MaxFilter(3))
+        else:
+            out = img
+            for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
+                out = ImageChops.lighter(out, ImageChops.offset(img, dx, dy))
+            img = out
+    return img
+
+
+def fill_holes(img):
+    """Everything not reachable from the border without crossing ink."""
+    work = img.copy()
+    ImageDraw.floodfill(work, (0, 0), 128)
+    return work.point(lambda v: 0 if v == 128 else 255)
+
+
+def render_glyph(font_path, codepoint, size):
+    font = ImageFont.truetype(font_path, size)
+    side = size * 2
+    img = Image.new("L", (side, side), 0)
+    ImageDraw.Draw(img).text((size // 2, size * 3 // 2), chr(codepoint),
+                             font=font, fill=255, anchor="ls")
+    return binary(img)
+
+
+class PieceShapes:
+    """Hi-res binary layers of one kind, placed on the padded canvas."""
+
+    def __init__(self, font_path, kind):
+        ref_size = 320
+        ref = render_glyph(font_path, OUTLINE_GLYPH[kind], ref_size)
+        x0, y0, x1, y1 = ref.getbbox()
+        self.scale = PIECE_HEIGHT[kind] / PIECE_HEIGHT["K"]
+        target_h = PIECE_HEIGHT[kind] * SS
+        size = max(8, round(ref_size * target_h / (y1 - y0)))
+        outline = render_glyph(font_path, OUTLINE_GLYPH[kind], size)
+        filled = render_glyph(font_path, FILLED_GLYPH[kind], size)
+        union = ImageChops.lighter(outline, filled)
+        bx0, by0, bx1, by1 = union.getbbox()
+
+        cw, ch = HI_W + 2 * PAD, HI_H + 2 * PAD
+        left = PAD + (HI_W - (bx1 - bx0)) // 2
+        top = PAD + HI_H - (by1 - by0)
+
+        def place(layer):
+            canvas = Image.new("L", (cw, ch), 0)
+            canvas.paste(layer.crop((bx0, by0, bx1, by1)), (left, top))
+            return canvas
+
+        self.outline_ink = place(outline)
+        self.filled_ink = place(filled)
+        self.silhouette = ImageChops.lighter(fill_holes(self.outline_ink),
+                                             fill_holes(self.filled_ink))
+        self.box = (left, top, left + bx1 - bx0, top + by1 - by0)
+        # Lines of smaller pieces come out thinner; widen them back.
+        self.line_grow = max(0, round(GLYPH_STROKE * (1 - self.scale) / 2))
+
+
+def shading_map(shapes, shaded):
+    """L image: 255 = the light body colour, 0 = the dark one."""
+    cw, ch = shapes.silhouette.size
+    if not shaded:
+        return Image.new("L", (cw, ch), 255)
+    x0, y0, x1, y1 = shapes.box
+    w = max(1, x1 - x0)
+    h = max(1, y1 - y0)
+    # Light falls from the upper left: a diagonal ramp measured on the piece
+    # itself, so a pawn gets the same range as a king.
+    data = []
+    for y in range(ch):
+        ty = (y - y0) / h
+        for x in range(cw):
+            tx = (x - x0) / w
+            t = 0.62 * ty + 0.38 * tx
+            t = min(1.0, max(0.0, t))
+            data.append(int(round(255 * (1.0 - t) ** 1.15)))
+    ramp = Image.new("L", (cw, ch))
+    ramp.putdata(data)
+    # Darken towards the rim for a rounded, turned look.
+    inner = shapes.silhouette.filter(ImageFilter.GaussianBlur(3.2 * SS))
+    rim = inner.point(lambda v: int(round(150 + 105 * min(1.0, v / 200.0))))
+    return ImageChops.multiply(ramp, rim)
+
+
+def colour_layer(size, rgb):
+    return Image.new("RGB", size, rgb)
+
+
+def render_layers(shapes, scheme, colour, ring):
+    """Hi-res layers of one piece: shaded body, detail lines, rim."""
+    sil = shapes.silhouette
+    size = sil.size
+    cols = scheme[colour]
+    interior = erode(sil, ring)
+    rim = ImageChops.subtract(sil, interior)
+
+    if colour == "W":
+        # The outline symbol's strokes, inner lines widened for small pieces.
+        lines = ImageChops.multiply(shapes.outline_ink, interior)
+        lines = dilate(lines, shapes.line_grow)
+    else:
+        # The gaps inside the filled symbol become light detail lines; light
+        # on dark reads thinner than it is, so give them a little extra.
+        holes = ImageChops.subtract(fill_holes(shapes.filled_ink), shapes.filled_ink)
+        lines = dilate(holes, shapes.line_grow + 1)
+    lines = ImageChops.multiply(lines, interior)
+
+    shade = shading_map(shapes, scheme["shaded"])
+    light, dark = cols["body"]
+    body = Image.composite(colour_layer(size, light), colour_layer(size, dark), shade)
+    # Outside the piece counts as rim, so averaging down pulls edge pixels
+    # towards the outline colour instead of towards white.
+    edge = ImageChops.lighter(rim, ImageChops.invert(sil))
+    return body, lines, edge
+
+
+def crisp(coverage, soft):
+    """Steepens partial coverage so lines land on whole pixels where they can."""
+    lo, hi = (40, 216) if soft else (64, 192)
+    return coverage.point(
+        lambda v: 0 if v <= lo else 255 if v >= hi else int(round((v - lo) * 255 / (hi - lo))))
+
+
+def render_piece(shapes, scheme, colour, ring):
+    body, lines, edge = render_layers(shapes, scheme, colour, ring)
+    cols = scheme[colour]
+    soft = scheme["shaded"]
+    img = downsample(body)
+    size = img.size
+    img = Image.composite(colour_layer(size, cols["line"]), img,
+                          crisp(downsample(lines), soft))
+    img = Image.composite(colour_layer(size, cols["outline"]), img,
+                          crisp(downsample(edge), soft))
+    return img
+
+
+def downsample(img):
+    crop = img.crop((PAD, PAD, PAD + HI_W, PAD + HI_H))
+    return crop.resize((CELL_W, CELL_H), Image.BOX)
+
+
+def make_mask(shapes):
+    coverage = downsample(shapes.silhouette)
+    return binary(coverage, 128)
+
+
+def apply_mask(img, mask):
+    white = colour_layer(img.size, (255, 255, 255))
+    return Image.composite(img, white, mask)
+
+
+def save_png(img, path):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    # No timestamps or text chunks, fixed compression: identical bytes per run.
+    img.save(path, format="PNG", optimize=False, compress_level=9)
+
+
+def make_pieces(font_path, out_dir):
+    shapes = {kind: PieceShapes(font_path, kind) for kind in KINDS}
+    masks = {kind: make_mask(shapes[kind]) for kind in KINDS}
+    for scheme in SETS:
+        base = scheme["base"]
+        for kind in KINDS:
+            mask = masks[kind]
+            save_png(mask.convert("RGB"),
+                     os.path.join(out_dir, "%d.png" % (base + MASK_OFFSET[kind])))
+            for colour in ("W", "B"):
+                img = render_piece(shapes[kind], scheme, colour, scheme["ring"])
+                img = apply_mask(img, mask)
+                save_png(img, os.path.join(
+                    out_dir, "%d.png" % (base + IMAGE_OFFSET[(colour, kind)])))
+
+
+# --------------------------------------------------------------------------
+# Icon
+# --------------------------------------------------------------------------
+
+ICON_TILE = (58, 140, 140)
+ICON_TILE_EDGE = (18, 58, 60)
+ICON_KNIGHT_LIGHT = (255, 248, 230)
+ICON_KNIGHT_DARK = (228, 198, 150)
+ICON_KNIGHT_OUTLINE = (44, 12, 8)
+
+
+def make_icon(font_path, px):
+    s = 16                       # supersampling for the icon
+    side = px * s
+    size2 = (side, side)
+    # A flat rounded tile in the board's colour: it keeps the knight legible
+    # on light and dark panels and leaves the few palette entries to the knight.
+    radius = max(2, px // 6) * s
+    tile = Image.new("L", size2, 0)
+    ImageDraw.Draw(tile).rounded_rectangle((0, 0, side - 1, side - 1), radius, fill=255)
+    rgb = Image.new("RGB", size2, ICON_TILE_EDGE)
+    ImageDraw.Draw(rgb).rounded_rectangle((s, s, side - 1 - s, side - 1 - s),
+                                          radius - s, fill=ICON_TILE)
+
+    # The knight: the filled symbol, scaled to fill most of the tile, with an
+    # outline grown outwards so the body keeps its width at 16 px.
+    ref = render_glyph(font_path, FILLED_GLYPH["N"], 320)
+    x0, y0, x1, y1 = ref.getbbox()
+    big = px >= 24
+    target_h = round(side * (0.72 if big else 0.76))
+    size = max(8, round(320 * target_h / (y1 - y0)))
+    glyph = render_glyph(font_path, FILLED_GLYPH["N"], size)
+    glyph = glyph.crop(glyph.getbbox())
+    ink = Image.new("L", size2, 0)
+    left = (side - glyph.size[0]) // 2
+    top = (side - glyph.size[1]) // 2
+    ink.paste(glyph, (left, top))
+    body = fill_holes(ink)
+    outline = dilate(body, round(s * (1.1 if big else 0.95)))
+    gh = max(1, glyph.size[1])
+    kramp = Image.new("L", size2)
+    kramp.putdata([int(255 * (1 - min(1.0, max(0.0, (0.6 * (y - top) + 0.4 * (x - left)) / gh))))
+                   for y in range(side) for x in range(side)])
+    knight_rgb = Image.composite(colour_layer(size2, ICON_KNIGHT_LIGHT),
+                                 colour_layer(size2, ICON_KNIGHT_DARK), kramp)
+    if big:
+        # Eye and mane line survive at 32 px; at 16 px they would only blur.
+        details = dilate(ImageChops.subtract(body, ink), s // 3)
+        knight_rgb = Image.composite(colour_layer(size2, ICON_KNIGHT_OUTLINE), knight_rgb,
+                                     details)
+    rgb = Image.composite(colour_layer(size2, ICON_KNIGHT_OUTLINE), rgb, outline)
+    rgb = Image.composite(knight_rgb, rgb, body)
+
+    small = rgb.resize((px, px), Image.BOX)
+    alpha = binary(tile.resize((px, px), Image.BOX), 128)
+    pal = small.quantize(colors=15, method=Image.Quantize.MEDIANCUT,
+                         dither=Image.Dither.NONE)
+    palette = pal.getpalette()[:15 * 3]
+    palette += [0, 0, 0] * (16 - len(palette) // 3)
+    pal.putpalette(palette)
+    transparent = 15
+    pix = pal.load()
+    apix = alpha.load()
+    for y in range(px):
+        for x in range(px):
+            if apix[x, y] == 0:
+                pix[x, y] = transparent
+    return pal, transparent
+
+
+def make_icons(font_path, out_dir):
+    for px in (32, 16):
+        img, transparent = make_icon(font_path, px)
+        path = os.path.join(out_dir, "107-%d.png" % px)
+        os.makedirs(out_dir, exist_ok=True)
+        img.save(path, format="PNG", optimize=False, compress_level=9,
+                 transparency=transparent, bits=4)
+
+
+# --------------------------------------------------------------------------
+# Sounds
+# --------------------------------------------------------------------------
+
+RATE = 22050
+
+
+def envelope_edges(samples, fade_in, fade_out):
+    n = len(samples)
+    for i in range(min(fade_in, n)):
+        samples[i] *= 0.5 - 0.5 * math.cos(math.pi * i / fade_in)
+    for i in range(min(fade_out, n)):
+        samples[n - 1 - i] *= 0.5 - 0.5 * math.cos(math.pi * i / fade_out)
+    return samples
+
+
+def normalise(samples, peak):
+    top = max(1e-9, max(abs(v) for v in samples))
+    return [v * peak / top for v in samples]
+
+
+def click_samples():
+    """A wooden piece set down: a dull knock, a short woody burst, no ring."""
+    frames = 728                     # 33 ms
+    rng = random.Random(173)
+    out = []
+    lp1 = lp2 = 0.0
+    hp_prev_in = hp_prev_out = 0.0
+    for i in range(frames):
+        t = i / RATE
+        # Noise through two one-pole low-passes and a gentle high-pass: the
+        # contact "tock" without hiss.
+        n = rng.uniform(-1.0, 1.0)
+        lp1 += 0.28 * (n - lp1)
+        lp2 += 0.28 * (lp1 - lp2)
+        hp = 0.96 * (hp_prev_out + lp2 - hp_prev_in)
+        hp_prev_in, hp_prev_out = lp2, hp
+        burst = hp * math.exp(-t / 0.0045) * 3.2
+        # Body of the board: low tones that die away quickly.
+        knock = (math.sin(2 * math.pi * 190 * t) * math.exp(-t / 0.011)
+                 + 0.55 * math.sin(2 * math.pi * 410 * t + 0.6) * math.exp(-t / 0.0065)
+                 + 0.25 * math.sin(2 * math.pi * 930 * t + 1.3) * math.exp(-t / 0.0035))
+        out.append(burst + 0.8 * knock)
+    out = envelope_edges(out, 22, 160)
+    return normalise(out, 0.55)
+
+
+def chime_samples():
+    """Three rising notes, soft attack, bell-like decay."""
+    frames = 9261                    # 0.42 s
+    notes = (  # start (s), frequency (Hz), level
+        (0.000, 523.25, 0.85),       # C5
+        (0.085, 659.26, 0.80),       # E5
+        (0.170, 783.99, 0.90),       # G5
+    )
+    out = [0.0] * frames
+    for start, freq, level in notes:
+        first = int(start * RATE)
+        for i in range(first, frames):
+            t = (i - first) / RATE
+            attack = min(1.0, t / 0.006)
+            attack = 0.5 - 0.5 * math.cos(math.pi * attack)
+            decay = math.exp(-t / 0.16)
+            tone = (math.sin(2 * math.pi * freq * t)
+                    + 0.30 * math.sin(2 * math.pi * 2 * freq * t) * math.exp(-t / 0.05)
+                    + 0.12 * math.sin(2 * math.pi * 3.01 * freq * t) * math.exp(-t / 0.03))
+            out[i] += level * attack * decay * tone
+    out = envelope_edges(out, 16, 1400)
+    return normalise(out, 0.78)
+
+
+def write_wav(path, samples, sample_width):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    if sample_width == 2:
+        data = b"".join(struct.pack("<h", max(-32768, min(32767, int(round(v * 32767)))))
+                        for v in samples)
+    else:
+        data = bytes(max(0, min(255, 128 + int(round(v * 127)))) for v in samples)
+    with wave.open(path, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(sample_width)
+        w.setframerate(RATE)
+        w.writeframes(data)
+
+
+def make_sounds(out_dir):
+    write_wav(os.path.join(out_dir, "173.wav"), click_samples(), 2)
+    write_wav(os.path.join(out_dir, "174.wav"), chime_samples(), 1)
+
+
+def main():
+    font_path = find_font()
+    resources = os.path.join(ROOT, "resources")
+    make_pieces(font_path, os.path.join(resources, "pieces"))
+    make_icons(font_path, os.path.join(resources, "icon"))
+    make_sounds(os.path.join(resources, "sounds"))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
