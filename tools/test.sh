@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite: the normal build, then the
 # Qt-free libraries and their tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Installs missing packages first.
+# UndefinedBehaviorSanitizer, and the thread tests under ThreadSanitizer.
+# Installs missing packages first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,9 +16,16 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORBEL_WITH_QT=OFF -DORBEL_SANITIZE=ON -DORBEL_BUILD_BENCH=OFF -DORBEL_WERROR=ON
 cmake --build build-sanitize -j "$jobs"
 
+# The computer's thread and the Brain pane's reads, under ThreadSanitizer.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DORBEL_WITH_QT=OFF -DORBEL_SANITIZE_THREAD=ON -DORBEL_BUILD_BENCH=OFF -DORBEL_WERROR=ON
+cmake --build build-tsan -j "$jobs" --target thinking_race_tests
+
 status=0
 echo "== Tests =="
 ctest --test-dir build --output-on-failure -j "$jobs" || status=1
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs" || status=1
+echo "== Thread tests under ThreadSanitizer =="
+TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -R ThinkingRace || status=1
 exit $status

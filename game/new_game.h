@@ -1,0 +1,22 @@
+// Starting a one-player game, as the New Game Setup dialog does on OK.
+#pragma once
+
+#include "game/game_window.h"
+
+namespace orbel {
+
+// The game levels the dialog offers.
+inline constexpr int LevelEasy = 1;
+inline constexpr int LevelMedium = 3;
+inline constexpr int LevelHard = 5;
+
+// Empties the lists, replaces the game by a new one for the chosen colour
+// (the computer opens at once when the user takes Black), sets the level and
+// the user's castling rights, shows the board, plays the new-game sound and
+// scrolls both panes to the top.
+void startOnePlayerGame(GameWindow& window, bool userPlaysBlack, int level);
+
+// The box shown when something failed inside the computer's move choice.
+void showFatalError(GameWindow& window);
+
+}  // namespace orbel

@@ -1,0 +1,52 @@
+// The program-wide user-interface state: one object per main window, touched
+// only on the window's (UI) thread. The names are the ones the rest of the
+// program uses for them.
+#pragma once
+
+#include <QImage>
+#include <cstdint>
+
+#include "game/game_record.h"
+
+namespace orbel {
+
+struct UiState {
+    // The game, the drawn board, the piece in hand, both sides' last moves,
+    // the user's castling rights and the written moves.
+    GameRecord game;
+
+    bool humanPlaysBlack = true;
+    bool isDragging = false;
+    bool computerThinking = false;
+    bool dragImageShown = false;
+
+    // Two-player play.
+    bool whiteToMove = true;
+    bool whiteCanCastleShort = true;
+    bool whiteCanCastleLong = true;
+    bool blackCanCastleShort = true;
+    bool blackCanCastleLong = true;
+
+    // Look of the board.
+    std::uint32_t lightSquareColor = 16316664;  // 0x00BBGGRR
+    std::uint32_t darkSquareColor = 9934666;
+    int pieceSetIndex = 1;
+    bool showCoordinates = false;
+    int squareWidth = 59;
+    int squareHeight = 59;
+
+    // Material scores as last painted (shown while there is no game).
+    int computerScore = 0;
+    int playerScore = 0;
+
+    // Drag feedback: the carried piece's image and mask, the screen area under
+    // the drawn image, the area where it is composed, and where it is drawn.
+    QImage dragImage;
+    QImage dragMask;
+    QImage dragSave;
+    QImage dragCompose;
+    int dragX = 0;
+    int dragY = 0;
+};
+
+}  // namespace orbel

@@ -1,0 +1,47 @@
+// Painting the main window's drawing area: the board and its frame, the
+// square names, the pieces of displayBoard with the mask-and-image raster
+// operations, the frames of the opponent's last move, the material scores and
+// the strips of lost pieces; and the drag feedback of a carried piece.
+// Everything is drawn into a QImage that stands for the window's surface.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+
+#include "game/ui_state.h"
+#include "shell/piece_bitmaps.h"
+
+namespace orbel {
+
+inline constexpr int ClientWidth = 769;
+inline constexpr int ClientHeight = 488;
+inline constexpr QRgb WindowBackground = 0xFFBEBEBE;  // RGB 190,190,190
+
+// A stored colour (0x00BBGGRR) as a Qt colour.
+QColor colourFromRef(std::uint32_t colorref);
+
+struct Material {
+    int own = 0;    // owner 100: the computer or the network opponent
+    int enemy = 0;  // owner 101: the local user
+};
+// Pawn 1, knight 3, bishop 3, rook 5, queen 8, king 0.
+Material countMaterial(const Board& displayBoard);
+
+// Paints the whole drawing area into `screen` (ClientWidth x ClientHeight).
+void paintBoardWindow(UiState& ui, QImage& screen, PieceBitmaps& bitmaps, const QFont& boardFont);
+
+void drawPieces(QImage& screen, const UiState& ui, PieceBitmaps& bitmaps);
+void drawCapturedPieces(QImage& screen, const UiState& ui, PieceBitmaps& bitmaps);
+// Draws one square name and advances the letter and digit to the next square's.
+void drawSquareName(QImage& screen, const QFont& font, const QRect& square, char& letter, char& digit,
+                    bool humanPlaysBlack);
+
+// The carried piece follows the mouse: puts back what the image covered, then
+// saves and covers the area whose top-left corner is (x, y). Returns the
+// rectangle of the screen that changed.
+QRect moveDragImage(UiState& ui, QImage& screen, int x, int y);
+// After the screen was repainted under a shown drag image: draw it again.
+void redrawDragImage(UiState& ui, QImage& screen);
+
+}  // namespace orbel

@@ -1,0 +1,39 @@
+// The main window's drawing area (the client area between the menu bar and
+// the status bar): it turns mouse events into the window's messages and shows
+// the surface the painting code draws into.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+namespace orbel {
+
+class BoardWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `dispatch` hands a message to the installed mode procedure.
+    using Dispatch = std::function<int(int message, std::uintptr_t wParam, std::intptr_t lParam)>;
+    BoardWindow(Dispatch dispatch, QWidget* parent);
+
+    // The window's surface: what the painting code drew last.
+    QImage& surface() { return surface_; }
+    // Marks the area for repainting from the game's records (WM_PAINT).
+    void invalidate(const QRect& area);
+    void invalidateAll() { invalidate(rect()); }
+    // Shows changes made to the surface directly (drag feedback).
+    void showSurface(const QRect& area) { update(area); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    Dispatch dispatch_;
+    QImage surface_;
+    bool needsPaint_ = true;
+};
+
+}  // namespace orbel

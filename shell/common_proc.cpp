@@ -1,0 +1,150 @@
+#include "shell/common_proc.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QLabel>
+
+#include "game/new_game.h"
+#include "game/one_player.h"
+#include "game/texts.h"
+#include "game/window_messages.h"
+#include "shell/board_painter.h"
+#include "shell/board_window.h"
+#include "shell/dialogs.h"
+#include "shell/main_window.h"
+#include "shell/settings.h"
+
+namespace orbel {
+namespace {
+
+std::uint32_t toColourRef(const QColor& c) {
+    return static_cast<std::uint32_t>(c.red()) | (static_cast<std::uint32_t>(c.green()) << 8) |
+           (static_cast<std::uint32_t>(c.blue()) << 16);
+}
+
+void runNewGameSetup(MainWindow& w) {
+    NewGameSetupDialog dialog(w, &w);
+    w.modal().runDialog(dialog);
+}
+
+// Brain pane shown or chat pane shown, with the menu states that go with a
+// network game beginning (true) or ending (false).
+void showChatPane(MainWindow& w, bool show) {
+    w.brainPane()->setVisible(!show);
+    w.chatPane()->setVisible(show);
+    w.enableCommand(cmd::SaveGame, !show);
+    w.enableCommand(cmd::LoadGame, !show);
+    w.enableCommand(cmd::Resign, !show);
+    w.enableCommand(cmd::DirectNetworkGame, !show);
+    w.enableCommand(cmd::NetworkResign, show);
+    w.enableCommand(cmd::KillGame, show);
+}
+
+void chooseSquareColour(MainWindow& w, bool dark) {
+    UiState& ui = w.ui();
+    std::uint32_t& colour = dark ? ui.darkSquareColor : ui.lightSquareColor;
+    QColorDialog dialog(colourFromRef(colour), &w);
+    for (int i = 0; i < 16; ++i) QColorDialog::setCustomColor(i, w.customColours[i]);
+    const int result = w.modal().runDialog(dialog);
+    for (int i = 0; i < 16; ++i) w.customColours[i] = QColorDialog::customColor(i);
+    if (result != QDialog::Accepted) return;
+    colour = toColourRef(dialog.selectedColor());
+    w.invalidate();
+    writeSetting(dark ? DarkSquareKey : LightSquareKey, colour);
+}
+
+void choosePieceSet(MainWindow& w, int set) {
+    UiState& ui = w.ui();
+    w.checkCommand(cmd::PieceSetDudidi + ui.pieceSetIndex, false);
+    ui.pieceSetIndex = set;
+    w.checkCommand(cmd::PieceSetDudidi + set, true);
+    w.invalidate();
+    writeSetting(PieceSetKey, set);
+}
+
+int command(MainWindow& w, int id) {
+    UiState& ui = w.ui();
+    switch (id) {
+    case cmd::NewOnePlayerGame:
+        w.installMode(onePlayerProc);
+        showChatPane(w, false);
+        runNewGameSetup(w);
+        w.invalidate();
+        return 0;
+    case cmd::Exit: w.close(); return 0;
+    case cmd::UndoMove:
+        ui.game.takeBack();
+        w.invalidate();
+        w.invalidateHistoryPanes();
+        return 0;
+    case cmd::Resign:
+        w.messageBox(true, QString::fromUtf8(text::ResignBox), QString::fromUtf8(text::GameOver),
+                     MessageIcon::Information);
+        runNewGameSetup(w);
+        w.invalidate();
+        return 0;
+    case cmd::DarkSquare: chooseSquareColour(w, true); return 0;
+    case cmd::LightSquare: chooseSquareColour(w, false); return 0;
+    case cmd::OriginalColors:
+        ui.lightSquareColor = DefaultLightSquareColor;
+        ui.darkSquareColor = DefaultDarkSquareColor;
+        w.invalidate();
+        writeSetting(DarkSquareKey, DefaultDarkSquareColor);
+        writeSetting(LightSquareKey, DefaultLightSquareColor);
+        return 0;
+    case cmd::PieceSetDudidi:
+    case cmd::PieceSetFerrow1:
+    case cmd::PieceSetFerrow2: choosePieceSet(w, id - cmd::PieceSetDudidi); return 0;
+    case cmd::ShowHideCoordinates:
+        ui.showCoordinates = !ui.showCoordinates;
+        w.invalidate();
+        return 0;
+    case cmd::WhatsNew: {
+        InfoDialog dialog(InfoDialog::Kind::WhatsNew, &w);
+        w.modal().runDialog(dialog);
+        return 0;
+    }
+    case cmd::About: {
+        InfoDialog dialog(InfoDialog::Kind::About, &w);
+        w.modal().runDialog(dialog);
+        return 0;
+    }
+    case cmd::ComputerMoveReady: finishComputerMove(w); return 0;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+int commonProc(MainWindow& w, int message, std::uintptr_t wParam, std::intptr_t lParam) {
+    UiState& ui = w.ui();
+    switch (message) {
+    case msg::WM_CREATE:
+        ui.dragSave = QImage(PieceArea, PieceArea, QImage::Format_RGB32);
+        ui.dragCompose = QImage(PieceArea, PieceArea, QImage::Format_RGB32);
+        return 0;
+    case msg::WM_SIZE:
+        ui.squareWidth = 59;
+        ui.squareHeight = 59;
+        return 0;
+    case msg::WM_PAINT:
+        paintBoardWindow(ui, w.boardWindow()->surface(), w.bitmaps(), w.boardFont());
+        // A piece being carried stays in view over the fresh board.
+        if (ui.isDragging && ui.dragImageShown) redrawDragImage(ui, w.boardWindow()->surface());
+        return 0;
+    case msg::WM_MOUSEMOVE:
+        if (ui.isDragging && (wParam & msg::MK_LBUTTON)) {
+            w.boardWindow()->showSurface(moveDragImage(ui, w.boardWindow()->surface(), msg::xOf(lParam), msg::yOf(lParam)));
+        } else if (ui.computerThinking) {
+            w.showWaitCursor();
+        }
+        return 0;
+    case msg::WM_COMMAND: return command(w, static_cast<int>(wParam & 0xFFFF));
+    case msg::WM_DESTROY:
+    case msg::WM_CTLCOLORSTATIC:
+    case msg::WM_SOCKET_NOTIFY:
+    default: return 0;
+    }
+}
+
+}  // namespace orbel

@@ -1,0 +1,185 @@
+#include "shell/dialogs.h"
+
+#include <QButtonGroup>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+
+#include "game/game_window.h"
+#include "game/new_game.h"
+#include "game/window_messages.h"
+
+namespace orbel {
+namespace {
+
+// Dialog units: a quarter of the font's average character width across, an
+// eighth of its height down.
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font) {
+        const QFontMetrics m(font);
+        baseX_ = m.averageCharWidth();
+        baseY_ = m.height();
+    }
+    QRect rect(int x, int y, int w, int h) const { return QRect(px(x), py(y), px(w), py(h)); }
+    QSize size(int w, int h) const { return QSize(px(w), py(h)); }
+    int px(int x) const { return (x * baseX_ + 2) / 4; }
+    int py(int y) const { return (y * baseY_ + 4) / 8; }
+
+private:
+    int baseX_;
+    int baseY_;
+};
+
+// The templates' fonts by name; where they are missing, the metric-compatible
+// Liberation families stand in (narrower than the usual default sans).
+QFont dialogFont(const char* family, int points) {
+    QFont f;
+    const QString name = QString::fromLatin1(family);
+    f.setFamilies({name, name.contains("Times") ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans")});
+    f.setPointSize(points);
+    return f;
+}
+
+QLabel* staticText(QWidget* parent, const char* text, QRect at) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(at);
+    return label;
+}
+
+QLabel* picture(QWidget* parent, QRect at, bool sunken) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(QPixmap(QStringLiteral(":/pieces/%1.png").arg(res::InfoPicture)));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (sunken) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setGeometry(at);
+    return label;
+}
+
+}  // namespace
+
+NewGameSetupDialog::NewGameSetupDialog(GameWindow& window, QWidget* owner) : QDialog(owner), window_(window) {
+    setWindowTitle(QStringLiteral("New Game Setup"));
+    setFont(dialogFont("MS Sans Serif", 8));
+    const DialogUnits du(font());
+    setFixedSize(du.size(186, 100));
+    if (owner) move(owner->mapToGlobal(QPoint(du.px(50), du.py(50))));
+
+    // Group titles sit on the frame line, as the template draws them.
+    setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
+                                 "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }")
+                      .arg(QFontMetrics(font()).height() / 2));
+    auto* colour = new QGroupBox(QStringLiteral("Color"), this);
+    colour->setGeometry(du.rect(15, 7, 95, 33));
+    auto* ai = new QGroupBox(QStringLiteral("AI"), this);
+    ai->setGeometry(du.rect(15, 45, 95, 45));
+
+    auto makeRadio = [&](int id, const char* label, QRect at) {
+        auto* r = new QRadioButton(QString::fromLatin1(label), this);
+        // Never narrower than its own text: this style's indicator is wider
+        // than the one the template was measured with.
+        at.setWidth(std::max(at.width(), r->sizeHint().width()));
+        r->setGeometry(at);
+        r->setProperty("controlId", id);
+        return r;
+    };
+    white_ = makeRadio(ctl::White, "White", du.rect(20, 15, 40, 15));
+    black_ = makeRadio(ctl::Black, "Black", du.rect(60, 15, 40, 15));
+    easy_ = makeRadio(ctl::Easy, "Easy", du.rect(20, 55, 35, 10));
+    medium_ = makeRadio(ctl::Medium, "Medium", du.rect(20, 65, 35, 10));
+    hard_ = makeRadio(ctl::Hard, "Hard", du.rect(20, 75, 35, 10));
+    // The two groups of automatic radio buttons.
+    auto* colours = new QButtonGroup(this);
+    colours->addButton(white_);
+    colours->addButton(black_);
+    auto* levels = new QButtonGroup(this);
+    levels->addButton(easy_);
+    levels->addButton(medium_);
+    levels->addButton(hard_);
+    white_->raise();
+    black_->raise();
+    easy_->raise();
+    medium_->raise();
+    hard_->raise();
+
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setGeometry(du.rect(129, 7, 50, 14));
+    ok_->setDefault(true);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setGeometry(du.rect(129, 24, 50, 14));
+    connect(ok_, &QPushButton::clicked, this, &NewGameSetupDialog::confirm);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+    // White and Hard, every time the dialog opens.
+    white_->setChecked(true);
+    hard_->setChecked(true);
+}
+
+QRadioButton* NewGameSetupDialog::radio(int id) const {
+    switch (id) {
+    case ctl::White: return white_;
+    case ctl::Black: return black_;
+    case ctl::Easy: return easy_;
+    case ctl::Medium: return medium_;
+    case ctl::Hard: return hard_;
+    default: return nullptr;
+    }
+}
+
+void NewGameSetupDialog::confirm() {
+    const int level = easy_->isChecked() ? LevelEasy : medium_->isChecked() ? LevelMedium : LevelHard;
+    if (white_->isChecked() || black_->isChecked()) startOnePlayerGame(window_, black_->isChecked(), level);
+    accept();
+}
+
+InfoDialog::InfoDialog(Kind kind, QWidget* owner) : QDialog(owner) {
+    if (kind == Kind::About) {
+        setWindowTitle(QStringLiteral("About Orbel Chess 3.0"));
+        setFont(dialogFont("Times New Roman", 10));
+        const DialogUnits du(font());
+        setFixedSize(du.size(231, 123));
+        staticText(this, text::AboutRights, du.rect(50, 5, 119, 25));
+        ok_ = new QPushButton(QStringLiteral("OK"), this);
+        ok_->setGeometry(du.rect(185, 6, 40, 14));
+        picture(this, du.rect(10, 5, 26, 25), true);
+        staticText(this, text::AboutFeatures, du.rect(15, 35, 200, 45));
+        staticText(this, text::AboutInternet, du.rect(15, 80, 210, 35));
+    } else {
+        setWindowTitle(QStringLiteral("What's new in 3.0?"));
+        setFont(dialogFont("MS Sans Serif", 8));
+        const DialogUnits du(font());
+        setFixedSize(du.size(247, 150));
+        ok_ = new QPushButton(QStringLiteral("OK"), this);
+        ok_->setGeometry(du.rect(190, 5, 50, 14));
+        staticText(this, text::WhatsNewChanges, du.rect(45, 5, 135, 84));
+        picture(this, du.rect(10, 5, 25, 26), false);
+        staticText(this, text::WhatsNewMore, du.rect(45, 92, 140, 44));
+    }
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QStringList InfoDialog::texts() const {
+    QStringList out;
+    for (const QLabel* label : findChildren<QLabel*>())
+        if (!label->text().isEmpty()) out << label->text();
+    return out;
+}
+
+void InfoDialog::showEvent(QShowEvent* event) {
+    // Centred over the window that owns the box (the screen when none does).
+    const QRect outer = parentWidget() ? parentWidget()->window()->frameGeometry()
+                                       : (screen() ? screen()->geometry() : QRect());
+    move(outer.left() + outer.width() / 2 - frameGeometry().width() / 2,
+         outer.top() + outer.height() / 2 - frameGeometry().height() / 2);
+    QDialog::showEvent(event);
+}
+
+}  // namespace orbel

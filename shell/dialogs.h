@@ -1,0 +1,83 @@
+// The shell's modal dialogs: New Game Setup, About and What's New. Their
+// controls keep the dialog templates' texts, identifiers and layout (dialog
+// units converted with the dialog font, as the templates were drawn).
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QRadioButton;
+
+namespace orbel {
+
+class GameWindow;
+
+// Control identifiers of New Game Setup.
+namespace ctl {
+inline constexpr int White = 1000;
+inline constexpr int Black = 1001;
+inline constexpr int Easy = 1002;
+inline constexpr int Medium = 1003;
+inline constexpr int Hard = 1004;
+}  // namespace ctl
+
+class NewGameSetupDialog : public QDialog {
+    Q_OBJECT
+public:
+    NewGameSetupDialog(GameWindow& window, QWidget* owner);
+
+    QRadioButton* radio(int id) const;
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+private:
+    void confirm();
+
+    GameWindow& window_;
+    QRadioButton* white_;
+    QRadioButton* black_;
+    QRadioButton* easy_;
+    QRadioButton* medium_;
+    QRadioButton* hard_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
+
+// About (103) and What's New (175): fixed texts and the picture, centred over
+// the main window, closed with OK, Escape or the close box.
+class InfoDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum class Kind { About, WhatsNew };
+    InfoDialog(Kind kind, QWidget* owner);
+
+    QPushButton* okButton() const { return ok_; }
+    // The texts of the static controls, in template order.
+    QStringList texts() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPushButton* ok_ = nullptr;
+};
+
+namespace text {
+inline constexpr const char* AboutRights =
+    "Orbel Chess Version 3.0\n\nCopyright (C) 2026 the Orbel Chess developers";
+inline constexpr const char* AboutFeatures =
+    "Orbel Chess is a complete chess game with the added feature of direct Internet play. \n\n"
+    "- Orbel Chess's main AI includes three difficulty levels for customized game play.\n\n";
+inline constexpr const char* AboutInternet =
+    "- Direct Internet play support allows for friends to challenge each other from remote locations.\n\n"
+    "All bugs should be reported to bugs@orbelchess.example";
+inline constexpr const char* WhatsNewChanges =
+    "Orbel Chess has undergone many changes which are listed below.\n\n"
+    "- Direct Internet play support! Orbel Chess now allows users to challenge friends across the "
+    "Internet.\n\n- Two player option \n\n- Ability to save and reload games\n\n";
+inline constexpr const char* WhatsNewMore =
+    "- GUI improvements including option to view chess board coordinates\n\n"
+    "- Key bug fixes to make the game as stable as ever.";
+}  // namespace text
+
+}  // namespace orbel

@@ -1,0 +1,87 @@
+#include "shell/history_pane.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "shell/board_painter.h"
+#include "game/window_messages.h"
+
+namespace orbel {
+
+HistoryPane::HistoryPane(const QString& title, const MoveHistory& history, const QFont& paneFont, QWidget* parent)
+    : QFrame(parent), history_(history), paneFont_(paneFont), bar_(new QScrollBar(Qt::Vertical, this)) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setToolTip(title);
+    setAccessibleName(title);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(WindowBackground));
+    setPalette(pal);
+    connect(bar_, &QScrollBar::valueChanged, this, [this] { update(); });
+}
+
+void HistoryPane::resizeEvent(QResizeEvent*) {
+    // Spacing from the pane's default font, as measured when the pane is sized.
+    const QFontMetrics metrics(font());
+    lineHeight_ = std::max(1, metrics.height() + metrics.leading());
+    charWidth_ = std::max(1, metrics.averageCharWidth());
+    page_ = MoveHistory::StandardLines / lineHeight_;
+    const QRect inside = contentsRect();
+    const int barWidth = bar_->sizeHint().width();
+    bar_->setGeometry(inside.right() - barWidth + 1, inside.top(), barWidth, inside.height());
+    updateRange();
+}
+
+void HistoryPane::updateRange() {
+    const int lines = std::max(MoveHistory::StandardLines, history_.count);
+    bar_->setPageStep(page_);
+    bar_->setSingleStep(1);
+    // A scroll bar with range 0..lines and a page of `page_` stops at lines - page + 1.
+    bar_->setRange(0, std::max(0, lines - page_ + 1));
+}
+
+int HistoryPane::scrollPosition() const { return bar_->value(); }
+
+void HistoryPane::vscroll(int code) {
+    const int old = bar_->value();
+    int position = old;
+    switch (code) {
+    case msg::SB_LINEUP: position = old - 1; break;
+    case msg::SB_LINEDOWN: position = old + 1; break;
+    case msg::SB_PAGEUP: position = old - page_; break;
+    case msg::SB_PAGEDOWN: position = old + page_; break;
+    case msg::SB_TOP: position = bar_->minimum(); break;
+    case msg::SB_BOTTOM: position = bar_->maximum(); break;
+    default: break;
+    }
+    updateRange();
+    bar_->setValue(position);  // clamped to the range
+    if (bar_->value() != old) update();
+}
+
+void HistoryPane::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter p(this);
+    const QRect inside = contentsRect().adjusted(0, 0, -bar_->width(), 0);
+    p.setClipRect(inside);
+    p.setFont(paneFont_);
+    p.setPen(Qt::black);
+    const int first = std::max(bar_->value(), 0);
+    const int visible = inside.height() / lineHeight_ + 1;
+    for (int i = first; i < history_.count && i < first + visible; ++i) {
+        if (static_cast<std::size_t>(i) >= history_.lines.size()) break;
+        const int y = inside.top() + (i - first) * lineHeight_;
+        const QString number = QString::number(i + 1) + ".";
+        p.drawText(QRect(inside.left(), y, inside.width(), lineHeight_), Qt::AlignLeft | Qt::AlignTop, number);
+        const QString text = QString::fromStdString(history_.lines[static_cast<std::size_t>(i)]);
+        if (!text.isEmpty()) {
+            const int x = inside.left() + static_cast<int>(number.size()) * charWidth_ + 2;
+            p.drawText(QRect(x, y, inside.width(), lineHeight_), Qt::AlignLeft | Qt::AlignTop, text);
+        }
+    }
+}
+
+}  // namespace orbel

@@ -1,0 +1,310 @@
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "game/new_game.h"
+#include "game/one_player.h"
+#include "game/texts.h"
+#include "game/window_messages.h"
+#include "shell/board_painter.h"
+#include "shell/board_window.h"
+#include "shell/common_proc.h"
+#include "shell/dialogs.h"
+#include "shell/history_pane.h"
+
+static void initResources() { Q_INIT_RESOURCE(orbel); }
+
+namespace orbel {
+namespace {
+
+const QEvent::Type ComputerMoveReadyEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+// A font of the named family whose character cell is `height` pixels high,
+// as the window's fonts are described (a cell height, not a point size).
+QFont fontWithCellHeight(const char* family, int height, QFont::Weight weight) {
+    QFont font(QString::fromLatin1(family));
+    font.setWeight(weight);
+    int pixels = height;
+    font.setPixelSize(pixels);
+    while (pixels > 6 && QFontMetrics(font).height() > height) font.setPixelSize(--pixels);
+    return font;
+}
+
+// Window layout in client coordinates of the drawing area.
+constexpr QRect WhitePaneArea(509, 110, 120, 230);
+constexpr QRect BlackPaneArea(629, 110, 120, 230);
+constexpr QRect BrainPaneArea(509, 370, 241, 110);
+
+// The commands that would replace or end the game object the computer's
+// thread is using; they wait, greyed, until its move is handed back.
+constexpr int commandsGreyedWhileThinking[] = {cmd::NewOnePlayerGame, cmd::NewTwoPlayerGame, cmd::Resign,
+                                               cmd::DirectNetworkGame};
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mode_(onePlayerProc) {
+    initResources();
+    for (QColor& c : customColours) c = Qt::black;
+    setWindowTitle(QStringLiteral("Orbel Chess 3.0"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icon/107-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icon/107-16.png"), QSize(16, 16));
+    setWindowIcon(icon);
+
+    boardFont_ = fontWithCellHeight("Times New Roman", 19, QFont::Normal);
+    paneFont_ = fontWithCellHeight("Times New Roman", 14, QFont::Normal);
+
+    // The square colours are read before the window exists.
+    StoredSettings stored;
+    readColourSettings(stored);
+    ui_.lightSquareColor = stored.lightSquareColor;
+    ui_.darkSquareColor = stored.darkSquareColor;
+
+    createMenus();
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(ClientWidth, ClientHeight);
+    board_ = new BoardWindow([this](int m, std::uintptr_t w, std::intptr_t l) { return dispatch(m, w, l); }, client);
+    board_->move(0, 0);
+    setCentralWidget(client);
+    dispatch(msg::WM_CREATE);
+    dispatch(msg::WM_SIZE);
+
+    // The piece set is read once the menu exists, to carry its check mark.
+    readPieceSetSetting(stored);
+    ui_.pieceSetIndex = stored.pieceSetIndex;
+    checkCommand(cmd::PieceSetDudidi + ui_.pieceSetIndex, true);
+
+    brainPane_ = new QLabel(QStringLiteral("Brain:"), client);
+    brainPane_->setGeometry(BrainPaneArea);
+    brainPane_->setFont(boardFont_);
+    brainPane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    brainPane_->setLineWidth(2);
+    brainPane_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    brainPane_->setWordWrap(true);
+    brainPane_->setTextFormat(Qt::PlainText);
+    brainPane_->setAccessibleName(QStringLiteral("Brain:"));
+
+    blackPane_ = new HistoryPane(QStringLiteral("Black:"), ui_.game.blackHistory, paneFont_, client);
+    blackPane_->setGeometry(BlackPaneArea);
+    whitePane_ = new HistoryPane(QStringLiteral("White:"), ui_.game.whiteHistory, paneFont_, client);
+    whitePane_->setGeometry(WhitePaneArea);
+
+    status_ = new QLabel(QString::fromUtf8(text::WhiteToMove));
+    statusBar()->addWidget(status_, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    chatPane_ = new QFrame(client);
+    chatPane_->setGeometry(BrainPaneArea);
+    chatPane_->setAccessibleName(QStringLiteral("Chat:"));
+    chatPane_->setAutoFillBackground(true);
+    chatPane_->setStyleSheet(QStringLiteral("background: white"));
+    chatPane_->hide();
+
+    connect(&brainTimer_, &QTimer::timeout, this, [this] { dispatch(msg::WM_TIMER, 1, 0); });
+
+    // Fixed size: no maximise, no resizing.
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+MainWindow::~MainWindow() {
+    // The thinking thread must be gone before the window is.
+    thinking_.join();
+}
+
+void MainWindow::runStartUpDialog() {
+    NewGameSetupDialog dialog(*this, this);
+    modal_.runDialog(dialog);
+    invalidate();
+}
+
+int MainWindow::dispatch(int message, std::uintptr_t wParam, std::intptr_t lParam) {
+    return mode_(*this, message, wParam, lParam);
+}
+
+int MainWindow::commonProc(int message, std::uintptr_t wParam, std::intptr_t lParam) {
+    return orbel::commonProc(*this, message, wParam, lParam);
+}
+
+void MainWindow::createMenus() {
+    auto add = [this](QMenu* menu, int id, const char* text, QKeySequence keys = {}) {
+        QAction* a = menu->addAction(QString::fromUtf8(text));
+        a->setData(id);
+        if (!keys.isEmpty()) a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, [this, id] { sendCommand(id); });
+        actions_[id] = a;
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    add(file, cmd::NewOnePlayerGame, "&New 1 Player Game", QKeySequence(Qt::CTRL | Qt::Key_N));
+    add(file, cmd::NewTwoPlayerGame, "N&ew 2 Player Game", QKeySequence(Qt::CTRL | Qt::Key_M));
+    file->addSeparator();
+    add(file, cmd::SaveGame, "&Save Game", QKeySequence(Qt::CTRL | Qt::Key_S));
+    add(file, cmd::LoadGame, "&Load Game", QKeySequence(Qt::CTRL | Qt::Key_L));
+    file->addSeparator();
+    add(file, cmd::Exit, "E&xit");
+
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    add(game, cmd::UndoMove, "&Undo Move", QKeySequence(Qt::CTRL | Qt::Key_U))->setEnabled(false);
+    add(game, cmd::Resign, "&Resign");
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* colour = options->addMenu(QStringLiteral("&Color"));
+    add(colour, cmd::DarkSquare, "&Dark Square");
+    add(colour, cmd::LightSquare, "&Light Square");
+    colour->addSeparator();
+    add(colour, cmd::OriginalColors, "&Original Colors");
+    QMenu* pieces = options->addMenu(QStringLiteral("&Piece Set"));
+    add(pieces, cmd::PieceSetDudidi, "Dudidi")->setCheckable(true);
+    add(pieces, cmd::PieceSetFerrow1, "Ferrow Color 1")->setCheckable(true);
+    add(pieces, cmd::PieceSetFerrow2, "Ferrow Color 2")->setCheckable(true);
+    options->addSeparator();
+    add(options, cmd::ShowHideCoordinates, "&Show/Hide Coordinates");
+
+    QMenu* network = menuBar()->addMenu(QStringLiteral("&Network Play"));
+    add(network, cmd::DirectNetworkGame, "&Direct Network Game", QKeySequence(Qt::CTRL | Qt::Key_I));
+    network->addSeparator();
+    add(network, cmd::NetworkResign, "&Resign")->setEnabled(false);
+    add(network, cmd::KillGame, "&Kill Game (Opponent is lagging or gone ONLY)")->setEnabled(false);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    add(help, cmd::WhatsNew, "&What's New in 3.0");
+    help->addSeparator();
+    QAction* about = add(help, cmd::About, "&About Orbel Chess 3.0...");
+    about->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Slash), QKeySequence(Qt::ALT | Qt::Key_Question)});
+}
+
+QAction* MainWindow::action(int id) const {
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::invalidate() { board_->invalidateAll(); }
+
+void MainWindow::invalidateRect(int left, int top, int right, int bottom) {
+    board_->invalidate(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
+}
+
+void MainWindow::setStatusText(const QString& text) { status_->setText(text); }
+
+QString MainWindow::statusText() const { return status_->text(); }
+
+void MainWindow::enableCommand(int id, bool enabled) {
+    // While the computer thinks, the items it greyed stay grey; what was asked
+    // for them is applied when its move is handed back.
+    const auto held = greyedForThinking_.find(id);
+    if (held != greyedForThinking_.end()) {
+        held->second = enabled;
+        return;
+    }
+    if (QAction* a = action(id)) a->setEnabled(enabled);
+}
+
+void MainWindow::checkCommand(int id, bool checked) {
+    if (QAction* a = action(id)) a->setChecked(checked);
+}
+
+void MainWindow::scrollHistoryPane(bool white, int code) { historyPane(white)->vscroll(code); }
+
+void MainWindow::invalidateHistoryPanes() {
+    whitePane_->updateRange();
+    blackPane_->updateRange();
+    whitePane_->update();
+    blackPane_->update();
+}
+
+void MainWindow::setBrainText(const QString& text) { brainPane_->setText(text); }
+
+void MainWindow::messageBox(bool owned, const QString& text, const QString& caption, MessageIcon icon) {
+    const BoxIcon boxIcon = icon == MessageIcon::Stop          ? BoxIcon::Stop
+                            : icon == MessageIcon::Exclamation ? BoxIcon::Exclamation
+                                                               : BoxIcon::Information;
+    modal_.messageBox(owned ? this : nullptr, text, caption, boxIcon);
+}
+
+void MainWindow::showWaitCursor() { setCursor(Qt::WaitCursor); }
+
+void MainWindow::showArrowCursor() { setCursor(Qt::ArrowCursor); }
+
+bool MainWindow::loadDragBitmaps(int row, int col) {
+    return bitmaps_.load(ui_.game.displayBoard, row, col, ui_.pieceSetIndex, ui_.humanPlaysBlack, ui_.dragImage,
+                         ui_.dragMask);
+}
+
+void MainWindow::startComputerMove() {
+    enableCommand(cmd::UndoMove, false);
+    enableCommand(cmd::SaveGame, false);
+    enableCommand(cmd::LoadGame, false);
+    for (int id : commandsGreyedWhileThinking) {
+        QAction* a = action(id);
+        greyedForThinking_[id] = a->isEnabled();
+        a->setEnabled(false);
+    }
+    brainTimer_.start(10);
+    // No last-move frame while the computer thinks.
+    MoveRecord& shown = ui_.game.computerMove;
+    shown.fromRow = shown.fromCol = shown.toRow = shown.toCol = -1;
+
+    auto postHandBack = [this] { QCoreApplication::postEvent(this, new QEvent(ComputerMoveReadyEvent)); };
+    if (!thinking_.start(ui_.game.currentGame, ui_.game.humanMove, postHandBack)) {
+        // No thread to be had: the computer thinks here instead (it takes a
+        // few milliseconds), and its move comes back the same way.
+        thinking_.chooseHere(ui_.game.currentGame, ui_.game.humanMove);
+        postHandBack();
+    }
+}
+
+void MainWindow::endComputerMove() {
+    // One last tick before the timer stops, so the pane shows the line the
+    // computer settled on even when it answered between two ticks.
+    if (brainTimer_.isActive()) dispatch(msg::WM_TIMER, 1, 0);
+    brainTimer_.stop();
+    const auto held = std::move(greyedForThinking_);
+    greyedForThinking_.clear();
+    for (const auto& [id, enabled] : held) action(id)->setEnabled(enabled);
+}
+
+bool MainWindow::event(QEvent* e) {
+    if (e->type() == ComputerMoveReadyEvent) {
+        handBack();
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+void MainWindow::handBack() {
+    // The thread has ended (or is about to): only after joining it are its
+    // result and the game object ours again.
+    thinking_.join();
+    if (destroyed_) return;
+    MoveRecord& move = ui_.game.computerMove;
+    const MoveRecord& result = thinking_.result();
+    move.fromRow = result.fromRow;
+    move.fromCol = result.fromCol;
+    move.toRow = result.toRow;
+    move.toCol = result.toCol;
+    move.isCapture = result.isCapture;
+    if (thinking_.outcome() == ChoiceOutcome::Failed) showFatalError(*this);
+    sendCommand(cmd::ComputerMoveReady);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // A computer move in progress is finished first; it takes milliseconds.
+    thinking_.join();
+    if (!destroyed_) {
+        destroyed_ = true;
+        dispatch(msg::WM_DESTROY);
+    }
+    event->accept();
+}
+
+}  // namespace orbel

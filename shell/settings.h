@@ -1,0 +1,48 @@
+// The three settings that outlive a run: light and dark square colours and
+// the piece set, kept per user as decimal text under "Tessaly" / "Orbel Chess"
+// with the keys whsqu, dksqu and pieceset.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace orbel {
+
+inline constexpr std::uint32_t DefaultLightSquareColor = 16316664;  // 0xF8F8F8
+inline constexpr std::uint32_t DefaultDarkSquareColor = 9934666;    // 0x97974A, RGB 74,151,151
+inline constexpr int DefaultPieceSet = 1;
+
+inline constexpr const char* LightSquareKey = "whsqu";
+inline constexpr const char* DarkSquareKey = "dksqu";
+inline constexpr const char* PieceSetKey = "pieceset";
+
+// A stored number read as C's atoi does: optional leading white space, an
+// optional sign, then digits; no digits gives 0; values beyond the 32-bit
+// range saturate.
+std::int32_t parseSettingNumber(std::string_view text) noexcept;
+
+// A colour keeps the low 24 bits of what was stored (0x00BBGGRR).
+inline constexpr std::uint32_t colourFromSetting(std::int32_t stored) noexcept {
+    return static_cast<std::uint32_t>(stored) & 0xFFFFFFu;
+}
+
+// A stored piece set outside the three sets falls back to the default set.
+inline constexpr int pieceSetFromSetting(std::int32_t stored) noexcept {
+    return stored >= 0 && stored <= 2 ? stored : DefaultPieceSet;
+}
+
+// Reading and writing the per-user store (QSettings underneath).
+struct StoredSettings {
+    std::uint32_t lightSquareColor = DefaultLightSquareColor;
+    std::uint32_t darkSquareColor = DefaultDarkSquareColor;
+    int pieceSetIndex = DefaultPieceSet;
+};
+
+// Reads "dksqu" then "whsqu"; a missing key gives its default.
+void readColourSettings(StoredSettings& settings);
+// Reads "pieceset"; a missing key gives 1.
+void readPieceSetSetting(StoredSettings& settings);
+// Writes one key as decimal text. Failures are silent.
+void writeSetting(const char* key, std::int64_t number);
+
+}  // namespace orbel
