@@ -92,10 +92,8 @@ void release(GameWindow& window, int x, int y) {
             g.humanMove.fromRow = castle.castle.fromRow;
             g.humanMove.fromCol = castle.castle.fromCol;
             applyMove(g.humanMove, game.board);
-            window.enableCommand(cmd::UndoMove, true);
-            window.enableCommand(cmd::SaveGame, true);
-            window.enableCommand(cmd::LoadGame, true);
-            // Castling can give check too (a rook landing on the king's file).
+            // A castle can give check too (the rook lands on the king's file);
+            // it is announced and written like any other check.
             if (isOwnKingAttacked(game.board)) {
                 window.setStatusText(qs(text::Check));
                 g.humanMove.givesCheck = 1;

@@ -64,6 +64,17 @@ PieceStatus& StatusList::appendEntry(const Square& piece, int row, int column, s
     return e;
 }
 
+void PieceStatus::addCode(std::int32_t flag, LineCode code) {
+    if (code == 0) return;
+    switch (flag) {
+    case Attacked: attackedBy.push_back(code); break;
+    case CanCapture: captures.push_back(code); break;
+    case CanThreaten: threats.push_back(code); break;
+    case CanDefend: defences.push_back(code); break;
+    default: break;
+    }
+}
+
 void noteStatus(StatusList& list, const Square& piece, int row, int column, std::int32_t flag, LineCode code) {
     PieceStatus* entry = list.find(row, column);
     if (entry) {
@@ -71,14 +82,7 @@ void noteStatus(StatusList& list, const Square& piece, int row, int column, std:
     } else {
         entry = &list.appendEntry(piece, row, column, flag);
     }
-    if (code == 0) return;
-    switch (flag) {
-    case Attacked: entry->attackedBy.push_back(code); break;
-    case CanCapture: entry->captures.push_back(code); break;
-    case CanThreaten: entry->threats.push_back(code); break;
-    case CanDefend: entry->defences.push_back(code); break;
-    default: break;
-    }
+    entry->addCode(flag, code);
 }
 
 Board startingPosition(std::int32_t ownKingColumn) {

@@ -202,6 +202,9 @@ struct PieceStatus {
     std::vector<LineCode> defences;    // flag CanDefend
 
     bool has(StatusFlag flag) const noexcept { return (flags & flag) != 0; }
+    // Files a code under the array that belongs to `flag` (Attacked,
+    // CanCapture, CanThreaten, CanDefend); other flags and code 0 keep none.
+    void addCode(std::int32_t flag, LineCode code);
 };
 
 // At most one entry per square, in order of first mention. clear() keeps the

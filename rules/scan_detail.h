@@ -162,14 +162,7 @@ public:
         } else {
             entry_->flags |= flag;
         }
-        if (code == 0) return;
-        switch (flag) {
-        case Attacked: entry_->attackedBy.push_back(code); break;
-        case CanCapture: entry_->captures.push_back(code); break;
-        case CanThreaten: entry_->threats.push_back(code); break;
-        case CanDefend: entry_->defences.push_back(code); break;
-        default: break;
-        }
+        entry_->addCode(flag, code);
     }
     void capture(int toRow, int toCol) {
         if (moves_) moves_->addUnique(makeMoveRecord(row_, col_, toRow, toCol));

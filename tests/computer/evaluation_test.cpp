@@ -12,12 +12,7 @@ namespace orbel {
 namespace {
 
 using testing::boardFromRows;
-
-GameState gameWith(const std::array<const char*, 8>& rows, int kingColumn = 4) {
-    GameState g(kingColumn);
-    g.board = boardFromRows(rows);
-    return g;
-}
+using testing::gameFromRows;
 
 TEST(EvaluatePosition, KingsPawnOpeningScoresTwentyFour) {
     GameState g(4);
@@ -48,7 +43,7 @@ TEST(ExchangeValue, DiffersFromMaterialForQueenAndKing) {
 }
 
 TEST(ExchangeRisk, AnUndefendedKnightTakenByAPawnCostsThree) {
-    GameState g = gameWith({"....k...", "........", "........", "....p...", "...N....", "........", "........", "....K..."});
+    GameState g = gameFromRows({"....k...", "........", "........", "....p...", "...N....", "........", "........", "....K..."});
     const Board before = g.board;
     EXPECT_EQ(exchangeRisk(g, g.board), -3);
     EXPECT_EQ(g.board, before);
@@ -60,7 +55,7 @@ TEST(ExchangeRisk, AnUndefendedKnightTakenByAPawnCostsThree) {
 TEST(ExchangeRisk, ARecaptureCountsWhileQuietMovesKeepTheTermAtZero) {
     // The queen may take the pawn on (3,3), but the pawn on (2,2) takes back:
     // -1 + 11 = +10, so the quiet moves' 0 is the minimum.
-    GameState g = gameWith({".......k", "...q....", "........", "........", "...P....", "..P.....", "........", "....K..."});
+    GameState g = gameFromRows({".......k", "...q....", "........", "........", "...P....", "..P.....", "........", "....K..."});
     EXPECT_EQ(exchangeRisk(g, g.board), 0);
     // Without the defender the pawn is simply lost.
     g.board.at(2, 2) = EmptySquare;
@@ -70,23 +65,23 @@ TEST(ExchangeRisk, ARecaptureCountsWhileQuietMovesKeepTheTermAtZero) {
 TEST(ExchangeRisk, OnlyTheLowestAttackerByKindIsPlayedOut) {
     // Pawn first: -3 (knight) +1 (pawn takes pawn) -1 (queen takes pawn) = -3.
     // Queen first would have been +7.
-    GameState g = gameWith({"....k...", "........", "........", "....p...", "...N...q", "..P.....", "........", "K......."});
+    GameState g = gameFromRows({"....k...", "........", "........", "....p...", "...N...q", "..P.....", "........", "K......."});
     EXPECT_EQ(exchangeRisk(g, g.board), -3);
 }
 
 TEST(ExchangeRisk, AnEnemyWithoutCandidatesScoresTheSentinel) {
     // A lone Enemy king far from everything has no capture, threat or push.
-    GameState g = gameWith({"k.......", "........", "........", "........", "........", "........", "P.......", "....K..."});
+    GameState g = gameFromRows({"k.......", "........", "........", "........", "........", "........", "P.......", "....K..."});
     EXPECT_EQ(exchangeRisk(g, g.board), 9999);
     EXPECT_EQ(evaluatePosition(g, g.board), 10 * 1 + 5 * 9999 + 2 * positionalScore(g, g.board));
 }
 
 TEST(PositionalScore, CastledPositions) {
-    GameState g = gameWith({"........", "........", "........", "........", "........", "........", "........", ".....rK."});
+    GameState g = gameFromRows({"........", "........", "........", "........", "........", "........", "........", ".....rK."});
     g.canCastleShort = g.canCastleLong = 0;
     EXPECT_EQ(positionalScore(g, g.board), 4);  // a rook of either owner beside the king on (0,6)
 
-    GameState q = gameWith({"........", "........", "........", "........", "........", "........", "........", "..Kr...."});
+    GameState q = gameFromRows({"........", "........", "........", "........", "........", "........", "........", "..Kr...."});
     q.canCastleShort = q.canCastleLong = 0;
     EXPECT_EQ(positionalScore(q, q.board), 0);  // on (0,2) the rook must be Own
 
@@ -102,23 +97,23 @@ TEST(PositionalScore, CastledPositions) {
 }
 
 TEST(PositionalScore, DoubledPawnsAndRooks) {
-    GameState g = gameWith({"........", "........", "........", "........", "........", "P.......", "P.......", "........"});
+    GameState g = gameFromRows({"........", "........", "........", "........", "........", "P.......", "P.......", "........"});
     g.canCastleShort = g.canCastleLong = 0;
     EXPECT_EQ(positionalScore(g, g.board), -4);
     g.board.at(4, 0) = {Pawn, Own};
     EXPECT_EQ(positionalScore(g, g.board), -12);
 
-    GameState r = gameWith({"........", "........", "........", "........", "........", "........", "R.......", "R......."});
+    GameState r = gameFromRows({"........", "........", "........", "........", "........", "........", "R.......", "R......."});
     r.canCastleShort = r.canCastleLong = 0;
     EXPECT_EQ(positionalScore(r, r.board), 6);
 }
 
 TEST(PositionalScore, PawnCentreAndTheKingColumnThreeRule) {
-    GameState g = gameWith({"........", "........", "........", "........", "...P....", "........", "........", "........"}, 3);
+    GameState g = gameFromRows({"........", "........", "........", "........", "...P....", "........", "........", "........"}, 3);
     g.canCastleShort = g.canCastleLong = 0;
     EXPECT_EQ(positionalScore(g, g.board), 1);  // +2 centre, -1 beside the uncastled king
 
-    GameState e = gameWith({"........", "........", "........", "........", "........", ".p......", "........", "........"}, 3);
+    GameState e = gameFromRows({"........", "........", "........", "........", "........", ".p......", "........", "........"}, 3);
     e.canCastleShort = e.canCastleLong = 0;
     EXPECT_EQ(positionalScore(e, e.board), -1);
 
@@ -126,13 +121,13 @@ TEST(PositionalScore, PawnCentreAndTheKingColumnThreeRule) {
     e.ownKingColumn = 4;
     EXPECT_EQ(positionalScore(e, e.board), 0);
 
-    GameState wing = gameWith({"........", "........", "........", "......P.", "........", "........", "........", "........"});
+    GameState wing = gameFromRows({"........", "........", "........", "......P.", "........", "........", "........", "........"});
     wing.canCastleShort = wing.canCastleLong = 0;
     EXPECT_EQ(positionalScore(wing, wing.board), 1);
 }
 
 TEST(PositionalScore, EachCheckingPieceCountsTwo) {
-    GameState g = gameWith({"....k...", "........", "........", "........", "........", "........", "........", "R...R..."});
+    GameState g = gameFromRows({"....k...", "........", "........", "........", "........", "........", "........", "R...R..."});
     g.canCastleShort = g.canCastleLong = 0;
     EXPECT_EQ(positionalScore(g, g.board), 2);  // only the rook on (0,4) sees the king
     g.board.at(5, 5) = {Knight, Own};

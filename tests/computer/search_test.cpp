@@ -17,12 +17,7 @@ namespace orbel {
 namespace {
 
 using testing::boardFromRows;
-
-GameState gameWith(const std::array<const char*, 8>& rows, int kingColumn = 4) {
-    GameState g(kingColumn);
-    g.board = boardFromRows(rows);
-    return g;
-}
+using testing::gameFromRows;
 
 bool isMove(const MoveRecord& m, int fr, int fc, int tr, int tc) { return sameMove(m, makeMoveRecord(fr, fc, tr, tc)); }
 
@@ -157,7 +152,7 @@ TEST(ChooseComputerMove, AtEasyTheLineIsOneMoveValuedByItsStaticScore) {
 
 TEST(ChooseComputerMove, NoLegalMoveLeavesTheBoardAndResultUntouched) {
     // The computer's king on (0,0) is mated by the queen on (1,1).
-    GameState g = gameWith({"........", "........", "........", "........", "........", "..k.....", ".q......", "K......."});
+    GameState g = gameFromRows({"........", "........", "........", "........", "........", "..k.....", ".q......", "K......."});
     const Board before = g.board;
     MoveRecord result = noMoveRecord();
     EXPECT_EQ(chooseComputerMove(g, result, makeMoveRecord(6, 1, 1, 1)), ChoiceOutcome::NoMove);
@@ -173,7 +168,7 @@ TEST(ChooseComputerMove, NoLegalMoveLeavesTheBoardAndResultUntouched) {
 TEST(SearchBestLine, InCheckItNeitherCastlesNorPreselects) {
     // The rook on (5,4) checks the king on (0,4); castling would be offered by
     // the generator (rights set, squares empty) but must not be played.
-    GameState g = gameWith({"...k....", "........", "....r...", "........", "........", "........", "PPPP.PPP", "R...K..R"});
+    GameState g = gameFromRows({"...k....", "........", "....r...", "........", "........", "........", "PPPP.PPP", "R...K..R"});
     g.level = 3;
     bool inCheck = false;
     MoveList roots;
@@ -270,21 +265,21 @@ TEST(SearchBestLine, SevenCandidatesAreKeptWithTheSeventhInTheSentinelsPlace) {
 
 TEST(SearchBestLine, AMateInOneEndsTheLineAndWinsByTheSentinel) {
     // The rook's move to (7,0) mates: the user has no legal reply at ply 1.
-    GameState g = gameWith({"......k.", ".....ppp", "........", "........", "........", "........", ".PP.....", "R...K..."});
+    GameState g = gameFromRows({"......k.", ".....ppp", "........", "........", "........", "........", ".PP.....", "R...K..."});
     g.level = 3;
     MoveRecord result = noMoveRecord();
     ASSERT_EQ(chooseComputerMove(g, result, makeMoveRecord(6, 4, 5, 4)), ChoiceOutcome::Played);
     EXPECT_TRUE(isMove(result, 0, 0, 7, 0));
     ASSERT_EQ(g.expectedLine.size(), 1u);
     // The value is the root's static score plus the 99999 of the missing reply.
-    GameState judge = gameWith({"R.....k.", ".....ppp", "........", "........", "........", "........", ".PP.....", "....K..."});
+    GameState judge = gameFromRows({"R.....k.", ".....ppp", "........", "........", "........", "........", ".PP.....", "....K..."});
     EXPECT_EQ(g.searchValue, evaluatePosition(judge, judge.board) + 99999);
     EXPECT_TRUE(isCheckmated(g));
 }
 
 TEST(SearchBestLine, ACaptureAtTheRootIsMarkedInTheResult) {
     // The only sensible move takes the queen.
-    GameState g = gameWith({"....k...", "........", "........", "...q....", "........", "........", "........", "...RK..."});
+    GameState g = gameFromRows({"....k...", "........", "........", "...q....", "........", "........", "........", "...RK..."});
     g.level = 1;
     MoveRecord result = noMoveRecord();
     ASSERT_EQ(chooseComputerMove(g, result, makeMoveRecord(6, 4, 5, 4)), ChoiceOutcome::Played);
@@ -324,7 +319,7 @@ TEST(ChooseComputerMove, CastlingGivesUpBothRightsAndIsRemembered) {
 }
 
 TEST(ChooseComputerMove, AShortcutCastleGivesUpTheRightsToo) {
-    GameState g = gameWith({"....k...", "pppppppp", "........", "........", "........", "........", "PPPPPPPP", "R...K..R"});
+    GameState g = gameFromRows({"....k...", "pppppppp", "........", "........", "........", "........", "PPPPPPPP", "R...K..R"});
     const MoveRecord user = makeMoveRecord(6, 0, 5, 0);
     g.expectedLine.append(makeMoveRecord(1, 0, 2, 0));
     g.expectedLine.append(user);

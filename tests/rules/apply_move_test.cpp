@@ -7,6 +7,7 @@ namespace orbel {
 namespace {
 
 using testing::boardFromRows;
+using testing::gameFromRows;
 using testing::boardToRows;
 
 struct CastleCase {
@@ -86,14 +87,8 @@ TEST(ApplyMove, AnEnemyPawnOnRowSevenIsNotPromotedForOwn) {
     EXPECT_EQ(b.at(7, 4), (Square{Pawn, Enemy}));
 }
 
-GameState gameWith(const std::array<const char*, 8>& rows, int kingColumn = 4) {
-    GameState g(kingColumn);
-    g.board = boardFromRows(rows);
-    return g;
-}
-
 TEST(OwnCastlingMoves, OffersOnlyWhatRightsAndSquaresAllowShortFirst) {
-    GameState g = gameWith({"........", "........", "........", "........", "........", "........", "........", "R...K..R"});
+    GameState g = gameFromRows({"........", "........", "........", "........", "........", "........", "........", "R...K..R"});
     CastlingOffers offers = ownCastlingMoves(g, g.board);
     ASSERT_EQ(offers.count, 2);
     EXPECT_TRUE(sameMove(offers.moves[0], makeMoveRecord(99, 99, 99, 99)));
@@ -102,15 +97,15 @@ TEST(OwnCastlingMoves, OffersOnlyWhatRightsAndSquaresAllowShortFirst) {
     g.canCastleLong = 0;
     EXPECT_EQ(ownCastlingMoves(g, g.board).count, 1);
 
-    GameState blocked = gameWith({"........", "........", "........", "........", "........", "........", "........", "....K.NR"});
+    GameState blocked = gameFromRows({"........", "........", "........", "........", "........", "........", "........", "....K.NR"});
     EXPECT_EQ(ownCastlingMoves(blocked, blocked.board).count, 0);
 
-    GameState enemyRook = gameWith({"........", "........", "........", "........", "........", "........", "........", "....K..r"});
+    GameState enemyRook = gameFromRows({"........", "........", "........", "........", "........", "........", "........", "....K..r"});
     EXPECT_EQ(ownCastlingMoves(enemyRook, enemyRook.board).count, 0);
 }
 
 TEST(OwnCastlingMoves, KingOnColumnThreeCastlesTowardsColumnZeroShort) {
-    GameState g = gameWith({"........", "........", "........", "........", "........", "........", "........", "R..K...R"}, 3);
+    GameState g = gameFromRows({"........", "........", "........", "........", "........", "........", "........", "R..K...R"}, 3);
     CastlingOffers offers = ownCastlingMoves(g, g.board);
     ASSERT_EQ(offers.count, 2);
     // Long needs (0,4), (0,5) and (0,6) empty.
@@ -121,29 +116,29 @@ TEST(OwnCastlingMoves, KingOnColumnThreeCastlesTowardsColumnZeroShort) {
 }
 
 TEST(OwnCastlingMoves, AttackedSquaresDoNotMatter) {
-    GameState g = gameWith({"....r...", "........", "........", "........", "........", "........", "........", "R...K..R"});
+    GameState g = gameFromRows({"....r...", "........", "........", "........", "........", "........", "........", "R...K..R"});
     EXPECT_EQ(ownCastlingMoves(g, g.board).count, 2);
 }
 
 TEST(UpdateOwnCastlingRights, RookAndKingMovesGiveUpRights) {
-    GameState g = gameWith({"........", "........", "........", "........", "........", "........", "........", "R...K..R"});
+    GameState g = gameFromRows({"........", "........", "........", "........", "........", "........", "........", "R...K..R"});
     updateOwnCastlingRights(g, makeMoveRecord(0, 7, 0, 6));
     EXPECT_EQ(g.canCastleShort, 0);
     EXPECT_EQ(g.canCastleLong, 1);
 
-    GameState k = gameWith({"........", "........", "........", "........", "........", "........", "........", "R...K..R"});
+    GameState k = gameFromRows({"........", "........", "........", "........", "........", "........", "........", "R...K..R"});
     updateOwnCastlingRights(k, makeMoveRecord(0, 4, 1, 4));
     EXPECT_EQ(k.canCastleShort, 0);
     EXPECT_EQ(k.canCastleLong, 0);
 
     // King on column 3: the corner rooks swap roles.
-    GameState b = gameWith({"........", "........", "........", "........", "........", "........", "........", "R..K...R"}, 3);
+    GameState b = gameFromRows({"........", "........", "........", "........", "........", "........", "........", "R..K...R"}, 3);
     updateOwnCastlingRights(b, makeMoveRecord(0, 0, 1, 0));
     EXPECT_EQ(b.canCastleShort, 0);
     EXPECT_EQ(b.canCastleLong, 1);
 
     // A castling record has no from-square and changes nothing here.
-    GameState c = gameWith({"........", "........", "........", "........", "........", "........", "........", "R...K..R"});
+    GameState c = gameFromRows({"........", "........", "........", "........", "........", "........", "........", "R...K..R"});
     updateOwnCastlingRights(c, makeMoveRecord(99, 99, 99, 99));
     EXPECT_EQ(c.canCastleShort, 1);
     EXPECT_EQ(c.canCastleLong, 1);

@@ -11,6 +11,7 @@ namespace orbel {
 namespace {
 
 using testing::boardFromRows;
+using testing::gameFromRows;
 using Moves = std::vector<std::array<int, 4>>;
 using Codes = std::vector<LineCode>;
 
@@ -39,12 +40,6 @@ struct Generated {
 Generated generate(const GameState& game) {
     Generated g;
     candidateMoves(game, game.board, g.moves, g.statuses);
-    return g;
-}
-
-GameState gameWith(const std::array<const char*, 8>& rows, int kingColumn = 4) {
-    GameState g(kingColumn);
-    g.board = boardFromRows(rows);
     return g;
 }
 
@@ -91,7 +86,7 @@ TEST_P(StartingCandidates, AreExactlyTheDevelopingMovesInOrder) {
 INSTANTIATE_TEST_SUITE_P(BothKingColumns, StartingCandidates, ::testing::Values(3, 4));
 
 TEST(ThreatMoves, RookMovingAlongItsRowToAttackUpAColumn) {
-    const GameState game = gameWith({"........", "........", "........", "...n....", "........", "........", "........", "R......."});
+    const GameState game = gameFromRows({"........", "........", "........", "...n....", "........", "........", "........", "R......."});
     const Generated g = generate(game);
     const PieceStatus* rook = entryAt(g.statuses, 0, 0);
     ASSERT_NE(rook, nullptr);
@@ -112,7 +107,7 @@ TEST(ThreatMoves, DiagonalMovesOnlyCountCapturesAtRightAngles) {
     // The bishop on (0,0) can only walk up-right. From (3,3) it would see the
     // knight on (5,1) at right angles (up-left) and the rook on (5,5) straight
     // ahead along its own diagonal, which does not count.
-    const GameState game = gameWith({"........", "........", ".n...r..", "........", "........", "........", "........", "B......."});
+    const GameState game = gameFromRows({"........", "........", ".n...r..", "........", "........", "........", "........", "B......."});
     const Generated g = generate(game);
     const PieceStatus* bishop = entryAt(g.statuses, 0, 0);
     ASSERT_NE(bishop, nullptr);
@@ -122,7 +117,7 @@ TEST(ThreatMoves, DiagonalMovesOnlyCountCapturesAtRightAngles) {
 }
 
 TEST(DefenceMoves, RookSteppingUpToGuardAnAttackedKnight) {
-    const GameState game = gameWith({"........", "........", ".....b..", "........", "...N....", "........", "........", "..R....."});
+    const GameState game = gameFromRows({"........", "........", ".....b..", "........", "...N....", "........", "........", "..R....."});
     const Generated g = generate(game);
     const PieceStatus* rook = entryAt(g.statuses, 0, 2);
     ASSERT_NE(rook, nullptr);
@@ -142,7 +137,7 @@ TEST(DefenceMoves, RookSteppingUpToGuardAnAttackedKnight) {
 TEST(DefenceMoves, KnightDefenceUsesOnlyTheFirstFittingTargetOfItsQuadrant) {
     // The knight on (3,3) guards the bishop on (6,6) from (5,4) or from (4,5);
     // (5,4) comes first in its quadrant, so only that one is ever tried.
-    const GameState game = gameWith({".......p", "......B.", "........", "........", "...N....", "........", "........", "........"});
+    const GameState game = gameFromRows({".......p", "......B.", "........", "........", "...N....", "........", "........", "........"});
     const Generated g = generate(game);
     const PieceStatus* knight = entryAt(g.statuses, 3, 3);
     ASSERT_NE(knight, nullptr);
@@ -162,7 +157,7 @@ TEST(BestSquareMove, FleesToTheSquareFewestCapturesReachEarliestFirst) {
     // Rook on (3,3) attacked by the pawn on (4,4). Along its row to the right
     // (its first quiet moves) the knight covers (3,4) and (3,6), the pawn (3,5);
     // (3,7) is the first square nothing reaches.
-    GameState game = gameWith({"........", "........", ".....n..", "....p...", "...R....", "........", "........", "........"});
+    GameState game = gameFromRows({"........", "........", ".....n..", "....p...", "...R....", "........", "........", "........"});
     Generated g;
     g.moves.clear();
     generateCandidates(game, g.moves, g.statuses, game.board);
@@ -176,7 +171,7 @@ TEST(BestSquareMove, FleesToTheSquareFewestCapturesReachEarliestFirst) {
 }
 
 TEST(BestSquareMove, APieceWithNowhereToGoGetsNoFlight) {
-    const GameState game = gameWith({"........", "........", "........", "........", "........", ".P......", "..P.....", "N......r"});
+    const GameState game = gameFromRows({"........", "........", "........", "........", "........", ".P......", "..P.....", "N......r"});
     const Generated g = generate(game);
     const PieceStatus* knight = entryAt(g.statuses, 0, 0);
     ASSERT_NE(knight, nullptr);
@@ -185,21 +180,21 @@ TEST(BestSquareMove, APieceWithNowhereToGoGetsNoFlight) {
 }
 
 TEST(BuildMoveList, KingInTheCornerFleesWithoutLookingOffTheBoard) {
-    const GameState game = gameWith({"r.......", "........", "........", "........", "........", "........", "........", "K......."});
+    const GameState game = gameFromRows({"r.......", "........", "........", "........", "........", "........", "........", "K......."});
     const Generated g = generate(game);
     EXPECT_EQ(coordinates(g.moves), (Moves{{0, 0, 1, 1}}));
 }
 
 TEST(BuildMoveList, BishopAtHomeOnTheEdgeOpensWithThePawnsOnTheBoard) {
-    const GameState left = gameWith({"........", "........", "........", "........", "........", "........", "PP......", "B......."});
+    const GameState left = gameFromRows({"........", "........", "........", "........", "........", "........", "PP......", "B......."});
     EXPECT_EQ(coordinates(generate(left).moves), (Moves{{1, 1, 2, 1}, {1, 1, 3, 1}, {1, 0, 2, 0}, {1, 0, 3, 0}}));
 
-    const GameState right = gameWith({"........", "........", "........", "........", "........", "........", "......PP", ".......B"});
+    const GameState right = gameFromRows({"........", "........", "........", "........", "........", "........", "......PP", ".......B"});
     EXPECT_EQ(coordinates(generate(right).moves), (Moves{{1, 7, 2, 7}, {1, 7, 3, 7}, {1, 6, 2, 6}, {1, 6, 3, 6}}));
 }
 
 TEST(BuildMoveList, CastlingIsAppendedWithoutADuplicateTest) {
-    GameState game = gameWith({"....k...", "pppppppp", "........", "........", "........", "........", "PPPPPPPP", "R...K..R"});
+    GameState game = gameFromRows({"....k...", "pppppppp", "........", "........", "........", "........", "PPPPPPPP", "R...K..R"});
     Generated g = generate(game);
     ASSERT_FALSE(g.moves.empty());
     EXPECT_TRUE(sameMove(g.moves[g.moves.size() - 2], makeMoveRecord(99, 99, 99, 99)));
@@ -214,7 +209,7 @@ TEST(BuildMoveList, CastlingIsAppendedWithoutADuplicateTest) {
 }
 
 TEST(BuildMoveList, LeavesTheBoardAsItFoundIt) {
-    GameState game = gameWith({
+    GameState game = gameFromRows({
         "r.bqk..r",
         "pp..bppp",
         "..np.n..",

@@ -12,9 +12,7 @@ using testing::boardFromRows;
 using testing::boardToRows;
 
 GameState gameWith(const std::array<const char*, 8>& rows, int kingColumn = 3) {
-    GameState g(kingColumn);
-    g.board = boardFromRows(rows);
-    return g;
+    return testing::gameFromRows(rows, kingColumn);
 }
 
 // The user's drag: the piece is lifted off the board before it is judged.

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QLabel>
@@ -307,6 +308,71 @@ TEST_F(WindowTest, HistoryPaneScrollsByLinesAndBackToTheTop) {
     ui().game.whiteHistory.count = 150;
     window->invalidateHistoryPanes();
     EXPECT_EQ(pane->scrollBar()->maximum() + pane->scrollBar()->pageStep() - 1, 150);
+}
+
+}  // namespace
+}  // namespace orbel::testing
+
+namespace orbel::testing {
+namespace {
+
+TEST_F(WindowTest, TheMenuBarCarriesTheItemsTheirKeysAndStates) {
+    struct Item {
+        int id;
+        const char* text;
+        const char* keys;
+        bool enabled;
+    };
+    const Item items[] = {
+        {cmd::NewOnePlayerGame, "&New 1 Player Game", "Ctrl+N", true},
+        {cmd::NewTwoPlayerGame, "N&ew 2 Player Game", "Ctrl+M", true},
+        {cmd::SaveGame, "&Save Game", "Ctrl+S", true},
+        {cmd::LoadGame, "&Load Game", "Ctrl+L", true},
+        {cmd::Exit, "E&xit", "", true},
+        {cmd::UndoMove, "&Undo Move", "Ctrl+U", false},
+        {cmd::Resign, "&Resign", "", true},
+        {cmd::DarkSquare, "&Dark Square", "", true},
+        {cmd::LightSquare, "&Light Square", "", true},
+        {cmd::OriginalColors, "&Original Colors", "", true},
+        {cmd::PieceSetDudidi, "Dudidi", "", true},
+        {cmd::PieceSetFerrow1, "Ferrow Color 1", "", true},
+        {cmd::PieceSetFerrow2, "Ferrow Color 2", "", true},
+        {cmd::ShowHideCoordinates, "&Show/Hide Coordinates", "", true},
+        {cmd::DirectNetworkGame, "&Direct Network Game", "Ctrl+I", true},
+        {cmd::NetworkResign, "&Resign", "", false},
+        {cmd::KillGame, "&Kill Game (Opponent is lagging or gone ONLY)", "", false},
+        {cmd::WhatsNew, "&What's New in 3.0", "", true},
+        {cmd::About, "&About Orbel Chess 3.0...", "Alt+/", true},
+    };
+    for (const Item& i : items) {
+        QAction* a = window->action(i.id);
+        ASSERT_NE(a, nullptr) << i.text;
+        EXPECT_EQ(a->text(), i.text);
+        EXPECT_EQ(a->shortcut().toString(), i.keys) << i.text;
+        EXPECT_EQ(a->isEnabled(), i.enabled) << i.text;
+        EXPECT_EQ(a->data().toInt(), i.id);
+    }
+    EXPECT_EQ(window->action(cmd::About)->shortcuts().size(), 2);
+    QStringList popups;
+    for (QAction* a : window->menuBar()->actions()) popups << a->text();
+    EXPECT_EQ(popups, (QStringList{"&File", "&Game", "&Options", "&Network Play", "&Help"}));
+}
+
+TEST_F(WindowTest, AltSlashOpensTheAboutBox) {
+    QString title;
+    answerNextDialog([&](QDialog& d) {
+        title = d.windowTitle();
+        d.accept();
+        return d.result();
+    });
+    QTest::keyClick(window.get(), Qt::Key_Slash, Qt::AltModifier);
+    EXPECT_EQ(title, "About Orbel Chess 3.0");
+}
+
+TEST_F(WindowTest, ExitClosesTheWindow) {
+    startWith(false, ctl::Easy);
+    window->action(cmd::Exit)->trigger();
+    EXPECT_FALSE(window->isVisible());
 }
 
 }  // namespace

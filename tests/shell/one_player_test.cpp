@@ -481,3 +481,23 @@ TEST_F(OnePlayerTest, ResignAsksForANewGameAndKeepsTheModeWhenCancelled) {
 
 }  // namespace
 }  // namespace orbel::testing
+
+namespace orbel::testing {
+namespace {
+
+TEST_F(OnePlayerTest, ACastleThatGivesCheckIsWrittenWithItsMark) {
+    startWith(false, ctl::Easy);
+    // The computer's king on (0,2); castling short puts the user's rook on (7,2).
+    Board b;
+    b.at(0, 2) = {King, Own};
+    b.at(7, 3) = {King, Enemy};
+    b.at(7, 0) = {Rook, Enemy};
+    setPosition(b);
+    drag(7, 3, 7, 1);
+    EXPECT_EQ(ui().game.whiteHistory.lines[0], "O-O+");
+    EXPECT_EQ(window->statusText(), "Check!");
+    waitForComputer();
+}
+
+}  // namespace
+}  // namespace orbel::testing

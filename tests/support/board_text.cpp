@@ -33,6 +33,12 @@ Board boardFromRows(const std::array<const char*, 8>& rows) {
     return b;
 }
 
+GameState gameFromRows(const std::array<const char*, 8>& rows, int kingColumn) {
+    GameState g(kingColumn);
+    g.board = boardFromRows(rows);
+    return g;
+}
+
 std::string boardToRows(const Board& board) {
     static const char letters[] = ".PNBRQK";
     std::string out;

@@ -13,6 +13,9 @@ namespace orbel::testing {
 // pieces, lower case Enemy pieces, '.' an empty square.
 Board boardFromRows(const std::array<const char*, 8>& rows);
 
+// A game (Own king's home on `kingColumn`) holding the position.
+GameState gameFromRows(const std::array<const char*, 8>& rows, int kingColumn = 4);
+
 // The reverse, for failure messages.
 std::string boardToRows(const Board& board);
 
