@@ -32,16 +32,6 @@ TEST(MaterialBalance, CountsTheQueenAsEightAndTheKingAsNothing) {
     EXPECT_EQ(materialBalance(startingPosition(3)), 0);
 }
 
-TEST(ExchangeValue, DiffersFromMaterialForQueenAndKing) {
-    EXPECT_EQ(exchangeValue(Pawn), 1);
-    EXPECT_EQ(exchangeValue(Knight), 3);
-    EXPECT_EQ(exchangeValue(Bishop), 3);
-    EXPECT_EQ(exchangeValue(Rook), 5);
-    EXPECT_EQ(exchangeValue(Queen), 11);
-    EXPECT_EQ(exchangeValue(King), 100);
-    EXPECT_EQ(exchangeValue(NoPiece), 0);
-}
-
 TEST(ExchangeRisk, AnUndefendedKnightTakenByAPawnCostsThree) {
     GameState g = gameFromRows({"....k...", "........", "........", "....p...", "...N....", "........", "........", "....K..."});
     const Board before = g.board;
@@ -158,15 +148,6 @@ TEST(SortByMoverKind, ReproducesTheShellSortsOrderOfEqualKeys) {
     std::vector<int> order;
     for (const MoveRecord& m : moves) order.push_back((m.fromRow - 2) * 8 + m.fromCol);
     EXPECT_EQ(order, (std::vector<int>{4, 1, 2, 3, 8, 5, 6, 7, 9, 0}));
-}
-
-TEST(SortByMoverKind, ShortListsAreLeftAlone) {
-    Board b;
-    b.at(0, 0) = {Queen, Own};
-    MoveList one;
-    one.append(makeMoveRecord(0, 0, 5, 5));
-    sortByMoverKind(one, b);
-    EXPECT_EQ(one[0].toRow, 5);
 }
 
 TEST(FlipMove, TurnsCoordinatesAndCastlingSides) {

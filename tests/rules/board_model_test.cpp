@@ -71,20 +71,6 @@ TEST(StartingPosition, PlacesKingAndQueenByTheKingColumn) {
         for (int c = 0; c < 8; ++c) EXPECT_EQ(white.at(r, c), EmptySquare);
 }
 
-TEST(GameState, ConstructorSetsTheDocumentedFields) {
-    const GameState g(3);
-    EXPECT_EQ(g.moveCount, 0);
-    EXPECT_EQ(g.searchValue, 0);
-    EXPECT_EQ(g.level, 5);
-    EXPECT_EQ(g.searchBusy, 0);
-    EXPECT_TRUE(g.expectedLine.empty());
-    EXPECT_EQ(g.canCastleShort, 1);
-    EXPECT_EQ(g.canCastleLong, 1);
-    EXPECT_EQ(g.hasCastled, 0);
-    EXPECT_EQ(g.ownKingColumn, 3);
-    EXPECT_EQ(g.board, startingPosition(3));
-}
-
 TEST(MoveList, AddUniqueComparesOnlyTheFourCoordinates) {
     MoveList list;
     MoveRecord a = makeMoveRecord(1, 4, 3, 4);
@@ -110,16 +96,6 @@ TEST(MoveList, ShortAndLongCastlingAreDifferentMoves) {
     list.addUnique(shortCastle);
     list.addUnique(longCastle);
     EXPECT_EQ(list.size(), 2u);
-}
-
-TEST(MoveRecord, NoMoveHasAllCoordinatesMinusOne) {
-    const MoveRecord none = noMoveRecord();
-    EXPECT_EQ(none.fromRow, -1);
-    EXPECT_EQ(none.fromCol, -1);
-    EXPECT_EQ(none.toRow, -1);
-    EXPECT_EQ(none.toCol, -1);
-    EXPECT_FALSE(none.isMove());
-    EXPECT_EQ(static_cast<std::uint32_t>(none.fromRow), 0xFFFFFFFFu);
 }
 
 TEST(NoteStatus, MergesFlagsPerSquareAndFilesCodesByFlag) {
