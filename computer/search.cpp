@@ -67,15 +67,20 @@ void preselect(const GameState& game, MoveList& candidates, Board& board, const 
     for (std::size_t i = 0; i < kept; ++i) candidates.append(keep[i].move);
 }
 
-void replaceLine(GameState& game, const MoveList* line, int value, bool setValue) {
+// expectedLine and searchValue change under the game's lock, with searchBusy
+// set for as long as the line is in flux.
+void clearExpectedLine(GameState& game) {
     std::lock_guard<std::mutex> lock(game.lineLock.mutex());
-    if (setValue) game.searchValue = value;
     game.searchBusy = 1;
-    if (line) {
-        game.expectedLine = *line;
-    } else {
-        game.expectedLine.clear();
-    }
+    game.expectedLine.clear();
+    game.searchBusy = 0;
+}
+
+void storeBestLine(GameState& game, const MoveList& line, int value) {
+    std::lock_guard<std::mutex> lock(game.lineLock.mutex());
+    game.searchValue = value;
+    game.searchBusy = 1;
+    game.expectedLine = line;
     game.searchBusy = 0;
 }
 
@@ -111,15 +116,12 @@ int bestReply(const GameState& game, MoveRecord& reply, MoveList& candidates, Bo
 void rootCandidates(const GameState& game, Board& board, MoveList& candidates, bool& inCheck) {
     StatusList statuses;
     inCheck = generateInto(game, board, candidates, statuses);
-    if (!inCheck && candidates.size() >= KeepListSize && game.level >= 2) {
-        const Board root = board;
-        preselect(game, candidates, board, root);
-    }
+    if (!inCheck && candidates.size() >= KeepListSize && game.level >= 2) preselect(game, candidates, board, Board(board));
 }
 
 void searchBestLine(GameState& game, MoveRecord& result, Board& board) {
     MoveRecord reply = noMoveRecord();
-    replaceLine(game, nullptr, 0, false);
+    clearExpectedLine(game);
 
     int best = NoLineScore;
     const Board root = board;
@@ -155,7 +157,7 @@ void searchBestLine(GameState& game, MoveRecord& result, Board& board) {
             }
             if (score > best) {
                 best = score;
-                replaceLine(game, &line, score, true);
+                storeBestLine(game, line, score);
             }
         }
         board = root;
