@@ -45,7 +45,8 @@ TEST(EngineFuzz, MutatedCommandsNeverBreakTheSession) {
     const std::string start = session.handleLine("get");
     const std::vector<std::string> seeds = {
         "new 3", "new 4", "level 5", "apply 1 4 3 4", "apply 99 99 99 99", "apply 100 101 7 2", "flip",
-        "candidates", "statuses", "attacked", "mated", "legal 6 4 4 4", "legal 7 1 5 2", "get",
+        "candidates", "statuses", "attacked", "mated", "legal 6 4 4 4", "legal 7 1 5 2", "get", "evaluate",
+        "choose -2 -2 -2 -2", "choose 6 4 4 4",
         "set " + start.substr(6),
     };
     const std::vector<std::string> odd = {"-1", "8", "99", "100", "101", "102", "2147483647", "-2147483648",
