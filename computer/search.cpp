@@ -1,8 +1,6 @@
 #include "computer/search.h"
 
-#include <algorithm>
 #include <exception>
-#include <vector>
 
 #include "computer/evaluation.h"
 #include "rules/apply_move.h"

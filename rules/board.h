@@ -104,8 +104,6 @@ public:
     auto end() noexcept { return moves_.end(); }
     auto begin() const noexcept { return moves_.begin(); }
     auto end() const noexcept { return moves_.end(); }
-    void reserve(std::size_t n) { moves_.reserve(n); }
-    void resize(std::size_t n) { moves_.resize(n); }
 
 private:
     std::vector<MoveRecord> moves_;

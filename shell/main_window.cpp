@@ -225,10 +225,7 @@ void MainWindow::invalidateHistoryPanes() {
 void MainWindow::setBrainText(const QString& text) { brainPane_->setText(text); }
 
 void MainWindow::messageBox(bool owned, const QString& text, const QString& caption, MessageIcon icon) {
-    const BoxIcon boxIcon = icon == MessageIcon::Stop          ? BoxIcon::Stop
-                            : icon == MessageIcon::Exclamation ? BoxIcon::Exclamation
-                                                               : BoxIcon::Information;
-    modal_.messageBox(owned ? this : nullptr, text, caption, boxIcon);
+    modal_.messageBox(owned ? this : nullptr, text, caption, icon);
 }
 
 void MainWindow::showWaitCursor() { setCursor(Qt::WaitCursor); }

@@ -5,13 +5,13 @@
 
 namespace orbel {
 
-void ModalSeam::messageBox(QWidget* owner, const QString& text, const QString& caption, BoxIcon icon) {
+void ModalSeam::messageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) {
     if (boxHandler) {
         boxHandler({text, caption, icon, owner != nullptr});
         return;
     }
-    const QMessageBox::Icon qtIcon = icon == BoxIcon::Stop          ? QMessageBox::Critical
-                                     : icon == BoxIcon::Exclamation ? QMessageBox::Warning
+    const QMessageBox::Icon qtIcon = icon == MessageIcon::Stop          ? QMessageBox::Critical
+                                     : icon == MessageIcon::Exclamation ? QMessageBox::Warning
                                                                     : QMessageBox::Information;
     QMessageBox box(qtIcon, caption, text, QMessageBox::Ok, owner);
     box.exec();

@@ -4,26 +4,25 @@
 
 #include <QString>
 #include <functional>
-#include <vector>
+
+#include "game/game_window.h"
 
 class QDialog;
 class QWidget;
 
 namespace orbel {
 
-enum class BoxIcon { Stop, Exclamation, Information };
-
 struct BoxRequest {
     QString text;
     QString caption;
-    BoxIcon icon;
+    MessageIcon icon;
     bool hasOwner;
 };
 
 class ModalSeam {
 public:
     // A message box with an OK button; returns when it is closed.
-    void messageBox(QWidget* owner, const QString& text, const QString& caption, BoxIcon icon);
+    void messageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon);
     // Runs a modal dialog; returns its result (QDialog::Accepted / Rejected).
     int runDialog(QDialog& dialog);
 

@@ -434,7 +434,7 @@ TEST_F(OnePlayerTest, AFailedChoiceShowsTheFatalErrorBoxThenResigns) {
     waitForComputer();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].caption, "Fatal Error");
-    EXPECT_EQ(boxes[0].icon, BoxIcon::Stop);
+    EXPECT_EQ(boxes[0].icon, MessageIcon::Stop);
     EXPECT_FALSE(boxes[0].owned);
     EXPECT_TRUE(boxes[0].text.startsWith("An error has occurred that will most likely terminate your game.\n\n"
                                          "Report all errors of this nature to Tessaly ("));

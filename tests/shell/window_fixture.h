@@ -19,7 +19,7 @@ namespace orbel::testing {
 struct ShownBox {
     QString text;
     QString caption;
-    BoxIcon icon;
+    MessageIcon icon;
     bool owned;
 };
 
