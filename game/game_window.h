@@ -29,6 +29,7 @@ public:
     // right and bottom exclusive).
     virtual void invalidate() = 0;
     virtual void invalidateRect(int left, int top, int right, int bottom) = 0;
+    void invalidateArea(const PixelRect& r) { invalidateRect(r.left, r.top, r.right(), r.bottom()); }
     virtual void setStatusText(const QString& text) = 0;
     virtual void enableCommand(int id, bool enabled) = 0;
     virtual void checkCommand(int id, bool checked) = 0;

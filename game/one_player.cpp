@@ -10,11 +10,8 @@ namespace {
 
 QString qs(const char* text) { return QString::fromUtf8(text); }
 
-// The rectangle around a board square that a drop or a refused move repaints.
 void invalidateSquare(GameWindow& window, int row, int col) {
-    const UiState& ui = window.ui();
-    const int left = (7 - col) * ui.squareWidth;
-    window.invalidateRect(left + 10, row * ui.squareHeight, left + 75, row * ui.squareHeight + 95);
+    window.invalidateArea(window.ui().geometry.repaintRect(row, col));
 }
 
 // The kings' home column: the game's ownKingColumn.
@@ -24,7 +21,7 @@ void pickUp(GameWindow& window, int x, int y) {
     UiState& ui = window.ui();
     GameRecord& g = ui.game;
     int row, col;
-    if (ui.computerThinking || !g.currentGame || !squareAt(ui, x, y, row, col)) return;
+    if (ui.computerThinking || !g.currentGame || !ui.geometry.squareAt(x, y, row, col)) return;
     // A piece still in hand (its release never arrived) goes back first.
     if (g.heldPiece.owner != Empty && onBoard(g.humanMove.fromRow, g.humanMove.fromCol)) {
         g.currentGame->board.at(g.humanMove.fromRow, g.humanMove.fromCol) = g.heldPiece;
@@ -43,8 +40,7 @@ void pickUp(GameWindow& window, int x, int y) {
     g.heldPiece = square;
     g.currentGame->board.at(row, col) = EmptySquare;
     g.syncDisplay();
-    const int left = (7 - col) * ui.squareWidth;
-    window.invalidateRect(left - 10, row * ui.squareHeight, left + 85, row * ui.squareHeight + 95);
+    invalidateSquare(window, row, col);
 }
 
 void recordUserMove(GameWindow& window) {
@@ -69,7 +65,7 @@ void release(GameWindow& window, int x, int y) {
     }
     GameState& game = *g.currentGame;
     int row = -1, col = -1;
-    squareAt(ui, x, y, row, col);
+    ui.geometry.squareAt(x, y, row, col);
     const int fromRow = g.humanMove.fromRow, fromCol = g.humanMove.fromCol;
     g.humanMove.toRow = row;
     g.humanMove.toCol = col;
@@ -100,8 +96,7 @@ void release(GameWindow& window, int x, int y) {
             }
         } else {
             g.humanMove = makeMoveRecord(7, h, 7, h);
-            const int left = (7 - h) * ui.squareWidth;
-            window.invalidateRect(left + 10, 7 * ui.squareHeight, left + 75, 7 * ui.squareHeight + 95);
+            invalidateSquare(window, 7, h);
         }
         g.heldPiece = EmptySquare;
     } else if (isLegalUserMove(g.humanMove, g.heldPiece, game)) {
@@ -151,15 +146,6 @@ void release(GameWindow& window, int x, int y) {
 }
 
 }  // namespace
-
-bool squareAt(const UiState& ui, int x, int y, int& row, int& col) {
-    // Positions left of or above the window (the mouse is followed outside it
-    // while a button is held) lie off the board.
-    if (x < 0 || y < 0) return false;
-    col = 7 - x / ui.squareWidth;
-    row = y / ui.squareHeight;
-    return onBoard(row, col);
-}
 
 void refreshBrainPane(GameWindow& window) {
     UiState& ui = window.ui();

@@ -16,7 +16,4 @@ void finishComputerMove(GameWindow& window);
 // is changing it.
 void refreshBrainPane(GameWindow& window);
 
-// The board square under a mouse position; false when it lies off the board.
-bool squareAt(const UiState& ui, int x, int y, int& row, int& col);
-
 }  // namespace orbel

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <cstdint>
 
+#include "game/board_geometry.h"
 #include "game/game_record.h"
 
 namespace orbel {
@@ -32,8 +33,8 @@ struct UiState {
     std::uint32_t darkSquareColor = 9934666;
     int pieceSetIndex = 1;
     bool showCoordinates = false;
-    int squareWidth = 59;
-    int squareHeight = 59;
+    // The squares' size and where they lie (squareWidth, squareHeight).
+    BoardGeometry geometry;
 
     // Material scores as last painted (shown while there is no game).
     int computerScore = 0;

@@ -6,8 +6,13 @@
 namespace orbel {
 namespace {
 
-constexpr int BoardLeft = 8;
-constexpr int BoardTop = 8;
+// A piece's image stands this far into its square.
+constexpr int PieceInsetX = 8;
+constexpr int PieceInsetY = 7;
+// The last-move frame runs this far inside the square's edges.
+constexpr int FrameInset = 4;
+
+QRect toQRect(const PixelRect& r) { return QRect(r.left, r.top, r.width, r.height); }
 
 int materialValue(PieceKind kind) {
     static constexpr int values[7] = {0, 1, 3, 3, 5, 8, 0};
@@ -76,8 +81,9 @@ void drawPieces(QImage& screen, const UiState& ui, PieceBitmaps& bitmaps) {
             // The mask clears the piece's shape on the board, the image (cut
             // to the shape by the mask first) paints it in.
             blit(image, 0, 0, mask, QPainter::RasterOp_SourceAndDestination);
-            const int x = (7 - k) * ui.squareWidth + 16;
-            const int y = r * ui.squareHeight + 15;
+            const PixelRect square = ui.geometry.squareRect(r, k);
+            const int x = square.left + PieceInsetX;
+            const int y = square.top + PieceInsetY;
             blit(screen, x, y, mask, QPainter::RasterOp_NotSourceAndDestination);
             blit(screen, x, y, image, QPainter::RasterOp_SourceOrDestination);
         }
@@ -87,8 +93,9 @@ void drawPieces(QImage& screen, const UiState& ui, PieceBitmaps& bitmaps) {
     QPainter p(&screen);
     p.setPen(QPen(QColor(255, 0, 0), 2));
     for (const auto& [r, k] : {std::pair{last.fromRow, last.fromCol}, std::pair{last.toRow, last.toCol}}) {
-        const int x1 = (7 - k) * ui.squareWidth + 12, x2 = (7 - k) * ui.squareWidth + 63;
-        const int y1 = r * ui.squareHeight + 12, y2 = r * ui.squareHeight + 63;
+        const PixelRect square = ui.geometry.squareRect(r, k);
+        const int x1 = square.left + FrameInset, x2 = square.right() - FrameInset;
+        const int y1 = square.top + FrameInset, y2 = square.bottom() - FrameInset;
         const QPoint corners[] = {{x1, y1}, {x1, y2}, {x2, y2}, {x2, y1}, {x1, y1}};
         p.drawPolyline(corners, 5);
     }
@@ -124,16 +131,19 @@ void paintBoardWindow(UiState& ui, QImage& screen, PieceBitmaps& bitmaps, const 
         QPainter p(&screen);
         p.setPen(Qt::black);
         p.setBrush(Qt::white);
-        p.drawRect(7, 7, 8 * ui.squareWidth + 9 - 1 - 7, 8 * ui.squareHeight + 9 - 1 - 7);
+        // The frame runs one pixel outside the squares on every side.
+        const PixelRect top = ui.geometry.squareRect(0, 7), bottom = ui.geometry.squareRect(7, 0);
+        p.drawRect(top.left - 1, top.top - 1, bottom.right() - top.left + 1, bottom.bottom() - top.top + 1);
     }
     char letter = ui.humanPlaysBlack ? 'H' : 'A';
     char digit = ui.humanPlaysBlack ? '1' : '8';
     const QColor light = colourFromRef(ui.lightSquareColor);
     const QColor dark = colourFromRef(ui.darkSquareColor);
+    // Column by column from the left, top to bottom: the order the square
+    // names count in.
     for (int x = 0; x < 8; ++x) {
         for (int y = 0; y < 8; ++y) {
-            const QRect square(BoardLeft + x * ui.squareWidth, BoardTop + y * ui.squareHeight, ui.squareWidth,
-                               ui.squareHeight);
+            const QRect square = toQRect(ui.geometry.squareRect(y, 7 - x));
             {
                 QPainter p(&screen);
                 p.fillRect(square, (x + y) % 2 == 0 ? light : dark);

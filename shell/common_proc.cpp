@@ -124,8 +124,8 @@ int commonProc(MainWindow& w, int message, std::uintptr_t wParam, std::intptr_t 
         ui.dragCompose = QImage(PieceArea, PieceArea, QImage::Format_RGB32);
         return 0;
     case msg::WM_SIZE:
-        ui.squareWidth = 59;
-        ui.squareHeight = 59;
+        ui.geometry.squareWidth = SquareSize;
+        ui.geometry.squareHeight = SquareSize;
         return 0;
     case msg::WM_PAINT:
         paintBoardWindow(ui, w.boardWindow()->surface(), w.bitmaps(), w.boardFont());

@@ -117,8 +117,8 @@ TEST_F(WindowTest, SquaresTakeTheirColoursLightWhereXPlusYIsEven) {
     ui().darkSquareColor = 0x00FF00;
     const QImage img = drawn(*window);
     // Screen square (3, 3) is light (3 + 3 even), (2, 3) dark; no pieces there.
-    EXPECT_EQ(img.pixelColor(8 + 3 * 59 + 30, 8 + 3 * 59 + 30), QColor(255, 0, 0));
-    EXPECT_EQ(img.pixelColor(8 + 2 * 59 + 30, 8 + 3 * 59 + 30), QColor(0, 255, 0));
+    EXPECT_EQ(img.pixelColor(squareRect(3, 7 - 3).center()), QColor(255, 0, 0));
+    EXPECT_EQ(img.pixelColor(squareRect(3, 7 - 2).center()), QColor(0, 255, 0));
     // The top-left square is light.
     EXPECT_EQ(img.pixelColor(10, 10), QColor(255, 0, 0));
     // The frame: black on the outermost line.
@@ -131,9 +131,9 @@ TEST_F(WindowTest, SquaresTakeTheirColoursLightWhereXPlusYIsEven) {
 // How many pixels of the square's piece area differ from the square colour.
 int pieceInk(const QImage& img, int row, int col, QColor squareColour) {
     int ink = 0;
-    const int x0 = (7 - col) * 59 + 16, y0 = row * 59 + 15;
-    for (int y = y0; y < y0 + 45; ++y)
-        for (int x = x0; x < x0 + 43; ++x) ink += img.pixelColor(x, y) != squareColour;
+    const QRect area = WindowTest::pieceRect(row, col);
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) ink += img.pixelColor(x, y) != squareColour;
     return ink;
 }
 
@@ -154,18 +154,19 @@ TEST_F(WindowTest, WhiteAndBlackPiecesUseTheirOwnImages) {
     startWith(false, ctl::Hard);
     // The user's (White) king and the computer's (Black) king differ.
     const QImage img = drawn(*window);
-    const QImage userKing = img.copy((7 - 3) * 59 + 16, 7 * 59 + 15, 43, 45);
-    const QImage computerKing = img.copy((7 - 3) * 59 + 16, 0 * 59 + 15, 43, 45);
+    const QImage userKing = img.copy(pieceRect(7, 3));
+    const QImage computerKing = img.copy(pieceRect(0, 3));
     EXPECT_NE(userKing, computerKing);
     window->sendCommand(cmd::PieceSetDudidi);
     const QImage lineArt = drawn(*window);
-    EXPECT_NE(lineArt.copy((7 - 3) * 59 + 16, 7 * 59 + 15, 43, 45), userKing);
+    EXPECT_NE(lineArt.copy(pieceRect(7, 3)), userKing);
 }
 
 // The text box a square name of `name`'s size covers on screen square (x, y).
 QImage nameBoxAt(const QImage& img, const QFont& font, int x, int y, const char* name) {
     const QFontMetrics m(font);
-    return img.copy(8 + x * 59 + 21, 8 + y * 59 + 21, m.horizontalAdvance(name), m.height());
+    const QRect square = WindowTest::squareRect(y, 7 - x);
+    return img.copy(square.left() + 21, square.top() + 21, m.horizontalAdvance(name), m.height());
 }
 
 // What a square name looks like drawn on its own.
@@ -200,7 +201,7 @@ TEST_F(WindowTest, SquareNamesFollowTheColourTheUserPlays) {
 
     // Hidden again: the square's own colour.
     window->sendCommand(cmd::ShowHideCoordinates);
-    EXPECT_EQ(drawn(*window).pixelColor(8 + 0 * 59 + 25, 8 + 3 * 59 + 25), colourFromRef(ui().darkSquareColor));
+    EXPECT_EQ(drawn(*window).pixelColor(squareRect(3, 7).topLeft() + QPoint(25, 25)), colourFromRef(ui().darkSquareColor));
 }
 
 TEST_F(WindowTest, TheOpponentsLastMoveIsFramedInRed) {
@@ -209,11 +210,11 @@ TEST_F(WindowTest, TheOpponentsLastMoveIsFramedInRed) {
     applyMove(ui().game.computerMove, ui().game.currentGame->board);
     ui().game.syncDisplay();
     const QImage img = drawn(*window);
-    // Corners at (7-k)*59+12 and +63, r*59+12 and +63, two pixels wide.
-    const int x1 = (7 - 4) * 59 + 12, y1 = 3 * 59 + 12;
+    // Frames 4 pixels inside each square's edges, two pixels wide.
+    const int x1 = squareRect(3, 4).left() + 4, y1 = squareRect(3, 4).top() + 4;
     EXPECT_EQ(img.pixelColor(x1, y1 + 20), QColor(255, 0, 0));
     EXPECT_EQ(img.pixelColor(x1 + 51, y1 + 20), QColor(255, 0, 0));
-    EXPECT_EQ(img.pixelColor(x1 + 20, 1 * 59 + 12), QColor(255, 0, 0));
+    EXPECT_EQ(img.pixelColor(x1 + 20, squareRect(1, 4).top() + 4), QColor(255, 0, 0));
     // No move, no frame.
     ui().game.computerMove = noMoveRecord();
     EXPECT_NE(drawn(*window).pixelColor(x1, y1 + 20), QColor(255, 0, 0));

@@ -54,7 +54,15 @@ void WindowTest::startWith(bool black, int levelId) {
     window->runStartUpDialog();
 }
 
-QPoint WindowTest::pointOf(int row, int col) { return QPoint((7 - col) * 59 + 30, row * 59 + 30); }
+QRect WindowTest::squareRect(int row, int col) {
+    const PixelRect r = BoardGeometry{}.squareRect(row, col);
+    return QRect(r.left, r.top, r.width, r.height);
+}
+
+QRect WindowTest::pieceRect(int row, int col) {
+    // Piece images are 43 x 45, drawn 8 pixels in from the square's left and 7 from its top.
+    return QRect(squareRect(row, col).topLeft() + QPoint(8, 7), QSize(43, 45));
+}
 
 void WindowTest::press(int row, int col) {
     QTest::mousePress(window->boardWindow(), Qt::LeftButton, Qt::NoModifier, pointOf(row, col));

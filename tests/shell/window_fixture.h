@@ -24,6 +24,13 @@ struct ShownBox {
 };
 
 class WindowTest : public ::testing::Test {
+public:
+    // A board square as drawn, the area of its piece's image, and the middle
+    // of the square (where a user would aim).
+    static QRect squareRect(int row, int col);
+    static QRect pieceRect(int row, int col);
+    static QPoint pointOf(int row, int col) { return squareRect(row, col).center(); }
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -37,8 +44,7 @@ protected:
     // Starts the window as the program does (its first New Game Setup included).
     void startWith(bool black, int levelId);
 
-    // Pixel position of a board square, and mouse actions there.
-    static QPoint pointOf(int row, int col);
+    // Mouse actions on board squares.
     void press(int row, int col);
     void release(int row, int col);
     void releaseAt(QPoint p);

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "game/board_geometry.h"
 #include "shell/board_window.h"
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
@@ -17,7 +18,10 @@ namespace {
 
 using namespace orbel;
 
-QPoint pointOf(int row, int col) { return QPoint((7 - col) * 59 + 30, row * 59 + 30); }
+QPoint pointOf(int row, int col) {
+    const PixelRect square = BoardGeometry{}.squareRect(row, col);
+    return QPoint(square.left + square.width / 2, square.top + square.height / 2);
+}
 
 void drag(MainWindow& w, MoveRecord m) {
     QTest::mousePress(w.boardWindow(), Qt::LeftButton, Qt::NoModifier, pointOf(m.fromRow, m.fromCol));
