@@ -4,6 +4,8 @@ namespace orbel {
 
 void GameRecord::newGame(bool userPlaysBlack) {
     currentGame = std::make_shared<GameState>(userPlaysBlack ? 4 : 3);
+    // A piece still in hand belongs to the game that is gone.
+    heldPiece = EmptySquare;
     syncDisplay();
 }
 

@@ -21,6 +21,10 @@ void startOnePlayerGame(GameWindow& window, bool userPlaysBlack, int level) {
         g.currentGame.reset();
     }
     ui.humanPlaysBlack = userPlaysBlack;
+    // Resign in a two-player game keeps the two-player procedure on the new
+    // game: the side at the bottom moves first, with every castling right.
+    ui.whiteToMove = true;
+    ui.whiteCanCastleShort = ui.whiteCanCastleLong = ui.blackCanCastleShort = ui.blackCanCastleLong = true;
     g.newGame(userPlaysBlack);
     if (userPlaysBlack) {
         // The computer opens as White at once, on this thread; its move goes

@@ -8,6 +8,7 @@
 
 #include "game/board_geometry.h"
 #include "game/game_record.h"
+#include "rules/check.h"
 
 namespace orbel {
 
@@ -27,6 +28,8 @@ struct UiState {
     bool whiteCanCastleLong = true;
     bool blackCanCastleShort = true;
     bool blackCanCastleLong = true;
+    // The check test after a two-player move; tests put a failing one here.
+    bool (*twoPlayerCheckTest)(const Board&) = isOwnKingAttacked;
 
     // Look of the board.
     std::uint32_t lightSquareColor = 16316664;  // 0x00BBGGRR

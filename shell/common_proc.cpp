@@ -6,6 +6,7 @@
 
 #include "game/new_game.h"
 #include "game/one_player.h"
+#include "game/two_player.h"
 #include "game/texts.h"
 #include "game/window_messages.h"
 #include "shell/board_painter.h"
@@ -71,6 +72,7 @@ int command(MainWindow& w, int id) {
         runNewGameSetup(w);
         w.invalidate();
         return 0;
+    case cmd::NewTwoPlayerGame: startTwoPlayerGame(w); return 0;
     case cmd::Exit: w.close(); return 0;
     case cmd::UndoMove:
         ui.game.takeBack();
