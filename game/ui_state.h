@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <cstdint>
 
 #include "game/board_geometry.h"
@@ -30,6 +31,9 @@ struct UiState {
     bool blackCanCastleLong = true;
     // The check test after a two-player move; tests put a failing one here.
     bool (*twoPlayerCheckTest)(const Board&) = isOwnKingAttacked;
+
+    // The path the Save and Load dialogs last chose, shown by the next one.
+    QString fileDialogPath;
 
     // Look of the board.
     std::uint32_t lightSquareColor = 16316664;  // 0x00BBGGRR

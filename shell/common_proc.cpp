@@ -7,6 +7,7 @@
 #include "game/new_game.h"
 #include "game/one_player.h"
 #include "game/two_player.h"
+#include "shell/game_files.h"
 #include "game/texts.h"
 #include "game/window_messages.h"
 #include "shell/board_painter.h"
@@ -73,6 +74,8 @@ int command(MainWindow& w, int id) {
         w.invalidate();
         return 0;
     case cmd::NewTwoPlayerGame: startTwoPlayerGame(w); return 0;
+    case cmd::SaveGame: runSaveGameCommand(w); return 0;
+    case cmd::LoadGame: runLoadGameCommand(w); return 0;
     case cmd::Exit: w.close(); return 0;
     case cmd::UndoMove:
         ui.game.takeBack();

@@ -11,6 +11,7 @@
 
 #include "computer/thinking.h"
 #include "game/game_window.h"
+#include "shell/game_files.h"
 #include "shell/modal.h"
 #include "shell/piece_bitmaps.h"
 #include "shell/settings.h"
@@ -75,6 +76,9 @@ public:
     const QFont& boardFont() const { return boardFont_; }
     const QFont& paneFont() const { return paneFont_; }
     bool brainTimerActive() const { return brainTimer_.isActive(); }
+    // Tests: when set, puts a saved game's bytes into its file instead of
+    // one plain write (to make a save fail part-way).
+    FileWriter saveWriter;
     // The custom colours the colour dialog offers, kept for the run.
     QColor customColours[16];
 

@@ -1,0 +1,29 @@
+// Save Game and Load Game: the file dialogs and the bytes to and from disk.
+// The file's layout is the saved-game format's business (savegame/).
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class QIODevice;
+
+namespace orbel {
+
+class MainWindow;
+
+// Puts the bytes into the open file; false when writing failed.
+using FileWriter = std::function<bool(QIODevice& file, const QByteArray& bytes)>;
+
+// Writes the game shown in the window to `path`, replacing the file only when
+// every byte has been written. A failure is told to the user; false then.
+bool saveGame(MainWindow& window, const QString& path);
+// Reads the game at `path` (a missing or unreadable file reads as empty)
+// and continues it against the computer.
+void loadGame(MainWindow& window, const QString& path);
+
+// The Save Game and Load Game commands: the dialog, then the file.
+void runSaveGameCommand(MainWindow& window);
+void runLoadGameCommand(MainWindow& window);
+
+}  // namespace orbel
