@@ -10,14 +10,12 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_
   -DORBEL_WITH_QT=OFF -DORBEL_SANITIZE=ON -DORBEL_FUZZ=ON -DORBEL_BUILD_TESTS=OFF -DORBEL_BUILD_BENCH=OFF
 cmake --build build-fuzz --target engine_session_fuzz saved_game_fuzz peer_stream_fuzz
 
-mkdir -p build-fuzz/corpus/engine
-cp tools/fuzz/seeds/engine/* build-fuzz/corpus/engine/ 2>/dev/null || true
-./build-fuzz/tools/fuzz/engine_session_fuzz -max_total_time="$seconds" -max_len=4096 build-fuzz/corpus/engine
-
-mkdir -p build-fuzz/corpus/savegame
-cp tests/savegame/seeds/* build-fuzz/corpus/savegame/
-./build-fuzz/tools/fuzz/saved_game_fuzz -max_total_time="$seconds" -max_len=4096 build-fuzz/corpus/savegame
-
-mkdir -p build-fuzz/corpus/net
-cp tests/net/seeds/* build-fuzz/corpus/net/
-./build-fuzz/tools/fuzz/peer_stream_fuzz -max_total_time="$seconds" -max_len=4096 build-fuzz/corpus/net
+# target, then the folder of its seeds
+for pair in "engine_session_fuzz tools/fuzz/seeds/engine" "saved_game_fuzz tests/savegame/seeds" \
+            "peer_stream_fuzz tests/net/seeds"; do
+  read -r target seeds <<<"$pair"
+  corpus=build-fuzz/corpus/$target
+  mkdir -p "$corpus"
+  cp "$seeds"/* "$corpus"/ 2>/dev/null || true
+  ./build-fuzz/tools/fuzz/"$target" -max_total_time="$seconds" -max_len=4096 "$corpus"
+done
