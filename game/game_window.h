@@ -55,4 +55,10 @@ public:
     virtual void endComputerMove() = 0;
 };
 
+// What every mode procedure does with the messages it does not handle
+// itself: creation, destruction, sizing, painting, menu commands, control
+// colours, mouse movement and socket notifications go to commonProc; the
+// rest is dropped. Returns 0, as the procedures do.
+int passToCommonProc(GameWindow& window, int message, std::uintptr_t wParam, std::intptr_t lParam);
+
 }  // namespace orbel

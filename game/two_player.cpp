@@ -256,15 +256,7 @@ int twoPlayerProc(GameWindow& window, int message, std::uintptr_t wParam, std::i
     switch (message) {
     case msg::WM_LBUTTONDOWN: pickUp(window, msg::xOf(lParam), msg::yOf(lParam)); return 0;
     case msg::WM_LBUTTONUP: drop(window, msg::xOf(lParam), msg::yOf(lParam)); return 0;
-    case msg::WM_CREATE:
-    case msg::WM_DESTROY:
-    case msg::WM_SIZE:
-    case msg::WM_PAINT:
-    case msg::WM_COMMAND:
-    case msg::WM_CTLCOLORSTATIC:
-    case msg::WM_MOUSEMOVE:
-    case msg::WM_SOCKET_NOTIFY: window.commonProc(message, wParam, lParam); return 0;
-    default: return 0;
+    default: return passToCommonProc(window, message, wParam, lParam);
     }
 }
 
