@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QString>
+
+class QDialog;
 #include <cstdint>
 
 #include "game/ui_state.h"
@@ -14,7 +16,9 @@ class GameWindow;
 // A mode procedure: the installed one receives every message of the main window.
 using ModeProc = int (*)(GameWindow& window, int message, std::uintptr_t wParam, std::intptr_t lParam);
 
-enum class MessageIcon { Stop, Exclamation, Information };
+enum class MessageIcon { None, Stop, Exclamation, Information };
+
+class NetworkSession;
 
 class GameWindow {
 public:
@@ -40,6 +44,12 @@ public:
     virtual void playSound(int resource) = 0;
     // A modal message box with an OK button; `owned` boxes belong to the window.
     virtual void messageBox(bool owned, const QString& text, const QString& caption, MessageIcon icon) = 0;
+    // The same box with Yes and No buttons; true for Yes.
+    virtual bool askYesNo(bool owned, const QString& text, const QString& caption, MessageIcon icon) = 0;
+    // Runs a modal dialog; its result (QDialog::Accepted, Rejected or a done() code).
+    virtual int runDialog(QDialog& dialog) = 0;
+    // A message to the window's installed procedure, handled before this returns.
+    virtual int sendMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
     // WM_COMMAND to the window, handled before this returns.
     virtual void sendCommand(int id) = 0;
     virtual void showWaitCursor() = 0;
@@ -53,6 +63,12 @@ public:
     // After the hand-back: stops the Brain timer and restores what the
     // thinking greyed beyond Undo Move, Save Game and Load Game.
     virtual void endComputerMove() = 0;
+
+    // Network play: the connection, and the chat pane shown in place of the
+    // Brain pane (with the menu states of a network game) or hidden again.
+    virtual NetworkSession& network() = 0;
+    virtual void showChatPane(bool show) = 0;
+    virtual void addChatLine(const QString& line) = 0;
 };
 
 // What every mode procedure does with the messages it does not handle

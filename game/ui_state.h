@@ -23,6 +23,9 @@ struct UiState {
     bool computerThinking = false;
     bool dragImageShown = false;
 
+    // Network play: the local player may pick up a piece.
+    bool myTurn = false;
+
     // Two-player play.
     bool whiteToMove = true;
     bool whiteCanCastleShort = true;

@@ -29,19 +29,6 @@ void runNewGameSetup(MainWindow& w) {
     w.modal().runDialog(dialog);
 }
 
-// Brain pane shown or chat pane shown, with the menu states that go with a
-// network game beginning (true) or ending (false).
-void showChatPane(MainWindow& w, bool show) {
-    w.brainPane()->setVisible(!show);
-    w.chatPane()->setVisible(show);
-    w.enableCommand(cmd::SaveGame, !show);
-    w.enableCommand(cmd::LoadGame, !show);
-    w.enableCommand(cmd::Resign, !show);
-    w.enableCommand(cmd::DirectNetworkGame, !show);
-    w.enableCommand(cmd::NetworkResign, show);
-    w.enableCommand(cmd::KillGame, show);
-}
-
 void chooseSquareColour(MainWindow& w, bool dark) {
     UiState& ui = w.ui();
     std::uint32_t& colour = dark ? ui.darkSquareColor : ui.lightSquareColor;
@@ -68,12 +55,26 @@ int command(MainWindow& w, int id) {
     UiState& ui = w.ui();
     switch (id) {
     case cmd::NewOnePlayerGame:
+        // A network game still running is ended first, as Kill Game ends it.
+        w.network().endGame(PeerCommand::End);
         w.installMode(onePlayerProc);
-        showChatPane(w, false);
+        w.showChatPane(false);
         runNewGameSetup(w);
         w.invalidate();
         return 0;
-    case cmd::NewTwoPlayerGame: startTwoPlayerGame(w); return 0;
+    case cmd::NewTwoPlayerGame:
+        w.network().endGame(PeerCommand::End);
+        if (w.chatPane()->isVisible()) w.showChatPane(false);
+        startTwoPlayerGame(w);
+        return 0;
+    case cmd::DirectNetworkGame: w.network().runDirectNetworkGame(&w); return 0;
+    case cmd::NetworkResign:
+    case cmd::KillGame:
+        if (!w.network().netGameActive()) return 0;
+        w.network().endGame(id == cmd::NetworkResign ? PeerCommand::Resign : PeerCommand::End);
+        w.installMode(onePlayerProc);
+        w.sendCommand(cmd::NewOnePlayerGame);
+        return 0;
     case cmd::SaveGame: runSaveGameCommand(w); return 0;
     case cmd::LoadGame: runLoadGameCommand(w); return 0;
     case cmd::Exit: w.close(); return 0;
@@ -145,9 +146,9 @@ int commonProc(MainWindow& w, int message, std::uintptr_t wParam, std::intptr_t 
         }
         return 0;
     case msg::WM_COMMAND: return command(w, static_cast<int>(wParam & 0xFFFF));
-    case msg::WM_DESTROY:
+    case msg::WM_DESTROY: w.network().windowDestroyed(); return 0;
+    case msg::WM_SOCKET_NOTIFY: w.network().handleSocketNotify(msg::xOf(lParam), msg::yOf(lParam)); return 0;
     case msg::WM_CTLCOLORSTATIC:
-    case msg::WM_SOCKET_NOTIFY:
     default: return 0;
     }
 }

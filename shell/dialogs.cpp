@@ -1,58 +1,19 @@
 #include "shell/dialogs.h"
 
 #include <QButtonGroup>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <algorithm>
 
 #include "game/game_window.h"
 #include "game/new_game.h"
 #include "game/window_messages.h"
+#include "shell/dialog_units.h"
 
 namespace orbel {
 namespace {
-
-// Dialog units: a quarter of the font's average character width across, an
-// eighth of its height down.
-class DialogUnits {
-public:
-    explicit DialogUnits(const QFont& font) {
-        const QFontMetrics m(font);
-        baseX_ = m.averageCharWidth();
-        baseY_ = m.height();
-    }
-    QRect rect(int x, int y, int w, int h) const { return QRect(px(x), py(y), px(w), py(h)); }
-    QSize size(int w, int h) const { return QSize(px(w), py(h)); }
-    int px(int x) const { return (x * baseX_ + 2) / 4; }
-    int py(int y) const { return (y * baseY_ + 4) / 8; }
-
-private:
-    int baseX_;
-    int baseY_;
-};
-
-// The templates' fonts by name; where they are missing, the metric-compatible
-// Liberation families stand in (narrower than the usual default sans).
-QFont dialogFont(const char* family, int points) {
-    QFont f;
-    const QString name = QString::fromLatin1(family);
-    f.setFamilies({name, name.contains("Times") ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans")});
-    f.setPointSize(points);
-    return f;
-}
-
-QLabel* staticText(QWidget* parent, const char* text, QRect at) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(at);
-    return label;
-}
 
 QLabel* picture(QWidget* parent, QRect at, bool sunken) {
     auto* label = new QLabel(parent);
@@ -72,24 +33,13 @@ NewGameSetupDialog::NewGameSetupDialog(GameWindow& window, QWidget* owner) : QDi
     setFixedSize(du.size(186, 100));
     if (owner) move(owner->mapToGlobal(QPoint(du.px(50), du.py(50))));
 
-    // Group titles sit on the frame line, as the template draws them.
-    setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
-                                 "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }")
-                      .arg(QFontMetrics(font()).height() / 2));
+    setStyleSheet(groupBoxStyleSheet(font()));
     auto* colour = new QGroupBox(QStringLiteral("Color"), this);
     colour->setGeometry(du.rect(15, 7, 95, 33));
     auto* ai = new QGroupBox(QStringLiteral("AI"), this);
     ai->setGeometry(du.rect(15, 45, 95, 45));
 
-    auto makeRadio = [&](int id, const char* label, QRect at) {
-        auto* r = new QRadioButton(QString::fromLatin1(label), this);
-        // Never narrower than its own text: this style's indicator is wider
-        // than the one the template was measured with.
-        at.setWidth(std::max(at.width(), r->sizeHint().width()));
-        r->setGeometry(at);
-        r->setProperty("controlId", id);
-        return r;
-    };
+    auto makeRadio = [this](int id, const char* label, QRect at) { return radioButton(this, id, label, at); };
     white_ = makeRadio(ctl::White, "White", du.rect(20, 15, 40, 15));
     black_ = makeRadio(ctl::Black, "Black", du.rect(60, 15, 40, 15));
     easy_ = makeRadio(ctl::Easy, "Easy", du.rect(20, 55, 35, 10));

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -102,14 +103,19 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mode_(onePlayerPr
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
 
-    chatPane_ = new QFrame(client);
+    chatPane_ = new ChatPane(paneFont_, client);
     chatPane_->setGeometry(BrainPaneArea);
-    chatPane_->setAccessibleName(QStringLiteral("Chat:"));
-    chatPane_->setAutoFillBackground(true);
-    chatPane_->setStyleSheet(QStringLiteral("background: white"));
     chatPane_->hide();
 
     connect(&brainTimer_, &QTimer::timeout, this, [this] { dispatch(msg::WM_TIMER, 1, 0); });
+    chatPane_->onEnter = [this](const QString& typed) {
+        const QByteArray bytes = typed.toLatin1();
+        const std::string text = chatTextToSend(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                                network_.tauntIndex());
+        network_.sendChat(text);
+        const QByteArray nickname = network_.localNickname.toLatin1();
+        addChatLine(QString::fromLatin1(chatLine(nickname.toStdString(), text)));
+    };
 
     // Fixed size: no maximise, no resizing.
     adjustSize();
@@ -226,6 +232,28 @@ void MainWindow::setBrainText(const QString& text) { brainPane_->setText(text); 
 
 void MainWindow::messageBox(bool owned, const QString& text, const QString& caption, MessageIcon icon) {
     modal_.messageBox(owned ? this : nullptr, text, caption, icon);
+}
+
+bool MainWindow::askYesNo(bool owned, const QString& text, const QString& caption, MessageIcon icon) {
+    return modal_.question(owned ? this : nullptr, text, caption, icon);
+}
+
+void MainWindow::showChatPane(bool show) {
+    chatPane_->clearLines();
+    brainPane_->setVisible(!show);
+    chatPane_->setVisible(show);
+    if (show) chatPane_->edit()->setFocus();
+    enableCommand(cmd::Resign, !show);
+    enableCommand(cmd::DirectNetworkGame, !show && network_.state() != NetworkSession::State::Unavailable);
+    enableCommand(cmd::SaveGame, !show);
+    enableCommand(cmd::LoadGame, !show);
+    enableCommand(cmd::NetworkResign, show);
+    enableCommand(cmd::KillGame, show);
+}
+
+void MainWindow::addChatLine(const QString& line) {
+    chatPane_->addChatLine(line);
+    chatPane_->update();
 }
 
 void MainWindow::showWaitCursor() { setCursor(Qt::WaitCursor); }

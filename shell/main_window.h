@@ -11,6 +11,8 @@
 
 #include "computer/thinking.h"
 #include "game/game_window.h"
+#include "net/chat_pane.h"
+#include "net/network_session.h"
 #include "shell/game_files.h"
 #include "shell/modal.h"
 #include "shell/piece_bitmaps.h"
@@ -61,12 +63,20 @@ public:
     bool loadDragBitmaps(int row, int col) override;
     void startComputerMove() override;
     void endComputerMove() override;
+    bool askYesNo(bool owned, const QString& text, const QString& caption, MessageIcon icon) override;
+    int runDialog(QDialog& dialog) override { return modal_.runDialog(dialog); }
+    int sendMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) override {
+        return dispatch(message, wParam, lParam);
+    }
+    NetworkSession& network() override { return network_; }
+    void showChatPane(bool show) override;
+    void addChatLine(const QString& line) override;
 
     // The parts of the window, for the shell's own code and for tests.
     BoardWindow* boardWindow() const { return board_; }
     HistoryPane* historyPane(bool white) const { return white ? whitePane_ : blackPane_; }
     QLabel* brainPane() const { return brainPane_; }
-    QWidget* chatPane() const { return chatPane_; }
+    ChatPane* chatPane() const { return chatPane_; }
     QString statusText() const;
     QAction* action(int id) const;
     ModalSeam& modal() { return modal_; }
@@ -100,7 +110,7 @@ private:
     HistoryPane* whitePane_ = nullptr;
     HistoryPane* blackPane_ = nullptr;
     QLabel* brainPane_ = nullptr;
-    QWidget* chatPane_ = nullptr;
+    ChatPane* chatPane_ = nullptr;
     QLabel* status_ = nullptr;
     std::map<int, QAction*> actions_;
     ModalSeam modal_;
@@ -111,6 +121,8 @@ private:
     // Items greyed only while the computer thinks, with their state before.
     std::map<int, bool> greyedForThinking_;
     bool destroyed_ = false;
+    // Last: its sockets go before anything they report to.
+    NetworkSession network_{*this};
 };
 
 }  // namespace orbel

@@ -1,0 +1,100 @@
+// How long a move takes from one player's drop to the other player's board,
+// over loopback: two game windows in one process, the callee's knights and
+// the caller's knights going out and back. Prints the median and the 99th
+// percentile. Runs on the offscreen platform unless told otherwise.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "game/board_geometry.h"
+#include "game/window_messages.h"
+#include "net/net_dialogs.h"
+#include "net/network_session.h"
+#include "shell/board_window.h"
+#include "shell/main_window.h"
+
+namespace {
+
+using namespace orbel;
+using Clock = std::chrono::steady_clock;
+
+QPoint middleOf(int row, int col) {
+    const PixelRect r = BoardGeometry{}.squareRect(row, col);
+    return QPoint(r.left + r.width / 2, r.top + r.height / 2);
+}
+
+void quietWindow(MainWindow& w) {
+    w.modal().boxHandler = [](const BoxRequest&) {};
+    w.modal().questionHandler = [](const BoxRequest&) { return true; };
+    w.sounds().testHook = [](int) {};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    const int moves = argc > 1 ? std::atoi(argv[1]) : 2000;
+
+    MainWindow caller, callee;
+    quietWindow(caller);
+    quietWindow(callee);
+    callee.modal().dialogHandler = [](QDialog& d) {
+        if (auto* nick = dynamic_cast<NicknameDialog*>(&d)) {
+            nick->nicknameEdit()->setText(QStringLiteral("Callee"));
+            nick->okButton()->click();
+        }
+        return d.result();
+    };
+    caller.modal().dialogHandler = [](QDialog& d) {
+        if (auto* game = dynamic_cast<InternetGameDialog*>(&d)) {
+            game->hostEdit()->setText(QStringLiteral("127.0.0.1"));
+            game->nicknameEdit()->setText(QStringLiteral("Caller"));
+            game->okButton()->click();
+            return d.result();
+        }
+        if (dynamic_cast<ConnectingDialog*>(&d)) return d.exec();
+        d.reject();  // New Game Setup after the game
+        return d.result();
+    };
+    caller.show();
+    callee.show();
+    if (!caller.network().setUpListening(0) || !callee.network().setUpListening(0)) return 1;
+    caller.network().peerPort = callee.network().listeningPort();
+    caller.sendCommand(cmd::DirectNetworkGame);
+    if (callee.network().state() != NetworkSession::State::Playing &&
+        !QTest::qWaitFor([&] { return callee.network().state() == NetworkSession::State::Playing; }, 10000)) {
+        std::fprintf(stderr, "no game\n");
+        return 1;
+    }
+
+    // Both sides see their own knight on g1/b1 at (7, 1); it goes to (5, 2) and back.
+    std::vector<double> micros;
+    micros.reserve(static_cast<std::size_t>(moves));
+    for (int i = 0; i < moves; ++i) {
+        MainWindow& mover = i % 2 == 0 ? caller : callee;
+        MainWindow& other = i % 2 == 0 ? callee : caller;
+        const bool out = (i / 2) % 2 == 0;
+        const QPoint home = middleOf(7, 1), away = middleOf(5, 2);
+        const QPoint from = out ? home : away, to = out ? away : home;
+        QTest::mousePress(mover.boardWindow(), Qt::LeftButton, Qt::NoModifier, from);
+        const Clock::time_point start = Clock::now();
+        QTest::mouseRelease(mover.boardWindow(), Qt::LeftButton, Qt::NoModifier, to);
+        while (!other.ui().myTurn) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+    }
+    std::sort(micros.begin(), micros.end());
+    const double median = micros[micros.size() / 2];
+    const double p99 = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];
+    std::printf("moves %zu  median %.0f us  p99 %.0f us  max %.0f us\n", micros.size(), median, p99, micros.back());
+    std::fflush(stdout);
+    caller.sendCommand(cmd::KillGame);
+    return 0;
+}

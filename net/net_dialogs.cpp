@@ -1,0 +1,209 @@
+#include "net/net_dialogs.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <algorithm>
+
+#include "game/game_window.h"
+#include "shell/dialog_units.h"
+#include "shell/dialogs.h"
+
+namespace orbel {
+namespace {
+
+constexpr const char* InvalidInformation = "Invalid Information";
+
+// A bordered edit that scrolls horizontally (every QLineEdit does), holding
+// at most `maxLength` characters however they arrive (typed or pasted).
+QLineEdit* editField(QWidget* parent, int id, int maxLength, QRect at) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(maxLength);
+    edit->setGeometry(at);
+    edit->setProperty("controlId", id);
+    return edit;
+}
+
+QPushButton* pushButton(QWidget* parent, const char* text, QRect at, bool isDefault) {
+    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+    button->setGeometry(at);
+    button->setDefault(isDefault);
+    return button;
+}
+
+// A static text whose words do not fit its template box on the lines the box
+// holds is widened to the right until they do (at most to one line).
+QLabel* fittedText(QWidget* parent, const char* text, QRect at) {
+    QLabel* label = staticText(parent, text, at);
+    if (label->heightForWidth(at.width()) > at.height()) {
+        const int oneLine = label->fontMetrics().size(0, label->text()).width();
+        label->resize(std::max(at.width(), oneLine), at.height());
+    }
+    return label;
+}
+
+// A control never smaller than its own text, grown about its centre: the
+// stand-in fonts are wider than the ones the templates were measured with.
+QRect fitAround(QRect at, QSize needed) {
+    const QPoint centre = at.center();
+    at.setSize(at.size().expandedTo(needed));
+    at.moveCenter(centre);
+    return at;
+}
+
+}  // namespace
+
+InternetGameDialog::InternetGameDialog(GameWindow& window, QWidget* owner) : QDialog(owner), window_(window) {
+    setWindowTitle(QStringLiteral("Internet Game"));
+    setFont(dialogFont("MS Sans Serif", 8));
+    const DialogUnits du(font());
+    setFixedSize(du.size(225, 94));
+    setStyleSheet(groupBoxStyleSheet(font()));
+
+    fittedText(this, "Enter host name or IP address of opponent", du.rect(5, 10, 90, 20));
+    host_ = editField(this, ctl::HostEdit, MaxHostLength, du.rect(5, 30, 105, 15));
+    fittedText(this, "Enter your nickname", du.rect(5, 50, 65, 10));
+    nickname_ = editField(this, ctl::NicknameEdit, MaxNicknameLength, du.rect(5, 60, 105, 15));
+
+    auto* colour = new QGroupBox(QStringLiteral("Color"), this);
+    colour->setGeometry(du.rect(119, 42, 95, 33));
+    white_ = radioButton(this, ctl::White, "White", du.rect(129, 52, 40, 15));
+    black_ = radioButton(this, ctl::Black, "Black", du.rect(169, 52, 40, 15));
+    auto* colours = new QButtonGroup(this);
+    colours->addButton(white_);
+    colours->addButton(black_);
+
+    ok_ = pushButton(this, "OK", du.rect(165, 5, 50, 14), true);
+    cancel_ = pushButton(this, "Cancel", du.rect(165, 20, 50, 14), false);
+    connect(ok_, &QPushButton::clicked, this, &InternetGameDialog::confirm);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+    white_->setChecked(true);
+    host_->setFocus();
+}
+
+QRadioButton* InternetGameDialog::radio(int id) const {
+    switch (id) {
+    case ctl::White: return white_;
+    case ctl::Black: return black_;
+    default: return nullptr;
+    }
+}
+
+QString InternetGameDialog::host() const { return host_->text().left(MaxHostLength); }
+
+QString InternetGameDialog::nickname() const { return nickname_->text().left(MaxNicknameLength); }
+
+int InternetGameDialog::requestedColor() const { return black_->isChecked() ? 4 : 3; }
+
+void InternetGameDialog::confirm() {
+    // The nickname is asked for first, then the address; the dialog stays
+    // open until both are there.
+    if (nickname().isEmpty()) {
+        window_.messageBox(true, QStringLiteral("You must supply a nickname!"), QString::fromLatin1(InvalidInformation),
+                           MessageIcon::Stop);
+        return;
+    }
+    if (host().isEmpty()) {
+        window_.messageBox(true, QStringLiteral("You must supply an address!"), QString::fromLatin1(InvalidInformation),
+                           MessageIcon::Stop);
+        return;
+    }
+    accept();
+}
+
+ConnectingDialog::ConnectingDialog(QWidget* owner) : QDialog(owner) {
+    // No caption text; the frame keeps its close box, which cancels the call.
+    setWindowTitle(QString());
+    setFont(dialogFont("MS Sans Serif", 13));
+    const DialogUnits du(font());
+    QSize box = du.size(126, 56);
+
+    const char* waiting = "Attempting connection.....\nPlease Wait.....";
+    const QFontMetrics metrics(font());
+    const QRect text = fitAround(du.rect(25, 15, 80, 15), metrics.size(0, QString::fromLatin1(waiting)));
+    auto* label = staticText(this, waiting, text);
+
+    cancel_ = pushButton(this, "Cancel Connect", du.rect(30, 40, 60, 10), true);
+    cancel_->setGeometry(fitAround(cancel_->geometry(), cancel_->sizeHint()));
+    cancel_->setProperty("controlId", CancelConnect);
+    connect(cancel_, &QPushButton::clicked, this, &ConnectingDialog::cancelConnect);
+
+    // Grown controls keep a margin to the box's edges.
+    const QRect used = label->geometry().united(cancel_->geometry());
+    const int margin = du.px(4);
+    box = box.expandedTo(QSize(used.right() + 1 + margin, used.bottom() + 1 + margin));
+    if (used.left() < margin) {
+        const int shift = margin - used.left();
+        label->move(label->pos() + QPoint(shift, 0));
+        cancel_->move(cancel_->pos() + QPoint(shift, 0));
+        box.rwidth() += shift;
+    }
+    setFixedSize(box);
+}
+
+void ConnectingDialog::done(int result) {
+    if (!shown_) {
+        // Not on screen yet: exec() would wait for a close that already came.
+        pendingResult_ = result;
+        setResult(result);
+        return;
+    }
+    pendingResult_.reset();
+    QDialog::done(result);
+}
+
+void ConnectingDialog::reject() { cancelConnect(); }
+
+void ConnectingDialog::cancelConnect() {
+    if (onCancelConnect) onCancelConnect();
+    done(CancelConnect);
+}
+
+void ConnectingDialog::showEvent(QShowEvent* event) {
+    // Centred over the window that owns the box (the screen when none does).
+    const QRect outer = parentWidget() ? parentWidget()->window()->frameGeometry()
+                                       : (screen() ? screen()->geometry() : QRect());
+    move(outer.left() + outer.width() / 2 - frameGeometry().width() / 2,
+         outer.top() + outer.height() / 2 - frameGeometry().height() / 2);
+    QDialog::showEvent(event);
+    shown_ = true;
+    if (pendingResult_) {
+        // Closed from inside the dialog's own event loop, once exec() has one.
+        QMetaObject::invokeMethod(
+            this, [this] {
+                if (pendingResult_ && isVisible()) done(*pendingResult_);
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+NicknameDialog::NicknameDialog(GameWindow& window, QWidget* owner) : QDialog(owner), window_(window) {
+    setWindowTitle(QStringLiteral("Nickname Selection"));
+    setFont(dialogFont("MS Sans Serif", 8));
+    const DialogUnits du(font());
+    setFixedSize(du.size(131, 66));
+
+    fittedText(this, "Enter your nickname for the current match", du.rect(7, 7, 117, 18));
+    nickname_ = editField(this, ctl::NicknameEdit, MaxNicknameLength, du.rect(7, 26, 102, 14));
+    ok_ = pushButton(this, "OK", du.rect(39, 45, 50, 14), true);
+    connect(ok_, &QPushButton::clicked, this, &NicknameDialog::confirm);
+    nickname_->setFocus();
+}
+
+QString NicknameDialog::nickname() const { return nickname_->text().left(MaxNicknameLength); }
+
+void NicknameDialog::confirm() {
+    if (nickname().isEmpty()) {
+        window_.messageBox(true, QStringLiteral("You must supply a nickname!"), QString::fromLatin1(InvalidInformation),
+                           MessageIcon::Stop);
+        return;
+    }
+    accept();
+}
+
+}  // namespace orbel

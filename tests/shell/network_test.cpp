@@ -1,0 +1,529 @@
+// Network play between two real windows in one process over loopback, and
+// against a raw socket standing in for a peer, byte for byte.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <deque>
+
+#include "game/one_player.h"
+#include "game/window_messages.h"
+#include "net/chat_pane.h"
+#include "net/net_dialogs.h"
+#include "net/network_proc.h"
+#include "net/network_session.h"
+#include "shell/board_window.h"
+#include "shell/dialogs.h"
+#include "tests/shell/window_fixture.h"
+
+namespace orbel::testing {
+namespace {
+
+using State = NetworkSession::State;
+
+// One copy of the program: a real window, its boxes recorded, its dialogs
+// answered from a queue (a dialog with no answer is cancelled; the
+// connecting box runs for real until the call settles it).
+struct Copy {
+    std::unique_ptr<MainWindow> w;
+    std::vector<ShownBox> boxes;
+    std::deque<std::function<int(QDialog&)>> answers;
+    bool acceptRequests = true;
+    QString nickname = QStringLiteral("Bob");
+
+    Copy() : w(std::make_unique<MainWindow>()) {
+        w->modal().boxHandler = [this](const BoxRequest& r) { boxes.push_back({r.text, r.caption, r.icon, r.hasOwner}); };
+        w->modal().questionHandler = [this](const BoxRequest& r) {
+            boxes.push_back({r.text, r.caption, r.icon, r.hasOwner});
+            return acceptRequests;
+        };
+        w->modal().dialogHandler = [this](QDialog& d) {
+            if (auto* nick = dynamic_cast<NicknameDialog*>(&d)) {
+                nick->nicknameEdit()->setText(nickname);
+                nick->okButton()->click();
+                return d.result();
+            }
+            if (!answers.empty()) {
+                auto answer = std::move(answers.front());
+                answers.pop_front();
+                return answer(d);
+            }
+            if (dynamic_cast<ConnectingDialog*>(&d)) return d.exec();
+            d.reject();
+            return static_cast<int>(QDialog::Rejected);
+        };
+        w->sounds().testHook = [](int) {};
+        w->show();
+        EXPECT_TRUE(w->network().setUpListening(0));
+    }
+    ~Copy() {
+        if (w) w->close();
+    }
+    UiState& ui() { return w->ui(); }
+    NetworkSession& net() { return w->network(); }
+    bool saw(const QString& text) const {
+        for (const ShownBox& b : boxes)
+            if (b.text == text) return true;
+        return false;
+    }
+    void drag(int fromRow, int fromCol, int toRow, int toCol) {
+        QWidget* board = w->boardWindow();
+        QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, WindowTest::pointOf(fromRow, fromCol));
+        QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, WindowTest::pointOf(toRow, toCol));
+    }
+    // The next Internet Game dialog, filled in and confirmed (colour 3 White, 4 Black).
+    void answerInternetGame(const QString& host, const QString& nick, int colour) {
+        answers.push_back([host, nick, colour](QDialog& d) {
+            auto& dialog = dynamic_cast<InternetGameDialog&>(d);
+            dialog.hostEdit()->setText(host);
+            dialog.nicknameEdit()->setText(nick);
+            dialog.radio(colour == 3 ? 1000 : 1001)->click();
+            dialog.okButton()->click();
+            return d.result();
+        });
+    }
+    // Calls `other` with this nickname and colour.
+    void call(Copy& other, const QString& host, const QString& nick, int colour) {
+        net().peerPort = other.net().listeningPort();
+        answerInternetGame(host, nick, colour);
+        w->sendCommand(cmd::DirectNetworkGame);
+    }
+};
+
+bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 10000); }
+
+class NetworkTest : public ::testing::Test {
+protected:
+    // A game between two copies, the caller playing `callerColour`.
+    void startGame(int callerColour) {
+        caller.call(callee, QStringLiteral("127.0.0.1"), QStringLiteral("Alice"), callerColour);
+        ASSERT_TRUE(waitFor([&] { return callee.net().state() == State::Playing; }));
+        ASSERT_EQ(caller.net().state(), State::Playing);
+    }
+    Copy caller;
+    Copy callee;
+};
+
+TEST_F(NetworkTest, ARequestAcceptedStartsTheGameOnBothSides) {
+    startGame(3);
+    EXPECT_TRUE(callee.saw(QStringLiteral("Incoming Request for network game!")));
+    EXPECT_TRUE(callee.saw(QStringLiteral("Accept request for a game from Alice (127.0.0.1)?")));
+    for (Copy* c : {&caller, &callee}) {
+        EXPECT_EQ(c->w->installedMode(), &networkProc);
+        EXPECT_TRUE(c->w->chatPane()->isVisible());
+        EXPECT_FALSE(c->w->brainPane()->isVisible());
+        for (int id : {cmd::SaveGame, cmd::LoadGame, cmd::Resign, cmd::DirectNetworkGame, cmd::UndoMove})
+            EXPECT_FALSE(c->w->action(id)->isEnabled()) << id;
+        for (int id : {cmd::NetworkResign, cmd::KillGame}) EXPECT_TRUE(c->w->action(id)->isEnabled()) << id;
+    }
+    EXPECT_FALSE(caller.ui().humanPlaysBlack);
+    EXPECT_TRUE(callee.ui().humanPlaysBlack);
+    EXPECT_TRUE(caller.ui().myTurn);
+    EXPECT_FALSE(callee.ui().myTurn);
+    EXPECT_EQ(caller.net().peerNickname, "Bob");
+    EXPECT_EQ(callee.net().peerNickname, "Alice");
+
+    // Black may not move first; White's e2-e4 arrives on Black's board.
+    callee.drag(6, 3, 4, 3);
+    EXPECT_EQ(callee.ui().game.blackHistory.count, 0);
+    caller.drag(6, 3, 4, 3);
+    EXPECT_FALSE(caller.ui().myTurn);
+    ASSERT_TRUE(waitFor([&] { return callee.ui().myTurn; }));
+    EXPECT_EQ(callee.ui().game.whiteHistory.lines[0], "e4");
+    EXPECT_EQ(callee.ui().game.displayBoard.at(3, 4), (Square{Pawn, Own}));  // e4, seen from Black
+    EXPECT_TRUE(caller.boxes.empty());
+}
+
+// Fool's mate, with each colour calling: the mated side writes the result
+// line, both go back to one-player play with the connection closed.
+TEST_F(NetworkTest, AGameToMateWithEitherColourCalling) {
+    for (int callerColour : {3, 4}) {
+        SCOPED_TRACE(callerColour);
+        startGame(callerColour);
+        Copy& white = callerColour == 3 ? caller : callee;
+        Copy& black = callerColour == 3 ? callee : caller;
+        auto play = [](Copy& mover, Copy& other, int fr, int fc, int tr, int tc) {
+            mover.drag(fr, fc, tr, tc);
+            ASSERT_TRUE(waitFor([&] { return other.ui().myTurn || other.net().state() != State::Playing; }));
+        };
+        play(white, black, 6, 2, 5, 2);  // f3
+        play(black, white, 6, 4, 4, 4);  // e5
+        play(white, black, 6, 1, 4, 1);  // g4
+        black.drag(7, 3, 3, 7);          // Qh4#
+        ASSERT_TRUE(waitFor([&] { return white.net().state() == State::Idle; }));
+        EXPECT_EQ(black.ui().game.blackHistory.lines[1], "Qh4+");
+        EXPECT_EQ(white.ui().game.blackHistory.lines[1], "0-1");
+        for (Copy* c : {&white, &black}) {
+            EXPECT_TRUE(c->saw(QStringLiteral("CheckMate!")));
+            EXPECT_EQ(c->w->installedMode(), &onePlayerProc);
+            EXPECT_FALSE(c->net().netGameActive());
+            EXPECT_FALSE(c->w->chatPane()->isVisible());
+            EXPECT_TRUE(c->w->action(cmd::DirectNetworkGame)->isEnabled());
+            c->boxes.clear();
+        }
+    }
+}
+
+TEST_F(NetworkTest, CastlingAndPromotionCrossTheWire) {
+    startGame(3);
+    // A position where White may castle short and Black has a pawn about to queen.
+    Board b;
+    b.at(7, 3) = {King, Enemy};
+    b.at(7, 0) = {Rook, Enemy};
+    b.at(0, 4) = {King, Own};  // Black's king on e8, seen from White
+    b.at(6, 6) = {Pawn, Own};  // a Black pawn on b2
+    caller.ui().game.currentGame->board = b;
+    caller.ui().game.syncDisplay();
+    Board seen = b;
+    flipBoard(seen);
+    callee.ui().game.currentGame->board = seen;
+    callee.ui().game.syncDisplay();
+
+    caller.drag(7, 3, 7, 1);  // O-O
+    ASSERT_TRUE(waitFor([&] { return callee.ui().myTurn; }));
+    EXPECT_EQ(callee.ui().game.whiteHistory.lines[0], "O-O");
+    EXPECT_EQ(callee.ui().game.displayBoard.at(0, 6), (Square{King, Own}));  // g1 from Black's side
+    EXPECT_EQ(callee.ui().game.displayBoard.at(0, 5), (Square{Rook, Own}));  // f1
+    // Black's pawn b2-b1 queens on both boards.
+    callee.drag(1, 1, 0, 1);
+    ASSERT_TRUE(waitFor([&] { return caller.ui().myTurn; }));
+    EXPECT_EQ(caller.ui().game.displayBoard.at(7, 6), (Square{Queen, Own}));
+    EXPECT_EQ(callee.ui().game.displayBoard.at(0, 1), (Square{Queen, Enemy}));
+}
+
+TEST_F(NetworkTest, ChatLinesTrashAndRecall) {
+    startGame(3);
+    caller.net().tauntIndex = [] { return std::size_t{1}; };
+    QLineEdit* edit = caller.w->chatPane()->edit();
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("hello there"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(caller.w->chatPane()->lines().value(0), "Alice> hello there");
+    ASSERT_TRUE(waitFor([&] { return !callee.w->chatPane()->lines().value(0).isEmpty(); }));
+    EXPECT_EQ(callee.w->chatPane()->lines().value(0), "Alice> hello there");
+
+    QTest::keyClicks(edit, QStringLiteral("/trash"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(caller.w->chatPane()->lines().value(0), "Alice> *TRASH* Hah! You call that a move!");
+    ASSERT_TRUE(waitFor([&] { return callee.w->chatPane()->lines().value(0).contains("TRASH"); }));
+    QTest::keyClick(edit, Qt::Key_Up);
+    EXPECT_EQ(edit->text(), "/trash");
+}
+
+TEST_F(NetworkTest, ARejectedRequestEndsTheCall) {
+    callee.acceptRequests = false;
+    caller.call(callee, QStringLiteral("127.0.0.1"), QStringLiteral("Alice"), 3);
+    ASSERT_TRUE(waitFor([&] { return caller.saw(QStringLiteral("Game request denied")); }));
+    EXPECT_EQ(caller.net().state(), State::Idle);
+    EXPECT_TRUE(waitFor([&] { return callee.net().state() == State::Idle; }));
+    EXPECT_EQ(caller.w->installedMode(), &onePlayerProc);
+}
+
+TEST_F(NetworkTest, AThirdCallerIsDeniedAndTheGameGoesOn) {
+    startGame(3);
+    Copy third;
+    // DENY: its box, and the connecting box waits for Cancel Connect, which
+    // then finds the connection closed already.
+    third.net().peerPort = callee.net().listeningPort();
+    third.answerInternetGame(QStringLiteral("127.0.0.1"), QStringLiteral("Carol"), 3);
+    third.answers.push_back([&third](QDialog& d) {
+        auto& connecting = dynamic_cast<ConnectingDialog&>(d);
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &connecting, [&] {
+            if (third.saw(QStringLiteral("Opponent is playing someone else"))) connecting.cancelButton()->click();
+        });
+        poll.start(10);
+        return d.exec();
+    });
+    third.w->sendCommand(cmd::DirectNetworkGame);
+    ASSERT_EQ(third.boxes.size(), 2u);
+    EXPECT_EQ(third.boxes[0].caption, "Opponent unavailable");
+    EXPECT_EQ(third.boxes[1].text, "CloseConn() WSAAsyncSelect() failed," + QString(40, QLatin1Char(' ')) +
+                                       "\n\nThe connection was already closed.");
+    EXPECT_EQ(third.net().state(), State::Idle);
+    EXPECT_EQ(callee.net().state(), State::Playing);
+    caller.drag(6, 3, 4, 3);
+    ASSERT_TRUE(waitFor([&] { return callee.ui().myTurn; }));
+}
+
+TEST_F(NetworkTest, ResignKillAndClosingEndTheOtherSidesGame) {
+    struct Row {
+        const char* name;
+        std::function<void(Copy&)> end;
+        const char* seen;
+    };
+    const Row rows[] = {
+        {"Resign", [](Copy& c) { c.w->sendCommand(cmd::NetworkResign); }, "Congratulations! Your opponent has resigned!"},
+        {"Kill Game", [](Copy& c) { c.w->sendCommand(cmd::KillGame); }, "Opponent has disconnected"},
+        {"New 2 Player Game", [](Copy& c) { c.w->sendCommand(cmd::NewTwoPlayerGame); }, "Opponent has disconnected"},
+        {"closing the window", [](Copy& c) { c.w->close(); }, "Opponent has disconnected"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        Copy a;
+        a.call(callee, QStringLiteral("127.0.0.1"), QStringLiteral("Alice"), 3);
+        ASSERT_TRUE(waitFor([&] { return callee.net().state() == State::Playing; }));
+        callee.boxes.clear();
+        r.end(a);
+        ASSERT_TRUE(waitFor([&] { return callee.net().state() == State::Idle; }));
+        EXPECT_TRUE(callee.saw(QString::fromUtf8(r.seen)));
+        EXPECT_EQ(callee.w->installedMode(), &onePlayerProc);
+        EXPECT_FALSE(a.net().netGameActive());
+    }
+}
+
+TEST_F(NetworkTest, CallsThatCannotBeMade) {
+    // A closed port: refused.
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    caller.net().peerPort = port;
+    caller.answerInternetGame(QStringLiteral("127.0.0.1"), QStringLiteral("Alice"), 3);
+    caller.w->sendCommand(cmd::DirectNetworkGame);
+    ASSERT_FALSE(caller.boxes.empty());
+    EXPECT_EQ(caller.boxes.back().text, "Connection Refused!");
+    EXPECT_EQ(caller.boxes.back().caption, "Failed Connection!");
+    EXPECT_EQ(caller.net().state(), State::Idle);
+
+    // A second copy cannot listen on a port already taken.
+    Copy second;
+    second.boxes.clear();
+    EXPECT_FALSE(second.net().setUpListening(callee.net().listeningPort()));
+    ASSERT_EQ(second.boxes.size(), 1u);
+    EXPECT_EQ(second.boxes[0].text, "Socket Binding Error - Internet play unavailable");
+    EXPECT_EQ(second.boxes[0].caption, "Error");
+}
+
+TEST_F(NetworkTest, ACallNobodyAnswersTimesOut) {
+    // A listener whose queue is full: the kernel drops the call's SYN.
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in at{};
+    at.sin_family = AF_INET;
+    at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&at), sizeof at), 0);
+    ASSERT_EQ(::listen(fd, 0), 0);
+    socklen_t length = sizeof at;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&at), &length);
+    QTcpSocket fill[2];
+    for (QTcpSocket& f : fill) f.connectToHost(QHostAddress::LocalHost, ntohs(at.sin_port));
+    QTest::qWait(200);
+    caller.net().connectTimeout = std::chrono::milliseconds(300);
+    caller.net().peerPort = ntohs(at.sin_port);
+    caller.answerInternetGame(QStringLiteral("127.0.0.1"), QStringLiteral("Alice"), 3);
+    caller.w->sendCommand(cmd::DirectNetworkGame);
+    ::close(fd);
+    ASSERT_EQ(caller.boxes.size(), 1u);
+    EXPECT_EQ(caller.boxes[0].text, "Connection Timeout!");
+    EXPECT_EQ(caller.boxes[0].caption, "Failed Connection!");
+    EXPECT_EQ(caller.net().state(), State::Idle);
+}
+
+TEST_F(NetworkTest, AnAddressThatResolvesToNothingFailsAtOnce) {
+    EXPECT_TRUE(resolveHostAddress(QString()).isNull());
+    EXPECT_EQ(resolveHostAddress(QStringLiteral("255.255.255.255")), QHostAddress(QHostAddress::Broadcast));
+    EXPECT_EQ(resolveHostAddress(QStringLiteral("127.0.0.1")), QHostAddress(QHostAddress::LocalHost));
+    caller.answerInternetGame(QStringLiteral("0.0.0.0"), QStringLiteral("Alice"), 3);
+    // The connecting box opens all the same, until Cancel Connect.
+    caller.answers.push_back([](QDialog& d) {
+        dynamic_cast<ConnectingDialog&>(d).cancelButton()->click();
+        return d.result();
+    });
+    caller.w->sendCommand(cmd::DirectNetworkGame);
+    ASSERT_EQ(caller.boxes.size(), 1u);
+    EXPECT_EQ(caller.boxes[0].text, "Connection Problem - Check network settings");
+    EXPECT_EQ(caller.boxes[0].caption, "Internet Game");
+    EXPECT_EQ(caller.net().state(), State::Idle);
+    EXPECT_EQ(callee.net().state(), State::Idle);  // nothing reached a listener
+}
+
+// A raw socket as the peer: what this program sends, byte for byte, and
+// what it makes of what a peer sends.
+class RawPeerTest : public ::testing::Test {
+protected:
+    // The raw peer calls the copy and sends `nick`.
+    void callWith(const QByteArray& nick) {
+        raw.connectToHost(QHostAddress::LocalHost, copy.net().listeningPort());
+        ASSERT_TRUE(raw.waitForConnected(5000));
+        raw.write(nick);
+        raw.flush();
+        ASSERT_TRUE(waitFor([&] { return copy.net().state() == State::Playing; }));
+        ASSERT_TRUE(waitFor([&] { return raw.bytesAvailable() > 0; }));
+        EXPECT_EQ(raw.readAll(), "ACK Bob\r");
+    }
+    void send(const QByteArray& bytes) {
+        raw.write(bytes);
+        raw.flush();
+    }
+    Copy copy;
+    QTcpSocket raw;
+};
+
+TEST_F(RawPeerTest, NickMakesTheCalleeTheColourItNames) {
+    struct Row {
+        QByteArray nick;
+        bool calleeBlack;
+        QString peer;
+    };
+    for (const Row& r : {Row{"NICK 3 Rook7\r", false, "Rook7"}, Row{"NICK 4 Blue Knight\r", true, "Blue Knight"}}) {
+        SCOPED_TRACE(r.nick.constData());
+        callWith(r.nick);
+        EXPECT_EQ(copy.ui().humanPlaysBlack, r.calleeBlack);
+        EXPECT_EQ(copy.net().peerNickname, r.peer);
+        send("END");
+        ASSERT_TRUE(waitFor([&] { return copy.net().state() == State::Idle; }));
+        raw.abort();
+    }
+}
+
+TEST_F(RawPeerTest, MessagesArriveWholeHoweverTheyAreCut) {
+    callWith("NICK 4 Raw\r");  // the copy plays Black: the raw peer (White) moves first
+    // Lower case is no command; a chat line and a move in one read are both handled.
+    send("move 1 4 3 4");
+    QTest::qWait(50);  // its own read
+    send("KIB hi\rMOVE 1 4 3 4");
+    ASSERT_TRUE(waitFor([&] { return copy.ui().myTurn; }));
+    EXPECT_EQ(copy.w->chatPane()->lines().value(0), "Raw> hi");
+    EXPECT_EQ(copy.ui().game.whiteHistory.lines[0], "e4");
+    // The copy's answer e7-e5 goes out in the raw peer's frame.
+    copy.drag(6, 4, 4, 4);
+    ASSERT_TRUE(waitFor([&] { return raw.bytesAvailable() >= 12; }));
+    EXPECT_EQ(raw.readAll(), "MOVE 1 3 3 3");
+    // A move split over two reads.
+    send("MOVE 0 6");
+    QTest::qWait(50);
+    send(" 2 5");
+    ASSERT_TRUE(waitFor([&] { return copy.ui().myTurn; }));
+    EXPECT_EQ(copy.ui().game.whiteHistory.lines[1], "Nf3");
+}
+
+TEST_F(RawPeerTest, AMoveTheRulesRefuseIsNeverApplied) {
+    struct Row {
+        const char* name;
+        QByteArray move;
+    };
+    const Row rows[] = {
+        {"off the board", "MOVE 1 4 9 4"},
+        {"from an empty square", "MOVE 3 4 4 4"},
+        {"a piece of the copy's own", "MOVE 6 4 5 4"},
+        {"a pawn three squares", "MOVE 1 4 4 4"},
+        {"a castle without room", "MOVE 99 99 7 1"},
+        {"a castle code of the wrong side", "MOVE 99 101 7 1"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        callWith("NICK 4 Raw\r");
+        const Board before = copy.ui().game.displayBoard;
+        copy.boxes.clear();
+        send(r.move);
+        ASSERT_TRUE(waitFor([&] { return copy.net().state() == State::Idle; }));
+        EXPECT_EQ(copy.ui().game.displayBoard, before) << "applied";
+        ASSERT_EQ(copy.boxes.size(), 1u);
+        EXPECT_EQ(copy.boxes[0].caption, "Internet Game");
+        EXPECT_EQ(copy.w->installedMode(), &onePlayerProc);
+        ASSERT_TRUE(waitFor([&] { return raw.bytesAvailable() > 0 || raw.state() != QAbstractSocket::ConnectedState; }));
+        EXPECT_EQ(raw.readAll(), "END");
+        raw.abort();
+    }
+}
+
+TEST_F(RawPeerTest, AMoveOutOfTurnIsRefused) {
+    callWith("NICK 3 Raw\r");  // the copy is White and moves first
+    const Board before = copy.ui().game.displayBoard;
+    send("MOVE 1 4 3 4");
+    ASSERT_TRUE(waitFor([&] { return copy.net().state() == State::Idle; }));
+    EXPECT_EQ(copy.ui().game.displayBoard, before);
+}
+
+// Boxes run nested event loops in which the peer's bytes still arrive.
+TEST_F(RawPeerTest, WhatArrivesWhileTheRequestIsBeingDecided) {
+    struct Row {
+        const char* name;
+        QByteArray duringPrompt;
+        State after;
+        int prompts;
+    };
+    const Row rows[] = {
+        {"END: the request is over, the board left alone", "END", State::Idle, 1},
+        {"a second NICK: one prompt, one game", "NICK 4 Again\r", State::Playing, 1},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        int prompts = 0;
+        copy.boxes.clear();
+        const Board before = copy.ui().game.displayBoard;
+        copy.w->modal().questionHandler = [&](const BoxRequest&) {
+            ++prompts;
+            raw.write(r.duringPrompt);
+            raw.flush();
+            QTest::qWait(100);
+            return true;
+        };
+        raw.connectToHost(QHostAddress::LocalHost, copy.net().listeningPort());
+        ASSERT_TRUE(raw.waitForConnected(5000));
+        send("NICK 3 Caller\r");
+        ASSERT_TRUE(waitFor([&] { return prompts > 0 && copy.net().state() == r.after; }));
+        raw.readAll();
+        QTest::qWait(100);
+        EXPECT_EQ(copy.net().state(), r.after);
+        EXPECT_EQ(prompts, r.prompts);
+        if (r.after == State::Idle) {
+            EXPECT_TRUE(copy.saw("Opponent has disconnected"));
+            EXPECT_EQ(copy.w->installedMode(), &onePlayerProc);
+            EXPECT_EQ(copy.ui().game.displayBoard, before);
+        } else {
+            EXPECT_EQ(copy.net().peerNickname, "Caller");
+            send("END");
+            ASSERT_TRUE(waitFor([&] { return copy.net().state() == State::Idle; }));
+        }
+        raw.abort();
+    }
+}
+
+TEST_F(RawPeerTest, ACallerThatNeverNamesItselfIsLetGo) {
+    copy.net().nickTimeout = std::chrono::milliseconds(200);
+    raw.connectToHost(QHostAddress::LocalHost, copy.net().listeningPort());
+    ASSERT_TRUE(raw.waitForConnected(5000));
+    ASSERT_TRUE(waitFor([&] { return copy.net().state() == State::Answering; }));
+    ASSERT_TRUE(waitFor([&] { return copy.net().state() == State::Idle; }));
+    // The line is free again: the next caller is asked about, not denied.
+    QTcpSocket next;
+    next.connectToHost(QHostAddress::LocalHost, copy.net().listeningPort());
+    ASSERT_TRUE(next.waitForConnected(5000));
+    EXPECT_TRUE(waitFor([&] { return copy.net().state() == State::Answering; }));
+}
+
+TEST_F(RawPeerTest, AFloodWithoutAnEndKeepsTheWindowPainting) {
+    callWith("NICK 4 Flood\r");
+    send("KIB ");
+    const QByteArray block(1 << 20, 'x');
+    qint64 queued = 0;
+    int paints = 0;
+    for (int i = 0; i < 50; ++i) {
+        queued += raw.write(block);
+        copy.w->boardWindow()->update();
+        QTest::qWait(1);
+        ++paints;
+        while (raw.bytesToWrite() > (8 << 20)) {
+            raw.waitForBytesWritten(100);
+            QCoreApplication::processEvents();
+        }
+    }
+    send("\rMOVE 1 4 3 4");
+    ASSERT_TRUE(waitFor([&] { return copy.ui().myTurn; }));
+    EXPECT_EQ(copy.w->chatPane()->lines().value(0), "Flood> " + QString(255, QLatin1Char('x')));
+    EXPECT_EQ(queued, 50 << 20);
+    EXPECT_GT(paints, 0);
+}
+
+}  // namespace
+}  // namespace orbel::testing
