@@ -31,7 +31,7 @@ std::string toLatin1(const QString& text) {
 
 // A peer that floods is read a bounded amount per turn of the event loop,
 // so the window keeps painting.
-constexpr qint64 ReadChunk = 4096;
+constexpr qint64 ReadChunk = 16384;
 
 class BusyScope {
 public:
@@ -113,6 +113,9 @@ void NetworkSession::adopt(QTcpSocket* socket) {
     stream_.reset();
     readPending_ = false;
     socket->setParent(this);
+    // What a peer sends waits in the kernel, not in memory of ours: a flood
+    // is held back by TCP itself while it is read a chunk per turn.
+    socket->setReadBufferSize(4 * ReadChunk);
     // Each message leaves at once, in its own segment.
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
