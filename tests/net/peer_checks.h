@@ -20,13 +20,11 @@ namespace orbel::peer_checks {
 // Every square empty or a piece of Own or Enemy, and no pawn on the row it
 // would have been queened on.
 inline bool validPosition(const Board& board) {
-    for (int r = 0; r < 8; ++r) {
-        for (int c = 0; c < 8; ++c) {
-            const Square s = board.at(r, c);
-            if (s == EmptySquare) continue;
-            if (s.kind < Pawn || s.kind > King || (s.owner != Own && s.owner != Enemy)) return false;
-            if (s.kind == Pawn && ((s.owner == Own && r == 7) || (s.owner == Enemy && r == 0))) return false;
-        }
+    for (int i = 0; i < 64; ++i) {
+        const Square s = board.at(i / 8, i % 8);
+        if (s == EmptySquare) continue;
+        if (s.kind < Pawn || s.kind > King || (s.owner != Own && s.owner != Enemy)) return false;
+        if (s.kind == Pawn && i / 8 == (s.owner == Own ? 7 : 0)) return false;
     }
     return true;
 }
@@ -53,50 +51,40 @@ inline void legalOwnMoves(const GameState& game, std::vector<MoveRecord>& out, b
             out.push_back(makeMoveRecord(fr, fc, tr, tc));
         }
     };
-    static constexpr int knight[8][2] = {{2, 1}, {1, 2}, {-1, 2}, {-2, 1}, {-2, -1}, {-1, -2}, {1, -2}, {2, -1}};
-    static constexpr int around[8][2] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
+    // Straight lines, then diagonals, then the knight's jumps.
+    static constexpr int steps[16][2] = {{1, 0},  {0, 1},  {-1, 0}, {0, -1}, {1, 1},   {-1, 1},  {-1, -1}, {1, -1},
+                                         {2, 1},  {1, 2},  {-1, 2}, {-2, 1}, {-2, -1}, {-1, -2}, {1, -2},  {2, -1}};
     for (int r = 0; r < 8; ++r) {
         for (int c = 0; c < 8; ++c) {
-            const Square s = b.at(r, c);
-            if (s.owner != Own) continue;
-            if (s.kind == Pawn) {
-                if (owner(r + 1, c) == Empty) {
-                    add(r, c, r + 1, c);
-                    if (r == 1 && owner(3, c) == Empty) add(r, c, 3, c);
-                }
+            const PieceKind kind = b.at(r, c).kind;
+            if (b.at(r, c).owner != Own) continue;
+            if (kind == Pawn) {
+                if (owner(r + 1, c) == Empty) add(r, c, r + 1, c);
+                if (r == 1 && owner(2, c) == Empty && owner(3, c) == Empty) add(r, c, 3, c);
                 for (const int dc : {-1, 1}) {
                     if (owner(r + 1, c + dc) == Enemy) add(r, c, r + 1, c + dc);
                 }
-            } else if (s.kind == Knight || s.kind == King) {
-                for (const auto& d : s.kind == Knight ? knight : around) {
-                    const int o = owner(r + d[0], c + d[1]);
-                    if (o == Empty || o == Enemy) add(r, c, r + d[0], c + d[1]);
-                }
-            } else {
-                for (int i = 0; i < 8; ++i) {
-                    const bool straight = around[i][0] == 0 || around[i][1] == 0;
-                    if ((s.kind == Rook && !straight) || (s.kind == Bishop && straight)) continue;
-                    for (int tr = r + around[i][0], tc = c + around[i][1]; onBoard(tr, tc);
-                         tr += around[i][0], tc += around[i][1]) {
-                        const int o = owner(tr, tc);
-                        if (o == Own) break;
-                        add(r, c, tr, tc);
-                        if (o == Enemy) break;
-                    }
+                continue;
+            }
+            const bool slides = kind == Rook || kind == Bishop || kind == Queen;
+            const int first = kind == Knight ? 8 : kind == Bishop ? 4 : 0;
+            const int last = kind == Knight ? 16 : kind == Rook ? 4 : 8;
+            for (int i = first; i < last; ++i) {
+                const int dr = steps[i][0], dc = steps[i][1];
+                for (int tr = r + dr, tc = c + dc; owner(tr, tc) == Empty || owner(tr, tc) == Enemy; tr += dr, tc += dc) {
+                    add(r, c, tr, tc);
+                    if (!slides || owner(tr, tc) == Enemy) break;
                 }
             }
         }
     }
     if (!withCastles || isOwnKingAttacked(b)) return;
-    auto holds = [&](int c, PieceKind kind) { return b.at(0, c) == Square{kind, Own}; };
-    auto emptyBetween = [&](int from, int to) {
-        for (int c = (from < to ? from : to) + 1; c < (from < to ? to : from); ++c) {
+    auto castle = [&](int kingAt, int rookAt) {
+        if (b.at(0, kingAt) != Square{King, Own} || b.at(0, rookAt) != Square{Rook, Own}) return false;
+        for (int c = (kingAt < rookAt ? kingAt : rookAt) + 1; c < (kingAt < rookAt ? rookAt : kingAt); ++c) {
             if (b.at(0, c).owner != Empty) return false;
         }
         return true;
-    };
-    auto castle = [&](int kingAt, int rookAt) {
-        return holds(kingAt, King) && holds(rookAt, Rook) && emptyBetween(kingAt, rookAt);
     };
     // Short castling goes towards the nearer corner: column 7 with the king on
     // column 4, column 0 with the king on column 3.
@@ -104,82 +92,87 @@ inline void legalOwnMoves(const GameState& game, std::vector<MoveRecord>& out, b
     if (game.canCastleLong && (castle(4, 0) || castle(3, 7))) out.push_back(makeMoveRecord(100, 100, 99, 99));
 }
 
-// Whether `move` is one of `moves`; a castle matches on its code alone.
-inline bool listed(const std::vector<MoveRecord>& moves, const MoveRecord& move) {
-    for (const MoveRecord& m : moves) {
-        if (move.isCastling() ? m.fromRow == move.fromRow && m.fromCol == move.fromCol : sameMove(m, move)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// The messages again as a peer would send them.
+// The messages again as a peer would send them. No two lists of messages the
+// parser can give are sent as the same bytes, so comparing these compares
+// the messages.
 inline std::string rebuild(const std::vector<PeerMessage>& messages) {
     std::string out;
     for (const PeerMessage& m : messages) {
         out += peerCommandWord(m.command);
-        switch (m.command) {
-        case PeerCommand::Move:
+        if (m.command == PeerCommand::Move) {
             for (const std::int32_t n : {m.move.fromRow, m.move.fromCol, m.move.toRow, m.move.toCol}) {
                 out += ' ' + std::to_string(n);
             }
-            break;
-        case PeerCommand::Nick: out += ' ' + std::to_string(m.colorCode) + ' ' + m.text + '\r'; break;
-        case PeerCommand::Ack:
-        case PeerCommand::Kib: out += ' ' + m.text + '\r'; break;
-        default: break;
+        }
+        if (m.command == PeerCommand::Nick) out += ' ' + std::to_string(m.colorCode);
+        if (m.command == PeerCommand::Nick || m.command == PeerCommand::Ack || m.command == PeerCommand::Kib) {
+            out += ' ' + m.text + '\r';
         }
     }
     return out;
 }
 
-inline bool sameMessages(const std::vector<PeerMessage>& a, const std::vector<PeerMessage>& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].command != b[i].command || !sameMove(a[i].move, b[i].move) || a[i].colorCode != b[i].colorCode ||
-            a[i].text != b[i].text) {
-            return false;
-        }
+// Calls `take` with each read of one way of cutting `bytes`: 0 whole, 1 in
+// sizes 1, 2, ... 13 over and over, 2 one byte each, 3 in sevens that never
+// end between two digits (where the end of a read would end a MOVE).
+template <class Take>
+void forEachRead(std::string_view bytes, int way, Take&& take) {
+    auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t size = 1; !bytes.empty(); size = size % 13 + 1) {
+        std::size_t n = way == 0 ? bytes.size() : way == 1 ? size : way == 2 ? 1 : 7;
+        if (n > bytes.size()) n = bytes.size();
+        while (way == 3 && n < bytes.size() && isDigit(bytes[n - 1]) && isDigit(bytes[n])) ++n;
+        take(bytes.substr(0, n));
+        bytes.remove_prefix(n);
     }
-    return true;
 }
 
-// What a peer's stream must never do to us: each read is parsed, each message
-// checked, and each MOVE played in `game` when isLegalPeerMove accepts it,
-// with a reply of the local side after it. Every check returns the first
-// broken rule, or null.
+// A game fed a peer's stream: each read is parsed, each message checked, and
+// each MOVE played when isLegalPeerMove accepts it, with a reply of the local
+// side after it. Every check returns the first broken rule, or null.
 class StreamWatch {
 public:
     explicit StreamWatch(int localColorCode) : game(localColorCode) { restart(localColorCode); }
 
-    // A new game; the lists keep their storage.
-    void restart(int localColorCode) {
-        startGame(localColorCode);
-        movesPlayed = 0;
+    // A new game, in which White's e-pawn opens when the local side plays
+    // White; the lists keep their storage.
+    void restart(int localColorCode, bool countAfresh = true) {
+        game = GameState(localColorCode);
+        opponentMovesListed_ = false;
+        if (countAfresh) movesPlayed = 0;
+        if (localColorCode == WhiteColorCode) applyMove(makeMoveRecord(6, 3, 4, 3), game.board);
     }
 
-    const char* read(PeerStream& stream, std::string_view bytes, std::vector<PeerMessage>& messages) {
-        while (std::optional<PeerMessage> m = stream.next(bytes)) {
-            if (const char* broken = check(*m)) return broken;
-            messages.push_back(std::move(*m));
-        }
-        if (!bytes.empty()) return "bytes left over after the last message of a read";
-        if (stream.heldBytes() > PeerStream::MaxHeldBytes) return "the stream holds more than its bound";
-        return nullptr;
+    // `input` cut `way` (as forEachRead), then its messages sent again and
+    // read back.
+    const char* stream(std::string_view input, int way) {
+        PeerStream first;
+        messages_.clear();
+        const char* broken = nullptr;
+        auto note = [&](bool holds, const char* rule) { broken = broken || holds ? broken : rule; };
+        forEachRead(input, way, [&](std::string_view read) {
+            while (std::optional<PeerMessage> m = first.next(read)) {
+                const char* rule = check(*m);
+                note(rule == nullptr, rule);
+                messages_.push_back(std::move(*m));
+            }
+            note(read.empty(), "bytes left over after the last message of a read");
+            note(first.heldBytes() <= PeerStream::MaxHeldBytes, "the stream holds more than its bound");
+        });
+        if (broken) return broken;
+        const std::string again = rebuild(messages_);
+        PeerStream second;
+        messages_.clear();
+        forEachRead(again, 3, [&](std::string_view read) {
+            while (std::optional<PeerMessage> m = second.next(read)) messages_.push_back(std::move(*m));
+        });
+        return rebuild(messages_) == again ? nullptr : "the messages read back differently";
     }
 
     GameState game;
     int movesPlayed = 0;
 
 private:
-    // The local side plays White: its e-pawn opens before the opponent answers.
-    void startGame(int localColorCode) {
-        game = GameState(localColorCode);
-        opponentMovesListed_ = false;
-        if (localColorCode == WhiteColorCode) applyMove(makeMoveRecord(6, 3, 4, 3), game.board);
-    }
-
     const char* check(const PeerMessage& m) {
         if (m.text.size() > MaxPeerTextLength) return "a text longer than its bound";
         if (m.command == PeerCommand::Nick && m.colorCode != WhiteColorCode && m.colorCode != BlackColorCode) {
@@ -192,7 +185,11 @@ private:
         opponentMovesListed_ = true;
         MoveRecord move = m.move;
         const bool legal = isLegalPeerMove(game, move);
-        if (legal != listed(opponentMoves_, move)) return legal ? "an impossible move accepted" : "a possible move refused";
+        bool listed = false;  // a castle matches on its code alone
+        for (const MoveRecord& o : opponentMoves_) {
+            listed = listed || (move.isCastling() ? o.fromRow == move.fromRow && o.fromCol == move.fromCol : sameMove(o, move));
+        }
+        if (legal != listed) return legal ? "an impossible move accepted" : "a possible move refused";
         if (!legal) return nullptr;
         applyPeerMove(game, move);
         if (!validPosition(game.board)) return "a move left an invalid position";
@@ -209,7 +206,7 @@ private:
         flipBoard(game.board);
         legalOwnMoves(game, localMoves_, false);
         if (localMoves_.empty()) {
-            startGame(game.ownKingColumn == BlackColorCode ? WhiteColorCode : BlackColorCode);
+            restart(game.ownKingColumn == BlackColorCode ? WhiteColorCode : BlackColorCode, false);
             return;
         }
         applyMove(localMoves_[static_cast<std::size_t>(movesPlayed) * 7 % localMoves_.size()], game.board);
@@ -219,6 +216,7 @@ private:
     std::vector<MoveRecord> opponentMoves_;
     bool opponentMovesListed_ = false;
     std::vector<MoveRecord> localMoves_;
+    std::vector<PeerMessage> messages_;
 };
 
 }  // namespace orbel::peer_checks
