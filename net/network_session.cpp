@@ -68,10 +68,7 @@ NetworkSession::NetworkSession(GameWindow& window) : window_(window) {
     connect(&answerTimer_, &QTimer::timeout, this, [this] {
         if (state_ == State::Answering) closeConn();
     });
-    tauntIndex = [] {
-        static thread_local std::mt19937 rng{std::random_device{}()};
-        return static_cast<std::size_t>(rng());
-    };
+    tauntIndex = [this] { return static_cast<std::size_t>(tauntChoice_()); };
 }
 
 NetworkSession::~NetworkSession() {

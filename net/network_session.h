@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <chrono>
 #include <functional>
+#include <random>
 #include <cstdint>
 #include <string>
 
@@ -130,6 +131,7 @@ private:
     // wait for it to close: a message is handled whole before the next.
     int busy_ = 0;
     bool readPending_ = false;
+    std::mt19937 tauntChoice_{std::random_device{}()};
 };
 
 }  // namespace orbel
