@@ -419,7 +419,6 @@ void NetworkSession::decide() {
 
 void NetworkSession::gameStarted() {
     if (state_ == State::Deciding) {
-        state_ = State::Playing;
         sendOrTell(ackMessage(toLatin1(localNickname)), text::SendFailedSetUp, text::Error);
     }
     state_ = State::Playing;

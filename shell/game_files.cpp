@@ -87,12 +87,9 @@ void loadGame(MainWindow& w, const QString& path) {
 
     // What a field keeps when it cannot be read: the position and flags as
     // they are, empty lists, and the level of a new game.
-    SavedGame saved;
-    saved.displayBoard = g.displayBoard;
-    saved.humanPlaysBlack = ui.humanPlaysBlack;
-    saved.humanCastleKingSide = g.humanCastle.canCastleShort;
-    saved.humanCastleQueenSide = g.humanCastle.canCastleLong;
-    saved.computerGivesCheck = g.computerMove.givesCheck != 0;
+    SavedGame saved = savedGameOf(ui);
+    saved.whiteHistory.clear();
+    saved.blackHistory.clear();
     saved.level = LevelHard;  // a new game object's
     readSavedGame(std::string_view(data.constData(), static_cast<std::size_t>(data.size())), saved);
 
