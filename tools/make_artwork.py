@@ -5,7 +5,9 @@
 
 Writes, byte for byte the same on every run:
   resources/pieces/154.png .. 171.png, 254.png .. 271.png, 354.png .. 371.png
-  resources/icon/107-32.png, resources/icon/107-16.png
+    and each at 2x and 3x for high-density screens (154@2x.png, 154@3x.png ...)
+  resources/icon/107-16.png, 107-32.png (16 colours), 107-48.png, 107-64.png,
+    107-128.png, 107-256.png (full colour)
   resources/sounds/173.wav, resources/sounds/174.wav
 
 The pieces are drawn from the chess symbols of the DejaVu Sans font
@@ -54,13 +56,18 @@ FONT_CANDIDATES = (
 # The board paints a bitmap 8 px right and 7 px down from a 59 px square's
 # corner, so 43 x 45 leaves the piece centred with a little air above.
 CELL_W, CELL_H = 43, 45
-SS = 8                      # supersampling factor
+SS = 8                      # supersampling factor, per output pixel
 PAD = 24                    # hi-res border so morphology and flood fill
                             # never run into the canvas edge
-HI_W, HI_H = CELL_W * SS, CELL_H * SS
 
-# Stroke width the glyph designs have at the king's size, in hi-res pixels;
-# smaller pieces get their inner lines widened back towards it.
+# Device pixels per logical pixel the pieces are drawn for (files 154.png,
+# 154@2x.png, 154@3x.png). Each is drawn afresh from the glyphs at its own
+# size, every hi-res length growing with it, so a 2x piece is the 1x drawing
+# with twice the detail rather than its pixels doubled.
+RESOLUTIONS = (1, 2, 3)
+
+# Stroke width the glyph designs have at the king's size, in hi-res pixels
+# at 1x; smaller pieces get their inner lines widened back towards it.
 GLYPH_STROKE = 9
 
 KINDS = ("K", "Q", "R", "B", "N", "P")
@@ -68,8 +75,8 @@ OUTLINE_GLYPH = {"K": 0x2654, "Q": 0x2655, "R": 0x2656,
                  "B": 0x2657, "N": 0x2658, "P": 0x2659}
 FILLED_GLYPH = {k: v + 6 for k, v in OUTLINE_GLYPH.items()}
 
-# Height of each piece in final pixels. The font draws every symbol equally
-# tall; a graded set reads faster across the board.
+# Height of each piece in final pixels at 1x. The font draws every symbol
+# equally tall; a graded set reads faster across the board.
 PIECE_HEIGHT = {"K": 43, "Q": 41, "B": 38, "N": 37, "R": 34, "P": 31}
 
 # File number offsets from a set's base number.
@@ -153,10 +160,43 @@ def dilate(img, steps):
 
 
 def fill_holes(img):
-    """Everything not reachable from the border without crossing ink."""
-    work = img.copy()
-    ImageDraw.floodfill(work, (0, 0), 128)
-    return work.point(lambda v: 0 if v == 128 else 255)
+    """Everything not reachable from the border without crossing ink.
+
+    img is a binary "L" image; the outside is what joins its top-left pixel,
+    4-connected, as ImageDraw.floodfill finds it. Filled a run of pixels at
+    a time rather than pixel by pixel: the 3x canvases have over a million.
+    """
+    w, h = img.size
+    pixels = img.tobytes()
+    seed = pixels[0]
+    # 0: still to fill, 1: ink (a value other than the seed's), 2: outside.
+    cells = bytearray(pixels.translate(bytes(0 if v == seed else 1 for v in range(256))))
+
+    def run_end(i, end):
+        stops = [p for p in (cells.find(1, i, end), cells.find(2, i, end)) if p >= 0]
+        return min(stops) if stops else end
+
+    stack = [0]
+    while stack:
+        i = stack.pop()
+        if cells[i]:
+            continue
+        row = i - i % w
+        left = max(row, cells.rfind(1, row, i) + 1, cells.rfind(2, row, i) + 1)
+        right = run_end(i, row + w)
+        cells[left:right] = b"\x02" * (right - left)
+        for other in (row - w, row + w):
+            if other < 0 or other >= w * h:
+                continue
+            j, end = other + left - row, other + right - row
+            while j < end:
+                j = cells.find(0, j, end)
+                if j < 0:
+                    break
+                stack.append(j)
+                j = run_end(j, end)
+    return Image.frombytes("L", img.size, bytes(cells.translate(
+        bytes(0 if v == 2 else 255 for v in range(256)))))
 
 
 def render_glyph(font_path, codepoint, size):
@@ -169,23 +209,27 @@ def render_glyph(font_path, codepoint, size):
 
 
 class PieceShapes:
-    """Hi-res binary layers of one kind, placed on the padded canvas."""
+    """Hi-res binary layers of one kind at one resolution, placed on the
+    padded canvas, with the layers every set and colour of it share."""
 
-    def __init__(self, font_path, kind):
+    def __init__(self, font_path, kind, res):
+        self.res = res
+        self.pad = PAD * res
+        self.hi_w, self.hi_h = CELL_W * SS * res, CELL_H * SS * res
         ref_size = 320
         ref = render_glyph(font_path, OUTLINE_GLYPH[kind], ref_size)
         x0, y0, x1, y1 = ref.getbbox()
         self.scale = PIECE_HEIGHT[kind] / PIECE_HEIGHT["K"]
-        target_h = PIECE_HEIGHT[kind] * SS
+        target_h = PIECE_HEIGHT[kind] * SS * res
         size = max(8, round(ref_size * target_h / (y1 - y0)))
         outline = render_glyph(font_path, OUTLINE_GLYPH[kind], size)
         filled = render_glyph(font_path, FILLED_GLYPH[kind], size)
         union = ImageChops.lighter(outline, filled)
         bx0, by0, bx1, by1 = union.getbbox()
 
-        cw, ch = HI_W + 2 * PAD, HI_H + 2 * PAD
-        left = PAD + (HI_W - (bx1 - bx0)) // 2
-        top = PAD + HI_H - (by1 - by0)
+        cw, ch = self.hi_w + 2 * self.pad, self.hi_h + 2 * self.pad
+        left = self.pad + (self.hi_w - (bx1 - bx0)) // 2
+        top = self.pad + self.hi_h - (by1 - by0)
 
         def place(layer):
             canvas = Image.new("L", (cw, ch), 0)
@@ -198,31 +242,47 @@ class PieceShapes:
                                              fill_holes(self.filled_ink))
         self.box = (left, top, left + bx1 - bx0, top + by1 - by0)
         # Lines of smaller pieces come out thinner; widen them back.
-        self.line_grow = max(0, round(GLYPH_STROKE * (1 - self.scale) / 2))
+        self.line_grow = max(0, round(GLYPH_STROKE * res * (1 - self.scale) / 2))
+        self._interior = {}
+        self._holes = None
+        self._shading = None
+
+    def interior(self, ring):
+        """The silhouette less its rim, `ring` hi-res pixels wide at 1x."""
+        if ring not in self._interior:
+            self._interior[ring] = erode(self.silhouette, ring * self.res)
+        return self._interior[ring]
+
+    def holes(self):
+        """The gaps inside the filled symbol."""
+        if self._holes is None:
+            self._holes = ImageChops.subtract(fill_holes(self.filled_ink), self.filled_ink)
+        return self._holes
+
+    def shading(self):
+        if self._shading is None:
+            self._shading = shading_map(self)
+        return self._shading
 
 
-def shading_map(shapes, shaded):
+def shading_map(shapes):
     """L image: 255 = the light body colour, 0 = the dark one."""
     cw, ch = shapes.silhouette.size
-    if not shaded:
-        return Image.new("L", (cw, ch), 255)
     x0, y0, x1, y1 = shapes.box
     w = max(1, x1 - x0)
     h = max(1, y1 - y0)
     # Light falls from the upper left: a diagonal ramp measured on the piece
     # itself, so a pawn gets the same range as a king.
+    across = [0.38 * ((x - x0) / w) for x in range(cw)]
     data = []
     for y in range(ch):
-        ty = (y - y0) / h
-        for x in range(cw):
-            tx = (x - x0) / w
-            t = 0.62 * ty + 0.38 * tx
-            t = min(1.0, max(0.0, t))
-            data.append(int(round(255 * (1.0 - t) ** 1.15)))
+        down = 0.62 * ((y - y0) / h)
+        data.extend([int(round(255 * (1.0 - min(1.0, max(0.0, down + a))) ** 1.15))
+                     for a in across])
     ramp = Image.new("L", (cw, ch))
     ramp.putdata(data)
     # Darken towards the rim for a rounded, turned look.
-    inner = shapes.silhouette.filter(ImageFilter.GaussianBlur(3.2 * SS))
+    inner = shapes.silhouette.filter(ImageFilter.GaussianBlur(3.2 * SS * shapes.res))
     rim = inner.point(lambda v: int(round(150 + 105 * min(1.0, v / 200.0))))
     return ImageChops.multiply(ramp, rim)
 
@@ -236,7 +296,7 @@ def render_layers(shapes, scheme, colour, ring):
     sil = shapes.silhouette
     size = sil.size
     cols = scheme[colour]
-    interior = erode(sil, ring)
+    interior = shapes.interior(ring)
     rim = ImageChops.subtract(sil, interior)
 
     if colour == "W":
@@ -246,13 +306,15 @@ def render_layers(shapes, scheme, colour, ring):
     else:
         # The gaps inside the filled symbol become light detail lines; light
         # on dark reads thinner than it is, so give them a little extra.
-        holes = ImageChops.subtract(fill_holes(shapes.filled_ink), shapes.filled_ink)
-        lines = dilate(holes, shapes.line_grow + 1)
+        lines = dilate(shapes.holes(), shapes.line_grow + shapes.res)
     lines = ImageChops.multiply(lines, interior)
 
-    shade = shading_map(shapes, scheme["shaded"])
     light, dark = cols["body"]
-    body = Image.composite(colour_layer(size, light), colour_layer(size, dark), shade)
+    if scheme["shaded"]:
+        body = Image.composite(colour_layer(size, light), colour_layer(size, dark),
+                               shapes.shading())
+    else:
+        body = colour_layer(size, light)
     # Outside the piece counts as rim, so averaging down pulls edge pixels
     # towards the outline colour instead of towards white.
     edge = ImageChops.lighter(rim, ImageChops.invert(sil))
@@ -270,22 +332,25 @@ def render_piece(shapes, scheme, colour, ring):
     body, lines, edge = render_layers(shapes, scheme, colour, ring)
     cols = scheme[colour]
     soft = scheme["shaded"]
-    img = downsample(body)
+    img = downsample(shapes, body)
     size = img.size
     img = Image.composite(colour_layer(size, cols["line"]), img,
-                          crisp(downsample(lines), soft))
+                          crisp(downsample(shapes, lines), soft))
     img = Image.composite(colour_layer(size, cols["outline"]), img,
-                          crisp(downsample(edge), soft))
+                          crisp(downsample(shapes, edge), soft))
     return img
 
 
-def downsample(img):
-    crop = img.crop((PAD, PAD, PAD + HI_W, PAD + HI_H))
-    return crop.resize((CELL_W, CELL_H), Image.BOX)
+def downsample(shapes, img):
+    # SS hi-res pixels to an output pixel at every resolution: the box filter
+    # always averages whole cells.
+    p = shapes.pad
+    crop = img.crop((p, p, p + shapes.hi_w, p + shapes.hi_h))
+    return crop.resize((CELL_W * shapes.res, CELL_H * shapes.res), Image.BOX)
 
 
 def make_mask(shapes):
-    coverage = downsample(shapes.silhouette)
+    coverage = downsample(shapes, shapes.silhouette)
     return binary(coverage, 128)
 
 
@@ -300,20 +365,25 @@ def save_png(img, path):
     img.save(path, format="PNG", optimize=False, compress_level=9)
 
 
+def piece_file(out_dir, number, res):
+    name = "%d.png" % number if res == 1 else "%d@%dx.png" % (number, res)
+    return os.path.join(out_dir, name)
+
+
 def make_pieces(font_path, out_dir):
-    shapes = {kind: PieceShapes(font_path, kind) for kind in KINDS}
-    masks = {kind: make_mask(shapes[kind]) for kind in KINDS}
-    for scheme in SETS:
-        base = scheme["base"]
-        for kind in KINDS:
-            mask = masks[kind]
-            save_png(mask.convert("RGB"),
-                     os.path.join(out_dir, "%d.png" % (base + MASK_OFFSET[kind])))
-            for colour in ("W", "B"):
-                img = render_piece(shapes[kind], scheme, colour, scheme["ring"])
-                img = apply_mask(img, mask)
-                save_png(img, os.path.join(
-                    out_dir, "%d.png" % (base + IMAGE_OFFSET[(colour, kind)])))
+    # One resolution at a time, so only one set of hi-res layers is held.
+    for res in RESOLUTIONS:
+        shapes = {kind: PieceShapes(font_path, kind, res) for kind in KINDS}
+        masks = {kind: make_mask(shapes[kind]) for kind in KINDS}
+        for scheme in SETS:
+            base = scheme["base"]
+            for kind in KINDS:
+                mask = masks[kind]
+                save_png(mask.convert("RGB"), piece_file(out_dir, base + MASK_OFFSET[kind], res))
+                for colour in ("W", "B"):
+                    img = render_piece(shapes[kind], scheme, colour, scheme["ring"])
+                    img = apply_mask(img, mask)
+                    save_png(img, piece_file(out_dir, base + IMAGE_OFFSET[(colour, kind)], res))
 
 
 # --------------------------------------------------------------------------
@@ -326,19 +396,37 @@ ICON_KNIGHT_LIGHT = (255, 248, 230)
 ICON_KNIGHT_DARK = (228, 198, 150)
 ICON_KNIGHT_OUTLINE = (44, 12, 8)
 
+# The window takes 16 and 32 px in a 16-colour palette; the desktop's menus
+# and launchers take the larger sizes, in full colour.
+ICON_PALETTE_SIZES = (32, 16)
+ICON_FULL_COLOUR_SIZES = (48, 64, 128, 256)
 
-def make_icon(font_path, px):
-    s = 16                       # supersampling for the icon
+
+def icon_strokes(px):
+    """Tile edge, knight outline and detail widths, in final pixels.
+
+    Fixed at the palette sizes, where a pixel is all there is to draw with;
+    above them they grow with the icon, so every size is the 32 px drawing.
+    """
+    if px <= 32:
+        return 1.0, (1.1 if px >= 24 else 0.95), 1 / 3
+    return px / 32, 1.1 * px / 32, px / 96
+
+
+def draw_icon(font_path, px, s):
+    """The icon at px pixels drawn s times larger: RGB picture, tile coverage."""
     side = px * s
     size2 = (side, side)
+    edge_px, outline_px, detail_px = icon_strokes(px)
+    edge = round(s * edge_px)
     # A flat rounded tile in the board's colour: it keeps the knight legible
     # on light and dark panels and leaves the few palette entries to the knight.
     radius = max(2, px // 6) * s
     tile = Image.new("L", size2, 0)
     ImageDraw.Draw(tile).rounded_rectangle((0, 0, side - 1, side - 1), radius, fill=255)
     rgb = Image.new("RGB", size2, ICON_TILE_EDGE)
-    ImageDraw.Draw(rgb).rounded_rectangle((s, s, side - 1 - s, side - 1 - s),
-                                          radius - s, fill=ICON_TILE)
+    ImageDraw.Draw(rgb).rounded_rectangle((edge, edge, side - 1 - edge, side - 1 - edge),
+                                          radius - edge, fill=ICON_TILE)
 
     # The knight: the filled symbol, scaled to fill most of the tile, with an
     # outline grown outwards so the body keeps its width at 16 px.
@@ -354,7 +442,7 @@ def make_icon(font_path, px):
     top = (side - glyph.size[1]) // 2
     ink.paste(glyph, (left, top))
     body = fill_holes(ink)
-    outline = dilate(body, round(s * (1.1 if big else 0.95)))
+    outline = dilate(body, round(s * outline_px))
     gh = max(1, glyph.size[1])
     kramp = Image.new("L", size2)
     kramp.putdata([int(255 * (1 - min(1.0, max(0.0, (0.6 * (y - top) + 0.4 * (x - left)) / gh))))
@@ -363,12 +451,17 @@ def make_icon(font_path, px):
                                  colour_layer(size2, ICON_KNIGHT_DARK), kramp)
     if big:
         # Eye and mane line survive at 32 px; at 16 px they would only blur.
-        details = dilate(ImageChops.subtract(body, ink), s // 3)
+        details = dilate(ImageChops.subtract(body, ink), round(s * detail_px))
         knight_rgb = Image.composite(colour_layer(size2, ICON_KNIGHT_OUTLINE), knight_rgb,
                                      details)
     rgb = Image.composite(colour_layer(size2, ICON_KNIGHT_OUTLINE), rgb, outline)
     rgb = Image.composite(knight_rgb, rgb, body)
+    return rgb, tile
 
+
+def make_icon(font_path, px):
+    """A palette size: 15 colours and one transparent entry, hard edges."""
+    rgb, tile = draw_icon(font_path, px, 16)
     small = rgb.resize((px, px), Image.BOX)
     alpha = binary(tile.resize((px, px), Image.BOX), 128)
     pal = small.quantize(colors=15, method=Image.Quantize.MEDIANCUT,
@@ -386,13 +479,26 @@ def make_icon(font_path, px):
     return pal, transparent
 
 
+def make_full_colour_icon(font_path, px):
+    """A large size: RGBA with the tile's rounded corners smoothed."""
+    # Drawn about 1024 px wide whatever the size: enough for smooth edges,
+    # and the per-pixel shading ramp stays quick.
+    rgb, tile = draw_icon(font_path, px, max(4, 1024 // px))
+    img = rgb.resize((px, px), Image.BOX).convert("RGBA")
+    img.putalpha(tile.resize((px, px), Image.BOX))
+    return img
+
+
 def make_icons(font_path, out_dir):
-    for px in (32, 16):
+    os.makedirs(out_dir, exist_ok=True)
+    for px in ICON_PALETTE_SIZES:
         img, transparent = make_icon(font_path, px)
         path = os.path.join(out_dir, "107-%d.png" % px)
-        os.makedirs(out_dir, exist_ok=True)
         img.save(path, format="PNG", optimize=False, compress_level=9,
                  transparency=transparent, bits=4)
+    for px in ICON_FULL_COLOUR_SIZES:
+        save_png(make_full_colour_icon(font_path, px),
+                 os.path.join(out_dir, "107-%d.png" % px))
 
 
 # --------------------------------------------------------------------------

@@ -10,37 +10,42 @@
 namespace orbel {
 namespace {
 
+// At every artwork scale: drawn for 1, 2 and 3 device pixels per logical one.
 TEST(Artwork, EveryPieceImageIsWhiteWhereItsMaskIsBlack) {
     PieceBitmaps bitmaps;
-    for (int set = 0; set < 3; ++set) {
-        for (PieceKind kind = Pawn; kind <= King; ++kind) {
-            const QImage& mask = bitmaps.bitmap(pieceMaskResource(kind, set));
-            ASSERT_FALSE(mask.isNull()) << "set " << set << " kind " << kind;
-            for (Owner owner : {Own, Enemy}) {
-                for (bool userBlack : {false, true}) {
-                    const int number = pieceImageResource({kind, owner}, set, userBlack);
-                    const QImage& image = bitmaps.bitmap(number);
-                    ASSERT_FALSE(image.isNull()) << number;
-                    EXPECT_GE(image.width(), 34) << number;
-                    EXPECT_LE(image.width(), 49) << number;
-                    EXPECT_GE(image.height(), 39) << number;
-                    EXPECT_LE(image.height(), 48) << number;
-                    ASSERT_EQ(image.size(), mask.size()) << number;
-                    int inside = 0, whiteOutside = 0, outside = 0;
-                    for (int y = 0; y < image.height(); ++y) {
-                        for (int x = 0; x < image.width(); ++x) {
-                            const QRgb m = mask.pixel(x, y) & 0xFFFFFF;
-                            ASSERT_TRUE(m == 0 || m == 0xFFFFFF) << "mask " << number << " is not pure";
-                            if (m == 0) {
-                                ++outside;
-                                whiteOutside += (image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
-                            } else {
-                                ++inside;
+    for (int scale = 1; scale <= LargestArtworkScale; ++scale) {
+        SCOPED_TRACE(scale);
+        for (int set = 0; set < 3; ++set) {
+            for (PieceKind kind = Pawn; kind <= King; ++kind) {
+                const QImage& mask = bitmaps.bitmap(pieceMaskResource(kind, set), scale);
+                ASSERT_FALSE(mask.isNull()) << "set " << set << " kind " << kind;
+                for (Owner owner : {Own, Enemy}) {
+                    for (bool userBlack : {false, true}) {
+                        const int number = pieceImageResource({kind, owner}, set, userBlack);
+                        const QImage& image = bitmaps.bitmap(number, scale);
+                        ASSERT_FALSE(image.isNull()) << number;
+                        EXPECT_GE(image.width(), 34 * scale) << number;
+                        EXPECT_LE(image.width(), 49 * scale) << number;
+                        EXPECT_GE(image.height(), 39 * scale) << number;
+                        EXPECT_LE(image.height(), 48 * scale) << number;
+                        EXPECT_EQ(image.size(), bitmaps.bitmap(number).size() * scale) << number;
+                        ASSERT_EQ(image.size(), mask.size()) << number;
+                        int inside = 0, whiteOutside = 0, outside = 0;
+                        for (int y = 0; y < image.height(); ++y) {
+                            for (int x = 0; x < image.width(); ++x) {
+                                const QRgb m = mask.pixel(x, y) & 0xFFFFFF;
+                                ASSERT_TRUE(m == 0 || m == 0xFFFFFF) << "mask " << number << " is not pure";
+                                if (m == 0) {
+                                    ++outside;
+                                    whiteOutside += (image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+                                } else {
+                                    ++inside;
+                                }
                             }
                         }
+                        EXPECT_EQ(whiteOutside, outside) << "image " << number;
+                        EXPECT_GT(inside, 150 * scale * scale) << "mask of image " << number;
                     }
-                    EXPECT_EQ(whiteOutside, outside) << "image " << number;
-                    EXPECT_GT(inside, 150) << "mask of image " << number;
                 }
             }
         }
