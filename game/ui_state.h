@@ -52,6 +52,8 @@ struct UiState {
 
     // Drag feedback: the carried piece's image and mask, the screen area under
     // the drawn image, the area where it is composed, and where it is drawn.
+    // The images hold the device pixels of a 60x60 logical area at the
+    // surface's ratio; dragX and dragY are logical.
     QImage dragImage;
     QImage dragMask;
     QImage dragSave;

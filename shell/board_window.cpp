@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "shell/board_painter.h"
 #include "game/window_messages.h"
@@ -9,9 +10,9 @@
 namespace orbel {
 
 BoardWindow::BoardWindow(Dispatch dispatch, QWidget* parent)
-    : QWidget(parent), dispatch_(std::move(dispatch)), surface_(ClientWidth, ClientHeight, QImage::Format_RGB32) {
+    : QWidget(parent), dispatch_(std::move(dispatch)) {
     setFixedSize(ClientWidth, ClientHeight);
-    surface_.fill(WindowBackground);
+    fitSurface();
     // Moves without a button pressed still matter: the wait cursor.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -22,13 +23,26 @@ void BoardWindow::invalidate(const QRect& area) {
     update(area.intersected(rect()));
 }
 
-void BoardWindow::paintEvent(QPaintEvent* event) {
+void BoardWindow::fitSurface() {
+    const qreal ratio = devicePixelRatioF();
+    if (!surface_.isNull() && surface_.devicePixelRatio() == ratio) return;
+    // Rounded up, so the last logical pixel is whole on the device too.
+    surface_ = QImage(static_cast<int>(std::ceil(ClientWidth * ratio - 1e-9)),
+                      static_cast<int>(std::ceil(ClientHeight * ratio - 1e-9)), QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(ratio);
+    surface_.fill(WindowBackground);
+    needsPaint_ = true;
+}
+
+void BoardWindow::paintEvent(QPaintEvent*) {
+    fitSurface();
     if (needsPaint_) {
         needsPaint_ = false;
         dispatch_(msg::WM_PAINT, 0, 0);
     }
+    // Device pixel for device pixel; the paint event's area clips it.
     QPainter p(this);
-    p.drawImage(event->rect(), surface_, event->rect());
+    p.drawImage(QPointF(0, 0), surface_);
 }
 
 void BoardWindow::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 // The main window's drawing area (the client area between the menu bar and
 // the status bar): it turns mouse events into the window's messages and shows
-// the surface the painting code draws into.
+// the surface the painting code draws into. The surface has the screen's
+// device pixels; mouse positions and repaint areas stay logical.
 #pragma once
 
 #include <QImage>
@@ -16,7 +17,8 @@ public:
     using Dispatch = std::function<int(int message, std::uintptr_t wParam, std::intptr_t lParam)>;
     BoardWindow(Dispatch dispatch, QWidget* parent);
 
-    // The window's surface: what the painting code drew last.
+    // The window's surface: what the painting code drew last, at the
+    // screen's device pixel ratio.
     QImage& surface() { return surface_; }
     // Marks the area for repainting from the game's records (WM_PAINT).
     void invalidate(const QRect& area);
@@ -31,6 +33,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // Makes the surface anew when the screen's ratio is not the one it was
+    // made for (the window moved to another screen); then all of it needs
+    // painting.
+    void fitSurface();
+
     Dispatch dispatch_;
     QImage surface_;
     bool needsPaint_ = true;

@@ -1,0 +1,181 @@
+// The board at device resolution: the window moved between screens of device
+// pixel ratios 1 to 3 (the offscreen platform's screens of hidpi_screens.json,
+// which ctest sets up), its surface, pieces and drag feedback checked pixel
+// by pixel on the device.
+#include <QScreen>
+#include <QWindow>
+#include <cstdlib>
+
+#include "shell/board_painter.h"
+#include "shell/board_window.h"
+#include "shell/dialogs.h"
+#include "tests/shell/window_fixture.h"
+
+namespace orbel::testing {
+namespace {
+
+class HiDpiTest : public WindowTest {
+protected:
+    // Moves the window onto the screen of that ratio; false when there is none.
+    bool moveToRatio(qreal ratio) {
+        for (QScreen* screen : QGuiApplication::screens()) {
+            if (screen->devicePixelRatio() != ratio) continue;
+            window->windowHandle()->setScreen(screen);
+            window->move(screen->geometry().topLeft() + QPoint(20, 20));
+            return QTest::qWaitFor([&] { return window->boardWindow()->devicePixelRatioF() == ratio; });
+        }
+        return false;
+    }
+    // The surface after a full repaint through the paint event.
+    QImage painted() {
+        window->invalidate();
+        window->boardWindow()->grab();
+        return window->boardWindow()->surface();
+    }
+    void moveMouse(QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(window->boardWindow()->mapToGlobal(at)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window->boardWindow(), &move);
+    }
+};
+
+// `image` where `mask` is white and `under` elsewhere: a piece composed over
+// what lay beneath it.
+QImage composed(const QImage& under, const QImage& image, const QImage& mask) {
+    QImage out = under.copy();
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            if ((mask.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) out.setPixel(x, y, image.pixel(x, y));
+    return out;
+}
+
+// A piece's square colour under a piece area's device pixels.
+QImage squareUnder(const QImage& surface, int row, int col, QSize size) {
+    const qreal ratio = surface.devicePixelRatio();
+    const QRect square = WindowTest::squareRect(row, col);
+    QImage under(size, QImage::Format_RGB32);
+    under.fill(surface.pixel(toDevice(square.left() + 1, ratio), toDevice(square.top() + 1, ratio)));
+    return under;
+}
+
+// Mean difference per channel of two images of one size.
+double distance(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+struct RatioCase {
+    qreal ratio;
+    int artworkScale;  // the artwork the pieces come from
+    QSize surface;
+};
+
+TEST_F(HiDpiTest, EachRatioDrawsItsNearestLargerArtworkInDevicePixels) {
+    if (!moveToRatio(3)) GTEST_SKIP() << "needs the screens of hidpi_screens.json";
+    const RatioCase cases[] = {
+        {1, 1, {769, 488}}, {1.25, 2, {962, 610}}, {1.5, 2, {1154, 732}}, {2, 2, {1538, 976}}, {3, 3, {2307, 1464}},
+    };
+    startWith(false, ctl::Hard);
+    PieceBitmaps& bitmaps = window->bitmaps();
+    for (const RatioCase& c : cases) {
+        SCOPED_TRACE(c.ratio);
+        ASSERT_TRUE(moveToRatio(c.ratio));
+        const QImage surface = painted();
+        EXPECT_EQ(surface.size(), c.surface);
+        EXPECT_EQ(surface.devicePixelRatio(), c.ratio);
+        EXPECT_EQ(window->boardWindow()->size(), QSize(ClientWidth, ClientHeight));
+        // The paint event shows the surface pixel for pixel (as far as a grab
+        // goes: it leaves out the last device column at 1.25).
+        const QImage shown = window->boardWindow()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown, surface.copy(QRect(QPoint(0, 0), shown.size())));
+
+        // The user's king: 43x45 logical pixels drawn from the chosen artwork,
+        // resampled to size when the ratio lies between two drawings.
+        const int image = pieceImageResource({King, Enemy}, 1, false), mask = pieceMaskResource(King, 1);
+        const QImage& deviceImage = bitmaps.deviceBitmap(image);
+        ASSERT_EQ(deviceImage.size(), QSize(qRound(43 * c.ratio), qRound(45 * c.ratio)));
+        const QRect logical = pieceRect(7, 3);
+        const QRect at(QPoint(toDevice(logical.left(), c.ratio), toDevice(logical.top(), c.ratio)), deviceImage.size());
+        const QImage drawn = surface.copy(at);
+        auto over = [&](const QImage& art) { return composed(squareUnder(surface, 7, 3, at.size()), art, bitmaps.deviceBitmap(mask)); };
+        auto resampled = [&](int scale) {
+            return bitmaps.bitmap(image, scale).scaled(at.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        };
+        if (c.ratio == c.artworkScale)
+            EXPECT_EQ(drawn, over(bitmaps.bitmap(image, c.artworkScale)));
+        else
+            EXPECT_LT(distance(drawn, over(resampled(c.artworkScale))), distance(drawn, over(resampled(1))));
+
+        // Every mask stays pure black and white, every image white wherever
+        // its mask is black, or the raster operations let the board through.
+        for (int set = 0; set < 3; ++set) {
+            for (PieceKind kind = Pawn; kind <= King; ++kind) {
+                const QImage& m = bitmaps.deviceBitmap(pieceMaskResource(kind, set));
+                for (bool userBlack : {false, true}) {
+                    const QImage& img = bitmaps.deviceBitmap(pieceImageResource({kind, Enemy}, set, userBlack));
+                    ASSERT_EQ(img.size(), m.size());
+                    int impure = 0, unpaired = 0;
+                    for (int y = 0; y < m.height(); ++y) {
+                        for (int x = 0; x < m.width(); ++x) {
+                            const QRgb v = m.pixel(x, y) & 0xFFFFFF;
+                            impure += v != 0 && v != 0xFFFFFF;
+                            unpaired += v == 0 && (img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+                        }
+                    }
+                    EXPECT_EQ(impure, 0) << "set " << set << " kind " << kind;
+                    EXPECT_EQ(unpaired, 0) << "set " << set << " kind " << kind;
+                }
+            }
+        }
+
+        // Mouse positions stay logical; a drag frame puts back exactly what
+        // the carried piece covered.
+        press(6, 4);
+        EXPECT_EQ(ui().game.heldPiece, (Square{Pawn, Enemy}));
+        const QImage before = painted().copy();
+        const int side = deviceAreaSize(c.ratio);
+        const QRect covered(toDevice(200, c.ratio), toDevice(250, c.ratio), side, side);
+        moveMouse({200, 250});
+        EXPECT_NE(window->boardWindow()->surface().copy(covered), before.copy(covered));
+        moveMouse({320, 250});
+        EXPECT_EQ(window->boardWindow()->surface().copy(covered), before.copy(covered));
+        releaseAt(QPoint(-30, -12));
+        EXPECT_EQ(ui().game.displayBoard.at(6, 4), (Square{Pawn, Enemy}));
+    }
+}
+
+TEST_F(HiDpiTest, AtRatioTwoBoardAndCarriedPieceShowTheTwoTimesArtwork) {
+    if (!moveToRatio(2)) GTEST_SKIP() << "needs the screens of hidpi_screens.json";
+    startWith(false, ctl::Hard);
+    PieceBitmaps& bitmaps = window->bitmaps();
+    const int image = pieceImageResource({Pawn, Enemy}, 1, false), mask = pieceMaskResource(Pawn, 1);
+    const QImage& art = bitmaps.bitmap(image, 2);
+    const QImage& artMask = bitmaps.bitmap(mask, 2);
+    ASSERT_EQ(art.size(), QSize(86, 90));
+
+    // The pawn on its square: the 2x artwork composed over the square, not
+    // the 1x artwork with its pixels doubled.
+    const QImage surface = painted();
+    const QRect at(pieceRect(6, 4).topLeft() * 2, art.size());
+    const QImage under = squareUnder(surface, 6, 4, art.size());
+    EXPECT_EQ(surface.copy(at), composed(under, art, artMask));
+    auto doubled = [](const QImage& i) { return i.scaled(i.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation); };
+    EXPECT_NE(surface.copy(at), composed(under, doubled(bitmaps.bitmap(image)), doubled(bitmaps.bitmap(mask))));
+
+    // Carried, it is composed in device pixels over whatever lies beneath.
+    press(6, 4);
+    const QImage before = painted().copy();
+    moveMouse({200, 250});
+    const QRect carried(QPoint(400, 500), art.size());
+    EXPECT_EQ(window->boardWindow()->surface().copy(carried), composed(before.copy(carried), art, artMask));
+    releaseAt(QPoint(-30, -12));
+}
+
+}  // namespace
+}  // namespace orbel::testing
