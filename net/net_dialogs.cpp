@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <algorithm>
 
 #include "game/game_window.h"
 #include "shell/dialog_units.h"
@@ -35,38 +34,18 @@ QPushButton* pushButton(QWidget* parent, const char* text, QRect at, bool isDefa
     return button;
 }
 
-// A static text whose words do not fit its template box on the lines the box
-// holds is widened to the right until they do (at most to one line).
-QLabel* fittedText(QWidget* parent, const char* text, QRect at) {
-    QLabel* label = staticText(parent, text, at);
-    if (label->heightForWidth(at.width()) > at.height()) {
-        const int oneLine = label->fontMetrics().size(0, label->text()).width();
-        label->resize(std::max(at.width(), oneLine), at.height());
-    }
-    return label;
-}
-
-// A control never smaller than its own text, grown about its centre: the
-// stand-in fonts are wider than the ones the templates were measured with.
-QRect fitAround(QRect at, QSize needed) {
-    const QPoint centre = at.center();
-    at.setSize(at.size().expandedTo(needed));
-    at.moveCenter(centre);
-    return at;
-}
-
 }  // namespace
 
 InternetGameDialog::InternetGameDialog(GameWindow& window, QWidget* owner) : QDialog(owner), window_(window) {
     setWindowTitle(QStringLiteral("Internet Game"));
     setFont(dialogFont("MS Sans Serif", 8));
     const DialogUnits du(font());
-    setFixedSize(du.size(225, 94));
     setStyleSheet(groupBoxStyleSheet(font()));
 
-    fittedText(this, "Enter host name or IP address of opponent", du.rect(5, 10, 90, 20));
+    // The texts have room to their right, up to the buttons and the group.
+    staticText(this, "Enter host name or IP address of opponent", du, QRect(5, 10, 90, 20), Grow::Right);
     host_ = editField(this, ctl::HostEdit, MaxHostLength, du.rect(5, 30, 105, 15));
-    fittedText(this, "Enter your nickname", du.rect(5, 50, 65, 10));
+    staticText(this, "Enter your nickname", du, QRect(5, 50, 65, 10), Grow::Right);
     nickname_ = editField(this, ctl::NicknameEdit, MaxNicknameLength, du.rect(5, 60, 105, 15));
 
     auto* colour = new QGroupBox(QStringLiteral("Color"), this);
@@ -82,6 +61,7 @@ InternetGameDialog::InternetGameDialog(GameWindow& window, QWidget* owner) : QDi
     connect(ok_, &QPushButton::clicked, this, &InternetGameDialog::confirm);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
+    setDialogSize(this, du, 225, 94);
     white_->setChecked(true);
     host_->setFocus();
 }
@@ -121,29 +101,17 @@ ConnectingDialog::ConnectingDialog(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QString());
     setFont(dialogFont("MS Sans Serif", 13));
     const DialogUnits du(font());
-    QSize box = du.size(126, 56);
 
-    const char* waiting = "Attempting connection.....\nPlease Wait.....";
-    const QFontMetrics metrics(font());
-    const QRect text = fitAround(du.rect(25, 15, 80, 15), metrics.size(0, QString::fromLatin1(waiting)));
-    auto* label = staticText(this, waiting, text);
+    // Room to grow down, to the button at 40.
+    staticText(this, "Attempting connection.....\nPlease Wait.....", du, QRect(25, 15, 80, 15));
 
+    // Never smaller than its own text, grown from its template place.
     cancel_ = pushButton(this, "Cancel Connect", du.rect(30, 40, 60, 10), true);
-    cancel_->setGeometry(fitAround(cancel_->geometry(), cancel_->sizeHint()));
+    const QSize hint = cancel_->sizeHint();
+    cancel_->setGeometry(du.rect(30, 40, du.unitsX(hint.width(), 60), du.unitsY(hint.height(), 10)));
     cancel_->setProperty("controlId", CancelConnect);
     connect(cancel_, &QPushButton::clicked, this, &ConnectingDialog::cancelConnect);
-
-    // Grown controls keep a margin to the box's edges.
-    const QRect used = label->geometry().united(cancel_->geometry());
-    const int margin = du.px(4);
-    box = box.expandedTo(QSize(used.right() + 1 + margin, used.bottom() + 1 + margin));
-    if (used.left() < margin) {
-        const int shift = margin - used.left();
-        label->move(label->pos() + QPoint(shift, 0));
-        cancel_->move(cancel_->pos() + QPoint(shift, 0));
-        box.rwidth() += shift;
-    }
-    setFixedSize(box);
+    setDialogSize(this, du, 126, 56);
 }
 
 void ConnectingDialog::done(int result) {
@@ -186,11 +154,12 @@ NicknameDialog::NicknameDialog(GameWindow& window, QWidget* owner) : QDialog(own
     setWindowTitle(QStringLiteral("Nickname Selection"));
     setFont(dialogFont("MS Sans Serif", 8));
     const DialogUnits du(font());
-    setFixedSize(du.size(131, 66));
 
-    fittedText(this, "Enter your nickname for the current match", du.rect(7, 7, 117, 18));
+    // Room to grow right; the edit is right below.
+    staticText(this, "Enter your nickname for the current match", du, QRect(7, 7, 117, 18), Grow::Right);
     nickname_ = editField(this, ctl::NicknameEdit, MaxNicknameLength, du.rect(7, 26, 102, 14));
     ok_ = pushButton(this, "OK", du.rect(39, 45, 50, 14), true);
+    setDialogSize(this, du, 131, 66);
     connect(ok_, &QPushButton::clicked, this, &NicknameDialog::confirm);
     nickname_->setFocus();
 }

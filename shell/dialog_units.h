@@ -6,26 +6,42 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QRect>
 #include <QString>
 #include <algorithm>
+#include <limits>
 
 namespace orbel {
 
 // Dialog units: a quarter of the font's average character width across, an
-// eighth of its height down.
+// eighth of its height down. The average is the one Windows takes for a
+// dialog's font (the 52 letters' extent over 26, halved rounding up), not the
+// font's own average, so a layout keeps its proportions whatever font
+// resolves.
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font) {
         const QFontMetrics m(font);
-        baseX_ = m.averageCharWidth();
-        baseY_ = m.height();
+        const int letters = m.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        baseX_ = std::max(1, (letters / 26 + 1) / 2);
+        baseY_ = std::max(1, m.height());
     }
     QRect rect(int x, int y, int w, int h) const { return QRect(px(x), py(y), px(w), py(h)); }
+    QRect rect(QRect units) const { return rect(units.x(), units.y(), units.width(), units.height()); }
     QSize size(int w, int h) const { return QSize(px(w), py(h)); }
     int px(int x) const { return (x * baseX_ + 2) / 4; }
     int py(int y) const { return (y * baseY_ + 4) / 8; }
+    // The fewest units, at least `units`, that span `pixels`.
+    int unitsX(int pixels, int units = 0) const {
+        while (px(units) < pixels) ++units;
+        return units;
+    }
+    int unitsY(int pixels, int units = 0) const {
+        while (py(units) < pixels) ++units;
+        return units;
+    }
 
 private:
     int baseX_;
@@ -42,13 +58,60 @@ inline QFont dialogFont(const char* family, int points) {
     return f;
 }
 
-inline QLabel* staticText(QWidget* parent, const char* text, QRect at) {
+// Whether `text`, wrapped as a label draws it, shows whole in `box`. Line
+// breaks at its end show nothing and need no room.
+inline bool textFits(const QFontMetrics& metrics, QString text, QSize box) {
+    while (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), std::numeric_limits<int>::max() / 2),
+                                              Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+    return needed.width() <= box.width() && needed.height() <= box.height();
+}
+
+// Which way a static text may grow without running into its neighbours.
+enum class Grow { Down, Right };
+
+// A static text at its template place (in dialog units). Where this font
+// wraps it onto more lines than the template's box holds, the box grows by
+// whole units the way its neighbours leave free, never cutting the text.
+inline QLabel* staticText(QWidget* parent, const char* text, const DialogUnits& du, QRect units,
+                          Grow grow = Grow::Down) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(at);
+    const QFontMetrics metrics(label->font());
+    // Bounded: a text that no growth can fit is left for its size to show.
+    for (int step = 0; step < 1000 && !textFits(metrics, label->text(), du.rect(units).size()); ++step) {
+        if (grow == Grow::Down)
+            units.setHeight(units.height() + 1);
+        else
+            units.setWidth(units.width() + 1);
+    }
+    label->setGeometry(du.rect(units));
     return label;
+}
+
+// A picture control takes its bitmap's size (plus its frame), whatever the
+// template says, at the template's place.
+inline QLabel* picture(QWidget* parent, const QPixmap& bitmap, const DialogUnits& du, QPoint units, bool sunken) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(bitmap);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The style's sunken panel: a plain one lights its lower edges, which
+    // vanish against a white bitmap.
+    if (sunken) label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    const int frame = 2 * label->frameWidth();
+    label->setGeometry(QRect(QPoint(du.px(units.x()), du.py(units.y())),
+                             bitmap.deviceIndependentSize().toSize() + QSize(frame, frame)));
+    return label;
+}
+
+// The template's size, grown by whole units where a grown control would
+// otherwise stick out of the client area.
+inline void setDialogSize(QWidget* dialog, const DialogUnits& du, int w, int h) {
+    QRect used;
+    for (const QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) used |= child->geometry();
+    dialog->setFixedSize(du.size(du.unitsX(used.right() + 1, w), du.unitsY(used.bottom() + 1, h)));
 }
 
 // Group titles sit on the frame line, as the templates draw them.

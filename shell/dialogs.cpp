@@ -15,14 +15,7 @@
 namespace orbel {
 namespace {
 
-QLabel* picture(QWidget* parent, QRect at, bool sunken) {
-    auto* label = new QLabel(parent);
-    label->setPixmap(QPixmap(QStringLiteral(":/pieces/%1.png").arg(res::InfoPicture)));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (sunken) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setGeometry(at);
-    return label;
-}
+QPixmap infoPicture() { return QPixmap(QStringLiteral(":/pieces/%1.png").arg(res::InfoPicture)); }
 
 }  // namespace
 
@@ -94,23 +87,24 @@ InfoDialog::InfoDialog(Kind kind, QWidget* owner) : QDialog(owner) {
         setWindowTitle(QStringLiteral("About Orbel Chess 3.0"));
         setFont(dialogFont("Times New Roman", 10));
         const DialogUnits du(font());
-        setFixedSize(du.size(231, 123));
-        staticText(this, text::AboutRights, du.rect(50, 5, 119, 25));
+        staticText(this, text::AboutRights, du, QRect(50, 5, 119, 25));
         ok_ = new QPushButton(QStringLiteral("OK"), this);
         ok_->setGeometry(du.rect(185, 6, 40, 14));
-        picture(this, du.rect(10, 5, 26, 25), true);
-        staticText(this, text::AboutFeatures, du.rect(15, 35, 200, 45));
-        staticText(this, text::AboutInternet, du.rect(15, 80, 210, 35));
+        picture(this, infoPicture(), du, QPoint(10, 5), true);
+        staticText(this, text::AboutFeatures, du, QRect(15, 35, 200, 45));
+        staticText(this, text::AboutInternet, du, QRect(15, 80, 210, 35));
+        setDialogSize(this, du, 231, 123);
     } else {
         setWindowTitle(QStringLiteral("What's new in 3.0?"));
         setFont(dialogFont("MS Sans Serif", 8));
         const DialogUnits du(font());
-        setFixedSize(du.size(247, 150));
         ok_ = new QPushButton(QStringLiteral("OK"), this);
         ok_->setGeometry(du.rect(190, 5, 50, 14));
-        staticText(this, text::WhatsNewChanges, du.rect(45, 5, 135, 84));
-        picture(this, du.rect(10, 5, 25, 26), false);
-        staticText(this, text::WhatsNewMore, du.rect(45, 92, 140, 44));
+        // Room to grow down: the second text starts at 92.
+        staticText(this, text::WhatsNewChanges, du, QRect(45, 5, 135, 84));
+        picture(this, infoPicture(), du, QPoint(10, 5), false);
+        staticText(this, text::WhatsNewMore, du, QRect(45, 92, 140, 44));
+        setDialogSize(this, du, 247, 150);
     }
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

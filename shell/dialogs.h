@@ -63,8 +63,8 @@ private:
 };
 
 namespace text {
-inline constexpr const char* AboutRights =
-    "Orbel Chess Version 3.0\n\nCopyright (C) 2026 the Orbel Chess developers";
+// The rights line stays on the one line the template leaves it.
+inline constexpr const char* AboutRights = "Orbel Chess Version 3.0\n\n\u00A9 2026 the Orbel Chess developers";
 inline constexpr const char* AboutFeatures =
     "Orbel Chess is a complete chess game with the added feature of direct Internet play. \n\n"
     "- Orbel Chess's main AI includes three difficulty levels for customized game play.\n\n";
