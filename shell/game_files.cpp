@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "game/new_game.h"
@@ -78,13 +79,12 @@ bool saveGame(MainWindow& w, const QString& path) {
     return ok;
 }
 
-void loadGame(MainWindow& w, const QString& path) {
+namespace {
+
+// The game in a saved file's bytes, continued in the window.
+void loadGameBytes(MainWindow& w, const QByteArray& data) {
     UiState& ui = w.ui();
     GameRecord& g = ui.game;
-    QByteArray data;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) data = file.read(MaxSavedGameBytes);
-
     // What a field keeps when it cannot be read: the position and flags as
     // they are, empty lists, and the level of a new game.
     SavedGame saved = savedGameOf(ui);
@@ -109,6 +109,22 @@ void loadGame(MainWindow& w, const QString& path) {
     w.enableCommand(cmd::UndoMove, false);
 }
 
+// What Load Game does once the game is read.
+void continueLoadedGame(MainWindow& w) {
+    w.installMode(onePlayerProc);
+    w.invalidate();
+    w.invalidateHistoryPanes();
+}
+
+}  // namespace
+
+void loadGame(MainWindow& w, const QString& path) {
+    QByteArray data;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) data = file.read(MaxSavedGameBytes);
+    loadGameBytes(w, data);
+}
+
 void runSaveGameCommand(MainWindow& w) {
     QString path;
     if (chooseGameFile(w, true, path)) saveGame(w, path);
@@ -118,9 +134,32 @@ void runLoadGameCommand(MainWindow& w) {
     QString path;
     if (!chooseGameFile(w, false, path)) return;
     loadGame(w, path);
-    w.installMode(onePlayerProc);
-    w.invalidate();
-    w.invalidateHistoryPanes();
+    continueLoadedGame(w);
+}
+
+bool loadGameAtStart(MainWindow& w, const QString& path) {
+    // Read once: the bytes judged are the bytes loaded.
+    QFile file(path);
+    QString reason;
+    QByteArray data;
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString().isEmpty() ? QStringLiteral("Unknown error") : file.errorString();
+    } else {
+        data = file.read(MaxSavedGameBytes);
+        SavedGame probe;
+        if (readSavedGame(std::string_view(data.constData(), static_cast<std::size_t>(data.size())), probe) ==
+            ReadStop::Board)
+            reason = QStringLiteral("It is not an Orbel Chess saved game.");
+    }
+    if (!reason.isEmpty()) {
+        w.messageBox(true, QStringLiteral("The game could not be loaded from \"%1\":\n%2").arg(path, reason),
+                     QStringLiteral("Load Game"), MessageIcon::Stop);
+        return false;
+    }
+    w.ui().fileDialogPath = QFileInfo(path).absoluteFilePath();
+    loadGameBytes(w, data);
+    continueLoadedGame(w);
+    return true;
 }
 
 }  // namespace orbel

@@ -26,4 +26,11 @@ void loadGame(MainWindow& window, const QString& path);
 void runSaveGameCommand(MainWindow& window);
 void runLoadGameCommand(MainWindow& window);
 
+// A saved game named when the program starts: loaded exactly as Load Game
+// loads the path its dialog returns, and remembered as that dialog's last
+// path. A file that cannot be opened, or whose board cannot be read, is no
+// game to continue: the user is told why, nothing changes, and false is
+// returned.
+bool loadGameAtStart(MainWindow& window, const QString& path);
+
 }  // namespace orbel

@@ -55,9 +55,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mode_(onePlayerPr
     setWindowTitle(QStringLiteral("Orbel Chess 3.0"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // Every size the artwork comes in, so that title bars and task switchers
+    // find one near the size they draw in device pixels on any screen.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icon/107-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icon/107-16.png"), QSize(16, 16));
+    for (const int side : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/107-%1.png").arg(side), QSize(side, side));
     setWindowIcon(icon);
 
     boardFont_ = fontWithCellHeight("Times New Roman", 19, QFont::Normal);

@@ -30,4 +30,6 @@ echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-sanitize --output-on-failure -j "$jobs" || status=1
 echo "== Thread tests under ThreadSanitizer =="
 TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -R ThinkingRace || status=1
+echo "== Installing and the Debian package =="
+bash tools/check-install.sh build || status=1
 exit $status

@@ -1,0 +1,28 @@
+// Start-up around the main window: how the program names itself to the
+// desktop, its command line, and the first game.
+#pragma once
+
+#include <QString>
+
+class QCoreApplication;
+
+namespace orbel {
+
+class MainWindow;
+
+// The version --version prints and the desktop entry the windows belong to
+// (so launchers group them with the menu entry and its icon).
+void setApplicationIdentity();
+
+// Reads the command line: `orbel-chess [saved-game]`. --help and --version
+// print to standard output and end the program; an unknown option or more
+// than one saved game prints why to standard error and ends it with status 1.
+// Returns the saved game named, or an empty string.
+QString savedGameFromCommandLine(const QCoreApplication& app);
+
+// The last step of start-up, once the window is shown: the named saved game,
+// loaded as Load Game loads it; or, with none named or one that cannot be
+// loaded, New Game Setup, as the program has always started.
+void startUp(MainWindow& window, const QString& savedGame);
+
+}  // namespace orbel

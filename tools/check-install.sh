@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Checks what a user gets from a build: `cmake --install` into a temporary
+# prefix (file list, desktop entry, AppStream metainfo, saved-game type, the
+# installed program's --version and --help), then the Debian package that
+# `cpack -G DEB` makes from it (file list and dependencies).
+#
+#     bash tools/check-install.sh [build-folder]      (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=$(realpath "${1:-build}")
+# The names as the top-level CMakeLists.txt defines them.
+app_id=$(sed -n 's/^set(ORBEL_APP_ID "\(.*\)")$/\1/p' CMakeLists.txt)
+mime_type=$(sed -n 's/^set(ORBEL_SAVED_GAME_TYPE "\(.*\)")$/\1/p' CMakeLists.txt)
+version=$(sed -n 's/^project(OrbelChess VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+[ -n "$app_id" ] && [ -n "$mime_type" ] && [ -n "$version" ] || { echo "check-install: names not found" >&2; exit 1; }
+icon_sizes=(16 32 48 64 128 256)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+  echo "check-install: $*" >&2
+  failures=$((failures + 1))
+}
+
+echo "== Install into a temporary prefix =="
+prefix="$work/prefix"
+# Up to date with the sources (quick when it already is).
+cmake --build "$build" --target orbel-chess >"$work/build.log" || { cat "$work/build.log" >&2; exit 1; }
+cmake --install "$build" --prefix "$prefix" >"$work/install.log"
+
+expected=(
+  bin/orbel-chess
+  "share/applications/$app_id.desktop"
+  "share/metainfo/$app_id.metainfo.xml"
+  "share/mime/packages/$app_id.xml"
+  share/doc/orbel-chess/copyright
+)
+for px in "${icon_sizes[@]}"; do expected+=("share/icons/hicolor/${px}x${px}/apps/$app_id.png"); done
+for f in "${expected[@]}"; do
+  [ -f "$prefix/$f" ] || fail "not installed: $f"
+done
+# Only the game: no engine, no tests, no libraries, nothing unexpected.
+extra=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort | comm -23 - <(printf '%s\n' "${expected[@]}" | sort))
+[ -z "$extra" ] || fail "installed but not expected: $extra"
+for px in "${icon_sizes[@]}"; do
+  f="$prefix/share/icons/hicolor/${px}x${px}/apps/$app_id.png"
+  [ -f "$f" ] && ! file -b "$f" | grep -q "PNG image data, $px x $px" && fail "icon ${px}x${px} is $(file -b "$f")"
+done
+
+desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop-file-validate failed"
+grep -qx 'Exec=orbel-chess %f' "$prefix/share/applications/$app_id.desktop" || fail "desktop entry: wrong Exec"
+grep -qx "MimeType=$mime_type;" "$prefix/share/applications/$app_id.desktop" || fail "desktop entry: wrong MimeType"
+# Warnings fail too; the pedantic hints are only shown.
+appstreamcli validate --no-net --pedantic --explain "$prefix/share/metainfo/$app_id.metainfo.xml" \
+  >"$work/appstream.log" 2>&1 || true
+appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >/dev/null 2>&1 \
+  || { cat "$work/appstream.log" >&2; fail "appstreamcli validate failed"; }
+grep -E '^[WE]:' "$work/appstream.log" >&2 && fail "appstreamcli reports warnings"
+
+xmllint --noout "$prefix/share/mime/packages/$app_id.xml" || fail "mime package is not well-formed XML"
+update-mime-database "$prefix/share/mime" 2>/dev/null
+for glob in '*.KRV' '*.krv'; do
+  grep -qF "$mime_type:$glob" "$prefix/share/mime/globs2" || fail "no glob $glob for $mime_type"
+done
+
+# The installed program, started as a user would; these two need no window.
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work"
+out=$("$prefix/bin/orbel-chess" --version) || fail "--version failed"
+[ "$out" = "orbel-chess $version" ] || fail "--version printed '$out', not 'orbel-chess $version'"
+out=$("$prefix/bin/orbel-chess" --help) || fail "--help failed"
+grep -q 'saved-game' <<<"$out" || fail "--help does not name the saved-game argument"
+if "$prefix/bin/orbel-chess" one.KRV two.KRV >/dev/null 2>"$work/two.err"; then
+  fail "two saved games were accepted"
+fi
+grep -q 'one saved game at most' "$work/two.err" || fail "two saved games: no reason given"
+
+echo "== Debian package =="
+rm -f "$build"/orbel-chess_*.deb
+(cd "$build" && cpack -G DEB >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; fail "cpack -G DEB failed"; }
+deb=$(ls "$build"/orbel-chess_"$version"_*.deb 2>/dev/null | head -n 1)
+if [ -z "$deb" ]; then
+  fail "no orbel-chess_${version}_<arch>.deb in $build"
+else
+  dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./||' >"$work/deb-files"
+  for f in "${expected[@]}"; do
+    grep -qx "usr/$f" "$work/deb-files" || fail "not in the package: usr/$f"
+  done
+  depends=$(dpkg-deb -f "$deb" Depends)
+  # The package names alone, one a line: "libc6 (>= 2.34), ..." -> "libc6".
+  tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/ .*//' >"$work/depends"
+  for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6multimedia6; do
+    grep -qxF "$lib" "$work/depends" || fail "Depends lacks $lib: '$depends'"
+  done
+  [ "$(dpkg-deb -f "$deb" Package)" = orbel-chess ] || fail "package name is not orbel-chess"
+  [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section is not games"
+  echo "$(basename "$deb"): Depends: $depends"
+fi
+
+if [ "$failures" -ne 0 ]; then
+  echo "check-install: $failures problem(s)" >&2
+  exit 1
+fi
+echo "check-install: all good"
