@@ -8,14 +8,10 @@
 #include "rules/apply_move.h"
 #include "rules/attack_scan.h"
 #include "rules/candidates.h"
+#include "rules/material.h"
 
 namespace orbel {
 namespace {
-
-int materialValue(PieceKind kind) noexcept {
-    static constexpr int values[7] = {0, 1, 3, 3, 5, 8, 0};
-    return kind >= Pawn && kind <= King ? values[kind] : 0;
-}
 
 bool holds(const Board& b, int r, int c, PieceKind kind, Owner owner) noexcept {
     const Square& s = b.at(r, c);
@@ -49,15 +45,8 @@ int exchangeValue(PieceKind kind) noexcept {
 }
 
 int materialBalance(const Board& board) noexcept {
-    int own = 1, enemy = 1;
-    for (const Square& s : board.squares) {
-        if (s.owner == Own) {
-            own += materialValue(s.kind);
-        } else if (s.owner == Enemy) {
-            enemy += materialValue(s.kind);
-        }
-    }
-    return own - enemy;
+    const MaterialSums sums = sumMaterial(board);
+    return sums.own - sums.enemy;
 }
 
 namespace {
@@ -109,6 +98,48 @@ void flipMove(MoveRecord& move) noexcept {
 
 namespace {
 
+// The lists the slow exchange term reuses from one capture to the next.
+struct WholeLists {
+    MoveList recaptures;
+    MoveList replies;
+    StatusList statuses;
+};
+
+// The recaptures and replies on (tr, tc) after the Enemy's first capture
+// there, each side taking with the first capture onto the square in its whole
+// capture list sorted by mover kind; returns what they add to the balance.
+int playOutByWholeLists(Board& board, int tr, int tc, WholeLists& lists) {
+    int balance = 0;
+    for (;;) {
+        lists.recaptures.clear();
+        lists.statuses.clear();
+        scanAllSquares(lists.recaptures, lists.statuses, board);
+        sortByMoverKind(lists.recaptures, board);
+        const MoveRecord* own = firstOnto(lists.recaptures, tr, tc, [](int&, int&) {});
+        if (own) {
+            balance += exchangeValue(board.at(tr, tc).kind);
+            applyMove(*own, board);
+        }
+
+        flipBoard(board);
+        lists.replies.clear();
+        lists.statuses.clear();
+        scanAllSquares(lists.replies, lists.statuses, board);
+        sortByMoverKind(lists.replies, board);
+        flipBoard(board);
+        const MoveRecord* reply = firstOnto(lists.replies, tr, tc, [](int& r, int& c) {
+            r = 7 - r;
+            c = 7 - c;
+        });
+        if (!reply) return balance;
+        MoveRecord turned = *reply;
+        flipMove(turned);
+        balance -= exchangeValue(board.at(tr, tc).kind);
+        applyMove(turned, board);
+        if (!own) return balance;
+    }
+}
+
 // The exchange played out from the Enemy's whole candidate list, sorted by
 // mover kind, each attacked square once with its first capture.
 int exchangeRiskByFullLists(const GameState& game, Board& board, const Board& saved) {
@@ -117,11 +148,10 @@ int exchangeRiskByFullLists(const GameState& game, Board& board, const Board& sa
 
     flipBoard(board);
     MoveList enemyMoves;
-    StatusList statuses;
-    generateCandidates(game, enemyMoves, statuses, board);
+    WholeLists lists;
+    generateCandidates(game, enemyMoves, lists.statuses, board);
     sortByMoverKind(enemyMoves, board);
 
-    MoveList recaptures, replies;
     for (const MoveRecord& m : enemyMoves) {
         board = saved;
         int balance = 0;
@@ -130,34 +160,7 @@ int exchangeRiskByFullLists(const GameState& game, Board& board, const Board& sa
             examined[tr * 8 + tc] = true;
             balance = -exchangeValue(board.at(tr, tc).kind);
             applyMove(makeMoveRecord(7 - m.fromRow, 7 - m.fromCol, tr, tc), board);
-            for (;;) {
-                recaptures.clear();
-                statuses.clear();
-                scanAllSquares(recaptures, statuses, board);
-                sortByMoverKind(recaptures, board);
-                const MoveRecord* own = firstOnto(recaptures, tr, tc, [](int&, int&) {});
-                if (own) {
-                    balance += exchangeValue(board.at(tr, tc).kind);
-                    applyMove(*own, board);
-                }
-
-                flipBoard(board);
-                replies.clear();
-                statuses.clear();
-                scanAllSquares(replies, statuses, board);
-                sortByMoverKind(replies, board);
-                flipBoard(board);
-                const MoveRecord* reply = firstOnto(replies, tr, tc, [](int& r, int& c) {
-                    r = 7 - r;
-                    c = 7 - c;
-                });
-                if (!reply) break;
-                MoveRecord turned = *reply;
-                flipMove(turned);
-                balance -= exchangeValue(board.at(tr, tc).kind);
-                applyMove(turned, board);
-                if (!own) break;
-            }
+            balance += playOutByWholeLists(board, tr, tc, lists);
         }
         risk = std::min(risk, balance);
     }
@@ -297,8 +300,66 @@ bool developmentPattern(const Board& board) noexcept {
            (holds(board, 2, 2, Knight, Own) && holds(board, 1, 2, Bishop, Own));
 }
 
+namespace {
+
+// Own pawns and Own rooks per column, for the doubled-piece rule.
+struct ColumnCounts {
+    int pawns[8] = {};
+    int rooks[8] = {};
+};
+
+// Rules 1, 3 and the checks of rule 4 for one square; counts its Own pawn or
+// rook for the rest of rule 4.
+int squareScore(const Board& board, int r, int c, bool crowdedKingSide, ColumnCounts& counts) {
+    const Square& s = board.at(r, c);
+    switch (s.kind) {
+    case Bishop: return r > 0 && c > 0 ? 2 : 0;
+    case Knight: return r > 0 && c > 0 ? 3 : 0;
+    case Pawn: {
+        int score = 0;
+        if (r >= 2 && r <= 4 && c >= 1 && c <= 6) {
+            if (s.owner == Own) score += (c == 3 || c == 4) ? 2 : 1;
+            if (crowdedKingSide && c <= 3 && (s.owner == Own || s.owner == Enemy)) score -= 1;
+        }
+        if (s.owner == Own) ++counts.pawns[c];
+        return score;
+    }
+    case Rook:
+        if (s.owner == Own) ++counts.rooks[c];
+        return 0;
+    case King: {
+        if (s.owner != Enemy) return 0;
+        Capturer checking[MaxCapturers];
+        return 2 * capturersOf(board, r, c, Own, checking);
+    }
+    default: return 0;
+    }
+}
+
+// Rule 4: each Own pawn costs 2 per other Own pawn on its column, each Own
+// rook gains 3 per other.
+int doubledPiecesScore(const ColumnCounts& counts) {
+    int score = 0;
+    for (int c = 0; c < 8; ++c) {
+        score -= 2 * counts.pawns[c] * (counts.pawns[c] - 1);
+        score += 3 * counts.rooks[c] * (counts.rooks[c] - 1);
+    }
+    return score;
+}
+
+// King and rook where a castle would have put them. Beside a king on (0,6)
+// a rook of either owner will do.
+bool looksCastled(const Board& board) noexcept {
+    return (holds(board, 0, 6, King, Own) && board.at(0, 5).kind == Rook) ||
+           (holds(board, 0, 2, King, Own) && holds(board, 0, 3, Rook, Own)) ||
+           (holds(board, 0, 1, King, Own) && holds(board, 0, 2, Rook, Own)) ||
+           (holds(board, 0, 5, King, Own) && holds(board, 0, 4, Rook, Own));
+}
+
+}  // namespace
+
 int positionalScore(const GameState& game, const Board& board) {
-    // The rules, in one pass over the board:
+    // The rules:
     // 1. minor pieces of either side off row 0 and column 0: bishop 2, knight 3;
     // 2. a castled king: 4;
     // 3. Own pawns on rows 2 to 4, columns 1 to 6: 2 in the centre, 1 beside it;
@@ -310,49 +371,13 @@ int positionalScore(const GameState& game, const Board& board) {
     // 6. the development pattern: 2.
     int score = 0;
     const bool crowdedKingSide = !game.hasCastled && game.ownKingColumn == 3;
-    int pawnsOnColumn[8] = {}, rooksOnColumn[8] = {};
+    ColumnCounts counts;
     for (int r = 0; r < 8; ++r) {
-        for (int c = 0; c < 8; ++c) {
-            const Square& s = board.at(r, c);
-            switch (s.kind) {
-            case Bishop:
-                if (r > 0 && c > 0) score += 2;
-                break;
-            case Knight:
-                if (r > 0 && c > 0) score += 3;
-                break;
-            case Pawn:
-                if (r >= 2 && r <= 4 && c >= 1 && c <= 6) {
-                    if (s.owner == Own) score += (c == 3 || c == 4) ? 2 : 1;
-                    if (crowdedKingSide && c <= 3 && (s.owner == Own || s.owner == Enemy)) score -= 1;
-                }
-                if (s.owner == Own) ++pawnsOnColumn[c];
-                break;
-            case Rook:
-                if (s.owner == Own) ++rooksOnColumn[c];
-                break;
-            case King:
-                if (s.owner == Enemy) {
-                    Capturer checking[MaxCapturers];
-                    score += 2 * capturersOf(board, r, c, Own, checking);
-                }
-                break;
-            default: break;
-            }
-        }
+        for (int c = 0; c < 8; ++c) score += squareScore(board, r, c, crowdedKingSide, counts);
     }
-    for (int c = 0; c < 8; ++c) {
-        score -= 2 * pawnsOnColumn[c] * (pawnsOnColumn[c] - 1);
-        score += 3 * rooksOnColumn[c] * (rooksOnColumn[c] - 1);
-    }
+    score += doubledPiecesScore(counts);
 
-    bool castled = game.hasCastled != 0;
-    if (!castled) {
-        castled = (holds(board, 0, 6, King, Own) && board.at(0, 5).kind == Rook) ||
-                  (holds(board, 0, 2, King, Own) && holds(board, 0, 3, Rook, Own)) ||
-                  (holds(board, 0, 1, King, Own) && holds(board, 0, 2, Rook, Own)) ||
-                  (holds(board, 0, 5, King, Own) && holds(board, 0, 4, Rook, Own));
-    }
+    const bool castled = game.hasCastled != 0 || looksCastled(board);
     if (castled) score += 4;
 
     if (!game.hasCastled && (game.canCastleShort || game.canCastleLong) &&
@@ -371,14 +396,20 @@ std::atomic<std::uint64_t> evaluationCounter{0};
 std::uint64_t evaluationsCounted() noexcept { return evaluationCounter.load(std::memory_order_relaxed); }
 #endif
 
+Evaluation evaluationTerms(const GameState& game, Board& board) {
+    Evaluation e;
+    e.material = materialBalance(board);
+    e.exchange = exchangeRisk(game, board);
+    e.positional = positionalScore(game, board);
+    e.total = 10 * e.material + 5 * e.exchange + 2 * e.positional;
+    return e;
+}
+
 int evaluatePosition(const GameState& game, Board& board) {
 #ifdef ORBEL_COUNT_EVALUATIONS
     evaluationCounter.fetch_add(1, std::memory_order_relaxed);
 #endif
-    const int material = materialBalance(board);
-    const int exchange = exchangeRisk(game, board);
-    const int positional = positionalScore(game, board);
-    return 10 * material + 5 * exchange + 2 * positional;
+    return evaluationTerms(game, board).total;
 }
 
 }  // namespace orbel

@@ -7,11 +7,23 @@
 
 namespace orbel {
 
+// The three terms, computed in this order on the same board, and their
+// weighted sum.
+struct Evaluation {
+    int material = 0;
+    int exchange = 0;
+    int positional = 0;
+    int total = 0;
+};
+
 // The board is changed while the exchange term plays captures out, and
 // restored before this returns.
+Evaluation evaluationTerms(const GameState& game, Board& board);
+
+// evaluationTerms(game, board).total: the score the search compares.
 int evaluatePosition(const GameState& game, Board& board);
 
-// Own material minus Enemy material (pawn 1, knight 3, bishop 3, rook 5, queen 8).
+// Own material minus Enemy material, by the table in rules/material.h.
 int materialBalance(const Board& board) noexcept;
 
 // The worst loss the Enemy can force by capturing an Own piece on its next

@@ -117,8 +117,51 @@ void rootCandidates(const GameState& game, Board& board, MoveList& candidates, b
     if (!inCheck && candidates.size() >= KeepListSize && game.level >= 2) preselect(game, candidates, board, Board(board));
 }
 
-void searchBestLine(GameState& game, MoveRecord& result, Board& board) {
+namespace {
+
+// What one root candidate's line reuses from the last.
+struct LineLists {
+    MoveList line;
+    MoveList replies;
+    StatusList statuses;
     MoveRecord reply = noMoveRecord();
+};
+
+// The line after the root candidate just played on `board`: up to `level`
+// plies, each side making the reply its one-ply evaluation likes best. Returns
+// the line's score; lists.line holds its moves as the computer sees them.
+int playOutLine(const GameState& game, Board& board, const MoveRecord& root, LineLists& lists) {
+    int score = evaluatePosition(game, board);
+    lists.line.append(root);
+    MoveRecord& reply = lists.reply;
+    for (int ply = 1; ply < game.level; ++ply) {
+        flipBoard(board);
+        const bool inCheck = generateInto(game, board, lists.replies, lists.statuses);
+        bool found = false;
+        const int r = bestReply(game, reply, lists.replies, board, inCheck, &found);
+        const bool opponentsPly = ply % 2 == 1;
+        score += opponentsPly ? -r : r;
+        // A side without a legal reply ends the line: its score has
+        // taken the 99999 for it, and no move outside the position is played.
+        if (!found) break;
+        MoveRecord shown = reply;
+        if (opponentsPly) flipMove(shown);
+        lists.line.append(shown);
+        applyMove(reply, board);
+    }
+    return score;
+}
+
+// A castle of the computer's gives up both its rights for good.
+void noteOwnCastle(GameState& game) {
+    game.canCastleShort = 0;
+    game.canCastleLong = 0;
+    game.hasCastled = 1;
+}
+
+}  // namespace
+
+void searchBestLine(GameState& game, MoveRecord& result, Board& board) {
     clearExpectedLine(game);
 
     int best = NoLineScore;
@@ -127,35 +170,17 @@ void searchBestLine(GameState& game, MoveRecord& result, Board& board) {
     bool rootInCheck = false;
     rootCandidates(game, board, candidates, rootInCheck);
 
-    StatusList statuses;
-    MoveList line;
-    MoveList replies;
+    LineLists lists;
     for (MoveRecord& k : candidates) {
-        line.clear();
+        lists.line.clear();
         if (onBoard(k.toRow, k.toCol) && !k.isCastling() && root.at(k.toRow, k.toCol).owner == Enemy) k.isCapture = 1;
         applyMove(k, board);
         const bool legal = !isOwnKingAttacked(board) && !(rootInCheck && k.isCastling());
         if (legal) {
-            int score = evaluatePosition(game, board);
-            line.append(k);
-            for (int ply = 1; ply < game.level; ++ply) {
-                flipBoard(board);
-                const bool inCheck = generateInto(game, board, replies, statuses);
-                bool found = false;
-                const int r = bestReply(game, reply, replies, board, inCheck, &found);
-                const bool opponentsPly = ply % 2 == 1;
-                score += opponentsPly ? -r : r;
-                // A side without a legal reply ends the line: its score has
-                // taken the 99999 for it, and no move outside the position is played.
-                if (!found) break;
-                MoveRecord shown = reply;
-                if (opponentsPly) flipMove(shown);
-                line.append(shown);
-                applyMove(reply, board);
-            }
+            const int score = playOutLine(game, board, k, lists);
             if (score > best) {
                 best = score;
-                storeBestLine(game, line, score);
+                storeBestLine(game, lists.line, score);
             }
         }
         board = root;
@@ -165,11 +190,7 @@ void searchBestLine(GameState& game, MoveRecord& result, Board& board) {
     game.searchBusy = 1;
     if (!game.expectedLine.empty()) result = game.expectedLine[0];
     game.searchBusy = 0;
-    if (result.isCastling()) {
-        game.canCastleShort = 0;
-        game.canCastleLong = 0;
-        game.hasCastled = 1;
-    }
+    if (result.isCastling()) noteOwnCastle(game);
 }
 
 bool fitsPosition(const GameState& game, const MoveRecord& move) {
@@ -182,53 +203,61 @@ bool fitsPosition(const GameState& game, const MoveRecord& move) {
     return false;
 }
 
+namespace {
+
+// The planned answer, played when the user replied as the expected line
+// foresaw and the plan still fits the position.
+bool playPlannedAnswer(GameState& game, MoveRecord& result, const MoveRecord& lastUserMove) {
+    MoveRecord planned;
+    {
+        std::lock_guard<std::mutex> lock(game.lineLock.mutex());
+        if (game.expectedLine.size() <= 2 || !sameMove(game.expectedLine[1], lastUserMove)) return false;
+        planned = game.expectedLine[2];
+    }
+    if (!fitsPosition(game, planned)) return false;
+    result = planned;
+    if (result.isCastling()) {
+        noteOwnCastle(game);
+    } else if (game.board.at(result.toRow, result.toCol).owner == Enemy) {
+        result.isCapture = 1;
+    }
+    return true;
+}
+
+// The computer's first move as Black answers a king's or queen's pawn
+// opening in kind; no move when the rule does not apply.
+MoveRecord firstMoveRule(const GameState& game, const MoveRecord& lastUserMove) {
+    if (game.moveCount != 1 || lastUserMove.toRow != 4) return noMoveRecord();
+    if (lastUserMove.toCol == 3) return makeMoveRecord(1, 3, 3, 3);
+    if (lastUserMove.toCol == 4) return makeMoveRecord(1, 4, 3, 4);
+    return noMoveRecord();
+}
+
+// The opening rules, else the line search.
+void chooseByRuleOrSearch(GameState& game, MoveRecord& result, const MoveRecord& lastUserMove) {
+    if (lastUserMove.fromRow == -2) {
+        result.fromRow = 1, result.fromCol = 4, result.toRow = 3, result.toCol = 4;
+        return;
+    }
+    const MoveRecord reply = firstMoveRule(game, lastUserMove);
+    if (reply.isMove() && fitsPosition(game, reply)) {
+        result.fromRow = reply.fromRow, result.fromCol = reply.fromCol;
+        result.toRow = reply.toRow, result.toCol = reply.toCol;
+    } else {
+        searchBestLine(game, result, game.board);
+    }
+}
+
+void clearResult(MoveRecord& result) { result.fromRow = result.fromCol = result.toRow = result.toCol = -1; }
+
+}  // namespace
+
 ChoiceOutcome chooseComputerMove(GameState& game, MoveRecord& result, const MoveRecord& lastUserMove) {
-    result.fromRow = result.fromCol = result.toRow = result.toCol = -1;
+    clearResult(result);
     const Board saved = game.board;
     try {
         game.moveCount += 1;
-
-        bool chosen = false;
-        // The planned answer, when the user played the expected reply.
-        MoveRecord planned;
-        bool shortcut = false;
-        {
-            std::lock_guard<std::mutex> lock(game.lineLock.mutex());
-            if (game.expectedLine.size() > 2 && sameMove(game.expectedLine[1], lastUserMove)) {
-                planned = game.expectedLine[2];
-                shortcut = true;
-            }
-        }
-        if (shortcut && fitsPosition(game, planned)) {
-            result = planned;
-            if (result.isCastling()) {
-                game.canCastleShort = 0;
-                game.canCastleLong = 0;
-                game.hasCastled = 1;
-            } else if (game.board.at(result.toRow, result.toCol).owner == Enemy) {
-                result.isCapture = 1;
-            }
-            chosen = true;
-        }
-
-        if (!chosen) {
-            if (lastUserMove.fromRow == -2) {
-                result.fromRow = 1, result.fromCol = 4, result.toRow = 3, result.toCol = 4;
-            } else {
-                MoveRecord reply = noMoveRecord();
-                if (game.moveCount == 1) {
-                    if (lastUserMove.toRow == 4 && lastUserMove.toCol == 3) reply = makeMoveRecord(1, 3, 3, 3);
-                    if (lastUserMove.toRow == 4 && lastUserMove.toCol == 4) reply = makeMoveRecord(1, 4, 3, 4);
-                }
-                if (reply.isMove() && fitsPosition(game, reply)) {
-                    result.fromRow = reply.fromRow, result.fromCol = reply.fromCol;
-                    result.toRow = reply.toRow, result.toCol = reply.toCol;
-                } else {
-                    searchBestLine(game, result, game.board);
-                }
-            }
-        }
-
+        if (!playPlannedAnswer(game, result, lastUserMove)) chooseByRuleOrSearch(game, result, lastUserMove);
         updateOwnCastlingRights(game, result);
         if (!result.isMove()) return ChoiceOutcome::NoMove;
         applyMove(result, game.board);
@@ -236,7 +265,7 @@ ChoiceOutcome chooseComputerMove(GameState& game, MoveRecord& result, const Move
         return ChoiceOutcome::Played;
     } catch (const std::exception&) {
         game.board = saved;
-        result.fromRow = result.fromCol = result.toRow = result.toCol = -1;
+        clearResult(result);
         return ChoiceOutcome::Failed;
     }
 }

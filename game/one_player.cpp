@@ -15,29 +15,91 @@ void pickUp(GameWindow& window, int x, int y) {
     if (!window.ui().computerThinking) liftUserPiece(window, x, y);
 }
 
+// Undo Move, Save Game and Load Game.
+void enableGameCommands(GameWindow& window) {
+    window.enableCommand(cmd::UndoMove, true);
+    window.enableCommand(cmd::SaveGame, true);
+    window.enableCommand(cmd::LoadGame, true);
+}
+
+// The user's move stands: the interface waits for the computer's answer.
+void acceptUserMove(GameWindow& window) {
+    enableGameCommands(window);
+    window.ui().computerThinking = true;
+    window.showWaitCursor();
+    window.playSound(res::MoveSound);
+    recordUserMove(window);
+}
+
+// The game is over: the box says why, and a new game begins.
+void announceGameOver(GameWindow& window, const char* why) {
+    window.messageBox(false, qs(why), qs(text::GameOver), MessageIcon::Information);
+    window.sendCommand(cmd::NewOnePlayerGame);
+}
+
+// The user has mated the computer, which therefore never starts thinking.
+void endByUsersMate(GameWindow& window) {
+    announceGameOver(window, text::CheckMate);
+    window.ui().computerThinking = false;
+    window.showArrowCursor();
+}
+
 void release(GameWindow& window, int x, int y) {
     UiState& ui = window.ui();
-    GameRecord& g = ui.game;
     ui.isDragging = false;
     ui.dragImageShown = false;
     if (!ui.computerThinking && dropUserPiece(window, x, y)) {
-        window.enableCommand(cmd::UndoMove, true);
-        window.enableCommand(cmd::SaveGame, true);
-        window.enableCommand(cmd::LoadGame, true);
-        ui.computerThinking = true;
-        window.showWaitCursor();
-        window.playSound(res::MoveSound);
-        recordUserMove(window);
-        if (userMoveMates(*g.currentGame)) {
-            window.messageBox(false, qs(text::CheckMate), qs(text::GameOver), MessageIcon::Information);
-            window.sendCommand(cmd::NewOnePlayerGame);
-            ui.computerThinking = false;
-            window.showArrowCursor();
+        acceptUserMove(window);
+        if (userMoveMates(*ui.game.currentGame)) {
+            endByUsersMate(window);
         } else {
             window.startComputerMove();
         }
     }
-    g.humanMove.givesCheck = 0;
+    ui.game.humanMove.givesCheck = 0;
+}
+
+// The thinking is over: menu items, board and cursor are the user's again.
+void restoreInterface(GameWindow& window) {
+    window.endComputerMove();
+    window.ui().computerThinking = false;
+    enableGameCommands(window);
+    window.invalidate();
+    window.showArrowCursor();
+}
+
+// Does the computer's move attack the user's king? Asked on the drawn board
+// turned to the user's side, which is drawn from the game again afterwards.
+void markComputerCheck(GameWindow& window) {
+    GameRecord& g = window.ui().game;
+    flipBoard(g.displayBoard);
+    if (isOwnKingAttacked(g.displayBoard)) {
+        window.setStatusText(qs(text::Check));
+        g.computerMove.givesCheck = 1;
+    }
+    g.syncDisplay();
+}
+
+// The computer's move goes into its history list, or, when it mates, the
+// result does and the game ends.
+void recordComputerMove(GameWindow& window) {
+    UiState& ui = window.ui();
+    GameRecord& g = ui.game;
+    const bool computerIsWhite = ui.humanPlaysBlack;
+    MoveHistory& list = computerIsWhite ? g.whiteHistory : g.blackHistory;
+    if (isCheckmated(*g.currentGame)) {
+        list.setLine(list.count, computerIsWhite ? "1-0" : "0-1");
+        ++list.count;
+        window.invalidateHistoryPanes();
+        announceGameOver(window, text::CheckMate);
+        return;
+    }
+    writeMoveText(g.computerMove, list, list.count, g.displayBoard, ui.humanPlaysBlack);
+    ++list.count;
+    if (!g.computerMove.givesCheck && !g.humanMove.givesCheck)
+        window.setStatusText(qs(computerIsWhite ? text::BlackToMove : text::WhiteToMove));
+    if (list.count > 13) window.scrollHistoryPane(computerIsWhite, msg::SB_LINEDOWN);
+    window.invalidateHistoryPanes();
 }
 
 }  // namespace
@@ -52,46 +114,16 @@ void refreshBrainPane(GameWindow& window) {
 }
 
 void finishComputerMove(GameWindow& window) {
-    UiState& ui = window.ui();
-    GameRecord& g = ui.game;
-    window.endComputerMove();
-    ui.computerThinking = false;
-    window.enableCommand(cmd::UndoMove, true);
-    window.enableCommand(cmd::SaveGame, true);
-    window.enableCommand(cmd::LoadGame, true);
-    window.invalidate();
-    window.showArrowCursor();
+    GameRecord& g = window.ui().game;
+    restoreInterface(window);
     g.syncDisplay();
     if (!g.currentGame) return;
-
     if (g.computerMove.fromRow == -1) {
-        window.messageBox(false, qs(text::ComputerResign), qs(text::GameOver), MessageIcon::Information);
-        window.sendCommand(cmd::NewOnePlayerGame);
+        announceGameOver(window, text::ComputerResign);
         return;
     }
-    flipBoard(g.displayBoard);
-    if (isOwnKingAttacked(g.displayBoard)) {
-        window.setStatusText(qs(text::Check));
-        g.computerMove.givesCheck = 1;
-    }
-    g.syncDisplay();
-
-    const bool computerIsWhite = ui.humanPlaysBlack;
-    MoveHistory& list = computerIsWhite ? g.whiteHistory : g.blackHistory;
-    if (isCheckmated(*g.currentGame)) {
-        list.setLine(list.count, computerIsWhite ? "1-0" : "0-1");
-        ++list.count;
-        window.invalidateHistoryPanes();
-        window.messageBox(false, qs(text::CheckMate), qs(text::GameOver), MessageIcon::Information);
-        window.sendCommand(cmd::NewOnePlayerGame);
-    } else {
-        writeMoveText(g.computerMove, list, list.count, g.displayBoard, ui.humanPlaysBlack);
-        ++list.count;
-        if (!g.computerMove.givesCheck && !g.humanMove.givesCheck)
-            window.setStatusText(qs(computerIsWhite ? text::BlackToMove : text::WhiteToMove));
-        if (list.count > 13) window.scrollHistoryPane(computerIsWhite, msg::SB_LINEDOWN);
-        window.invalidateHistoryPanes();
-    }
+    markComputerCheck(window);
+    recordComputerMove(window);
     window.playSound(res::MoveSound);
     g.humanMove.isCapture = 0;
     g.computerMove.isCapture = 0;

@@ -176,6 +176,33 @@ bool answerIsMated(GameState& game, const Board& displayBoard, bool white) {
     return mated;
 }
 
+// The move is on the board: record it, then end the game or pass the turn.
+void finishMove(GameWindow& window, bool white, const MoveRecord& frameMove) {
+    UiState& ui = window.ui();
+    recordMove(window, white, frameMove);
+    if (answerIsMated(*ui.game.currentGame, ui.game.displayBoard, white)) {
+        window.messageBox(false, qs(text::CheckMate), qs(text::GameOver), MessageIcon::Information);
+        window.sendCommand(cmd::NewOnePlayerGame);
+    } else {
+        ui.whiteToMove = !ui.whiteToMove;
+        window.enableCommand(cmd::UndoMove, false);
+    }
+}
+
+// The held piece goes back on its square for the undo copy and the check
+// test; returns whether the mover's king was attacked before the move.
+bool moverInCheckBeforeMove(GameRecord& g, bool white) {
+    const MoveRecord& move = g.humanMove;
+    g.undoBoard = g.displayBoard;
+    g.undoBoard.at(move.fromRow, move.fromCol) = g.heldPiece;
+    g.displayBoard.at(move.fromRow, move.fromCol) = g.heldPiece;
+    Board before = g.displayBoard;
+    if (white) flipBoard(before);
+    const bool inCheck = isOwnKingAttacked(before);
+    g.displayBoard.at(move.fromRow, move.fromCol) = EmptySquare;
+    return inCheck;
+}
+
 void drop(GameWindow& window, int x, int y) {
     UiState& ui = window.ui();
     GameRecord& g = ui.game;
@@ -184,43 +211,22 @@ void drop(GameWindow& window, int x, int y) {
     int row = -1, col = -1;
     ui.geometry.squareAt(x, y, row, col);
     MoveRecord& move = g.humanMove;
-    if (g.heldPiece.owner == Empty || !g.currentGame) {
-        move.isCapture = 0;
-        move.givesCheck = 0;
-        return;
-    }
-    const bool white = ui.whiteToMove;
-    move.toRow = row;
-    move.toCol = col;
-    g.undoBoard = g.displayBoard;
-    g.undoBoard.at(move.fromRow, move.fromCol) = g.heldPiece;
-    g.displayBoard.at(move.fromRow, move.fromCol) = g.heldPiece;
+    if (g.heldPiece.owner != Empty && g.currentGame) {
+        const bool white = ui.whiteToMove;
+        move.toRow = row;
+        move.toCol = col;
+        const bool moverInCheck = moverInCheckBeforeMove(g, white);
 
-    // Was the mover's king attacked before the move?
-    Board before = g.displayBoard;
-    if (white) flipBoard(before);
-    const bool moverInCheck = isOwnKingAttacked(before);
-    g.displayBoard.at(move.fromRow, move.fromCol) = EmptySquare;
-
-    MoveRecord frameMove = move;
-    const bool castled = g.heldPiece.kind == King && tryCastle(window, white, moverInCheck, frameMove);
-    if (!castled) judgeMove(window, white, frameMove);
-    const bool moved = move.fromRow != move.toRow || move.fromCol != move.toCol;
-    // A castle can give check too (the rook lands beside the other king's
-    // file); it is announced and written like any other check.
-    if (moved) markCheck(window, white);
-    invalidateSquare(window, row, col);
-    window.invalidate();
-
-    if (moved) {
-        recordMove(window, white, frameMove);
-        if (answerIsMated(*g.currentGame, g.displayBoard, white)) {
-            window.messageBox(false, qs(text::CheckMate), qs(text::GameOver), MessageIcon::Information);
-            window.sendCommand(cmd::NewOnePlayerGame);
-        } else {
-            ui.whiteToMove = !ui.whiteToMove;
-            window.enableCommand(cmd::UndoMove, false);
-        }
+        MoveRecord frameMove = move;
+        const bool castled = g.heldPiece.kind == King && tryCastle(window, white, moverInCheck, frameMove);
+        if (!castled) judgeMove(window, white, frameMove);
+        const bool moved = move.fromRow != move.toRow || move.fromCol != move.toCol;
+        // A castle can give check too (the rook lands beside the other king's
+        // file); it is announced and written like any other check.
+        if (moved) markCheck(window, white);
+        invalidateSquare(window, row, col);
+        window.invalidate();
+        if (moved) finishMove(window, white, frameMove);
     }
     move.isCapture = 0;
     move.givesCheck = 0;

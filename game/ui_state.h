@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "game/board_look.h"
 #include "game/board_geometry.h"
 #include "game/game_record.h"
 #include "rules/check.h"
@@ -39,9 +40,9 @@ struct UiState {
     QString fileDialogPath;
 
     // Look of the board.
-    std::uint32_t lightSquareColor = 16316664;  // 0x00BBGGRR
-    std::uint32_t darkSquareColor = 9934666;
-    int pieceSetIndex = 1;
+    std::uint32_t lightSquareColor = DefaultLightSquareColor;  // 0x00BBGGRR
+    std::uint32_t darkSquareColor = DefaultDarkSquareColor;
+    int pieceSetIndex = DefaultPieceSet;
     bool showCoordinates = false;
     // The squares' size and where they lie (squareWidth, squareHeight).
     BoardGeometry geometry;

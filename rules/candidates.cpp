@@ -48,102 +48,128 @@ bool isKnightJump(int r1, int c1, int r2, int c2) noexcept {
     return (dr == 1 && dc == 2) || (dr == 2 && dc == 1);
 }
 
-// The threats of the piece standing on (row, col) of `work`: for every trial
-// square it could move to, the captures it would then have that count for the
-// part that tried it. `found(code, trialRow, trialCol)` receives each one in
-// order. The piece's own square is emptied while the trial scans run (a trial
-// position is the board with the piece moved) and restored afterwards; the
-// trial square itself is never read by a scan from it, so it is left alone.
-//
-// `found` may return true to stop the search early (a question of existence);
-// forEachThreat then returns true.
+// The trial positions of one piece: for each square it could move to, the
+// captures it would then have that count for the line it moved along.
+// `found(code, trialRow, trialCol)` receives each one in order and may return
+// true to stop the trials (a question of existence).
 template <class Found>
-bool forEachThreat(Board& work, Square piece, int row, int col, Found&& found) {
-    const Square saved = work.at(row, col);
-    work.at(row, col) = EmptySquare;
-    const PieceKind k = piece.kind;
-    const bool queen = k == Queen;
+struct ThreatTrials {
+    Board& work;
+    Square piece;
+    int row, col;
+    Found& found;
     bool stopped = false;
 
-    auto trial = [&](int tr, int tc, LineCode moveCode, auto&& scans, auto&& counts) {
+    template <class Scans, class Counts>
+    void trial(int tr, int tc, LineCode moveCode, Scans&& scans, Counts&& counts) {
         if (stopped) return;
         CaptureCodes cc;
         scans(cc, tr, tc);
         for (int i = 0; i < cc.count && !stopped; ++i) {
             if (counts(cc.codes[i])) stopped = found(Line::combine(moveCode, cc.codes[i]), tr, tc);
         }
-    };
-    auto walk = [&](int dr, int dc, LineCode moveCode, auto&& scans, auto&& counts) {
+    }
+    // Every free square along one direction, nearest first.
+    template <class Scans, class Counts>
+    void walk(int dr, int dc, LineCode moveCode, Scans&& scans, Counts&& counts) {
         for (int r = row + dr, c = col + dc; !stopped && isFree(work, r, c); r += dr, c += dc)
             trial(r, c, moveCode, scans, counts);
-    };
+    }
+    // One free square per target, where every capture counts.
+    template <std::size_t N, class Scans>
+    void steps(const Target (&targets)[N], Scans&& scans) {
+        auto counts = [](LineCode) { return true; };
+        for (const Target& t : targets) {
+            if (isFree(work, row + t.dr, col + t.dc)) trial(row + t.dr, col + t.dc, t.code, scans, counts);
+        }
+    }
+};
 
-    if (k == Pawn) {
-        auto scans = [&](CaptureCodes& cc, int r, int c) { detail::scanPawnLines(cc, work, piece, r, c); };
-        auto counts = [](LineCode x) { return x == Line::PawnUpRight || x == Line::PawnUpLeft; };
-        if (isFree(work, row + 1, col)) trial(row + 1, col, Line::PawnAdvance, scans, counts);
-        if (row == 1 && isFree(work, 2, col) && isFree(work, 3, col)) trial(3, col, Line::PawnAdvance, scans, counts);
-    }
-    if (k == Rook || queen) {
-        // Along the row: captures up or down a column (and, for a queen, diagonals).
-        auto scans = [&](CaptureCodes& cc, int r, int c) {
-            detail::scanColumn(cc, work, piece, r, c);
-            if (queen) detail::scanDiagonals(cc, work, piece, r, c);
-        };
-        auto counts = [queen](LineCode x) {
-            return x == Line::ColumnUp || x == Line::ColumnDown || (queen && isDiagonalCode(x));
-        };
-        walk(0, -1, Line::RowLeft, scans, counts);
-        walk(0, 1, Line::RowRight, scans, counts);
-    }
-    if (k == Rook || queen) {
-        // Along the column: captures along a row (and, for a queen, diagonals).
-        auto scans = [&](CaptureCodes& cc, int r, int c) {
-            detail::scanRow(cc, work, piece, r, c);
-            if (queen) detail::scanDiagonals(cc, work, piece, r, c);
-        };
-        auto counts = [queen](LineCode x) {
-            return x == Line::RowRight || x == Line::RowLeft || (queen && isDiagonalCode(x));
-        };
-        walk(1, 0, Line::ColumnUp, scans, counts);
-        walk(-1, 0, Line::ColumnDown, scans, counts);
-    }
-    if (k == Bishop || queen) {
-        // Along a diagonal: captures on the diagonals at right angles to it (and,
-        // for a queen, along rows and columns), never further along its own line.
-        auto scans = [&](CaptureCodes& cc, int r, int c) {
-            detail::scanDiagonals(cc, work, piece, r, c);
-            if (queen) {
-                detail::scanRow(cc, work, piece, r, c);
-                detail::scanColumn(cc, work, piece, r, c);
-            }
-        };
-        for (const Target& d : diagonalMoves) {
-            const bool rising = d.code == Line::DiagonalUpRight || d.code == Line::DiagonalDownLeft;
-            auto counts = [queen, rising](LineCode x) {
-                const bool cross = rising ? (x == Line::DiagonalUpLeft || x == Line::DiagonalDownRight)
-                                          : (x == Line::DiagonalUpRight || x == Line::DiagonalDownLeft);
-                return cross || (queen && isRowOrColumnCode(x));
-            };
-            walk(d.dr, d.dc, d.code, scans, counts);
+template <class Trials>
+void pawnThreats(Trials& t) {
+    auto scans = [&](CaptureCodes& cc, int r, int c) { detail::scanPawnLines(cc, t.work, t.piece, r, c); };
+    auto counts = [](LineCode x) { return x == Line::PawnUpRight || x == Line::PawnUpLeft; };
+    const int row = t.row, col = t.col;
+    if (isFree(t.work, row + 1, col)) t.trial(row + 1, col, Line::PawnAdvance, scans, counts);
+    if (row == 1 && isFree(t.work, 2, col) && isFree(t.work, 3, col)) t.trial(3, col, Line::PawnAdvance, scans, counts);
+}
+
+// A rook or queen along its row, then along its column: the captures at right
+// angles to the move count (and, for a queen, the diagonals).
+template <class Trials>
+void straightThreats(Trials& t, bool queen) {
+    auto alongRow = [&](CaptureCodes& cc, int r, int c) {
+        detail::scanColumn(cc, t.work, t.piece, r, c);
+        if (queen) detail::scanDiagonals(cc, t.work, t.piece, r, c);
+    };
+    auto countsAlongRow = [queen](LineCode x) {
+        return x == Line::ColumnUp || x == Line::ColumnDown || (queen && isDiagonalCode(x));
+    };
+    t.walk(0, -1, Line::RowLeft, alongRow, countsAlongRow);
+    t.walk(0, 1, Line::RowRight, alongRow, countsAlongRow);
+
+    auto alongColumn = [&](CaptureCodes& cc, int r, int c) {
+        detail::scanRow(cc, t.work, t.piece, r, c);
+        if (queen) detail::scanDiagonals(cc, t.work, t.piece, r, c);
+    };
+    auto countsAlongColumn = [queen](LineCode x) {
+        return x == Line::RowRight || x == Line::RowLeft || (queen && isDiagonalCode(x));
+    };
+    t.walk(1, 0, Line::ColumnUp, alongColumn, countsAlongColumn);
+    t.walk(-1, 0, Line::ColumnDown, alongColumn, countsAlongColumn);
+}
+
+// A bishop or queen along a diagonal: captures on the diagonals at right
+// angles to it (and, for a queen, along rows and columns), never further
+// along its own line.
+template <class Trials>
+void diagonalThreats(Trials& t, bool queen) {
+    auto scans = [&](CaptureCodes& cc, int r, int c) {
+        detail::scanDiagonals(cc, t.work, t.piece, r, c);
+        if (queen) {
+            detail::scanRow(cc, t.work, t.piece, r, c);
+            detail::scanColumn(cc, t.work, t.piece, r, c);
         }
+    };
+    for (const Target& d : diagonalMoves) {
+        const bool rising = d.code == Line::DiagonalUpRight || d.code == Line::DiagonalDownLeft;
+        auto counts = [queen, rising](LineCode x) {
+            const bool cross = rising ? (x == Line::DiagonalUpLeft || x == Line::DiagonalDownRight)
+                                      : (x == Line::DiagonalUpRight || x == Line::DiagonalDownLeft);
+            return cross || (queen && isRowOrColumnCode(x));
+        };
+        t.walk(d.dr, d.dc, d.code, scans, counts);
     }
-    if (k == Knight) {
-        auto scans = [&](CaptureCodes& cc, int r, int c) { detail::scanKnightJumps(cc, work, piece, r, c); };
-        auto counts = [](LineCode) { return true; };
-        for (const Target& t : knightTargets) {
-            if (isFree(work, row + t.dr, col + t.dc)) trial(row + t.dr, col + t.dc, t.code, scans, counts);
-        }
-    }
-    if (k == King) {
-        auto scans = [&](CaptureCodes& cc, int r, int c) { detail::scanKingSteps(cc, work, piece, r, c); };
-        auto counts = [](LineCode) { return true; };
-        for (const Target& t : kingThreatSteps) {
-            if (isFree(work, row + t.dr, col + t.dc)) trial(row + t.dr, col + t.dc, t.code, scans, counts);
-        }
+}
+
+// The threats of the piece standing on (row, col) of `work`, in order, to
+// `found` (see ThreatTrials); returns whether `found` stopped them. The
+// piece's own square is emptied while the trial scans run (a trial position
+// is the board with the piece moved) and restored afterwards; the trial
+// square itself is never read by a scan from it, so it is left alone.
+template <class Found>
+bool forEachThreat(Board& work, Square piece, int row, int col, Found&& found) {
+    const Square saved = work.at(row, col);
+    work.at(row, col) = EmptySquare;
+    ThreatTrials<Found> t{work, piece, row, col, found};
+    switch (piece.kind) {
+    case Pawn: pawnThreats(t); break;
+    case Rook: straightThreats(t, false); break;
+    case Queen:
+        straightThreats(t, true);
+        diagonalThreats(t, true);
+        break;
+    case Bishop: diagonalThreats(t, false); break;
+    case Knight:
+        t.steps(knightTargets, [&](CaptureCodes& cc, int r, int c) { detail::scanKnightJumps(cc, work, piece, r, c); });
+        break;
+    case King:
+        t.steps(kingThreatSteps, [&](CaptureCodes& cc, int r, int c) { detail::scanKingSteps(cc, work, piece, r, c); });
+        break;
+    default: break;
     }
     work.at(row, col) = saved;
-    return stopped;
+    return t.stopped;
 }
 
 void noteThreats(MoveList& moves, StatusList& statuses, Board& work, int row, int col) {
@@ -154,6 +180,42 @@ void noteThreats(MoveList& moves, StatusList& statuses, Board& work, int row, in
         moves.addUnique(makeMoveRecord(row, col, tr, tc));
         return false;
     });
+}
+
+// A knight's defence found on the trial board, checked on the real one: only
+// the first target of its quadrant from which it would reach (xr, xc) is
+// tried, and it must be empty.
+void noteKnightDefence(MoveList& moves, StatusList& statuses, int row, int col, const Board& board, LineCode code,
+                       int xr, int xc) {
+    const LineCode m = Line::moveCodeOf(code);
+    for (const Target& t : knightTargets) {
+        if (t.code != m || !onBoard(row + t.dr, col + t.dc) || !isKnightJump(row + t.dr, col + t.dc, xr, xc)) continue;
+        const int tr = row + t.dr, tc = col + t.dc;
+        if (board.at(tr, tc).owner == Empty) {
+            noteStatus(statuses, board.at(row, col), row, col, CanDefend, code);
+            moves.addUnique(makeMoveRecord(row, col, tr, tc));
+        }
+        return;
+    }
+}
+
+// A slider's, pawn's or king's defence found on the trial board, checked on
+// the real one: the first free square along the move's line from which the
+// capture's line reaches (xr, xc) unblocked.
+void noteLineDefence(MoveList& moves, StatusList& statuses, int row, int col, const Board& board, LineCode code,
+                     int xr, int xc) {
+    const Line::Step step = Line::stepOf(Line::moveCodeOf(code));
+    const Line::Step look = Line::stepOf(Line::captureCodeOf(code));
+    for (int sr = row + step.dr, sc = col + step.dc; isFree(board, sr, sc); sr += step.dr, sc += step.dc) {
+        for (int r = sr + look.dr, c = sc + look.dc; onBoard(r, c); r += look.dr, c += look.dc) {
+            if (r == xr && c == xc) {
+                noteStatus(statuses, board.at(row, col), row, col, CanDefend, code);
+                moves.addUnique(makeMoveRecord(row, col, sr, sc));
+                return;
+            }
+            if (board.at(r, c).owner != Empty) break;
+        }
+    }
 }
 
 // `trial` is an empty board, lent for the trial positions and returned empty.
@@ -179,40 +241,10 @@ void noteDefences(MoveList& moves, StatusList& statuses, int row, int col, const
 
         // Each one is checked on the real board.
         for (int k = 0; k < count; ++k) {
-            const LineCode code = codes[k];
-            const LineCode m = Line::moveCodeOf(code);
-            if (Line::isKnightCode(m)) {
-                const Target* first = nullptr;
-                for (const Target& t : knightTargets) {
-                    if (t.code == m && onBoard(row + t.dr, col + t.dc) && isKnightJump(row + t.dr, col + t.dc, xr, xc)) {
-                        first = &t;
-                        break;
-                    }
-                }
-                if (!first) continue;
-                const int tr = row + first->dr, tc = col + first->dc;
-                if (board.at(tr, tc).owner == Empty) {
-                    noteStatus(statuses, piece, row, col, CanDefend, code);
-                    moves.addUnique(makeMoveRecord(row, col, tr, tc));
-                }
-                continue;
-            }
-            const Line::Step step = Line::stepOf(m);
-            const Line::Step look = Line::stepOf(Line::captureCodeOf(code));
-            for (int sr = row + step.dr, sc = col + step.dc; isFree(board, sr, sc); sr += step.dr, sc += step.dc) {
-                bool reaches = false;
-                for (int r = sr + look.dr, c = sc + look.dc; onBoard(r, c); r += look.dr, c += look.dc) {
-                    if (r == xr && c == xc) {
-                        reaches = true;
-                        break;
-                    }
-                    if (board.at(r, c).owner != Empty) break;
-                }
-                if (reaches) {
-                    noteStatus(statuses, piece, row, col, CanDefend, code);
-                    moves.addUnique(makeMoveRecord(row, col, sr, sc));
-                    break;
-                }
+            if (Line::isKnightCode(Line::moveCodeOf(codes[k]))) {
+                noteKnightDefence(moves, statuses, row, col, board, codes[k], xr, xc);
+            } else {
+                noteLineDefence(moves, statuses, row, col, board, codes[k], xr, xc);
             }
         }
     }

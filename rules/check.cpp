@@ -20,63 +20,69 @@ bool isOwnKingAttacked(const Board& board) {
     return false;
 }
 
+namespace {
+
+struct Offset {
+    int dr, dc;
+};
+
+// The orders the user's pieces list their squares in.
+constexpr Offset knightJumps[] = {{2, 1}, {1, 2}, {2, -1}, {1, -2}, {-2, 1}, {-1, 2}, {-2, -1}, {-1, -2}};
+constexpr Offset kingSteps[] = {{1, 0}, {1, 1}, {-1, 1}, {1, -1}, {-1, -1}, {-1, 0}, {0, 1}, {0, -1}};
+constexpr Offset straightLines[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+constexpr Offset diagonalLines[] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+
+// The squares a user's piece (Enemy on the board) reaches from (row, col).
+struct UserReach {
+    std::vector<Destination>& out;
+    const Board& board;
+    int row, col;
+
+    Owner ownerAt(int r, int c) const { return onBoard(r, c) ? board.at(r, c).owner : -1; }
+
+    // Along each line up to the first piece: onto a computer's piece, short of the user's own.
+    template <std::size_t N>
+    void rays(const Offset (&lines)[N]) const {
+        for (const Offset& d : lines) {
+            for (int r = row + d.dr, c = col + d.dc; onBoard(r, c); r += d.dr, c += d.dc) {
+                const Owner o = board.at(r, c).owner;
+                if (o == Enemy) break;
+                out.push_back({r, c});
+                if (o == Own) break;
+            }
+        }
+    }
+    template <std::size_t N>
+    void steps(const Offset (&offsets)[N]) const {
+        for (const Offset& d : offsets) {
+            const int r = row + d.dr, c = col + d.dc;
+            if (onBoard(r, c) && board.at(r, c).owner != Enemy) out.push_back({r, c});
+        }
+    }
+    // Down one or, from row 6, two empty squares; diagonally down onto a computer's piece.
+    void pawnMoves() const {
+        if (ownerAt(row - 1, col) == Empty) out.push_back({row - 1, col});
+        if (row == 6 && ownerAt(5, col) == Empty && ownerAt(4, col) == Empty) out.push_back({4, col});
+        if (ownerAt(row - 1, col + 1) == Own) out.push_back({row - 1, col + 1});
+        if (ownerAt(row - 1, col - 1) == Own) out.push_back({row - 1, col - 1});
+    }
+};
+
+}  // namespace
+
 void userDestinations(std::vector<Destination>& out, PieceKind kind, int fromRow, int fromCol, const Board& board) {
     out.clear();
-    auto isEmptySq = [&](int r, int c) { return onBoard(r, c) && board.at(r, c).owner == Empty; };
-    auto isOpen = [&](int r, int c) { return onBoard(r, c) && board.at(r, c).owner != Enemy; };
-    auto ray = [&](int dr, int dc) {
-        for (int r = fromRow + dr, c = fromCol + dc; onBoard(r, c); r += dr, c += dc) {
-            const Owner o = board.at(r, c).owner;
-            if (o == Enemy) break;
-            out.push_back({r, c});
-            if (o == Own) break;
-        }
-    };
-    auto step = [&](int r, int c) {
-        if (isOpen(r, c)) out.push_back({r, c});
-    };
-    const int r = fromRow, c = fromCol;
+    const UserReach reach{out, board, fromRow, fromCol};
     switch (kind) {
-    case Pawn:
-        if (isEmptySq(r - 1, c)) out.push_back({r - 1, c});
-        if (r == 6 && isEmptySq(5, c) && isEmptySq(4, c)) out.push_back({4, c});
-        if (onBoard(r - 1, c + 1) && board.at(r - 1, c + 1).owner == Own) out.push_back({r - 1, c + 1});
-        if (onBoard(r - 1, c - 1) && board.at(r - 1, c - 1).owner == Own) out.push_back({r - 1, c - 1});
-        break;
-    case Knight:
-        step(r + 2, c + 1);
-        step(r + 1, c + 2);
-        step(r + 2, c - 1);
-        step(r + 1, c - 2);
-        step(r - 2, c + 1);
-        step(r - 1, c + 2);
-        step(r - 2, c - 1);
-        step(r - 1, c - 2);
-        break;
-    case Rook:
+    case Pawn: reach.pawnMoves(); break;
+    case Knight: reach.steps(knightJumps); break;
+    case Rook: reach.rays(straightLines); break;
     case Queen:
-        ray(1, 0);
-        ray(-1, 0);
-        ray(0, 1);
-        ray(0, -1);
-        if (kind == Rook) break;
-        [[fallthrough]];
-    case Bishop:
-        ray(1, 1);
-        ray(1, -1);
-        ray(-1, 1);
-        ray(-1, -1);
+        reach.rays(straightLines);
+        reach.rays(diagonalLines);
         break;
-    case King:
-        step(r + 1, c);
-        step(r + 1, c + 1);
-        step(r - 1, c + 1);
-        step(r + 1, c - 1);
-        step(r - 1, c - 1);
-        step(r - 1, c);
-        step(r, c + 1);
-        step(r, c - 1);
-        break;
+    case Bishop: reach.rays(diagonalLines); break;
+    case King: reach.steps(kingSteps); break;
     default: break;
     }
 }

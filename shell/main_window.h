@@ -11,6 +11,7 @@
 
 #include "computer/thinking.h"
 #include "game/game_window.h"
+#include "game/window_messages.h"
 #include "net/chat_pane.h"
 #include "net/network_session.h"
 #include "shell/game_files.h"
@@ -57,7 +58,7 @@ public:
     void setBrainText(const QString& text) override;
     void playSound(int resource) override { sounds_.play(resource); }
     void messageBox(bool owned, const QString& text, const QString& caption, MessageIcon icon) override;
-    void sendCommand(int id) override { dispatch(msgCommand, static_cast<std::uintptr_t>(id), 0); }
+    void sendCommand(int id) override { dispatch(msg::WM_COMMAND, static_cast<std::uintptr_t>(id), 0); }
     void showWaitCursor() override;
     void showArrowCursor() override;
     bool loadDragBitmaps(int row, int col) override;
@@ -97,8 +98,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    static constexpr int msgCommand = 273;
-
     void createMenus();
     void handBack();
 

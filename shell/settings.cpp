@@ -2,7 +2,7 @@
 
 #include <QSettings>
 #include <QString>
-#include <limits>
+#include <charconv>
 #include <memory>
 #include <optional>
 
@@ -41,19 +41,19 @@ std::optional<std::int32_t> readNumber(const char* key) {
 }  // namespace
 
 std::int32_t parseSettingNumber(std::string_view text) noexcept {
+    const auto isSpace = [](char ch) { return ch == ' ' || (ch >= '\t' && ch <= '\r'); };
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+    while (i < text.size() && isSpace(text[i])) ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    std::int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > 2147483648LL) value = 2147483648LL;  // saturated; the rest cannot bring it back
-    }
-    if (negative) value = -value;
-    if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-    if (value < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(value);
+    // Only digits follow here: from_chars would take a second sign.
+    if (i == text.size() || text[i] < '0' || text[i] > '9') return 0;
+    std::uint32_t magnitude = 0;
+    const std::from_chars_result read = std::from_chars(text.data() + i, text.data() + text.size(), magnitude);
+    // Beyond the 32-bit range the value saturates, as C's atoi does in practice.
+    const std::uint32_t limit = negative ? 2147483648u : 2147483647u;
+    if (read.ec == std::errc::result_out_of_range || magnitude > limit) magnitude = limit;
+    return negative ? static_cast<std::int32_t>(0u - magnitude) : static_cast<std::int32_t>(magnitude);
 }
 
 void readColourSettings(StoredSettings& settings) {

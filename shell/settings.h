@@ -6,11 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
-namespace orbel {
+#include "game/board_look.h"
 
-inline constexpr std::uint32_t DefaultLightSquareColor = 16316664;  // 0xF8F8F8
-inline constexpr std::uint32_t DefaultDarkSquareColor = 9934666;    // 0x97974A, RGB 74,151,151
-inline constexpr int DefaultPieceSet = 1;
+namespace orbel {
 
 inline constexpr const char* LightSquareKey = "whsqu";
 inline constexpr const char* DarkSquareKey = "dksqu";

@@ -1,5 +1,6 @@
 #include "tools/engine/engine_session.h"
 
+#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -27,22 +28,13 @@ std::vector<std::string_view> tokenize(std::string_view line) {
     return tokens;
 }
 
-// -?[0-9]+ within the signed 32-bit range.
+// -?[0-9]+ within the signed 32-bit range, the whole token and nothing else.
 std::optional<std::int32_t> parseNumber(std::string_view token) {
-    std::size_t i = 0;
-    const bool negative = !token.empty() && token[0] == '-';
-    if (negative) i = 1;
-    if (i == token.size()) return std::nullopt;
-    std::int64_t value = 0;
-    for (; i < token.size(); ++i) {
-        const char ch = token[i];
-        if (ch < '0' || ch > '9') return std::nullopt;
-        value = value * 10 + (ch - '0');
-        if (value > 2147483648LL) return std::nullopt;
-    }
-    if (negative) value = -value;
-    if (value > INT32_MAX || value < INT32_MIN) return std::nullopt;
-    return static_cast<std::int32_t>(value);
+    std::int32_t value = 0;
+    const char* const end = token.data() + token.size();
+    const auto [stop, error] = std::from_chars(token.data(), end, value);
+    if (error != std::errc() || stop != end) return std::nullopt;
+    return value;
 }
 
 // A token quoted in an answer, made safe to print on one line.
@@ -169,6 +161,154 @@ std::unique_ptr<GameState> parseSet(const Args& args) {
     return game;
 }
 
+using GameHolder = std::unique_ptr<GameState>;
+
+std::string newGame(GameHolder& game, const Args& args) {
+    expectCount(args, 1);
+    const std::int32_t k = args.inRange(0, 3, 4, "king column");
+    game = std::make_unique<GameState>(k);
+    return "ok";
+}
+
+std::string setGame(GameHolder& game, const Args& args) {
+    game = parseSet(args);
+    return "ok";
+}
+
+std::string getGame(GameHolder& game, const Args& args) {
+    expectCount(args, 0);
+    return "state " + stateNumbers(*game);
+}
+
+std::string setLevel(GameHolder& game, const Args& args) {
+    expectCount(args, 1);
+    game->level = args.inRange(0, 1, 9, "level");
+    return "ok";
+}
+
+std::string applyGivenMove(GameHolder& game, const Args& args) {
+    expectCount(args, 4);
+    requireNumbers(args);
+    applyMove(moveRecordAt(args, 0), game->board);
+    return "ok";
+}
+
+std::string flipGame(GameHolder& game, const Args& args) {
+    expectCount(args, 0);
+    flipBoard(game->board);
+    return "ok";
+}
+
+std::string listCandidates(GameHolder& game, const Args& args) {
+    expectCount(args, 0);
+    MoveList moves;
+    StatusList statuses;
+    candidateMoves(*game, game->board, moves, statuses);
+    std::string out = "moves";
+    appendNumber(out, static_cast<long long>(moves.size()));
+    for (const MoveRecord& m : moves) appendMove(out, m);
+    return out;
+}
+
+std::string listStatuses(GameHolder& game, const Args& args) {
+    expectCount(args, 0);
+    MoveList moves;
+    StatusList statuses;
+    candidateMoves(*game, game->board, moves, statuses);
+    std::string out = "statuses";
+    appendNumber(out, static_cast<long long>(statuses.size()));
+    for (const PieceStatus& e : statuses) {
+        appendNumber(out, e.kind);
+        appendNumber(out, e.owner);
+        appendNumber(out, e.row);
+        appendNumber(out, e.column);
+        appendNumber(out, e.flags);
+        appendCodes(out, e.attackedBy);
+        appendCodes(out, e.captures);
+        appendCodes(out, e.threats);
+        appendCodes(out, e.defences);
+    }
+    return out;
+}
+
+std::string askAttacked(GameHolder& game, const Args& args) {
+    expectCount(args, 0);
+    return isOwnKingAttacked(game->board) ? "attacked 1" : "attacked 0";
+}
+
+std::string askMated(GameHolder& game, const Args& args) {
+    expectCount(args, 0);
+    return isCheckmated(*game) ? "mated 1" : "mated 0";
+}
+
+// The user's drag: the piece is lifted off its square while the move is
+// judged, and put back afterwards.
+std::string askLegal(GameHolder& game, const Args& args) {
+    expectCount(args, 4);
+    requireNumbers(args);
+    const std::int32_t fr = args.number(0), fc = args.number(1);
+    if (!onBoard(fr, fc)) throw Failure{"from-square out of range"};
+    const Square piece = game->board.at(fr, fc);
+    if (piece.owner == Empty) throw Failure{"no piece on the from-square"};
+    const MoveRecord move = makeMoveRecord(fr, fc, args.number(2), args.number(3));
+    game->board.at(fr, fc) = EmptySquare;
+    const bool legal = isLegalUserMove(move, piece, *game);
+    game->board.at(fr, fc) = piece;
+    return legal ? "legal 1" : "legal 0";
+}
+
+std::string evaluate(GameHolder& game, const Args& args) {
+    expectCount(args, 0);
+    const Evaluation e = evaluationTerms(*game, game->board);
+    std::string out = "eval";
+    appendNumber(out, e.total);
+    appendNumber(out, e.material);
+    appendNumber(out, e.exchange);
+    appendNumber(out, e.positional);
+    return out;
+}
+
+// The user's last move, or all -2 when the computer opens as White.
+std::string choose(GameHolder& game, const Args& args) {
+    expectCount(args, 4);
+    requireNumbers(args);
+    const bool opening = args.number(0) == -2 && args.number(1) == -2 && args.number(2) == -2 && args.number(3) == -2;
+    const MoveRecord last = opening ? makeMoveRecord(-2, -2, -2, -2) : moveRecordAt(args, 0);
+    MoveRecord result = noMoveRecord();
+    chooseComputerMove(*game, result, last);
+    std::string out = "move";
+    appendMove(out, result);
+    appendNumber(out, result.isCapture);
+    return out;
+}
+
+struct Command {
+    std::string_view name;
+    std::string (*run)(GameHolder& game, const Args& args);
+};
+
+constexpr Command commands[] = {
+    {"new", newGame},
+    {"set", setGame},
+    {"get", getGame},
+    {"level", setLevel},
+    {"apply", applyGivenMove},
+    {"flip", flipGame},
+    {"candidates", listCandidates},
+    {"statuses", listStatuses},
+    {"attacked", askAttacked},
+    {"mated", askMated},
+    {"legal", askLegal},
+    {"evaluate", evaluate},
+    {"choose", choose},
+};
+
+const Command* findCommand(std::string_view name) {
+    for (const Command& c : commands)
+        if (c.name == name) return &c;
+    return nullptr;
+}
+
 }  // namespace
 
 EngineSession::EngineSession() : game_(std::make_unique<GameState>(4)) {}
@@ -177,116 +317,10 @@ std::string EngineSession::handleLine(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const std::vector<std::string_view> tokens = tokenize(line);
     if (tokens.empty()) return "error empty line";
-    const std::string_view command = tokens[0];
-    const Args args(tokens);
+    const Command* command = findCommand(tokens[0]);
+    if (!command) return "error unknown command";
     try {
-        if (command == "new") {
-            expectCount(args, 1);
-            const std::int32_t k = args.inRange(0, 3, 4, "king column");
-            game_ = std::make_unique<GameState>(k);
-            return "ok";
-        }
-        if (command == "set") {
-            game_ = parseSet(args);
-            return "ok";
-        }
-        if (command == "get") {
-            expectCount(args, 0);
-            return "state " + stateNumbers(*game_);
-        }
-        if (command == "level") {
-            expectCount(args, 1);
-            game_->level = args.inRange(0, 1, 9, "level");
-            return "ok";
-        }
-        if (command == "apply") {
-            expectCount(args, 4);
-            requireNumbers(args);
-            applyMove(moveRecordAt(args, 0), game_->board);
-            return "ok";
-        }
-        if (command == "flip") {
-            expectCount(args, 0);
-            flipBoard(game_->board);
-            return "ok";
-        }
-        if (command == "candidates" || command == "statuses") {
-            expectCount(args, 0);
-            MoveList moves;
-            StatusList statuses;
-            candidateMoves(*game_, game_->board, moves, statuses);
-            std::string out;
-            if (command == "candidates") {
-                out = "moves";
-                appendNumber(out, static_cast<long long>(moves.size()));
-                for (const MoveRecord& m : moves) appendMove(out, m);
-            } else {
-                out = "statuses";
-                appendNumber(out, static_cast<long long>(statuses.size()));
-                for (const PieceStatus& e : statuses) {
-                    appendNumber(out, e.kind);
-                    appendNumber(out, e.owner);
-                    appendNumber(out, e.row);
-                    appendNumber(out, e.column);
-                    appendNumber(out, e.flags);
-                    appendCodes(out, e.attackedBy);
-                    appendCodes(out, e.captures);
-                    appendCodes(out, e.threats);
-                    appendCodes(out, e.defences);
-                }
-            }
-            return out;
-        }
-        if (command == "attacked") {
-            expectCount(args, 0);
-            return isOwnKingAttacked(game_->board) ? "attacked 1" : "attacked 0";
-        }
-        if (command == "mated") {
-            expectCount(args, 0);
-            return isCheckmated(*game_) ? "mated 1" : "mated 0";
-        }
-        if (command == "legal") {
-            expectCount(args, 4);
-            requireNumbers(args);
-            const std::int32_t fr = args.number(0), fc = args.number(1);
-            if (!onBoard(fr, fc)) throw Failure{"from-square out of range"};
-            const Square piece = game_->board.at(fr, fc);
-            if (piece.owner == Empty) throw Failure{"no piece on the from-square"};
-            const MoveRecord move = makeMoveRecord(fr, fc, args.number(2), args.number(3));
-            game_->board.at(fr, fc) = EmptySquare;
-            const bool legal = isLegalUserMove(move, piece, *game_);
-            game_->board.at(fr, fc) = piece;
-            return legal ? "legal 1" : "legal 0";
-        }
-        if (command == "evaluate") {
-            expectCount(args, 0);
-            const int material = materialBalance(game_->board);
-            const int exchange = exchangeRisk(*game_, game_->board);
-            const int positional = positionalScore(*game_, game_->board);
-            std::string out = "eval";
-            appendNumber(out, 10LL * material + 5LL * exchange + 2LL * positional);
-            appendNumber(out, material);
-            appendNumber(out, exchange);
-            appendNumber(out, positional);
-            return out;
-        }
-        if (command == "choose") {
-            expectCount(args, 4);
-            requireNumbers(args);
-            MoveRecord last;
-            if (args.number(0) == -2 && args.number(1) == -2 && args.number(2) == -2 && args.number(3) == -2) {
-                last = makeMoveRecord(-2, -2, -2, -2);
-            } else {
-                last = moveRecordAt(args, 0);
-            }
-            MoveRecord result = noMoveRecord();
-            chooseComputerMove(*game_, result, last);
-            std::string out = "move";
-            appendMove(out, result);
-            appendNumber(out, result.isCapture);
-            return out;
-        }
-        return "error unknown command";
+        return command->run(game_, Args(tokens));
     } catch (const Failure& f) {
         return "error " + f.message;
     }
