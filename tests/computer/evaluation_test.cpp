@@ -11,126 +11,100 @@
 namespace orbel {
 namespace {
 
-using testing::boardFromRows;
-using testing::gameFromRows;
+using namespace testing;
 
 TEST(EvaluatePosition, KingsPawnOpeningScoresTwentyFour) {
     GameState g(4);
     applyMove(makeMoveRecord(1, 4, 3, 4), g.board);
     const Board before = g.board;
-    EXPECT_EQ(materialBalance(g.board), 0);
-    EXPECT_EQ(exchangeRisk(g, g.board), 0);
+    const Evaluation e = evaluationTerms(g, g.board);
+    EXPECT_EQ(e.material, 0);
+    EXPECT_EQ(e.exchange, 0);
     // 10 for the Enemy's minor pieces on row 7 (owners are not looked at), 2 for the pawn on (3,4).
-    EXPECT_EQ(positionalScore(g, g.board), 12);
+    EXPECT_EQ(e.positional, 12);
+    EXPECT_EQ(e.total, 24);
     EXPECT_EQ(evaluatePosition(g, g.board), 24);
     EXPECT_EQ(g.board, before);
 }
 
 TEST(MaterialBalance, CountsTheQueenAsEightAndTheKingAsNothing) {
-    const Board b = boardFromRows({"....k...", "........", "........", "........", "........", "........", "....Q...", "....K..R"});
+    const Board b = boardFromRows(diagramOf({{7, "....k..."}, {1, "....Q..."}, {0, "....K..R"}}));
     EXPECT_EQ(materialBalance(b), 13);
     EXPECT_EQ(materialBalance(startingPosition(3)), 0);
 }
 
-TEST(ExchangeRisk, AnUndefendedKnightTakenByAPawnCostsThree) {
-    GameState g = gameFromRows({"....k...", "........", "........", "....p...", "...N....", "........", "........", "....K..."});
-    const Board before = g.board;
-    EXPECT_EQ(exchangeRisk(g, g.board), -3);
-    EXPECT_EQ(g.board, before);
-    const int material = materialBalance(g.board);
-    const int positional = positionalScore(g, g.board);
-    EXPECT_EQ(evaluatePosition(g, g.board), 10 * material - 15 + 2 * positional);
+// The exchange term of each position, and the weighted sum it enters.
+TEST(ExchangeRisk, PlaysOutTheWorstCaptureSequence) {
+    const struct {
+        const char* name;
+        Diagram diagram;
+        int risk;
+    } rows[] = {
+        {"an undefended knight taken by a pawn",
+         diagramOf({{7, "....k..."}, {4, "....p..."}, {3, "...N...."}, {0, "....K..."}}), -3},
+        // The queen may take the pawn on (3,3), but the pawn on (2,2) takes
+        // back: -1 + 11 = +10, so the quiet moves' 0 is the minimum.
+        {"a recapture counts while quiet moves keep the term at zero",
+         diagramOf({{7, ".......k"}, {6, "...q...."}, {3, "...P...."}, {2, "..P....."}, {0, "....K..."}}), 0},
+        {"without the defender the pawn is lost",
+         diagramOf({{7, ".......k"}, {6, "...q...."}, {3, "...P...."}, {0, "....K..."}}), -1},
+        // Pawn first: -3 (knight) +1 (pawn takes pawn) -1 (queen takes pawn);
+        // queen first would have been +7.
+        {"only the lowest attacker by kind is played out",
+         diagramOf({{7, "....k..."}, {4, "....p..."}, {3, "...N...q"}, {2, "..P....."}, {0, "K......."}}), -3},
+        // A lone Enemy king far from everything has no capture, threat or push.
+        {"an enemy without candidates scores the sentinel", diagramOf({{7, "k......."}, {1, "P......."}, {0, "....K..."}}),
+         9999},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameState g = gameFromRows(row.diagram);
+        const Board before = g.board;
+        EXPECT_EQ(exchangeRisk(g, g.board), row.risk);
+        EXPECT_EQ(g.board, before);
+        const Evaluation e = evaluationTerms(g, g.board);
+        EXPECT_EQ(e.exchange, row.risk);
+        EXPECT_EQ(e.total, 10 * materialBalance(before) + 5 * row.risk + 2 * positionalScore(g, before));
+    }
 }
 
-TEST(ExchangeRisk, ARecaptureCountsWhileQuietMovesKeepTheTermAtZero) {
-    // The queen may take the pawn on (3,3), but the pawn on (2,2) takes back:
-    // -1 + 11 = +10, so the quiet moves' 0 is the minimum.
-    GameState g = gameFromRows({".......k", "...q....", "........", "........", "...P....", "..P.....", "........", "....K..."});
-    EXPECT_EQ(exchangeRisk(g, g.board), 0);
-    // Without the defender the pawn is simply lost.
-    g.board.at(2, 2) = EmptySquare;
-    EXPECT_EQ(exchangeRisk(g, g.board), -1);
-}
-
-TEST(ExchangeRisk, OnlyTheLowestAttackerByKindIsPlayedOut) {
-    // Pawn first: -3 (knight) +1 (pawn takes pawn) -1 (queen takes pawn) = -3.
-    // Queen first would have been +7.
-    GameState g = gameFromRows({"....k...", "........", "........", "....p...", "...N...q", "..P.....", "........", "K......."});
-    EXPECT_EQ(exchangeRisk(g, g.board), -3);
-}
-
-TEST(ExchangeRisk, AnEnemyWithoutCandidatesScoresTheSentinel) {
-    // A lone Enemy king far from everything has no capture, threat or push.
-    GameState g = gameFromRows({"k.......", "........", "........", "........", "........", "........", "P.......", "....K..."});
-    EXPECT_EQ(exchangeRisk(g, g.board), 9999);
-    EXPECT_EQ(evaluatePosition(g, g.board), 10 * 1 + 5 * 9999 + 2 * positionalScore(g, g.board));
-}
-
-TEST(PositionalScore, CastledPositions) {
-    GameState g = gameFromRows({"........", "........", "........", "........", "........", "........", "........", ".....rK."});
-    g.canCastleShort = g.canCastleLong = 0;
-    EXPECT_EQ(positionalScore(g, g.board), 4);  // a rook of either owner beside the king on (0,6)
-
-    GameState q = gameFromRows({"........", "........", "........", "........", "........", "........", "........", "..Kr...."});
-    q.canCastleShort = q.canCastleLong = 0;
-    EXPECT_EQ(positionalScore(q, q.board), 0);  // on (0,2) the rook must be Own
-
-    // Still able to castle, king gone from home and not castled: -2.
-    q.canCastleShort = 1;
-    EXPECT_EQ(positionalScore(q, q.board), -2);
-    // The castled position suppresses that penalty.
-    g.canCastleShort = 1;
-    EXPECT_EQ(positionalScore(g, g.board), 4);
-    // So does having castled.
-    q.hasCastled = 1;
-    EXPECT_EQ(positionalScore(q, q.board), 4);
-}
-
-TEST(PositionalScore, DoubledPawnsAndRooks) {
-    GameState g = gameFromRows({"........", "........", "........", "........", "........", "P.......", "P.......", "........"});
-    g.canCastleShort = g.canCastleLong = 0;
-    EXPECT_EQ(positionalScore(g, g.board), -4);
-    g.board.at(4, 0) = {Pawn, Own};
-    EXPECT_EQ(positionalScore(g, g.board), -12);
-
-    GameState r = gameFromRows({"........", "........", "........", "........", "........", "........", "R.......", "R......."});
-    r.canCastleShort = r.canCastleLong = 0;
-    EXPECT_EQ(positionalScore(r, r.board), 6);
-}
-
-TEST(PositionalScore, PawnCentreAndTheKingColumnThreeRule) {
-    GameState g = gameFromRows({"........", "........", "........", "........", "...P....", "........", "........", "........"}, 3);
-    g.canCastleShort = g.canCastleLong = 0;
-    EXPECT_EQ(positionalScore(g, g.board), 1);  // +2 centre, -1 beside the uncastled king
-
-    GameState e = gameFromRows({"........", "........", "........", "........", "........", ".p......", "........", "........"}, 3);
-    e.canCastleShort = e.canCastleLong = 0;
-    EXPECT_EQ(positionalScore(e, e.board), -1);
-
-    // With the king column 4 the same Enemy pawn costs nothing.
-    e.ownKingColumn = 4;
-    EXPECT_EQ(positionalScore(e, e.board), 0);
-
-    GameState wing = gameFromRows({"........", "........", "........", "......P.", "........", "........", "........", "........"});
-    wing.canCastleShort = wing.canCastleLong = 0;
-    EXPECT_EQ(positionalScore(wing, wing.board), 1);
-}
-
-TEST(PositionalScore, EachCheckingPieceCountsTwo) {
-    GameState g = gameFromRows({"....k...", "........", "........", "........", "........", "........", "........", "R...R..."});
-    g.canCastleShort = g.canCastleLong = 0;
-    EXPECT_EQ(positionalScore(g, g.board), 2);  // only the rook on (0,4) sees the king
-    g.board.at(5, 5) = {Knight, Own};
-    EXPECT_EQ(positionalScore(g, g.board), 2 + 3 + 2);  // knight in the centre and giving check
+TEST(PositionalScore, ScoresDevelopmentCastlingAndPawns) {
+    const struct {
+        const char* name;
+        Diagram diagram;
+        int kingColumn;
+        bool canCastleShort, hasCastled;
+        int score;
+    } rows[] = {
+        {"a rook of either owner beside the king on (0,6)", diagramOf({{0, ".....rK."}}), 4, false, false, 4},
+        {"the castled position suppresses the -2", diagramOf({{0, ".....rK."}}), 4, true, false, 4},
+        {"on (0,2) the rook must be Own", diagramOf({{0, "..Kr...."}}), 4, false, false, 0},
+        {"able to castle, king gone from home and not castled", diagramOf({{0, "..Kr...."}}), 4, true, false, -2},
+        {"having castled", diagramOf({{0, "..Kr...."}}), 4, true, true, 4},
+        {"doubled pawns", diagramOf({{2, "P......."}, {1, "P......."}}), 4, false, false, -4},
+        {"tripled pawns", diagramOf({{4, "P......."}, {2, "P......."}, {1, "P......."}}), 4, false, false, -12},
+        {"doubled rooks", diagramOf({{1, "R......."}, {0, "R......."}}), 4, false, false, 6},
+        {"a centre pawn beside the uncastled king on column 3: +2 -1", diagramOf({{3, "...P...."}}), 3, false, false, 1},
+        {"an enemy pawn there costs 1 too", diagramOf({{2, ".p......"}}), 3, false, false, -1},
+        {"with the king column 4 it costs nothing", diagramOf({{2, ".p......"}}), 4, false, false, 0},
+        {"a wing pawn", diagramOf({{4, "......P."}}), 4, false, false, 1},
+        {"only the rook on (0,4) checks the king", diagramOf({{7, "....k..."}, {0, "R...R..."}}), 4, false, false, 2},
+        {"a knight in the centre giving check", diagramOf({{7, "....k..."}, {5, ".....N.."}, {0, "R...R..."}}), 4, false,
+         false, 2 + 3 + 2},
+    };
+    for (const auto& row : rows) {
+        GameState g = gameFromRows(row.diagram, row.kingColumn);
+        g.canCastleShort = row.canCastleShort;
+        g.canCastleLong = 0;
+        g.hasCastled = row.hasCastled;
+        EXPECT_EQ(positionalScore(g, g.board), row.score) << row.name;
+    }
 }
 
 TEST(PositionalScore, DevelopmentPattern) {
-    const Board b = boardFromRows({"........", "........", "........", "........", "........", ".....N..", "....B...", "........"});
-    EXPECT_TRUE(developmentPattern(b));
-    const Board other = boardFromRows({"........", "........", "........", "........", "........", "..N.....", "..B.....", "........"});
-    EXPECT_TRUE(developmentPattern(other));
-    const Board enemy = boardFromRows({"........", "........", "........", "........", "........", ".....n..", "....B...", "........"});
-    EXPECT_FALSE(developmentPattern(enemy));
+    EXPECT_TRUE(developmentPattern(boardFromRows(diagramOf({{2, ".....N.."}, {1, "....B..."}}))));
+    EXPECT_TRUE(developmentPattern(boardFromRows(diagramOf({{2, "..N....."}, {1, "..B....."}}))));
+    EXPECT_FALSE(developmentPattern(boardFromRows(diagramOf({{2, ".....n.."}, {1, "....B..."}}))));
 }
 
 TEST(SortByMoverKind, ReproducesTheShellSortsOrderOfEqualKeys) {
@@ -159,15 +133,15 @@ TEST(FlipMove, TurnsCoordinatesAndCastlingSides) {
     flipMove(m);
     EXPECT_TRUE(sameMove(m, makeMoveRecord(1, 4, 3, 4)));
 
-    MoveRecord own = makeMoveRecord(99, 99, 99, 99);
+    MoveRecord own = makeMoveRecord(CastleShort, CastleShort, 99, 99);
     flipMove(own);
-    EXPECT_TRUE(sameMove(own, makeMoveRecord(99, 101, 99, 99)));
+    EXPECT_TRUE(sameMove(own, makeMoveRecord(CastleShort, CastleByEnemy, 99, 99)));
     flipMove(own);
-    EXPECT_TRUE(sameMove(own, makeMoveRecord(99, 99, 99, 99)));
+    EXPECT_TRUE(sameMove(own, makeMoveRecord(CastleShort, CastleShort, 99, 99)));
 
-    MoveRecord user = makeMoveRecord(100, 101, 7, 2);
+    MoveRecord user = makeMoveRecord(CastleLong, CastleByEnemy, 7, 2);
     flipMove(user);
-    EXPECT_TRUE(sameMove(user, makeMoveRecord(100, 100, 7, 2)));
+    EXPECT_TRUE(sameMove(user, makeMoveRecord(CastleLong, CastleLong, 7, 2)));
 }
 
 }  // namespace

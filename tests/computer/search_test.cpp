@@ -10,14 +10,14 @@
 #include "rules/candidates.h"
 #include "rules/check.h"
 #include "tests/support/board_text.h"
+#include "tests/support/rule_lists.h"
 #include "tests/support/scripted_play.h"
 #include "tools/engine/engine_session.h"
 
 namespace orbel {
 namespace {
 
-using testing::boardFromRows;
-using testing::gameFromRows;
+using namespace testing;
 
 bool isMove(const MoveRecord& m, int fr, int fc, int tr, int tc) { return sameMove(m, makeMoveRecord(fr, fc, tr, tc)); }
 
@@ -40,36 +40,26 @@ TEST(ChooseComputerMove, OpensAsWhiteWithTheKingsPawnWithoutSearching) {
     EXPECT_TRUE(g.expectedLine.empty());
 }
 
-struct BlackReply {
-    int userFromCol, userToCol;  // the user's pawn from row 6 to row 4
-    bool searches;
-    std::array<int, 4> rule;
-};
-
-class FirstMoveAsBlack : public ::testing::TestWithParam<BlackReply> {};
-
-TEST_P(FirstMoveAsBlack, AnswersKingsAndQueensPawnsByRule) {
-    const BlackReply& c = GetParam();
-    GameState g(3);  // the user plays White
-    const MoveRecord user = makeMoveRecord(6, c.userFromCol, 4, c.userToCol);
-    testing::playUserMove(g, user);
-    MoveRecord result = noMoveRecord();
-    EXPECT_EQ(chooseComputerMove(g, result, user), ChoiceOutcome::Played);
-    EXPECT_EQ(g.moveCount, 2);
-    if (c.searches) {
-        EXPECT_FALSE(g.expectedLine.empty());
-    } else {
-        EXPECT_TRUE(isMove(result, c.rule[0], c.rule[1], c.rule[2], c.rule[3]));
-        EXPECT_TRUE(g.expectedLine.empty());
+// With the computer as Black, column 3 is the e-file and column 4 the d-file:
+// 1.e4 and 1.d4 are answered in kind by rule, anything else by a search.
+TEST(ChooseComputerMove, AnswersKingsAndQueensPawnsByRuleAsBlack) {
+    const struct {
+        int userCol;  // the user's pawn from row 6 to row 4
+        std::array<int, 4> reply;
+        bool searches;
+    } rows[] = {{3, {1, 3, 3, 3}, false}, {4, {1, 4, 3, 4}, false}, {5, {1, 4, 3, 4}, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.userCol);
+        GameState g(3);  // the user plays White
+        const MoveRecord user = makeMoveRecord(6, row.userCol, 4, row.userCol);
+        testing::playUserMove(g, user);
+        MoveRecord result = noMoveRecord();
+        EXPECT_EQ(chooseComputerMove(g, result, user), ChoiceOutcome::Played);
+        EXPECT_EQ(g.moveCount, 2);
+        EXPECT_TRUE(isMove(result, row.reply[0], row.reply[1], row.reply[2], row.reply[3]));
+        EXPECT_EQ(g.expectedLine.empty(), !row.searches);
     }
 }
-
-void PrintTo(const BlackReply& c, std::ostream* os) { *os << "user pawn on column " << c.userFromCol; }
-
-// With the computer as Black, column 3 is the e-file and column 4 the d-file.
-INSTANTIATE_TEST_SUITE_P(UserFirstMoves, FirstMoveAsBlack,
-                         ::testing::Values(BlackReply{3, 3, false, {1, 3, 3, 3}}, BlackReply{4, 4, false, {1, 4, 3, 4}},
-                                           BlackReply{5, 5, true, {}}));
 
 TEST(ChooseComputerMove, AFirstMoveRuleThatNoLongerFitsSearchesInstead) {
     // A loaded game starts counting again at 0; here Black's e-pawn is gone,
@@ -152,36 +142,42 @@ TEST(ChooseComputerMove, AtEasyTheLineIsOneMoveValuedByItsStaticScore) {
 
 TEST(ChooseComputerMove, NoLegalMoveLeavesTheBoardAndResultUntouched) {
     // The computer's king on (0,0) is mated by the queen on (1,1).
-    GameState g = gameFromRows({"........", "........", "........", "........", "........", "..k.....", ".q......", "K......."});
+    GameState g = gameFromRows(diagramOf({{2, "..k....."}, {1, ".q......"}, {0, "K......."}}));
     const Board before = g.board;
     MoveRecord result = noMoveRecord();
     EXPECT_EQ(chooseComputerMove(g, result, makeMoveRecord(6, 1, 1, 1)), ChoiceOutcome::NoMove);
-    EXPECT_EQ(result.fromRow, -1);
-    EXPECT_EQ(result.fromCol, -1);
-    EXPECT_EQ(result.toRow, -1);
-    EXPECT_EQ(result.toCol, -1);
+    EXPECT_TRUE(sameMove(result, noMoveRecord()));
     EXPECT_EQ(g.board, before);
     EXPECT_EQ(g.moveCount, 1);
     EXPECT_TRUE(g.expectedLine.empty());
 }
 
+struct Roots {
+    Moves moves;
+    bool inCheck;
+};
+
+// The root candidates of the game at `level`; the board must come back unchanged.
+Roots rootsAt(GameState g, int level) {
+    g.level = level;
+    MoveList roots;
+    bool inCheck = true;
+    Board work = g.board;
+    rootCandidates(g, work, roots, inCheck);
+    EXPECT_EQ(work, g.board);
+    return {coordinates(roots), inCheck};
+}
+
 TEST(SearchBestLine, InCheckItNeitherCastlesNorPreselects) {
     // The rook on (5,4) checks the king on (0,4); castling would be offered by
     // the generator (rights set, squares empty) but must not be played.
-    GameState g = gameFromRows({"...k....", "........", "....r...", "........", "........", "........", "PPPP.PPP", "R...K..R"});
-    g.level = 3;
-    bool inCheck = false;
-    MoveList roots;
-    Board work = g.board;
-    rootCandidates(g, work, roots, inCheck);
-    EXPECT_TRUE(inCheck);
-    EXPECT_GE(roots.size(), 7u);
-    MoveList generated;
-    StatusList statuses;
-    candidateMoves(g, g.board, generated, statuses);
-    ASSERT_EQ(roots.size(), generated.size());
-    for (std::size_t i = 0; i < roots.size(); ++i) EXPECT_TRUE(sameMove(roots[i], generated[i]));
-    EXPECT_TRUE(std::any_of(roots.begin(), roots.end(), [](const MoveRecord& m) { return m.isCastling(); }));
+    const GameState g = gameFromRows(diagramOf({{7, "...k...."}, {5, "....r..."}, {1, "PPPP.PPP"}, {0, "R...K..R"}}));
+    const Roots roots = rootsAt(g, 3);
+    EXPECT_TRUE(roots.inCheck);
+    EXPECT_GE(roots.moves.size(), 7u);
+    EXPECT_EQ(roots.moves, coordinates(generated(g).moves));
+    const auto isShort = [](const Coordinates& m) { return m[0] == CastleShort; };
+    EXPECT_TRUE(std::any_of(roots.moves.begin(), roots.moves.end(), isShort));
 
     for (int level : {1, 3, 5}) {
         GameState game = g;
@@ -210,76 +206,53 @@ GameState positionWithCandidates(std::size_t count) {
 }
 
 TEST(SearchBestLine, SixCandidatesAreSearchedInTheGeneratorsOrder) {
-    GameState g = positionWithCandidates(6);
-    g.level = 3;
-    MoveList generated;
-    StatusList statuses;
-    candidateMoves(g, g.board, generated, statuses);
-    MoveList roots;
-    bool inCheck = true;
-    Board work = g.board;
-    rootCandidates(g, work, roots, inCheck);
-    EXPECT_FALSE(inCheck);
-    ASSERT_EQ(roots.size(), 6u);
-    for (std::size_t i = 0; i < 6; ++i) EXPECT_TRUE(sameMove(roots[i], generated[i]));
+    const GameState g = positionWithCandidates(6);
+    const Roots roots = rootsAt(g, 3);
+    EXPECT_FALSE(roots.inCheck);
+    EXPECT_EQ(roots.moves.size(), 6u);
+    EXPECT_EQ(roots.moves, coordinates(generated(g).moves));
 }
 
 TEST(SearchBestLine, SevenCandidatesAreKeptWithTheSeventhInTheSentinelsPlace) {
-    GameState g = positionWithCandidates(7);
-    MoveList generated;
-    StatusList statuses;
-    candidateMoves(g, g.board, generated, statuses);
-    ASSERT_EQ(generated.size(), 7u);
+    const GameState g = positionWithCandidates(7);
+    const Lists all = generated(g);
+    ASSERT_EQ(all.moves.size(), 7u);
 
     // Static scores of the first six, stably sorted ascending; the seventh
     // goes to the front, where the sentinel stood.
     std::vector<std::pair<int, std::size_t>> scored;
     for (std::size_t i = 0; i < 6; ++i) {
         Board b = g.board;
-        applyMove(generated[i], b);
+        applyMove(all.moves[i], b);
         scored.push_back({evaluatePosition(g, b), i});
     }
     std::stable_sort(scored.begin(), scored.end(), [](auto& a, auto& b) { return a.first < b.first; });
-    std::vector<std::size_t> expected{6};
-    for (auto& s : scored) expected.push_back(s.second);
+    const Moves generatedOrder = coordinates(all.moves);
+    Moves kept{generatedOrder[6]};
+    for (auto& s : scored) kept.push_back(generatedOrder[s.second]);
 
-    for (int level : {2, 3, 5}) {
-        g.level = level;
-        MoveList roots;
-        bool inCheck = true;
-        Board work = g.board;
-        rootCandidates(g, work, roots, inCheck);
-        EXPECT_EQ(work, g.board);
-        ASSERT_EQ(roots.size(), 7u);
-        for (std::size_t i = 0; i < 7; ++i)
-            EXPECT_TRUE(sameMove(roots[i], generated[expected[i]])) << "level " << level << " place " << i;
-    }
+    for (int level : {2, 3, 5}) EXPECT_EQ(rootsAt(g, level).moves, kept) << "level " << level;
     // At Easy nothing is preselected.
-    g.level = 1;
-    MoveList roots;
-    bool inCheck = true;
-    Board work = g.board;
-    rootCandidates(g, work, roots, inCheck);
-    for (std::size_t i = 0; i < 7; ++i) EXPECT_TRUE(sameMove(roots[i], generated[i]));
+    EXPECT_EQ(rootsAt(g, 1).moves, generatedOrder);
 }
 
 TEST(SearchBestLine, AMateInOneEndsTheLineAndWinsByTheSentinel) {
     // The rook's move to (7,0) mates: the user has no legal reply at ply 1.
-    GameState g = gameFromRows({"......k.", ".....ppp", "........", "........", "........", "........", ".PP.....", "R...K..."});
+    GameState g = gameFromRows(diagramOf({{7, "......k."}, {6, ".....ppp"}, {1, ".PP....."}, {0, "R...K..."}}));
     g.level = 3;
     MoveRecord result = noMoveRecord();
     ASSERT_EQ(chooseComputerMove(g, result, makeMoveRecord(6, 4, 5, 4)), ChoiceOutcome::Played);
     EXPECT_TRUE(isMove(result, 0, 0, 7, 0));
     ASSERT_EQ(g.expectedLine.size(), 1u);
     // The value is the root's static score plus the 99999 of the missing reply.
-    GameState judge = gameFromRows({"R.....k.", ".....ppp", "........", "........", "........", "........", ".PP.....", "....K..."});
+    GameState judge = gameFromRows(diagramOf({{7, "R.....k."}, {6, ".....ppp"}, {1, ".PP....."}, {0, "....K..."}}));
     EXPECT_EQ(g.searchValue, evaluatePosition(judge, judge.board) + 99999);
     EXPECT_TRUE(isCheckmated(g));
 }
 
 TEST(SearchBestLine, ACaptureAtTheRootIsMarkedInTheResult) {
     // The only sensible move takes the queen.
-    GameState g = gameFromRows({"....k...", "........", "........", "...q....", "........", "........", "........", "...RK..."});
+    GameState g = gameFromRows(diagramOf({{7, "....k..."}, {4, "...q...."}, {0, "...RK..."}}));
     g.level = 1;
     MoveRecord result = noMoveRecord();
     ASSERT_EQ(chooseComputerMove(g, result, makeMoveRecord(6, 4, 5, 4)), ChoiceOutcome::Played);
@@ -309,7 +282,7 @@ TEST(ChooseComputerMove, CastlingGivesUpBothRightsAndIsRemembered) {
         l >> a >> b >> c >> d;
         MoveRecord result = noMoveRecord();
         ASSERT_EQ(chooseComputerMove(g, result, makeMoveRecord(a, b, c, d)), ChoiceOutcome::Played);
-        EXPECT_EQ(result.fromRow, 99);
+        EXPECT_EQ(result.fromRow, CastleShort);
         EXPECT_EQ(g.hasCastled, 1);
         EXPECT_EQ(g.canCastleShort, 0);
         EXPECT_EQ(g.canCastleLong, 0);
@@ -319,15 +292,15 @@ TEST(ChooseComputerMove, CastlingGivesUpBothRightsAndIsRemembered) {
 }
 
 TEST(ChooseComputerMove, AShortcutCastleGivesUpTheRightsToo) {
-    GameState g = gameFromRows({"....k...", "pppppppp", "........", "........", "........", "........", "PPPPPPPP", "R...K..R"});
+    GameState g = gameFromRows(diagramOf({{7, "....k..."}, {6, "pppppppp"}, {1, "PPPPPPPP"}, {0, "R...K..R"}}));
     const MoveRecord user = makeMoveRecord(6, 0, 5, 0);
     g.expectedLine.append(makeMoveRecord(1, 0, 2, 0));
     g.expectedLine.append(user);
-    g.expectedLine.append(makeMoveRecord(99, 99, 99, 99));
+    g.expectedLine.append(makeMoveRecord(CastleShort, CastleShort, 99, 99));
     testing::playUserMove(g, user);
     MoveRecord result = noMoveRecord();
     ASSERT_EQ(chooseComputerMove(g, result, user), ChoiceOutcome::Played);
-    EXPECT_EQ(result.fromRow, 99);
+    EXPECT_EQ(result.fromRow, CastleShort);
     EXPECT_EQ(g.hasCastled, 1);
     EXPECT_EQ(g.canCastleShort, 0);
     EXPECT_EQ(g.canCastleLong, 0);

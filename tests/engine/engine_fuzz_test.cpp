@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "rules/board.h"
 #include "tools/engine/engine_session.h"
 
 namespace {
@@ -30,8 +31,8 @@ bool validState(const std::string& state) {
     if (t.size() < 137 || t[0] != "state") return false;
     for (int i = 0; i < 64; ++i) {
         const int kind = std::stoi(t[1 + 2 * i]), owner = std::stoi(t[2 + 2 * i]);
-        const bool empty = kind == 102 && owner == 102;
-        const bool piece = kind >= 1 && kind <= 6 && (owner == 100 || owner == 101);
+        const bool empty = kind == orbel::NoPiece && owner == orbel::Empty;
+        const bool piece = kind >= orbel::Pawn && kind <= orbel::King && (owner == orbel::Own || owner == orbel::Enemy);
         if (!empty && !piece) return false;
     }
     const int level = std::stoi(t[131]), kingColumn = std::stoi(t[135]), n = std::stoi(t[136]);

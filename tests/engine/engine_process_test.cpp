@@ -57,24 +57,18 @@ TEST(EngineProcess, AnswersEveryLineOnceAndExitsCleanly) {
         "candidates\n"
         "statuses\n"
         "get";  // no line end at the very end
+    // An expected answer ending in a space is the start of the answer.
+    const std::vector<std::string> expected = {"ok",      "ok",     "error ",  "error ",    "ok",
+                                               "legal 1", "error ", "attacked 0", "ok",     "mated 0",
+                                               "error ",  "moves ", "statuses ",  "state "};
     const EngineRun run = runEngine(script);
     EXPECT_EQ(run.exitCode, 0);
     const std::vector<std::string> answers = lines(run.output);
-    ASSERT_EQ(answers.size(), 14u) << run.output;
-    EXPECT_EQ(answers[0], "ok");
-    EXPECT_EQ(answers[1], "ok");
-    EXPECT_EQ(answers[2].rfind("error ", 0), 0u);
-    EXPECT_EQ(answers[3].rfind("error ", 0), 0u);
-    EXPECT_EQ(answers[4], "ok");
-    EXPECT_EQ(answers[5], "legal 1");
-    EXPECT_EQ(answers[6].rfind("error ", 0), 0u);
-    EXPECT_EQ(answers[7], "attacked 0");
-    EXPECT_EQ(answers[8], "ok");
-    EXPECT_EQ(answers[9], "mated 0");
-    EXPECT_EQ(answers[10].rfind("error ", 0), 0u);
-    EXPECT_EQ(answers[11].rfind("moves ", 0), 0u);
-    EXPECT_EQ(answers[12].rfind("statuses ", 0), 0u);
-    EXPECT_EQ(answers[13].rfind("state ", 0), 0u);
+    ASSERT_EQ(answers.size(), expected.size()) << run.output;
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        const std::string& e = expected[i];
+        EXPECT_EQ(e.back() == ' ' ? answers[i].substr(0, e.size()) : answers[i], e) << "answer " << i;
+    }
     EXPECT_EQ(run.output.back(), '\n');
 }
 

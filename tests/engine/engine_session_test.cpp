@@ -87,6 +87,15 @@ TEST(EngineSession, CarriageReturnBeforeTheLineEndIsDropped) {
     EXPECT_EQ(s.handleLine("  level\t 2 \r"), "ok");
 }
 
+TEST(EngineSession, NumbersMayHaveLeadingZerosButNoPlusSign) {
+    EngineSession s;
+    EXPECT_EQ(s.handleLine("level 007"), "ok");
+    EXPECT_EQ(s.game().level, 7);
+    EXPECT_EQ(s.handleLine("level -0009"), "error level out of range");
+    EXPECT_EQ(s.handleLine("level +3"), "error not a number: +3");
+    EXPECT_EQ(s.handleLine("level 3x"), "error not a number: 3x");
+}
+
 struct BadLine {
     const char* line;
     const char* why;

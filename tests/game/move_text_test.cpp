@@ -59,7 +59,7 @@ TEST(MoveText, PiecesOfBothSidesGetTheirLetters) {
 
 TEST(MoveHistory, KeepsOldTextsPastTheCountAndGrowsPastItsLines) {
     MoveHistory h;
-    ASSERT_EQ(h.lines.size(), 120u);
+    ASSERT_EQ(h.lines.size(), static_cast<std::size_t>(MoveHistory::StandardLines));
     Board b;
     b.at(4, 3) = {Pawn, Enemy};
     writeMoveText(move(6, 3, 4, 3), h, 0, b, false);
@@ -72,6 +72,8 @@ TEST(MoveHistory, KeepsOldTextsPastTheCountAndGrowsPastItsLines) {
     EXPECT_EQ(h.count, 0);
     EXPECT_TRUE(h.lines[0].empty());
     h.setLine(-1, "nothing");  // ignored
+    EXPECT_EQ(h.lines.size(), 131u);
+    EXPECT_TRUE(h.lines[0].empty());
 }
 
 TEST(BrainText, ListsTheLineAndTheValue) {
@@ -82,7 +84,7 @@ TEST(BrainText, ListsTheLineAndTheValue) {
     line.append(makeMoveRecord(1, 3, 3, 3));
     EXPECT_EQ(brainText(line, 24), "Brain:\n1,4,3,4, 6,3,4,3, 1,3,3,3, \n\nValue: 24");
     std::string text;
-    formatMoveNumbers(makeMoveRecord(99, 99, 99, 99), text);
+    formatMoveNumbers(makeMoveRecord(CastleShort, CastleShort, 99, 99), text);
     EXPECT_EQ(text, "99,99,99,99, ");
 }
 

@@ -88,8 +88,8 @@ inline void legalOwnMoves(const GameState& game, std::vector<MoveRecord>& out, b
     };
     // Short castling goes towards the nearer corner: column 7 with the king on
     // column 4, column 0 with the king on column 3.
-    if (game.canCastleShort && (castle(4, 7) || castle(3, 0))) out.push_back(makeMoveRecord(99, 99, 99, 99));
-    if (game.canCastleLong && (castle(4, 0) || castle(3, 7))) out.push_back(makeMoveRecord(100, 100, 99, 99));
+    if (game.canCastleShort && (castle(4, 7) || castle(3, 0))) out.push_back(makeMoveRecord(CastleShort, CastleShort, 99, 99));
+    if (game.canCastleLong && (castle(4, 0) || castle(3, 7))) out.push_back(makeMoveRecord(CastleLong, CastleLong, 99, 99));
 }
 
 // The messages again as a peer would send them. No two lists of messages the

@@ -3,216 +3,83 @@
 #include <algorithm>
 #include <random>
 
-#include "rules/attack_scan.h"
 #include "tests/support/board_text.h"
+#include "tests/support/rule_lists.h"
 
 namespace orbel {
 namespace {
 
-using testing::boardFromRows;
-using Codes = std::vector<LineCode>;
+using namespace testing;
+using namespace Line;
 
-const PieceStatus* entryAt(const StatusList& list, int row, int col) {
-    for (const PieceStatus& e : list)
-        if (e.row == row && e.column == col) return &e;
-    return nullptr;
+// One square's entry after the scan of a position (no entry: flags 0 and
+// empty arrays), the number of entries, and the capture moves listed.
+TEST(AttackScan, NotesEachSquaresAttackersAndCapturesInScanOrder) {
+    const struct {
+        const char* name;
+        Diagram diagram;
+        int row, col;
+        std::int32_t flags;
+        Codes attackedBy, captures;
+        std::size_t entries;
+        Moves moves;
+    } rows[] = {
+        {"rook and queen facing along a row", diagramOf({{0, "R......q"}}), 0, 0, Attacked | CanCapture, {RowRight},
+         {RowRight}, 1, {{0, 0, 0, 7}}},
+        {"an own piece between blocks the line", diagramOf({{0, "R..B...q"}}), 0, 0, 0, {}, {}, 1, {}},
+        {"the blocker is attacked but cannot capture along a row", diagramOf({{0, "R..B...q"}}), 0, 3, Attacked,
+         {RowRight}, {}, 1, {}},
+        {"a knight captures a bishop that does not attack it", diagramOf({{2, "..b....."}, {0, ".N......"}}), 0, 1,
+         CanCapture, {}, {KnightUpRight}, 1, {{0, 1, 2, 2}}},
+        {"a knight attacks from its quadrant", diagramOf({{4, "....n..."}, {2, "...R...."}}), 2, 3, Attacked,
+         {KnightUpRight}, {}, 1, {}},
+        {"a quadrant attacks once, and only by a knight", diagramOf({{4, "....N..."}, {3, ".....r.."}, {2, "...B...."}}),
+         2, 3, 0, {}, {}, 0, {}},
+        {"an enemy pawn attacks downwards", diagramOf({{3, "....p..."}, {2, "...N...."}}), 2, 3, Attacked,
+         {PawnUpRight}, {}, 1, {}},
+        {"an enemy pawn never attacks upwards", diagramOf({{2, "...N...."}, {1, "....p..."}}), 2, 3, 0, {}, {}, 0, {}},
+        {"codes follow the scan order within one square",
+         Diagram{"........", "........", ".b......", "....p...", "...Q..r.", "...k....", "..n.....", "........"}, 3, 3,
+         Attacked | CanCapture, {PawnUpRight, DiagonalUpLeft, RowRight, KnightDownLeft, KingDown},
+         {DiagonalUpRight, DiagonalUpLeft, RowRight, ColumnDown}, 1,
+         {{3, 3, 4, 4}, {3, 3, 5, 1}, {3, 3, 3, 6}, {3, 3, 2, 3}}},
+        {"kings attack each other but never capture each other", diagramOf({{4, "....k..."}, {3, "...K...."}}), 3, 3,
+         Attacked, {KingUpRight}, {}, 1, {}},
+        {"a queen lists the capture of the enemy king", diagramOf({{0, "Q....k.."}}), 0, 0, CanCapture, {}, {RowRight},
+         1, {{0, 0, 0, 5}}},
+        {"a pawn on the edge looks only inward", diagramOf({{1, "np......"}, {0, "P......."}}), 0, 0,
+         Attacked | CanCapture, {PawnUpRight}, {PawnUpRight}, 1, {{0, 0, 1, 1}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Lists lists = scanned(boardFromRows(row.diagram));
+        const PieceStatus none;
+        const PieceStatus& e = lists.at(row.row, row.col) ? *lists.at(row.row, row.col) : none;
+        EXPECT_EQ(e.flags, row.flags);
+        EXPECT_EQ(e.attackedBy, row.attackedBy);
+        EXPECT_EQ(e.captures, row.captures);
+        EXPECT_EQ(lists.statuses.size(), row.entries);
+        EXPECT_EQ(coordinates(lists.moves), row.moves);
+    }
 }
 
-std::vector<std::array<int, 4>> coordinates(const MoveList& moves) {
-    std::vector<std::array<int, 4>> out;
-    for (const MoveRecord& m : moves) out.push_back({m.fromRow, m.fromCol, m.toRow, m.toCol});
-    return out;
-}
+TEST(AttackScan, AddsToTheListsItIsGiven) {
+    // No Own piece: the entries already there are all that is counted.
+    const Board noOwnPiece = boardFromRows(diagramOf({{7, "rnbqkbnr"}, {6, "pppppppp"}}));
+    Lists lists;
+    noteStatus(lists.statuses, {Rook, Own}, 0, 0, BackRank, 0);
+    noteStatus(lists.statuses, {Rook, Own}, 0, 7, BackRank, 0);
+    EXPECT_EQ(scanAllSquares(lists.moves, lists.statuses, noOwnPiece), 2);
+    EXPECT_TRUE(lists.moves.empty());
 
-TEST(AttackScan, RookAndQueenFacingAlongARow) {
-    Board b = boardFromRows({
-        "........", "........", "........", "........",
-        "........", "........", "........", "R......q",
-    });
-    MoveList moves;
-    StatusList statuses;
-    EXPECT_EQ(scanAllSquares(moves, statuses, b), 1);
-    const PieceStatus* rook = entryAt(statuses, 0, 0);
-    ASSERT_NE(rook, nullptr);
-    EXPECT_EQ(rook->flags, 65);
-    EXPECT_EQ(rook->attackedBy, Codes{258});
-    EXPECT_EQ(rook->captures, Codes{258});
-    EXPECT_EQ(coordinates(moves), (std::vector<std::array<int, 4>>{{0, 0, 0, 7}}));
-}
-
-TEST(AttackScan, AnOwnPieceBetweenBlocksTheLine) {
-    Board b = boardFromRows({
-        "........", "........", "........", "........",
-        "........", "........", "........", "R..B...q",
-    });
-    MoveList moves;
-    StatusList statuses;
-    scanAllSquares(moves, statuses, b);
-    EXPECT_EQ(entryAt(statuses, 0, 0), nullptr);
-    // The bishop stands in the queen's row: attacked, but it cannot capture along a row.
-    const PieceStatus* bishop = entryAt(statuses, 0, 3);
-    ASSERT_NE(bishop, nullptr);
-    EXPECT_EQ(bishop->flags, Attacked);
-    EXPECT_EQ(bishop->attackedBy, Codes{258});
-    EXPECT_TRUE(moves.empty());
-}
-
-TEST(AttackScan, KnightCapturesABishopThatDoesNotAttackIt) {
-    Board b = boardFromRows({
-        "........", "........", "........", "........",
-        "........", "..b.....", "........", ".N......",
-    });
-    MoveList moves;
-    StatusList statuses;
-    scanAllSquares(moves, statuses, b);
-    const PieceStatus* knight = entryAt(statuses, 0, 1);
-    ASSERT_NE(knight, nullptr);
-    EXPECT_EQ(knight->flags, CanCapture);
-    EXPECT_EQ(knight->captures, Codes{1032});
-    EXPECT_TRUE(knight->attackedBy.empty());
-    EXPECT_EQ(coordinates(moves), (std::vector<std::array<int, 4>>{{0, 1, 2, 2}}));
-}
-
-TEST(AttackScan, KnightQuadrantsAttackOncePerQuadrantAndOnlyByKnights) {
-    // Enemy knight two rows up and one column right of the rook.
-    Board b = boardFromRows({
-        "........", "........", "........", "....n...",
-        "........", "...R....", "........", "........",
-    });
-    MoveList moves;
-    StatusList statuses;
-    scanAllSquares(moves, statuses, b);
-    ASSERT_NE(entryAt(statuses, 2, 3), nullptr);
-    EXPECT_EQ(entryAt(statuses, 2, 3)->attackedBy, Codes{1032});
-
-    // An Own knight on one target of the quadrant, an Enemy rook on the other.
-    Board c = boardFromRows({
-        "........", "........", "........", "....N...",
-        ".....r..", "...B....", "........", "........",
-    });
-    moves.clear();
-    statuses.clear();
-    scanAllSquares(moves, statuses, c);
-    const PieceStatus* bishop = entryAt(statuses, 2, 3);
-    EXPECT_TRUE(bishop == nullptr || bishop->attackedBy.empty());
-}
-
-TEST(AttackScan, EnemyPawnsOnlyAttackDownwards) {
-    Board above = boardFromRows({
-        "........", "........", "........", "........",
-        "....p...", "...N....", "........", "........",
-    });
-    MoveList moves;
-    StatusList statuses;
-    scanAllSquares(moves, statuses, above);
-    ASSERT_NE(entryAt(statuses, 2, 3), nullptr);
-    EXPECT_EQ(entryAt(statuses, 2, 3)->attackedBy, Codes{1040});
-
-    Board below = boardFromRows({
-        "........", "........", "........", "........",
-        "........", "...N....", "....p...", "........",
-    });
-    moves.clear();
-    statuses.clear();
-    scanAllSquares(moves, statuses, below);
-    EXPECT_EQ(entryAt(statuses, 2, 3), nullptr);
-}
-
-TEST(AttackScan, CodesFollowTheScanOrderWithinOneSquare) {
-    Board b = boardFromRows({
-        "........",
-        "........",
-        ".b......",  // diagonal up-left of the queen
-        "....p...",  // pawn up-right: attacks, and is a diagonal capture
-        "...Q..r.",  // rook to the right along the row
-        "...k....",  // king directly below: a step attack and a column capture
-        "..n.....",  // knight in the down-left quadrant
-        "........",
-    });
-    MoveList moves;
-    StatusList statuses;
-    scanAllSquares(moves, statuses, b);
-    const PieceStatus* queen = entryAt(statuses, 3, 3);
-    ASSERT_NE(queen, nullptr);
-    EXPECT_EQ(queen->attackedBy, (Codes{1040, 2049, 258, 8200, 160}));
-    EXPECT_EQ(queen->captures, (Codes{1025, 2049, 258, 132}));
-    EXPECT_EQ(coordinates(moves), (std::vector<std::array<int, 4>>{
-                                      {3, 3, 4, 4}, {3, 3, 5, 1}, {3, 3, 3, 6}, {3, 3, 2, 3}}));
-}
-
-TEST(AttackScan, KingsAttackEachOtherButNeverCaptureEachOther) {
-    Board b = boardFromRows({
-        "........", "........", "........", "....k...",
-        "...K....", "........", "........", "........",
-    });
-    MoveList moves;
-    StatusList statuses;
-    scanAllSquares(moves, statuses, b);
-    const PieceStatus* king = entryAt(statuses, 3, 3);
-    ASSERT_NE(king, nullptr);
-    EXPECT_EQ(king->flags, Attacked);
-    EXPECT_EQ(king->attackedBy, Codes{1056});
-    EXPECT_TRUE(moves.empty());
-}
-
-TEST(AttackScan, AQueenListsTheCaptureOfTheEnemyKing) {
-    Board b = boardFromRows({
-        "........", "........", "........", "........",
-        "........", "........", "........", "Q....k..",
-    });
-    MoveList moves;
-    StatusList statuses;
-    scanAllSquares(moves, statuses, b);
-    const PieceStatus* queen = entryAt(statuses, 0, 0);
-    ASSERT_NE(queen, nullptr);
-    EXPECT_EQ(queen->flags, CanCapture);
-    EXPECT_EQ(queen->captures, Codes{258});
-    EXPECT_EQ(coordinates(moves), (std::vector<std::array<int, 4>>{{0, 0, 0, 5}}));
-}
-
-TEST(AttackScan, PawnOnTheEdgeLooksOnlyInward) {
-    Board b = boardFromRows({
-        "........", "........", "........", "........",
-        "........", "........", "np......", "P.......",
-    });
-    MoveList moves;
-    StatusList statuses;
-    scanAllSquares(moves, statuses, b);
-    // The pawn on (0,0) sees the Enemy pawn up-right of it; the knight directly
-    // above neither attacks it nor can be captured by it.
-    const PieceStatus* pawn = entryAt(statuses, 0, 0);
-    ASSERT_NE(pawn, nullptr);
-    EXPECT_EQ(pawn->attackedBy, Codes{1040});
-    EXPECT_EQ(pawn->captures, Codes{1040});
-    EXPECT_EQ(coordinates(moves), (std::vector<std::array<int, 4>>{{0, 0, 1, 1}}));
-}
-
-TEST(AttackScan, NoOwnPieceLeavesTheListsAsTheyWere) {
-    Board b = boardFromRows({
-        "rnbqkbnr", "pppppppp", "........", "........",
-        "........", "........", "........", "........",
-    });
-    MoveList moves;
-    StatusList statuses;
-    noteStatus(statuses, {Rook, Own}, 0, 0, BackRank, 0);
-    noteStatus(statuses, {Rook, Own}, 0, 7, BackRank, 0);
-    EXPECT_EQ(scanAllSquares(moves, statuses, b), 2);
-    EXPECT_TRUE(moves.empty());
-}
-
-TEST(AttackScan, ScanningTwiceRepeatsCodesButNotMoves) {
-    Board b = boardFromRows({
-        "........", "........", "........", "........",
-        "........", "........", "........", "R......q",
-    });
-    MoveList moves;
-    StatusList statuses;
-    scanAllSquares(moves, statuses, b);
-    scanAllSquares(moves, statuses, b);
-    EXPECT_EQ(moves.size(), 1u);
-    ASSERT_EQ(statuses.size(), 1u);
-    EXPECT_EQ(statuses[0].attackedBy, (Codes{258, 258}));
-    EXPECT_EQ(statuses[0].captures, (Codes{258, 258}));
+    // Scanning twice repeats the codes but not the moves.
+    const Board facing = boardFromRows(diagramOf({{0, "R......q"}}));
+    Lists twice = scanned(facing);
+    scanAllSquares(twice.moves, twice.statuses, facing);
+    EXPECT_EQ(twice.moves.size(), 1u);
+    ASSERT_EQ(twice.statuses.size(), 1u);
+    EXPECT_EQ(twice.statuses[0].attackedBy, (Codes{RowRight, RowRight}));
+    EXPECT_EQ(twice.statuses[0].captures, (Codes{RowRight, RowRight}));
 }
 
 TEST(AttackScan, SquareAttackAgreesWithTheScanEverywhere) {
@@ -232,21 +99,13 @@ TEST(AttackScan, SquareAttackAgreesWithTheScanEverywhere) {
             if (base.at(r, c).owner != Empty) continue;
             Board b = base;
             b.at(r, c) = {King, Own};
-            MoveList moves;
-            StatusList statuses;
-            scanSquare(moves, statuses, r, c, b);
-            const PieceStatus* e = entryAt(statuses, r, c);
-            const bool scanned = e && e->has(Attacked);
+            Lists lists;
+            scanSquare(lists.moves, lists.statuses, r, c, b);
+            const bool scanned = lists.at(r, c) && lists.at(r, c)->has(Attacked);
             EXPECT_EQ(isSquareAttacked(b, r, c), scanned) << "square " << r << "," << c;
         }
     }
 }
-
-}  // namespace
-}  // namespace orbel
-
-namespace orbel {
-namespace {
 
 // The shortcuts the computer uses to ask who can capture where must agree with
 // the scan itself, on ordinary and on odd positions alike.
@@ -260,19 +119,17 @@ TEST(AttackScan, CaptureShortcutsAgreeWithTheScan) {
         }
         for (int side = 0; side < 2; ++side) {
             // What the scan lists: every capture move of the Own side.
-            MoveList moves;
-            StatusList statuses;
-            scanAllSquares(moves, statuses, b);
+            const Lists lists = scanned(b);
             MoveRecord listed[MaxCaptureMoves];
             const int n = listCaptureMoves(b, listed);
-            ASSERT_EQ(static_cast<std::size_t>(n), moves.size());
-            for (int i = 0; i < n; ++i) ASSERT_TRUE(sameMove(listed[i], moves[static_cast<std::size_t>(i)]));
+            ASSERT_EQ(static_cast<std::size_t>(n), lists.moves.size());
+            for (int i = 0; i < n; ++i) ASSERT_TRUE(sameMove(listed[i], lists.moves[static_cast<std::size_t>(i)]));
 
             bool targets[64];
             markCaptureTargets(b, Own, targets);
             for (int s = 0; s < 64; ++s) {
                 std::vector<int> fromScan;
-                for (const MoveRecord& m : moves)
+                for (const MoveRecord& m : lists.moves)
                     if (m.toRow * 8 + m.toCol == s) fromScan.push_back(m.fromRow * 8 + m.fromCol);
                 Capturer c[MaxCapturers];
                 const int k = capturersOf(b, s / 8, s % 8, Own, c);
@@ -280,7 +137,7 @@ TEST(AttackScan, CaptureShortcutsAgreeWithTheScan) {
                 for (int i = 0; i < k; ++i) fromShortcut.push_back(c[i].row * 8 + c[i].col);
                 std::sort(fromScan.begin(), fromScan.end());
                 std::sort(fromShortcut.begin(), fromShortcut.end());
-                ASSERT_EQ(fromScan, fromShortcut) << "square " << s << "\n" << testing::boardToRows(b);
+                ASSERT_EQ(fromScan, fromShortcut) << "square " << s << "\n" << boardToRows(b);
                 ASSERT_EQ(targets[s], !fromScan.empty()) << "square " << s;
                 if (b.squares[static_cast<std::size_t>(s)].owner == Enemy) {
                     // The Enemy's view of the same question, asked without flipping.

@@ -1,59 +1,32 @@
 #include <gtest/gtest.h>
 
 #include "rules/board.h"
-#include "tests/support/board_text.h"
 
 namespace orbel {
 namespace {
 
-using testing::boardFromRows;
-
-TEST(FlipBoard, TwiceGivesBackTheSameBoard) {
-    Board b = boardFromRows({
-        "r...k..r",
-        "pp.q.ppp",
-        "..n..n..",
-        "...pP...",
-        ".b.P....",
-        "..N..N..",
-        "PP...PPP",
-        "R..QKB.R",
-    });
-    const Board original = b;
-    flipBoard(b);
-    EXPECT_NE(b, original);
-    flipBoard(b);
-    EXPECT_EQ(b, original);
-}
-
-TEST(FlipBoard, TurnsEachStartingPositionIntoTheOther) {
-    Board black = startingPosition(3);
-    flipBoard(black);
-    EXPECT_EQ(black, startingPosition(4));
-
-    Board white = startingPosition(4);
-    flipBoard(white);
-    EXPECT_EQ(white, startingPosition(3));
-}
-
-TEST(FlipBoard, MovesSquaresAcrossTheCentreAndSwapsOwners) {
+TEST(FlipBoard, TurnsThePositionToTheOtherSide) {
+    // Square i goes to 63 - i, Own and Enemy swap, and a square of no known
+    // owner becomes empty.
     Board b;
     b.at(0, 1) = {Knight, Own};
     b.at(6, 2) = {Pawn, Enemy};
-    flipBoard(b);
-    EXPECT_EQ(b.at(7, 6), (Square{Knight, Enemy}));
-    EXPECT_EQ(b.at(1, 5), (Square{Pawn, Own}));
-    EXPECT_EQ(b.at(0, 1), EmptySquare);
-    EXPECT_EQ(b.at(6, 2), EmptySquare);
-}
-
-TEST(FlipBoard, SquaresOfNoKnownOwnerBecomeEmpty) {
-    Board b;
     b.at(2, 3) = {Queen, Empty};
     b.at(4, 4) = {Rook, 57};
     flipBoard(b);
-    EXPECT_EQ(b.at(5, 4), EmptySquare);
-    EXPECT_EQ(b.at(3, 3), EmptySquare);
+    Board turned;
+    turned.at(7, 6) = {Knight, Enemy};
+    turned.at(1, 5) = {Pawn, Own};
+    EXPECT_EQ(b, turned);
+
+    // Each starting position turns into the other, and back again.
+    for (int kingColumn : {3, 4}) {
+        Board start = startingPosition(kingColumn);
+        flipBoard(start);
+        EXPECT_EQ(start, startingPosition(7 - kingColumn));
+        flipBoard(start);
+        EXPECT_EQ(start, startingPosition(kingColumn));
+    }
 }
 
 TEST(StartingPosition, PlacesKingAndQueenByTheKingColumn) {
@@ -89,8 +62,8 @@ TEST(MoveList, AddUniqueComparesOnlyTheFourCoordinates) {
 }
 
 TEST(MoveList, ShortAndLongCastlingAreDifferentMoves) {
-    const MoveRecord shortCastle = makeMoveRecord(99, 99, 99, 99);
-    const MoveRecord longCastle = makeMoveRecord(100, 100, 99, 99);
+    const MoveRecord shortCastle = makeMoveRecord(CastleShort, CastleShort, 99, 99);
+    const MoveRecord longCastle = makeMoveRecord(CastleLong, CastleLong, 99, 99);
     EXPECT_FALSE(sameMove(shortCastle, longCastle));
     MoveList list;
     list.addUnique(shortCastle);
@@ -101,30 +74,31 @@ TEST(MoveList, ShortAndLongCastlingAreDifferentMoves) {
 TEST(NoteStatus, MergesFlagsPerSquareAndFilesCodesByFlag) {
     StatusList list;
     const Square rook{Rook, Own};
-    noteStatus(list, rook, 0, 0, Attacked, 258);
-    noteStatus(list, rook, 0, 0, CanCapture, 258);
+    noteStatus(list, rook, 0, 0, Attacked, Line::RowRight);
+    noteStatus(list, rook, 0, 0, CanCapture, Line::RowRight);
     ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0].flags, 65);
-    EXPECT_EQ(list[0].attackedBy, std::vector<LineCode>{258});
-    EXPECT_EQ(list[0].captures, std::vector<LineCode>{258});
+    EXPECT_EQ(list[0].flags, Attacked | CanCapture);
+    EXPECT_EQ(list[0].attackedBy, std::vector<LineCode>{Line::RowRight});
+    EXPECT_EQ(list[0].captures, std::vector<LineCode>{Line::RowRight});
 
     noteStatus(list, rook, 0, 0, CanThreaten, 0);
-    EXPECT_EQ(list[0].flags, 65 | 128);
+    EXPECT_EQ(list[0].flags, Attacked | CanCapture | CanThreaten);
     EXPECT_TRUE(list[0].threats.empty());
 
-    noteStatus(list, rook, 0, 0, CanDefend, 4456706);
-    EXPECT_EQ(list[0].defences, std::vector<LineCode>{4456706});
+    const LineCode guard = Line::combine(Line::ColumnUp, Line::RowRight);
+    noteStatus(list, rook, 0, 0, CanDefend, guard);
+    EXPECT_EQ(list[0].defences, std::vector<LineCode>{guard});
 }
 
 TEST(NoteStatus, FlagsWithoutAnArrayNeverKeepACode) {
     StatusList list;
     const Square pawn{Pawn, Own};
-    noteStatus(list, pawn, 1, 3, CentralPawnPush, 80);
-    noteStatus(list, pawn, 1, 3, PawnPush, 80);
-    noteStatus(list, pawn, 1, 3, BackRank, 80);
+    noteStatus(list, pawn, 1, 3, CentralPawnPush, Line::PawnAdvance);
+    noteStatus(list, pawn, 1, 3, PawnPush, Line::PawnAdvance);
+    noteStatus(list, pawn, 1, 3, BackRank, Line::PawnAdvance);
     ASSERT_EQ(list.size(), 1u);
     const PieceStatus& e = list[0];
-    EXPECT_EQ(e.flags, 4 | 8 | 32);
+    EXPECT_EQ(e.flags, CentralPawnPush | PawnPush | BackRank);
     EXPECT_TRUE(e.attackedBy.empty() && e.captures.empty() && e.threats.empty() && e.defences.empty());
 }
 
@@ -132,7 +106,7 @@ TEST(NoteStatus, EntriesKeepOrderOfFirstMentionAndSurviveReuse) {
     StatusList list;
     noteStatus(list, {Knight, Own}, 0, 1, BackRank, 0);
     noteStatus(list, {Pawn, Own}, 1, 4, CentralPawnPush, 0);
-    noteStatus(list, {Knight, Own}, 0, 1, Attacked, 1040);
+    noteStatus(list, {Knight, Own}, 0, 1, Attacked, Line::PawnUpRight);
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].kind, Knight);
     EXPECT_EQ(list[1].row, 1);

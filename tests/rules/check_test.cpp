@@ -8,12 +8,9 @@
 namespace orbel {
 namespace {
 
-using testing::boardFromRows;
-using testing::boardToRows;
+using namespace testing;
 
-GameState gameWith(const std::array<const char*, 8>& rows, int kingColumn = 3) {
-    return testing::gameFromRows(rows, kingColumn);
-}
+GameState gameWith(const Diagram& rows) { return gameFromRows(rows, 3); }
 
 // The user's drag: the piece is lifted off the board before it is judged.
 bool userMove(const GameState& game, int fr, int fc, int tr, int tc) {
@@ -26,9 +23,9 @@ bool userMove(const GameState& game, int fr, int fc, int tr, int tc) {
 }
 
 TEST(IsOwnKingAttacked, RookOnTheKingsColumnUnlessBlocked) {
-    Board open = boardFromRows({"...r....", "........", "........", "........", "........", "........", "........", "...K...."});
+    Board open = boardFromRows(diagramOf({{7, "...r...."}, {0, "...K...."}}));
     EXPECT_TRUE(isOwnKingAttacked(open));
-    Board blocked = boardFromRows({"...r....", "........", "........", "...N....", "........", "........", "........", "...K...."});
+    Board blocked = boardFromRows(diagramOf({{7, "...r...."}, {4, "...N...."}, {0, "...K...."}}));
     EXPECT_FALSE(isOwnKingAttacked(blocked));
     // The other side's king is asked about by flipping.
     flipBoard(open);
@@ -46,115 +43,85 @@ TEST(UserDestinations, ListsEachKindInItsOrder) {
         "........",
         "........",
     });
-    std::vector<Destination> d;
-    userDestinations(d, Pawn, 6, 2, b);
+    using Squares = std::vector<std::pair<int, int>>;
+    const auto destinations = [&](PieceKind kind, int row, int col) {
+        std::vector<Destination> d;
+        userDestinations(d, kind, row, col, b);
+        Squares out;
+        for (const Destination& x : d) out.push_back({x.row, x.col});
+        return out;
+    };
     // One step, two steps, then the capture up-right (column + 1).
-    ASSERT_EQ(d.size(), 3u);
-    EXPECT_EQ(d[0].row, 5);
-    EXPECT_EQ(d[1].row, 4);
-    EXPECT_EQ(d[2].row, 5);
-    EXPECT_EQ(d[2].col, 3);
-
+    EXPECT_EQ(destinations(Pawn, 6, 2), (Squares{{5, 2}, {4, 2}, {5, 3}}));
     // Rook on (3,3): up ends on the Own bishop (listed), down runs to the
     // edge, right stops before the user's own knight, left runs to the edge.
-    userDestinations(d, Rook, 3, 3, b);
-    std::vector<std::pair<int, int>> got;
-    for (auto x : d) got.push_back({x.row, x.col});
-    EXPECT_EQ(got, (std::vector<std::pair<int, int>>{
-                       {4, 3}, {5, 3}, {2, 3}, {1, 3}, {0, 3}, {3, 4}, {3, 2}, {3, 1}, {3, 0}}));
+    EXPECT_EQ(destinations(Rook, 3, 3), (Squares{{4, 3}, {5, 3}, {2, 3}, {1, 3}, {0, 3}, {3, 4}, {3, 2}, {3, 1}, {3, 0}}));
 }
 
-TEST(IsLegalUserMove, APinnedPieceMayNotUncoverItsKing) {
-    // User king on (7,4); a user bishop on (6,4) shields it from the Own rook on (0,4).
-    const GameState g = gameWith({"....k...", "....b...", "........", "........", "........", "........", "........", "....R..K"});
-    EXPECT_FALSE(userMove(g, 6, 4, 5, 3));  // in the bishop's destinations, but uncovers check
-    // A rook in the same place may move along the line of the pin.
-    const GameState r = gameWith({"....k...", "....r...", "........", "........", "........", "........", "........", "....R..K"});
-    EXPECT_TRUE(userMove(r, 6, 4, 3, 4));
-    EXPECT_FALSE(userMove(r, 6, 4, 6, 0));
-    EXPECT_TRUE(userMove(r, 6, 4, 0, 4));  // capturing the pinning rook
-}
-
-TEST(IsLegalUserMove, UncoveringCheckOnTheComputersKingIsAllowed) {
+// The user's pieces are Enemy, their king's home column is 3 (the computer's
+// king column).
+TEST(IsLegalUserMove, JudgesTheDragAsTheUserSeesIt) {
+    // A user bishop, or rook, on (6,4) shields the user's king from the Own rook on (0,4).
+    const Diagram pinnedBishop = diagramOf({{7, "....k..."}, {6, "....b..."}, {0, "....R..K"}});
+    const Diagram pinnedRook = diagramOf({{7, "....k..."}, {6, "....r..."}, {0, "....R..K"}});
     // The user's knight stands between the user's rook and the Own king.
-    const GameState g = gameWith({"....k...", "........", "r.......", "........", "n.......", "........", "........", "K......."});
-    EXPECT_TRUE(userMove(g, 3, 0, 5, 1));
-}
-
-TEST(IsLegalUserMove, AMoveThatLeavesTheKingInCheckIsRefused) {
-    // The user is in check from the Own queen along row 7; a pawn move does not help.
-    const GameState g = gameWith({"....k..Q", "pppp....", "........", "........", "........", "........", "........", "K......."});
-    EXPECT_FALSE(userMove(g, 6, 0, 5, 0));
-    EXPECT_TRUE(userMove(g, 7, 4, 6, 4));
-}
-
-TEST(IsLegalUserMove, PawnPushesAndCaptures) {
-    const GameState g = gameWith({"....k...", "..p.....", "........", "..N.....", "........", "........", "........", "K......."});
-    EXPECT_TRUE(userMove(g, 6, 2, 5, 2));
-    EXPECT_FALSE(userMove(g, 6, 2, 4, 2));  // (4,2) occupied
-    EXPECT_FALSE(userMove(g, 6, 2, 5, 3));  // diagonal onto an empty square
-    EXPECT_FALSE(userMove(g, 6, 2, 7, 2));  // backwards
-
-    const GameState capture = gameWith({"....k...", "..p.....", ".B......", "........", "........", "........", "........", "K......."});
-    EXPECT_TRUE(userMove(capture, 6, 2, 5, 1));
-}
-
-TEST(IsLegalUserMove, AKingMayNotStepNextToTheOtherKing) {
-    const GameState g = gameWith({"....k...", "........", "....K...", "........", "........", "........", "........", "........"});
-    EXPECT_FALSE(userMove(g, 7, 4, 6, 4));
-    EXPECT_FALSE(userMove(g, 7, 4, 6, 3));
-    EXPECT_TRUE(userMove(g, 7, 4, 7, 3));
-}
-
-TEST(IsLegalUserMove, DestinationsOffTheBoardAreRefused) {
-    const GameState g = gameWith({"k.......", "........", "........", "........", "........", "........", "........", "K......r"});
-    EXPECT_FALSE(userMove(g, 0, 7, 0, 8));
-    EXPECT_FALSE(userMove(g, 0, 7, -1, 7));
-    EXPECT_FALSE(userMove(g, 0, 7, 0, -1));
+    const Diagram uncovering = diagramOf({{7, "....k..."}, {5, "r......."}, {3, "n......."}, {0, "K......."}});
+    // The user is in check from the Own queen along row 7.
+    const Diagram inCheck = diagramOf({{7, "....k..Q"}, {6, "pppp...."}, {0, "K......."}});
+    const Diagram pawn = diagramOf({{7, "....k..."}, {6, "..p....."}, {4, "..N....."}, {0, "K......."}});
+    const Diagram pawnCapture = diagramOf({{7, "....k..."}, {6, "..p....."}, {5, ".B......"}, {0, "K......."}});
+    const Diagram kings = diagramOf({{7, "....k..."}, {5, "....K..."}});
+    const Diagram corner = diagramOf({{7, "k......."}, {0, "K......r"}});
+    const struct {
+        const char* name;
+        const Diagram& diagram;
+        int fr, fc, tr, tc;
+        bool legal;
+    } rows[] = {
+        {"a pinned bishop may not uncover its king", pinnedBishop, 6, 4, 5, 3, false},
+        {"a pinned rook may move along the pin", pinnedRook, 6, 4, 3, 4, true},
+        {"a pinned rook may not leave the pin", pinnedRook, 6, 4, 6, 0, false},
+        {"a pinned rook may take the pinning rook", pinnedRook, 6, 4, 0, 4, true},
+        {"uncovering check on the computer's king is allowed", uncovering, 3, 0, 5, 1, true},
+        {"a pawn move that leaves the king in check", inCheck, 6, 0, 5, 0, false},
+        {"the king steps out of check", inCheck, 7, 4, 6, 4, true},
+        {"a pawn steps forward", pawn, 6, 2, 5, 2, true},
+        {"a pawn's two steps onto an occupied square", pawn, 6, 2, 4, 2, false},
+        {"a pawn's diagonal onto an empty square", pawn, 6, 2, 5, 3, false},
+        {"a pawn backwards", pawn, 6, 2, 7, 2, false},
+        {"a pawn's capture", pawnCapture, 6, 2, 5, 1, true},
+        {"a king next to the other king", kings, 7, 4, 6, 4, false},
+        {"a king diagonally next to the other king", kings, 7, 4, 6, 3, false},
+        {"a king along its row", kings, 7, 4, 7, 3, true},
+        {"off the board to the left", corner, 0, 7, 0, 8, false},
+        {"off the board below", corner, 0, 7, -1, 7, false},
+        {"off the board to the right", corner, 0, 7, 0, -1, false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(userMove(gameWith(row.diagram), row.fr, row.fc, row.tr, row.tc), row.legal) << row.name;
 }
 
 // A held board with the user as Own (the side that has just moved), and the
 // computer (Enemy, king on row 7) to move.
-GameState mateTest(const std::array<const char*, 8>& rows) {
-    GameState g(4);
-    g.board = boardFromRows(rows);
-    return g;
-}
-
-TEST(IsCheckmated, QueenProtectedByAPawnMates) {
-    GameState g = mateTest({"....k...", "....Q...", "...P....", "........", "........", "........", "........", "....K..."});
-    const Board before = g.board;
-    EXPECT_TRUE(isCheckmated(g));
-    EXPECT_EQ(g.board, before) << boardToRows(g.board);
-}
-
-TEST(IsCheckmated, CapturingTheCheckingPieceEscapes) {
-    GameState g = mateTest({"....k...", "....Q...", "........", "........", "........", "........", "........", "....K..."});
-    const Board before = g.board;
-    EXPECT_FALSE(isCheckmated(g));
-    EXPECT_EQ(g.board, before);
-
-    // Or another piece takes it.
-    GameState r = mateTest({"....k...", "r...Q...", "...P....", "........", "........", "........", "........", "....K..."});
-    EXPECT_FALSE(isCheckmated(r));
-}
-
-TEST(IsCheckmated, NotInCheckIsNeverMate) {
-    // The computer's king has no move at all but is not attacked.
-    GameState g = mateTest({"k.......", "..Q.....", ".K......", "........", "........", "........", "........", "........"});
-    const Board before = g.board;
-    EXPECT_FALSE(isCheckmated(g));
-    EXPECT_EQ(g.board, before);
-}
-
-TEST(IsCheckmated, BackRankMateWithTheKingBoxedInByItsOwnPawns) {
-    GameState g = mateTest({"R.....k.", ".....ppp", "........", "........", "........", "........", "........", "....K..."});
-    const Board before = g.board;
-    EXPECT_TRUE(isCheckmated(g));
-    EXPECT_EQ(g.board, before);
-    // With an escape square the candidate flight is found.
-    g.board.at(6, 7) = EmptySquare;
-    EXPECT_FALSE(isCheckmated(g));
+TEST(IsCheckmated, OnlyACheckWithoutAnEscapeMates) {
+    const struct {
+        const char* name;
+        Diagram diagram;
+        bool mated;
+    } rows[] = {
+        {"a queen protected by a pawn",
+         diagramOf({{7, "....k..."}, {6, "....Q..."}, {5, "...P...."}, {0, "....K..."}}), true},
+        {"the king takes the checking queen", diagramOf({{7, "....k..."}, {6, "....Q..."}, {0, "....K..."}}), false},
+        {"another piece takes it", diagramOf({{7, "....k..."}, {6, "r...Q..."}, {5, "...P...."}, {0, "....K..."}}), false},
+        {"no move at all but not in check", diagramOf({{7, "k......."}, {6, "..Q....."}, {5, ".K......"}}), false},
+        {"back rank, boxed in by its own pawns", diagramOf({{7, "R.....k."}, {6, ".....ppp"}, {0, "....K..."}}), true},
+        {"back rank with a flight square", diagramOf({{7, "R.....k."}, {6, ".....pp."}, {0, "....K..."}}), false},
+    };
+    for (const auto& row : rows) {
+        GameState g = gameFromRows(row.diagram);
+        EXPECT_EQ(isCheckmated(g), row.mated) << row.name;
+        EXPECT_EQ(g.board, boardFromRows(row.diagram)) << row.name;
+    }
 }
 
 }  // namespace

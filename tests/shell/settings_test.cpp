@@ -19,9 +19,12 @@ TEST(ParseSettingNumber, ReadsLikeAtoi) {
     EXPECT_EQ(parseSettingNumber("-7"), -7);
     EXPECT_EQ(parseSettingNumber("+9"), 9);
     EXPECT_EQ(parseSettingNumber("- 9"), 0);
+    EXPECT_EQ(parseSettingNumber("+-9"), 0);
+    EXPECT_EQ(parseSettingNumber("-0"), 0);
     EXPECT_EQ(parseSettingNumber("2147483647"), INT_MAX);
     EXPECT_EQ(parseSettingNumber("2147483648"), INT_MAX);
     EXPECT_EQ(parseSettingNumber("99999999999999999999999999"), INT_MAX);
+    EXPECT_EQ(parseSettingNumber("4294967297"), INT_MAX);
     EXPECT_EQ(parseSettingNumber("-2147483648"), INT_MIN);
     EXPECT_EQ(parseSettingNumber("-99999999999999999999"), INT_MIN);
     EXPECT_EQ(parseSettingNumber(std::string_view("9934666\0", 8)), 9934666);

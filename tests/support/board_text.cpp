@@ -33,6 +33,13 @@ Board boardFromRows(const std::array<const char*, 8>& rows) {
     return b;
 }
 
+Diagram diagramOf(std::initializer_list<std::pair<int, const char*>> rows) {
+    Diagram diagram;
+    diagram.fill("........");
+    for (const auto& [row, text] : rows) diagram.at(static_cast<std::size_t>(7 - row)) = text;
+    return diagram;
+}
+
 GameState gameFromRows(const std::array<const char*, 8>& rows, int kingColumn) {
     GameState g(kingColumn);
     g.board = boardFromRows(rows);

@@ -79,12 +79,9 @@ GameRecord playScriptedGame(int level, bool userPlaysWhite, const UserPolicy& us
         return true;
     };
 
-    if (!userPlaysWhite) {
-        if (!computerMoves(makeMoveRecord(-2, -2, -2, -2))) return record;
-        game.level = level;
-    } else {
-        game.level = level;
-    }
+    // The computer's opening move as White is fixed; the level matters after it.
+    if (!userPlaysWhite && !computerMoves(makeMoveRecord(-2, -2, -2, -2))) return record;
+    game.level = level;
     while (static_cast<int>(record.plies.size()) < maxPlies) {
         const MoveRecord move = user(game);
         if (!move.isMove()) {
