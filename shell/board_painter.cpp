@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "rules/material.h"
+
 namespace orbel {
 namespace {
 
@@ -15,11 +17,6 @@ constexpr int PieceInsetY = 7;
 constexpr int FrameInset = 4;
 
 QRect toQRect(const PixelRect& r) { return QRect(r.left, r.top, r.width, r.height); }
-
-int materialValue(PieceKind kind) {
-    static constexpr int values[7] = {0, 1, 3, 3, 5, 8, 0};
-    return kind >= Pawn && kind <= King ? values[kind] : 0;
-}
 
 // Text drawn with its top-left at (x, y) on an opaque background, as the
 // window's device context draws it.
@@ -119,15 +116,6 @@ PaintPass::PaintPass(QImage& screen)
 QColor colourFromRef(std::uint32_t colorref) {
     return QColor(static_cast<int>(colorref & 0xFF), static_cast<int>((colorref >> 8) & 0xFF),
                   static_cast<int>((colorref >> 16) & 0xFF));
-}
-
-Material countMaterial(const Board& displayBoard) {
-    Material m;
-    for (const Square& s : displayBoard.squares) {
-        if (s.owner == Own) m.own += materialValue(s.kind);
-        if (s.owner == Enemy) m.enemy += materialValue(s.kind);
-    }
-    return m;
 }
 
 void drawSquareName(QPainter& painter, const QFont& font, const QRect& square, char& letter, char& digit,
@@ -236,7 +224,7 @@ void paintBoardWindow(UiState& ui, QImage& screen, PieceBitmaps& bitmaps, const 
     }
     if (ui.game.currentGame) {
         drawCapturedPieces(pass, ui, bitmaps);
-        const Material m = countMaterial(ui.game.displayBoard);
+        const MaterialSums m = sumMaterial(ui.game.displayBoard);
         ui.computerScore = m.own;
         ui.playerScore = m.enemy;
         drawPieces(pass, ui, bitmaps);

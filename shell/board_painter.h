@@ -19,18 +19,12 @@
 namespace orbel {
 
 inline constexpr int ClientWidth = 769;
-inline constexpr int ClientHeight = 488;
+// The board's eight squares with its margin above and below.
+inline constexpr int ClientHeight = BoardTop + 8 * SquareSize + BoardTop;
 inline constexpr QRgb WindowBackground = 0xFFBEBEBE;  // RGB 190,190,190
 
 // A stored colour (0x00BBGGRR) as a Qt colour.
 QColor colourFromRef(std::uint32_t colorref);
-
-struct Material {
-    int own = 0;    // owner 100: the computer or the network opponent
-    int enemy = 0;  // owner 101: the local user
-};
-// Pawn 1, knight 3, bishop 3, rook 5, queen 8, king 0.
-Material countMaterial(const Board& displayBoard);
 
 // Paints the whole drawing area into `screen` (ClientWidth x ClientHeight
 // logical pixels), with one painter.
