@@ -9,6 +9,7 @@
 #include <QShowEvent>
 
 #include "game/game_window.h"
+#include "net/protocol.h"
 #include "shell/dialog_units.h"
 #include "shell/dialogs.h"
 
@@ -50,11 +51,10 @@ InternetGameDialog::InternetGameDialog(GameWindow& window, QWidget* owner) : QDi
 
     auto* colour = new QGroupBox(QStringLiteral("Color"), this);
     colour->setGeometry(du.rect(119, 42, 95, 33));
-    white_ = radioButton(this, ctl::White, "White", du.rect(129, 52, 40, 15));
-    black_ = radioButton(this, ctl::Black, "Black", du.rect(169, 52, 40, 15));
-    auto* colours = new QButtonGroup(this);
-    colours->addButton(white_);
-    colours->addButton(black_);
+    // Each button under its control identifier.
+    colours_ = new QButtonGroup(this);
+    colours_->addButton(radioButton(this, ctl::White, "White", du.rect(129, 52, 40, 15)), ctl::White);
+    colours_->addButton(radioButton(this, ctl::Black, "Black", du.rect(169, 52, 40, 15)), ctl::Black);
 
     ok_ = pushButton(this, "OK", du.rect(165, 5, 50, 14), true);
     cancel_ = pushButton(this, "Cancel", du.rect(165, 20, 50, 14), false);
@@ -62,23 +62,19 @@ InternetGameDialog::InternetGameDialog(GameWindow& window, QWidget* owner) : QDi
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
     setDialogSize(this, du, 225, 94);
-    white_->setChecked(true);
+    colours_->button(ctl::White)->setChecked(true);
     host_->setFocus();
 }
 
-QRadioButton* InternetGameDialog::radio(int id) const {
-    switch (id) {
-    case ctl::White: return white_;
-    case ctl::Black: return black_;
-    default: return nullptr;
-    }
-}
+QRadioButton* InternetGameDialog::radio(int id) const { return qobject_cast<QRadioButton*>(colours_->button(id)); }
 
 QString InternetGameDialog::host() const { return host_->text().left(MaxHostLength); }
 
 QString InternetGameDialog::nickname() const { return nickname_->text().left(MaxNicknameLength); }
 
-int InternetGameDialog::requestedColor() const { return black_->isChecked() ? 4 : 3; }
+int InternetGameDialog::requestedColor() const {
+    return colours_->checkedId() == ctl::Black ? BlackColorCode : WhiteColorCode;
+}
 
 void InternetGameDialog::confirm() {
     // The nickname is asked for first, then the address; the dialog stays

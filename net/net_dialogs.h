@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class QButtonGroup;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -51,8 +52,7 @@ private:
     GameWindow& window_;
     QLineEdit* host_;
     QLineEdit* nickname_;
-    QRadioButton* white_;
-    QRadioButton* black_;
+    QButtonGroup* colours_;
     QPushButton* ok_;
     QPushButton* cancel_;
 };

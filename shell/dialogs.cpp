@@ -32,25 +32,21 @@ NewGameSetupDialog::NewGameSetupDialog(GameWindow& window, QWidget* owner) : QDi
     auto* ai = new QGroupBox(QStringLiteral("AI"), this);
     ai->setGeometry(du.rect(15, 45, 95, 45));
 
-    auto makeRadio = [this](int id, const char* label, QRect at) { return radioButton(this, id, label, at); };
-    white_ = makeRadio(ctl::White, "White", du.rect(20, 15, 40, 15));
-    black_ = makeRadio(ctl::Black, "Black", du.rect(60, 15, 40, 15));
-    easy_ = makeRadio(ctl::Easy, "Easy", du.rect(20, 55, 35, 10));
-    medium_ = makeRadio(ctl::Medium, "Medium", du.rect(20, 65, 35, 10));
-    hard_ = makeRadio(ctl::Hard, "Hard", du.rect(20, 75, 35, 10));
-    // The two groups of automatic radio buttons.
-    auto* colours = new QButtonGroup(this);
-    colours->addButton(white_);
-    colours->addButton(black_);
-    auto* levels = new QButtonGroup(this);
-    levels->addButton(easy_);
-    levels->addButton(medium_);
-    levels->addButton(hard_);
-    white_->raise();
-    black_->raise();
-    easy_->raise();
-    medium_->raise();
-    hard_->raise();
+    // The two groups of automatic radio buttons, each button under its
+    // control identifier.
+    colours_ = new QButtonGroup(this);
+    levels_ = new QButtonGroup(this);
+    auto addRadio = [this](QButtonGroup* group, int id, const char* label, QRect at) {
+        group->addButton(radioButton(this, id, label, at), id);
+    };
+    addRadio(colours_, ctl::White, "White", du.rect(20, 15, 40, 15));
+    addRadio(colours_, ctl::Black, "Black", du.rect(60, 15, 40, 15));
+    addRadio(levels_, ctl::Easy, "Easy", du.rect(20, 55, 35, 10));
+    addRadio(levels_, ctl::Medium, "Medium", du.rect(20, 65, 35, 10));
+    addRadio(levels_, ctl::Hard, "Hard", du.rect(20, 75, 35, 10));
+    // Above the group frames, which were made first.
+    for (QButtonGroup* group : {colours_, levels_})
+        for (QAbstractButton* button : group->buttons()) button->raise();
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setGeometry(du.rect(129, 7, 50, 14));
@@ -61,24 +57,24 @@ NewGameSetupDialog::NewGameSetupDialog(GameWindow& window, QWidget* owner) : QDi
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
     // White and Hard, every time the dialog opens.
-    white_->setChecked(true);
-    hard_->setChecked(true);
+    colours_->button(ctl::White)->setChecked(true);
+    levels_->button(ctl::Hard)->setChecked(true);
 }
 
 QRadioButton* NewGameSetupDialog::radio(int id) const {
-    switch (id) {
-    case ctl::White: return white_;
-    case ctl::Black: return black_;
-    case ctl::Easy: return easy_;
-    case ctl::Medium: return medium_;
-    case ctl::Hard: return hard_;
-    default: return nullptr;
-    }
+    QAbstractButton* button = colours_->button(id);
+    return qobject_cast<QRadioButton*>(button ? button : levels_->button(id));
 }
 
 void NewGameSetupDialog::confirm() {
-    const int level = easy_->isChecked() ? LevelEasy : medium_->isChecked() ? LevelMedium : LevelHard;
-    if (white_->isChecked() || black_->isChecked()) startOnePlayerGame(window_, black_->isChecked(), level);
+    int level = LevelHard;
+    switch (levels_->checkedId()) {
+    case ctl::Easy: level = LevelEasy; break;
+    case ctl::Medium: level = LevelMedium; break;
+    default: break;
+    }
+    const int colour = colours_->checkedId();
+    if (colour != -1) startOnePlayerGame(window_, colour == ctl::Black, level);
     accept();
 }
 

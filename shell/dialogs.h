@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QButtonGroup;
 class QPushButton;
 class QRadioButton;
 
@@ -34,11 +35,8 @@ private:
     void confirm();
 
     GameWindow& window_;
-    QRadioButton* white_;
-    QRadioButton* black_;
-    QRadioButton* easy_;
-    QRadioButton* medium_;
-    QRadioButton* hard_;
+    QButtonGroup* colours_;
+    QButtonGroup* levels_;
     QPushButton* ok_;
     QPushButton* cancel_;
 };
