@@ -3,15 +3,10 @@
 #include <QSettings>
 #include <QString>
 #include <charconv>
-#include <memory>
 #include <optional>
 
 namespace orbel {
 namespace {
-
-std::unique_ptr<QSettings> openStore() {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Tessaly", "Orbel Chess");
-}
 
 // Each setting is the unnamed default value of a key of its own; in the
 // Windows registry that is Qt's "<key>/Default" (read back as "<key>/.").
@@ -32,7 +27,7 @@ QString readName(const char* key) {
 }
 
 std::optional<std::int32_t> readNumber(const char* key) {
-    const QVariant value = openStore()->value(readName(key));
+    const QVariant value = QSettings().value(readName(key));
     if (!value.isValid()) return std::nullopt;
     const QByteArray text = value.toString().toUtf8();
     return parseSettingNumber(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
@@ -69,9 +64,9 @@ void readPieceSetSetting(StoredSettings& settings) {
 }
 
 void writeSetting(const char* key, std::int64_t number) {
-    const auto s = openStore();
-    s->setValue(writeName(key), QString::number(number));
-    s->sync();
+    QSettings store;
+    store.setValue(writeName(key), QString::number(number));
+    store.sync();
 }
 
 }  // namespace orbel

@@ -12,9 +12,11 @@
 namespace orbel {
 
 void setApplicationIdentity() {
-    // No application display name: Qt would append it to every window and
-    // dialog title. The application and organisation names stay Qt's
-    // defaults too; the settings name their store themselves.
+    // The per-user settings store is named after these two (a plain QSettings
+    // anywhere in the program finds it); no display name, which Qt would
+    // append to every window and dialog title.
+    QCoreApplication::setOrganizationName(QStringLiteral("Tessaly"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orbel Chess"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORBEL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ORBEL_APP_ID));
 }
@@ -32,8 +34,7 @@ QString savedGameFromCommandLine(const QCoreApplication& app) {
     const QStringList games = parser.positionalArguments();
     if (games.size() > 1) {
         // One window plays one game; guessing which was meant would be worse.
-        std::fprintf(stderr, "%s: one saved game at most, %d given.\n", qPrintable(QCoreApplication::applicationName()),
-                     static_cast<int>(games.size()));
+        std::fprintf(stderr, "orbel-chess: one saved game at most, %d given.\n", static_cast<int>(games.size()));
         std::exit(1);
     }
     return games.value(0);

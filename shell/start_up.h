@@ -10,8 +10,9 @@ namespace orbel {
 
 class MainWindow;
 
-// The version --version prints and the desktop entry the windows belong to
-// (so launchers group them with the menu entry and its icon).
+// The names the settings store goes by, the version --version prints, and the
+// desktop entry the windows belong to (so launchers group them with the menu
+// entry and its icon). Called once, before anything reads a setting.
 void setApplicationIdentity();
 
 // Reads the command line: `orbel-chess [saved-game]`. --help and --version

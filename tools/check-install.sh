@@ -68,7 +68,7 @@ done
 # The installed program, started as a user would; these two need no window.
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work"
 out=$("$prefix/bin/orbel-chess" --version) || fail "--version failed"
-[ "$out" = "orbel-chess $version" ] || fail "--version printed '$out', not 'orbel-chess $version'"
+[ "$out" = "Orbel Chess $version" ] || fail "--version printed '$out', not 'Orbel Chess $version'"
 out=$("$prefix/bin/orbel-chess" --help) || fail "--help failed"
 grep -q 'saved-game' <<<"$out" || fail "--help does not name the saved-game argument"
 if "$prefix/bin/orbel-chess" one.KRV two.KRV >/dev/null 2>"$work/two.err"; then

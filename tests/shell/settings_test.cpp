@@ -45,17 +45,17 @@ class SettingsTest : public WindowTest {
 protected:
     void SetUp() override { clearStore(); }
     static void clearStore() {
-        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Tessaly", "Orbel Chess");
+        QSettings s;
         s.clear();
         s.sync();
     }
     static void store(const char* key, const QString& value) {
-        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Tessaly", "Orbel Chess");
+        QSettings s;
         s.setValue(key, value);
         s.sync();
     }
     static QString read(const char* key) {
-        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Tessaly", "Orbel Chess");
+        QSettings s;
         return s.value(key).toString();
     }
     void open() { WindowTest::SetUp(); }
