@@ -4,18 +4,22 @@
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
+#include <iterator>
 
+#include "game/window_messages.h"
 #include "shell/piece_bitmaps.h"
 
 namespace orbel {
 namespace {
+
+constexpr int PieceSets = static_cast<int>(std::size(PieceSetBase));
 
 // At every artwork scale: drawn for 1, 2 and 3 device pixels per logical one.
 TEST(Artwork, EveryPieceImageIsWhiteWhereItsMaskIsBlack) {
     PieceBitmaps bitmaps;
     for (int scale = 1; scale <= LargestArtworkScale; ++scale) {
         SCOPED_TRACE(scale);
-        for (int set = 0; set < 3; ++set) {
+        for (int set = 0; set < PieceSets; ++set) {
             for (PieceKind kind = Pawn; kind <= King; ++kind) {
                 const QImage& mask = bitmaps.bitmap(pieceMaskResource(kind, set), scale);
                 ASSERT_FALSE(mask.isNull()) << "set " << set << " kind " << kind;
@@ -54,7 +58,7 @@ TEST(Artwork, EveryPieceImageIsWhiteWhereItsMaskIsBlack) {
 
 TEST(Artwork, WhiteAndBlackPiecesLookDifferentInEverySet) {
     PieceBitmaps bitmaps;
-    for (int set = 0; set < 3; ++set)
+    for (int set = 0; set < PieceSets; ++set)
         for (PieceKind kind = Pawn; kind <= King; ++kind)
             EXPECT_NE(bitmaps.bitmap(pieceImageResource({kind, Enemy}, set, false)),
                       bitmaps.bitmap(pieceImageResource({kind, Own}, set, false)));
@@ -91,21 +95,26 @@ WaveFormat readWave(const QString& path) {
 }
 
 TEST(Artwork, SoundsHaveTheirRatesChannelsAndSampleWidths) {
-    const WaveFormat move = readWave(":/sounds/173.wav");
-    EXPECT_EQ(move.rate, 22050);
-    EXPECT_EQ(move.channels, 1);
-    EXPECT_EQ(move.bits, 16);
-    EXPECT_NEAR(move.seconds, 0.033, 0.005);
-    const WaveFormat newGame = readWave(":/sounds/174.wav");
-    EXPECT_EQ(newGame.rate, 22050);
-    EXPECT_EQ(newGame.channels, 1);
-    EXPECT_EQ(newGame.bits, 8);
-    EXPECT_NEAR(newGame.seconds, 0.42, 0.02);
+    const struct {
+        int number, rate, channels, bits;
+        double seconds, tolerance;
+    } rows[] = {
+        {res::MoveSound, 22050, 1, 16, 0.033, 0.005},
+        {res::NewGameSound, 22050, 1, 8, 0.42, 0.02},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.number);
+        const WaveFormat wave = readWave(QStringLiteral(":/sounds/%1.wav").arg(r.number));
+        EXPECT_EQ(wave.rate, r.rate);
+        EXPECT_EQ(wave.channels, r.channels);
+        EXPECT_EQ(wave.bits, r.bits);
+        EXPECT_NEAR(wave.seconds, r.seconds, r.tolerance);
+    }
 }
 
-TEST(Artwork, TheIconComesInTwoSizes) {
-    EXPECT_EQ(QImage(":/icon/107-32.png").size(), QSize(32, 32));
-    EXPECT_EQ(QImage(":/icon/107-16.png").size(), QSize(16, 16));
+TEST(Artwork, TheIconComesInEverySizeItIsNamedFor) {
+    for (int size : {16, 32, 48, 64, 128, 256})
+        EXPECT_EQ(QImage(QStringLiteral(":/icon/%1-%2.png").arg(res::Icon).arg(size)).size(), QSize(size, size)) << size;
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include "game/one_player.h"
 #include "game/window_messages.h"
 #include "savegame/saved_game.h"
-#include "shell/board_window.h"
 #include "shell/dialogs.h"
 #include "shell/start_up.h"
 #include "tests/shell/window_fixture.h"
@@ -39,17 +38,6 @@ protected:
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes.data(), static_cast<qint64>(bytes.size()));
         return f.fileName();
-    }
-    // How many pixels of a square's piece area differ from its margin's colour.
-    int inkOn(int row, int col) {
-        window->boardWindow()->grab();
-        const QImage& img = window->boardWindow()->surface();
-        const QRect area = pieceRect(row, col);
-        const QColor square = img.pixelColor(area.topLeft() - QPoint(4, 4));
-        int ink = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x) ink += img.pixelColor(x, y) != square;
-        return ink;
     }
     // A new window, as a new run of the program has.
     void restart() {
@@ -100,12 +88,11 @@ TEST_F(StartUpTest, WhatIsNoSavedGameIsToldAndNewGameSetupFollows) {
     SavedGame boardOnly = someGame();
     std::string bytes = writeSavedGame(boardOnly);
     bytes.resize(bytes.find("  "));  // the 64 squares and nothing after them
-    struct Row {
+    const struct {
         const char* name;
         QString path;
         const char* reason;  // nullptr: loaded, as Load Game loads it
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"a name that does not exist", folder.filePath(QStringLiteral("nowhere.KRV")), "No such file"},
         {"a folder", folder.path(), ""},
         {"an empty file", write(QStringLiteral("empty.KRV"), ""), "not an Orbel Chess saved game"},
@@ -113,32 +100,29 @@ TEST_F(StartUpTest, WhatIsNoSavedGameIsToldAndNewGameSetupFollows) {
          "not an Orbel Chess saved game"},
         {"a whole board and nothing after it", write(QStringLiteral("board.KRV"), bytes), nullptr},
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
+        const bool loaded = !r.reason;
         restart();
         answerNewGame(false, ctl::Medium);
         startUp(*window, r.path);
-        if (!r.reason) {
-            EXPECT_TRUE(boxes.empty());
-            EXPECT_EQ(dialogsShown, 0);
-            EXPECT_EQ(ui().game.displayBoard, boardOnly.displayBoard);
-            EXPECT_EQ(ui().game.whiteHistory.count, 0);
-            EXPECT_EQ(ui().game.currentGame->level, LevelHard);
-            continue;
+        ASSERT_EQ(boxes.size(), loaded ? 0u : 1u);
+        for (const ShownBox& box : boxes) {
+            EXPECT_EQ(box.caption, "Load Game");
+            EXPECT_EQ(box.icon, MessageIcon::Stop);
+            EXPECT_TRUE(box.owned);
+            EXPECT_TRUE(box.text.contains(r.path)) << box.text.toStdString();
+            EXPECT_TRUE(box.text.contains(QString::fromUtf8(r.reason))) << box.text.toStdString();
         }
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].caption, "Load Game");
-        EXPECT_EQ(boxes[0].icon, MessageIcon::Stop);
-        EXPECT_TRUE(boxes[0].owned);
-        EXPECT_TRUE(boxes[0].text.contains(r.path)) << boxes[0].text.toStdString();
-        EXPECT_TRUE(boxes[0].text.contains(QString::fromUtf8(r.reason))) << boxes[0].text.toStdString();
-        // Then the start every run without a saved game has.
-        EXPECT_EQ(dialogsShown, 1);
+        // Otherwise the start every run without a saved game has.
+        EXPECT_EQ(dialogsShown, loaded ? 0 : 1);
         ASSERT_TRUE(ui().game.currentGame);
-        EXPECT_FALSE(ui().humanPlaysBlack);
-        EXPECT_EQ(ui().game.currentGame->level, LevelMedium);
+        EXPECT_EQ(ui().game.displayBoard, loaded ? boardOnly.displayBoard : startingPosition(3));
+        // A file without the flag keeps the window's first value, Black.
+        EXPECT_EQ(ui().humanPlaysBlack, loaded);
+        EXPECT_EQ(ui().game.currentGame->level, loaded ? LevelHard : LevelMedium);
         EXPECT_EQ(ui().game.whiteHistory.count, 0);
-        EXPECT_TRUE(ui().fileDialogPath.isEmpty());
+        EXPECT_EQ(ui().fileDialogPath, loaded ? r.path : QString());
     }
 }
 

@@ -68,38 +68,19 @@ TEST_F(DialogLayoutTest, EveryDialogShowsItsWholeTextsAndPictures) {
         d.done(QDialog::Rejected);
         return d.result();
     };
+    const auto command = [this](int id) { return [this, id] { window->sendCommand(id); }; };
     const struct {
         const char* name;
-        std::function<void()> open;
+        std::function<void()> prepare, open;
         int texts, pictures;
     } rows[] = {
-        {"New Game Setup",
-         [&] {
-             answerNextDialog(check);
-             window->sendCommand(cmd::NewOnePlayerGame);
-         },
-         0, 0},
-        {"About",
-         [&] {
-             answerNextDialog(check);
-             window->sendCommand(cmd::About);
-         },
-         3, 1},
-        {"What's New",
-         [&] {
-             answerNextDialog(check);
-             window->sendCommand(cmd::WhatsNew);
-         },
-         2, 1},
-        {"Internet Game",
-         [&] {
-             answerNextDialog(check);
-             window->sendCommand(cmd::DirectNetworkGame);
-         },
-         2, 0},
+        {"New Game Setup", nullptr, command(cmd::NewOnePlayerGame), 0, 0},
+        {"About", nullptr, command(cmd::About), 3, 1},
+        {"What's New", nullptr, command(cmd::WhatsNew), 2, 1},
+        {"Internet Game", nullptr, command(cmd::DirectNetworkGame), 2, 0},
+        // A call to an address that cannot be reached still opens the box.
         {"the connecting box",
-         [&] {
-             // A call to an address that cannot be reached still opens the box.
+         [this] {
              answerNextDialog([](QDialog& d) {
                  auto& internet = dynamic_cast<InternetGameDialog&>(d);
                  internet.hostEdit()->setText(QStringLiteral("0.0.0.0"));
@@ -107,15 +88,12 @@ TEST_F(DialogLayoutTest, EveryDialogShowsItsWholeTextsAndPictures) {
                  internet.okButton()->click();
                  return d.result();
              });
-             answerNextDialog(check);
-             window->sendCommand(cmd::DirectNetworkGame);
          },
-         1, 0},
-        {"Nickname Selection",
-         [&] {
-             // The called side runs it with no owner.
+         command(cmd::DirectNetworkGame), 1, 0},
+        // The called side runs it with no owner.
+        {"Nickname Selection", nullptr,
+         [this] {
              NicknameDialog nickname(*window, nullptr);
-             answerNextDialog(check);
              window->runDialog(nickname);
          },
          1, 0},
@@ -123,6 +101,8 @@ TEST_F(DialogLayoutTest, EveryDialogShowsItsWholeTextsAndPictures) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         found = {-1, -1};
+        if (row.prepare) row.prepare();
+        answerNextDialog(check);
         row.open();
         EXPECT_TRUE(dialogAnswers.empty()) << "a dialog was not opened";
         dialogAnswers.clear();

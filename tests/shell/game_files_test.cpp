@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 
+#include "game/new_game.h"
 #include "game/one_player.h"
 #include "game/window_messages.h"
 #include "shell/dialogs.h"
@@ -13,6 +14,9 @@
 
 namespace orbel::testing {
 namespace {
+
+// A new game's file: the 64 squares, two empty lists and the game's fields.
+constexpr int NewGameFileSize = 462;
 
 class GameFilesTest : public WindowTest {
 protected:
@@ -50,8 +54,7 @@ protected:
     }
     // Leaves the window on another game, so a load has something to replace.
     void playSomethingElse() {
-        answerNewGame(false, ctl::Easy);
-        window->sendCommand(cmd::NewOnePlayerGame);
+        newOnePlayerGame(false, ctl::Easy);
         drag(6, 4, 4, 4);
         waitForComputer();
     }
@@ -59,11 +62,12 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(GameFilesTest, ANewGameSavesAsItsExactBytesUnderTheDefaultSuffix) {
+TEST_F(GameFilesTest, ANewGameSavesAsItsExactBytesUnderTheDefaultSuffixOverAnyOldFile) {
     startWith(false, ctl::Hard);
+    write(QStringLiteral("opening.KRV"), "something else entirely");  // replaced without asking
     save(QStringLiteral("opening"));  // typed without an extension
     const QByteArray bytes = contents(QStringLiteral("opening.KRV"));
-    EXPECT_EQ(bytes.size(), 462);
+    EXPECT_EQ(bytes.size(), NewGameFileSize);
     EXPECT_TRUE(bytes.startsWith("100 4 100 2 100 3 100 6 100 5 100 3 100 2 100 4 100 1 "));
     EXPECT_TRUE(bytes.endsWith("101 2 101 4  0 1 1 0 0 0 5"));
     EXPECT_TRUE(boxes.empty());
@@ -83,8 +87,7 @@ TEST_F(GameFilesTest, AGameComesBackWithItsPositionListsLevelAndSide) {
     };
     for (const Row r : {Row{"White at Medium", false, ctl::Medium}, Row{"Black at Easy", true, ctl::Easy}}) {
         SCOPED_TRACE(r.name);
-        answerNewGame(r.black, r.level);
-        window->sendCommand(cmd::NewOnePlayerGame);
+        newOnePlayerGame(r.black, r.level);
         drag(6, 4, 4, 4);
         waitForComputer();
         drag(6, 3, 5, 3);
@@ -93,8 +96,7 @@ TEST_F(GameFilesTest, AGameComesBackWithItsPositionListsLevelAndSide) {
         const int savedLevel = ui().game.currentGame->level;
         save(QStringLiteral("game"));
 
-        answerNewGame(!r.black, ctl::Hard);
-        window->sendCommand(cmd::NewOnePlayerGame);
+        newOnePlayerGame(!r.black, ctl::Hard);
         sounds.clear();
         load(QStringLiteral("game.KRV"));
         const GameRecord& g = ui().game;
@@ -105,11 +107,8 @@ TEST_F(GameFilesTest, AGameComesBackWithItsPositionListsLevelAndSide) {
         EXPECT_EQ(g.currentGame->level, savedLevel);
         EXPECT_EQ(g.currentGame->moveCount, 0);
         EXPECT_FALSE(g.computerMove.isMove());  // no frame left from the other game
-        for (const auto& [list, was] : {std::pair{&g.whiteHistory, &saved.game.whiteHistory},
-                                         std::pair{&g.blackHistory, &saved.game.blackHistory}}) {
-            ASSERT_EQ(list->count, was->count);
-            for (int i = 0; i < list->count; ++i) EXPECT_EQ(list->lines[i], was->lines[i]);
-        }
+        EXPECT_EQ(linesOf(g.whiteHistory), linesOf(saved.game.whiteHistory));
+        EXPECT_EQ(linesOf(g.blackHistory), linesOf(saved.game.blackHistory));
         EXPECT_EQ(window->installedMode(), &onePlayerProc);
         EXPECT_FALSE(window->action(cmd::UndoMove)->isEnabled());
         EXPECT_TRUE(sounds.empty());
@@ -125,21 +124,13 @@ TEST_F(GameFilesTest, ATwoPlayerGameContinuesAgainstTheComputerAtHard) {
     save(QStringLiteral("two.KRV"));
     load(QStringLiteral("two.KRV"));
     EXPECT_EQ(window->installedMode(), &onePlayerProc);
-    EXPECT_EQ(ui().game.currentGame->level, 5);
-    EXPECT_EQ(ui().game.whiteHistory.lines[0], "e4");
-    EXPECT_EQ(ui().game.blackHistory.lines[0], "e5");
+    EXPECT_EQ(ui().game.currentGame->level, LevelHard);
+    EXPECT_EQ(linesOf(ui().game.whiteHistory), std::vector<std::string>{"e4"});
+    EXPECT_EQ(linesOf(ui().game.blackHistory), std::vector<std::string>{"e5"});
     drag(6, 4, 4, 4);  // d2-d4, then the computer answers as Black
     waitForComputer();
     EXPECT_EQ(ui().game.whiteHistory.count, 2);
     EXPECT_EQ(ui().game.blackHistory.count, 2);
-}
-
-TEST_F(GameFilesTest, SavingOverAFileReplacesItWithoutAsking) {
-    startWith(false, ctl::Hard);
-    write(QStringLiteral("old.KRV"), "something else entirely");
-    save(QStringLiteral("old.KRV"));
-    EXPECT_EQ(contents(QStringLiteral("old.KRV")).size(), 462);
-    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(GameFilesTest, AFailedSaveSaysSoAndLeavesTheOldFileAsItWas) {
@@ -197,7 +188,7 @@ TEST_F(GameFilesTest, UnreadableFilesKeepWhatTheyCannotSayAndStillStartAGame) {
         EXPECT_EQ(g.currentGame->board, g.displayBoard);
         EXPECT_EQ(g.whiteHistory.count, 0);
         EXPECT_EQ(g.blackHistory.count, 0);
-        EXPECT_EQ(g.currentGame->level, 5);
+        EXPECT_EQ(g.currentGame->level, LevelHard);
         EXPECT_EQ(window->installedMode(), &onePlayerProc);
         EXPECT_TRUE(boxes.empty());
         QFile::remove(folder.filePath(QStringLiteral("bad.KRV")));

@@ -5,7 +5,9 @@
 #include <QScreen>
 #include <QWindow>
 #include <cstdlib>
+#include <iterator>
 
+#include "game/board_look.h"
 #include "shell/board_painter.h"
 #include "shell/board_window.h"
 #include "shell/dialogs.h"
@@ -25,17 +27,6 @@ protected:
             return QTest::qWaitFor([&] { return window->boardWindow()->devicePixelRatioF() == ratio; });
         }
         return false;
-    }
-    // The surface after a full repaint through the paint event.
-    QImage painted() {
-        window->invalidate();
-        window->boardWindow()->grab();
-        return window->boardWindow()->surface();
-    }
-    void moveMouse(QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(window->boardWindow()->mapToGlobal(at)), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(window->boardWindow(), &move);
     }
 };
 
@@ -79,7 +70,7 @@ struct RatioCase {
 TEST_F(HiDpiTest, EachRatioDrawsItsNearestLargerArtworkInDevicePixels) {
     if (!moveToRatio(3)) GTEST_SKIP() << "needs the screens of hidpi_screens.json";
     const RatioCase cases[] = {
-        {1, 1, {769, 488}}, {1.25, 2, {962, 610}}, {1.5, 2, {1154, 732}}, {2, 2, {1538, 976}}, {3, 3, {2307, 1464}},
+        {1, 1, {ClientWidth, ClientHeight}}, {1.25, 2, {962, 610}}, {1.5, 2, {1154, 732}}, {2, 2, {1538, 976}}, {3, 3, {2307, 1464}},
     };
     startWith(false, ctl::Hard);
     PieceBitmaps& bitmaps = window->bitmaps();
@@ -95,12 +86,13 @@ TEST_F(HiDpiTest, EachRatioDrawsItsNearestLargerArtworkInDevicePixels) {
         const QImage shown = window->boardWindow()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(shown, surface.copy(QRect(QPoint(0, 0), shown.size())));
 
-        // The user's king: 43x45 logical pixels drawn from the chosen artwork,
+        // The user's king: its logical size drawn from the chosen artwork,
         // resampled to size when the ratio lies between two drawings.
-        const int image = pieceImageResource({King, Enemy}, 1, false), mask = pieceMaskResource(King, 1);
+        const int image = pieceImageResource({King, Enemy}, DefaultPieceSet, false);
+        const int mask = pieceMaskResource(King, DefaultPieceSet);
         const QImage& deviceImage = bitmaps.deviceBitmap(image);
-        ASSERT_EQ(deviceImage.size(), QSize(qRound(43 * c.ratio), qRound(45 * c.ratio)));
         const QRect logical = pieceRect(7, 3);
+        ASSERT_EQ(deviceImage.size(), logical.size() * c.ratio);
         const QRect at(QPoint(toDevice(logical.left(), c.ratio), toDevice(logical.top(), c.ratio)), deviceImage.size());
         const QImage drawn = surface.copy(at);
         auto over = [&](const QImage& art) { return composed(squareUnder(surface, 7, 3, at.size()), art, bitmaps.deviceBitmap(mask)); };
@@ -114,7 +106,7 @@ TEST_F(HiDpiTest, EachRatioDrawsItsNearestLargerArtworkInDevicePixels) {
 
         // Every mask stays pure black and white, every image white wherever
         // its mask is black, or the raster operations let the board through.
-        for (int set = 0; set < 3; ++set) {
+        for (int set = 0; set < int(std::size(PieceSetBase)); ++set) {
             for (PieceKind kind = Pawn; kind <= King; ++kind) {
                 const QImage& m = bitmaps.deviceBitmap(pieceMaskResource(kind, set));
                 for (bool userBlack : {false, true}) {
@@ -140,12 +132,14 @@ TEST_F(HiDpiTest, EachRatioDrawsItsNearestLargerArtworkInDevicePixels) {
         EXPECT_EQ(ui().game.heldPiece, (Square{Pawn, Enemy}));
         const QImage before = painted().copy();
         const int side = deviceAreaSize(c.ratio);
-        const QRect covered(toDevice(200, c.ratio), toDevice(250, c.ratio), side, side);
-        moveMouse({200, 250});
+        const QPoint mouse(200, 250);
+        const QRect covered(toDevice(mouse.x(), c.ratio), toDevice(mouse.y(), c.ratio), side, side);
+        moveHeldTo(mouse);
+        EXPECT_TRUE(ui().dragImageShown);
         EXPECT_NE(window->boardWindow()->surface().copy(covered), before.copy(covered));
-        moveMouse({320, 250});
+        moveHeldTo(mouse + QPoint(2 * PieceArea, 0));
         EXPECT_EQ(window->boardWindow()->surface().copy(covered), before.copy(covered));
-        releaseAt(QPoint(-30, -12));
+        releaseAt(OffTheBoard);
         EXPECT_EQ(ui().game.displayBoard.at(6, 4), (Square{Pawn, Enemy}));
     }
 }
@@ -154,10 +148,11 @@ TEST_F(HiDpiTest, AtRatioTwoBoardAndCarriedPieceShowTheTwoTimesArtwork) {
     if (!moveToRatio(2)) GTEST_SKIP() << "needs the screens of hidpi_screens.json";
     startWith(false, ctl::Hard);
     PieceBitmaps& bitmaps = window->bitmaps();
-    const int image = pieceImageResource({Pawn, Enemy}, 1, false), mask = pieceMaskResource(Pawn, 1);
+    const int image = pieceImageResource({Pawn, Enemy}, DefaultPieceSet, false);
+    const int mask = pieceMaskResource(Pawn, DefaultPieceSet);
     const QImage& art = bitmaps.bitmap(image, 2);
     const QImage& artMask = bitmaps.bitmap(mask, 2);
-    ASSERT_EQ(art.size(), QSize(86, 90));
+    ASSERT_EQ(art.size(), pieceRect(6, 4).size() * 2);
 
     // The pawn on its square: the 2x artwork composed over the square, not
     // the 1x artwork with its pixels doubled.
@@ -171,10 +166,11 @@ TEST_F(HiDpiTest, AtRatioTwoBoardAndCarriedPieceShowTheTwoTimesArtwork) {
     // Carried, it is composed in device pixels over whatever lies beneath.
     press(6, 4);
     const QImage before = painted().copy();
-    moveMouse({200, 250});
-    const QRect carried(QPoint(400, 500), art.size());
+    const QPoint mouse(200, 250);
+    moveHeldTo(mouse);
+    const QRect carried(mouse * 2, art.size());
     EXPECT_EQ(window->boardWindow()->surface().copy(carried), composed(before.copy(carried), art, artMask));
-    releaseAt(QPoint(-30, -12));
+    releaseAt(OffTheBoard);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "net/chat_pane.h"
 #include "net/net_dialogs.h"
+#include "net/protocol.h"
 #include "shell/dialogs.h"
 #include "tests/shell/window_fixture.h"
 
@@ -33,23 +34,27 @@ void typeInto(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
+// Refused, the dialog stays open with what was typed; accepted, it hands the
+// fields over cut to their limits.
 TEST_F(NetWidgetsTest, InternetGameChecksTheNicknameThenTheAddress) {
     const QString longName(30, 'n');
+    const QString noNickname = "You must supply a nickname!", noAddress = "You must supply an address!";
     const struct {
         const char* name;
         QString host, nickname;
         bool black;
-        const char* box;  // nullptr: accepted
+        std::vector<QString> boxes;  // none: accepted
         QString expectHost, expectNickname;
         int expectColor;
     } rows[] = {
-        {"nothing typed: the nickname is asked for first", "", "", false, "You must supply a nickname!", "", "", 0},
-        {"no nickname", "peer.example", "", false, "You must supply a nickname!", "", "", 0},
-        {"no address", "", "anna", false, "You must supply an address!", "", "", 0},
-        {"both given, White", "192.0.2.7", "anna", false, nullptr, "192.0.2.7", "anna", 3},
-        {"both given, Black", "peer.example", "bob", true, nullptr, "peer.example", "bob", 4},
-        {"a long nickname is cut to 24", "h", longName, false, nullptr, "h", longName.left(24), 3},
-        {"a host name is cut to 255", QString(300, 'h'), "anna", false, nullptr, QString(255, 'h'), "anna", 3},
+        {"nothing typed: the nickname is asked for first", "", "", false, {noNickname}, "", "", WhiteColorCode},
+        {"no nickname", "peer.example", "", false, {noNickname}, "peer.example", "", WhiteColorCode},
+        {"no address", "", "anna", true, {noAddress}, "", "anna", BlackColorCode},
+        {"both given, White", "192.0.2.7", "anna", false, {}, "192.0.2.7", "anna", WhiteColorCode},
+        {"both given, Black", "peer.example", "bob", true, {}, "peer.example", "bob", BlackColorCode},
+        {"a long nickname is cut", "h", longName, false, {}, "h", longName.left(MaxNicknameLength), WhiteColorCode},
+        {"a long host name is cut", QString(300, 'h'), "anna", false, {}, QString(MaxHostLength, 'h'), "anna",
+         WhiteColorCode},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -61,16 +66,12 @@ TEST_F(NetWidgetsTest, InternetGameChecksTheNicknameThenTheAddress) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
         typeInto(d.hostEdit(), row.host);
         typeInto(d.nicknameEdit(), row.nickname);
-        if (row.black) d.radio(ctl::Black)->click();
+        d.radio(row.black ? ctl::Black : ctl::White)->click();
         d.okButton()->click();
-        if (row.box) {
-            EXPECT_EQ(invalidInformation(boxes), std::vector<QString>{row.box});
-            EXPECT_TRUE(d.isVisible());
-            continue;
-        }
-        EXPECT_TRUE(boxes.empty());
-        EXPECT_FALSE(d.isVisible());
-        EXPECT_EQ(d.result(), QDialog::Accepted);
+        const bool accepted = row.boxes.empty();
+        EXPECT_EQ(invalidInformation(boxes), row.boxes);
+        EXPECT_EQ(d.isVisible(), !accepted);
+        EXPECT_EQ(d.result(), accepted ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_EQ(d.host(), row.expectHost);
         EXPECT_EQ(d.nickname(), row.expectNickname);
         EXPECT_EQ(d.requestedColor(), row.expectColor);
@@ -166,7 +167,7 @@ protected:
     QImage drawnWith(const QStringList& oldestFirst) {
         pane->clearLines();
         for (const QString& line : oldestFirst) pane->addChatLine(line);
-        return pane->grab().toImage().copy(1, 1, 239, 87);
+        return pane->grab().toImage().copy(1, 1, pane->edit()->width(), pane->edit()->y() - 1);
     }
     QImage bottomLine(const QImage& img) const { return img.copy(0, img.height() - lineHeight, img.width(), lineHeight); }
 
@@ -190,7 +191,6 @@ int rightInk(const QImage& img) {
 }
 
 TEST_F(ChatPaneTest, KeepsTheSixNewestLinesWithTheNewestAtTheBottom) {
-    EXPECT_EQ(pane->geometry(), QRect(509, 370, 241, 110));
     EXPECT_EQ(pane->edit()->geometry(), QRect(1, 88, 239, 20));
     EXPECT_EQ(topInk(drawnWith({})), 87) << "empty and white";
 
@@ -206,21 +206,21 @@ TEST_F(ChatPaneTest, KeepsTheSixNewestLinesWithTheNewestAtTheBottom) {
     EXPECT_GE(topInk(newest), newest.height() - lineHeight);
 
     pane->clearLines();
-    EXPECT_EQ(pane->lines(), QStringList(6, QString()));
+    EXPECT_EQ(pane->lines(), QStringList(ChatPane::Lines, QString()));
 }
 
 TEST_F(ChatPaneTest, LongLinesWrapAndTheNewestTextStaysAtTheBottom) {
     const QString longLine = "anna> the quick brown fox jumps over the lazy dog and then over the lazy cat too";
     const QImage wrapped = drawnWith({longLine});
-    EXPECT_LT(rightInk(wrapped), 239);
+    EXPECT_LT(rightInk(wrapped), wrapped.width());
     EXPECT_LT(topInk(wrapped), wrapped.height() - lineHeight) << "more than one row";
     // Taller than the pane: the oldest rows leave at the top.
     const QImage full = drawnWith({longLine, longLine, longLine, longLine, longLine, "bob> ok"});
     EXPECT_EQ(bottomLine(full), bottomLine(drawnWith({"bob> ok"})));
     EXPECT_EQ(topInk(full), 0);
     // A word wider than the pane is broken, not cut off.
-    const QImage oneWord = drawnWith({QString(74, 'W')});
-    EXPECT_LT(rightInk(oneWord), 239);
+    const QImage oneWord = drawnWith({QString(ChatPane::MaxTypedLength, 'W')});
+    EXPECT_LT(rightInk(oneWord), oneWord.width());
     EXPECT_LT(topInk(oneWord), oneWord.height() - 2 * lineHeight);
 }
 
@@ -254,13 +254,13 @@ TEST_F(ChatPaneTest, EnterHandsOverTheTypedTextAndUpBringsItBack) {
     typeInto(edit, "hello there");
     QTest::keyClick(edit, Qt::Key_Return);
     QTest::keyClick(edit, Qt::Key_Enter);  // an empty line is handed over too
-    typeInto(edit, QString(80, 'x'));      // typing stops at 74
+    typeInto(edit, QString(80, 'x'));      // typing stops at the limit
     QTest::keyClick(edit, Qt::Key_Return);
     typeInto(edit, "/trash");
     QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(entered, (std::vector<QString>{"hello there", "", QString(74, 'x'), "/trash"}));
+    EXPECT_EQ(entered, (std::vector<QString>{"hello there", "", QString(ChatPane::MaxTypedLength, 'x'), "/trash"}));
     EXPECT_TRUE(edit->text().isEmpty());
-    EXPECT_EQ(pane->lines(), QStringList(6, QString())) << "echoing is the caller's";
+    EXPECT_EQ(pane->lines(), QStringList(ChatPane::Lines, QString())) << "echoing is the caller's";
 
     typeInto(edit, "half typed");
     QTest::keyClick(edit, Qt::Key_Up);

@@ -2,26 +2,23 @@
 // pixel positions, the computer answering on its thread.
 #include <QAction>
 #include <QLabel>
-#include <QScrollBar>
-#include <condition_variable>
 #include <fstream>
-#include <mutex>
+#include <future>
 #include <sstream>
 #include <thread>
 
 #include "game/one_player.h"
 #include "game/window_messages.h"
 #include "rules/apply_move.h"
-#include "shell/board_painter.h"
-#include "shell/board_window.h"
 #include "shell/dialogs.h"
 #include "shell/history_pane.h"
 #include "tests/shell/window_fixture.h"
-#include "tests/support/board_text.h"
 #include "tests/support/scripted_play.h"
 
 namespace orbel::testing {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 // Holds the computer's thread after it has chosen, before it hands back, so
 // a test can look at the window while the computer is "thinking".
@@ -29,314 +26,228 @@ class Hold {
 public:
     std::function<void()> hook() {
         return [this] {
-            std::unique_lock<std::mutex> lock(mutex_);
-            reached_ = true;
-            changed_.notify_all();
-            changed_.wait(lock, [this] { return released_; });
+            reached_.set_value();
+            released_.wait();
         };
     }
-    bool waitUntilReached() {
-        std::unique_lock<std::mutex> lock(mutex_);
-        return changed_.wait_for(lock, std::chrono::seconds(20), [this] { return reached_; });
-    }
-    void release() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        released_ = true;
-        changed_.notify_all();
-    }
+    bool waitUntilReached() { return reachedSeen_.wait_for(std::chrono::seconds(20)) == std::future_status::ready; }
+    void release() { release_.set_value(); }
 
 private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    bool reached_ = false;
-    bool released_ = false;
+    std::promise<void> reached_, release_;
+    std::future<void> reachedSeen_ = reached_.get_future();
+    std::shared_future<void> released_ = release_.get_future().share();
 };
 
-class OnePlayerTest : public WindowTest {
-protected:
-    // Lines of a committed game transcript.
-    static std::vector<std::string> transcriptLines(const std::string& name) {
-        std::ifstream in(std::string(ORBEL_GOLDEN_DIR) + "/games/" + name);
-        std::vector<std::string> lines;
-        for (std::string l; std::getline(in, l);) lines.push_back(l);
-        return lines;
-    }
-    void userMoves(int fr, int fc, int tr, int tc) { drag(fr, fc, tr, tc); }
-    bool sawBox(const QString& text, const QString& caption) const {
-        for (const ShownBox& b : boxes)
-            if (b.text == text && b.caption == caption) return true;
-        return false;
-    }
-};
+using OnePlayerTest = WindowTest;
+
+// The commands greyed while the computer thinks.
+constexpr int BusyCommands[] = {cmd::UndoMove,         cmd::SaveGame, cmd::LoadGame,         cmd::NewOnePlayerGame,
+                                cmd::NewTwoPlayerGame, cmd::Resign,   cmd::DirectNetworkGame};
 
 TEST_F(OnePlayerTest, AWholeGameAtEasyPlaysAsTheLogicAlone) {
     // The same game as the committed transcript of the computer at Easy
     // against a user (Black) who always plays the first legal move.
-    const std::vector<std::string> expected = transcriptLines("level1-user-black.txt");
+    std::ifstream in(std::string(ORBEL_GOLDEN_DIR) + "/games/level1-user-black.txt");
+    Lines expected;
+    for (std::string l; std::getline(in, l);) expected.push_back(l);
     ASSERT_FALSE(expected.empty());
     startWith(true, ctl::Easy);
     answerCancel();  // the New Game Setup after the mate
 
-    std::size_t line = 1;  // line 0 is the computer's opening move
-    while (line + 1 < expected.size()) {
-        const MoveRecord user = firstLegalUserMove(*ui().game.currentGame);
-        ASSERT_TRUE(user.isMove());
+    const auto moveOn = [&](std::size_t line, const char* side) {
         std::istringstream want(expected[line]);
         int n, fr, fc, tr, tc;
         std::string who;
         want >> n >> who >> fr >> fc >> tr >> tc;
-        ASSERT_EQ(who, "user");
-        ASSERT_TRUE(sameMove(user, makeMoveRecord(fr, fc, tr, tc))) << expected[line];
-        userMoves(user.fromRow, user.fromCol, user.toRow, user.toCol);
+        EXPECT_EQ(who, side) << expected[line];
+        return makeMoveRecord(fr, fc, tr, tc);
+    };
+    std::size_t line = 1;  // line 0 is the computer's opening move
+    while (line + 1 < expected.size()) {
+        const MoveRecord user = firstLegalUserMove(*ui().game.currentGame);
+        ASSERT_TRUE(sameMove(user, moveOn(line, "user"))) << expected[line];
+        drag(user.fromRow, user.fromCol, user.toRow, user.toCol);
         waitForComputer();
-        ++line;
-        if (line + 1 >= expected.size()) break;
-        std::istringstream answer(expected[line]);
-        answer >> n >> who >> fr >> fc >> tr >> tc;
-        ASSERT_EQ(who, "computer");
-        if (!boxes.empty()) break;  // mate: the mating move gets no line of its own
-        EXPECT_TRUE(sameMove(ui().game.computerMove, makeMoveRecord(fr, fc, tr, tc))) << expected[line];
+        if (++line + 1 >= expected.size() || !boxes.empty()) break;  // mate: the mating move gets no line of its own
+        EXPECT_TRUE(sameMove(ui().game.computerMove, moveOn(line, "computer"))) << expected[line];
         ++line;
     }
     EXPECT_EQ(expected.back(), "result computer mates");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "CheckMate!");
-    EXPECT_EQ(boxes[0].caption, "Game Over");
-    EXPECT_FALSE(boxes[0].owned);
+    EXPECT_EQ(boxes, std::vector<ShownBox>({{"CheckMate!", "Game Over", MessageIcon::Information, false}}));
     // The computer plays White: its list ends with the result.
-    const MoveHistory& white = ui().game.whiteHistory;
-    EXPECT_EQ(white.lines[static_cast<std::size_t>(white.count - 1)], "1-0");
+    EXPECT_EQ(linesOf(ui().game.whiteHistory).back(), "1-0");
     EXPECT_EQ(dialogsShown, 2);  // the first setup, and the one after the mate
 }
 
-TEST_F(OnePlayerTest, AnIllegalDropPutsThePieceBackAndRecordsNothing) {
-    startWith(false, ctl::Hard);
-    const Board before = ui().game.currentGame->board;
-    userMoves(6, 3, 3, 3);  // three squares forward
-    EXPECT_EQ(ui().game.currentGame->board, before);
-    EXPECT_EQ(ui().game.displayBoard, before);
-    EXPECT_EQ(ui().game.whiteHistory.count, 0);
-    EXPECT_FALSE(ui().computerThinking);
-    EXPECT_EQ(ui().game.humanMove.toRow, 6);
-    EXPECT_EQ(ui().game.humanMove.toCol, 3);
-    EXPECT_EQ(ui().game.undoBoard, before);
-    EXPECT_EQ(sounds, std::vector<int>{174});
-    EXPECT_FALSE(window->action(cmd::UndoMove)->isEnabled());
+TEST_F(OnePlayerTest, AMoveNotMadePutsThePieceBackAndRecordsNothing) {
+    const struct {
+        const char* name;
+        int fromRow, fromCol;
+        QPoint dropAt;
+        bool lifted, withoutShortCastle;
+    } rows[] = {
+        {"a pawn three squares forward", 6, 3, pointOf(3, 3), true, false},
+        {"a piece of the computer's", 1, 4, pointOf(3, 4), false, false},
+        {"a drop outside the window", 6, 4, OffTheBoard, true, false},
+        {"a castling drag without the right", 7, 3, pointOf(7, 1), true, true},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        sounds.clear();
+        newOnePlayerGame(false, ctl::Easy);
+        Board before = ui().game.currentGame->board;
+        if (r.withoutShortCastle) {
+            before.at(7, 1) = before.at(7, 2) = EmptySquare;
+            setPosition(before);
+            ui().game.humanCastle.canCastleShort = false;
+        }
+        press(r.fromRow, r.fromCol);
+        EXPECT_EQ(ui().isDragging, r.lifted);
+        EXPECT_EQ(ui().game.displayBoard.at(r.fromRow, r.fromCol) == EmptySquare, r.lifted);
+        moveHeldTo(r.dropAt);
+        releaseAt(r.dropAt);
+        EXPECT_EQ(ui().game.currentGame->board, before);
+        EXPECT_EQ(ui().game.displayBoard, before);
+        EXPECT_EQ(ui().game.heldPiece, EmptySquare);
+        EXPECT_EQ(ui().game.whiteHistory.count, 0);
+        EXPECT_FALSE(ui().computerThinking);
+        EXPECT_EQ(ui().game.humanMove.toRow, ui().game.humanMove.fromRow);
+        EXPECT_EQ(ui().game.humanMove.toCol, ui().game.humanMove.fromCol);
+        EXPECT_EQ(sounds, std::vector<int>{res::NewGameSound});
+        EXPECT_FALSE(window->action(cmd::UndoMove)->isEnabled());
+    }
 }
 
-TEST_F(OnePlayerTest, TheComputersPiecesCannotBePickedUp) {
-    startWith(false, ctl::Hard);
-    press(1, 4);
-    EXPECT_FALSE(ui().isDragging);
-    EXPECT_EQ(ui().game.heldPiece, EmptySquare);
-    release(3, 4);
-    EXPECT_EQ(ui().game.currentGame->board, startingPosition(3));
+TEST_F(OnePlayerTest, TheKingDragCastlesWithEitherColour) {
+    const Square king{King, Enemy}, rook{Rook, Enemy};
+    const struct {
+        const char* name;
+        bool userBlack;
+        int kingFrom, kingTo, rookFrom, rookTo;
+        const char* text;
+        int recordFromRow;
+        bool rightsLeft;
+    } rows[] = {
+        // A short castle leaves both rights as they were; a long one, whose
+        // record ends on the king's square, clears both.
+        {"White, short", false, 3, 1, 0, 2, "O-O", CastleShort, true},
+        {"White, long", false, 3, 5, 7, 4, "O-O-O", CastleLong, false},
+        {"Black, short", true, 4, 6, 7, 5, "O-O", CastleShort, true},
+        {"Black, long", true, 4, 2, 0, 3, "O-O-O", CastleLong, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        newOnePlayerGame(r.userBlack, ctl::Easy);
+        Board b = ui().game.currentGame->board;
+        for (int col = 0; col < 8; ++col)
+            if (col != r.kingFrom && b.at(7, col).kind != Rook) b.at(7, col) = EmptySquare;
+        setPosition(b);
+        drag(7, r.kingFrom, 7, r.kingTo);
+        b.at(7, r.kingFrom) = b.at(7, r.rookFrom) = EmptySquare;
+        b.at(7, r.kingTo) = king;
+        b.at(7, r.rookTo) = rook;
+        EXPECT_EQ(ui().game.displayBoard, b);
+        EXPECT_EQ(linesOf(r.userBlack ? ui().game.blackHistory : ui().game.whiteHistory), Lines{r.text});
+        EXPECT_EQ(ui().game.humanMove.fromRow, r.recordFromRow);
+        EXPECT_EQ(ui().game.humanMove.fromCol, CastleByEnemy);
+        EXPECT_EQ(ui().game.humanCastle.canCastleShort, r.rightsLeft);
+        EXPECT_EQ(ui().game.humanCastle.canCastleLong, r.rightsLeft);
+        waitForComputer();
+    }
 }
 
-TEST_F(OnePlayerTest, APieceReleasedOutsideTheWindowGoesBack) {
-    startWith(false, ctl::Hard);
-    press(6, 4);
-    EXPECT_TRUE(ui().isDragging);
-    EXPECT_EQ(ui().game.displayBoard.at(6, 4), EmptySquare);
-    releaseAt(QPoint(-30, -12));
-    EXPECT_EQ(ui().game.displayBoard, startingPosition(3));
-    EXPECT_EQ(ui().game.heldPiece, EmptySquare);
-    EXPECT_FALSE(ui().computerThinking);
-}
-
-TEST_F(OnePlayerTest, TheCarriedPieceFollowsTheMouseAndLeavesNoTrace) {
-    startWith(false, ctl::Hard);
-    press(6, 4);
-    window->boardWindow()->grab();  // the lifted piece's square repainted
-    const QImage before = window->boardWindow()->surface().copy();
-    const QPoint at(200, 250);
-    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(window->boardWindow()->mapToGlobal(at)), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window->boardWindow(), &move);
-    EXPECT_TRUE(ui().dragImageShown);
-    const QImage carried = window->boardWindow()->surface().copy(at.x(), at.y(), 43, 45);
-    EXPECT_NE(carried, before.copy(at.x(), at.y(), 43, 45));
-    // Moving on puts back what the image covered.
-    const QPoint next(300, 250);
-    QMouseEvent again(QEvent::MouseMove, QPointF(next), QPointF(window->boardWindow()->mapToGlobal(next)),
-                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window->boardWindow(), &again);
-    EXPECT_EQ(window->boardWindow()->surface().copy(at.x(), at.y(), 60, 60), before.copy(at.x(), at.y(), 60, 60));
-    releaseAt(QPoint(-30, -12));
-}
-
-struct CastleCase {
-    const char* name;
-    bool userBlack;
-    int kingTo;
-    const char* notation;
-    int rookFrom, rookTo;
-};
-
-class UserCastling : public OnePlayerTest, public ::testing::WithParamInterface<CastleCase> {};
-
-TEST_P(UserCastling, TheKingDragCastles) {
-    const CastleCase c = GetParam();
-    startWith(c.userBlack, ctl::Easy);
-    const int h = c.userBlack ? 4 : 3;
-    Board b = ui().game.currentGame->board;
-    for (int col = 0; col < 8; ++col)
-        if (col != h && b.at(7, col).kind != Rook) b.at(7, col) = EmptySquare;
-    setPosition(b);
-    userMoves(7, h, 7, c.kingTo);
-    EXPECT_EQ(ui().game.displayBoard.at(7, c.kingTo), (Square{King, Enemy}));
-    EXPECT_EQ(ui().game.displayBoard.at(7, c.rookTo), (Square{Rook, Enemy}));
-    EXPECT_EQ(ui().game.displayBoard.at(7, c.rookFrom), EmptySquare);
-    const MoveHistory& list = c.userBlack ? ui().game.blackHistory : ui().game.whiteHistory;
-    EXPECT_EQ(list.lines[0], c.notation);
-    EXPECT_EQ(ui().game.humanMove.fromRow, c.notation == std::string("O-O") ? 99 : 100);
-    EXPECT_EQ(ui().game.humanMove.fromCol, 101);
-    // A short castle leaves both rights as they were; a long one, whose
-    // record ends on the king's square, clears both.
-    const bool isShort = c.notation == std::string("O-O");
-    EXPECT_EQ(ui().game.humanCastle.canCastleShort, isShort);
-    EXPECT_EQ(ui().game.humanCastle.canCastleLong, isShort);
-    waitForComputer();
-}
-
-void PrintTo(const CastleCase& c, std::ostream* os) { *os << c.name; }
-
-INSTANTIATE_TEST_SUITE_P(BothColours, UserCastling,
-                         ::testing::Values(CastleCase{"WhiteShort", false, 1, "O-O", 0, 2},
-                                           CastleCase{"WhiteLong", false, 5, "O-O-O", 7, 4},
-                                           CastleCase{"BlackShort", true, 6, "O-O", 7, 5},
-                                           CastleCase{"BlackLong", true, 2, "O-O-O", 0, 3}),
-                         [](const ::testing::TestParamInfo<CastleCase>& p) { return std::string(p.param.name); });
-
-TEST_F(OnePlayerTest, ACastlingDragWithoutTheRightPutsTheKingBack) {
-    startWith(false, ctl::Easy);
-    Board b = ui().game.currentGame->board;
-    b.at(7, 1) = b.at(7, 2) = EmptySquare;
-    setPosition(b);
-    ui().game.humanCastle.canCastleShort = false;
-    userMoves(7, 3, 7, 1);
-    EXPECT_EQ(ui().game.displayBoard, b);
-    EXPECT_EQ(ui().game.whiteHistory.count, 0);
-    EXPECT_FALSE(ui().computerThinking);
-}
-
-TEST_F(OnePlayerTest, APawnReachingTheLastRowBecomesAQueenAndGivesCheck) {
-    startWith(false, ctl::Easy);
-    // The computer's king on h8 (0,0); the user's pawn on c7 (1,5) queens on c8
-    // with check along the back rank.
-    Board b;
-    b.at(0, 0) = {King, Own};
-    b.at(7, 3) = {King, Enemy};
-    b.at(1, 5) = {Pawn, Enemy};
-    setPosition(b);
-    userMoves(1, 5, 0, 5);
-    EXPECT_EQ(ui().game.displayBoard.at(0, 5), (Square{Queen, Enemy}));
-    EXPECT_EQ(ui().game.whiteHistory.lines[0], "Qc8+");
-    EXPECT_EQ(window->statusText(), "Check!");
-    waitForComputer();
-}
-
-TEST_F(OnePlayerTest, CheckShowsInTheStatusBarAndTheNotation) {
-    startWith(false, ctl::Easy);
-    // A user rook steps onto the open e-file, giving check.
-    Board b;
-    b.at(0, 3) = {King, Own};
-    b.at(7, 0) = {King, Enemy};
-    b.at(6, 4) = {Rook, Enemy};
-    setPosition(b);
-    userMoves(6, 4, 6, 3);
-    EXPECT_EQ(ui().game.whiteHistory.lines[0], "Re2+");
-    EXPECT_EQ(ui().game.humanMove.givesCheck, 0);  // cleared at the end of the release
-    ASSERT_EQ(window->statusText(), "Check!");
-    waitForComputer();
-    // The computer's answer (not a check) names the side to move again.
-    if (!ui().game.computerMove.givesCheck) {
+TEST_F(OnePlayerTest, AMoveGivingCheckIsMarkedUntilTheComputerAnswers) {
+    const struct {
+        const char* name;
+        Diagram position;
+        int fromRow, fromCol, toRow, toCol;
+        Square lands;
+        const char* text;
+    } rows[] = {
+        {"a pawn queens on the last row", {".......k", "..P.....", "........", "........", "........", "........",
+                                           "........", "....K..."}, 1, 5, 0, 5, {Queen, Enemy}, "Qc8+"},
+        {"a rook steps onto the open file", {"....k...", "........", "........", "........", "........", "........",
+                                             "...R....", ".......K"}, 6, 4, 6, 3, {Rook, Enemy}, "Re2+"},
+        {"castling puts the rook on the king's file", {".....k..", "........", "........", "........", "........",
+                                                       "........", "........", "....K..R"}, 7, 3, 7, 1, {King, Enemy},
+         "O-O+"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        newOnePlayerGame(false, ctl::Easy);
+        setPosition(fromWhitesSide(r.position));
+        drag(r.fromRow, r.fromCol, r.toRow, r.toCol);
+        EXPECT_EQ(ui().game.displayBoard.at(r.toRow, r.toCol), r.lands);
+        EXPECT_EQ(linesOf(ui().game.whiteHistory), Lines{r.text});
+        EXPECT_EQ(ui().game.humanMove.givesCheck, 0) << "cleared at the end of the release";
+        EXPECT_EQ(window->statusText(), "Check!");
+        waitForComputer();
+        // A lone king's answer gives no check: the side to move is named again.
+        ASSERT_FALSE(ui().game.computerMove.givesCheck);
         EXPECT_EQ(window->statusText(), "White to move");
     }
 }
 
-TEST_F(OnePlayerTest, TheUserMatingTheComputerEndsTheGameWithoutItsAnswer) {
-    startWith(false, ctl::Hard);
-    // Back-rank mate: the user's rook goes from a1 (7,7) to a8 (0,7).
-    Board b;
-    b.at(0, 0) = {King, Own};
-    b.at(1, 0) = b.at(1, 1) = {Pawn, Own};
-    b.at(7, 3) = {King, Enemy};
-    b.at(7, 7) = {Rook, Enemy};
-    setPosition(b);
-    answerCancel();
-    userMoves(7, 7, 0, 7);
-    EXPECT_EQ(ui().game.whiteHistory.count, 1);
-    EXPECT_EQ(ui().game.whiteHistory.lines[0], "Ra8+");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "CheckMate!");
-    EXPECT_EQ(boxes[0].caption, "Game Over");
-    EXPECT_EQ(dialogsShown, 2);
-    EXPECT_FALSE(ui().computerThinking);
-    EXPECT_FALSE(window->thinking().running());
-    EXPECT_FALSE(window->brainTimerActive());
-    EXPECT_EQ(sounds, (std::vector<int>{174, 173}));
+TEST_F(OnePlayerTest, AGameOverBoxEndsTheGameAndNewGameSetupFollows) {
+    const struct {
+        const char* name;
+        int levelId;
+        Diagram position;
+        int fromRow, fromCol, toRow, toCol;
+        const char* box;
+        Lines white, black;
+        MoveRecord computerMove;
+        std::vector<int> sounds;
+    } rows[] = {
+        {"the user mates: the computer does not answer", ctl::Hard,
+         {".......k", "......pp", "........", "........", "........", "........", "........", "R...K..."}, 7, 7, 0, 7,
+         "CheckMate!", {"Ra8+"}, {}, noMoveRecord(), {res::NewGameSound, res::MoveSound}},
+        {"the computer mates: its list gets the result", ctl::Medium,
+         {"....k..r", ".....pp.", "........", "........", "........", ".....P..", "PPP.....", ".K......"}, 5, 2, 4, 2,
+         "CheckMate!", {"f4"}, {"0-1"}, makeMoveRecord(0, 0, 7, 0), {res::NewGameSound, res::MoveSound, res::MoveSound}},
+        {"the computer has no move and resigns", ctl::Hard,
+         {".......k", "........", "Q.......", "........", "........", "........", "........", "....K..."}, 2, 7, 2, 1,
+         "Computer Resign", {"Qg6"}, {}, noMoveRecord(), {res::NewGameSound, res::MoveSound}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        boxes.clear();
+        sounds.clear();
+        newOnePlayerGame(false, r.levelId);
+        setPosition(fromWhitesSide(r.position));
+        const int shownBefore = dialogsShown;
+        answerCancel();
+        drag(r.fromRow, r.fromCol, r.toRow, r.toCol);
+        waitForComputer();
+        EXPECT_EQ(boxes, std::vector<ShownBox>({{r.box, "Game Over", MessageIcon::Information, false}}));
+        EXPECT_EQ(dialogsShown, shownBefore + 1);
+        EXPECT_EQ(linesOf(ui().game.whiteHistory), r.white);
+        EXPECT_EQ(linesOf(ui().game.blackHistory), r.black);
+        EXPECT_TRUE(sameMove(ui().game.computerMove, r.computerMove));
+        EXPECT_FALSE(window->thinking().running());
+        EXPECT_FALSE(window->brainTimerActive());
+        EXPECT_EQ(sounds, r.sounds);
+    }
 }
 
-TEST_F(OnePlayerTest, TheComputerMatingTheUserWritesTheResultLine) {
-    startWith(false, ctl::Medium);
-    // The computer (Black, Own) mates with its rook on the user's back rank.
-    Board b;
-    b.at(7, 6) = {King, Enemy};
-    b.at(6, 5) = b.at(6, 6) = b.at(6, 7) = {Pawn, Enemy};
-    b.at(5, 2) = {Pawn, Enemy};
-    b.at(0, 0) = {Rook, Own};
-    b.at(0, 3) = {King, Own};
-    b.at(1, 1) = b.at(1, 2) = {Pawn, Own};
-    setPosition(b);
-    answerCancel();
-    userMoves(5, 2, 4, 2);
-    waitForComputer();
-    ASSERT_FALSE(boxes.empty());
-    EXPECT_EQ(boxes.back().text, "CheckMate!");
-    const MoveHistory& black = ui().game.blackHistory;
-    ASSERT_EQ(black.count, 1);
-    EXPECT_EQ(black.lines[0], "0-1");
-    EXPECT_EQ(ui().game.whiteHistory.count, 1);
-    EXPECT_TRUE(sameMove(ui().game.computerMove, makeMoveRecord(0, 0, 7, 0)));
-}
-
-TEST_F(OnePlayerTest, AComputerWithoutAMoveResigns) {
-    startWith(false, ctl::Hard);
-    // The user's queen takes every square from the computer's king without
-    // checking it.
-    Board b;
-    b.at(0, 0) = {King, Own};
-    b.at(7, 3) = {King, Enemy};
-    b.at(2, 7) = {Queen, Enemy};
-    setPosition(b);
-    answerCancel();
-    userMoves(2, 7, 2, 1);
-    waitForComputer();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Computer Resign");
-    EXPECT_EQ(boxes[0].caption, "Game Over");
-    EXPECT_EQ(dialogsShown, 2);
-    EXPECT_EQ(ui().game.computerMove.fromRow, -1);
-    EXPECT_EQ(ui().game.blackHistory.count, 0);
-    EXPECT_EQ(sounds, (std::vector<int>{174, 173}));
-}
-
-TEST_F(OnePlayerTest, UndoTwiceTakesBackOnePairAndNeverCountsBelowNothing) {
+TEST_F(OnePlayerTest, UndoTakesBackOnePairOnlyWhenEnabledAndNeverCountsBelowNothing) {
     startWith(false, ctl::Easy);
     const Board start = ui().game.currentGame->board;
-    userMoves(6, 3, 4, 3);
+    ui().game.undoBoard = Board{};  // would empty the board if Undo ran while greyed
+    QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(ui().game.currentGame->board, start);
+    EXPECT_EQ(ui().game.currentGame->moveCount, 0);
+
+    drag(6, 3, 4, 3);
     waitForComputer();
     EXPECT_EQ(ui().game.whiteHistory.count, 1);
     EXPECT_EQ(ui().game.blackHistory.count, 1);
     const int moveCount = ui().game.currentGame->moveCount;
     ASSERT_TRUE(window->action(cmd::UndoMove)->isEnabled());
     QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
-    EXPECT_EQ(ui().game.currentGame->board, start);
     EXPECT_EQ(ui().game.displayBoard, start);
     EXPECT_EQ(ui().game.currentGame->moveCount, moveCount - 2);
-    EXPECT_EQ(ui().game.whiteHistory.count, 0);
-    EXPECT_EQ(ui().game.blackHistory.count, 0);
     window->action(cmd::UndoMove)->trigger();
     EXPECT_EQ(ui().game.currentGame->board, start);
     EXPECT_EQ(ui().game.whiteHistory.count, 0);
@@ -344,28 +255,18 @@ TEST_F(OnePlayerTest, UndoTwiceTakesBackOnePairAndNeverCountsBelowNothing) {
     EXPECT_EQ(ui().game.currentGame->moveCount, moveCount - 4);
 }
 
-TEST_F(OnePlayerTest, CtrlUDoesNothingWhileUndoIsGreyed) {
-    startWith(false, ctl::Easy);
-    ui().game.undoBoard = Board{};  // would empty the board if Undo ran
-    QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
-    EXPECT_EQ(ui().game.currentGame->board, startingPosition(3));
-    EXPECT_EQ(ui().game.currentGame->moveCount, 0);
-}
-
 TEST_F(OnePlayerTest, WhileTheComputerThinksTheWindowWaitsAndShowsItsLine) {
     startWith(false, ctl::Hard);
     Hold hold;
     window->thinking().beforeHandBack = hold.hook();
-    userMoves(6, 5, 4, 5);  // 1.c4: no opening rule answers it, so the computer searches
+    drag(6, 5, 4, 5);  // 1.c4: no opening rule answers it, so the computer searches
     ASSERT_TRUE(hold.waitUntilReached());
     EXPECT_TRUE(ui().computerThinking);
-    for (int id : {cmd::UndoMove, cmd::SaveGame, cmd::LoadGame, cmd::NewOnePlayerGame, cmd::NewTwoPlayerGame,
-                   cmd::Resign, cmd::DirectNetworkGame})
-        EXPECT_FALSE(window->action(id)->isEnabled()) << id;
+    for (int id : BusyCommands) EXPECT_FALSE(window->action(id)->isEnabled()) << id;
     EXPECT_TRUE(window->action(cmd::About)->isEnabled());
     EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
     EXPECT_TRUE(window->brainTimerActive());
-    EXPECT_EQ(ui().game.computerMove.fromRow, -1);  // no last-move frame while thinking
+    EXPECT_FALSE(ui().game.computerMove.isMove()) << "no last-move frame while thinking";
     // The Brain pane shows the line the search settled on.
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->brainPane()->text().contains("Value:"); }, 5000));
     const QString shown = window->brainPane()->text();
@@ -385,22 +286,20 @@ TEST_F(OnePlayerTest, WhileTheComputerThinksTheWindowWaitsAndShowsItsLine) {
     waitForComputer();
     EXPECT_FALSE(window->brainTimerActive());
     EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
-    for (int id : {cmd::UndoMove, cmd::SaveGame, cmd::LoadGame, cmd::NewOnePlayerGame, cmd::NewTwoPlayerGame,
-                   cmd::Resign, cmd::DirectNetworkGame})
-        EXPECT_TRUE(window->action(id)->isEnabled()) << id;
+    for (int id : BusyCommands) EXPECT_TRUE(window->action(id)->isEnabled()) << id;
     EXPECT_FALSE(window->action(cmd::NetworkResign)->isEnabled());
     EXPECT_EQ(window->brainPane()->text(), shown);  // the pane keeps its last text
     EXPECT_EQ(ui().game.blackHistory.count, 1);
-    EXPECT_NE(ui().game.computerMove.fromRow, -1);
+    EXPECT_TRUE(ui().game.computerMove.isMove());
     EXPECT_EQ(window->statusText(), "White to move");
-    EXPECT_EQ(sounds, (std::vector<int>{174, 173, 173}));
+    EXPECT_EQ(sounds, (std::vector<int>{res::NewGameSound, res::MoveSound, res::MoveSound}));
 }
 
 TEST_F(OnePlayerTest, ClosingTheWindowWhileTheComputerThinksWaitsForIt) {
     startWith(false, ctl::Hard);
     Hold hold;
     window->thinking().beforeHandBack = hold.hook();
-    userMoves(6, 3, 4, 3);
+    drag(6, 3, 4, 3);
     ASSERT_TRUE(hold.waitUntilReached());
     std::thread releaser([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -418,9 +317,9 @@ TEST_F(OnePlayerTest, ClosingTheWindowWhileTheComputerThinksWaitsForIt) {
 TEST_F(OnePlayerTest, WithoutAThreadTheComputerAnswersOnTheWindowsThread) {
     startWith(false, ctl::Easy);
     window->thinking().failNextStart = true;
-    userMoves(6, 3, 4, 3);
+    drag(6, 3, 4, 3);
     waitForComputer();
-    EXPECT_NE(ui().game.computerMove.fromRow, -1);
+    EXPECT_TRUE(ui().game.computerMove.isMove());
     EXPECT_EQ(ui().game.blackHistory.count, 1);
     EXPECT_TRUE(boxes.empty());
 }
@@ -429,8 +328,9 @@ TEST_F(OnePlayerTest, AFailedChoiceShowsTheFatalErrorBoxThenResigns) {
     startWith(false, ctl::Easy);
     window->thinking().failNextChoice = true;
     answerCancel();
-    const Board before = ui().game.currentGame->board;
-    userMoves(6, 3, 4, 3);
+    Board afterUser = ui().game.currentGame->board;
+    applyMove(makeMoveRecord(6, 3, 4, 3), afterUser);
+    drag(6, 3, 4, 3);
     waitForComputer();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].caption, "Fatal Error");
@@ -439,64 +339,37 @@ TEST_F(OnePlayerTest, AFailedChoiceShowsTheFatalErrorBoxThenResigns) {
     EXPECT_TRUE(boxes[0].text.startsWith("An error has occurred that will most likely terminate your game.\n\n"
                                          "Report all errors of this nature to Tessaly ("));
     EXPECT_EQ(boxes[1].text, "Computer Resign");
-    // Only the user's move was played.
-    Board afterUser = before;
-    applyMove(makeMoveRecord(6, 3, 4, 3), afterUser);
-    EXPECT_EQ(ui().game.currentGame->board, afterUser);
+    EXPECT_EQ(ui().game.currentGame->board, afterUser) << "only the user's move was played";
 }
 
 TEST_F(OnePlayerTest, TheFourteenthLineScrollsItsPane) {
     startWith(false, ctl::Easy);
     ui().game.whiteHistory.count = 13;
-    userMoves(6, 3, 4, 3);
+    drag(6, 3, 4, 3);
     EXPECT_EQ(ui().game.whiteHistory.count, 14);
     EXPECT_EQ(window->historyPane(true)->scrollPosition(), 1);
     waitForComputer();
     EXPECT_EQ(window->historyPane(false)->scrollPosition(), 0);
     // A new game goes back to the top.
-    answerNewGame(false, ctl::Easy);
-    window->sendCommand(cmd::NewOnePlayerGame);
+    newOnePlayerGame(false, ctl::Easy);
     EXPECT_EQ(window->historyPane(true)->scrollPosition(), 0);
 }
 
 TEST_F(OnePlayerTest, ResignAsksForANewGameAndKeepsTheModeWhenCancelled) {
     startWith(false, ctl::Easy);
-    userMoves(6, 3, 4, 3);
+    drag(6, 3, 4, 3);
     waitForComputer();
     const Board position = ui().game.currentGame->board;
     answerCancel();
     window->sendCommand(cmd::Resign);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Resign!");
-    EXPECT_EQ(boxes[0].caption, "Game Over");
-    EXPECT_TRUE(boxes[0].owned);
+    EXPECT_EQ(boxes, std::vector<ShownBox>({{"Resign!", "Game Over", MessageIcon::Information, true}}));
     EXPECT_EQ(dialogsShown, 2);
     // Cancelled: the finished game stays, in the same mode, and play may go on.
     EXPECT_EQ(ui().game.currentGame->board, position);
     EXPECT_EQ(window->installedMode(), &onePlayerProc);
-    userMoves(6, 4, 4, 4);
+    drag(6, 4, 4, 4);
     waitForComputer();
     EXPECT_EQ(ui().game.whiteHistory.count, 2);
-}
-
-}  // namespace
-}  // namespace orbel::testing
-
-namespace orbel::testing {
-namespace {
-
-TEST_F(OnePlayerTest, ACastleThatGivesCheckIsWrittenWithItsMark) {
-    startWith(false, ctl::Easy);
-    // The computer's king on (0,2); castling short puts the user's rook on (7,2).
-    Board b;
-    b.at(0, 2) = {King, Own};
-    b.at(7, 3) = {King, Enemy};
-    b.at(7, 0) = {Rook, Enemy};
-    setPosition(b);
-    drag(7, 3, 7, 1);
-    EXPECT_EQ(ui().game.whiteHistory.lines[0], "O-O+");
-    EXPECT_EQ(window->statusText(), "Check!");
-    waitForComputer();
 }
 
 }  // namespace

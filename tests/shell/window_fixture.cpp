@@ -3,10 +3,42 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "game/window_messages.h"
 #include "shell/board_window.h"
 #include "shell/dialogs.h"
 
 namespace orbel::testing {
+
+void PrintTo(const ShownBox& box, std::ostream* os) {
+    *os << '"' << box.text.toStdString() << "\" / \"" << box.caption.toStdString() << "\" icon "
+        << static_cast<int>(box.icon) << (box.owned ? " owned" : " unowned");
+}
+
+Board fromWhitesSide(const Diagram& rows) {
+    Board b;
+    for (int row = 0; row < 8; ++row) {
+        for (int x = 0; x < 8; ++x) {
+            const char c = rows[static_cast<std::size_t>(row)][x];
+            if (c == '.') continue;
+            const char lower = static_cast<char>(c | 0x20);
+            const PieceKind kind = lower == 'p' ? Pawn : lower == 'n' ? Knight : lower == 'b' ? Bishop
+                                 : lower == 'r' ? Rook : lower == 'q' ? Queen : King;
+            b.at(row, 7 - x) = {kind, c == lower ? Own : Enemy};
+        }
+    }
+    return b;
+}
+
+std::vector<std::string> linesOf(const MoveHistory& list) {
+    return {list.lines.begin(), list.lines.begin() + list.count};
+}
+
+int inkIn(const QImage& image, const QRect& area, const QColor& background) {
+    int ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) ink += image.pixelColor(x, y) != background;
+    return ink;
+}
 
 void WindowTest::SetUp() {
     window = std::make_unique<MainWindow>();
@@ -54,13 +86,19 @@ void WindowTest::startWith(bool black, int levelId) {
     window->runStartUpDialog();
 }
 
+void WindowTest::newOnePlayerGame(bool black, int levelId) {
+    answerNewGame(black, levelId);
+    window->sendCommand(cmd::NewOnePlayerGame);
+}
+
 QRect WindowTest::squareRect(int row, int col) {
     const PixelRect r = BoardGeometry{}.squareRect(row, col);
     return QRect(r.left, r.top, r.width, r.height);
 }
 
 QRect WindowTest::pieceRect(int row, int col) {
-    // Piece images are 43 x 45, drawn 8 pixels in from the square's left and 7 from its top.
+    // The painter keeps these to itself: images of 43 x 45, drawn 8 pixels in
+    // from the square's left and 7 from its top.
     return QRect(squareRect(row, col).topLeft() + QPoint(8, 7), QSize(43, 45));
 }
 
@@ -72,12 +110,16 @@ void WindowTest::release(int row, int col) { releaseAt(pointOf(row, col)); }
 
 void WindowTest::releaseAt(QPoint p) { QTest::mouseRelease(window->boardWindow(), Qt::LeftButton, Qt::NoModifier, p); }
 
+void WindowTest::moveHeldTo(QPoint p) {
+    // QTest's mouseMove carries no buttons; the drag feedback needs the held one.
+    QMouseEvent move(QEvent::MouseMove, QPointF(p), QPointF(window->boardWindow()->mapToGlobal(p)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window->boardWindow(), &move);
+}
+
 void WindowTest::drag(int fromRow, int fromCol, int toRow, int toCol) {
     press(fromRow, fromCol);
-    // A move with the button held: the drag image follows.
-    QMouseEvent move(QEvent::MouseMove, QPointF(pointOf(toRow, toCol)), QPointF(window->boardWindow()->mapToGlobal(pointOf(toRow, toCol))),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window->boardWindow(), &move);
+    moveHeldTo(pointOf(toRow, toCol));
     release(toRow, toCol);
 }
 
@@ -89,6 +131,19 @@ void WindowTest::setPosition(const Board& board) {
     ui().game.currentGame->board = board;
     ui().game.displayBoard = board;
     window->invalidate();
+}
+
+QImage WindowTest::painted() {
+    window->invalidate();
+    window->boardWindow()->grab();
+    return window->boardWindow()->surface();
+}
+
+int WindowTest::inkOn(int row, int col) {
+    const QImage surface = painted();
+    const QRect square = squareRect(row, col);
+    // The square's corner lies outside every piece image.
+    return inkIn(surface, pieceRect(row, col), surface.pixelColor(square.topLeft() + QPoint(1, 1)));
 }
 
 }  // namespace orbel::testing

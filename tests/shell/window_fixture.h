@@ -10,9 +10,12 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
+#include <string>
 #include <vector>
 
 #include "shell/main_window.h"
+#include "tests/support/board_text.h"
 
 namespace orbel::testing {
 
@@ -21,7 +24,24 @@ struct ShownBox {
     QString caption;
     MessageIcon icon;
     bool owned;
+    friend bool operator==(const ShownBox&, const ShownBox&) = default;
 };
+void PrintTo(const ShownBox& box, std::ostream* os);
+
+// A position as White sees it with White at the bottom (the board of a
+// two-player game, or of a one-player user playing White): the top screen row
+// first, files a to h left to right; upper case White, lower case Black, '.'
+// empty.
+Board fromWhitesSide(const Diagram& rows);
+
+// The lines of a move list that are in use.
+std::vector<std::string> linesOf(const MoveHistory& list);
+
+// How many pixels of `area` differ from `background`.
+int inkIn(const QImage& image, const QRect& area, const QColor& background);
+
+// A point outside the drawing area: a piece dropped there goes home.
+inline constexpr QPoint OffTheBoard(-30, -12);
 
 class WindowTest : public ::testing::Test {
 public:
@@ -43,17 +63,25 @@ protected:
     void answerCancel();
     // Starts the window as the program does (its first New Game Setup included).
     void startWith(bool black, int levelId);
+    // New 1 Player Game from the menu, its setup answered.
+    void newOnePlayerGame(bool black, int levelId);
 
     // Mouse actions on board squares.
     void press(int row, int col);
     void release(int row, int col);
     void releaseAt(QPoint p);
+    // The mouse moved with the button held.
+    void moveHeldTo(QPoint p);
     void drag(int fromRow, int fromCol, int toRow, int toCol);
     // Waits for the computer's move to be handed back.
     void waitForComputer();
 
     // Puts a position on the game's board and the drawn board.
     void setPosition(const Board& board);
+    // The surface after a full repaint through the paint event.
+    QImage painted();
+    // How many pixels of the square's piece area differ from the square's colour.
+    int inkOn(int row, int col);
 
     std::unique_ptr<MainWindow> window;
     UiState& ui() { return window->ui(); }
