@@ -5,12 +5,12 @@
 //   build/bench/search_bench [suite file] [repetitions]
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "computer/evaluation.h"
 #include "computer/search.h"
 #include "tools/engine/engine_session.h"
 
@@ -70,11 +70,11 @@ int main(int argc, char** argv) {
                 GameState game = games[i];
                 game.level = level;
                 MoveRecord result = noMoveRecord();
-                const std::uint64_t before = evaluationsCounted();
+                SearchCounts counts;
                 const auto start = Clock::now();
-                chooseComputerMove(game, result, parseLast(suite[i].last));
+                chooseComputerMove(game, result, parseLast(suite[i].last), counts);
                 const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-                if (r == 0) evaluations += evaluationsCounted() - before;
+                if (r == 0) evaluations += counts.evaluations;
                 best = std::min(best, ms);
             }
             times.push_back(best);

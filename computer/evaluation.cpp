@@ -1,7 +1,6 @@
 #include "computer/evaluation.h"
 
 #include <algorithm>
-#include <atomic>
 #include <climits>
 #include <cstdint>
 
@@ -389,13 +388,6 @@ int positionalScore(const GameState& game, const Board& board) {
     return score;
 }
 
-#ifdef ORBEL_COUNT_EVALUATIONS
-namespace {
-std::atomic<std::uint64_t> evaluationCounter{0};
-}
-std::uint64_t evaluationsCounted() noexcept { return evaluationCounter.load(std::memory_order_relaxed); }
-#endif
-
 Evaluation evaluationTerms(const GameState& game, Board& board) {
     Evaluation e;
     e.material = materialBalance(board);
@@ -406,9 +398,6 @@ Evaluation evaluationTerms(const GameState& game, Board& board) {
 }
 
 int evaluatePosition(const GameState& game, Board& board) {
-#ifdef ORBEL_COUNT_EVALUATIONS
-    evaluationCounter.fetch_add(1, std::memory_order_relaxed);
-#endif
     return evaluationTerms(game, board).total;
 }
 

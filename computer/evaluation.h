@@ -56,9 +56,4 @@ void sortByMoverKind(MoveList& moves, const Board& board) noexcept;
 // minus themselves; castling codes switch between Own and Enemy.
 void flipMove(MoveRecord& move) noexcept;
 
-#ifdef ORBEL_COUNT_EVALUATIONS
-// Only in the benchmark's build of this library: evaluations so far.
-std::uint64_t evaluationsCounted() noexcept;
-#endif
-
 }  // namespace orbel

@@ -20,6 +20,12 @@ bool kingAttacked(const StatusList& statuses) {
     return false;
 }
 
+// Every position the search scores goes through here.
+int evaluateCounted(const GameState& game, Board& board, SearchCounts& counts) {
+    ++counts.evaluations;
+    return evaluatePosition(game, board);
+}
+
 // Generation into lists the caller reuses; returns whether Own's king is attacked.
 bool generateInto(const GameState& game, Board& board, MoveList& moves, StatusList& statuses) {
     moves.clear();
@@ -39,7 +45,7 @@ struct Kept {
 // before each candidate the list is sorted by score, ascending and stably; a
 // candidate scoring at least the lowest kept one takes its place once seven
 // are kept. A sentinel holds the first place to begin with.
-void preselect(const GameState& game, MoveList& candidates, Board& board, const Board& root) {
+void preselect(const GameState& game, MoveList& candidates, Board& board, const Board& root, SearchCounts& counts) {
     Kept keep[KeepListSize];
     std::size_t kept = 0;
     keep[kept++] = {noMoveRecord(), NoReplyScore};
@@ -51,7 +57,7 @@ void preselect(const GameState& game, MoveList& candidates, Board& board, const 
             keep[j] = v;
         }
         applyMove(k, board);
-        const int s = evaluatePosition(game, board);
+        const int s = evaluateCounted(game, board, counts);
         if (s >= keep[0].score) {
             if (kept == KeepListSize) {
                 keep[0] = {k, s};
@@ -84,7 +90,8 @@ void storeBestLine(GameState& game, const MoveList& line, int value) {
 
 }  // namespace
 
-int bestReply(const GameState& game, MoveRecord& reply, MoveList& candidates, Board& board, bool inCheck, bool* found) {
+int bestReply(const GameState& game, MoveRecord& reply, MoveList& candidates, Board& board, bool inCheck,
+              SearchCounts& counts, bool* found) {
     int best = NoReplyScore;
     bool chosen = false;
     const Board saved = board;
@@ -94,7 +101,7 @@ int bestReply(const GameState& game, MoveRecord& reply, MoveList& candidates, Bo
             board = saved;
             continue;
         }
-        const int s = evaluatePosition(game, board);
+        const int s = evaluateCounted(game, board, counts);
         if (s > best) {
             best = s;
             reply = m;
@@ -111,10 +118,20 @@ int bestReply(const GameState& game, MoveRecord& reply, MoveList& candidates, Bo
     return best;
 }
 
-void rootCandidates(const GameState& game, Board& board, MoveList& candidates, bool& inCheck) {
+namespace {
+
+void rootCandidates(const GameState& game, Board& board, MoveList& candidates, bool& inCheck, SearchCounts& counts) {
     StatusList statuses;
     inCheck = generateInto(game, board, candidates, statuses);
-    if (!inCheck && candidates.size() >= KeepListSize && game.level >= 2) preselect(game, candidates, board, Board(board));
+    if (!inCheck && candidates.size() >= KeepListSize && game.level >= 2)
+        preselect(game, candidates, board, Board(board), counts);
+}
+
+}  // namespace
+
+void rootCandidates(const GameState& game, Board& board, MoveList& candidates, bool& inCheck) {
+    SearchCounts uncounted;
+    rootCandidates(game, board, candidates, inCheck, uncounted);
 }
 
 namespace {
@@ -130,15 +147,15 @@ struct LineLists {
 // The line after the root candidate just played on `board`: up to `level`
 // plies, each side making the reply its one-ply evaluation likes best. Returns
 // the line's score; lists.line holds its moves as the computer sees them.
-int playOutLine(const GameState& game, Board& board, const MoveRecord& root, LineLists& lists) {
-    int score = evaluatePosition(game, board);
+int playOutLine(const GameState& game, Board& board, const MoveRecord& root, LineLists& lists, SearchCounts& counts) {
+    int score = evaluateCounted(game, board, counts);
     lists.line.append(root);
     MoveRecord& reply = lists.reply;
     for (int ply = 1; ply < game.level; ++ply) {
         flipBoard(board);
         const bool inCheck = generateInto(game, board, lists.replies, lists.statuses);
         bool found = false;
-        const int r = bestReply(game, reply, lists.replies, board, inCheck, &found);
+        const int r = bestReply(game, reply, lists.replies, board, inCheck, counts, &found);
         const bool opponentsPly = ply % 2 == 1;
         score += opponentsPly ? -r : r;
         // A side without a legal reply ends the line: its score has
@@ -161,14 +178,14 @@ void noteOwnCastle(GameState& game) {
 
 }  // namespace
 
-void searchBestLine(GameState& game, MoveRecord& result, Board& board) {
+void searchBestLine(GameState& game, MoveRecord& result, Board& board, SearchCounts& counts) {
     clearExpectedLine(game);
 
     int best = NoLineScore;
     const Board root = board;
     MoveList candidates;
     bool rootInCheck = false;
-    rootCandidates(game, board, candidates, rootInCheck);
+    rootCandidates(game, board, candidates, rootInCheck, counts);
 
     LineLists lists;
     for (MoveRecord& k : candidates) {
@@ -177,7 +194,7 @@ void searchBestLine(GameState& game, MoveRecord& result, Board& board) {
         applyMove(k, board);
         const bool legal = !isOwnKingAttacked(board) && !(rootInCheck && k.isCastling());
         if (legal) {
-            const int score = playOutLine(game, board, k, lists);
+            const int score = playOutLine(game, board, k, lists, counts);
             if (score > best) {
                 best = score;
                 storeBestLine(game, lists.line, score);
@@ -234,7 +251,7 @@ MoveRecord firstMoveRule(const GameState& game, const MoveRecord& lastUserMove) 
 }
 
 // The opening rules, else the line search.
-void chooseByRuleOrSearch(GameState& game, MoveRecord& result, const MoveRecord& lastUserMove) {
+void chooseByRuleOrSearch(GameState& game, MoveRecord& result, const MoveRecord& lastUserMove, SearchCounts& counts) {
     if (lastUserMove.fromRow == -2) {
         result.fromRow = 1, result.fromCol = 4, result.toRow = 3, result.toCol = 4;
         return;
@@ -244,7 +261,7 @@ void chooseByRuleOrSearch(GameState& game, MoveRecord& result, const MoveRecord&
         result.fromRow = reply.fromRow, result.fromCol = reply.fromCol;
         result.toRow = reply.toRow, result.toCol = reply.toCol;
     } else {
-        searchBestLine(game, result, game.board);
+        searchBestLine(game, result, game.board, counts);
     }
 }
 
@@ -253,11 +270,17 @@ void clearResult(MoveRecord& result) { result.fromRow = result.fromCol = result.
 }  // namespace
 
 ChoiceOutcome chooseComputerMove(GameState& game, MoveRecord& result, const MoveRecord& lastUserMove) {
+    SearchCounts uncounted;
+    return chooseComputerMove(game, result, lastUserMove, uncounted);
+}
+
+ChoiceOutcome chooseComputerMove(GameState& game, MoveRecord& result, const MoveRecord& lastUserMove,
+                                 SearchCounts& counts) {
     clearResult(result);
     const Board saved = game.board;
     try {
         game.moveCount += 1;
-        if (!playPlannedAnswer(game, result, lastUserMove)) chooseByRuleOrSearch(game, result, lastUserMove);
+        if (!playPlannedAnswer(game, result, lastUserMove)) chooseByRuleOrSearch(game, result, lastUserMove, counts);
         updateOwnCastlingRights(game, result);
         if (!result.isMove()) return ChoiceOutcome::NoMove;
         applyMove(result, game.board);
