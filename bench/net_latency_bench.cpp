@@ -36,16 +36,8 @@ void quietWindow(MainWindow& w) {
     w.sounds().testHook = [](int) {};
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    const int moves = argc > 1 ? std::atoi(argv[1]) : 2000;
-
-    MainWindow caller, callee;
-    quietWindow(caller);
-    quietWindow(callee);
+// The callee says yes and gives a nickname; the caller asks 127.0.0.1.
+void answerDialogs(MainWindow& caller, MainWindow& callee) {
     callee.modal().dialogHandler = [](QDialog& d) {
         if (auto* nick = dynamic_cast<NicknameDialog*>(&d)) {
             nick->nicknameEdit()->setText(QStringLiteral("Callee"));
@@ -64,18 +56,18 @@ int main(int argc, char** argv) {
         d.reject();  // New Game Setup after the game
         return d.result();
     };
-    caller.show();
-    callee.show();
-    if (!caller.network().setUpListening(0) || !callee.network().setUpListening(0)) return 1;
+}
+
+bool startNetworkGame(MainWindow& caller, MainWindow& callee) {
     caller.network().peerPort = callee.network().listeningPort();
     caller.sendCommand(cmd::DirectNetworkGame);
-    if (callee.network().state() != NetworkSession::State::Playing &&
-        !QTest::qWaitFor([&] { return callee.network().state() == NetworkSession::State::Playing; }, 10000)) {
-        std::fprintf(stderr, "no game\n");
-        return 1;
-    }
+    return callee.network().state() == NetworkSession::State::Playing ||
+           QTest::qWaitFor([&] { return callee.network().state() == NetworkSession::State::Playing; }, 10000);
+}
 
-    // Both sides see their own knight on g1/b1 at (7, 1); it goes to (5, 2) and back.
+// Both sides see their own knight on g1/b1 at (7, 1); it goes to (5, 2) and
+// back. Each move's time from the drop to the other side's turn, in us.
+std::vector<double> timeMoves(MainWindow& caller, MainWindow& callee, int moves) {
     std::vector<double> micros;
     micros.reserve(static_cast<std::size_t>(moves));
     for (int i = 0; i < moves; ++i) {
@@ -90,6 +82,29 @@ int main(int argc, char** argv) {
         while (!other.ui().myTurn) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
         micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
     }
+    return micros;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    const int moves = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
+
+    MainWindow caller, callee;
+    quietWindow(caller);
+    quietWindow(callee);
+    answerDialogs(caller, callee);
+    caller.show();
+    callee.show();
+    if (!caller.network().setUpListening(0) || !callee.network().setUpListening(0)) return 1;
+    if (!startNetworkGame(caller, callee)) {
+        std::fprintf(stderr, "no game\n");
+        return 1;
+    }
+
+    std::vector<double> micros = timeMoves(caller, callee, moves);
     std::sort(micros.begin(), micros.end());
     const double median = micros[micros.size() / 2];
     const double p99 = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];

@@ -327,23 +327,7 @@ void NetworkSession::readPeer() {
 
 void NetworkSession::handlePeerMessage(const PeerMessage& m) {
     switch (m.command) {
-    case PeerCommand::Move:
-        if (!netGameActive_ || state_ != State::Playing) return;
-        if (window_.ui().myTurn) {
-            refusePeerMove();  // not the opponent's turn
-            return;
-        }
-        {
-            MoveRecord& move = window_.ui().game.computerMove;
-            const MoveRecord received = m.move;
-            if (!window_.ui().game.currentGame || !isLegalPeerMove(*window_.ui().game.currentGame, received)) {
-                refusePeerMove();
-                return;
-            }
-            move = received;
-            window_.sendMessage(msg::WM_NET_MOVE, 0, 0);
-        }
-        return;
+    case PeerCommand::Move: receiveMove(m.move); return;
     case PeerCommand::Kib:
         if (!netGameActive_ || state_ != State::Playing) return;
         window_.addChatLine(QString::fromLatin1(chatLine(toLatin1(peerNickname), m.text)));
@@ -351,30 +335,50 @@ void NetworkSession::handlePeerMessage(const PeerMessage& m) {
     case PeerCommand::Nick:
         if (state_ == State::Answering) answerRequest(m);
         return;
-    case PeerCommand::Ack:
-        if (state_ != State::Requesting) return;
-        netGameActive_ = true;
-        peerNickname = fromPeer(m.text);
-        state_ = State::Playing;
-        window_.installMode(networkProc);
-        window_.sendMessage(msg::WM_NET_ACKED, 0, 0);
-        return;
+    case PeerCommand::Ack: requestAccepted(m); return;
     case PeerCommand::Reject:
-        if (state_ != State::Requesting) return;
-        netGameActive_ = false;
-        closeOpenDialog(QDialog::Accepted);
-        box(text::RequestDenied, text::InternetGame, MessageIcon::Information);
-        closeConn();
-        return;
-    case PeerCommand::Deny:
-        if (state_ != State::Requesting) return;
-        netGameActive_ = false;
-        box(text::OpponentBusy, text::OpponentUnavailable, MessageIcon::Stop);
-        closeConn();
-        return;
+    case PeerCommand::Deny: requestRefused(m.command); return;
     case PeerCommand::End:
     case PeerCommand::Resign: peerEndedGame(m.command); return;
     }
+}
+
+void NetworkSession::receiveMove(const MoveRecord& received) {
+    if (!netGameActive_ || state_ != State::Playing) return;
+    UiState& ui = window_.ui();
+    if (ui.myTurn) {
+        refusePeerMove();  // not the opponent's turn
+        return;
+    }
+    if (!ui.game.currentGame || !isLegalPeerMove(*ui.game.currentGame, received)) {
+        refusePeerMove();
+        return;
+    }
+    ui.game.computerMove = received;
+    window_.sendMessage(msg::WM_NET_MOVE, 0, 0);
+}
+
+void NetworkSession::requestAccepted(const PeerMessage& m) {
+    if (state_ != State::Requesting) return;
+    netGameActive_ = true;
+    peerNickname = fromPeer(m.text);
+    state_ = State::Playing;
+    window_.installMode(networkProc);
+    window_.sendMessage(msg::WM_NET_ACKED, 0, 0);
+}
+
+void NetworkSession::requestRefused(PeerCommand word) {
+    if (state_ != State::Requesting) return;
+    netGameActive_ = false;
+    if (word == PeerCommand::Reject) {
+        // The callee's user said no.
+        closeOpenDialog(QDialog::Accepted);
+        box(text::RequestDenied, text::InternetGame, MessageIcon::Information);
+    } else {
+        // The callee is busy with a game or with setting one up.
+        box(text::OpponentBusy, text::OpponentUnavailable, MessageIcon::Stop);
+    }
+    closeConn();
 }
 
 void NetworkSession::answerRequest(const PeerMessage& m) {

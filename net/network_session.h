@@ -104,6 +104,9 @@ private:
     void acceptIncoming();
     void readPeer();
     void handlePeerMessage(const PeerMessage& m);
+    void receiveMove(const MoveRecord& received);
+    void requestAccepted(const PeerMessage& m);
+    void requestRefused(PeerCommand word);
     void answerRequest(const PeerMessage& m);
     void decide();
     void peerEndedGame(PeerCommand word);

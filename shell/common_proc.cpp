@@ -51,73 +51,97 @@ void choosePieceSet(MainWindow& w, int set) {
     writeSetting(PieceSetKey, set);
 }
 
-int command(MainWindow& w, int id) {
+void newOnePlayerGame(MainWindow& w) {
+    // A network game still running is ended first, as Kill Game ends it.
+    w.network().endGame(PeerCommand::End);
+    w.installMode(onePlayerProc);
+    w.showChatPane(false);
+    runNewGameSetup(w);
+    w.invalidate();
+}
+
+void newTwoPlayerGame(MainWindow& w) {
+    w.network().endGame(PeerCommand::End);
+    if (w.chatPane()->isVisible()) w.showChatPane(false);
+    startTwoPlayerGame(w);
+}
+
+// Network Play > Resign and Kill Game: the same end, told differently.
+void endNetworkGame(MainWindow& w, PeerCommand word) {
+    if (!w.network().netGameActive()) return;
+    w.network().endGame(word);
+    w.installMode(onePlayerProc);
+    w.sendCommand(cmd::NewOnePlayerGame);
+}
+
+void undoMove(MainWindow& w) {
+    w.ui().game.takeBack();
+    w.invalidate();
+    w.invalidateHistoryPanes();
+}
+
+void resign(MainWindow& w) {
+    w.messageBox(true, QString::fromUtf8(text::ResignBox), QString::fromUtf8(text::GameOver), MessageIcon::Information);
+    runNewGameSetup(w);
+    w.invalidate();
+}
+
+void originalColours(MainWindow& w) {
     UiState& ui = w.ui();
-    switch (id) {
-    case cmd::NewOnePlayerGame:
-        // A network game still running is ended first, as Kill Game ends it.
-        w.network().endGame(PeerCommand::End);
-        w.installMode(onePlayerProc);
-        w.showChatPane(false);
-        runNewGameSetup(w);
-        w.invalidate();
-        return 0;
-    case cmd::NewTwoPlayerGame:
-        w.network().endGame(PeerCommand::End);
-        if (w.chatPane()->isVisible()) w.showChatPane(false);
-        startTwoPlayerGame(w);
-        return 0;
-    case cmd::DirectNetworkGame: w.network().runDirectNetworkGame(&w); return 0;
-    case cmd::NetworkResign:
-    case cmd::KillGame:
-        if (!w.network().netGameActive()) return 0;
-        w.network().endGame(id == cmd::NetworkResign ? PeerCommand::Resign : PeerCommand::End);
-        w.installMode(onePlayerProc);
-        w.sendCommand(cmd::NewOnePlayerGame);
-        return 0;
-    case cmd::SaveGame: runSaveGameCommand(w); return 0;
-    case cmd::LoadGame: runLoadGameCommand(w); return 0;
-    case cmd::Exit: w.close(); return 0;
-    case cmd::UndoMove:
-        ui.game.takeBack();
-        w.invalidate();
-        w.invalidateHistoryPanes();
-        return 0;
-    case cmd::Resign:
-        w.messageBox(true, QString::fromUtf8(text::ResignBox), QString::fromUtf8(text::GameOver),
-                     MessageIcon::Information);
-        runNewGameSetup(w);
-        w.invalidate();
-        return 0;
-    case cmd::DarkSquare: chooseSquareColour(w, true); return 0;
-    case cmd::LightSquare: chooseSquareColour(w, false); return 0;
-    case cmd::OriginalColors:
-        ui.lightSquareColor = DefaultLightSquareColor;
-        ui.darkSquareColor = DefaultDarkSquareColor;
-        w.invalidate();
-        writeSetting(DarkSquareKey, DefaultDarkSquareColor);
-        writeSetting(LightSquareKey, DefaultLightSquareColor);
-        return 0;
-    case cmd::PieceSetDudidi:
-    case cmd::PieceSetFerrow1:
-    case cmd::PieceSetFerrow2: choosePieceSet(w, id - cmd::PieceSetDudidi); return 0;
-    case cmd::ShowHideCoordinates:
-        ui.showCoordinates = !ui.showCoordinates;
-        w.invalidate();
-        return 0;
-    case cmd::WhatsNew: {
-        InfoDialog dialog(InfoDialog::Kind::WhatsNew, &w);
-        w.modal().runDialog(dialog);
-        return 0;
+    ui.lightSquareColor = DefaultLightSquareColor;
+    ui.darkSquareColor = DefaultDarkSquareColor;
+    w.invalidate();
+    writeSetting(DarkSquareKey, DefaultDarkSquareColor);
+    writeSetting(LightSquareKey, DefaultLightSquareColor);
+}
+
+void showHideCoordinates(MainWindow& w) {
+    w.ui().showCoordinates = !w.ui().showCoordinates;
+    w.invalidate();
+}
+
+void showInfo(MainWindow& w, InfoDialog::Kind kind) {
+    InfoDialog dialog(kind, &w);
+    w.modal().runDialog(dialog);
+}
+
+struct CommandRow {
+    int id;
+    void (*run)(MainWindow& w);
+};
+
+// What each menu command does; a command not listed does nothing.
+constexpr CommandRow commands[] = {
+    {cmd::NewOnePlayerGame, newOnePlayerGame},
+    {cmd::NewTwoPlayerGame, newTwoPlayerGame},
+    {cmd::DirectNetworkGame, [](MainWindow& w) { w.network().runDirectNetworkGame(&w); }},
+    {cmd::NetworkResign, [](MainWindow& w) { endNetworkGame(w, PeerCommand::Resign); }},
+    {cmd::KillGame, [](MainWindow& w) { endNetworkGame(w, PeerCommand::End); }},
+    {cmd::SaveGame, runSaveGameCommand},
+    {cmd::LoadGame, runLoadGameCommand},
+    {cmd::Exit, [](MainWindow& w) { w.close(); }},
+    {cmd::UndoMove, undoMove},
+    {cmd::Resign, resign},
+    {cmd::DarkSquare, [](MainWindow& w) { chooseSquareColour(w, true); }},
+    {cmd::LightSquare, [](MainWindow& w) { chooseSquareColour(w, false); }},
+    {cmd::OriginalColors, originalColours},
+    {cmd::PieceSetDudidi, [](MainWindow& w) { choosePieceSet(w, 0); }},
+    {cmd::PieceSetFerrow1, [](MainWindow& w) { choosePieceSet(w, 1); }},
+    {cmd::PieceSetFerrow2, [](MainWindow& w) { choosePieceSet(w, 2); }},
+    {cmd::ShowHideCoordinates, showHideCoordinates},
+    {cmd::WhatsNew, [](MainWindow& w) { showInfo(w, InfoDialog::Kind::WhatsNew); }},
+    {cmd::About, [](MainWindow& w) { showInfo(w, InfoDialog::Kind::About); }},
+    {cmd::ComputerMoveReady, [](MainWindow& w) { finishComputerMove(w); }},
+};
+
+int command(MainWindow& w, int id) {
+    for (const CommandRow& row : commands) {
+        if (row.id == id) {
+            row.run(w);
+            break;
+        }
     }
-    case cmd::About: {
-        InfoDialog dialog(InfoDialog::Kind::About, &w);
-        w.modal().runDialog(dialog);
-        return 0;
-    }
-    case cmd::ComputerMoveReady: finishComputerMove(w); return 0;
-    default: return 0;
-    }
+    return 0;
 }
 
 }  // namespace

@@ -24,8 +24,6 @@ static void initResources() { Q_INIT_RESOURCE(orbel); }
 namespace orbel {
 namespace {
 
-const QEvent::Type ComputerMoveReadyEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
-
 // A font of the named family whose character cell is `height` pixels high,
 // as the window's fonts are described (a cell height, not a point size).
 QFont fontWithCellHeight(const char* family, int height, QFont::Weight weight) {
@@ -52,6 +50,23 @@ constexpr int commandsGreyedWhileThinking[] = {cmd::NewOnePlayerGame, cmd::NewTw
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mode_(onePlayerProc) {
     initResources();
     for (QColor& c : customColours) c = Qt::black;
+    setUpFrame();
+    boardFont_ = fontWithCellHeight("Times New Roman", 19, QFont::Normal);
+    paneFont_ = fontWithCellHeight("Times New Roman", 14, QFont::Normal);
+    // The square colours are read before the window exists.
+    readSquareColours();
+    createMenus();
+    QWidget* client = createDrawingArea();
+    // The piece set is read once the menu exists, to carry its check mark.
+    readPieceSet();
+    createPanes(client);
+    connectPanes();
+    // Fixed size: no maximise, no resizing.
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+void MainWindow::setUpFrame() {
     setWindowTitle(QStringLiteral("Orbel Chess 3.0"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -61,18 +76,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mode_(onePlayerPr
     for (const int side : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icon/107-%1.png").arg(side), QSize(side, side));
     setWindowIcon(icon);
+}
 
-    boardFont_ = fontWithCellHeight("Times New Roman", 19, QFont::Normal);
-    paneFont_ = fontWithCellHeight("Times New Roman", 14, QFont::Normal);
-
-    // The square colours are read before the window exists.
+void MainWindow::readSquareColours() {
     StoredSettings stored;
     readColourSettings(stored);
     ui_.lightSquareColor = stored.lightSquareColor;
     ui_.darkSquareColor = stored.darkSquareColor;
+}
 
-    createMenus();
-
+QWidget* MainWindow::createDrawingArea() {
     auto* client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
     board_ = new BoardWindow([this](int m, std::uintptr_t w, std::intptr_t l) { return dispatch(m, w, l); }, client);
@@ -80,12 +93,17 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mode_(onePlayerPr
     setCentralWidget(client);
     dispatch(msg::WM_CREATE);
     dispatch(msg::WM_SIZE);
+    return client;
+}
 
-    // The piece set is read once the menu exists, to carry its check mark.
+void MainWindow::readPieceSet() {
+    StoredSettings stored;
     readPieceSetSetting(stored);
     ui_.pieceSetIndex = stored.pieceSetIndex;
     checkCommand(cmd::PieceSetDudidi + ui_.pieceSetIndex, true);
+}
 
+void MainWindow::createPanes(QWidget* client) {
     brainPane_ = new QLabel(QStringLiteral("Brain:"), client);
     brainPane_->setGeometry(BrainPaneArea);
     brainPane_->setFont(boardFont_);
@@ -108,7 +126,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mode_(onePlayerPr
     chatPane_ = new ChatPane(paneFont_, client);
     chatPane_->setGeometry(BrainPaneArea);
     chatPane_->hide();
+}
 
+void MainWindow::connectPanes() {
     connect(&brainTimer_, &QTimer::timeout, this, [this] { dispatch(msg::WM_TIMER, 1, 0); });
     chatPane_->onEnter = [this](const QString& typed) {
         const QByteArray bytes = typed.toLatin1();
@@ -118,10 +138,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mode_(onePlayerPr
         const QByteArray nickname = network_.localNickname.toLatin1();
         addChatLine(QString::fromLatin1(chatLine(nickname.toStdString(), text)));
     };
-
-    // Fixed size: no maximise, no resizing.
-    adjustSize();
-    setFixedSize(sizeHint());
 }
 
 MainWindow::~MainWindow() {
@@ -281,7 +297,9 @@ void MainWindow::startComputerMove() {
     MoveRecord& shown = ui_.game.computerMove;
     shown.fromRow = shown.fromCol = shown.toRow = shown.toCol = -1;
 
-    auto postHandBack = [this] { QCoreApplication::postEvent(this, new QEvent(ComputerMoveReadyEvent)); };
+    // Queued onto the window's thread: the worker never touches a widget, and
+    // a window closed meanwhile takes the queued call with it.
+    auto postHandBack = [this] { QMetaObject::invokeMethod(this, &MainWindow::handBack, Qt::QueuedConnection); };
     if (!thinking_.start(ui_.game.currentGame, ui_.game.humanMove, postHandBack)) {
         // No thread to be had: the computer thinks here instead (it takes a
         // few milliseconds), and its move comes back the same way.
@@ -298,14 +316,6 @@ void MainWindow::endComputerMove() {
     const auto held = std::move(greyedForThinking_);
     greyedForThinking_.clear();
     for (const auto& [id, enabled] : held) action(id)->setEnabled(enabled);
-}
-
-bool MainWindow::event(QEvent* e) {
-    if (e->type() == ComputerMoveReadyEvent) {
-        handBack();
-        return true;
-    }
-    return QMainWindow::event(e);
 }
 
 void MainWindow::handBack() {

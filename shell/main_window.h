@@ -94,11 +94,17 @@ public:
     QColor customColours[16];
 
 protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The constructor's steps, in the order it takes them.
+    void setUpFrame();
+    void readSquareColours();
     void createMenus();
+    QWidget* createDrawingArea();
+    void readPieceSet();
+    void createPanes(QWidget* client);
+    void connectPanes();
     void handBack();
 
     UiState ui_;

@@ -53,9 +53,13 @@ FONT_CANDIDATES = (
 # Pieces
 # --------------------------------------------------------------------------
 
-# The board paints a bitmap 8 px right and 7 px down from a 59 px square's
-# corner, so 43 x 45 leaves the piece centred with a little air above.
-CELL_W, CELL_H = 43, 45
+# The board's square (SquareSize in game/board_geometry.h) and how far into
+# it the board paints a piece's bitmap (PieceInsetX and PieceInsetY in
+# shell/board_painter.cpp). A cell that leaves the same inset on the far
+# sides keeps the piece centred, with a little air above: 43 x 45.
+SQUARE_SIZE = 59
+PIECE_INSET_X, PIECE_INSET_Y = 8, 7
+CELL_W, CELL_H = SQUARE_SIZE - 2 * PIECE_INSET_X, SQUARE_SIZE - 2 * PIECE_INSET_Y
 SS = 8                      # supersampling factor, per output pixel
 PAD = 24                    # hi-res border so morphology and flood fill
                             # never run into the canvas edge
