@@ -31,21 +31,21 @@ QPoint middleOf(int row, int col) {
 }
 
 void quietWindow(MainWindow& w) {
-    w.modal().boxHandler = [](const BoxRequest&) {};
-    w.modal().questionHandler = [](const BoxRequest&) { return true; };
-    w.sounds().testHook = [](int) {};
+    w.seams().box = [](const BoxRequest&) {};
+    w.seams().question = [](const BoxRequest&) { return true; };
+    w.seams().sound = [](int) {};
 }
 
 // The callee says yes and gives a nickname; the caller asks 127.0.0.1.
 void answerDialogs(MainWindow& caller, MainWindow& callee) {
-    callee.modal().dialogHandler = [](QDialog& d) {
+    callee.seams().dialog = [](QDialog& d) {
         if (auto* nick = dynamic_cast<NicknameDialog*>(&d)) {
             nick->nicknameEdit()->setText(QStringLiteral("Callee"));
             nick->okButton()->click();
         }
         return d.result();
     };
-    caller.modal().dialogHandler = [](QDialog& d) {
+    caller.seams().dialog = [](QDialog& d) {
         if (auto* game = dynamic_cast<InternetGameDialog*>(&d)) {
             game->hostEdit()->setText(QStringLiteral("127.0.0.1"));
             game->nicknameEdit()->setText(QStringLiteral("Caller"));

@@ -85,7 +85,7 @@ void dragFrame(benchmark::State& state, MainWindow& w, qreal ratio) {
         w.dispatch(msg::WM_MOUSEMOVE, msg::MK_LBUTTON, msg::makeLParam(p.x(), p.y()));
         QPainter painter(&screen);
         painter.setClipRegion(shown);
-        painter.drawImage(QPointF(0, 0), w.boardWindow()->surface());
+        w.boardWindow()->drawShown(painter);
         benchmark::DoNotOptimize(screen.constBits());
     }
     if (!w.ui().isDragging) state.SkipWithError("the piece was not lifted");
@@ -102,8 +102,8 @@ int main(int argc, char** argv) {
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     MainWindow window;
-    window.modal().boxHandler = [](const BoxRequest&) {};
-    window.sounds().testHook = [](int) {};
+    window.seams().box = [](const BoxRequest&) {};
+    window.seams().sound = [](int) {};
     for (const int ratio : {1, 2, 3}) {
         benchmark::RegisterBenchmark(("FullRepaint/ratio:" + std::to_string(ratio)).c_str(), fullRepaint,
                                      std::ref(window), qreal(ratio))

@@ -80,21 +80,6 @@ void sortByMoverKind(MoveList& moves, const Board& board) noexcept {
     shellSortByMoverKind(indexed, static_cast<int>(moves.size()), board);
 }
 
-void flipMove(MoveRecord& move) noexcept {
-    if (move.isCastling()) {
-        if (move.fromCol == move.fromRow) {
-            move.fromCol = CastleByEnemy;
-        } else if (move.fromCol == CastleByEnemy) {
-            move.fromCol = move.fromRow;
-        }
-        return;
-    }
-    move.fromRow = 7 - move.fromRow;
-    move.fromCol = 7 - move.fromCol;
-    move.toRow = 7 - move.toRow;
-    move.toCol = 7 - move.toCol;
-}
-
 namespace {
 
 // The lists the slow exchange term reuses from one capture to the next.

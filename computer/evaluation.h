@@ -52,8 +52,4 @@ int exchangeValue(PieceKind kind) noexcept;
 // computer's choices depend on. Every move must be an ordinary move.
 void sortByMoverKind(MoveList& moves, const Board& board) noexcept;
 
-// The record as the other side sees it after flipBoard: coordinates become 7
-// minus themselves; castling codes switch between Own and Enemy.
-void flipMove(MoveRecord& move) noexcept;
-
 }  // namespace orbel

@@ -6,21 +6,15 @@ namespace orbel {
 
 ThinkingThread::~ThinkingThread() { join(); }
 
-bool ThinkingThread::start(std::shared_ptr<GameState> game, const MoveRecord& humanMove, HandBack handBack) {
+bool ThinkingThread::start(std::shared_ptr<GameState> game, const MoveRecord& humanMove, HandBack handBack,
+                           Choose choose) {
     join();
-    if (failNextStart) {
-        failNextStart = false;
-        return false;
-    }
     game_ = std::move(game);
     result_ = noMoveRecord();
     const MoveRecord lastUserMove = humanMove;
-    const bool fail = failNextChoice;
-    failNextChoice = false;
     try {
-        worker_ = std::thread([this, lastUserMove, fail, handBack = std::move(handBack)] {
-            outcome_ = fail ? ChoiceOutcome::Failed : chooseComputerMove(*game_, result_, lastUserMove);
-            if (beforeHandBack) beforeHandBack();
+        worker_ = std::thread([this, lastUserMove, handBack = std::move(handBack), choose = std::move(choose)] {
+            outcome_ = choose(*game_, result_, lastUserMove);
             handBack();
         });
     } catch (const std::system_error&) {
@@ -29,11 +23,11 @@ bool ThinkingThread::start(std::shared_ptr<GameState> game, const MoveRecord& hu
     return true;
 }
 
-void ThinkingThread::chooseHere(std::shared_ptr<GameState> game, const MoveRecord& humanMove) {
+void ThinkingThread::chooseHere(std::shared_ptr<GameState> game, const MoveRecord& humanMove, const Choose& choose) {
     join();
     game_ = std::move(game);
     result_ = noMoveRecord();
-    outcome_ = chooseComputerMove(*game_, result_, humanMove);
+    outcome_ = choose(*game_, result_, humanMove);
 }
 
 void ThinkingThread::join() {

@@ -19,6 +19,8 @@ namespace orbel {
 class ThinkingThread {
 public:
     using HandBack = std::function<void()>;
+    // How the move is chosen: chooseComputerMove, unless a test says otherwise.
+    using Choose = std::function<ChoiceOutcome(GameState& game, MoveRecord& result, const MoveRecord& lastUserMove)>;
 
     ThinkingThread() = default;
     ThinkingThread(const ThinkingThread&) = delete;
@@ -27,9 +29,9 @@ public:
 
     // Starts choosing the computer's move in `game` after the user's move.
     // Returns false when no thread could be started (nothing runs then).
-    bool start(std::shared_ptr<GameState> game, const MoveRecord& humanMove, HandBack handBack);
+    bool start(std::shared_ptr<GameState> game, const MoveRecord& humanMove, HandBack handBack, Choose choose);
     // Chooses on the calling thread instead, leaving the result as a thread would.
-    void chooseHere(std::shared_ptr<GameState> game, const MoveRecord& humanMove);
+    void chooseHere(std::shared_ptr<GameState> game, const MoveRecord& humanMove, const Choose& choose);
     // Waits for the thread to end. Call from the thread that started it.
     void join();
     bool running() const { return worker_.joinable(); }
@@ -37,13 +39,6 @@ public:
     // Read after join(): the chosen move (all -1 for none) and how it went.
     const MoveRecord& result() const { return result_; }
     ChoiceOutcome outcome() const { return outcome_; }
-
-    // Tests: runs on the worker after the move is chosen, before the hand-back.
-    std::function<void()> beforeHandBack;
-    // Tests: makes the next start fail as if the system had refused a thread.
-    bool failNextStart = false;
-    // Tests: the next choice reports a failure (as out of memory would) and plays nothing.
-    bool failNextChoice = false;
 
 private:
     std::thread worker_;

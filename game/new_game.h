@@ -10,10 +10,8 @@ inline constexpr int LevelEasy = 1;
 inline constexpr int LevelMedium = 3;
 inline constexpr int LevelHard = 5;
 
-// Empties the lists, replaces the game by a new one for the chosen colour
-// (the computer opens at once when the user takes Black), sets the level and
-// the user's castling rights, shows the board, plays the new-game sound and
-// scrolls both panes to the top.
+// A new game for the chosen colour at the chosen level (resetForNewGame);
+// the computer opens at once when the user takes Black.
 void startOnePlayerGame(GameWindow& window, bool userPlaysBlack, int level);
 
 // The box shown when something failed inside the computer's move choice.

@@ -1,15 +1,13 @@
 #include "game/one_player.h"
 
 #include "computer/search.h"
+#include "game/move_flow.h"
 #include "game/texts.h"
 #include "game/user_drag.h"
-#include "game/window_messages.h"
 #include "rules/check.h"
 
 namespace orbel {
 namespace {
-
-QString qs(const char* text) { return QString::fromUtf8(text); }
 
 void pickUp(GameWindow& window, int x, int y) {
     if (!window.ui().computerThinking) liftUserPiece(window, x, y);
@@ -26,22 +24,16 @@ void enableGameCommands(GameWindow& window) {
 void acceptUserMove(GameWindow& window) {
     enableGameCommands(window);
     window.ui().computerThinking = true;
-    window.showWaitCursor();
+    window.showWaitCursor(true);
     window.playSound(res::MoveSound);
     recordUserMove(window);
-}
-
-// The game is over: the box says why, and a new game begins.
-void announceGameOver(GameWindow& window, const char* why) {
-    window.messageBox(false, qs(why), qs(text::GameOver), MessageIcon::Information);
-    window.sendCommand(cmd::NewOnePlayerGame);
 }
 
 // The user has mated the computer, which therefore never starts thinking.
 void endByUsersMate(GameWindow& window) {
     announceGameOver(window, text::CheckMate);
     window.ui().computerThinking = false;
-    window.showArrowCursor();
+    window.showWaitCursor(false);
 }
 
 void release(GameWindow& window, int x, int y) {
@@ -65,7 +57,7 @@ void restoreInterface(GameWindow& window) {
     window.ui().computerThinking = false;
     enableGameCommands(window);
     window.invalidate();
-    window.showArrowCursor();
+    window.showWaitCursor(false);
 }
 
 // Does the computer's move attack the user's king? Asked on the drawn board
@@ -74,32 +66,10 @@ void markComputerCheck(GameWindow& window) {
     GameRecord& g = window.ui().game;
     flipBoard(g.displayBoard);
     if (isOwnKingAttacked(g.displayBoard)) {
-        window.setStatusText(qs(text::Check));
+        window.setStatusText(QString::fromUtf8(text::Check));
         g.computerMove.givesCheck = 1;
     }
     g.syncDisplay();
-}
-
-// The computer's move goes into its history list, or, when it mates, the
-// result does and the game ends.
-void recordComputerMove(GameWindow& window) {
-    UiState& ui = window.ui();
-    GameRecord& g = ui.game;
-    const bool computerIsWhite = ui.humanPlaysBlack;
-    MoveHistory& list = computerIsWhite ? g.whiteHistory : g.blackHistory;
-    if (isCheckmated(*g.currentGame)) {
-        list.setLine(list.count, computerIsWhite ? "1-0" : "0-1");
-        ++list.count;
-        window.invalidateHistoryPanes();
-        announceGameOver(window, text::CheckMate);
-        return;
-    }
-    writeMoveText(g.computerMove, list, list.count, g.displayBoard, ui.humanPlaysBlack);
-    ++list.count;
-    if (!g.computerMove.givesCheck && !g.humanMove.givesCheck)
-        window.setStatusText(qs(computerIsWhite ? text::BlackToMove : text::WhiteToMove));
-    if (list.count > 13) window.scrollHistoryPane(computerIsWhite, msg::SB_LINEDOWN);
-    window.invalidateHistoryPanes();
 }
 
 }  // namespace
@@ -114,7 +84,8 @@ void refreshBrainPane(GameWindow& window) {
 }
 
 void finishComputerMove(GameWindow& window) {
-    GameRecord& g = window.ui().game;
+    UiState& ui = window.ui();
+    GameRecord& g = ui.game;
     restoreInterface(window);
     g.syncDisplay();
     if (!g.currentGame) return;
@@ -123,7 +94,13 @@ void finishComputerMove(GameWindow& window) {
         return;
     }
     markComputerCheck(window);
-    recordComputerMove(window);
+    const bool computerIsWhite = ui.humanPlaysBlack;
+    if (isCheckmated(*g.currentGame)) {
+        recordResult(window, computerIsWhite);
+        announceGameOver(window, text::CheckMate);
+    } else {
+        recordMove(window, computerIsWhite, g.computerMove, g.computerMove.givesCheck || g.humanMove.givesCheck);
+    }
     window.playSound(res::MoveSound);
     g.humanMove.isCapture = 0;
     g.computerMove.isCapture = 0;

@@ -13,7 +13,6 @@ inline constexpr const char* ResignBox = "Resign!";
 inline constexpr const char* InternalError = "Internal Error";
 inline constexpr const char* Error = "Error";
 inline constexpr const char* SaveFailedCaption = "Save Game";
-inline constexpr const char* ContactAddress = "bugs@orbelchess.example";
 inline constexpr const char* FatalError =
     "An error has occurred that will most likely terminate your game.\n\n"
     "Report all errors of this nature to Tessaly (bugs@orbelchess.example)";

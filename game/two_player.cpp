@@ -2,14 +2,11 @@
 
 #include <exception>
 
-#include "computer/evaluation.h"
+#include "game/move_flow.h"
 #include "game/texts.h"
-#include "game/window_messages.h"
 
 namespace orbel {
 namespace {
-
-QString qs(const char* text) { return QString::fromUtf8(text); }
 
 // White's pieces are Enemy on the displayed board (home row 7, king on
 // column 3); Black's are Own. The rules judge the side whose pieces are
@@ -17,10 +14,6 @@ QString qs(const char* text) { return QString::fromUtf8(text); }
 // where Black's king starts on column 4.
 constexpr int WhiteHomeColumn = 3;
 constexpr int BlackHomeColumn = 4;
-
-void invalidateSquare(GameWindow& window, int row, int col) {
-    if (onBoard(row, col)) window.invalidateArea(window.ui().geometry.repaintRect(row, col));
-}
 
 bool isMoversPiece(const UiState& ui, const Square& s) {
     return s.owner == (ui.whiteToMove ? Enemy : Own);
@@ -53,9 +46,10 @@ void pickUp(GameWindow& window, int x, int y) {
 // to build the test and then answers no, so the move goes on unmarked.
 bool checkTestOrReport(GameWindow& window, const Board& board) {
     try {
-        return window.ui().twoPlayerCheckTest(board);
+        return window.seams().twoPlayerCheckTest(board);
     } catch (const std::exception&) {
-        window.messageBox(false, qs(text::InternalError), qs(text::Error), MessageIcon::Stop);
+        window.messageBox(nullptr, QString::fromUtf8(text::InternalError), QString::fromUtf8(text::Error),
+                          MessageIcon::Stop);
         return false;
     }
 }
@@ -128,7 +122,6 @@ void judgeMove(GameWindow& window, bool white, MoveRecord& frameMove) {
     }
     if (g.heldPiece.kind == Pawn && (move.toRow == 0 || move.toRow == 7)) g.heldPiece.kind = Queen;
     if (g.displayBoard.at(move.toRow, move.toCol).owner != Empty) move.isCapture = 1;
-    window.enableCommand(cmd::UndoMove, true);
     g.displayBoard.at(move.toRow, move.toCol) = g.heldPiece;
     g.heldPiece = EmptySquare;
 }
@@ -139,7 +132,7 @@ void markCheck(GameWindow& window, bool white) {
     Board other = g.displayBoard;  // Black is Own as it stands
     if (!white) flipBoard(other);
     if (checkTestOrReport(window, other)) {
-        window.setStatusText(qs(text::Check));
+        window.setStatusText(QString::fromUtf8(text::Check));
         g.humanMove.givesCheck = 1;
     }
 }
@@ -157,13 +150,7 @@ void recordMove(GameWindow& window, bool white, const MoveRecord& frameMove) {
     updateUserCastlingRights(rights, frameMove, frame, white ? WhiteHomeColumn : BlackHomeColumn);
     (white ? ui.whiteCanCastleShort : ui.blackCanCastleShort) = rights.canCastleShort;
     (white ? ui.whiteCanCastleLong : ui.blackCanCastleLong) = rights.canCastleLong;
-
-    MoveHistory& list = white ? g.whiteHistory : g.blackHistory;
-    writeMoveText(g.humanMove, list, list.count, g.displayBoard, false);
-    ++list.count;
-    if (!g.humanMove.givesCheck) window.setStatusText(qs(white ? text::BlackToMove : text::WhiteToMove));
-    if (list.count > 13) window.scrollHistoryPane(white, msg::SB_LINEDOWN);
-    window.invalidateHistoryPanes();
+    recordMove(window, white, g.humanMove, g.humanMove.givesCheck);
 }
 
 // Is the side to answer mated? Asked with the board held from the mover's
@@ -181,11 +168,9 @@ void finishMove(GameWindow& window, bool white, const MoveRecord& frameMove) {
     UiState& ui = window.ui();
     recordMove(window, white, frameMove);
     if (answerIsMated(*ui.game.currentGame, ui.game.displayBoard, white)) {
-        window.messageBox(false, qs(text::CheckMate), qs(text::GameOver), MessageIcon::Information);
-        window.sendCommand(cmd::NewOnePlayerGame);
+        announceGameOver(window, text::CheckMate);
     } else {
         ui.whiteToMove = !ui.whiteToMove;
-        window.enableCommand(cmd::UndoMove, false);
     }
 }
 
@@ -235,26 +220,10 @@ void drop(GameWindow& window, int x, int y) {
 }  // namespace
 
 void startTwoPlayerGame(GameWindow& window) {
-    UiState& ui = window.ui();
-    GameRecord& g = ui.game;
-    g.whiteHistory.clear();
-    g.blackHistory.clear();
-    g.computerMove = noMoveRecord();
-    ui.humanPlaysBlack = false;
-    g.newGame(false);
-    window.invalidate();
-    window.invalidateHistoryPanes();
-    window.playSound(res::NewGameSound);
-    ui.whiteToMove = true;
-    ui.whiteCanCastleShort = ui.whiteCanCastleLong = true;
-    ui.blackCanCastleShort = ui.blackCanCastleLong = true;
-    g.humanMove.isCapture = 0;
-    g.humanMove.givesCheck = 0;
-    // Undo would put back a position of the previous game; within a
-    // two-player game every move greys it again.
-    window.enableCommand(cmd::UndoMove, false);
-    window.scrollHistoryPane(true, msg::SB_TOP);
-    window.scrollHistoryPane(false, msg::SB_TOP);
+    // White at the bottom. Undo Move stays greyed for the whole game: it
+    // takes back a move together with the answer to it, which fits no
+    // two-player turn.
+    resetForNewGame(window, false);
     window.installMode(twoPlayerProc);
 }
 

@@ -3,14 +3,12 @@
 // program uses for them.
 #pragma once
 
-#include <QImage>
 #include <QString>
 #include <cstdint>
 
 #include "game/board_look.h"
 #include "game/board_geometry.h"
 #include "game/game_record.h"
-#include "rules/check.h"
 
 namespace orbel {
 
@@ -33,8 +31,6 @@ struct UiState {
     bool whiteCanCastleLong = true;
     bool blackCanCastleShort = true;
     bool blackCanCastleLong = true;
-    // The check test after a two-player move; tests put a failing one here.
-    bool (*twoPlayerCheckTest)(const Board&) = isOwnKingAttacked;
 
     // The path the Save and Load dialogs last chose, shown by the next one.
     QString fileDialogPath;
@@ -47,18 +43,8 @@ struct UiState {
     // The squares' size and where they lie (squareWidth, squareHeight).
     BoardGeometry geometry;
 
-    // Material scores as last painted (shown while there is no game).
-    int computerScore = 0;
-    int playerScore = 0;
-
-    // Drag feedback: the carried piece's image and mask, the screen area under
-    // the drawn image, the area where it is composed, and where it is drawn.
-    // The images hold the device pixels of a 60x60 logical area at the
-    // surface's ratio; dragX and dragY are logical.
-    QImage dragImage;
-    QImage dragMask;
-    QImage dragSave;
-    QImage dragCompose;
+    // Drag feedback: the carried piece is drawn with its image's top-left
+    // corner at (dragX, dragY), once the mouse has moved with it.
     int dragX = 0;
     int dragY = 0;
 };

@@ -1,24 +1,18 @@
 #include "game/user_drag.h"
 
+#include "game/move_flow.h"
 #include "game/texts.h"
-#include "game/window_messages.h"
 #include "rules/check.h"
 
 namespace orbel {
 namespace {
-
-QString qs(const char* text) { return QString::fromUtf8(text); }
-
-void invalidateSquare(GameWindow& window, int row, int col) {
-    if (onBoard(row, col)) window.invalidateArea(window.ui().geometry.repaintRect(row, col));
-}
 
 // The kings' home column: the game's ownKingColumn.
 int homeColumn(const UiState& ui) { return ui.humanPlaysBlack ? 4 : 3; }
 
 void announceCheck(GameWindow& window, const Board& board) {
     if (!isOwnKingAttacked(board)) return;
-    window.setStatusText(qs(text::Check));
+    window.setStatusText(QString::fromUtf8(text::Check));
     window.ui().game.humanMove.givesCheck = 1;
 }
 
@@ -121,12 +115,7 @@ void recordUserMove(GameWindow& window) {
     UiState& ui = window.ui();
     GameRecord& g = ui.game;
     updateUserCastlingRights(g.humanCastle, g.humanMove, g.currentGame->board, homeColumn(ui));
-    MoveHistory& list = ui.humanPlaysBlack ? g.blackHistory : g.whiteHistory;
-    writeMoveText(g.humanMove, list, list.count, g.displayBoard, ui.humanPlaysBlack);
-    ++list.count;
-    if (!g.humanMove.givesCheck) window.setStatusText(qs(ui.humanPlaysBlack ? text::WhiteToMove : text::BlackToMove));
-    if (list.count > 13) window.scrollHistoryPane(!ui.humanPlaysBlack, msg::SB_LINEDOWN);
-    window.invalidateHistoryPanes();
+    recordMove(window, !ui.humanPlaysBlack, g.humanMove, g.humanMove.givesCheck);
 }
 
 bool userMoveMates(GameState& game) {

@@ -16,8 +16,7 @@ bool liftUserPiece(GameWindow& window, int x, int y);
 // was made. False at once when the hand is empty.
 bool dropUserPiece(GameWindow& window, int x, int y);
 
-// After a move was made: the user's castling rights, the move's line in the
-// user's list, the status text and the pane's scrolling.
+// After a move was made: the user's castling rights, then the move recorded.
 void recordUserMove(GameWindow& window);
 
 // After the user's move: is the opponent (Own on the game's board) mated?

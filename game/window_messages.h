@@ -69,6 +69,20 @@ inline constexpr int ComputerMoveReady = 5000;
 
 }  // namespace orbel::cmd
 
+// Control identifiers of the dialogs: New Game Setup's, and the network
+// dialogs' fields (whose colour buttons are New Game Setup's).
+namespace orbel::ctl {
+
+inline constexpr int White = 1000;
+inline constexpr int Black = 1001;
+inline constexpr int Easy = 1002;
+inline constexpr int Medium = 1003;
+inline constexpr int Hard = 1004;
+inline constexpr int HostEdit = 1005;
+inline constexpr int NicknameEdit = 1006;
+
+}  // namespace orbel::ctl
+
 namespace orbel::res {
 
 // Sounds.

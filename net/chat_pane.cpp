@@ -42,7 +42,7 @@ ChatPane::ChatPane(const QFont& paneFont, QWidget* parent) : QFrame(parent), pan
 
     edit_ = new QLineEdit(this);
     edit_->setGeometry(1, 88, 239, 20);
-    edit_->setMaxLength(MaxTypedLength);
+    edit_->setMaxLength(static_cast<int>(MaxTypedChatLength));
     edit_->installEventFilter(this);
 }
 
@@ -75,7 +75,7 @@ bool ChatPane::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ChatPane::enterPressed() {
-    const QString typed = edit_->text().left(MaxTypedLength);
+    const QString typed = edit_->text().left(static_cast<int>(MaxTypedChatLength));
     lastChatInput_ = typed;
     // The handler may show a message box, whose event loop runs anything.
     const QPointer<ChatPane> alive(this);

@@ -10,6 +10,8 @@
 #include <array>
 #include <functional>
 
+#include "net/protocol.h"
+
 class QLineEdit;
 
 namespace orbel {
@@ -18,7 +20,6 @@ class ChatPane : public QFrame {
     Q_OBJECT
 public:
     static constexpr int Lines = 6;
-    static constexpr int MaxTypedLength = 74;
     // From the pane's client bottom edge to the end of the drawn text, the
     // empty line after the last line break included.
     static constexpr int BottomMargin = 7;

@@ -5,13 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 
+#include "game/dialog_units.h"
 #include "game/game_window.h"
 #include "net/protocol.h"
-#include "shell/dialog_units.h"
-#include "shell/dialogs.h"
 
 namespace orbel {
 namespace {
@@ -47,7 +45,7 @@ InternetGameDialog::InternetGameDialog(GameWindow& window, QWidget* owner) : QDi
     staticText(this, "Enter host name or IP address of opponent", du, QRect(5, 10, 90, 20), Grow::Right);
     host_ = editField(this, ctl::HostEdit, MaxHostLength, du.rect(5, 30, 105, 15));
     staticText(this, "Enter your nickname", du, QRect(5, 50, 65, 10), Grow::Right);
-    nickname_ = editField(this, ctl::NicknameEdit, MaxNicknameLength, du.rect(5, 60, 105, 15));
+    nickname_ = editField(this, ctl::NicknameEdit, static_cast<int>(MaxTypedNicknameLength), du.rect(5, 60, 105, 15));
 
     auto* colour = new QGroupBox(QStringLiteral("Color"), this);
     colour->setGeometry(du.rect(119, 42, 95, 33));
@@ -70,7 +68,7 @@ QRadioButton* InternetGameDialog::radio(int id) const { return qobject_cast<QRad
 
 QString InternetGameDialog::host() const { return host_->text().left(MaxHostLength); }
 
-QString InternetGameDialog::nickname() const { return nickname_->text().left(MaxNicknameLength); }
+QString InternetGameDialog::nickname() const { return nickname_->text().left(static_cast<int>(MaxTypedNicknameLength)); }
 
 int InternetGameDialog::requestedColor() const {
     return colours_->checkedId() == ctl::Black ? BlackColorCode : WhiteColorCode;
@@ -80,12 +78,12 @@ void InternetGameDialog::confirm() {
     // The nickname is asked for first, then the address; the dialog stays
     // open until both are there.
     if (nickname().isEmpty()) {
-        window_.messageBox(true, QStringLiteral("You must supply a nickname!"), QString::fromLatin1(InvalidInformation),
+        window_.messageBox(this, QStringLiteral("You must supply a nickname!"), QString::fromLatin1(InvalidInformation),
                            MessageIcon::Stop);
         return;
     }
     if (host().isEmpty()) {
-        window_.messageBox(true, QStringLiteral("You must supply an address!"), QString::fromLatin1(InvalidInformation),
+        window_.messageBox(this, QStringLiteral("You must supply an address!"), QString::fromLatin1(InvalidInformation),
                            MessageIcon::Stop);
         return;
     }
@@ -129,11 +127,7 @@ void ConnectingDialog::cancelConnect() {
 }
 
 void ConnectingDialog::showEvent(QShowEvent* event) {
-    // Centred over the window that owns the box (the screen when none does).
-    const QRect outer = parentWidget() ? parentWidget()->window()->frameGeometry()
-                                       : (screen() ? screen()->geometry() : QRect());
-    move(outer.left() + outer.width() / 2 - frameGeometry().width() / 2,
-         outer.top() + outer.height() / 2 - frameGeometry().height() / 2);
+    centreOverOwner(this);
     QDialog::showEvent(event);
     shown_ = true;
     if (pendingResult_) {
@@ -153,18 +147,18 @@ NicknameDialog::NicknameDialog(GameWindow& window, QWidget* owner) : QDialog(own
 
     // Room to grow right; the edit is right below.
     staticText(this, "Enter your nickname for the current match", du, QRect(7, 7, 117, 18), Grow::Right);
-    nickname_ = editField(this, ctl::NicknameEdit, MaxNicknameLength, du.rect(7, 26, 102, 14));
+    nickname_ = editField(this, ctl::NicknameEdit, static_cast<int>(MaxTypedNicknameLength), du.rect(7, 26, 102, 14));
     ok_ = pushButton(this, "OK", du.rect(39, 45, 50, 14), true);
     setDialogSize(this, du, 131, 66);
     connect(ok_, &QPushButton::clicked, this, &NicknameDialog::confirm);
     nickname_->setFocus();
 }
 
-QString NicknameDialog::nickname() const { return nickname_->text().left(MaxNicknameLength); }
+QString NicknameDialog::nickname() const { return nickname_->text().left(static_cast<int>(MaxTypedNicknameLength)); }
 
 void NicknameDialog::confirm() {
     if (nickname().isEmpty()) {
-        window_.messageBox(true, QStringLiteral("You must supply a nickname!"), QString::fromLatin1(InvalidInformation),
+        window_.messageBox(this, QStringLiteral("You must supply a nickname!"), QString::fromLatin1(InvalidInformation),
                            MessageIcon::Stop);
         return;
     }

@@ -18,16 +18,8 @@ namespace orbel {
 
 class GameWindow;
 
-// Control identifiers of the network dialogs (White 1000 and Black 1001 are
-// those of New Game Setup).
-namespace ctl {
-inline constexpr int HostEdit = 1005;
-inline constexpr int NicknameEdit = 1006;
-}  // namespace ctl
-
-// What the user may type into the dialogs' fields.
+// What the user may type into the host field.
 inline constexpr int MaxHostLength = 255;
-inline constexpr int MaxNicknameLength = 24;
 
 class InternetGameDialog : public QDialog {
     Q_OBJECT

@@ -1,78 +1,63 @@
 #include "net/network_proc.h"
 
+#include "game/move_flow.h"
 #include "game/texts.h"
 #include "game/user_drag.h"
-#include "game/window_messages.h"
 #include "net/network_session.h"
+#include "net/network_window.h"
 #include "net/peer_move.h"
 #include "rules/check.h"
 
 namespace orbel {
 namespace {
 
-QString qs(const char* text) { return QString::fromUtf8(text); }
-
 void pickUp(GameWindow& window, int x, int y) {
     if (window.ui().myTurn) liftUserPiece(window, x, y);
 }
 
-void drop(GameWindow& window, int x, int y) {
+// The game ended on the board: the connection is closed on this side too.
+void endByMate(NetworkWindow& window) {
+    window.network().gameOver();
+    announceGameOver(window, text::CheckMate);
+}
+
+void drop(NetworkWindow& window, int x, int y) {
     UiState& ui = window.ui();
     GameRecord& g = ui.game;
     ui.isDragging = false;
     ui.dragImageShown = false;
     if (ui.myTurn && dropUserPiece(window, x, y)) {
-        window.showWaitCursor();
+        window.showWaitCursor(true);
         window.playSound(res::MoveSound);
         recordUserMove(window);
         ui.myTurn = false;
         window.network().sendMove(g.humanMove);
         if (userMoveMates(*g.currentGame)) {
             // The mating move keeps its own line; no result line on this side.
-            window.network().gameOver();
-            window.messageBox(false, qs(text::CheckMate), qs(text::GameOver), MessageIcon::Information);
-            window.sendCommand(cmd::NewOnePlayerGame);
+            endByMate(window);
             ui.computerThinking = false;
-            window.showArrowCursor();
+            window.showWaitCursor(false);
         }
     }
     g.humanMove.isCapture = 0;
     g.humanMove.givesCheck = 0;
 }
 
-void startGame(GameWindow& window, int colorCode) {
+void startGame(NetworkWindow& window, int colorCode) {
     UiState& ui = window.ui();
-    GameRecord& g = ui.game;
-    const bool white = colorCode == 3;
+    const bool white = colorCode == WhiteColorCode;
+    // Undo Move stays greyed: it would change this side's board without the
+    // other's, and the two programs would play on from different positions.
+    resetForNewGame(window, !white);
     ui.myTurn = white;
-    ui.humanPlaysBlack = !white;
-    g.whiteHistory.clear();
-    g.blackHistory.clear();
-    g.computerMove = noMoveRecord();
-    g.newGame(ui.humanPlaysBlack);
-    window.invalidate();
-    g.humanCastle = UserCastlingRights{};
-    g.humanMove.isCapture = 0;
-    g.humanMove.givesCheck = 0;
     window.network().gameStarted();
     window.showChatPane(true);
-    // Undo would change this side's board without the other's: the two
-    // programs would play on from different positions.
-    window.enableCommand(cmd::UndoMove, false);
-    window.setStatusText(qs(text::WhiteToMove));
-    window.playSound(res::NewGameSound);
-    window.scrollHistoryPane(true, msg::SB_TOP);
-    window.scrollHistoryPane(false, msg::SB_TOP);
-    window.invalidateHistoryPanes();
-    if (white) {
-        window.showArrowCursor();
-    } else {
-        window.showWaitCursor();
-    }
+    window.setStatusText(QString::fromUtf8(text::WhiteToMove));
+    window.showWaitCursor(!white);
 }
 
 // The opponent's move, checked already, in computerMove.
-void opponentMoves(GameWindow& window) {
+void opponentMoves(NetworkWindow& window) {
     UiState& ui = window.ui();
     GameRecord& g = ui.game;
     if (!g.currentGame) return;
@@ -81,30 +66,21 @@ void opponentMoves(GameWindow& window) {
     applyPeerMove(game, move);
     g.syncDisplay();
     window.invalidate();
-    window.showArrowCursor();
+    window.showWaitCursor(false);
 
     Board local = game.board;
     flipBoard(local);
     if (isOwnKingAttacked(local)) {
-        window.setStatusText(qs(text::Check));
+        window.setStatusText(QString::fromUtf8(text::Check));
         move.givesCheck = 1;
     }
     const bool opponentIsWhite = ui.humanPlaysBlack;
-    MoveHistory& list = opponentIsWhite ? g.whiteHistory : g.blackHistory;
     if (isCheckmated(game)) {
-        list.setLine(list.count, opponentIsWhite ? "1-0" : "0-1");
-        ++list.count;
-        window.invalidateHistoryPanes();
-        window.network().gameOver();
-        window.messageBox(false, qs(text::CheckMate), qs(text::GameOver), MessageIcon::Information);
-        window.sendCommand(cmd::NewOnePlayerGame);
+        recordResult(window, opponentIsWhite);
+        endByMate(window);
         return;
     }
-    writeMoveText(move, list, list.count, g.displayBoard, ui.humanPlaysBlack);
-    ++list.count;
-    if (!move.givesCheck) window.setStatusText(qs(ui.humanPlaysBlack ? text::BlackToMove : text::WhiteToMove));
-    if (list.count > 13) window.scrollHistoryPane(opponentIsWhite, msg::SB_LINEDOWN);
-    window.invalidateHistoryPanes();
+    recordMove(window, opponentIsWhite, move, move.givesCheck);
     window.playSound(res::MoveSound);
     ui.myTurn = true;
     g.humanMove.isCapture = 0;
@@ -115,12 +91,13 @@ void opponentMoves(GameWindow& window) {
 }  // namespace
 
 int networkProc(GameWindow& window, int message, std::uintptr_t wParam, std::intptr_t lParam) {
+    NetworkWindow& net = networkWindowOf(window);
     switch (message) {
     case msg::WM_LBUTTONDOWN: pickUp(window, msg::xOf(lParam), msg::yOf(lParam)); return 0;
-    case msg::WM_LBUTTONUP: drop(window, msg::xOf(lParam), msg::yOf(lParam)); return 0;
-    case msg::WM_NET_ACCEPTED: startGame(window, static_cast<int>(wParam & 0xFFFF)); return 0;
-    case msg::WM_NET_ACKED: startGame(window, window.network().requestedColor); return 0;
-    case msg::WM_NET_MOVE: opponentMoves(window); return 0;
+    case msg::WM_LBUTTONUP: drop(net, msg::xOf(lParam), msg::yOf(lParam)); return 0;
+    case msg::WM_NET_ACCEPTED: startGame(net, static_cast<int>(wParam & 0xFFFF)); return 0;
+    case msg::WM_NET_ACKED: startGame(net, net.network().requestedColor); return 0;
+    case msg::WM_NET_MOVE: opponentMoves(net); return 0;
     default: return passToCommonProc(window, message, wParam, lParam);
     }
 }

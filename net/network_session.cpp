@@ -1,16 +1,15 @@
 #include "net/network_session.h"
 
-#include <QCoreApplication>
+#include <QDialog>
 #include <QHostInfo>
-#include <random>
+#include <QTcpSocket>
 
-#include "game/game_window.h"
 #include "game/one_player.h"
 #include "game/texts.h"
-#include "game/window_messages.h"
-#include "net/net_dialogs.h"
+#include "net/direct_game.h"
 #include "net/net_texts.h"
 #include "net/network_proc.h"
+#include "net/network_window.h"
 #include "net/peer_move.h"
 
 namespace orbel {
@@ -29,20 +28,9 @@ std::string toLatin1(const QString& text) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-// A peer that floods is read a bounded amount per turn of the event loop,
-// so the window keeps painting.
-constexpr qint64 ReadChunk = 16384;
-
-class BusyScope {
-public:
-    explicit BusyScope(int& busy) : busy_(busy) { ++busy_; }
-    ~BusyScope() { --busy_; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    int& busy_;
-};
+// What a peer sends waits in the kernel, not in memory of ours: a flood is
+// held back by TCP itself while the connection reads it a chunk per turn.
+constexpr qint64 SocketReadBuffer = 65536;
 
 }  // namespace
 
@@ -58,7 +46,9 @@ QHostAddress resolveHostAddress(const QString& host) {
     return QHostAddress();
 }
 
-NetworkSession::NetworkSession(GameWindow& window) : window_(window) {
+NetworkWindow& networkWindowOf(GameWindow& window) { return dynamic_cast<NetworkWindow&>(window); }
+
+NetworkSession::NetworkSession(NetworkWindow& window) : window_(window) {
     connectTimer_.setSingleShot(true);
     connect(&connectTimer_, &QTimer::timeout, this, [this] { notify(fd::Connect, fd::TimedOut); });
     connect(&listener_, &QTcpServer::newConnection, this, [this] { notify(fd::Accept); });
@@ -68,15 +58,24 @@ NetworkSession::NetworkSession(GameWindow& window) : window_(window) {
     connect(&answerTimer_, &QTimer::timeout, this, [this] {
         if (state_ == State::Answering) closeConn();
     });
-    tauntIndex = [this] { return static_cast<std::size_t>(tauntChoice_()); };
 }
 
 NetworkSession::~NetworkSession() {
-    if (socket_) socket_->disconnect(this);
+    if (connection_) connection_->disconnect(this);
+    if (QTcpSocket* s = socket()) s->disconnect(this);
+}
+
+QTcpSocket* NetworkSession::socket() const {
+    return connection_ ? qobject_cast<QTcpSocket*>(connection_->device()) : nullptr;
 }
 
 void NetworkSession::box(const char* message, const char* caption, MessageIcon icon) {
-    window_.messageBox(true, qs(message), qs(caption), icon);
+    window_.messageBox(window_.widget(), qs(message), qs(caption), icon);
+}
+
+std::size_t NetworkSession::tauntIndex() {
+    const auto& fixed = window_.seams().tauntIndex;
+    return fixed ? fixed() : static_cast<std::size_t>(tauntChoice_());
 }
 
 bool NetworkSession::setUpListening(quint16 port) {
@@ -89,8 +88,7 @@ bool NetworkSession::setUpListening(quint16 port) {
     state_ = State::Unavailable;
     const bool bindFailed = listener_.serverError() == QAbstractSocket::AddressInUseError ||
                             listener_.serverError() == QAbstractSocket::SocketAccessError;
-    box(bindFailed ? text::SocketBindingError : text::WinSockProblem, text::Error,
-        MessageIcon::Stop);
+    box(bindFailed ? text::SocketBindingError : text::WinSockProblem, text::Error, MessageIcon::Stop);
     return false;
 }
 
@@ -100,35 +98,36 @@ void NetworkSession::notify(int event, int error) {
 
 void NetworkSession::adopt(QTcpSocket* socket) {
     // An earlier connection that is still open is no longer served: close it.
-    if (socket_ && slot_ == Slot::Open) {
-        socket_->disconnect(this);
-        socket_->abort();
-        socket_->deleteLater();
+    if (connection_ && slot_ == Slot::Open) {
+        connection_->stop();
+        if (QTcpSocket* old = this->socket()) {
+            old->disconnect(this);
+            old->abort();
+        }
+        connection_->deleteLater();
     }
-    socket_ = socket;
     slot_ = Slot::Open;
-    stream_.reset();
-    readPending_ = false;
-    socket->setParent(this);
-    // What a peer sends waits in the kernel, not in memory of ours: a flood
-    // is held back by TCP itself while it is read a chunk per turn.
-    socket->setReadBufferSize(4 * ReadChunk);
+    socket->setParent(nullptr);
+    connection_ = new PeerConnection(socket, this);
+    socket->setParent(connection_);
+    socket->setReadBufferSize(SocketReadBuffer);
     // Each message leaves at once, in its own segment.
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
-        if (socket == socket_) notify(fd::Read);
+    PeerConnection* c = connection_;
+    connect(c, &PeerConnection::messageReceived, this, [this, c](const PeerMessage& m) {
+        if (c == connection_ && slot_ == Slot::Open) handlePeerMessage(m);
     });
-    connect(socket, &QTcpSocket::connected, this, [this, socket] {
-        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        if (socket == socket_) notify(fd::Connect);
-    });
-    connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+    connect(c, &PeerConnection::disconnected, this, [this, c] {
         // A caller that hangs up before the request is settled frees the
         // line; a game whose opponent vanishes waits for Kill Game.
-        if (socket == socket_ && (state_ == State::Answering || state_ == State::Deciding)) closeConn();
+        if (c == connection_ && (state_ == State::Answering || state_ == State::Deciding)) closeConn();
     });
-    connect(socket, &QTcpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError e) {
-        if (socket != socket_ || state_ != State::Calling) return;
+    connect(socket, &QTcpSocket::connected, this, [this, socket, c] {
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        if (c == connection_) notify(fd::Connect);
+    });
+    connect(socket, &QTcpSocket::errorOccurred, this, [this, c](QAbstractSocket::SocketError e) {
+        if (c != connection_ || state_ != State::Calling) return;
         // Refused is the one failure a call reports; anything else that ends
         // a call before it is answered counts as a connection problem.
         if (e == QAbstractSocket::ConnectionRefusedError) {
@@ -141,50 +140,38 @@ void NetworkSession::adopt(QTcpSocket* socket) {
 
 void NetworkSession::closeConn() {
     if (slot_ == Slot::None) return;
-    if (slot_ == Slot::Closed || !socket_) {
+    QTcpSocket* s = socket();
+    if (slot_ == Slot::Closed || !s) {
         const QString spaces(40, QLatin1Char(' '));
-        window_.messageBox(true,
+        window_.messageBox(window_.widget(),
                            QStringLiteral("%1 failed,%2\n\n%3").arg(qs(text::CloseConnOperation), spaces,
                                                                      qs(text::ConnectionAlreadyClosed)),
                            qs(text::Error), MessageIcon::Stop);
         return;
     }
     connectTimer_.stop();
-    QTcpSocket* socket = socket_;
-    socket->disconnect(this);
-    socket->flush();
-    socket->readAll();  // what the peer still had to say is dropped
-    socket->disconnectFromHost();
-    socket->deleteLater();
+    connection_->stop();
+    s->disconnect(this);
+    s->flush();
+    s->readAll();  // what the peer still had to say is dropped
+    s->disconnectFromHost();
+    connection_->deleteLater();
     slot_ = Slot::Closed;
-    stream_.reset();
-    readPending_ = false;
     state_ = state_ == State::Unavailable ? State::Unavailable : State::Idle;
 }
 
-bool NetworkSession::sendBytes(const std::string& bytes) {
-    if (slot_ != Slot::Open || !socket_ || socket_->state() != QAbstractSocket::ConnectedState) return false;
-    const qint64 written = socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
-    socket_->flush();
-    return written == static_cast<qint64>(bytes.size());
-}
-
 bool NetworkSession::sendOrTell(const std::string& bytes, const char* failure, const char* caption) {
-    if (sendBytes(bytes)) return true;
-    BusyScope busy(busy_);
+    if (slot_ == Slot::Open && connection_ && connection_->send(bytes)) return true;
+    PeerConnection::Hold hold(connection_);
     box(failure, caption, MessageIcon::Stop);
     return false;
 }
 
-void NetworkSession::closeOpenDialog(int code) {
-    if (openDialog_) openDialog_->done(code);
-}
-
 void NetworkSession::failCall(const char* textOfFailure) {
     netGameActive_ = false;
-    closeOpenDialog(QDialog::Accepted);
+    emit callSettled(QDialog::Accepted);
     {
-        BusyScope busy(busy_);
+        PeerConnection::Hold hold(connection_);
         box(textOfFailure, text::FailedConnection, MessageIcon::Stop);
     }
     closeConn();
@@ -192,13 +179,17 @@ void NetworkSession::failCall(const char* textOfFailure) {
 
 void NetworkSession::connectProblem() {
     connectTimer_.stop();
-    BusyScope busy(busy_);
+    PeerConnection::Hold hold(connection_);
     box(text::ConnectionProblem, text::InternetGame, MessageIcon::Stop);
 }
 
-void NetworkSession::startCall(const QHostAddress& address) {
+void NetworkSession::startCall(const QHostAddress& address, const QString& nickname, int colorCode) {
+    if (state_ != State::Idle) return;
+    localNickname = nickname;
+    requestedColor = colorCode;
+    peerAddressText = address.isNull() ? QStringLiteral("0.0.0.0") : address.toString();
     state_ = State::Calling;
-    auto* socket = new QTcpSocket(this);
+    auto* socket = new QTcpSocket;
     adopt(socket);
     // Address 0 would reach this machine's own listener on Linux; a host
     // that names no address fails at once instead, and the connecting box
@@ -211,30 +202,16 @@ void NetworkSession::startCall(const QHostAddress& address) {
     socket->connectToHost(address, peerPort);
 }
 
-void NetworkSession::runDirectNetworkGame(QWidget* owner) {
-    if (state_ != State::Idle) return;
-    InternetGameDialog dialog(window_, owner);
-    if (window_.runDialog(dialog) != QDialog::Accepted) return;
-    localNickname = dialog.nickname();
-    requestedColor = dialog.requestedColor();
-    const QHostAddress address = resolveHostAddress(dialog.host());
-    peerAddressText = address.isNull() ? QStringLiteral("0.0.0.0") : address.toString();
-    startCall(address);
+void NetworkSession::cancelCall() {
+    netGameActive_ = false;
+    closeConn();
+    if (state_ == State::Calling || state_ == State::Requesting) state_ = State::Idle;
+}
 
-    ConnectingDialog connecting(owner);
-    connecting.onCancelConnect = [this] {
-        netGameActive_ = false;
-        closeConn();
-        if (state_ == State::Calling || state_ == State::Requesting) state_ = State::Idle;
-    };
-    openDialog_ = &connecting;
-    window_.runDialog(connecting);
-    openDialog_ = nullptr;
-    // A call that ended without a game (no answer yet when the box closed) is over.
-    if (state_ == State::Calling || state_ == State::Requesting) {
-        if (slot_ == Slot::Open) closeConn();
-        state_ = State::Idle;
-    }
+void NetworkSession::callBoxClosed() {
+    if (state_ != State::Calling && state_ != State::Requesting) return;
+    if (slot_ == Slot::Open) closeConn();
+    state_ = State::Idle;
 }
 
 void NetworkSession::handleSocketNotify(int event, int error) {
@@ -245,7 +222,6 @@ void NetworkSession::handleSocketNotify(int event, int error) {
         return;
     }
     switch (event) {
-    case fd::Read: readPeer(); return;
     case fd::Accept: acceptIncoming(); return;
     case fd::Connect:
         if (state_ != State::Calling || slot_ != Slot::Open) return;
@@ -263,7 +239,6 @@ void NetworkSession::acceptIncoming() {
     while (listener_.hasPendingConnections()) {
         QTcpSocket* incoming = listener_.nextPendingConnection();
         if (!incoming) {
-            BusyScope busy(busy_);
             box(text::AcceptFailed, text::Error, MessageIcon::None);
             break;
         }
@@ -278,7 +253,7 @@ void NetworkSession::acceptIncoming() {
             incoming->disconnectFromHost();
             connect(incoming, &QTcpSocket::disconnected, incoming, &QObject::deleteLater);
             if (!sent) {
-                BusyScope busy(busy_);
+                PeerConnection::Hold hold(connection_);
                 box(text::SendFailedDeny, text::Error, MessageIcon::Stop);
             }
             continue;
@@ -289,39 +264,8 @@ void NetworkSession::acceptIncoming() {
         adopt(incoming);
         answerTimer_.start(nickTimeout);
         peerAddressText = QHostAddress(incoming->peerAddress().toIPv4Address()).toString();
-        {
-            BusyScope busy(busy_);
-            box(text::IncomingRequest, text::InternetGame, MessageIcon::Information);
-        }
-        if (readPending_) readPeer();
-    }
-}
-
-void NetworkSession::readPeer() {
-    if (busy_ > 0) {
-        readPending_ = true;
-        return;
-    }
-    readPending_ = false;
-    QPointer<QTcpSocket> socket = socket_;
-    if (!socket || slot_ != Slot::Open) return;
-    const QByteArray chunk = socket->read(ReadChunk);
-    std::string_view rest(chunk.constData(), static_cast<std::size_t>(chunk.size()));
-    {
-        BusyScope busy(busy_);
-        while (socket == socket_ && slot_ == Slot::Open) {
-            const std::optional<PeerMessage> m = stream_.next(rest);
-            if (!m) break;
-            handlePeerMessage(*m);
-        }
-    }
-    // More waiting (a flood, or what arrived while a box was open): the next
-    // turn of the event loop reads on.
-    if (socket == socket_ && slot_ == Slot::Open && (readPending_ || socket->bytesAvailable() > 0)) {
-        readPending_ = false;
-        QTimer::singleShot(0, this, [this, socket] {
-            if (socket == socket_) notify(fd::Read);
-        });
+        PeerConnection::Hold hold(connection_);
+        box(text::IncomingRequest, text::InternetGame, MessageIcon::Information);
     }
 }
 
@@ -346,11 +290,8 @@ void NetworkSession::handlePeerMessage(const PeerMessage& m) {
 void NetworkSession::receiveMove(const MoveRecord& received) {
     if (!netGameActive_ || state_ != State::Playing) return;
     UiState& ui = window_.ui();
-    if (ui.myTurn) {
-        refusePeerMove();  // not the opponent's turn
-        return;
-    }
-    if (!ui.game.currentGame || !isLegalPeerMove(*ui.game.currentGame, received)) {
+    // Out of turn, or impossible on this board: the two boards no longer agree.
+    if (ui.myTurn || !ui.game.currentGame || !isLegalPeerMove(*ui.game.currentGame, received)) {
         refusePeerMove();
         return;
     }
@@ -372,7 +313,7 @@ void NetworkSession::requestRefused(PeerCommand word) {
     netGameActive_ = false;
     if (word == PeerCommand::Reject) {
         // The callee's user said no.
-        closeOpenDialog(QDialog::Accepted);
+        emit callSettled(QDialog::Accepted);
         box(text::RequestDenied, text::InternetGame, MessageIcon::Information);
     } else {
         // The callee is busy with a game or with setting one up.
@@ -383,39 +324,35 @@ void NetworkSession::requestRefused(PeerCommand word) {
 
 void NetworkSession::answerRequest(const PeerMessage& m) {
     state_ = State::Deciding;
+    answerTimer_.stop();
     peerNickname = fromPeer(m.text);
     acceptedColor = m.colorCode;
     // The prompt waits for the user; meanwhile the caller's bytes are read
     // as they come (an END or a second NICK must find the request undecided),
     // so it runs outside this read.
-    const QPointer<QTcpSocket> socket = socket_;
-    QTimer::singleShot(0, this, [this, socket] {
-        if (socket == socket_ && slot_ == Slot::Open && state_ == State::Deciding) decide();
+    const int request = ++request_;
+    QTimer::singleShot(0, this, [this, request] {
+        if (stillDeciding(request)) decideRequest(window_, request);
     });
 }
 
-void NetworkSession::decide() {
-    const QPointer<QTcpSocket> socket = socket_;
-    auto stillDeciding = [&] { return socket == socket_ && slot_ == Slot::Open && state_ == State::Deciding; };
-    const bool yes = window_.askYesNo(true, qs(text::AcceptRequest).arg(peerNickname, peerAddressText),
-                                      qs(text::InternetGame), MessageIcon::Information);
-    // The caller may have gone, or the request been settled, while the user decided.
-    if (!stillDeciding()) return;
-    if (!yes) {
-        netGameActive_ = false;
-        sendOrTell(bareMessage(PeerCommand::Reject), text::SendFailedSetUp, text::Error);
-        closeConn();
-        return;
-    }
-    NicknameDialog nickname(window_, nullptr);
-    window_.runDialog(nickname);
-    if (!stillDeciding()) return;
-    // A computer's move still on its way back would land on the new game:
-    // it takes milliseconds, and the user has just spent seconds deciding.
-    for (int i = 0; i < 500 && window_.ui().computerThinking; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    if (window_.ui().computerThinking || !stillDeciding()) return;
-    localNickname = nickname.nickname();
+bool NetworkSession::stillDeciding(int request) const {
+    return request == request_ && slot_ == Slot::Open && state_ == State::Deciding;
+}
+
+void NetworkSession::refuseRequest(int request) {
+    if (!stillDeciding(request)) return;
+    netGameActive_ = false;
+    sendOrTell(bareMessage(PeerCommand::Reject), text::SendFailedSetUp, text::Error);
+    closeConn();
+}
+
+void NetworkSession::acceptRequest(int request, const QString& nickname) {
+    if (!stillDeciding(request)) return;
+    // A computer's move still on its way back would land on the new game.
+    window_.settleComputerMove();
+    if (!stillDeciding(request)) return;
+    localNickname = nickname;
     netGameActive_ = true;
     window_.installMode(networkProc);
     window_.sendMessage(msg::WM_NET_ACCEPTED, static_cast<std::uintptr_t>(acceptedColor), 0);
@@ -426,14 +363,14 @@ void NetworkSession::gameStarted() {
         sendOrTell(ackMessage(toLatin1(localNickname)), text::SendFailedSetUp, text::Error);
     }
     state_ = State::Playing;
-    closeOpenDialog(QDialog::Accepted);
+    emit callSettled(QDialog::Accepted);
 }
 
 void NetworkSession::peerEndedGame(PeerCommand word) {
     const bool wasPlaying = state_ == State::Playing;
     if (state_ == State::Idle || state_ == State::Unavailable) return;
     netGameActive_ = false;
-    closeOpenDialog(QDialog::Rejected);
+    emit callSettled(QDialog::Rejected);
     closeConn();
     if (!wasPlaying) {
         // A caller or callee that gives up before the game began: nothing
@@ -451,9 +388,8 @@ void NetworkSession::peerEndedGame(PeerCommand word) {
 }
 
 void NetworkSession::refusePeerMove() {
-    // The two boards no longer agree: the game cannot go on.
     netGameActive_ = false;
-    sendBytes(bareMessage(PeerCommand::End));
+    if (connection_) connection_->send(bareMessage(PeerCommand::End));
     closeConn();
     window_.installMode(onePlayerProc);
     box(text::IllegalPeerMove, text::InternetGame, MessageIcon::Stop);
@@ -464,8 +400,12 @@ bool NetworkSession::sendMove(const MoveRecord& localMove) {
     return sendOrTell(moveMessage(localMove), text::SendFailedPlay, text::InternetGame);
 }
 
-void NetworkSession::sendChat(const std::string& textToSend) {
-    sendOrTell(kibMessage(textToSend), text::SendFailedPlay, text::InternetGame);
+void NetworkSession::sendChatLine(const QString& typed) {
+    const QByteArray bytes = typed.toLatin1();
+    const std::string line =
+        chatTextToSend(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), tauntIndex());
+    sendOrTell(kibMessage(line), text::SendFailedPlay, text::InternetGame);
+    window_.addChatLine(QString::fromLatin1(chatLine(toLatin1(localNickname), line)));
 }
 
 void NetworkSession::endGame(PeerCommand word) {
@@ -481,13 +421,14 @@ void NetworkSession::gameOver() {
 }
 
 void NetworkSession::windowDestroyed() {
-    if (netGameActive_) sendBytes(bareMessage(PeerCommand::End));
+    if (netGameActive_ && connection_) connection_->send(bareMessage(PeerCommand::End));
     netGameActive_ = false;
-    if (socket_ && slot_ == Slot::Open) {
-        socket_->disconnect(this);
-        socket_->flush();
-        socket_->disconnectFromHost();
-        socket_->close();
+    if (QTcpSocket* s = socket(); s && slot_ == Slot::Open) {
+        connection_->stop();
+        s->disconnect(this);
+        s->flush();
+        s->disconnectFromHost();
+        s->close();
     }
     slot_ = Slot::Closed;
 }

@@ -1,39 +1,37 @@
-// The connection of network play: the listening socket every copy keeps
-// open, the call started from the Internet Game dialog, the incoming request,
-// the messages of the game and its end. One session per main window, on its
-// (UI) thread; the socket events reach it as WM_SOCKET_NOTIFY through the
-// window's procedure, so they are handled whatever mode is installed.
+// The connection state of network play: the listening socket every copy
+// keeps open, the call this side makes, the request another copy makes, the
+// messages of the game and its end. One session per main window, on its (UI)
+// thread. The bytes on the wire are a PeerConnection's; the dialogs around a
+// call and a request are direct_game's; this keeps the state machine and
+// tells the window what became of it. Listening and calling events reach it
+// as WM_SOCKET_NOTIFY through the window's procedure, so they are handled
+// whatever mode is installed.
 #pragma once
 
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTimer>
 #include <chrono>
-#include <functional>
 #include <random>
-#include <cstdint>
 #include <string>
 
-#include "game/game_window.h"
+#include "game/seams.h"
+#include "net/peer_connection.h"
 #include "net/protocol.h"
 
-class QWidget;
+class QTcpSocket;
 
 namespace orbel {
 
-class ConnectingDialog;
+class NetworkWindow;
 
 // Socket events as the notification carries them (low word of lParam); the
 // error rides in the high word.
 namespace fd {
-inline constexpr int Read = 1;
-inline constexpr int Write = 2;
 inline constexpr int Accept = 8;
 inline constexpr int Connect = 16;
-inline constexpr int Close = 32;
 inline constexpr int TimedOut = 10060;
 inline constexpr int Refused = 10061;
 }  // namespace fd
@@ -49,7 +47,7 @@ class NetworkSession : public QObject {
 public:
     enum class State { Unavailable, Idle, Calling, Requesting, Answering, Deciding, Playing };
 
-    explicit NetworkSession(GameWindow& window);
+    explicit NetworkSession(NetworkWindow& window);
     ~NetworkSession() override;
 
     // Listens on every IPv4 address; false (after telling the user) when it
@@ -60,16 +58,30 @@ public:
     State state() const { return state_; }
     bool netGameActive() const { return netGameActive_; }
 
-    // Direct Network Game: the Internet Game dialog, the call, and the
-    // connecting box until the call is answered, fails or is cancelled.
-    void runDirectNetworkGame(QWidget* owner);
     // WM_SOCKET_NOTIFY.
     void handleSocketNotify(int event, int error);
+
+    // The call of Direct Network Game, to `address` (null when the host
+    // named none) with the nickname and colour the user gave. It ends in a
+    // game (WM_NET_ACKED), a box saying why not, or cancelCall().
+    void startCall(const QHostAddress& address, const QString& nickname, int colorCode);
+    // Cancel Connect: the call's connection closed (CloseConn).
+    void cancelCall();
+    // The connecting box has closed: a call still unanswered is over.
+    void callBoxClosed();
+    // The user's answer to the request decideRequest asks about: refused, or
+    // the game accepted with the user's nickname. stillDeciding is false
+    // once that request is over (its caller gave up meanwhile), and then
+    // the answer changes nothing.
+    bool stillDeciding(int request) const;
+    void refuseRequest(int request);
+    void acceptRequest(int request, const QString& nickname);
 
     // A game message to the peer; false, after the site's box, when it could
     // not be sent.
     bool sendMove(const MoveRecord& localMove);
-    void sendChat(const std::string& text);
+    // A line typed in the chat pane: sent, and echoed in the pane.
+    void sendChatLine(const QString& typed);
     // Network Play, Resign (RESIGN) or Kill Game (END), and the other ways a
     // running game is left from this side: the word sent, the connection
     // closed. The caller then starts the new one-player game.
@@ -94,46 +106,41 @@ public:
     std::chrono::milliseconds connectTimeout{21000};
     // How long an incoming caller has to send its NICK.
     std::chrono::milliseconds nickTimeout{30000};
-    // The taunt "/trash" sends; tests fix it.
-    std::function<std::size_t()> tauntIndex;
+
+signals:
+    // The connecting box is to close with this result.
+    void callSettled(int result);
 
 private:
     enum class Slot { None, Open, Closed };
 
     void notify(int event, int error = 0);
     void acceptIncoming();
-    void readPeer();
     void handlePeerMessage(const PeerMessage& m);
     void receiveMove(const MoveRecord& received);
     void requestAccepted(const PeerMessage& m);
     void requestRefused(PeerCommand word);
     void answerRequest(const PeerMessage& m);
-    void decide();
     void peerEndedGame(PeerCommand word);
     void refusePeerMove();
-    void startCall(const QHostAddress& address);
     void failCall(const char* text);
     void connectProblem();
-    bool sendBytes(const std::string& bytes);
     bool sendOrTell(const std::string& bytes, const char* failure, const char* caption);
     void adopt(QTcpSocket* socket);
-    void closeOpenDialog(int code);
+    QTcpSocket* socket() const;
     void box(const char* message, const char* caption, MessageIcon icon);
+    std::size_t tauntIndex();
 
-    GameWindow& window_;
+    NetworkWindow& window_;
     QTcpServer listener_;
-    QPointer<QTcpSocket> socket_;
+    QPointer<PeerConnection> connection_;
     Slot slot_ = Slot::None;
-    PeerStream stream_;
     QTimer connectTimer_;
     QTimer answerTimer_;
-    QPointer<ConnectingDialog> openDialog_;
     State state_ = State::Idle;
     bool netGameActive_ = false;
-    // While a box or dialog raised by a socket event is open, further reads
-    // wait for it to close: a message is handled whole before the next.
-    int busy_ = 0;
-    bool readPending_ = false;
+    // Numbers each request, so an answer reaches only the one it was asked about.
+    int request_ = 0;
     std::mt19937 tauntChoice_{std::random_device{}()};
 };
 

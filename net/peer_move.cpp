@@ -1,6 +1,5 @@
 #include "net/peer_move.h"
 
-#include "computer/evaluation.h"
 #include "rules/apply_move.h"
 #include "rules/check.h"
 

@@ -1,6 +1,5 @@
 #include "net/protocol.h"
 
-#include "computer/evaluation.h"
 
 namespace orbel {
 namespace {

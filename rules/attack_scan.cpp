@@ -5,36 +5,6 @@
 
 namespace orbel {
 
-void scanPawnLines(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col) {
-    detail::StatusSink sink(moves, statuses, piece, row, col);
-    detail::scanPawnLines(sink, board, piece, row, col);
-}
-
-void scanDiagonals(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col) {
-    detail::StatusSink sink(moves, statuses, piece, row, col);
-    detail::scanDiagonals(sink, board, piece, row, col);
-}
-
-void scanRow(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col) {
-    detail::StatusSink sink(moves, statuses, piece, row, col);
-    detail::scanRow(sink, board, piece, row, col);
-}
-
-void scanColumn(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col) {
-    detail::StatusSink sink(moves, statuses, piece, row, col);
-    detail::scanColumn(sink, board, piece, row, col);
-}
-
-void scanKnightJumps(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col) {
-    detail::StatusSink sink(moves, statuses, piece, row, col);
-    detail::scanKnightJumps(sink, board, piece, row, col);
-}
-
-void scanKingSteps(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col) {
-    detail::StatusSink sink(moves, statuses, piece, row, col);
-    detail::scanKingSteps(sink, board, piece, row, col);
-}
-
 int scanSquare(MoveList& moves, StatusList& statuses, int row, int col, const Board& board) {
     const Square piece = board.at(row, col);
     detail::StatusSink sink(&moves, statuses, piece, row, col);

@@ -10,17 +10,7 @@
 
 namespace orbel {
 
-// The six scans of one piece standing on (row, col). `moves` receives the
-// capture moves found and may be null when they are not wanted (trial
-// positions during move generation).
-void scanPawnLines(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col);
-void scanDiagonals(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col);
-void scanRow(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col);
-void scanColumn(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col);
-void scanKnightJumps(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col);
-void scanKingSteps(MoveList* moves, StatusList& statuses, const Board& board, Square piece, int row, int col);
-
-// All six scans for the piece on (row, col); returns the status list's size.
+// The six scans (rules/scan_detail.h) for the piece on (row, col); returns the status list's size.
 int scanSquare(MoveList& moves, StatusList& statuses, int row, int col, const Board& board);
 // scanSquare for every Own square in row-major order; returns the status list's size.
 int scanAllSquares(MoveList& moves, StatusList& statuses, const Board& board);

@@ -2,10 +2,6 @@
 
 namespace orbel {
 
-void clearBoard(Board& board) noexcept { board.squares.fill(EmptySquare); }
-
-void copyBoard(Board& destination, const Board& source) noexcept { destination = source; }
-
 void flipBoard(Board& board) noexcept {
     Board flipped;
     for (int i = 0; i < 64; ++i) {
@@ -18,6 +14,21 @@ void flipBoard(Board& board) noexcept {
         }
     }
     board = flipped;
+}
+
+void flipMove(MoveRecord& move) noexcept {
+    if (move.isCastling()) {
+        if (move.fromCol == move.fromRow) {
+            move.fromCol = CastleByEnemy;
+        } else if (move.fromCol == CastleByEnemy) {
+            move.fromCol = move.fromRow;
+        }
+        return;
+    }
+    move.fromRow = 7 - move.fromRow;
+    move.fromCol = 7 - move.fromCol;
+    move.toRow = 7 - move.toRow;
+    move.toCol = 7 - move.toCol;
 }
 
 MoveRecord makeMoveRecord(int fromRow, int fromCol, int toRow, int toCol) noexcept {

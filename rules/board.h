@@ -61,8 +61,6 @@ struct Board {
     friend bool operator==(const Board&, const Board&) = default;
 };
 
-void clearBoard(Board& board) noexcept;
-void copyBoard(Board& destination, const Board& source) noexcept;
 // The same position seen from the other side: square i moves to 63 - i and
 // Own and Enemy swap; anything that is neither becomes an empty square.
 void flipBoard(Board& board) noexcept;
@@ -86,6 +84,9 @@ struct MoveRecord {
 MoveRecord makeMoveRecord(int fromRow, int fromCol, int toRow, int toCol) noexcept;
 MoveRecord noMoveRecord() noexcept;
 bool sameMove(const MoveRecord& a, const MoveRecord& b) noexcept;
+// The record as the other side sees it after flipBoard: coordinates become 7
+// minus themselves; castling codes switch between Own and Enemy.
+void flipMove(MoveRecord& move) noexcept;
 
 // A growable list of moves in insertion order. clear() keeps the storage, so a
 // list reused inside a loop stops allocating once it has grown.

@@ -1,11 +1,11 @@
 // Painting the main window's drawing area: the board and its frame, the
-// square names, the pieces of displayBoard with the mask-and-image raster
-// operations, the frames of the opponent's last move, the material scores and
-// the strips of lost pieces; and the drag feedback of a carried piece.
-// Everything is drawn into a QImage that stands for the window's surface. The
-// surface holds device pixels (its devicePixelRatio says how many to a
-// logical one); positions and sizes are logical, the raster operations are
-// done on device pixels with artwork drawn for the ratio.
+// square names, the pieces of displayBoard, the frames of the opponent's last
+// move, the material scores and the strips of lost pieces; and the piece the
+// mouse carries, drawn over all of it. Everything is drawn into a QImage
+// that stands for the window's surface. The surface holds device pixels (its
+// devicePixelRatio says how many to a logical one); positions and sizes are
+// logical, the pieces are drawn on device pixels from artwork drawn for the
+// ratio. Painting reads the window's state and changes none of it.
 #pragma once
 
 #include <QFont>
@@ -14,6 +14,7 @@
 #include <QRect>
 
 #include "game/ui_state.h"
+#include "rules/material.h"
 #include "shell/piece_bitmaps.h"
 
 namespace orbel {
@@ -26,14 +27,17 @@ inline constexpr QRgb WindowBackground = 0xFFBEBEBE;  // RGB 190,190,190
 // A stored colour (0x00BBGGRR) as a Qt colour.
 QColor colourFromRef(std::uint32_t colorref);
 
+// The material the score line shows: the computer's (Own) and the player's
+// (Enemy) on the drawn board; none before the first game.
+MaterialSums shownScores(const UiState& ui);
+
 // Paints the whole drawing area into `screen` (ClientWidth x ClientHeight
 // logical pixels), with one painter.
-void paintBoardWindow(UiState& ui, QImage& screen, PieceBitmaps& bitmaps, const QFont& boardFont);
+void paintBoardWindow(const UiState& ui, QImage& screen, PieceBitmaps& bitmaps, const QFont& boardFont);
 
 // One paint pass over a surface: its device pixels as an image of ratio 1
 // that shares its memory, and one painter on them drawing logical
-// coordinates through a scale. The raster operations reach the pixels
-// directly.
+// coordinates through a scale.
 struct PaintPass {
     explicit PaintPass(QImage& screen);
     const qreal ratio;
@@ -41,7 +45,7 @@ struct PaintPass {
     QPainter painter;
 };
 
-// The parts of a repaint; `bitmaps` is set to the surface's ratio.
+// The parts of a repaint.
 void drawPieces(PaintPass& pass, const UiState& ui, PieceBitmaps& bitmaps);
 void drawCapturedPieces(PaintPass& pass, const UiState& ui, PieceBitmaps& bitmaps);
 // Draws one square name and advances the letter and digit to the next square's.
@@ -51,11 +55,11 @@ void drawSquareName(QPainter& painter, const QFont& font, const QRect& square, c
 void drawSquareName(QImage& screen, const QFont& font, const QRect& square, char& letter, char& digit,
                     bool humanPlaysBlack);
 
-// The carried piece follows the mouse: puts back what the image covered, then
-// saves and covers the area whose top-left corner is (x, y). Returns the
-// rectangle of the screen that changed, in logical pixels.
-QRect moveDragImage(UiState& ui, QImage& screen, int x, int y);
-// After the screen was repainted under a shown drag image: draw it again.
-void redrawDragImage(UiState& ui, QImage& screen);
+// Where the carried piece image `piece` (device pixels at `ratio`) is drawn:
+// its top-left corner at the mouse, in logical pixels.
+QRect carriedPieceArea(const UiState& ui, const QImage& piece, qreal ratio);
+// Draws the carried piece over what the painter shows, once the mouse has
+// moved with it.
+void drawCarriedPiece(QPainter& painter, const UiState& ui, const QImage& piece);
 
 }  // namespace orbel

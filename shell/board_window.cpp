@@ -9,8 +9,8 @@
 
 namespace orbel {
 
-BoardWindow::BoardWindow(Dispatch dispatch, QWidget* parent)
-    : QWidget(parent), dispatch_(std::move(dispatch)) {
+BoardWindow::BoardWindow(Dispatch dispatch, Overlay overlay, QWidget* parent)
+    : QWidget(parent), dispatch_(std::move(dispatch)), overlay_(std::move(overlay)) {
     setFixedSize(ClientWidth, ClientHeight);
     fitSurface();
     // Moves without a button pressed still matter: the wait cursor.
@@ -40,9 +40,14 @@ void BoardWindow::paintEvent(QPaintEvent*) {
         needsPaint_ = false;
         dispatch_(msg::WM_PAINT, 0, 0);
     }
-    // Device pixel for device pixel; the paint event's area clips it.
     QPainter p(this);
-    p.drawImage(QPointF(0, 0), surface_);
+    drawShown(p);
+}
+
+void BoardWindow::drawShown(QPainter& painter) {
+    // Device pixel for device pixel; the painter's clip limits it.
+    painter.drawImage(QPointF(0, 0), surface_);
+    if (overlay_) overlay_(painter);
 }
 
 void BoardWindow::mousePressEvent(QMouseEvent* event) {
@@ -57,6 +62,8 @@ void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
     // (Qt grabs the mouse for the press), so a piece in hand is never lost.
     const QPoint at = event->position().toPoint();
     dispatch_(msg::WM_LBUTTONUP, 0, msg::makeLParam(at.x(), at.y()));
+    // Whatever the procedure made of it, no piece is carried any more.
+    update();
 }
 
 void BoardWindow::mouseMoveEvent(QMouseEvent* event) {

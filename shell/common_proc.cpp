@@ -6,13 +6,13 @@
 
 #include "game/new_game.h"
 #include "game/one_player.h"
-#include "game/two_player.h"
-#include "shell/game_files.h"
 #include "game/texts.h"
-#include "game/window_messages.h"
+#include "game/two_player.h"
+#include "net/direct_game.h"
 #include "shell/board_painter.h"
 #include "shell/board_window.h"
 #include "shell/dialogs.h"
+#include "shell/game_files.h"
 #include "shell/main_window.h"
 #include "shell/settings.h"
 
@@ -26,7 +26,7 @@ std::uint32_t toColourRef(const QColor& c) {
 
 void runNewGameSetup(MainWindow& w) {
     NewGameSetupDialog dialog(w, &w);
-    w.modal().runDialog(dialog);
+    w.runDialog(dialog);
 }
 
 void chooseSquareColour(MainWindow& w, bool dark) {
@@ -34,7 +34,7 @@ void chooseSquareColour(MainWindow& w, bool dark) {
     std::uint32_t& colour = dark ? ui.darkSquareColor : ui.lightSquareColor;
     QColorDialog dialog(colourFromRef(colour), &w);
     for (int i = 0; i < 16; ++i) QColorDialog::setCustomColor(i, w.customColours[i]);
-    const int result = w.modal().runDialog(dialog);
+    const int result = w.runDialog(dialog);
     for (int i = 0; i < 16; ++i) w.customColours[i] = QColorDialog::customColor(i);
     if (result != QDialog::Accepted) return;
     colour = toColourRef(dialog.selectedColor());
@@ -81,7 +81,7 @@ void undoMove(MainWindow& w) {
 }
 
 void resign(MainWindow& w) {
-    w.messageBox(true, QString::fromUtf8(text::ResignBox), QString::fromUtf8(text::GameOver), MessageIcon::Information);
+    w.messageBox(&w, QString::fromUtf8(text::ResignBox), QString::fromUtf8(text::GameOver), MessageIcon::Information);
     runNewGameSetup(w);
     w.invalidate();
 }
@@ -102,7 +102,7 @@ void showHideCoordinates(MainWindow& w) {
 
 void showInfo(MainWindow& w, InfoDialog::Kind kind) {
     InfoDialog dialog(kind, &w);
-    w.modal().runDialog(dialog);
+    w.runDialog(dialog);
 }
 
 struct CommandRow {
@@ -114,7 +114,7 @@ struct CommandRow {
 constexpr CommandRow commands[] = {
     {cmd::NewOnePlayerGame, newOnePlayerGame},
     {cmd::NewTwoPlayerGame, newTwoPlayerGame},
-    {cmd::DirectNetworkGame, [](MainWindow& w) { w.network().runDirectNetworkGame(&w); }},
+    {cmd::DirectNetworkGame, [](MainWindow& w) { runDirectNetworkGame(w); }},
     {cmd::NetworkResign, [](MainWindow& w) { endNetworkGame(w, PeerCommand::Resign); }},
     {cmd::KillGame, [](MainWindow& w) { endNetworkGame(w, PeerCommand::End); }},
     {cmd::SaveGame, runSaveGameCommand},
@@ -134,6 +134,23 @@ constexpr CommandRow commands[] = {
     {cmd::ComputerMoveReady, [](MainWindow& w) { finishComputerMove(w); }},
 };
 
+// The carried piece follows the mouse: the area it left and the area it
+// enters are shown again, the board beneath them as painted.
+void carryPiece(MainWindow& w, int x, int y) {
+    UiState& ui = w.ui();
+    if (w.carriedPiece() == 0) return;
+    const qreal ratio = w.boardWindow()->devicePixelRatioF();
+    const QImage& piece = w.bitmaps().piece(w.carriedPiece(), ratio);
+    QRect changed = ui.dragImageShown ? carriedPieceArea(ui, piece, ratio) : QRect();
+    ui.dragX = x;
+    ui.dragY = y;
+    ui.dragImageShown = true;
+    // A pixel more on each side: at a fractional ratio the piece's edge may
+    // round into it.
+    changed |= carriedPieceArea(ui, piece, ratio);
+    w.boardWindow()->showArea(changed.adjusted(-1, -1, 1, 1));
+}
+
 int command(MainWindow& w, int id) {
     for (const CommandRow& row : commands) {
         if (row.id == id) {
@@ -149,24 +166,16 @@ int command(MainWindow& w, int id) {
 int commonProc(MainWindow& w, int message, std::uintptr_t wParam, std::intptr_t lParam) {
     UiState& ui = w.ui();
     switch (message) {
-    case msg::WM_CREATE:
-        ui.dragSave = QImage(PieceArea, PieceArea, QImage::Format_RGB32);
-        ui.dragCompose = QImage(PieceArea, PieceArea, QImage::Format_RGB32);
-        return 0;
     case msg::WM_SIZE:
         ui.geometry.squareWidth = SquareSize;
         ui.geometry.squareHeight = SquareSize;
         return 0;
-    case msg::WM_PAINT:
-        paintBoardWindow(ui, w.boardWindow()->surface(), w.bitmaps(), w.boardFont());
-        // A piece being carried stays in view over the fresh board.
-        if (ui.isDragging && ui.dragImageShown) redrawDragImage(ui, w.boardWindow()->surface());
-        return 0;
+    case msg::WM_PAINT: paintBoardWindow(ui, w.boardWindow()->surface(), w.bitmaps(), w.boardFont()); return 0;
     case msg::WM_MOUSEMOVE:
         if (ui.isDragging && (wParam & msg::MK_LBUTTON)) {
-            w.boardWindow()->showSurface(moveDragImage(ui, w.boardWindow()->surface(), msg::xOf(lParam), msg::yOf(lParam)));
+            carryPiece(w, msg::xOf(lParam), msg::yOf(lParam));
         } else if (ui.computerThinking) {
-            w.showWaitCursor();
+            w.showWaitCursor(true);
         }
         return 0;
     case msg::WM_COMMAND: return command(w, static_cast<int>(wParam & 0xFFFF));

@@ -5,12 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
+#include "game/dialog_units.h"
 #include "game/game_window.h"
 #include "game/new_game.h"
 #include "game/window_messages.h"
-#include "shell/dialog_units.h"
 
 namespace orbel {
 namespace {
@@ -114,11 +113,7 @@ QStringList InfoDialog::texts() const {
 }
 
 void InfoDialog::showEvent(QShowEvent* event) {
-    // Centred over the window that owns the box (the screen when none does).
-    const QRect outer = parentWidget() ? parentWidget()->window()->frameGeometry()
-                                       : (screen() ? screen()->geometry() : QRect());
-    move(outer.left() + outer.width() / 2 - frameGeometry().width() / 2,
-         outer.top() + outer.height() / 2 - frameGeometry().height() / 2);
+    centreOverOwner(this);
     QDialog::showEvent(event);
 }
 

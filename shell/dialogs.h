@@ -13,15 +13,6 @@ namespace orbel {
 
 class GameWindow;
 
-// Control identifiers of New Game Setup.
-namespace ctl {
-inline constexpr int White = 1000;
-inline constexpr int Black = 1001;
-inline constexpr int Easy = 1002;
-inline constexpr int Medium = 1003;
-inline constexpr int Hard = 1004;
-}  // namespace ctl
-
 class NewGameSetupDialog : public QDialog {
     Q_OBJECT
 public:

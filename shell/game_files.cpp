@@ -46,7 +46,7 @@ bool chooseGameFile(MainWindow& w, bool save, QString& path) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     QString& last = w.ui().fileDialogPath;
     if (!last.isEmpty()) dialog.selectFile(last);
-    if (w.modal().runDialog(dialog) != QDialog::Accepted) return false;
+    if (w.runDialog(dialog) != QDialog::Accepted) return false;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.first().isEmpty()) return false;
     last = path = chosen.first();
@@ -63,7 +63,7 @@ bool saveGame(MainWindow& w, const QString& path) {
     QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly);
     if (ok) {
-        const FileWriter& writer = w.saveWriter;
+        const auto& writer = w.seams().saveWriter;
         ok = writer ? writer(file, data) : file.write(data) == data.size();
         if (ok) {
             ok = file.commit();
@@ -73,7 +73,7 @@ bool saveGame(MainWindow& w, const QString& path) {
     }
     if (!ok) {
         const QString reason = file.errorString().isEmpty() ? QStringLiteral("Unknown error") : file.errorString();
-        w.messageBox(true, QStringLiteral("The game could not be saved to \"%1\":\n%2").arg(path, reason),
+        w.messageBox(&w, QStringLiteral("The game could not be saved to \"%1\":\n%2").arg(path, reason),
                      QString::fromUtf8(text::SaveFailedCaption), MessageIcon::Stop);
     }
     return ok;
@@ -152,7 +152,7 @@ bool loadGameAtStart(MainWindow& w, const QString& path) {
             reason = QStringLiteral("It is not an Orbel Chess saved game.");
     }
     if (!reason.isEmpty()) {
-        w.messageBox(true, QStringLiteral("The game could not be loaded from \"%1\":\n%2").arg(path, reason),
+        w.messageBox(&w, QStringLiteral("The game could not be loaded from \"%1\":\n%2").arg(path, reason),
                      QStringLiteral("Load Game"), MessageIcon::Stop);
         return false;
     }

@@ -2,18 +2,11 @@
 // The file's layout is the saved-game format's business (savegame/).
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-#include <functional>
-
-class QIODevice;
 
 namespace orbel {
 
 class MainWindow;
-
-// Puts the bytes into the open file; false when writing failed.
-using FileWriter = std::function<bool(QIODevice& file, const QByteArray& bytes)>;
 
 // Writes the game shown in the window to `path`, replacing the file only when
 // every byte has been written. A failure is told to the user; false then.

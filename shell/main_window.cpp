@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <utility>
 
 #include "game/new_game.h"
 #include "game/one_player.h"
@@ -18,6 +19,8 @@
 #include "shell/common_proc.h"
 #include "shell/dialogs.h"
 #include "shell/history_pane.h"
+#include "shell/modal.h"
+#include "shell/settings.h"
 
 static void initResources() { Q_INIT_RESOURCE(orbel); }
 
@@ -88,7 +91,8 @@ void MainWindow::readSquareColours() {
 QWidget* MainWindow::createDrawingArea() {
     auto* client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
-    board_ = new BoardWindow([this](int m, std::uintptr_t w, std::intptr_t l) { return dispatch(m, w, l); }, client);
+    board_ = new BoardWindow([this](int m, std::uintptr_t w, std::intptr_t l) { return dispatch(m, w, l); },
+                             [this](QPainter& p) { paintCarriedPiece(p); }, client);
     board_->move(0, 0);
     setCentralWidget(client);
     dispatch(msg::WM_CREATE);
@@ -130,14 +134,7 @@ void MainWindow::createPanes(QWidget* client) {
 
 void MainWindow::connectPanes() {
     connect(&brainTimer_, &QTimer::timeout, this, [this] { dispatch(msg::WM_TIMER, 1, 0); });
-    chatPane_->onEnter = [this](const QString& typed) {
-        const QByteArray bytes = typed.toLatin1();
-        const std::string text = chatTextToSend(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                                network_.tauntIndex());
-        network_.sendChat(text);
-        const QByteArray nickname = network_.localNickname.toLatin1();
-        addChatLine(QString::fromLatin1(chatLine(nickname.toStdString(), text)));
-    };
+    chatPane_->onEnter = [this](const QString& typed) { network_.sendChatLine(typed); };
 }
 
 MainWindow::~MainWindow() {
@@ -147,7 +144,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::runStartUpDialog() {
     NewGameSetupDialog dialog(*this, this);
-    modal_.runDialog(dialog);
+    runDialog(dialog);
     invalidate();
 }
 
@@ -214,8 +211,8 @@ QAction* MainWindow::action(int id) const {
 
 void MainWindow::invalidate() { board_->invalidateAll(); }
 
-void MainWindow::invalidateRect(int left, int top, int right, int bottom) {
-    board_->invalidate(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
+void MainWindow::invalidateArea(const PixelRect& area) {
+    board_->invalidate(QRect(area.left, area.top, area.width, area.height));
 }
 
 void MainWindow::setStatusText(const QString& text) { status_->setText(text); }
@@ -248,12 +245,22 @@ void MainWindow::invalidateHistoryPanes() {
 
 void MainWindow::setBrainText(const QString& text) { brainPane_->setText(text); }
 
-void MainWindow::messageBox(bool owned, const QString& text, const QString& caption, MessageIcon icon) {
-    modal_.messageBox(owned ? this : nullptr, text, caption, icon);
+void MainWindow::messageBox(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) {
+    showMessageBox(seams_, parent, text, caption, icon);
 }
 
-bool MainWindow::askYesNo(bool owned, const QString& text, const QString& caption, MessageIcon icon) {
-    return modal_.question(owned ? this : nullptr, text, caption, icon);
+bool MainWindow::askYesNo(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) {
+    return askQuestion(seams_, parent, text, caption, icon);
+}
+
+int MainWindow::runDialog(QDialog& dialog) { return runModalDialog(seams_, dialog); }
+
+void MainWindow::playSound(int resource) {
+    if (seams_.sound) {
+        seams_.sound(resource);
+        return;
+    }
+    sounds_.play(resource);
 }
 
 void MainWindow::showChatPane(bool show) {
@@ -274,13 +281,17 @@ void MainWindow::addChatLine(const QString& line) {
     chatPane_->update();
 }
 
-void MainWindow::showWaitCursor() { setCursor(Qt::WaitCursor); }
+void MainWindow::showWaitCursor(bool wait) { setCursor(wait ? Qt::WaitCursor : Qt::ArrowCursor); }
 
-void MainWindow::showArrowCursor() { setCursor(Qt::ArrowCursor); }
+void MainWindow::loadDragBitmaps(int row, int col) {
+    carriedPiece_ = onBoard(row, col)
+                        ? pieceImageResource(ui_.game.displayBoard.at(row, col), ui_.pieceSetIndex, ui_.humanPlaysBlack)
+                        : 0;
+}
 
-bool MainWindow::loadDragBitmaps(int row, int col) {
-    return bitmaps_.load(ui_.game.displayBoard, row, col, ui_.pieceSetIndex, ui_.humanPlaysBlack, ui_.dragImage,
-                         ui_.dragMask);
+void MainWindow::paintCarriedPiece(QPainter& painter) {
+    if (carriedPiece_ == 0) return;
+    drawCarriedPiece(painter, ui_, bitmaps_.piece(carriedPiece_, painter.device()->devicePixelRatioF()));
 }
 
 void MainWindow::startComputerMove() {
@@ -300,12 +311,20 @@ void MainWindow::startComputerMove() {
     // Queued onto the window's thread: the worker never touches a widget, and
     // a window closed meanwhile takes the queued call with it.
     auto postHandBack = [this] { QMetaObject::invokeMethod(this, &MainWindow::handBack, Qt::QueuedConnection); };
-    if (!thinking_.start(ui_.game.currentGame, ui_.game.humanMove, postHandBack)) {
+    handBackPending_ = true;
+    const bool refused = std::exchange(seams_.refuseNextThread, false);
+    if (refused || !thinking_.start(ui_.game.currentGame, ui_.game.humanMove, postHandBack, seams_.chooseMove)) {
         // No thread to be had: the computer thinks here instead (it takes a
         // few milliseconds), and its move comes back the same way.
-        thinking_.chooseHere(ui_.game.currentGame, ui_.game.humanMove);
+        thinking_.chooseHere(ui_.game.currentGame, ui_.game.humanMove, seams_.chooseMove);
         postHandBack();
     }
+}
+
+void MainWindow::settleComputerMove() {
+    // The move takes milliseconds: waiting for the thread here is no longer
+    // than a turn of the event loop would be.
+    if (handBackPending_) handBack();
 }
 
 void MainWindow::endComputerMove() {
@@ -319,6 +338,8 @@ void MainWindow::endComputerMove() {
 }
 
 void MainWindow::handBack() {
+    // Taken in once: by the queued call, or earlier by settleComputerMove.
+    if (!std::exchange(handBackPending_, false)) return;
     // The thread has ended (or is about to): only after joining it are its
     // result and the game object ours again.
     thinking_.join();

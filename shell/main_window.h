@@ -10,14 +10,10 @@
 #include <map>
 
 #include "computer/thinking.h"
-#include "game/game_window.h"
-#include "game/window_messages.h"
 #include "net/chat_pane.h"
 #include "net/network_session.h"
-#include "shell/game_files.h"
-#include "shell/modal.h"
+#include "net/network_window.h"
 #include "shell/piece_bitmaps.h"
-#include "shell/settings.h"
 #include "shell/sounds.h"
 
 class QAction;
@@ -28,7 +24,7 @@ namespace orbel {
 class BoardWindow;
 class HistoryPane;
 
-class MainWindow : public QMainWindow, public GameWindow {
+class MainWindow : public QMainWindow, public NetworkWindow {
     Q_OBJECT
 public:
     // Creates the window with its menus, panes and status bar, reading the
@@ -43,35 +39,38 @@ public:
     // Hands a message to the installed mode procedure.
     int dispatch(int message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
     ModeProc installedMode() const { return mode_; }
+    void checkCommand(int id, bool checked);
 
     // GameWindow
     UiState& ui() override { return ui_; }
+    WindowSeams& seams() override { return seams_; }
     int commonProc(int message, std::uintptr_t wParam, std::intptr_t lParam) override;
     void installMode(ModeProc proc) override { mode_ = proc; }
-    void invalidate() override;
-    void invalidateRect(int left, int top, int right, int bottom) override;
-    void setStatusText(const QString& text) override;
-    void enableCommand(int id, bool enabled) override;
-    void checkCommand(int id, bool checked) override;
-    void scrollHistoryPane(bool white, int code) override;
-    void invalidateHistoryPanes() override;
-    void setBrainText(const QString& text) override;
-    void playSound(int resource) override { sounds_.play(resource); }
-    void messageBox(bool owned, const QString& text, const QString& caption, MessageIcon icon) override;
-    void sendCommand(int id) override { dispatch(msg::WM_COMMAND, static_cast<std::uintptr_t>(id), 0); }
-    void showWaitCursor() override;
-    void showArrowCursor() override;
-    bool loadDragBitmaps(int row, int col) override;
-    void startComputerMove() override;
-    void endComputerMove() override;
-    bool askYesNo(bool owned, const QString& text, const QString& caption, MessageIcon icon) override;
-    int runDialog(QDialog& dialog) override { return modal_.runDialog(dialog); }
     int sendMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) override {
         return dispatch(message, wParam, lParam);
     }
+    void invalidate() override;
+    void invalidateArea(const PixelRect& area) override;
+    void setStatusText(const QString& text) override;
+    void scrollHistoryPane(bool white, int code) override;
+    void invalidateHistoryPanes() override;
+    void setBrainText(const QString& text) override;
+    void enableCommand(int id, bool enabled) override;
+    void playSound(int resource) override;
+    void showWaitCursor(bool wait) override;
+    void loadDragBitmaps(int row, int col) override;
+    void messageBox(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) override;
+    bool askYesNo(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) override;
+    int runDialog(QDialog& dialog) override;
+    void startComputerMove() override;
+    void endComputerMove() override;
+
+    // NetworkWindow
+    QWidget* widget() override { return this; }
     NetworkSession& network() override { return network_; }
     void showChatPane(bool show) override;
     void addChatLine(const QString& line) override;
+    void settleComputerMove() override;
 
     // The parts of the window, for the shell's own code and for tests.
     BoardWindow* boardWindow() const { return board_; }
@@ -80,16 +79,13 @@ public:
     ChatPane* chatPane() const { return chatPane_; }
     QString statusText() const;
     QAction* action(int id) const;
-    ModalSeam& modal() { return modal_; }
-    SoundPlayer& sounds() { return sounds_; }
     PieceBitmaps& bitmaps() { return bitmaps_; }
-    ThinkingThread& thinking() { return thinking_; }
+    const ThinkingThread& thinking() const { return thinking_; }
     const QFont& boardFont() const { return boardFont_; }
     const QFont& paneFont() const { return paneFont_; }
     bool brainTimerActive() const { return brainTimer_.isActive(); }
-    // Tests: when set, puts a saved game's bytes into its file instead of
-    // one plain write (to make a save fail part-way).
-    FileWriter saveWriter;
+    // The piece image the mouse carries (0 for none).
+    int carriedPiece() const { return carriedPiece_; }
     // The custom colours the colour dialog offers, kept for the run.
     QColor customColours[16];
 
@@ -106,8 +102,10 @@ private:
     void createPanes(QWidget* client);
     void connectPanes();
     void handBack();
+    void paintCarriedPiece(QPainter& painter);
 
     UiState ui_;
+    WindowSeams seams_;
     ModeProc mode_;
     QFont boardFont_;
     QFont paneFont_;
@@ -118,11 +116,13 @@ private:
     ChatPane* chatPane_ = nullptr;
     QLabel* status_ = nullptr;
     std::map<int, QAction*> actions_;
-    ModalSeam modal_;
     SoundPlayer sounds_;
     PieceBitmaps bitmaps_;
+    int carriedPiece_ = 0;
     QTimer brainTimer_;
     ThinkingThread thinking_;
+    // The thread's move waits to be handed back (once, however it arrives).
+    bool handBackPending_ = false;
     // Items greyed only while the computer thinks, with their state before.
     std::map<int, bool> greyedForThinking_;
     bool destroyed_ = false;

@@ -16,27 +16,32 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+int execBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon,
+            QMessageBox::StandardButtons buttons) {
+    QMessageBox box(qtIcon(icon), caption, text, buttons, owner);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+
 }  // namespace
 
-void ModalSeam::messageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) {
-    if (boxHandler) {
-        boxHandler({text, caption, icon, owner != nullptr});
+void showMessageBox(const WindowSeams& seams, QWidget* owner, const QString& text, const QString& caption,
+                    MessageIcon icon) {
+    if (seams.box) {
+        seams.box({text, caption, icon, owner != nullptr});
         return;
     }
-    QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Ok, owner);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    execBox(owner, text, caption, icon, QMessageBox::Ok);
 }
 
-bool ModalSeam::question(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) {
-    if (questionHandler) return questionHandler({text, caption, icon, owner != nullptr});
-    QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, owner);
-    box.setTextFormat(Qt::PlainText);
-    return box.exec() == QMessageBox::Yes;
+bool askQuestion(const WindowSeams& seams, QWidget* owner, const QString& text, const QString& caption,
+                 MessageIcon icon) {
+    if (seams.question) return seams.question({text, caption, icon, owner != nullptr});
+    return execBox(owner, text, caption, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-int ModalSeam::runDialog(QDialog& dialog) {
-    if (dialogHandler) return dialogHandler(dialog);
+int runModalDialog(const WindowSeams& seams, QDialog& dialog) {
+    if (seams.dialog) return seams.dialog(dialog);
     return dialog.exec();
 }
 

@@ -29,8 +29,21 @@ QString resourcePath(int number, int scale) {
                       : QStringLiteral(":/pieces/%1@%2x.png").arg(number).arg(scale);
 }
 
-// Lengths that come out a hair above a whole number (60 * 1.1) still mean it.
-int ceilDevice(double length) { return static_cast<int>(std::ceil(length - 1e-9)); }
+// The image with its mask as alpha: every pixel either the image's, opaque,
+// or fully transparent, exactly as the mask divides them.
+QImage withMaskAsAlpha(const QImage& image, const QImage& mask) {
+    QImage out(image.size(), QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    if (mask.size() != image.size()) return out;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        const auto* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        auto* o = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((m[x] & 0xFFFFFF) != 0) o[x] = in[x] | 0xFF000000;
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -53,8 +66,6 @@ int artworkScale(qreal ratio) {
 
 int toDevice(int logical, qreal ratio) { return static_cast<int>(std::floor(logical * ratio + 0.5)); }
 
-int deviceAreaSize(qreal ratio) { return ceilDevice(PieceArea * ratio); }
-
 const QImage& PieceBitmaps::bitmap(int number, int scale) {
     auto it = decoded_.find({number, scale});
     if (it == decoded_.end()) {
@@ -68,78 +79,26 @@ const QImage& PieceBitmaps::bitmap(int number, int scale) {
     return it->second;
 }
 
-void PieceBitmaps::setDeviceRatio(qreal ratio) {
-    if (ratio == ratio_ || !(ratio > 0)) return;
-    ratio_ = ratio;
-    device_.clear();
-    cut_.clear();
-    areas_.clear();
-}
-
-const QImage& PieceBitmaps::deviceBitmap(int number) {
-    if (auto it = device_.find(number); it != device_.end()) return it->second;
-    const int scale = artworkScale(ratio_);
-    QImage made = bitmap(number, scale);
-    if (!made.isNull() && ratio_ != scale) {
-        const QSize size(std::max(1, qRound(made.width() * ratio_ / scale)),
-                         std::max(1, qRound(made.height() * ratio_ / scale)));
-        made = made.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
-        // The raster operations need a two-valued mask, and an image that is
-        // white wherever its mask is black, or the board shows through.
-        const int maskNumber = maskOfImage(number);
-        const QImage* mask = maskNumber ? &deviceBitmap(maskNumber) : nullptr;
-        if (mask && mask->size() != made.size()) mask = nullptr;
-        for (int y = 0; y < made.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(made.scanLine(y));
-            const auto* maskLine = mask ? reinterpret_cast<const QRgb*>(mask->constScanLine(y)) : nullptr;
-            for (int x = 0; x < made.width(); ++x) {
-                if (maskNumber == 0)
-                    line[x] = qGray(line[x]) >= 128 ? 0xFFFFFFFF : 0xFF000000;
-                else if (maskLine && (maskLine[x] & 0xFFFFFF) == 0)
-                    line[x] = 0xFFFFFFFF;
-            }
-        }
+const QImage& PieceBitmaps::piece(int imageNumber, qreal ratio) {
+    if (auto it = pieces_.find({imageNumber, ratio}); it != pieces_.end()) return it->second;
+    const int scale = artworkScale(ratio);
+    QImage made = withMaskAsAlpha(bitmap(imageNumber, scale), bitmap(maskOfImage(imageNumber), scale));
+    if (ratio != scale && !made.isNull()) {
+        const QSize size(std::max(1, qRound(made.width() * ratio / scale)),
+                         std::max(1, qRound(made.height() * ratio / scale)));
+        made = made.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    return device_.emplace(number, std::move(made)).first->second;
+    return pieces_.emplace(std::pair{imageNumber, ratio}, std::move(made)).first->second;
 }
 
-const QImage& PieceBitmaps::cutImage(int imageNumber) {
-    if (auto it = cut_.find(imageNumber); it != cut_.end()) return it->second;
-    QImage cut = deviceBitmap(imageNumber).copy();
-    const QImage& mask = deviceBitmap(maskOfImage(imageNumber));
-    if (!cut.isNull() && !mask.isNull()) {
-        QPainter p(&cut);
-        p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        p.drawImage(0, 0, mask);
-    }
-    return cut_.emplace(imageNumber, std::move(cut)).first->second;
-}
-
-const QImage& PieceBitmaps::inArea(int number, QRgb fill) {
-    if (auto it = areas_.find({number, fill}); it != areas_.end()) return it->second;
-    const int side = deviceAreaSize(ratio_);
+const QImage& PieceBitmaps::pieceOnWhite(int imageNumber, qreal ratio) {
+    if (auto it = onWhite_.find({imageNumber, ratio}); it != onWhite_.end()) return it->second;
+    // Lengths that come out a hair above a whole number (60 * 1.1) still mean it.
+    const int side = static_cast<int>(std::ceil(PieceArea * ratio - 1e-9));
     QImage area(side, side, QImage::Format_RGB32);
-    area.fill(fill);
-    const QImage& source = deviceBitmap(number);
-    if (!source.isNull()) {
-        QPainter p(&area);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(0, 0, source);
-    }
-    return areas_.emplace(std::pair{number, fill}, std::move(area)).first->second;
-}
-
-bool PieceBitmaps::load(const Board& board, int row, int col, int setIndex, bool humanPlaysBlack, QImage& image,
-                        QImage& mask) {
-    if (!onBoard(row, col)) return false;
-    const Square& piece = board.at(row, col);
-    const int imageNumber = pieceImageResource(piece, setIndex, humanPlaysBlack);
-    if (imageNumber == 0) return false;
-    // Beyond the bitmap the image is white and the mask black, so the raster
-    // operations leave whatever lies under that part of the area untouched.
-    image = inArea(imageNumber, qRgb(255, 255, 255));
-    mask = inArea(pieceMaskResource(piece.kind, setIndex), qRgb(0, 0, 0));
-    return true;
+    area.fill(Qt::white);
+    QPainter(&area).drawImage(0, 0, piece(imageNumber, ratio));
+    return onWhite_.emplace(std::pair{imageNumber, ratio}, std::move(area)).first->second;
 }
 
 }  // namespace orbel

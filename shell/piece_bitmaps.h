@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <map>
+#include <tuple>
 #include <utility>
 
 #include "rules/board.h"
@@ -29,43 +30,26 @@ int pieceMaskResource(PieceKind kind, int setIndex);
 // The artwork drawn for a device pixel ratio: the nearest scale at or above
 // it, the largest beyond it.
 int artworkScale(qreal ratio);
-// A logical coordinate in device pixels, and the device size of a piece's
-// 60x60 area: the painting and the drag feedback agree on both.
+// A logical coordinate in device pixels: where the painting puts a piece.
 int toDevice(int logical, qreal ratio);
-int deviceAreaSize(qreal ratio);
 
 class PieceBitmaps {
 public:
     // The bitmap as stored, at an artwork scale (a null image when there is none).
     const QImage& bitmap(int number, int scale = 1);
 
-    // The ratio of the surface being drawn; what follows is made for it. The
-    // painting sets it at every repaint, so the drag image of a piece lifted
-    // afterwards matches the surface it is carried over.
-    void setDeviceRatio(qreal ratio);
-    qreal deviceRatio() const { return ratio_; }
-
-    // The bitmap at the device ratio. Resampled ones keep their pairing: a
-    // mask stays pure black and white, and its images white wherever it is black.
-    const QImage& deviceBitmap(int number);
-    // An image cut to its piece's shape (the image AND its mask), ready to be
-    // ORed over the hole the mask cleared.
-    const QImage& cutImage(int imageNumber);
-    // The device bitmap in the top-left of a 60x60 logical area, the rest
-    // filled with `fill`.
-    const QImage& inArea(int number, QRgb fill);
-    // The image and mask of the piece on the board at (row, col), each in a
-    // 60x60 area at the device ratio (image padded white, mask padded black).
-    // False when the square is empty.
-    bool load(const Board& board, int row, int col, int setIndex, bool humanPlaysBlack, QImage& image, QImage& mask);
+    // The picture of a piece image as drawn on a surface of `ratio`: its
+    // image where its mask is white and transparent elsewhere (the mask is
+    // the alpha), premultiplied, in device pixels. Made once per image and
+    // ratio; between two artwork scales the larger is resampled smoothly.
+    const QImage& piece(int imageNumber, qreal ratio);
+    // The same picture on white in the top-left of a 60x60 logical area.
+    const QImage& pieceOnWhite(int imageNumber, qreal ratio);
 
 private:
     std::map<std::pair<int, int>, QImage> decoded_;  // by number and scale
-    qreal ratio_ = 1;
-    // Made for ratio_ and dropped when it changes.
-    std::map<int, QImage> device_;
-    std::map<int, QImage> cut_;
-    std::map<std::pair<int, QRgb>, QImage> areas_;
+    std::map<std::pair<int, qreal>, QImage> pieces_;
+    std::map<std::pair<int, qreal>, QImage> onWhite_;
 };
 
 }  // namespace orbel

@@ -11,10 +11,6 @@ SoundPlayer::SoundPlayer() = default;
 SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::play(int resource) {
-    if (testHook) {
-        testHook(resource);
-        return;
-    }
     // The device list is asked for once, lazily: creating sound effects without
     // any output only fills the log with warnings.
     if (!checkedForDevice_) {

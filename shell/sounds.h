@@ -3,7 +3,6 @@
 // the program is simply silent.
 #pragma once
 
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -16,9 +15,6 @@ public:
     SoundPlayer();
     ~SoundPlayer();
     void play(int resource);
-
-    // Tests: when set, receives the resource number instead of playing it.
-    std::function<void(int)> testHook;
 
 private:
     std::map<int, std::unique_ptr<QSoundEffect>> effects_;

@@ -124,26 +124,6 @@ TEST(SortByMoverKind, ReproducesTheShellSortsOrderOfEqualKeys) {
     EXPECT_EQ(order, (std::vector<int>{4, 1, 2, 3, 8, 5, 6, 7, 9, 0}));
 }
 
-TEST(FlipMove, TurnsCoordinatesAndCastlingSides) {
-    MoveRecord m = makeMoveRecord(1, 4, 3, 4);
-    m.isCapture = 1;
-    flipMove(m);
-    EXPECT_TRUE(sameMove(m, makeMoveRecord(6, 3, 4, 3)));
-    EXPECT_EQ(m.isCapture, 1);
-    flipMove(m);
-    EXPECT_TRUE(sameMove(m, makeMoveRecord(1, 4, 3, 4)));
-
-    MoveRecord own = makeMoveRecord(CastleShort, CastleShort, 99, 99);
-    flipMove(own);
-    EXPECT_TRUE(sameMove(own, makeMoveRecord(CastleShort, CastleByEnemy, 99, 99)));
-    flipMove(own);
-    EXPECT_TRUE(sameMove(own, makeMoveRecord(CastleShort, CastleShort, 99, 99)));
-
-    MoveRecord user = makeMoveRecord(CastleLong, CastleByEnemy, 7, 2);
-    flipMove(user);
-    EXPECT_TRUE(sameMove(user, makeMoveRecord(CastleLong, CastleLong, 7, 2)));
-}
-
 }  // namespace
 }  // namespace orbel
 

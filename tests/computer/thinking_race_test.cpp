@@ -21,9 +21,15 @@ TEST(ThinkingRace, TheLineIsReadSafelyWhileTheSearchRewritesIt) {
         applyMove(user, game->board);
         ThinkingThread thinking;
         std::atomic<bool> handedBack{false};
-        ASSERT_TRUE(thinking.start(game, user, [&] { handedBack = true; }));
+        std::atomic<int> reads{0};
+        // The search waits for the window's first snapshot, so the reads
+        // overlap it on any machine, however the threads are scheduled.
+        auto afterFirstRead = [&](GameState& g, MoveRecord& result, const MoveRecord& last) {
+            while (reads == 0) std::this_thread::yield();
+            return chooseComputerMove(g, result, last);
+        };
+        ASSERT_TRUE(thinking.start(game, user, [&] { handedBack = true; }, afterFirstRead));
         // The window's side: snapshots of the line until the hand-back.
-        int reads = 0;
         std::size_t longest = 0;
         while (!handedBack) {
             MoveList line;
@@ -50,12 +56,15 @@ TEST(ThinkingRace, ASecondMoveStartsOnlyAfterTheFirstIsJoined) {
     game->level = 3;
     ThinkingThread thinking;
     std::atomic<int> handBacks{0};
-    ASSERT_TRUE(thinking.start(game, makeMoveRecord(-2, -2, -2, -2), [&] { ++handBacks; }));
+    auto choose = [](GameState& g, MoveRecord& result, const MoveRecord& last) {
+        return chooseComputerMove(g, result, last);
+    };
+    ASSERT_TRUE(thinking.start(game, makeMoveRecord(-2, -2, -2, -2), [&] { ++handBacks; }, choose));
     // start() joins a finished thread before it starts the next one.
     MoveRecord reply = makeMoveRecord(6, 4, 4, 4);
     thinking.join();
     applyMove(reply, game->board);
-    ASSERT_TRUE(thinking.start(game, reply, [&] { ++handBacks; }));
+    ASSERT_TRUE(thinking.start(game, reply, [&] { ++handBacks; }, choose));
     thinking.join();
     EXPECT_EQ(handBacks, 2);
     EXPECT_EQ(game->moveCount, 4);

@@ -138,7 +138,7 @@ TEST_F(GameFilesTest, AFailedSaveSaysSoAndLeavesTheOldFileAsItWas) {
     const QByteArray old = "100 4 the game saved before";
     write(QStringLiteral("kept.KRV"), old);
     // The disk fills up half-way through the write.
-    window->saveWriter = [](QIODevice& file, const QByteArray& bytes) {
+    window->seams().saveWriter = [](QIODevice& file, const QByteArray& bytes) {
         file.write(bytes.left(bytes.size() / 2));
         return false;
     };
@@ -151,7 +151,7 @@ TEST_F(GameFilesTest, AFailedSaveSaysSoAndLeavesTheOldFileAsItWas) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.KRV")});
 
     // A folder that does not exist: nothing is written, and the user is told.
-    window->saveWriter = nullptr;
+    window->seams().saveWriter = nullptr;
     boxes.clear();
     save(folder.filePath(QStringLiteral("missing/game.KRV")));
     ASSERT_EQ(boxes.size(), 1u);

@@ -30,7 +30,7 @@ protected:
     }
 };
 
-// `image` where `mask` is white and `under` elsewhere: a piece composed over
+// `image` where `mask` is white and `under` elsewhere: a piece drawn over
 // what lay beneath it.
 QImage composed(const QImage& under, const QImage& image, const QImage& mask) {
     QImage out = under.copy();
@@ -39,6 +39,9 @@ QImage composed(const QImage& under, const QImage& image, const QImage& mask) {
             if ((mask.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) out.setPixel(x, y, image.pixel(x, y));
     return out;
 }
+
+// What the window shows, device pixel for device pixel.
+QImage onScreen(QWidget* board) { return board->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 // A piece's square colour under a piece area's device pixels.
 QImage squareUnder(const QImage& surface, int row, int col, QSize size) {
@@ -83,62 +86,45 @@ TEST_F(HiDpiTest, EachRatioDrawsItsNearestLargerArtworkInDevicePixels) {
         EXPECT_EQ(window->boardWindow()->size(), QSize(ClientWidth, ClientHeight));
         // The paint event shows the surface pixel for pixel (as far as a grab
         // goes: it leaves out the last device column at 1.25).
-        const QImage shown = window->boardWindow()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = onScreen(window->boardWindow());
         EXPECT_EQ(shown, surface.copy(QRect(QPoint(0, 0), shown.size())));
 
         // The user's king: its logical size drawn from the chosen artwork,
         // resampled to size when the ratio lies between two drawings.
         const int image = pieceImageResource({King, Enemy}, DefaultPieceSet, false);
         const int mask = pieceMaskResource(King, DefaultPieceSet);
-        const QImage& deviceImage = bitmaps.deviceBitmap(image);
+        const QImage& piece = bitmaps.piece(image, c.ratio);
         const QRect logical = pieceRect(7, 3);
-        ASSERT_EQ(deviceImage.size(), logical.size() * c.ratio);
-        const QRect at(QPoint(toDevice(logical.left(), c.ratio), toDevice(logical.top(), c.ratio)), deviceImage.size());
+        ASSERT_EQ(piece.size(), logical.size() * c.ratio);
+        const QRect at(QPoint(toDevice(logical.left(), c.ratio), toDevice(logical.top(), c.ratio)), piece.size());
         const QImage drawn = surface.copy(at);
-        auto over = [&](const QImage& art) { return composed(squareUnder(surface, 7, 3, at.size()), art, bitmaps.deviceBitmap(mask)); };
+        const QImage under = squareUnder(surface, 7, 3, at.size());
         auto resampled = [&](int scale) {
-            return bitmaps.bitmap(image, scale).scaled(at.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            auto size = [&](int number) {
+                return bitmaps.bitmap(number, scale).scaled(at.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            };
+            return composed(under, size(image), size(mask));
         };
         if (c.ratio == c.artworkScale)
-            EXPECT_EQ(drawn, over(bitmaps.bitmap(image, c.artworkScale)));
+            EXPECT_EQ(drawn, composed(under, bitmaps.bitmap(image, c.artworkScale), bitmaps.bitmap(mask, c.artworkScale)));
         else
-            EXPECT_LT(distance(drawn, over(resampled(c.artworkScale))), distance(drawn, over(resampled(1))));
+            EXPECT_LT(distance(drawn, resampled(c.artworkScale)), distance(drawn, resampled(1)));
 
-        // Every mask stays pure black and white, every image white wherever
-        // its mask is black, or the raster operations let the board through.
-        for (int set = 0; set < int(std::size(PieceSetBase)); ++set) {
-            for (PieceKind kind = Pawn; kind <= King; ++kind) {
-                const QImage& m = bitmaps.deviceBitmap(pieceMaskResource(kind, set));
-                for (bool userBlack : {false, true}) {
-                    const QImage& img = bitmaps.deviceBitmap(pieceImageResource({kind, Enemy}, set, userBlack));
-                    ASSERT_EQ(img.size(), m.size());
-                    int impure = 0, unpaired = 0;
-                    for (int y = 0; y < m.height(); ++y) {
-                        for (int x = 0; x < m.width(); ++x) {
-                            const QRgb v = m.pixel(x, y) & 0xFFFFFF;
-                            impure += v != 0 && v != 0xFFFFFF;
-                            unpaired += v == 0 && (img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
-                        }
-                    }
-                    EXPECT_EQ(impure, 0) << "set " << set << " kind " << kind;
-                    EXPECT_EQ(unpaired, 0) << "set " << set << " kind " << kind;
-                }
-            }
-        }
-
-        // Mouse positions stay logical; a drag frame puts back exactly what
-        // the carried piece covered.
+        // Mouse positions stay logical; the carried piece is drawn over the
+        // board, which is never painted anew while it moves.
         press(6, 4);
         EXPECT_EQ(ui().game.heldPiece, (Square{Pawn, Enemy}));
-        const QImage before = painted().copy();
-        const int side = deviceAreaSize(c.ratio);
+        const QImage board = painted().copy();
+        const QImage before = onScreen(window->boardWindow());
         const QPoint mouse(200, 250);
-        const QRect covered(toDevice(mouse.x(), c.ratio), toDevice(mouse.y(), c.ratio), side, side);
+        const QRect covered(QPoint(toDevice(mouse.x(), c.ratio), toDevice(mouse.y(), c.ratio)),
+                            bitmaps.piece(pieceImageResource({Pawn, Enemy}, DefaultPieceSet, false), c.ratio).size());
         moveHeldTo(mouse);
         EXPECT_TRUE(ui().dragImageShown);
-        EXPECT_NE(window->boardWindow()->surface().copy(covered), before.copy(covered));
+        EXPECT_NE(onScreen(window->boardWindow()).copy(covered), before.copy(covered));
         moveHeldTo(mouse + QPoint(2 * PieceArea, 0));
-        EXPECT_EQ(window->boardWindow()->surface().copy(covered), before.copy(covered));
+        EXPECT_EQ(onScreen(window->boardWindow()).copy(covered), before.copy(covered));
+        EXPECT_EQ(window->boardWindow()->surface(), board);
         releaseAt(OffTheBoard);
         EXPECT_EQ(ui().game.displayBoard.at(6, 4), (Square{Pawn, Enemy}));
     }
@@ -163,13 +149,13 @@ TEST_F(HiDpiTest, AtRatioTwoBoardAndCarriedPieceShowTheTwoTimesArtwork) {
     auto doubled = [](const QImage& i) { return i.scaled(i.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation); };
     EXPECT_NE(surface.copy(at), composed(under, doubled(bitmaps.bitmap(image)), doubled(bitmaps.bitmap(mask))));
 
-    // Carried, it is composed in device pixels over whatever lies beneath.
+    // Carried, it is drawn in device pixels over whatever lies beneath.
     press(6, 4);
     const QImage before = painted().copy();
     const QPoint mouse(200, 250);
     moveHeldTo(mouse);
     const QRect carried(mouse * 2, art.size());
-    EXPECT_EQ(window->boardWindow()->surface().copy(carried), composed(before.copy(carried), art, artMask));
+    EXPECT_EQ(onScreen(window->boardWindow()).copy(carried), composed(before.copy(carried), art, artMask));
     releaseAt(OffTheBoard);
 }
 

@@ -149,8 +149,8 @@ TEST_F(WindowTest, CancelAtStartLeavesNoGameAndAnInertBoard) {
     EXPECT_TRUE(sounds.empty());
     // Drawn empty, with both scores 0.
     painted();
-    EXPECT_EQ(ui().computerScore, 0);
-    EXPECT_EQ(ui().playerScore, 0);
+    EXPECT_EQ(shownScores(ui()).own, 0);
+    EXPECT_EQ(shownScores(ui()).enemy, 0);
     newOnePlayerGame(false, ctl::Hard);
     EXPECT_TRUE(ui().game.currentGame);
 }
@@ -178,8 +178,8 @@ TEST_F(WindowTest, PiecesAreDrawnWhereTheyStandInTheirOwnImages) {
     EXPECT_GT(inkOn(1, 0), 100);  // a computer pawn
     EXPECT_EQ(inkOn(4, 4), 0);    // an empty square
     // 8 pawns, 2 x (3 + 3 + 5) and a queen of 8.
-    EXPECT_EQ(ui().computerScore, 38);
-    EXPECT_EQ(ui().playerScore, 38);
+    EXPECT_EQ(shownScores(ui()).own, 38);
+    EXPECT_EQ(shownScores(ui()).enemy, 38);
     // The user's (White) king and the computer's (Black) king differ, and
     // another set draws them differently again.
     const QImage img = painted();
@@ -264,8 +264,8 @@ TEST_F(WindowTest, LostPiecesAppearInTheStrips) {
     EXPECT_EQ(img.pixelColor(ComputerStrip + third + middle), grey);   // nothing more
     EXPECT_NE(img.pixelColor(UserStrip + inside), grey);               // the user's missing pawn
     EXPECT_EQ(img.pixelColor(UserStrip + second + middle), grey);
-    EXPECT_EQ(ui().computerScore, 38 - 1 - 8);
-    EXPECT_EQ(ui().playerScore, 38 - 1 + 8);
+    EXPECT_EQ(shownScores(ui()).own, 38 - 1 - 8);
+    EXPECT_EQ(shownScores(ui()).enemy, 38 - 1 + 8);
 }
 
 TEST_F(WindowTest, InfoBoxesShowTheirTextsCentredAndClose) {

@@ -52,7 +52,7 @@ TEST_F(NetWidgetsTest, InternetGameChecksTheNicknameThenTheAddress) {
         {"no address", "", "anna", true, {noAddress}, "", "anna", BlackColorCode},
         {"both given, White", "192.0.2.7", "anna", false, {}, "192.0.2.7", "anna", WhiteColorCode},
         {"both given, Black", "peer.example", "bob", true, {}, "peer.example", "bob", BlackColorCode},
-        {"a long nickname is cut", "h", longName, false, {}, "h", longName.left(MaxNicknameLength), WhiteColorCode},
+        {"a long nickname is cut", "h", longName, false, {}, "h", longName.left(MaxTypedNicknameLength), WhiteColorCode},
         {"a long host name is cut", QString(300, 'h'), "anna", false, {}, QString(MaxHostLength, 'h'), "anna",
          WhiteColorCode},
     };
@@ -219,7 +219,7 @@ TEST_F(ChatPaneTest, LongLinesWrapAndTheNewestTextStaysAtTheBottom) {
     EXPECT_EQ(bottomLine(full), bottomLine(drawnWith({"bob> ok"})));
     EXPECT_EQ(topInk(full), 0);
     // A word wider than the pane is broken, not cut off.
-    const QImage oneWord = drawnWith({QString(ChatPane::MaxTypedLength, 'W')});
+    const QImage oneWord = drawnWith({QString(static_cast<int>(MaxTypedChatLength), 'W')});
     EXPECT_LT(rightInk(oneWord), oneWord.width());
     EXPECT_LT(topInk(oneWord), oneWord.height() - 2 * lineHeight);
 }
@@ -258,7 +258,7 @@ TEST_F(ChatPaneTest, EnterHandsOverTheTypedTextAndUpBringsItBack) {
     QTest::keyClick(edit, Qt::Key_Return);
     typeInto(edit, "/trash");
     QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(entered, (std::vector<QString>{"hello there", "", QString(ChatPane::MaxTypedLength, 'x'), "/trash"}));
+    EXPECT_EQ(entered, (std::vector<QString>{"hello there", "", QString(static_cast<int>(MaxTypedChatLength), 'x'), "/trash"}));
     EXPECT_TRUE(edit->text().isEmpty());
     EXPECT_EQ(pane->lines(), QStringList(ChatPane::Lines, QString())) << "echoing is the caller's";
 

@@ -44,12 +44,12 @@ struct Copy {
     QString nickname = QStringLiteral("Bob");
 
     Copy() : w(std::make_unique<MainWindow>()) {
-        w->modal().boxHandler = [this](const BoxRequest& r) { boxes.push_back({r.text, r.caption, r.icon, r.hasOwner}); };
-        w->modal().questionHandler = [this](const BoxRequest& r) {
+        w->seams().box = [this](const BoxRequest& r) { boxes.push_back({r.text, r.caption, r.icon, r.hasOwner}); };
+        w->seams().question = [this](const BoxRequest& r) {
             boxes.push_back({r.text, r.caption, r.icon, r.hasOwner});
             return acceptRequests;
         };
-        w->modal().dialogHandler = [this](QDialog& d) {
+        w->seams().dialog = [this](QDialog& d) {
             if (auto* nick = dynamic_cast<NicknameDialog*>(&d)) {
                 nick->nicknameEdit()->setText(nickname);
                 nick->okButton()->click();
@@ -64,7 +64,7 @@ struct Copy {
             d.reject();
             return static_cast<int>(QDialog::Rejected);
         };
-        w->sounds().testHook = [](int) {};
+        w->seams().sound = [](int) {};
         w->show();
         EXPECT_TRUE(w->network().setUpListening(0));
     }
@@ -202,7 +202,7 @@ TEST_F(NetworkTest, CastlingAndPromotionCrossTheWire) {
 
 TEST_F(NetworkTest, ChatLinesAndTrashReachBothPanes) {
     startGame();
-    caller.net().tauntIndex = [] { return std::size_t{1}; };
+    caller.w->seams().tauntIndex = [] { return std::size_t{1}; };
     QLineEdit* edit = caller.w->chatPane()->edit();
     edit->setFocus();
     QTest::keyClicks(edit, QStringLiteral("hello there"));
@@ -450,7 +450,7 @@ TEST_F(RawPeerTest, WhatArrivesWhileTheRequestIsBeingDecided) {
         int prompts = 0;
         copy.boxes.clear();
         copy.ui().game.displayBoard = Board{};
-        copy.w->modal().questionHandler = [&](const BoxRequest&) {
+        copy.w->seams().question = [&](const BoxRequest&) {
             ++prompts;
             raw.write(r.duringPrompt);
             raw.flush();

@@ -24,10 +24,13 @@ using Lines = std::vector<std::string>;
 // a test can look at the window while the computer is "thinking".
 class Hold {
 public:
-    std::function<void()> hook() {
-        return [this] {
+    // The computer's choice, held on its thread once made, until released.
+    ThinkingThread::Choose after() {
+        return [this](GameState& game, MoveRecord& result, const MoveRecord& last) {
+            const ChoiceOutcome outcome = chooseComputerMove(game, result, last);
             reached_.set_value();
             released_.wait();
+            return outcome;
         };
     }
     bool waitUntilReached() { return reachedSeen_.wait_for(std::chrono::seconds(20)) == std::future_status::ready; }
@@ -258,7 +261,7 @@ TEST_F(OnePlayerTest, UndoTakesBackOnePairOnlyWhenEnabledAndNeverCountsBelowNoth
 TEST_F(OnePlayerTest, WhileTheComputerThinksTheWindowWaitsAndShowsItsLine) {
     startWith(false, ctl::Hard);
     Hold hold;
-    window->thinking().beforeHandBack = hold.hook();
+    window->seams().chooseMove = hold.after();
     drag(6, 5, 4, 5);  // 1.c4: no opening rule answers it, so the computer searches
     ASSERT_TRUE(hold.waitUntilReached());
     EXPECT_TRUE(ui().computerThinking);
@@ -298,7 +301,7 @@ TEST_F(OnePlayerTest, WhileTheComputerThinksTheWindowWaitsAndShowsItsLine) {
 TEST_F(OnePlayerTest, ClosingTheWindowWhileTheComputerThinksWaitsForIt) {
     startWith(false, ctl::Hard);
     Hold hold;
-    window->thinking().beforeHandBack = hold.hook();
+    window->seams().chooseMove = hold.after();
     drag(6, 3, 4, 3);
     ASSERT_TRUE(hold.waitUntilReached());
     std::thread releaser([&] {
@@ -316,7 +319,7 @@ TEST_F(OnePlayerTest, ClosingTheWindowWhileTheComputerThinksWaitsForIt) {
 
 TEST_F(OnePlayerTest, WithoutAThreadTheComputerAnswersOnTheWindowsThread) {
     startWith(false, ctl::Easy);
-    window->thinking().failNextStart = true;
+    window->seams().refuseNextThread = true;
     drag(6, 3, 4, 3);
     waitForComputer();
     EXPECT_TRUE(ui().game.computerMove.isMove());
@@ -326,7 +329,7 @@ TEST_F(OnePlayerTest, WithoutAThreadTheComputerAnswersOnTheWindowsThread) {
 
 TEST_F(OnePlayerTest, AFailedChoiceShowsTheFatalErrorBoxThenResigns) {
     startWith(false, ctl::Easy);
-    window->thinking().failNextChoice = true;
+    window->seams().chooseMove = [](GameState&, MoveRecord&, const MoveRecord&) { return ChoiceOutcome::Failed; };
     answerCancel();
     Board afterUser = ui().game.currentGame->board;
     applyMove(makeMoveRecord(6, 3, 4, 3), afterUser);

@@ -161,7 +161,7 @@ TEST_F(TwoPlayerTest, CheckIsMarkedAndShownUntilTheNextMove) {
 }
 
 TEST_F(TwoPlayerTest, AFailedCheckTestIsReportedAndTheMoveCompletesUnmarked) {
-    ui().twoPlayerCheckTest = [](const Board&) -> bool { throw std::bad_alloc(); };
+    window->seams().twoPlayerCheckTest = [](const Board&) -> bool { throw std::bad_alloc(); };
     drag(6, 3, 4, 3);
     EXPECT_EQ(boxes, std::vector<ShownBox>({{"Internal Error", "Error", MessageIcon::Stop, false}}));
     EXPECT_EQ(linesOf(ui().game.whiteHistory), Lines{"e4"});

@@ -42,8 +42,8 @@ int inkIn(const QImage& image, const QRect& area, const QColor& background) {
 
 void WindowTest::SetUp() {
     window = std::make_unique<MainWindow>();
-    window->modal().boxHandler = [this](const BoxRequest& r) { boxes.push_back({r.text, r.caption, r.icon, r.hasOwner}); };
-    window->modal().dialogHandler = [this](QDialog& d) {
+    window->seams().box = [this](const BoxRequest& r) { boxes.push_back({r.text, r.caption, r.icon, r.hasOwner}); };
+    window->seams().dialog = [this](QDialog& d) {
         ++dialogsShown;
         if (dialogAnswers.empty()) {
             d.reject();
@@ -53,7 +53,7 @@ void WindowTest::SetUp() {
         dialogAnswers.pop_front();
         return answer(d);
     };
-    window->sounds().testHook = [this](int n) { sounds.push_back(n); };
+    window->seams().sound = [this](int n) { sounds.push_back(n); };
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 }

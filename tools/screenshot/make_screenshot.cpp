@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
     MainWindow window;
-    window.modal().dialogHandler = [](QDialog& d) {
+    window.seams().dialog = [](QDialog& d) {
         if (auto* setup = dynamic_cast<NewGameSetupDialog*>(&d)) {
             setup->radio(ctl::White)->click();
             setup->radio(ctl::Hard)->click();

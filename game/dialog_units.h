@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QRect>
+#include <QScreen>
 #include <QString>
 #include <algorithm>
 #include <limits>
@@ -130,6 +131,14 @@ inline QRadioButton* radioButton(QWidget* parent, int id, const char* text, QRec
     r->setGeometry(at);
     r->setProperty("controlId", id);
     return r;
+}
+
+// Centred over the window that owns the dialog (the screen when none does).
+inline void centreOverOwner(QWidget* dialog) {
+    const QRect outer = dialog->parentWidget() ? dialog->parentWidget()->window()->frameGeometry()
+                                               : (dialog->screen() ? dialog->screen()->geometry() : QRect());
+    dialog->move(outer.left() + outer.width() / 2 - dialog->frameGeometry().width() / 2,
+                 outer.top() + outer.height() / 2 - dialog->frameGeometry().height() / 2);
 }
 
 }  // namespace orbel

@@ -1,0 +1,64 @@
+#include "game/move_flow.h"
+
+#include "game/texts.h"
+
+namespace orbel {
+namespace {
+
+MoveHistory& listOf(GameRecord& g, bool white) { return white ? g.whiteHistory : g.blackHistory; }
+
+void lineWritten(GameWindow& window, bool white, int count) {
+    if (count > HistoryLinesShown) window.scrollHistoryPane(white, msg::SB_LINEDOWN);
+    window.invalidateHistoryPanes();
+}
+
+}  // namespace
+
+void recordMove(GameWindow& window, bool moverIsWhite, const MoveRecord& move, bool check) {
+    UiState& ui = window.ui();
+    MoveHistory& list = listOf(ui.game, moverIsWhite);
+    writeMoveText(move, list, list.count, ui.game.displayBoard, ui.humanPlaysBlack);
+    ++list.count;
+    if (!check) window.setStatusText(QString::fromUtf8(moverIsWhite ? text::BlackToMove : text::WhiteToMove));
+    lineWritten(window, moverIsWhite, list.count);
+}
+
+void recordResult(GameWindow& window, bool winnerIsWhite) {
+    MoveHistory& list = listOf(window.ui().game, winnerIsWhite);
+    list.setLine(list.count, winnerIsWhite ? "1-0" : "0-1");
+    ++list.count;
+    window.invalidateHistoryPanes();
+}
+
+void resetForNewGame(GameWindow& window, bool userPlaysBlack) {
+    UiState& ui = window.ui();
+    GameRecord& g = ui.game;
+    g.whiteHistory.clear();
+    g.blackHistory.clear();
+    // A check mark of a game loaded earlier would be written on this game's first move.
+    g.computerMove = noMoveRecord();
+    g.humanMove.isCapture = 0;
+    g.humanMove.givesCheck = 0;
+    ui.humanPlaysBlack = userPlaysBlack;
+    g.newGame(userPlaysBlack);
+    g.humanCastle = UserCastlingRights{};
+    ui.whiteToMove = true;
+    ui.whiteCanCastleShort = ui.whiteCanCastleLong = ui.blackCanCastleShort = ui.blackCanCastleLong = true;
+    window.enableCommand(cmd::UndoMove, false);
+    window.playSound(res::NewGameSound);
+    window.scrollHistoryPane(true, msg::SB_TOP);
+    window.scrollHistoryPane(false, msg::SB_TOP);
+    window.invalidate();
+    window.invalidateHistoryPanes();
+}
+
+void invalidateSquare(GameWindow& window, int row, int col) {
+    if (onBoard(row, col)) window.invalidateArea(window.ui().geometry.repaintRect(row, col));
+}
+
+void announceGameOver(GameWindow& window, const char* why) {
+    window.messageBox(nullptr, QString::fromUtf8(why), QString::fromUtf8(text::GameOver), MessageIcon::Information);
+    window.sendCommand(cmd::NewOnePlayerGame);
+}
+
+}  // namespace orbel

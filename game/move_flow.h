@@ -1,0 +1,36 @@
+// The steps every way of playing shares (one player, two players, network,
+// and a move typed at the keyboard): writing a move down, writing the result
+// of a mate, and starting a new game. Each mode calls these rather than
+// doing the steps itself, so the history, the status text and the panes
+// behave the same whoever moved.
+#pragma once
+
+#include "game/game_window.h"
+
+namespace orbel {
+
+// A history pane shows this many lines; a list that grows past them scrolls
+// one line with each new move, keeping the newest in view.
+inline constexpr int HistoryLinesShown = 13;
+
+// A move that stands, already on displayBoard: its line in the mover's list,
+// the side to move in the status bar (left as it is when the move gives
+// check, which was announced already) and the list scrolled to show it.
+void recordMove(GameWindow& window, bool moverIsWhite, const MoveRecord& move, bool check);
+
+// A mate: "1-0" or "0-1" as the winner's next line.
+void recordResult(GameWindow& window, bool winnerIsWhite);
+
+// What every new game begins with: empty lists, no last move, a new game
+// object for the user's colour with every castling right (both sides' in
+// two-player play, White to move), Undo Move greyed, the new-game sound,
+// both panes at their top and everything redrawn.
+void resetForNewGame(GameWindow& window, bool userPlaysBlack);
+
+// Repaints what a piece leaving or landing on (row, col) may have covered.
+void invalidateSquare(GameWindow& window, int row, int col);
+
+// The game is over: the box says why, and New 1 Player Game follows.
+void announceGameOver(GameWindow& window, const char* why);
+
+}  // namespace orbel
