@@ -4,10 +4,15 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <algorithm>
+#include <iterator>
+#include <vector>
 #include <utility>
 
 #include "game/new_game.h"
@@ -28,14 +33,42 @@ namespace orbel {
 namespace {
 
 // A font of the named family whose character cell is `height` pixels high,
-// as the window's fonts are described (a cell height, not a point size).
+// as the window's fonts are described (a cell height, not a point size): the
+// largest pixel size whose cell fits. The cell grows in proportion to the
+// pixel size, so one measurement at full height tells where to look; every
+// other size measured loads the font once more, which start-up pays for.
 QFont fontWithCellHeight(const char* family, int height, QFont::Weight weight) {
     QFont font(QString::fromLatin1(family));
     font.setWeight(weight);
-    int pixels = height;
+    auto cellAt = [&font](int pixels) {
+        font.setPixelSize(pixels);
+        return QFontMetrics(font).height();
+    };
+    constexpr int Smallest = 6;
+    const int full = cellAt(height);
+    if (full <= height) return font;
+    int pixels = std::clamp(height * height / full, Smallest, height - 1);
+    if (cellAt(pixels) <= height) {
+        while (pixels + 1 < height && cellAt(pixels + 1) <= height) ++pixels;
+    } else {
+        while (pixels > Smallest && cellAt(--pixels) > height) {
+        }
+    }
     font.setPixelSize(pixels);
-    while (pixels > 6 && QFontMetrics(font).height() > height) font.setPixelSize(--pixels);
     return font;
+}
+
+// The icon's drawn sizes nearest above 16, 32 and 48 logical pixels at a
+// device pixel ratio.
+std::vector<int> windowIconSizes(qreal ratio) {
+    constexpr int drawn[] = {16, 32, 48, 64, 128, 256};
+    std::vector<int> sizes;
+    for (const int logical : {16, 32, 48}) {
+        const auto it = std::find_if(std::begin(drawn), std::end(drawn), [&](int d) { return d >= logical * ratio; });
+        const int side = it == std::end(drawn) ? drawn[std::size(drawn) - 1] : *it;
+        if (std::find(sizes.begin(), sizes.end(), side) == sizes.end()) sizes.push_back(side);
+    }
+    return sizes;
 }
 
 // Window layout in client coordinates of the drawing area.
@@ -73,10 +106,12 @@ void MainWindow::setUpFrame() {
     setWindowTitle(QStringLiteral("Orbel Chess 3.0"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    // Every size the artwork comes in, so that title bars and task switchers
-    // find one near the size they draw in device pixels on any screen.
+    // The sizes title bars and task switchers draw at this screen's ratio;
+    // the desktop takes larger ones from the installed icon theme. Each
+    // size is read at start, so the rest are left unread.
+    const qreal ratio = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1;
     QIcon icon;
-    for (const int side : {16, 32, 48, 64, 128, 256})
+    for (const int side : windowIconSizes(ratio))
         icon.addFile(QStringLiteral(":/icon/107-%1.png").arg(side), QSize(side, side));
     setWindowIcon(icon);
 }

@@ -1,32 +1,34 @@
 #include "shell/sounds.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QDir>
+#include <utility>
 
 namespace orbel {
 
-SoundPlayer::SoundPlayer() = default;
+SoundPlayer::SoundPlayer(QStringList folders) : folders_(std::move(folders)) {}
+
+QStringList SoundPlayer::programFolders() {
+    const QDir here(QCoreApplication::applicationDirPath());
+    return {here.path(), here.filePath(QStringLiteral("../lib/orbel-chess"))};
+}
+
+// The module's objects go before the module could: it is never unloaded.
 SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::play(int resource) {
-    // The device list is asked for once, lazily: creating sound effects without
-    // any output only fills the log with warnings.
-    if (!checkedForDevice_) {
-        checkedForDevice_ = true;
-        haveDevice_ = !QMediaDevices::audioOutputs().isEmpty();
+    if (!triedModule_) {
+        triedModule_ = true;
+        for (const QString& folder : folders_) {
+            module_.setFileName(QDir(folder).filePath(QStringLiteral("orbel-chess-sounds")));
+            const auto create = reinterpret_cast<CreateSoundOutput>(module_.resolve(CreateSoundOutputName));
+            if (create) {
+                output_.reset(create());
+                break;
+            }
+        }
     }
-    if (!haveDevice_) return;
-    for (auto& [number, effect] : effects_) {
-        if (effect->isPlaying()) effect->stop();
-    }
-    auto& effect = effects_[resource];
-    if (!effect) {
-        effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(resource)));
-    }
-    effect->play();
+    if (output_) output_->play(resource);
 }
 
 }  // namespace orbel

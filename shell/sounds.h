@@ -1,25 +1,33 @@
 // The two sounds: 173 when a move is made, 174 when a game begins. Played
-// asynchronously, a new one interrupting the last. Without an audio device
-// the program is simply silent.
+// asynchronously, a new one interrupting the last. Without an audio device,
+// or without the sound module, the program is simply silent.
 #pragma once
 
-#include <map>
+#include <QLibrary>
+#include <QStringList>
 #include <memory>
 
-class QSoundEffect;
+#include "shell/sound_output.h"
 
 namespace orbel {
 
 class SoundPlayer {
 public:
-    SoundPlayer();
+    // The module is looked for in `folders`, in order: by default beside the
+    // program (the build folder), then in lib/orbel-chess next to the
+    // program's folder (installed, in bin or games alike).
+    explicit SoundPlayer(QStringList folders = programFolders());
     ~SoundPlayer();
+    static QStringList programFolders();
     void play(int resource);
+    // Whether the sound module was found and started (after the first play).
+    bool hasOutput() const { return output_ != nullptr; }
 
 private:
-    std::map<int, std::unique_ptr<QSoundEffect>> effects_;
-    bool checkedForDevice_ = false;
-    bool haveDevice_ = false;
+    QStringList folders_;
+    QLibrary module_;
+    std::unique_ptr<SoundOutput> output_;
+    bool triedModule_ = false;
 };
 
 }  // namespace orbel

@@ -32,6 +32,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log"
 
 expected=(
   bin/orbel-chess
+  lib/orbel-chess/orbel-chess-sounds.so
   "share/applications/$app_id.desktop"
   "share/metainfo/$app_id.metainfo.xml"
   "share/mime/packages/$app_id.xml"

@@ -8,6 +8,7 @@
 
 #include "game/window_messages.h"
 #include "shell/piece_bitmaps.h"
+#include "shell/sounds.h"
 
 namespace orbel {
 namespace {
@@ -110,6 +111,16 @@ TEST(Artwork, SoundsHaveTheirRatesChannelsAndSampleWidths) {
         EXPECT_EQ(wave.bits, r.bits);
         EXPECT_NEAR(wave.seconds, r.seconds, r.tolerance);
     }
+}
+
+TEST(Artwork, TheSoundModuleIsFoundAndStartedAtTheFirstSound) {
+    SoundPlayer player({QStringLiteral(ORBEL_BUILD_DIR)});
+    EXPECT_FALSE(player.hasOutput());
+    player.play(res::MoveSound);  // silent here: there is no audio device
+    EXPECT_TRUE(player.hasOutput());
+    SoundPlayer nowhere({QStringLiteral("/nonexistent")});
+    nowhere.play(res::MoveSound);
+    EXPECT_FALSE(nowhere.hasOutput());
 }
 
 TEST(Artwork, TheIconComesInEverySizeItIsNamedFor) {
