@@ -40,6 +40,7 @@ void resetForNewGame(GameWindow& window, bool userPlaysBlack) {
     g.humanMove.isCapture = 0;
     g.humanMove.givesCheck = 0;
     ui.humanPlaysBlack = userPlaysBlack;
+    ui.opponentName.clear();
     g.newGame(userPlaysBlack);
     g.humanCastle = UserCastlingRights{};
     ui.whiteToMove = true;
@@ -57,6 +58,9 @@ void invalidateSquare(GameWindow& window, int row, int col) {
 }
 
 void announceGameOver(GameWindow& window, const char* why) {
+    // Whatever the last move said stays no longer true, should the user
+    // cancel the next game and look at this one.
+    window.setStatusText(QString::fromUtf8(text::GameOver));
     window.messageBox(nullptr, QString::fromUtf8(why), QString::fromUtf8(text::GameOver), MessageIcon::Information);
     window.sendCommand(cmd::NewOnePlayerGame);
 }

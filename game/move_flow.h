@@ -30,7 +30,8 @@ void resetForNewGame(GameWindow& window, bool userPlaysBlack);
 // Repaints what a piece leaving or landing on (row, col) may have covered.
 void invalidateSquare(GameWindow& window, int row, int col);
 
-// The game is over: the box says why, and New 1 Player Game follows.
+// The game is over: the status bar and the box say so, and New 1 Player
+// Game follows.
 void announceGameOver(GameWindow& window, const char* why);
 
 }  // namespace orbel

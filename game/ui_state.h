@@ -22,8 +22,10 @@ struct UiState {
     bool computerThinking = false;
     bool dragImageShown = false;
 
-    // Network play: the local player may pick up a piece.
+    // Network play: the local player may pick up a piece; the opponent's
+    // nickname as shown (empty in other games).
     bool myTurn = false;
+    QString opponentName;
 
     // Two-player play.
     bool whiteToMove = true;

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
@@ -43,7 +44,29 @@ ChatPane::ChatPane(const QFont& paneFont, QWidget* parent) : QFrame(parent), pan
     edit_ = new QLineEdit(this);
     edit_->setGeometry(1, 88, 239, 20);
     edit_->setMaxLength(static_cast<int>(MaxTypedChatLength));
+    edit_->setPlaceholderText(QStringLiteral("Up to %1 characters; Enter sends").arg(MaxTypedChatLength));
     edit_->installEventFilter(this);
+    // Near the limit the field says how much room is left, so input that
+    // stops is no surprise.
+    left_ = new QLabel(edit_);
+    left_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    left_->setForegroundRole(QPalette::PlaceholderText);
+    left_->hide();
+    connect(edit_, &QLineEdit::textChanged, this, [this](const QString& text) { showRoomLeft(text.size()); });
+}
+
+void ChatPane::showRoomLeft(qsizetype typed) {
+    const auto left = static_cast<qsizetype>(MaxTypedChatLength) - typed;
+    const bool show = left <= CountFrom;
+    left_->setVisible(show);
+    if (!show) {
+        edit_->setTextMargins(0, 0, 0, 0);
+        return;
+    }
+    left_->setText(QStringLiteral("%1 left").arg(left));
+    const int width = left_->sizeHint().width() + 4;
+    left_->setGeometry(edit_->width() - width - 2, 0, width, edit_->height());
+    edit_->setTextMargins(0, 0, width, 0);
 }
 
 void ChatPane::addChatLine(const QString& line) {
@@ -111,13 +134,19 @@ void ChatPane::paintEvent(QPaintEvent* event) {
 
     // Each line is followed by a line break, so the text ends in one empty
     // line; that line ends BottomMargin pixels above the bottom, which puts
-    // the newest text just above the edit field. Older lines leave at the top.
+    // the newest text just above the edit field. Older lines leave at the
+    // top, a whole line at a time.
     const int height = (rows + 1) * lineHeight;
     const QPointF origin(client.left(), client.top() + client.height() - BottomMargin - height);
     QPainter p(this);
     p.setClipRect(client);
     p.setPen(Qt::black);
-    for (const auto& layout : layouts) layout->draw(&p, origin);
+    for (const auto& layout : layouts) {
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            if (origin.y() + line.y() >= client.top()) line.draw(&p, origin);
+        }
+    }
 }
 
 }  // namespace orbel

@@ -12,6 +12,7 @@
 
 #include "net/protocol.h"
 
+class QLabel;
 class QLineEdit;
 
 namespace orbel {
@@ -23,6 +24,8 @@ public:
     // From the pane's client bottom edge to the end of the drawn text, the
     // empty line after the last line break included.
     static constexpr int BottomMargin = 7;
+    // The room left is shown once this few characters remain.
+    static constexpr int CountFrom = 14;
 
     ChatPane(const QFont& paneFont, QWidget* parent);
 
@@ -46,9 +49,11 @@ protected:
 
 private:
     void enterPressed();
+    void showRoomLeft(qsizetype typed);
 
     QFont paneFont_;
     QLineEdit* edit_;
+    QLabel* left_;
     std::array<QString, Lines> chatLines_;
     QString lastChatInput_;
 };

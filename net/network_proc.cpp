@@ -50,6 +50,7 @@ void startGame(NetworkWindow& window, int colorCode) {
     // other's, and the two programs would play on from different positions.
     resetForNewGame(window, !white);
     ui.myTurn = white;
+    ui.opponentName = window.network().peerNickname;
     window.network().gameStarted();
     window.showChatPane(true);
     window.setStatusText(QString::fromUtf8(text::WhiteToMove));

@@ -3,6 +3,12 @@
 #include <QDialog>
 #include <QHostInfo>
 #include <QTcpSocket>
+#include <algorithm>
+#include <utility>
+
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
 
 #include "game/one_player.h"
 #include "game/texts.h"
@@ -17,34 +23,27 @@ namespace {
 
 QString qs(const char* text) { return QString::fromUtf8(text); }
 
-// Texts from the peer arrive as bytes; they are shown one byte a character.
-QString fromPeer(const std::string& text) {
-    const std::string shown = peerTextForDisplay(text);
-    return QString::fromLatin1(shown.data(), static_cast<qsizetype>(shown.size()));
-}
-
-std::string toLatin1(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
 // What a peer sends waits in the kernel, not in memory of ours: a flood is
 // held back by TCP itself while the connection reads it a chunk per turn.
 constexpr qint64 SocketReadBuffer = 65536;
 
 }  // namespace
 
-QHostAddress resolveHostAddress(const QString& host) {
+QHostAddress literalHostAddress(const QString& host) {
     const QString text = host.trimmed();
-    if (text.isEmpty()) return QHostAddress();
     QHostAddress dotted;
     if (dotted.setAddress(text) && dotted.protocol() == QAbstractSocket::IPv4Protocol) return dotted;
     if (text == QLatin1String("255.255.255.255")) return QHostAddress(QHostAddress::Broadcast);
-    const QHostInfo info = QHostInfo::fromName(text);
-    for (const QHostAddress& a : info.addresses())
-        if (a.protocol() == QAbstractSocket::IPv4Protocol) return a;
     return QHostAddress();
 }
+
+std::string textForPeer(const QString& text) {
+    const bool latin1 = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+    const QByteArray bytes = latin1 ? text.toLatin1() : text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString textFromPeer(const std::string& bytes) { return QString::fromStdString(peerTextForDisplay(bytes)); }
 
 NetworkWindow& networkWindowOf(GameWindow& window) { return dynamic_cast<NetworkWindow&>(window); }
 
@@ -118,12 +117,11 @@ void NetworkSession::adopt(QTcpSocket* socket) {
         if (c == connection_ && slot_ == Slot::Open) handlePeerMessage(m);
     });
     connect(c, &PeerConnection::disconnected, this, [this, c] {
-        // A caller that hangs up before the request is settled frees the
-        // line; a game whose opponent vanishes waits for Kill Game.
-        if (c == connection_ && (state_ == State::Answering || state_ == State::Deciding)) closeConn();
+        if (c == connection_) peerGone();
     });
     connect(socket, &QTcpSocket::connected, this, [this, socket, c] {
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        startKeepAlive(socket);
         if (c == connection_) notify(fd::Connect);
     });
     connect(socket, &QTcpSocket::errorOccurred, this, [this, c](QAbstractSocket::SocketError e) {
@@ -133,9 +131,38 @@ void NetworkSession::adopt(QTcpSocket* socket) {
         if (e == QAbstractSocket::ConnectionRefusedError) {
             notify(fd::Connect, fd::Refused);
         } else {
-            connectProblem();
+            failCall(text::ConnectionProblem, text::InternetGame);
         }
     });
+    if (socket->state() == QAbstractSocket::ConnectedState) startKeepAlive(socket);
+}
+
+void NetworkSession::startKeepAlive(QTcpSocket* socket) const {
+    socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    const qintptr fd = socket->socketDescriptor();
+    if (fd == -1) return;
+    const int idle = static_cast<int>(keepAlive.idle.count());
+    const int interval = static_cast<int>(keepAlive.interval.count());
+    const int probes = keepAlive.probes;
+#if defined(TCP_KEEPIDLE) && defined(TCP_KEEPINTVL) && defined(TCP_KEEPCNT)
+    ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPIDLE, &idle, sizeof idle);
+    ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPINTVL, &interval, sizeof interval);
+    ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPCNT, &probes, sizeof probes);
+#endif
+#ifdef TCP_USER_TIMEOUT
+    // Keepalive stays quiet while sent data waits for its acknowledgement:
+    // a move sent to a vanished peer would otherwise be retried for many
+    // minutes.
+    const unsigned userTimeout = static_cast<unsigned>((idle + interval * probes) * 1000);
+    ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_USER_TIMEOUT, &userTimeout, sizeof userTimeout);
+#endif
+}
+
+void NetworkSession::peerGone() {
+    // The peer's end of the stream, or a connection that failed under it,
+    // counts as its END: the request or the game is over.
+    if (state_ == State::Calling || state_ == State::Idle || state_ == State::Unavailable) return;
+    peerEndedGame(PeerCommand::End);
 }
 
 void NetworkSession::closeConn() {
@@ -150,6 +177,7 @@ void NetworkSession::closeConn() {
         return;
     }
     connectTimer_.stop();
+    answerTimer_.stop();
     connection_->stop();
     s->disconnect(this);
     s->flush();
@@ -167,44 +195,67 @@ bool NetworkSession::sendOrTell(const std::string& bytes, const char* failure, c
     return false;
 }
 
-void NetworkSession::failCall(const char* textOfFailure) {
+// The call is over before a game: the connecting box closes, the box says
+// why, and the connection goes.
+void NetworkSession::failCall(const char* textOfFailure, const char* caption) {
     netGameActive_ = false;
+    connectTimer_.stop();
+    if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
     emit callSettled(QDialog::Accepted);
     {
         PeerConnection::Hold hold(connection_);
-        box(textOfFailure, text::FailedConnection, MessageIcon::Stop);
+        box(textOfFailure, caption, MessageIcon::Stop);
     }
-    closeConn();
+    if (slot_ == Slot::Open) closeConn();
+    if (state_ == State::Calling || state_ == State::Requesting) state_ = State::Idle;
 }
 
-void NetworkSession::connectProblem() {
-    connectTimer_.stop();
-    PeerConnection::Hold hold(connection_);
-    box(text::ConnectionProblem, text::InternetGame, MessageIcon::Stop);
-}
-
-void NetworkSession::startCall(const QHostAddress& address, const QString& nickname, int colorCode) {
+void NetworkSession::startCall(const QString& host, const QString& nickname, int colorCode) {
     if (state_ != State::Idle) return;
     localNickname = nickname;
     requestedColor = colorCode;
-    peerAddressText = address.isNull() ? QStringLiteral("0.0.0.0") : address.toString();
     state_ = State::Calling;
-    auto* socket = new QTcpSocket;
-    adopt(socket);
-    // Address 0 would reach this machine's own listener on Linux; a host
-    // that names no address fails at once instead, and the connecting box
-    // waits for Cancel Connect.
-    if (address.isNull() || address.toIPv4Address() == 0) {
-        connectProblem();
+    adopt(new QTcpSocket);
+    connectTimer_.start(connectTimeout);
+    const QHostAddress literal = literalHostAddress(host);
+    if (!literal.isNull()) {
+        connectTo(literal);
         return;
     }
-    connectTimer_.start(connectTimeout);
-    socket->connectToHost(address, peerPort);
+    // The lookup runs on a thread of Qt's; the window goes on meanwhile.
+    lookupId_ = QHostInfo::lookupHost(host.trimmed(), this, &NetworkSession::lookedUp);
+}
+
+void NetworkSession::lookedUp(const QHostInfo& info) {
+    if (info.lookupId() != lookupId_) return;
+    lookupId_ = -1;
+    if (state_ != State::Calling) return;
+    QHostAddress found;
+    for (const QHostAddress& a : info.addresses()) {
+        if (a.protocol() == QAbstractSocket::IPv4Protocol) {
+            found = a;
+            break;
+        }
+    }
+    connectTo(found);
+}
+
+void NetworkSession::connectTo(const QHostAddress& address) {
+    peerAddressText = address.isNull() ? QStringLiteral("0.0.0.0") : address.toString();
+    // Address 0 would reach this machine's own listener on Linux; a host
+    // that names no address fails at once instead.
+    if (address.isNull() || address.toIPv4Address() == 0) {
+        failCall(text::ConnectionProblem, text::InternetGame);
+        return;
+    }
+    if (QTcpSocket* s = socket()) s->connectToHost(address, peerPort);
 }
 
 void NetworkSession::cancelCall() {
     netGameActive_ = false;
-    closeConn();
+    if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
+    // A call that failed has closed its connection already: nothing to report.
+    if (slot_ == Slot::Open) closeConn();
     if (state_ == State::Calling || state_ == State::Requesting) state_ = State::Idle;
 }
 
@@ -217,8 +268,7 @@ void NetworkSession::callBoxClosed() {
 void NetworkSession::handleSocketNotify(int event, int error) {
     if (error == fd::TimedOut || error == fd::Refused) {
         if (state_ != State::Calling) return;
-        connectTimer_.stop();
-        failCall(error == fd::TimedOut ? text::ConnectionTimeout : text::ConnectionRefused);
+        failCall(error == fd::TimedOut ? text::ConnectionTimeout : text::ConnectionRefused, text::FailedConnection);
         return;
     }
     switch (event) {
@@ -228,7 +278,7 @@ void NetworkSession::handleSocketNotify(int event, int error) {
         connectTimer_.stop();
         state_ = State::Requesting;
         sendOrTell(nickMessage(requestedColor == WhiteColorCode ? BlackColorCode : WhiteColorCode,
-                               toLatin1(localNickname)),
+                               textForPeer(localNickname)),
                    text::SendFailedSetUp, text::Error);
         return;
     default: return;
@@ -262,10 +312,14 @@ void NetworkSession::acceptIncoming() {
         // it is open cannot take its place.
         state_ = State::Answering;
         adopt(incoming);
-        answerTimer_.start(nickTimeout);
         peerAddressText = QHostAddress(incoming->peerAddress().toIPv4Address()).toString();
-        PeerConnection::Hold hold(connection_);
-        box(text::IncomingRequest, text::InternetGame, MessageIcon::Information);
+        const QPointer<PeerConnection> c = connection_;
+        {
+            PeerConnection::Hold hold(connection_);
+            box(text::IncomingRequest, text::InternetGame, MessageIcon::Information);
+        }
+        // The caller's time to name itself runs once our user has answered.
+        if (c == connection_ && state_ == State::Answering) answerTimer_.start(nickTimeout);
     }
 }
 
@@ -274,7 +328,7 @@ void NetworkSession::handlePeerMessage(const PeerMessage& m) {
     case PeerCommand::Move: receiveMove(m.move); return;
     case PeerCommand::Kib:
         if (!netGameActive_ || state_ != State::Playing) return;
-        window_.addChatLine(QString::fromLatin1(chatLine(toLatin1(peerNickname), m.text)));
+        window_.addChatLine(peerNickname + QStringLiteral("> ") + textFromPeer(m.text));
         return;
     case PeerCommand::Nick:
         if (state_ == State::Answering) answerRequest(m);
@@ -302,7 +356,7 @@ void NetworkSession::receiveMove(const MoveRecord& received) {
 void NetworkSession::requestAccepted(const PeerMessage& m) {
     if (state_ != State::Requesting) return;
     netGameActive_ = true;
-    peerNickname = fromPeer(m.text);
+    peerNickname = textFromPeer(m.text);
     state_ = State::Playing;
     window_.installMode(networkProc);
     window_.sendMessage(msg::WM_NET_ACKED, 0, 0);
@@ -311,9 +365,9 @@ void NetworkSession::requestAccepted(const PeerMessage& m) {
 void NetworkSession::requestRefused(PeerCommand word) {
     if (state_ != State::Requesting) return;
     netGameActive_ = false;
+    emit callSettled(QDialog::Accepted);
     if (word == PeerCommand::Reject) {
         // The callee's user said no.
-        emit callSettled(QDialog::Accepted);
         box(text::RequestDenied, text::InternetGame, MessageIcon::Information);
     } else {
         // The callee is busy with a game or with setting one up.
@@ -325,7 +379,7 @@ void NetworkSession::requestRefused(PeerCommand word) {
 void NetworkSession::answerRequest(const PeerMessage& m) {
     state_ = State::Deciding;
     answerTimer_.stop();
-    peerNickname = fromPeer(m.text);
+    peerNickname = textFromPeer(m.text);
     acceptedColor = m.colorCode;
     // The prompt waits for the user; meanwhile the caller's bytes are read
     // as they come (an END or a second NICK must find the request undecided),
@@ -360,7 +414,7 @@ void NetworkSession::acceptRequest(int request, const QString& nickname) {
 
 void NetworkSession::gameStarted() {
     if (state_ == State::Deciding) {
-        sendOrTell(ackMessage(toLatin1(localNickname)), text::SendFailedSetUp, text::Error);
+        sendOrTell(ackMessage(textForPeer(localNickname)), text::SendFailedSetUp, text::Error);
     }
     state_ = State::Playing;
     emit callSettled(QDialog::Accepted);
@@ -379,6 +433,7 @@ void NetworkSession::peerEndedGame(PeerCommand word) {
         return;
     }
     window_.installMode(onePlayerProc);
+    window_.setStatusText(qs(text::GameOver));
     if (word == PeerCommand::Resign) {
         box(text::OpponentResigned, text::GameOver, MessageIcon::Exclamation);
     } else {
@@ -392,6 +447,7 @@ void NetworkSession::refusePeerMove() {
     if (connection_) connection_->send(bareMessage(PeerCommand::End));
     closeConn();
     window_.installMode(onePlayerProc);
+    window_.setStatusText(qs(text::GameOver));
     box(text::IllegalPeerMove, text::InternetGame, MessageIcon::Stop);
     window_.sendCommand(cmd::NewOnePlayerGame);
 }
@@ -401,11 +457,10 @@ bool NetworkSession::sendMove(const MoveRecord& localMove) {
 }
 
 void NetworkSession::sendChatLine(const QString& typed) {
-    const QByteArray bytes = typed.toLatin1();
-    const std::string line =
-        chatTextToSend(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), tauntIndex());
-    sendOrTell(kibMessage(line), text::SendFailedPlay, text::InternetGame);
-    window_.addChatLine(QString::fromLatin1(chatLine(toLatin1(localNickname), line)));
+    const std::string line = chatTextToSend(textForPeer(typed), tauntIndex());
+    // A line that never left is not shown as said.
+    if (!sendOrTell(kibMessage(line), text::SendFailedPlay, text::InternetGame)) return;
+    window_.addChatLine(QString::fromStdString(chatLine(textForPeer(localNickname), line)));
 }
 
 void NetworkSession::endGame(PeerCommand word) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QHostAddress>
+#include <QHostInfo>
 #include <QObject>
 #include <QPointer>
 #include <QTcpServer>
@@ -38,9 +39,16 @@ inline constexpr int Refused = 10061;
 
 inline constexpr quint16 GamePort = 4128;
 
-// The IPv4 address a host text names: a dotted address, "255.255.255.255",
-// or the first IPv4 address a name lookup gives; a null address for none.
-QHostAddress resolveHostAddress(const QString& host);
+// The IPv4 address a host text writes out: a dotted address, or
+// "255.255.255.255" (the broadcast address); a null address for anything
+// else, which is a name to look up.
+QHostAddress literalHostAddress(const QString& host);
+
+// The bytes a typed text goes out as: Latin-1 when every character fits in
+// it, as every copy of the program reads it; UTF-8 otherwise.
+std::string textForPeer(const QString& text);
+// A text the peer sent, as it is shown.
+QString textFromPeer(const std::string& bytes);
 
 class NetworkSession : public QObject {
     Q_OBJECT
@@ -61,11 +69,14 @@ public:
     // WM_SOCKET_NOTIFY.
     void handleSocketNotify(int event, int error);
 
-    // The call of Direct Network Game, to `address` (null when the host
-    // named none) with the nickname and colour the user gave. It ends in a
-    // game (WM_NET_ACKED), a box saying why not, or cancelCall().
-    void startCall(const QHostAddress& address, const QString& nickname, int colorCode);
-    // Cancel Connect: the call's connection closed (CloseConn).
+    // The call of Direct Network Game, to the host the user named (an
+    // address, or a name looked up without holding up the window), with
+    // the nickname and colour the user gave. It ends in a game
+    // (WM_NET_ACKED), in a box saying why not (which also closes the
+    // connecting box), or in cancelCall(). connectTimeout covers the lookup
+    // and the connect together.
+    void startCall(const QString& host, const QString& nickname, int colorCode);
+    // Cancel Connect: the lookup or the call given up.
     void cancelCall();
     // The connecting box has closed: a call still unanswered is over.
     void callBoxClosed();
@@ -104,8 +115,17 @@ public:
     // Where calls go; tests point it at another window's listener.
     quint16 peerPort = GamePort;
     std::chrono::milliseconds connectTimeout{21000};
-    // How long an incoming caller has to send its NICK.
+    // How long an incoming caller has to send its NICK, counted from the
+    // moment our user has answered the "Incoming Request" box.
     std::chrono::milliseconds nickTimeout{30000};
+    // A peer that vanishes without closing (killed, power or network lost)
+    // is found by TCP keepalive: probes after `idle` without traffic, every
+    // `interval`, `probes` of them. Data sent to it gives up after as long.
+    struct KeepAlive {
+        std::chrono::seconds idle{20};
+        std::chrono::seconds interval{5};
+        int probes = 4;
+    } keepAlive;
 
 signals:
     // The connecting box is to close with this result.
@@ -123,10 +143,13 @@ private:
     void answerRequest(const PeerMessage& m);
     void peerEndedGame(PeerCommand word);
     void refusePeerMove();
-    void failCall(const char* text);
-    void connectProblem();
+    void connectTo(const QHostAddress& address);
+    void lookedUp(const QHostInfo& info);
+    void failCall(const char* text, const char* caption);
+    void peerGone();
     bool sendOrTell(const std::string& bytes, const char* failure, const char* caption);
     void adopt(QTcpSocket* socket);
+    void startKeepAlive(QTcpSocket* socket) const;
     QTcpSocket* socket() const;
     void box(const char* message, const char* caption, MessageIcon icon);
     std::size_t tauntIndex();
@@ -137,6 +160,8 @@ private:
     Slot slot_ = Slot::None;
     QTimer connectTimer_;
     QTimer answerTimer_;
+    // The name lookup of the call under way; -1 for none.
+    int lookupId_ = -1;
     State state_ = State::Idle;
     bool netGameActive_ = false;
     // Numbers each request, so an answer reaches only the one it was asked about.

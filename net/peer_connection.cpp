@@ -15,10 +15,14 @@ constexpr qint64 ReadChunk = 16384;
 
 PeerConnection::PeerConnection(QIODevice* device, QObject* parent) : QObject(parent), device_(device) {
     connect(device_, &QIODevice::readyRead, this, &PeerConnection::readSome);
+    // The end is taken in turn, after what the peer sent before it.
+    auto streamEnded = [this] {
+        ended_ = true;
+        readLater();
+    };
+    connect(device_, &QIODevice::readChannelFinished, this, streamEnded);
     if (auto* socket = qobject_cast<QAbstractSocket*>(device_))
-        connect(socket, &QAbstractSocket::disconnected, this, [this] {
-            if (!stopped_) emit disconnected();
-        });
+        connect(socket, &QAbstractSocket::disconnected, this, streamEnded);
 }
 
 bool PeerConnection::send(const std::string& bytes) {
@@ -65,7 +69,7 @@ void PeerConnection::readSome() {
         return;
     }
     readPending_ = false;
-    const QByteArray chunk = device_->read(ReadChunk);
+    const QByteArray chunk = device_->isOpen() ? device_->read(ReadChunk) : QByteArray();
     std::string_view rest(chunk.constData(), static_cast<std::size_t>(chunk.size()));
     const QPointer<PeerConnection> alive(this);
     {
@@ -77,9 +81,16 @@ void PeerConnection::readSome() {
             if (!alive) return;
         }
     }
+    if (!alive || stopped_) return;
     // More waiting (a flood, or what arrived while a box was open): the next
-    // turn of the event loop reads on.
-    if (alive && !stopped_ && device_->bytesAvailable() > 0) readLater();
+    // turn of the event loop reads on. Once all is read, an ended stream is
+    // reported.
+    if (device_->bytesAvailable() > 0) {
+        readLater();
+    } else if (ended_ && !endReported_ && holds_ == 0 && !readPending_) {
+        endReported_ = true;
+        emit disconnected();
+    }
 }
 
 }  // namespace orbel

@@ -47,7 +47,8 @@ public:
 
 signals:
     void messageReceived(const orbel::PeerMessage& message);
-    // The device reported the end of the stream.
+    // The stream has ended (the peer closed it, or it failed): reported once,
+    // after every message that came before, and not while a hold is alive.
     void disconnected();
 
 private:
@@ -60,6 +61,8 @@ private:
     bool readPending_ = false;
     bool readScheduled_ = false;
     bool stopped_ = false;
+    bool ended_ = false;
+    bool endReported_ = false;
 };
 
 }  // namespace orbel

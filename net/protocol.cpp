@@ -15,13 +15,75 @@ bool takesFields(PeerCommand command) noexcept {
            command == PeerCommand::Ack;
 }
 
+// The length of the UTF-8 sequence a lead byte starts; 0 for a byte that
+// starts none.
+std::size_t sequenceLength(unsigned char lead) noexcept {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+// Whether `text` holds a whole, valid UTF-8 sequence at `at` (no overlong
+// form, no surrogate, nothing above U+10FFFF); its length, or 0.
+std::size_t validSequenceAt(std::string_view text, std::size_t at) noexcept {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const std::size_t n = sequenceLength(byte(at));
+    if (n == 0 || at + n > text.size()) return 0;
+    for (std::size_t i = 1; i < n; ++i)
+        if ((byte(at + i) & 0xC0) != 0x80) return 0;
+    const unsigned char lead = byte(at), second = byte(at + 1 < text.size() ? at + 1 : at);
+    if (n == 3 && ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0))) return 0;
+    if (n == 4 && ((lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))) return 0;
+    return n;
+}
+
+// How many bytes of `text` read as UTF-8 when it is UTF-8 holding a
+// character beyond ASCII: all of it, or less a last character cut off when
+// the text fills `cutAt` bytes (the receiver's limit). 0 when the text is
+// anything else, which is then Latin-1, a byte a character.
+std::size_t utf8Length(std::string_view text, std::size_t cutAt) noexcept {
+    bool beyondAscii = false;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t n = validSequenceAt(text, at);
+        if (n == 0) {
+            const bool cutOff = text.size() >= cutAt && at + sequenceLength(static_cast<unsigned char>(text[at])) > text.size();
+            if (!cutOff) return 0;
+            break;
+        }
+        beyondAscii = beyondAscii || n > 1;
+        at += n;
+    }
+    return beyondAscii ? at : 0;
+}
+
+// The first `limit` characters of a text: UTF-8 characters when it reads
+// as UTF-8, bytes otherwise.
+std::string_view firstCharacters(std::string_view text, std::size_t limit) noexcept {
+    if (utf8Length(text, std::string_view::npos) != text.size()) return text.substr(0, limit);
+    std::size_t at = 0;
+    for (std::size_t count = 0; count < limit && at < text.size(); ++count) at += validSequenceAt(text, at);
+    return text.substr(0, at);
+}
+
 // A typed text as it may go on the wire.
 std::string outgoingText(std::string_view text, std::size_t limit) {
-    std::string out(text.substr(0, limit));
+    std::string out(firstCharacters(text, limit));
     for (char& c : out) {
         if (isControl(static_cast<unsigned char>(c))) c = ' ';
     }
     return out;
+}
+
+void appendUtf8(std::string& out, std::uint32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
 }
 
 std::string textMessage(PeerCommand command, std::string_view fields) {
@@ -229,16 +291,37 @@ PeerMessage PeerStream::finishMove() noexcept {
 
 std::string peerTextForDisplay(std::string_view text) {
     static constexpr char hex[] = "0123456789ABCDEF";
+    auto escape = [&](std::string& out, unsigned code) {
+        out += "\\x";
+        out += hex[code >> 4];
+        out += hex[code & 15];
+    };
     std::string out;
-    out.reserve(text.size());
+    out.reserve(text.size() * 2);
+    const std::size_t utf8 = utf8Length(text, MaxPeerTextLength);
+    if (utf8 > 0) {
+        for (std::size_t at = 0; at < utf8;) {
+            const std::size_t n = validSequenceAt(text, at);
+            const auto lead = static_cast<unsigned char>(text[at]);
+            // U+0080 to U+009F, the C1 controls, are C2 80 to C2 9F.
+            const auto second = n == 2 ? static_cast<unsigned char>(text[at + 1]) : 0;
+            if (n == 1 && isControl(lead)) {
+                escape(out, lead);
+            } else if (lead == 0xC2 && second < 0xA0) {
+                escape(out, second);
+            } else {
+                out.append(text.substr(at, n));
+            }
+            at += n;
+        }
+        return out;
+    }
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (isControl(byte) || (byte >= 128 && byte < 160)) {
-            out += "\\x";
-            out += hex[byte >> 4];
-            out += hex[byte & 15];
+            escape(out, byte);
         } else {
-            out += c;
+            appendUtf8(out, byte);
         }
     }
     return out;

@@ -9,8 +9,10 @@
 //   "MOVE a b c d"   fromRow fromCol toRow toCol in the RECEIVER's frame, no terminator
 //   "KIB text\r"     a chat line
 //   "REJECT", "DENY", "RESIGN", "END"   the bare words, no terminator
-// There is no length prefix and no line feed. Texts are bytes; the window
-// encodes and decodes them as Latin-1, one byte per character.
+// There is no length prefix and no line feed. Texts are bytes: Latin-1, one
+// byte a character, as every copy of the program reads them; a text that
+// does not fit in Latin-1 goes as UTF-8, and bytes that read as UTF-8 with a
+// character beyond ASCII are shown as UTF-8.
 #pragma once
 
 #include <array>
@@ -47,9 +49,10 @@ inline constexpr std::size_t MaxPeerTextLength = 255;
 // ---- Building messages --------------------------------------------------
 //
 // Each returns the exact bytes to send in one write. The texts are cut to
-// their typed limit (24 for a nickname, 74 for a chat line) and every control
-// byte in them (below 32, and 127) is sent as a space, so that no text can end
-// its message early with a "\r" and smuggle in another.
+// their typed limit (24 characters for a nickname, 74 for a chat line: bytes
+// of Latin-1, whole characters of UTF-8) and every control byte in them
+// (below 32, and 127) is sent as a space, so that no text can end its
+// message early with a "\r" and smuggle in another.
 
 // "NICK %d %s\r": the colour the receiver is to play, then the local nickname.
 std::string nickMessage(int receiverColorCode, std::string_view nickname);
@@ -173,11 +176,12 @@ private:
 // ---- Texts for the screen -----------------------------------------------
 
 // A text from the peer as plain text for a window title, a message box or the
-// chat pane: every control byte (0-31, 127, and 128-159, which Latin-1 maps to
-// the C1 controls) becomes the four characters "\xNN" with upper-case hex
-// digits; every other byte is kept for the caller's Latin-1 decoding. The
-// result holds no control byte, is at most four times as long as the text, and
-// is unchanged by a second pass.
+// chat pane, in UTF-8. Bytes that are valid UTF-8 holding a character beyond
+// ASCII are read as UTF-8 (a last character cut off by the 255-byte limit is
+// left out); anything else is read as Latin-1, one byte a character. Every
+// control character (0-31, 127, and the C1 controls 128-159) becomes the four
+// characters "\xNN" with upper-case hex digits. The result is valid UTF-8
+// with no control character, at most four times as long as the text.
 std::string peerTextForDisplay(std::string_view text);
 
 // The six taunts that "/trash" sends.
@@ -185,12 +189,14 @@ inline constexpr std::array<std::string_view, 6> trashTaunts = {
     "Get off the chess board!",      "Hah! You call that a move!", "I'm gonna send you away cryin'!",
     "Move the pieces you tortoise!", "Mate is comin' up!",         "You should resign my friend!"};
 
-// The chat text a typed line sends and echoes: the line cut to 74 bytes;
-// exactly "/trash" becomes "*TRASH* " and taunt `tauntIndex` modulo 6.
-// Control bytes become spaces, as kibMessage sends them.
+// The chat text a typed line (in the bytes it goes out as) sends and echoes:
+// the line cut to 74 characters; exactly "/trash" becomes "*TRASH* " and
+// taunt `tauntIndex` modulo 6. Control bytes become spaces, as kibMessage
+// sends them.
 std::string chatTextToSend(std::string_view typed, std::size_t tauntIndex);
 
-// A line of the chat pane, "%s> %s", both parts as peerTextForDisplay gives them.
+// A line of the chat pane in UTF-8, "%s> %s", both parts as peerTextForDisplay
+// gives them.
 std::string chatLine(std::string_view nickname, std::string_view text);
 
 }  // namespace orbel

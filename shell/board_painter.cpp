@@ -107,7 +107,7 @@ void drawCapturedPieces(PaintPass& pass, const UiState& ui, PieceBitmaps& bitmap
         int counts[7] = {};
         for (const Square& s : board.squares)
             if (s.owner == side && s.kind >= Pawn && s.kind <= King) ++counts[s.kind];
-        int x = 509;
+        int x = ScoreLeft;
         const int y = side == Own ? 30 : 73;
         auto draw = [&](PieceKind kind, int missing) {
             // The strip always shows set 0, in the side's colour. The area
@@ -123,6 +123,14 @@ void drawCapturedPieces(PaintPass& pass, const UiState& ui, PieceBitmaps& bitmap
         draw(Queen, counts[Queen] == 0 ? 1 : 0);
     }
     painter.restore();
+}
+
+ScoreNames scoreNames(const UiState& ui, const QFont& boardFont) {
+    if (ui.opponentName.isEmpty()) return {QStringLiteral("Computer"), QStringLiteral("Player")};
+    // The nickname keeps room for ": " and a score of three digits.
+    const QFontMetrics metrics(boardFont);
+    const int room = ClientWidth - ScoreLeft - metrics.horizontalAdvance(QStringLiteral(": -000"));
+    return {metrics.elidedText(ui.opponentName, Qt::ElideRight, room), QStringLiteral("You")};
 }
 
 MaterialSums shownScores(const UiState& ui) {
@@ -156,8 +164,9 @@ void paintBoardWindow(const UiState& ui, QImage& screen, PieceBitmaps& bitmaps, 
     }
     const MaterialSums scores = shownScores(ui);
     const QColor grey = QColor::fromRgb(WindowBackground);
-    textOut(p, boardFont, 509, 8, QStringLiteral("Computer: %1").arg(scores.own), grey);
-    textOut(p, boardFont, 509, 50, QStringLiteral("Player: %1").arg(scores.enemy), grey);
+    const ScoreNames names = scoreNames(ui, boardFont);
+    textOut(p, boardFont, ScoreLeft, 8, QStringLiteral("%1: %2").arg(names.own).arg(scores.own), grey);
+    textOut(p, boardFont, ScoreLeft, 50, QStringLiteral("%1: %2").arg(names.enemy).arg(scores.enemy), grey);
 }
 
 QRect carriedPieceArea(const UiState& ui, const QImage& piece, qreal ratio) {

@@ -27,6 +27,17 @@ inline constexpr QRgb WindowBackground = 0xFFBEBEBE;  // RGB 190,190,190
 // A stored colour (0x00BBGGRR) as a Qt colour.
 QColor colourFromRef(std::uint32_t colorref);
 
+// Where the score lines and the strips of lost pieces start.
+inline constexpr int ScoreLeft = 509;
+
+// Whose the two score lines are: the computer's and the player's, or in a
+// network game the opponent's nickname (cut to fit) and the user's.
+struct ScoreNames {
+    QString own;
+    QString enemy;
+};
+ScoreNames scoreNames(const UiState& ui, const QFont& boardFont);
+
 // The material the score line shows: the computer's (Own) and the player's
 // (Enemy) on the drawn board; none before the first game.
 MaterialSums shownScores(const UiState& ui);

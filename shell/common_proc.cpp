@@ -71,6 +71,7 @@ void endNetworkGame(MainWindow& w, PeerCommand word) {
     if (!w.network().netGameActive()) return;
     w.network().endGame(word);
     w.installMode(onePlayerProc);
+    w.setStatusText(QString::fromUtf8(text::GameOver));
     w.sendCommand(cmd::NewOnePlayerGame);
 }
 
@@ -81,6 +82,7 @@ void undoMove(MainWindow& w) {
 }
 
 void resign(MainWindow& w) {
+    w.setStatusText(QString::fromUtf8(text::GameOver));
     w.messageBox(&w, QString::fromUtf8(text::ResignBox), QString::fromUtf8(text::GameOver), MessageIcon::Information);
     runNewGameSetup(w);
     w.invalidate();

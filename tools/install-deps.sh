@@ -13,6 +13,7 @@ packages=(
   python3 python3-pil
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file
+  iproute2 util-linux
 )
 
 missing=()

@@ -102,6 +102,12 @@ TEST(PeerStream, ReadsOddStreams) {
     for (const auto& row : rows) EXPECT_EQ(parse(row.reads), row.messages) << row.name;
 }
 
+std::string repeat(std::string_view text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
+
 TEST(PeerTexts, DisplayAndChatLines) {
     const struct {
         std::string made;
@@ -110,7 +116,15 @@ TEST(PeerTexts, DisplayAndChatLines) {
         {peerTextForDisplay("Blue Knight"), "Blue Knight"},
         {peerTextForDisplay("a\0\x01\r\n\x1b" "b"s), "a\\x00\\x01\\x0D\\x0A\\x1Bb"},
         {peerTextForDisplay("\x7f\x80\x9f"), "\\x7F\\x80\\x9F"},
-        {peerTextForDisplay("\xa0\xe9\xff"), "\xa0\xe9\xff"},
+        // Latin-1 where the bytes are no UTF-8; UTF-8 where they are.
+        {peerTextForDisplay("\xa0\xe9\xff"), "\u00a0\u00e9\u00ff"},
+        {peerTextForDisplay("caf\xe9"), "caf\u00e9"},
+        {peerTextForDisplay("za\u017c\u00f3\u0142\u0107 \u041f\u0440\u0438\u0432\u0435\u0442 \u20ac"),
+         "za\u017c\u00f3\u0142\u0107 \u041f\u0440\u0438\u0432\u0435\u0442 \u20ac"},
+        {peerTextForDisplay("\xc2\x85\xed\xa0\x80"), "\u00c2\\x85\u00ed\u00a0\\x80"},  // a surrogate: no UTF-8
+        {peerTextForDisplay("\u00e9\xc2\x85"), "\u00e9\\x85"},
+        // The 255-byte cut of a UTF-8 text leaves out the character it split.
+        {peerTextForDisplay("\u00e9" + std::string(251, 'a') + "\xe2\x82"), "\u00e9" + std::string(251, 'a')},
         {chatTextToSend("he\tllo", 0), "he llo"},
         {chatTextToSend("/trash", 0), "*TRASH* Get off the chess board!"},
         {chatTextToSend("/trash", 10), "*TRASH* Mate is comin' up!"},
@@ -118,15 +132,21 @@ TEST(PeerTexts, DisplayAndChatLines) {
         {chatTextToSend("/trash ", 1), "/trash "},
         {chatTextToSend("", 2), ""},
         {chatTextToSend(std::string(80, 'c'), 0), std::string(74, 'c')},
+        {chatTextToSend(repeat("\u00e9", 80), 0), repeat("\u00e9", 74)},
+        {chatLine("Zo\u00eb", "\u20ac"), "Zo\u00eb> \u20ac"},
         {chatLine("Rook7", "hi"), "Rook7> hi"},
         {chatLine("Eve\x1b", "x\ry"), "Eve\\x1B> x\\x0Dy"},
     };
     for (const auto& row : rows) EXPECT_EQ(row.made, row.expected);
 
+    // Every byte: no control character is left, and a second pass changes nothing.
     std::string all;
     for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
     const std::string shown = peerTextForDisplay(all);
-    for (const unsigned char c : shown) EXPECT_FALSE(c < 32 || (c >= 127 && c < 160)) << int(c);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const auto c = static_cast<unsigned char>(shown[i]), next = static_cast<unsigned char>(shown[i + 1]);
+        EXPECT_FALSE(c < 32 || c == 127 || (c == 0xC2 && next < 0xA0)) << i;  // C0, DEL, C1 (U+0080-U+009F)
+    }
     EXPECT_EQ(peerTextForDisplay(shown), shown);
 }
 
