@@ -133,7 +133,7 @@ void PortMapper::run() {
     const std::vector<std::string> args = {options_.helperPath,
                                            "--port", std::to_string(options_.port),
                                            "--lease", std::to_string(options_.lease.count()),
-                                           "--discover-ms", std::to_string(options_.discoveryTimeout.count()),
+                                           "--discover-ms", std::to_string(options_.discoveryLimit.count()),
                                            "--attempt-s", std::to_string(options_.attemptLimit.count()),
                                            "--remove-ms", std::to_string(options_.removeLimit.count()),
                                            "--description", options_.description};

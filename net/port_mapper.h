@@ -40,8 +40,10 @@ struct PortMapOptions {
     std::string description = "Orbel Chess";
     // Renewed at half time while the program runs.
     std::chrono::seconds lease{3600};
-    // How long to listen for routers' answers.
-    std::chrono::milliseconds discoveryTimeout{2000};
+    // Discovery at most: routers are asked to answer within half of it, and
+    // after the last answer as long again passes in silence before it ends.
+    // (At least 2 s: routers are given at least a second to answer.)
+    std::chrono::milliseconds discoveryLimit{2000};
     // One whole attempt (discovery and mapping, or a renewal) at most; a
     // router that takes longer is given up.
     std::chrono::seconds attemptLimit{10};

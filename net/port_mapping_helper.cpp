@@ -69,7 +69,7 @@ std::optional<Settings> parseSettings(int argc, char** argv) {
         }
         if (flag == "--port" && (n = number(value, 1, 65535))) s.port = static_cast<std::uint16_t>(*n), havePort = true;
         else if (flag == "--lease" && (n = number(value, 0, 604800))) s.lease = seconds(*n);
-        else if (flag == "--discover-ms" && (n = number(value, 100, 10000))) s.discovery = milliseconds(*n);
+        else if (flag == "--discover-ms" && (n = number(value, 2000, 10000))) s.discovery = milliseconds(*n);
         else if (flag == "--attempt-s" && (n = number(value, 1, 600))) s.attempt = seconds(*n);
         else if (flag == "--remove-ms" && (n = number(value, 1, 60000))) s.remove = milliseconds(*n);
         else return std::nullopt;
@@ -98,10 +98,10 @@ void armTimer(milliseconds limit) {
 }
 
 // The library keeps a reply whole in memory, however long it runs: a
-// generous cap for replies of a few kilobytes. (The address sanitizer maps
-// terabytes of shadow memory and gets its cap from asanDefaultOptions.)
+// generous cap for replies of a few kilobytes. (The sanitizers map terabytes
+// of shadow memory; they get their cap from their default options below.)
 void capResources() {
-#if !defined(__SANITIZE_ADDRESS__)
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
     const rlimit data{64u << 20, 64u << 20};
     setrlimit(RLIMIT_DATA, &data);
 #endif
@@ -241,8 +241,9 @@ private:
     std::string outside_;
 };
 
-// Discovery: one wait of at most s.discovery for every kind of answer, then
-// the answering devices on this network one by one.
+// Discovery, then the answering devices on this network one by one. The
+// library listens until a silence as long as the time it gave routers to
+// answer: each gets half of the limit.
 std::string findRouter(const Settings& s, Router& router) {
     static const char* const kinds[] = {"urn:schemas-upnp-org:device:InternetGatewayDevice:1",
                                         "urn:schemas-upnp-org:device:InternetGatewayDevice:2",
@@ -251,7 +252,7 @@ std::string findRouter(const Settings& s, Router& router) {
                                         "urn:schemas-upnp-org:service:WANPPPConnection:1",
                                         nullptr};
     int error = 0;
-    UPNPDev* answered = upnpDiscoverDevices(kinds, static_cast<int>(s.discovery.count()), nullptr, nullptr,
+    UPNPDev* answered = upnpDiscoverDevices(kinds, static_cast<int>(s.discovery.count() / 2), nullptr, nullptr,
                                             UPNP_LOCAL_PORT_ANY, 0, 2, &error, 1);
     UPNPDev* near = nullptr;
     UPNPDev* far = nullptr;
@@ -297,9 +298,12 @@ bool inputClosedBefore(Clock::time_point until) {
 
 }  // namespace
 
-#if defined(__SANITIZE_ADDRESS__)
 // A router's endless reply must not fill the machine in a sanitizer build either.
+#if defined(__SANITIZE_ADDRESS__)
 extern "C" const char* __asan_default_options() { return "hard_rss_limit_mb=256"; }
+#endif
+#if defined(__SANITIZE_THREAD__)
+extern "C" const char* __tsan_default_options() { return "hard_rss_limit_mb=256"; }
 #endif
 
 int main(int argc, char** argv) {

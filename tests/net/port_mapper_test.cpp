@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <future>
 #include <memory>
 #include <random>
 #include <string>
@@ -36,7 +37,6 @@ PortMapOptions options(std::uint16_t port) {
     PortMapOptions o;
     o.helperPath = ORBEL_PORTMAP_HELPER;
     o.port = port;
-    o.discoveryTimeout = 1000ms;
     o.attemptLimit = 3s;
     return o;
 }
@@ -142,8 +142,11 @@ enum class Misbehaviour {
 // description and control point, each in the way a row asks.
 class HostileRouter {
 public:
+    // Returns once it listens.
     HostileRouter(const NetSandbox& sandbox, Misbehaviour how) : how_(how) {
+        std::future<void> listening = listening_.get_future();
         thread_ = sandbox.thread(Place::Router, [this] { serve(); });
+        listening.wait();
     }
     ~HostileRouter() {
         stop_ = true;
@@ -173,6 +176,7 @@ private:
                                    "USN: uuid:0::urn:schemas-upnp-org:device:InternetGatewayDevice:1\r\n"
                                    "LOCATION: http://" + host + ":" + std::to_string(ntohs(bound.sin_port)) +
                                    "/rootDesc.xml\r\n\r\n";
+        listening_.set_value();
         sockaddr_in asker{};
         bool asked = false;
         while (!stop_) {
@@ -254,6 +258,7 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<int> connections_{0};
     std::mt19937 rng_{1900};
+    std::promise<void> listening_;
     std::thread thread_;
 };
 

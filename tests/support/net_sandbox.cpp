@@ -134,9 +134,11 @@ bool NetSandbox::startRouter(const std::string& extraConfig) {
         whyNot_ = "miniupnpd could not be started";
         return false;
     }
-    // Ready once it listens for SSDP and HTTP (it logs the HTTP port last).
+    // Ready once it has joined the SSDP group (239.255.255.250, as the
+    // kernel lists it): it logs its HTTP port before it even listens for SSDP.
+    const std::string groups = "/proc/" + std::to_string(router_) + "/net/igmp";
     for (int tries = 0; tries < 500; ++tries) {
-        if (readFile(log).find("HTTP listening on port") != std::string::npos) return true;
+        if (readFile(groups).find("FAFFFFEF") != std::string::npos) return true;
         if (waitpid(router_, nullptr, WNOHANG) == router_) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
