@@ -213,18 +213,32 @@ public:
     // Asks for (or renews) the mapping; empty when granted, else why not.
     std::string map(const Settings& s) {
         const std::string port = std::to_string(s.port);
-        const std::string lease = std::to_string(s.lease.count());
-        int result = UPNP_AddPortMapping(urls_.controlURL, data_.first.servicetype, port.c_str(), port.c_str(),
-                                         lanAddress_.c_str(), s.description.c_str(), "TCP", nullptr, lease.c_str());
-        if (result == 725)  // OnlyPermanentLeasesSupported: it goes at exit all the same
-            result = UPNP_AddPortMapping(urls_.controlURL, data_.first.servicetype, port.c_str(), port.c_str(),
-                                         lanAddress_.c_str(), s.description.c_str(), "TCP", nullptr, "0");
+        const auto add = [&](const char* lease) {
+            return UPNP_AddPortMapping(urls_.controlURL, data_.first.servicetype, port.c_str(), port.c_str(),
+                                       lanAddress_.c_str(), s.description.c_str(), "TCP", nullptr, lease);
+        };
+        int result = add(std::to_string(s.lease.count()).c_str());
+        // Some routers refuse to renew a mapping, even their own: when the
+        // one in the way is this machine's, for this port (say, left by a
+        // copy that crashed), it is replaced.
+        if (result == 718 && mappedHereAlready(port)) {
+            unmap(s);
+            result = add(std::to_string(s.lease.count()).c_str());
+        }
+        if (result == 725) result = add("0");  // OnlyPermanentLeasesSupported: it goes at exit all the same
         if (result == UPNPCOMMAND_SUCCESS) {
             if (std::optional<std::string> outside = outsideAddress()) outside_ = *outside;
             return {};
         }
         const char* name = strupnperror(result);
         return "the router refused the mapping (" + std::to_string(result) + (name ? std::string(" ") + name : "") + ")";
+    }
+
+    bool mappedHereAlready(const std::string& port) {
+        char client[64] = {}, clientPort[64] = {}, description[128] = {}, enabled[64] = {}, lease[64] = {};
+        return UPNP_GetSpecificPortMappingEntry(urls_.controlURL, data_.first.servicetype, port.c_str(), "TCP", nullptr,
+                                                client, clientPort, description, enabled, lease) == UPNPCOMMAND_SUCCESS &&
+               lanAddress_ == client && port == clientPort;
     }
 
     void unmap(const Settings& s) {
@@ -280,9 +294,12 @@ std::string mapFromScratch(const Settings& s, std::optional<Router>& router) {
     return whyNot;
 }
 
-// Until standard input closes or `until` comes: true when it closed.
+volatile std::sig_atomic_t terminated = 0;
+
+// Until standard input closes (or SIGTERM comes) or `until` comes: true when
+// it closed.
 bool inputClosedBefore(Clock::time_point until) {
-    while (true) {
+    while (!terminated) {
         const auto left = std::chrono::duration_cast<milliseconds>(until - Clock::now()).count();
         if (left <= 0) return false;
         pollfd in{STDIN_FILENO, POLLIN, 0};
@@ -294,6 +311,7 @@ bool inputClosedBefore(Clock::time_point until) {
             if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN)) return true;
         }
     }
+    return true;
 }
 
 }  // namespace
@@ -318,6 +336,14 @@ int main(int argc, char** argv) {
     // must, whatever the parent had blocked or ignored.
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGALRM, SIG_DFL);
+    // Ctrl+C in the game's terminal, or its hangup, reaches the whole group:
+    // the game's end closes our input, and the mapping goes then. An
+    // explicit end (SIGTERM, as at logout) removes it too.
+    std::signal(SIGINT, SIG_IGN);
+    std::signal(SIGHUP, SIG_IGN);
+    struct sigaction term {};
+    term.sa_handler = [](int) { terminated = 1; };
+    sigaction(SIGTERM, &term, nullptr);
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);

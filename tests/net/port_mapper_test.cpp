@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <filesystem>
 #include <future>
 #include <memory>
 #include <random>
@@ -67,10 +68,17 @@ bool readable(int fd, std::chrono::milliseconds limit) {
 // Nothing of the helper is left behind: no child of this process remains.
 bool noChildLeft() { return waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD; }
 
-TEST(PortMapper, WithoutItsHelperSaysSoAtOnce) {
-    EXPECT_EQ(findPortMapHelper("/nonexistent"), "");
+TEST(PortMapper, FindsItsHelperOrSaysAtOnceThatItIsMissing) {
+    // Beside the game in a build tree, in libexec where it is installed.
     const std::string helper = ORBEL_PORTMAP_HELPER;
     EXPECT_EQ(findPortMapHelper(helper.substr(0, helper.rfind('/'))), helper);
+    const std::filesystem::path prefix = std::filesystem::temp_directory_path() / ("orbel-prefix-" + std::to_string(getpid()));
+    std::filesystem::create_directories(prefix / "bin");
+    std::filesystem::create_directories(prefix / "libexec/orbel-chess");
+    std::filesystem::create_symlink(helper, prefix / "libexec/orbel-chess/orbel-chess-portmap");
+    EXPECT_EQ(findPortMapHelper((prefix / "bin").string()), (prefix / "bin/../libexec/orbel-chess/orbel-chess-portmap").string());
+    std::filesystem::remove_all(prefix);
+    EXPECT_EQ(findPortMapHelper("/nonexistent"), "");
     PortMapOptions o = options(4128);
     o.helperPath.clear();
     const PortMapper mapper(o);
