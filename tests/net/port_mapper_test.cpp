@@ -143,7 +143,7 @@ TEST(PortMapperWithMiniupnpd, ARouterThatRefusesIsReportedAndNothingIsMapped) {
 
 enum class Misbehaviour {
     Silent, GarbageSsdp, EndlessSsdp, LocationOffTheNetwork, GarbageDescription,
-    EndlessDescription, TrickledDescription, UnfinishedDescription, GarbageControl
+    EndlessDescription, TrickledDescription, UnfinishedDescription, GarbageControl, PrivateOutsideAddress
 };
 
 // Plays a router on the sandbox's router: answers discovery and serves its
@@ -226,6 +226,14 @@ private:
         case Misbehaviour::GarbageControl:
             send(client, isPost ? ok(4096) + noise(4096) : ok(description.size()) + description);
             break;
+        case Misbehaviour::PrivateOutsideAddress: {
+            // Connected, behind another router: one answer serves every question.
+            static const std::string answer =
+                "<s:Envelope><s:Body><u:Response><NewConnectionStatus>Connected</NewConnectionStatus>"
+                "<NewExternalIPAddress>192.168.1.1</NewExternalIPAddress></u:Response></s:Body></s:Envelope>";
+            send(client, isPost ? ok(answer.size()) + answer : ok(description.size()) + description);
+            break;
+        }
         case Misbehaviour::EndlessDescription:
             send(client, "HTTP/1.1 200 OK\r\n\r\n");
             for (const std::string block = noise(65536); !stop_ && send(client, block);) {}
@@ -320,6 +328,7 @@ const HostileRow hostileRows[] = {
     {"DescriptionTrickles", Misbehaviour::TrickledDescription, "the router did not answer in time"},
     {"DescriptionStopsHalfway", Misbehaviour::UnfinishedDescription, "the router did not answer in time"},
     {"ControlAnswersNoise", Misbehaviour::GarbageControl, "the router is not connected to the Internet"},
+    {"OutsideAddressIsPrivate", Misbehaviour::PrivateOutsideAddress, "the router has no public outside address"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, PortMapperAgainstHostileRouters, ::testing::ValuesIn(hostileRows),
