@@ -90,7 +90,6 @@ HostField refused(std::string reason) {
 HostField parseHostField(std::string_view text, std::uint16_t defaultPort) {
     text = trimmed(text);
     if (text.empty()) return refused("You must supply an address!");
-    if (text.size() > MaxHostFieldLength) return refused("The address is too long.");
     if (std::any_of(text.begin(), text.end(), isSpace)) return refused("An address cannot contain spaces.");
 
     std::string_view host = text;
@@ -122,6 +121,7 @@ HostField parseHostField(std::string_view text, std::uint16_t defaultPort) {
     }
 
     if (host.empty()) return refused("The address before the port is missing.");
+    if (host.size() > MaxHostLength) return refused("The address is too long.");
     if (host.find('[') != std::string_view::npos || host.find(']') != std::string_view::npos)
         return refused("The brackets around the address do not match.");
     if (bracketed && !isIpv6Host(host)) return refused("Brackets hold an IPv6 address, such as [2001:db8::1].");

@@ -27,8 +27,9 @@ struct HostField {
     std::string reason;
 };
 
-// A longer text is refused; the dialog's field takes no more.
-inline constexpr std::size_t MaxHostFieldLength = 255;
+// The longest host: a name's limit in the DNS. (The port and brackets
+// around it are bounded by their own rules.)
+inline constexpr std::size_t MaxHostLength = 253;
 
 HostField parseHostField(std::string_view text, std::uint16_t defaultPort);
 
