@@ -100,6 +100,7 @@ TEST(PortMapperWithMiniupnpd, OpensThePortKeepsItOpenAndClosesItAtTheEnd) {
         mapper = std::make_unique<PortMapper>(o);
         atStart = mapper->state().phase;
     });
+    ASSERT_NE(mapper, nullptr);
     EXPECT_EQ(atStart, Phase::Trying);  // the router is asked later, not by the constructor
     const PortMapState mapped = mapper->waitUntilSettled(Patience);
     ASSERT_EQ(mapped.phase, Phase::Mapped) << mapped.reason;
@@ -133,6 +134,7 @@ TEST(PortMapperWithMiniupnpd, ARouterThatRefusesIsReportedAndNothingIsMapped) {
     if (!sandbox.startRouter()) GTEST_SKIP() << sandbox.whyNot();
     std::unique_ptr<PortMapper> mapper;
     sandbox.run(Place::Home, [&] { mapper = std::make_unique<PortMapper>(options(1000)); });  // below its allowed range
+    ASSERT_NE(mapper, nullptr);
     const PortMapState state = mapper->waitUntilSettled(Patience);
     EXPECT_EQ(state.phase, Phase::NotMapped);
     EXPECT_EQ(state.reason, "the router refused the mapping (606 Action not authorized)");
@@ -150,12 +152,13 @@ enum class Misbehaviour {
 // description and control point, each in the way a row asks.
 class HostileRouter {
 public:
-    // Returns once it listens.
+    // Returns once it listens (or could not: see listening()).
     HostileRouter(const NetSandbox& sandbox, Misbehaviour how) : how_(how) {
         std::future<void> listening = listening_.get_future();
         thread_ = sandbox.thread(Place::Router, [this] { serve(); });
-        listening.wait();
+        listens_ = listening.wait_for(10s) == std::future_status::ready;
     }
+    bool listening() const { return listens_; }
     ~HostileRouter() {
         stop_ = true;
         thread_.join();
@@ -275,6 +278,7 @@ private:
     std::atomic<int> connections_{0};
     std::mt19937 rng_{1900};
     std::promise<void> listening_;
+    bool listens_ = false;
     std::thread thread_;
 };
 
@@ -298,12 +302,14 @@ TEST_P(PortMapperAgainstHostileRouters, NeverMapsNeverHangsAndLeavesNothingBehin
     NetSandbox sandbox;
     if (!sandbox.whyNot().empty()) GTEST_SKIP() << sandbox.whyNot();
     const HostileRouter router(sandbox, row.how);
+    ASSERT_TRUE(router.listening());
     std::unique_ptr<PortMapper> mapper;
     Phase atStart{};
     sandbox.run(Place::Home, [&] {
         mapper = std::make_unique<PortMapper>(options(4128));
         atStart = mapper->state().phase;
     });
+    ASSERT_NE(mapper, nullptr);
     EXPECT_EQ(atStart, Phase::Trying);
     if (row.stopAtOnce) mapper->requestStop();
     const PortMapState state = mapper->waitUntilSettled(Patience);
