@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -55,6 +56,7 @@ NetSandbox::NetSandbox() {
         whyNot_ = "making network namespaces needs root";
         return;
     }
+    removeLeftovers();
     folder_ = (std::filesystem::temp_directory_path() / prefix_).string();
     std::filesystem::create_directories(folder_);
     const std::string home = name(Place::Home), router = name(Place::Router), outside = name(Place::Outside);
@@ -90,6 +92,20 @@ NetSandbox::~NetSandbox() {
     }
     for (const Place place : {Place::Home, Place::Router, Place::Outside}) shell("ip netns del " + name(place));
     if (!folder_.empty()) std::filesystem::remove_all(folder_);
+}
+
+// A test that was killed cannot take its namespaces away: the next one does,
+// for every process of ours that has ended.
+void NetSandbox::removeLeftovers() const {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/run/netns", error)) {
+        const std::string name = entry.path().filename().string();
+        unsigned long pid = 0;
+        char x = 0;
+        if (std::sscanf(name.c_str(), "orbel%lux%c", &pid, &x) == 2 && x >= '0' && x <= '9' && pid > 0 &&
+            kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            shell("ip netns del " + name);
+    }
 }
 
 std::string NetSandbox::name(Place place) const {

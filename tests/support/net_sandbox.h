@@ -51,6 +51,7 @@ public:
 
 private:
     std::string name(Place place) const;
+    void removeLeftovers() const;
     bool shell(const std::string& command) const;
 
     std::string prefix_;
