@@ -37,6 +37,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://orbelchess.example/")
+# The libraries the programs link, found by dpkg-shlibdeps: Qt for the game,
+# and libminiupnpc17 for orbel-chess-portmap, the router helper that net/
+# installs under libexec (tools/check-install.sh checks both are declared).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Metric-compatible stand-ins for the fonts the window asks for by name.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")

@@ -27,12 +27,13 @@ fail() {
 echo "== Install into a temporary prefix =="
 prefix="$work/prefix"
 # Up to date with the sources (quick when it already is).
-cmake --build "$build" --target orbel-chess >"$work/build.log" || { cat "$work/build.log" >&2; exit 1; }
+cmake --build "$build" --target orbel-chess orbel-chess-portmap >"$work/build.log" || { cat "$work/build.log" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >"$work/install.log"
 
 expected=(
   bin/orbel-chess
   lib/orbel-chess/orbel-chess-sounds.so
+  libexec/orbel-chess/orbel-chess-portmap
   "share/applications/$app_id.desktop"
   "share/metainfo/$app_id.metainfo.xml"
   "share/mime/packages/$app_id.xml"
@@ -42,7 +43,8 @@ for px in "${icon_sizes[@]}"; do expected+=("share/icons/hicolor/${px}x${px}/app
 for f in "${expected[@]}"; do
   [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
-# Only the game: no engine, no tests, no libraries, nothing unexpected.
+# Only the game and its router helper: no engine, no tests, no libraries,
+# nothing unexpected.
 extra=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort | comm -23 - <(printf '%s\n' "${expected[@]}" | sort))
 [ -z "$extra" ] || fail "installed but not expected: $extra"
 for px in "${icon_sizes[@]}"; do
@@ -91,7 +93,7 @@ else
   depends=$(dpkg-deb -f "$deb" Depends)
   # The package names alone, one a line: "libc6 (>= 2.34), ..." -> "libc6".
   tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/ .*//' >"$work/depends"
-  for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6multimedia6; do
+  for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6multimedia6 libminiupnpc17; do
     grep -qxF "$lib" "$work/depends" || fail "Depends lacks $lib: '$depends'"
   done
   [ "$(dpkg-deb -f "$deb" Package)" = orbel-chess ] || fail "package name is not orbel-chess"

@@ -13,7 +13,11 @@ packages=(
   python3 python3-pil
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file
-  iproute2 util-linux
+  util-linux
+  libminiupnpc-dev
+  # a real router for the port-mapping tests, in network namespaces: the
+  # daemon alone (no service is started), its firewall, and ip
+  miniupnpd-nftables nftables iproute2
 )
 
 missing=()

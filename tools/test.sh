@@ -17,10 +17,11 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORBEL_SANITIZE=ON -DORBEL_BUILD_BENCH=OFF -DORBEL_WERROR=ON
 cmake --build build-sanitize -j "$jobs"
 
-# The computer's thread and the Brain pane's reads, under ThreadSanitizer.
+# The computer's thread and the Brain pane's reads, and the router's port
+# mapping read from any thread, under ThreadSanitizer.
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORBEL_WITH_QT=OFF -DORBEL_SANITIZE_THREAD=ON -DORBEL_BUILD_BENCH=OFF -DORBEL_WERROR=ON
-cmake --build build-tsan -j "$jobs" --target thinking_race_tests
+cmake --build build-tsan -j "$jobs" --target thinking_race_tests portmap_tests
 
 status=0
 echo "== Tests =="
@@ -30,6 +31,7 @@ echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-sanitize --output-on-failure -j "$jobs" || status=1
 echo "== Thread tests under ThreadSanitizer =="
 TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -R ThinkingRace || status=1
+TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R PortMapper || status=1
 echo "== Installing and the Debian package =="
 bash tools/check-install.sh build || status=1
 exit $status

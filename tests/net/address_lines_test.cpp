@@ -1,0 +1,57 @@
+// The lines of the "Your Network Address..." box: which of a machine's
+// addresses are listed (read from the interfaces of a namespace whose
+// addresses are known), and how they and the router's outside address read.
+#include <gtest/gtest.h>
+
+#include "net/address_lines.h"
+#include "tests/support/net_sandbox.h"
+
+namespace orbel {
+namespace {
+
+using testing::NetSandbox;
+
+QList<QHostAddress> addresses(std::initializer_list<const char*> texts) {
+    QList<QHostAddress> list;
+    for (const char* text : texts) list.append(QHostAddress(QString::fromLatin1(text)));
+    return list;
+}
+
+PortMapState mappedAt(const char* outside, std::uint16_t port) {
+    return {PortMapState::Phase::Mapped, outside, port, {}};
+}
+
+TEST(AddressLines, ListEachAddressWithItsPortThenTheRouterOrHowToForward) {
+    const PortMapState mapped = mappedAt("11.22.33.44", 4128);
+    const PortMapState refused{PortMapState::Phase::NotMapped, {}, 0, "the router refused the mapping (606)"};
+    const QString byHand = QStringLiteral(
+        "For friends on the Internet to reach you over IPv4, forward TCP port %1 on your router to this computer.");
+    struct Row {
+        QList<QHostAddress> local;
+        std::uint16_t port;
+        const PortMapState* router;
+        QStringList lines;
+    } rows[] = {
+        {addresses({"192.168.1.20", "192.0.2.7", "2001:db8::7"}), 4128, &mapped,
+         {"192.168.1.20:4128 (your local network only)", "192.0.2.7:4128", "[2001:db8::7]:4128",
+          "11.22.33.44:4128 (from the Internet, through your router)"}},
+        {addresses({"10.41.28.2", "100.64.0.9"}), 5000, &refused,
+         {"10.41.28.2:5000 (your local network only)", "100.64.0.9:5000 (your local network only)", byHand.arg(5000)}},
+        {{}, 4128, nullptr, {byHand.arg(4128)}},
+        // A machine on the outside address itself needs no second line for it.
+        {addresses({"11.22.33.44"}), 4128, &mapped, {"11.22.33.44:4128"}},
+    };
+    for (const Row& row : rows) EXPECT_EQ(networkAddressLines(row.local, row.port, row.router), row.lines);
+}
+
+TEST(AddressLines, OnlyAddressesOthersCanReachAreListed) {
+    NetSandbox sandbox;
+    if (!sandbox.whyNot().empty()) GTEST_SKIP() << sandbox.whyNot();
+    // Home has loopback, 10.41.28.2, a global, a unique local and a link-local IPv6 address.
+    QList<QHostAddress> found;
+    sandbox.run(NetSandbox::Place::Home, [&] { found = reachableLocalAddresses(); });
+    EXPECT_EQ(found, addresses({NetSandbox::HomeAddress, "2001:db8:4128::2"}));
+}
+
+}  // namespace
+}  // namespace orbel
