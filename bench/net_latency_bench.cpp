@@ -45,9 +45,9 @@ void answerDialogs(MainWindow& caller, MainWindow& callee) {
         }
         return d.result();
     };
-    caller.seams().dialog = [](QDialog& d) {
+    caller.seams().dialog = [port = callee.network().listeningPort()](QDialog& d) {
         if (auto* game = dynamic_cast<InternetGameDialog*>(&d)) {
-            game->hostEdit()->setText(QStringLiteral("127.0.0.1"));
+            game->hostEdit()->setText(QStringLiteral("127.0.0.1:%1").arg(port));
             game->nicknameEdit()->setText(QStringLiteral("Caller"));
             game->okButton()->click();
             return d.result();
@@ -59,7 +59,6 @@ void answerDialogs(MainWindow& caller, MainWindow& callee) {
 }
 
 bool startNetworkGame(MainWindow& caller, MainWindow& callee) {
-    caller.network().peerPort = callee.network().listeningPort();
     caller.sendCommand(cmd::DirectNetworkGame);
     return callee.network().state() == NetworkSession::State::Playing ||
            QTest::qWaitFor([&] { return callee.network().state() == NetworkSession::State::Playing; }, 10000);
@@ -95,10 +94,10 @@ int main(int argc, char** argv) {
     MainWindow caller, callee;
     quietWindow(caller);
     quietWindow(callee);
-    answerDialogs(caller, callee);
     caller.show();
     callee.show();
     if (!caller.network().setUpListening(0) || !callee.network().setUpListening(0)) return 1;
+    answerDialogs(caller, callee);
     if (!startNetworkGame(caller, callee)) {
         std::fprintf(stderr, "no game\n");
         return 1;

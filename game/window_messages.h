@@ -64,6 +64,7 @@ inline constexpr int NetworkResign = 32794;
 inline constexpr int KillGame = 32795;
 inline constexpr int SaveGame = 32796;
 inline constexpr int LoadGame = 32797;
+inline constexpr int NetworkAddress = 32798;
 // Sent when the computer's move is ready.
 inline constexpr int ComputerMoveReady = 5000;
 

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QSettings>
 
+#include "net/address_lines.h"
 #include "net/net_dialogs.h"
 #include "net/net_texts.h"
 #include "net/network_session.h"
@@ -31,10 +32,21 @@ void runDirectNetworkGame(NetworkWindow& window) {
     const auto settled = QObject::connect(&session, &NetworkSession::callSettled, &connecting,
                                           [&connecting](int result) { connecting.done(result); });
     connecting.onCancelConnect = [&session] { session.cancelCall(); };
-    session.startCall(dialog.host(), dialog.nickname(), dialog.requestedColor());
+    session.startCall(dialog.hostField(), dialog.nickname(), dialog.requestedColor());
     window.runDialog(connecting);
     QObject::disconnect(settled);
     session.callBoxClosed();
+}
+
+void showNetworkAddress(NetworkWindow& window) {
+    const auto lines = [&window] {
+        const PortMapper* mapper = window.portMapper();
+        const PortMapState router = mapper ? mapper->state() : PortMapState{};
+        return networkAddressLines(reachableLocalAddresses(), window.network().listeningPort(),
+                                   mapper ? &router : nullptr);
+    };
+    NetworkAddressDialog dialog(lines, window.widget());
+    window.runDialog(dialog);
 }
 
 void decideRequest(NetworkWindow& window, int request) {

@@ -12,6 +12,9 @@ class NetworkWindow;
 // until the call is answered, fails or is cancelled.
 void runDirectNetworkGame(NetworkWindow& window);
 
+// "Your Network Address...": the addresses others can call this copy at.
+void showNetworkAddress(NetworkWindow& window);
+
 // A caller has named itself: "Accept request ...?", then the nickname for
 // the match. The answer goes to the request asked about, if it still stands.
 void decideRequest(NetworkWindow& window, int request);

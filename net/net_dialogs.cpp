@@ -1,6 +1,12 @@
 #include "net/net_dialogs.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,7 +49,7 @@ InternetGameDialog::InternetGameDialog(GameWindow& window, QWidget* owner) : QDi
 
     // The texts have room to their right, up to the buttons and the group.
     staticText(this, "Enter host name or IP address of opponent", du, QRect(5, 10, 90, 20), Grow::Right);
-    host_ = editField(this, ctl::HostEdit, MaxHostLength, du.rect(5, 30, 105, 15));
+    host_ = editField(this, ctl::HostEdit, MaxHostTextLength, du.rect(5, 30, 105, 15));
     staticText(this, "Enter your nickname", du, QRect(5, 50, 65, 10), Grow::Right);
     nickname_ = editField(this, ctl::NicknameEdit, static_cast<int>(MaxTypedNicknameLength), du.rect(5, 60, 105, 15));
 
@@ -66,7 +72,7 @@ InternetGameDialog::InternetGameDialog(GameWindow& window, QWidget* owner) : QDi
 
 QRadioButton* InternetGameDialog::radio(int id) const { return qobject_cast<QRadioButton*>(colours_->button(id)); }
 
-QString InternetGameDialog::host() const { return host_->text().left(MaxHostLength); }
+QString InternetGameDialog::host() const { return host_->text().left(MaxHostTextLength); }
 
 QString InternetGameDialog::nickname() const { return nickname_->text().left(static_cast<int>(MaxTypedNicknameLength)); }
 
@@ -87,7 +93,45 @@ void InternetGameDialog::confirm() {
                            MessageIcon::Stop);
         return;
     }
+    const HostField field = hostField();
+    if (!field.ok) {
+        window_.messageBox(this, QString::fromStdString(field.reason), QString::fromLatin1(InvalidInformation),
+                           MessageIcon::Stop);
+        return;
+    }
     accept();
+}
+
+HostField InternetGameDialog::hostField() const { return parseHostField(host().toStdString(), defaultPort_); }
+
+NetworkAddressDialog::NetworkAddressDialog(std::function<QStringList()> lines, QWidget* owner)
+    : QDialog(owner), lines_(std::move(lines)) {
+    setWindowTitle(QStringLiteral("Your Network Address"));
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(QStringLiteral("Others can call this copy of Orbel Chess at:"), this);
+    text_ = new QPlainTextEdit(this);
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_->setMinimumSize(460, 120);
+    label->setBuddy(text_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    copy_ = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
+    connect(copy_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(text()); });
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(label);
+    layout->addWidget(text_);
+    layout->addWidget(buttons);
+    refresh();
+    auto* again = new QTimer(this);
+    connect(again, &QTimer::timeout, this, &NetworkAddressDialog::refresh);
+    again->start(500);
+}
+
+QString NetworkAddressDialog::text() const { return text_->toPlainText(); }
+
+void NetworkAddressDialog::refresh() {
+    const QString now = lines_().join(QLatin1Char('\n'));
+    if (now != text_->toPlainText()) text_->setPlainText(now);
 }
 
 ConnectingDialog::ConnectingDialog(QWidget* owner) : QDialog(owner) {

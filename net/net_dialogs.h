@@ -9,8 +9,12 @@
 #include <functional>
 #include <optional>
 
+#include "net/host_field.h"
+#include "net/protocol.h"
+
 class QButtonGroup;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -19,7 +23,7 @@ namespace orbel {
 class GameWindow;
 
 // What the user may type into the host field.
-inline constexpr int MaxHostLength = 255;
+inline constexpr int MaxHostTextLength = 255;
 
 class InternetGameDialog : public QDialog {
     Q_OBJECT
@@ -34,6 +38,11 @@ public:
     QPushButton* cancelButton() const { return cancel_; }
 
     QString host() const;
+    // The host and port the host text names (the game's port unless it
+    // names one); not ok, with the reason, for a text that names none.
+    HostField hostField() const;
+    // The port a host text without one names.
+    void setDefaultPort(quint16 port) { defaultPort_ = port; }
     QString nickname() const;
     // The colour code the local user asked to play: 3 White, 4 Black.
     int requestedColor() const;
@@ -47,6 +56,26 @@ private:
     QButtonGroup* colours_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    quint16 defaultPort_ = GamePort;
+};
+
+// "Your Network Address": the addresses others can use to reach this copy,
+// as text to select, with a Copy button. The lines are asked for again while
+// the box is open: the router's answer comes a moment after start.
+class NetworkAddressDialog : public QDialog {
+    Q_OBJECT
+public:
+    NetworkAddressDialog(std::function<QStringList()> lines, QWidget* owner);
+
+    QString text() const;
+    QPushButton* copyButton() const { return copy_; }
+
+private:
+    void refresh();
+
+    std::function<QStringList()> lines_;
+    QPlainTextEdit* text_;
+    QPushButton* copy_;
 };
 
 // The box shown while a call is being connected. The socket code ends it

@@ -30,11 +30,14 @@ constexpr qint64 SocketReadBuffer = 65536;
 }  // namespace
 
 QHostAddress literalHostAddress(const QString& host) {
-    const QString text = host.trimmed();
-    QHostAddress dotted;
-    if (dotted.setAddress(text) && dotted.protocol() == QAbstractSocket::IPv4Protocol) return dotted;
-    if (text == QLatin1String("255.255.255.255")) return QHostAddress(QHostAddress::Broadcast);
-    return QHostAddress();
+    QHostAddress literal;
+    return literal.setAddress(host.trimmed()) ? literal : QHostAddress();
+}
+
+QString addressText(const QHostAddress& address) {
+    bool v4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&v4);
+    return v4 ? QHostAddress(ipv4).toString() : address.toString();
 }
 
 std::string textForPeer(const QString& text) {
@@ -80,7 +83,11 @@ std::size_t NetworkSession::tauntIndex() {
 bool NetworkSession::setUpListening(quint16 port) {
     if (listener_.isListening()) listener_.close();
     listener_.setMaxPendingConnections(1);
-    if (listener_.listen(QHostAddress::AnyIPv4, port)) {
+    // One socket for both where the system has IPv6; IPv4 alone where not.
+    const bool listening = listener_.listen(QHostAddress::Any, port) ||
+                           (listener_.serverError() != QAbstractSocket::AddressInUseError &&
+                            listener_.listen(QHostAddress::AnyIPv4, port));
+    if (listening) {
         state_ = State::Idle;
         return true;
     }
@@ -126,6 +133,11 @@ void NetworkSession::adopt(QTcpSocket* socket) {
     });
     connect(socket, &QTcpSocket::errorOccurred, this, [this, c](QAbstractSocket::SocketError e) {
         if (c != connection_ || state_ != State::Calling) return;
+        // The name's next address, while there is one and time.
+        if (!candidates_.isEmpty()) {
+            tryNextAddress();
+            return;
+        }
         // Refused is the one failure a call reports; anything else that ends
         // a call before it is answered counts as a connection problem.
         if (e == QAbstractSocket::ConnectionRefusedError) {
@@ -200,6 +212,7 @@ bool NetworkSession::sendOrTell(const std::string& bytes, const char* failure, c
 void NetworkSession::failCall(const char* textOfFailure, const char* caption) {
     netGameActive_ = false;
     connectTimer_.stop();
+    candidates_.clear();
     if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
     emit callSettled(QDialog::Accepted);
     {
@@ -210,49 +223,58 @@ void NetworkSession::failCall(const char* textOfFailure, const char* caption) {
     if (state_ == State::Calling || state_ == State::Requesting) state_ = State::Idle;
 }
 
-void NetworkSession::startCall(const QString& host, const QString& nickname, int colorCode) {
+void NetworkSession::startCall(const HostField& host, const QString& nickname, int colorCode) {
     if (state_ != State::Idle) return;
     localNickname = nickname;
     requestedColor = colorCode;
     state_ = State::Calling;
-    adopt(new QTcpSocket);
+    callPort_ = host.port;
+    candidates_.clear();
     connectTimer_.start(connectTimeout);
-    const QHostAddress literal = literalHostAddress(host);
+    const QString name = QString::fromStdString(host.host);
+    const QHostAddress literal = literalHostAddress(name);
     if (!literal.isNull()) {
-        connectTo(literal);
+        candidates_ = {literal};
+        tryNextAddress();
         return;
     }
     // The lookup runs on a thread of Qt's; the window goes on meanwhile.
-    lookupId_ = QHostInfo::lookupHost(host.trimmed(), this, &NetworkSession::lookedUp);
+    lookupId_ = QHostInfo::lookupHost(name, this, &NetworkSession::lookedUp);
 }
 
 void NetworkSession::lookedUp(const QHostInfo& info) {
     if (info.lookupId() != lookupId_) return;
     lookupId_ = -1;
     if (state_ != State::Calling) return;
-    QHostAddress found;
-    for (const QHostAddress& a : info.addresses()) {
-        if (a.protocol() == QAbstractSocket::IPv4Protocol) {
-            found = a;
-            break;
-        }
-    }
-    connectTo(found);
-}
-
-void NetworkSession::connectTo(const QHostAddress& address) {
-    peerAddressText = address.isNull() ? QStringLiteral("0.0.0.0") : address.toString();
-    // Address 0 would reach this machine's own listener on Linux; a host
-    // that names no address fails at once instead.
-    if (address.isNull() || address.toIPv4Address() == 0) {
+    candidates_ = info.addresses();
+    if (candidates_.isEmpty()) {
         failCall(text::ConnectionProblem, text::InternetGame);
         return;
     }
-    if (QTcpSocket* s = socket()) s->connectToHost(address, peerPort);
+    tryNextAddress();
+}
+
+void NetworkSession::tryNextAddress() {
+    const QHostAddress address = candidates_.takeFirst();
+    peerAddressText = addressText(address);
+    // The unspecified address would reach this machine's own listener on
+    // Linux; it names no peer, and the call fails at once instead.
+    if (address.isNull() || address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6) {
+        if (candidates_.isEmpty()) {
+            failCall(text::ConnectionProblem, text::InternetGame);
+        } else {
+            tryNextAddress();
+        }
+        return;
+    }
+    auto* socket = new QTcpSocket;
+    adopt(socket);
+    socket->connectToHost(address, callPort_);
 }
 
 void NetworkSession::cancelCall() {
     netGameActive_ = false;
+    candidates_.clear();
     if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
     // A call that failed has closed its connection already: nothing to report.
     if (slot_ == Slot::Open) closeConn();
@@ -312,7 +334,7 @@ void NetworkSession::acceptIncoming() {
         // it is open cannot take its place.
         state_ = State::Answering;
         adopt(incoming);
-        peerAddressText = QHostAddress(incoming->peerAddress().toIPv4Address()).toString();
+        peerAddressText = addressText(incoming->peerAddress());
         const QPointer<PeerConnection> c = connection_;
         {
             PeerConnection::Hold hold(connection_);

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "game/seams.h"
+#include "net/host_field.h"
 #include "net/peer_connection.h"
 #include "net/protocol.h"
 
@@ -37,12 +38,13 @@ inline constexpr int TimedOut = 10060;
 inline constexpr int Refused = 10061;
 }  // namespace fd
 
-inline constexpr quint16 GamePort = 4128;
-
-// The IPv4 address a host text writes out: a dotted address, or
-// "255.255.255.255" (the broadcast address); a null address for anything
-// else, which is a name to look up.
+// The address a host writes out (IPv4, or IPv6 perhaps with its zone); a
+// null address for a name, which is looked up.
 QHostAddress literalHostAddress(const QString& host);
+
+// An address as the user reads it: an IPv4 address carried in IPv6 as dotted
+// IPv4, any other IPv6 address in its short form.
+QString addressText(const QHostAddress& address);
 
 // The bytes a typed text goes out as: Latin-1 when every character fits in
 // it, as every copy of the program reads it; UTF-8 otherwise.
@@ -58,8 +60,10 @@ public:
     explicit NetworkSession(NetworkWindow& window);
     ~NetworkSession() override;
 
-    // Listens on every IPv4 address; false (after telling the user) when it
-    // cannot. The program uses GamePort; tests pass 0 for any free port.
+    // Listens on every address, IPv6 and IPv4 alike, or IPv4 alone where the
+    // system has no IPv6; false (after telling the user) when it cannot. The
+    // program uses GamePort or the port it was told; tests pass 0 for any
+    // free port.
     bool setUpListening(quint16 port);
     quint16 listeningPort() const { return listener_.serverPort(); }
 
@@ -69,13 +73,14 @@ public:
     // WM_SOCKET_NOTIFY.
     void handleSocketNotify(int event, int error);
 
-    // The call of Direct Network Game, to the host the user named (an
-    // address, or a name looked up without holding up the window), with
+    // The call of Direct Network Game, to the host and port the user named
+    // (an address, or a name looked up without holding up the window, whose
+    // addresses are tried one after another in the resolver's order), with
     // the nickname and colour the user gave. It ends in a game
     // (WM_NET_ACKED), in a box saying why not (which also closes the
     // connecting box), or in cancelCall(). connectTimeout covers the lookup
-    // and the connect together.
-    void startCall(const QString& host, const QString& nickname, int colorCode);
+    // and every connect together.
+    void startCall(const HostField& host, const QString& nickname, int colorCode);
     // Cancel Connect: the lookup or the call given up.
     void cancelCall();
     // The connecting box has closed: a call still unanswered is over.
@@ -112,8 +117,6 @@ public:
     QString peerAddressText;
     int requestedColor = WhiteColorCode;
     int acceptedColor = WhiteColorCode;
-    // Where calls go; tests point it at another window's listener.
-    quint16 peerPort = GamePort;
     std::chrono::milliseconds connectTimeout{21000};
     // How long an incoming caller has to send its NICK, counted from the
     // moment our user has answered the "Incoming Request" box.
@@ -143,7 +146,7 @@ private:
     void answerRequest(const PeerMessage& m);
     void peerEndedGame(PeerCommand word);
     void refusePeerMove();
-    void connectTo(const QHostAddress& address);
+    void tryNextAddress();
     void lookedUp(const QHostInfo& info);
     void failCall(const char* text, const char* caption);
     void peerGone();
@@ -160,8 +163,11 @@ private:
     Slot slot_ = Slot::None;
     QTimer connectTimer_;
     QTimer answerTimer_;
-    // The name lookup of the call under way; -1 for none.
+    // The call under way: its name lookup (-1 for none), the addresses still
+    // to try and the port.
     int lookupId_ = -1;
+    QList<QHostAddress> candidates_;
+    quint16 callPort_ = GamePort;
     State state_ = State::Idle;
     bool netGameActive_ = false;
     // Numbers each request, so an answer reaches only the one it was asked about.

@@ -10,12 +10,15 @@ class QWidget;
 namespace orbel {
 
 class NetworkSession;
+class PortMapper;
 
 class NetworkWindow : public GameWindow {
 public:
     // The main window itself: the parent of network play's boxes and dialogs.
     virtual QWidget* widget() = 0;
     virtual NetworkSession& network() = 0;
+    // The router's mapping of the game's port; null when it is not tried.
+    virtual const PortMapper* portMapper() const = 0;
     // The chat pane in the Brain pane's place, with the menu states of a
     // network game; or the Brain pane again.
     virtual void showChatPane(bool show) = 0;

@@ -37,6 +37,9 @@ constexpr std::string_view peerCommandWord(PeerCommand command) noexcept {
     return peerCommandWords[static_cast<std::size_t>(command)];
 }
 
+// The port every copy listens on, unless told another.
+inline constexpr std::uint16_t GamePort = 4128;
+
 // The colour codes of NICK, the same values that create a player's game record.
 inline constexpr int WhiteColorCode = 3;
 inline constexpr int BlackColorCode = 4;

@@ -117,6 +117,7 @@ constexpr CommandRow commands[] = {
     {cmd::NewOnePlayerGame, newOnePlayerGame},
     {cmd::NewTwoPlayerGame, newTwoPlayerGame},
     {cmd::DirectNetworkGame, [](MainWindow& w) { runDirectNetworkGame(w); }},
+    {cmd::NetworkAddress, [](MainWindow& w) { showNetworkAddress(w); }},
     {cmd::NetworkResign, [](MainWindow& w) { endNetworkGame(w, PeerCommand::Resign); }},
     {cmd::KillGame, [](MainWindow& w) { endNetworkGame(w, PeerCommand::End); }},
     {cmd::SaveGame, runSaveGameCommand},

@@ -228,6 +228,7 @@ void MainWindow::createMenus() {
 
     QMenu* network = menuBar()->addMenu(QStringLiteral("&Network Play"));
     add(network, cmd::DirectNetworkGame, "&Direct Network Game", QKeySequence(Qt::CTRL | Qt::Key_I));
+    add(network, cmd::NetworkAddress, "Your Network &Address...");
     network->addSeparator();
     add(network, cmd::NetworkResign, "&Resign")->setEnabled(false);
     add(network, cmd::KillGame, "&Kill Game (Opponent is lagging or gone ONLY)")->setEnabled(false);
@@ -390,7 +391,11 @@ void MainWindow::handBack() {
     sendCommand(cmd::ComputerMoveReady);
 }
 
+void MainWindow::startPortMapping(PortMapOptions options) { portMapper_ = std::make_unique<PortMapper>(std::move(options)); }
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The router is told while the rest of the window goes.
+    if (portMapper_) portMapper_->requestStop();
     // A computer move in progress is finished first; it takes milliseconds.
     thinking_.join();
     if (!destroyed_) {

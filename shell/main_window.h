@@ -13,6 +13,7 @@
 #include "net/chat_pane.h"
 #include "net/network_session.h"
 #include "net/network_window.h"
+#include "net/port_mapper.h"
 #include "shell/piece_bitmaps.h"
 #include "shell/sounds.h"
 
@@ -68,6 +69,10 @@ public:
     // NetworkWindow
     QWidget* widget() override { return this; }
     NetworkSession& network() override { return network_; }
+    const PortMapper* portMapper() const override { return portMapper_.get(); }
+    // Opens the listening port on the home router, off this thread; the
+    // mapping is removed when the window goes.
+    void startPortMapping(PortMapOptions options);
     void showChatPane(bool show) override;
     void addChatLine(const QString& line) override;
     void settleComputerMove() override;
@@ -126,6 +131,7 @@ private:
     // Items greyed only while the computer thinks, with their state before.
     std::map<int, bool> greyedForThinking_;
     bool destroyed_ = false;
+    std::unique_ptr<PortMapper> portMapper_;
     // Last: its sockets go before anything they report to.
     NetworkSession network_{*this};
 };

@@ -84,10 +84,9 @@ TEST_F(DialogLayoutTest, EveryDialogShowsItsWholeTextsAndPictures) {
         // A call that a listener takes and never answers.
         {"the connecting box",
          [this, &silent] {
-             window->network().peerPort = silent.serverPort();
-             answerNextDialog([](QDialog& d) {
+             answerNextDialog([port = silent.serverPort()](QDialog& d) {
                  auto& internet = dynamic_cast<InternetGameDialog&>(d);
-                 internet.hostEdit()->setText(QStringLiteral("127.0.0.1"));
+                 internet.hostEdit()->setText(QStringLiteral("127.0.0.1:%1").arg(port));
                  internet.nicknameEdit()->setText(QStringLiteral("anna"));
                  internet.okButton()->click();
                  return d.result();

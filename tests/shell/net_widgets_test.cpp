@@ -53,8 +53,9 @@ TEST_F(NetWidgetsTest, InternetGameChecksTheNicknameThenTheAddress) {
         {"both given, White", "192.0.2.7", "anna", false, {}, "192.0.2.7", "anna", WhiteColorCode},
         {"both given, Black", "peer.example", "bob", true, {}, "peer.example", "bob", BlackColorCode},
         {"a long nickname is cut", "h", longName, false, {}, "h", longName.left(MaxTypedNicknameLength), WhiteColorCode},
-        {"a long host name is cut", QString(300, 'h'), "anna", false, {}, QString(MaxHostLength, 'h'), "anna",
-         WhiteColorCode},
+        {"an IPv6 address and a port", "[::1]:5000", "anna", false, {}, "[::1]:5000", "anna", WhiteColorCode},
+        {"a long host name is cut, then refused", QString(300, 'h'), "anna", false, {"The address is too long."},
+         QString(MaxHostTextLength, 'h'), "anna", WhiteColorCode},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -42,6 +42,11 @@ using State = NetworkSession::State;
 
 const QString Loopback = QStringLiteral("127.0.0.1");
 
+// A port of a host, as the host field takes it.
+QString hostAt(quint16 port, const QString& host = QStringLiteral("127.0.0.1")) {
+    return host + ':' + QString::number(port);
+}
+
 // One copy of the program: a real window, its boxes recorded, its dialogs
 // answered from a queue (a dialog with no answer is cancelled; the
 // connecting box runs for real until the call settles it).
@@ -105,8 +110,7 @@ struct Copy {
     }
     // Calls `other` as Alice, asking to play `colorCode`.
     void call(Copy& other, int colorCode = WhiteColorCode) {
-        net().peerPort = other.net().listeningPort();
-        answerInternetGame(Loopback, QStringLiteral("Alice"), colorCode);
+        answerInternetGame(hostAt(other.net().listeningPort()), QStringLiteral("Alice"), colorCode);
         w->sendCommand(cmd::DirectNetworkGame);
     }
 };
@@ -244,6 +248,29 @@ TEST_F(NetworkTest, ChatLinesAndTrashReachBothPanes) {
     ASSERT_TRUE(waitFor([&] { return callee.w->chatPane()->lines().value(0).contains("TRASH"); }));
 }
 
+// IPv6 and IPv4 on the one listener; the callee's prompt names the caller
+// the way it called: IPv4 dotted (not as an IPv4-mapped IPv6 address), IPv6
+// in its short form.
+TEST_F(NetworkTest, ACallerReachesTheCalleeAtAnyOfItsAddresses) {
+    const struct {
+        QString host;
+        const char* shownAs;
+    } rows[] = {
+        {"[::1]:%1", "::1"},
+        {"[0:0:0:0:0:0:0:1]:%1", "::1"},
+        {"127.0.0.1:%1", "127.0.0.1"},
+        {"[::ffff:127.0.0.1]:%1", "127.0.0.1"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.host.toStdString());
+        Copy a, b;
+        a.answerInternetGame(r.host.arg(b.net().listeningPort()), QStringLiteral("Ann"), WhiteColorCode);
+        a.w->sendCommand(cmd::DirectNetworkGame);
+        ASSERT_TRUE(waitFor([&] { return b.net().state() == State::Playing; }));
+        EXPECT_TRUE(b.saw(QStringLiteral("Accept request for a game from Ann (%1)?").arg(r.shownAs)));
+    }
+}
+
 TEST_F(NetworkTest, ARejectedRequestEndsTheCall) {
     callee.acceptRequests = false;
     caller.call(callee);
@@ -257,8 +284,7 @@ TEST_F(NetworkTest, AThirdCallerIsDeniedAndTheGameGoesOn) {
     startGame();
     Copy third;
     // DENY: its box, and the connecting box closes with it.
-    third.net().peerPort = callee.net().listeningPort();
-    third.answerInternetGame(Loopback, QStringLiteral("Carol"), WhiteColorCode);
+    third.answerInternetGame(hostAt(callee.net().listeningPort()), QStringLiteral("Carol"), WhiteColorCode);
     third.w->sendCommand(cmd::DirectNetworkGame);
     ASSERT_EQ(third.boxes.size(), 1u);
     EXPECT_EQ(third.boxes[0].caption, "Opponent unavailable");
@@ -332,8 +358,7 @@ TEST_F(NetworkTest, ACallThatCannotBeMadeSaysWhyAndEndsIdle) {
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         caller.boxes.clear();
-        caller.net().peerPort = r.port;
-        caller.answerInternetGame(r.host, QStringLiteral("Alice"), WhiteColorCode);
+        caller.answerInternetGame(hostAt(r.port, r.host), QStringLiteral("Alice"), WhiteColorCode);
         caller.answers.push_back([](QDialog& d) {
             // Cancel Connect, unless the call settles first.
             QTimer::singleShot(1000, &d, [&d] { dynamic_cast<ConnectingDialog&>(d).cancelButton()->click(); });
@@ -613,12 +638,15 @@ namespace {
 constexpr const char* InSandbox = "ORBEL_TEST_IN_SANDBOX";
 
 // Runs this test again in a private network with the resolver at
-// 127.0.0.1; its exit status, or -1 (with `why`) when that cannot be done.
+// 127.0.0.1 and a name of two addresses; its exit status, or -1 (with
+// `why`) when that cannot be done.
 int runInSandbox(const char* test, QString& why) {
-    QTemporaryFile resolv;
-    if (!resolv.open()) return why = QStringLiteral("no temporary file"), -1;
+    QTemporaryFile resolv, hosts;
+    if (!resolv.open() || !hosts.open()) return why = QStringLiteral("no temporary file"), -1;
     resolv.write("nameserver 127.0.0.1\noptions timeout:1 attempts:1\n");
     resolv.flush();
+    hosts.write("127.0.0.1 localhost\n127.0.0.2 both.test\n127.0.0.1 both.test\n");
+    hosts.flush();
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QString::fromLatin1(InSandbox), QStringLiteral("1"));
@@ -626,8 +654,10 @@ int runInSandbox(const char* test, QString& why) {
     child.setProcessChannelMode(QProcess::ForwardedChannels);
     child.start(QStringLiteral("unshare"),
                 {"--net", "--mount", "--", "sh", "-c",
-                 "mount --bind \"$1\" /etc/resolv.conf && ip link set lo up && exec \"$2\" --gtest_filter=\"$3\"",
-                 "sh", resolv.fileName(), QCoreApplication::applicationFilePath(), QString::fromLatin1(test)});
+                 "mount --bind \"$1\" /etc/resolv.conf && mount --bind \"$2\" /etc/hosts && ip link set lo up && "
+                 "exec \"$3\" --gtest_filter=\"$4\"",
+                 "sh", resolv.fileName(), hosts.fileName(), QCoreApplication::applicationFilePath(),
+                 QString::fromLatin1(test)});
     if (!child.waitForFinished(60000)) return why = QStringLiteral("unshare did not finish"), -1;
     if (child.exitStatus() != QProcess::NormalExit) return why = QStringLiteral("the sandboxed run crashed"), 1;
     if (child.exitCode() != 0 && QProcess::execute(QStringLiteral("unshare"), {"--net", "--mount", "true"}) != 0)
@@ -666,16 +696,22 @@ TEST(NameLookup, RunsWhileTheWindowAnswersAndEndsWithItsBox) {
         EXPECT_EQ(status, 0);
         return;
     }
+    // Listens on 127.0.0.1: both.test's first address, 127.0.0.2, refuses.
+    QTcpServer v4;
+    ASSERT_TRUE(v4.listen(QHostAddress::LocalHost, 0));
     const struct {
         const char* name;
+        QString host;
         bool serverAnswers;
         int connectTimeoutMs;
         bool userCancels;
         QStringList boxes;
     } rows[] = {
-        {"a name no server knows", true, 21000, false, {"Connection Problem - Check network settings"}},
-        {"a server that never answers: Cancel Connect ends it", false, 21000, true, {}},
-        {"the connect timeout covers the lookup", false, 400, false, {"Connection Timeout!"}},
+        {"a name no server knows", "nowhere.test", true, 21000, false, {"Connection Problem - Check network settings"}},
+        {"a server that never answers: Cancel Connect ends it", "nowhere.test", false, 21000, true, {}},
+        {"the connect timeout covers the lookup", "nowhere.test", false, 400, false, {"Connection Timeout!"}},
+        // The call reaches the listener, which never answers: Cancel Connect.
+        {"a name of two addresses: the second is tried", hostAt(v4.serverPort(), "both.test"), true, 21000, true, {}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
@@ -683,7 +719,7 @@ TEST(NameLookup, RunsWhileTheWindowAnswersAndEndsWithItsBox) {
         ASSERT_TRUE(server.bound);
         Copy caller;
         caller.net().connectTimeout = std::chrono::milliseconds(r.connectTimeoutMs);
-        caller.answerInternetGame(QStringLiteral("nowhere.test"), QStringLiteral("Alice"), WhiteColorCode);
+        caller.answerInternetGame(r.host, QStringLiteral("Alice"), WhiteColorCode);
         int ticks = 0;
         bool cancelled = false;
         caller.answers.push_back([&](QDialog& d) {
@@ -706,6 +742,10 @@ TEST(NameLookup, RunsWhileTheWindowAnswersAndEndsWithItsBox) {
         EXPECT_GE(ticks, r.userCancels ? 20 : 0);
         EXPECT_EQ(caller.net().state(), State::Idle);
     }
+    ASSERT_TRUE(v4.hasPendingConnections()) << "both.test's second address never reached";
+    QTcpSocket* reached = v4.nextPendingConnection();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reached->bytesAvailable() >= 12; }, 2000));
+    EXPECT_EQ(reached->readAll(), "NICK 4 Alice\r");
 }
 
 // Two namespaces joined by a veth pair: the copy listens in one, the peer
@@ -719,8 +759,11 @@ public:
         b_ = "orbkb" + tag;
         made = ip({"netns", "add", a_}) && ip({"netns", "add", b_}) &&
                ip({"link", "add", "ka", "netns", a_, "type", "veth", "peer", "name", "kb", "netns", b_}) &&
-               ip({"-n", a_, "addr", "add", "10.77.0.1/24", "dev", "ka"}) && ip({"-n", a_, "link", "set", "ka", "up"}) &&
-               ip({"-n", b_, "addr", "add", "10.77.0.2/24", "dev", "kb"}) && ip({"-n", b_, "link", "set", "kb", "up"});
+               ip({"-n", a_, "addr", "add", "10.77.0.1/24", "dev", "ka"}) &&
+               ip({"-n", a_, "addr", "add", "2001:db8:77::1/64", "dev", "ka", "nodad"}) &&
+               ip({"-n", a_, "link", "set", "ka", "up"}) && ip({"-n", b_, "addr", "add", "10.77.0.2/24", "dev", "kb"}) &&
+               ip({"-n", b_, "addr", "add", "2001:db8:77::2/64", "dev", "kb", "nodad"}) &&
+               ip({"-n", b_, "link", "set", "kb", "up"});
     }
     ~Veth() {
         ip({"netns", "del", a_});
@@ -746,6 +789,20 @@ private:
     }
     QString a_, b_;
 };
+
+TEST(Veth, ACallerReachesACalleeAtItsIPv6Address) {
+    Veth net;
+    if (!net.made) GTEST_SKIP() << "network namespaces cannot be made here (ip netns needs root)";
+    Copy caller, callee;
+    ASSERT_TRUE(net.inA([&] { callee.net().setUpListening(0); }));
+    caller.answerInternetGame(QStringLiteral("[2001:db8:77::1]:%1").arg(callee.net().listeningPort()),
+                              QStringLiteral("Far"), WhiteColorCode);
+    // The call's socket is made in the other namespace; the connecting box
+    // waits there until the game starts.
+    ASSERT_TRUE(net.inB([&] { caller.w->sendCommand(cmd::DirectNetworkGame); }));
+    ASSERT_TRUE(waitFor([&] { return callee.net().state() == State::Playing; }));
+    EXPECT_TRUE(callee.saw(QStringLiteral("Accept request for a game from Far (2001:db8:77::2)?")));
+}
 
 TEST(Keepalive, APeerThatVanishesSilentlyIsFoundWithinSeconds) {
     Veth net;
