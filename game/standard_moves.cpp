@@ -67,9 +67,10 @@ void addMovesOf(MoverFrame& frame, int from, Piece piece, MoveFilter filter, std
 // Is `side`'s king attacked on these squares?
 bool kingAttacked(const StandardPosition& p, Side side) { return isOwnKingAttacked(heldBoard(p, side)); }
 
-// Standard chess's en passant capture as a way out of check: the pawn that
-// just stepped two squares is taken by a pawn beside it.
-bool enPassantEscapes(const StandardPosition& p) {
+// Whether standard chess has an en passant capture here, which this
+// program's move lists never hold: the pawn that just stepped two squares
+// taken by a pawn beside it, leaving the king safe.
+bool hasEnPassantCapture(const StandardPosition& p) {
     const int target = p.enPassantTarget;
     if (target < 0 || target > 63 || !p.at(target).empty()) return false;
     const int victim = target + (p.toMove == Side::White ? -8 : 8);
@@ -144,14 +145,22 @@ StandardPosition afterMove(const StandardPosition& position, const StandardMove&
 
 bool isInCheck(const StandardPosition& position) { return kingAttacked(position, position.toMove); }
 
-bool isCheckmate(const StandardPosition& position) {
-    if (!isInCheck(position)) return false;
-    // No castle leads out of check, here or in standard chess; every other
-    // standard move but en passant is legal here too.
+namespace {
+
+// Every standard move but en passant and promotion to another piece is legal
+// here too. A standard castle is never a side's only move: the king could
+// step onto the square it crosses.
+bool hasStandardMove(const StandardPosition& position) {
     std::vector<StandardMove> moves;
     legalMoves(position, moves);
-    return moves.empty() && !enPassantEscapes(position);
+    return !moves.empty() || hasEnPassantCapture(position);
 }
+
+}  // namespace
+
+bool isCheckmate(const StandardPosition& position) { return isInCheck(position) && !hasStandardMove(position); }
+
+bool isStalemate(const StandardPosition& position) { return !isInCheck(position) && !hasStandardMove(position); }
 
 const char* standardChessRefusal(const StandardPosition& position, const StandardMove& move) {
     const Side mover = position.toMove;

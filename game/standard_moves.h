@@ -34,8 +34,11 @@ StandardPosition afterMove(const StandardPosition& position, const StandardMove&
 
 // Is the side to move's king attacked?
 bool isInCheck(const StandardPosition& position);
-// Checkmate as standard chess counts it (an en passant capture may escape).
+// Checkmate and stalemate as standard chess counts them (an en passant
+// capture is a move there). This program knows no stalemate: a side without a
+// move simply cannot play.
 bool isCheckmate(const StandardPosition& position);
+bool isStalemate(const StandardPosition& position);
 
 // Why standard chess would not allow a move this program allows, or nullptr
 // when it would: castling out of check, across or onto an attacked square, or

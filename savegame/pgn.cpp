@@ -63,14 +63,14 @@ void addComment(std::vector<std::string>& words, const std::string& comment) {
 }
 
 // The movetext up to the first move standard chess forbids; the reason for
-// stopping early, or "".
+// stopping early, or "". `reached` is where the written moves lead.
 std::string movetext(const StandardPosition& start, const std::vector<StandardMove>& moves,
-                     std::vector<std::string>& words) {
+                     std::vector<std::string>& words, StandardPosition& reached) {
     if (const char* problem = positionProblem(start)) {
         addComment(words, std::string("Not a position of standard chess: ") + problem);
         return std::string("The game cannot be exported for other chess programs: ") + problem + ".";
     }
-    StandardPosition p = start;
+    StandardPosition& p = reached = start;
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const StandardMove& m = moves[i];
         if (const char* refusal = standardChessRefusal(p, m)) {
@@ -94,8 +94,13 @@ PgnExport writePgn(const StandardPosition& start, const std::vector<StandardMove
                    SetUpTags setUp) {
     PgnExport out;
     std::vector<std::string> words;
-    out.partialReason = movetext(start, moves, words);
-    const std::string result = out.partialReason.empty() && isResult(tags.result) ? tags.result : "*";
+    StandardPosition reached;
+    out.partialReason = movetext(start, moves, words, reached);
+    std::string result = out.partialReason.empty() && isResult(tags.result) ? tags.result : "*";
+    // A game that ends in mate or stalemate has only one result in standard
+    // chess, whatever the caller knew.
+    if (out.partialReason.empty() && isCheckmate(reached)) result = reached.toMove == Side::White ? "0-1" : "1-0";
+    if (out.partialReason.empty() && isStalemate(reached)) result = "1/2-1/2";
     words.push_back(result);
 
     const std::pair<const char*, std::string_view> roster[] = {

@@ -42,7 +42,8 @@ struct PgnExport {
 
 // The game as PGN: the tags (values with '"' and '\' escaped, control
 // characters as spaces, at most 255 bytes), then the moves in SAN with move
-// numbers, in lines of at most 80 characters, then the result. A move that
+// numbers, in lines of at most 80 characters, then the result (the winner's
+// after checkmate and a draw after stalemate, whatever `tags` says). A move that
 // standard chess forbids ends the movetext before it with a comment saying
 // why and giving the FEN reached, and the result becomes "*".
 PgnExport writePgn(const StandardPosition& start, const std::vector<StandardMove>& moves, const PgnTags& tags,
