@@ -191,17 +191,19 @@ MoveTextReading readMoveText(const StandardPosition& position, std::string_view 
     std::vector<Pattern> patterns;
     Pattern p;
     if (readPattern(t, false, p)) patterns.push_back(p);
-    // Typed, "bb4" and "bxc4" may mean the bishop as well as the b-pawn; with
-    // an origin after the "b" ("b2b4") it can only be a file.
-    Pattern bishop;
-    if (typed && t.starts_with('b') && readPattern(t, true, bishop) && bishop.kind == Bishop && bishop.fromFile < 0 &&
-        bishop.fromRank < 0) {
-        patterns.push_back(bishop);
-    }
     std::vector<StandardMove> found;
-    for (Pattern& pattern : patterns) {
-        pattern.pawnAsQueen = typed && pattern.kind == Queen;
-        addMatches(position, pattern, found);
+    if (!patterns.empty()) {
+        patterns[0].pawnAsQueen = typed && patterns[0].kind == Queen;
+        addMatches(position, patterns[0], found);
+    }
+    // "bb4" and "bxc4" may mean the bishop as well as the b-pawn (with an
+    // origin after the "b", as in "b2b4", it can only be a file). Typed, both
+    // readings count; in a PGN the bishop only when no pawn move fits.
+    Pattern bishop;
+    if (t.starts_with('b') && readPattern(t, true, bishop) && bishop.kind == Bishop && bishop.fromFile < 0 &&
+        bishop.fromRank < 0 && (typed || found.empty())) {
+        patterns.push_back(bishop);
+        addMatches(position, bishop, found);
     }
     MoveTextReading reading;
     if (found.size() == 1) {

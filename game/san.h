@@ -29,8 +29,8 @@ std::string sanText(const StandardPosition& before, const StandardMove& move, bo
 //   reads as a bishop and as a b-file pawn; a "Q" move also reads as a pawn
 //   becoming a queen on that square, as the panes write it. When both name
 //   a move, the reader asks which.
-// - Pgn: SAN's letters as SAN means them; a lower-case "b" is always a file
-//   and "Q" always a queen, as another program wrote them.
+// - Pgn: SAN's letters as SAN means them: a lower-case "b" is a file (the
+//   bishop only when no pawn move fits) and "Q" always a queen.
 enum class MoveTextRules { Typed, Pgn };
 
 struct MoveTextReading {
