@@ -31,7 +31,8 @@ public:
     }
 
 private:
-    std::string at(const std::string& what) const { return "Line " + std::to_string(line_) + ": " + what; }
+    std::string at(const std::string& what) const { return onLine(line_, what); }
+    static std::string onLine(int line, const std::string& what) { return "Line " + std::to_string(line) + ": " + what; }
     bool done() const { return next_ >= text_.size(); }
     char peek() const { return text_[next_]; }
     void step() {
@@ -61,6 +62,7 @@ private:
     std::string readTags() {
         bool haveFen = false;
         for (skipSpace(); !done() && peek() == '['; skipSpace()) {
+            const int tagLine = line_;
             step();
             skipSpace();
             const std::string_view name = token();
@@ -74,7 +76,7 @@ private:
             if (done() || peek() != '"') return at("a tag's value is not closed on its line.");
             step();
             skipSpace();
-            if (done() || peek() != ']') return at("a tag pair is not closed with ].");
+            if (done() || peek() != ']') return onLine(tagLine, "a tag pair is not closed with ].");
             step();
             sawAnything_ = true;
             if (name != "FEN") continue;
@@ -95,7 +97,7 @@ private:
             switch (peek()) {
             case '{':
                 while (!done() && peek() != '}') step();
-                if (done()) return "Line " + std::to_string(startLine) + ": a comment is not closed with }.";
+                if (done()) return onLine(startLine, "a comment is not closed with }.");
                 step();
                 continue;
             case ';':

@@ -8,14 +8,13 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
 
 #include "savegame/fen.h"
 #include "savegame/pgn.h"
+#include "tests/support/golden.h"
 #include "tests/support/scripted_play.h"
 
 namespace orbel {
@@ -71,11 +70,13 @@ PlayedGame againstRandomUser(int level, bool userPlaysWhite, unsigned seed) {
     return game;
 }
 
-std::string run(const std::string& command, const std::filesystem::path& errors) {
-    const std::filesystem::path out = errors.string() + ".out";
-    EXPECT_EQ(std::system((command + " > " + out.string() + " 2> " + errors.string()).c_str()), 0) << command;
-    std::ifstream in(out);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// What a command prints, and what it complains of on its standard error.
+struct Output {
+    std::string out, err;
+};
+Output run(const std::string& command, const std::string& base) {
+    EXPECT_EQ(std::system((command + " > " + base + ".out 2> " + base + ".err").c_str()), 0) << command;
+    return {testing::readFile(base + ".out"), testing::readFile(base + ".err")};
 }
 
 // The FEN fields both programs keep alike: board, side, castling, move number.
@@ -127,12 +128,11 @@ TEST(PgnExtract, AcceptsEveryExportedGameAndReachesTheSamePosition) {
             std::cout << game.name << ": " << exported.partialReason << '\n';
         }
 
-        const std::filesystem::path file = dir / ("game" + std::to_string(g) + ".pgn");
-        std::ofstream(file) << exported.text;
-        const std::filesystem::path errors = dir / ("game" + std::to_string(g) + ".err");
-        const std::string checked = run(pgnExtract + " -s -F " + file.string(), errors);
-        std::ifstream err(errors);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(err), {}), "") << game.name << '\n' << exported.text;
+        const std::string base = (dir / ("game" + std::to_string(g))).string();
+        testing::writeFile(base + ".pgn", exported.text);
+        const Output checker = run(pgnExtract + " -s -F " + base + ".pgn", base);
+        EXPECT_EQ(checker.err, "") << game.name << '\n' << exported.text;
+        const std::string& checked = checker.out;
         const std::size_t fen = checked.rfind("{ \"");
         ASSERT_NE(fen, std::string::npos) << checked;
         EXPECT_EQ(comparable(checked.substr(fen + 3, checked.find('"', fen + 3) - fen - 3)),

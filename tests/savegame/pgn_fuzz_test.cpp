@@ -3,15 +3,12 @@
 // build this also shows that nothing is read outside the text.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "tests/savegame/pgn_checks.h"
+#include "tests/support/golden.h"
 
 namespace orbel {
 namespace {
@@ -39,13 +36,7 @@ std::string mutated(const std::vector<std::string>& seeds, std::mt19937& rng) {
 }
 
 TEST(PgnFuzz, SeedsAndMutationsOfThemReadAsPlayableGamesOrAreRefused) {
-    std::vector<std::filesystem::path> paths(std::filesystem::directory_iterator(ORBEL_PGN_SEEDS), {});
-    std::sort(paths.begin(), paths.end());  // the same order, so the same run, everywhere
-    std::vector<std::string> seeds;
-    for (const auto& path : paths) {
-        std::ifstream in(path, std::ios::binary);
-        seeds.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    const std::vector<std::string> seeds = testing::readSeeds(ORBEL_PGN_SEEDS);
     ASSERT_GE(seeds.size(), 10u);
     std::mt19937 rng(2020);
     for (std::size_t i = 0; i < seeds.size() + 40000; ++i) {
