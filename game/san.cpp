@@ -159,6 +159,30 @@ PieceKind commonKind(const StandardPosition& position, const std::vector<Standar
     return kind;
 }
 
+// The legal moves the text may name, by from-square, and the readings of it
+// that were tried (none when it reads as no move at all).
+std::vector<StandardMove> namedMoves(const StandardPosition& position, std::string_view t, bool typed,
+                                     std::vector<Pattern>& patterns) {
+    std::vector<StandardMove> found;
+    Pattern p;
+    if (readPattern(t, false, p)) {
+        p.pawnAsQueen = typed && p.kind == Queen;
+        patterns.push_back(p);
+        addMatches(position, p, found);
+    }
+    // "bb4" and "bxc4" may mean the bishop as well as the b-pawn (with an
+    // origin after the "b", as in "b2b4", it can only be a file). Typed, both
+    // readings count; in a PGN the bishop only when no pawn move fits.
+    Pattern bishop;
+    if (t.starts_with('b') && readPattern(t, true, bishop) && bishop.kind == Bishop && bishop.fromFile < 0 &&
+        bishop.fromRank < 0 && (typed || found.empty())) {
+        patterns.push_back(bishop);
+        addMatches(position, bishop, found);
+    }
+    std::sort(found.begin(), found.end(), [](const StandardMove& a, const StandardMove& b) { return a.from < b.from; });
+    return found;
+}
+
 }  // namespace
 
 std::string sanText(const StandardPosition& before, const StandardMove& move, bool withCheckMark) {
@@ -187,45 +211,25 @@ std::string sanText(const StandardPosition& before, const StandardMove& move, bo
 
 MoveTextReading readMoveText(const StandardPosition& position, std::string_view text, MoveTextRules rules) {
     const std::string_view t = trimmed(text);
-    const bool typed = rules == MoveTextRules::Typed;
     std::vector<Pattern> patterns;
-    Pattern p;
-    if (readPattern(t, false, p)) patterns.push_back(p);
-    std::vector<StandardMove> found;
-    if (!patterns.empty()) {
-        patterns[0].pawnAsQueen = typed && patterns[0].kind == Queen;
-        addMatches(position, patterns[0], found);
-    }
-    // "bb4" and "bxc4" may mean the bishop as well as the b-pawn (with an
-    // origin after the "b", as in "b2b4", it can only be a file). Typed, both
-    // readings count; in a PGN the bishop only when no pawn move fits.
-    Pattern bishop;
-    if (t.starts_with('b') && readPattern(t, true, bishop) && bishop.kind == Bishop && bishop.fromFile < 0 &&
-        bishop.fromRank < 0 && (typed || found.empty())) {
-        patterns.push_back(bishop);
-        addMatches(position, bishop, found);
-    }
+    const std::vector<StandardMove> found = namedMoves(position, t, rules == MoveTextRules::Typed, patterns);
     MoveTextReading reading;
     if (found.size() == 1) {
         reading.outcome = MoveTextReading::Outcome::One;
         reading.move = found.front();
-        return reading;
+    } else if (found.empty() && patterns.empty()) {
+        reading.reason = "not a move";
+        reading.message = "Not a move: " + quotedText(t);
+    } else if (found.empty()) {
+        reading.reason = noMoveReason(position, patterns);
+        reading.message = "No such move: " + quotedText(t);
+        if (reading.reason != "no such move") reading.message += " (" + reading.reason + ")";
+    } else {
+        reading.outcome = MoveTextReading::Outcome::Several;
+        const PieceKind kind = commonKind(position, found);
+        reading.reason = std::string("which ") + pieceNames[kind >= Pawn && kind <= King ? kind : 0];
+        reading.message = "W" + reading.reason.substr(1) + "? " + choiceList(position, found);
     }
-    if (found.empty()) {
-        reading.reason = patterns.empty() ? "not a move" : noMoveReason(position, patterns);
-        if (patterns.empty()) {
-            reading.message = "Not a move: " + quotedText(t);
-        } else {
-            reading.message = "No such move: " + quotedText(t);
-            if (reading.reason != "no such move") reading.message += " (" + reading.reason + ")";
-        }
-        return reading;
-    }
-    std::sort(found.begin(), found.end(), [](const StandardMove& a, const StandardMove& b) { return a.from < b.from; });
-    reading.outcome = MoveTextReading::Outcome::Several;
-    const PieceKind kind = commonKind(position, found);
-    reading.reason = std::string("which ") + pieceNames[kind >= Pawn && kind <= King ? kind : 0];
-    reading.message = "W" + reading.reason.substr(1) + "? " + choiceList(position, found);
     return reading;
 }
 

@@ -38,8 +38,8 @@ struct MoveTextReading {
     Outcome outcome = Outcome::None;
     StandardMove move;  // the move, when there is exactly one
     // None: why, in a few words ("no such move", "no en passant in this game",
-    // "pawns always become queens", "not a move"). Several: "which knight",
-    // "which piece" ...
+    // "pawns always become queens", "not a move"). Several: the question
+    // ("which knight", "which piece" when the kinds differ).
     std::string reason;
     // A status-bar text for the user: "No such move: Nf5",
     // "Which knight? Nbd2 or Nfd2". Empty for One.

@@ -130,7 +130,7 @@ TEST(PgnExtract, AcceptsEveryExportedGameAndReachesTheSamePosition) {
 
         const std::string base = (dir / ("game" + std::to_string(g))).string();
         testing::writeFile(base + ".pgn", exported.text);
-        const Output checker = run(pgnExtract + " -s -F " + base + ".pgn", base);
+        const Output checker = run(pgnExtract + " -s -w1000 -F " + base + ".pgn", base);
         EXPECT_EQ(checker.err, "") << game.name << '\n' << exported.text;
         const std::string& checked = checker.out;
         const std::size_t fen = checked.rfind("{ \"");
