@@ -74,8 +74,11 @@ std::string movetext(const StandardPosition& start, const std::vector<StandardMo
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const StandardMove& m = moves[i];
         if (const char* refusal = standardChessRefusal(p, m)) {
-            const std::string text = isLegalMove(p, m) ? sanText(p, m, false)
-                                                       : std::string(squareName(m.from)) + std::string(squareName(m.to));
+            // A castle reads as one whatever the rights say; other moves the
+            // position cannot make are named by their squares.
+            const std::string text = m.castle != Castle::None || isLegalMove(p, m)
+                                         ? sanText(p, m, false)
+                                         : std::string(squareName(m.from)) + std::string(squareName(m.to));
             const std::string move = moveLabel(p) + " " + text;
             addComment(words, "This game went on with " + move + ", which standard chess does not allow: " + refusal +
                                   ". Position reached: " + writeFen(p));

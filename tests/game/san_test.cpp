@@ -68,14 +68,14 @@ TEST(TypedMove, NamesOneLegalMoveOrSaysWhyNot) {
     const TypedRow rows[] = {
         {Start, "e4", "=e2e4"},
         {Start, " E2-E4 ", "=e2e4"},
-        {Start, "nf3", "=g1f3"},
+        {Start, "\tnf3\r\n", "=g1f3"},
         {Start, "Nf3+!?", "=g1f3"},
         {Start, "b4", "=b2b4"},
         {Start, "bb4", "=b2b4"},  // the bishop cannot get there: the b-pawn
         {Start, "Nf5", "No such move: Nf5"},
         {Start, "e5", "No such move: e5"},
         {Start, "Kf1?", "No such move: Kf1?"},
-        {Start, "hello", "Not a move: hello"},
+        {Start, "Nf 3", "Not a move: Nf 3"},
         {Start, "\x01z", "Not a move: ?z"},
         {"rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1", "e5", "=e7e5"},
         {"4k3/8/8/8/8/5N2/8/1N2K3 w - - 0 1", "Nd2", "Which knight? Nbd2 or Nfd2"},

@@ -40,6 +40,7 @@ TEST(Fen, ReadsStrictlyAndWritesBack) {
         {"r3k2r/8/8/8/8/8/8/R3K2R w KK - 0 1", "the castling rights must be \"-\" or some of KQkq in that order"},
         {"4k3/8/8/8/8/8/8/4K3 w K - 0 1", "castling right K without its king and rook at home"},
         {"4k3/8/8/8/8/8/8/4K3 w - e3 0 1", "the en passant square must be \"-\" or a square on rank 6"},
+        {"4k3/8/8/8/8/8/8/4K3 w - e66 0 1", "the en passant square must be \"-\" or a square on rank 6"},
         {"4k3/8/8/8/8/8/8/4K3 w - - x 1", "the half-move clock must be a number from 0 to 9999"},
         {"4k3/8/8/8/8/8/8/4K3 w - - 0 0", "the move number must be from 1 to 9999"},
         {"4k3/8/8/8/8/8/8/4K3 w - - 0 10000", "the move number must be from 1 to 9999"},
@@ -133,11 +134,21 @@ TEST(Pgn, WritesTheSevenTagsTheMovesAndWhereStandardChessStops) {
               "The exported game stops before 8. O-O, which standard chess does not allow: the king passes through an "
               "attacked square.");
 
+    // A rook taken on its corner takes the right with it, though another
+    // rook may stand there later: these rules would castle with it.
+    ASSERT_EQ(readFen("r3k3/8/8/8/8/8/8/R2RK3 b Q - 0 1", start), "");
+    std::vector<StandardMove> played = moves(start, {"Rxa1", "Rxa1", "Kd7"});
+    played.push_back({4, 2, Castle::Long, false});
+    EXPECT_EQ(writePgn(start, played, tags).partialReason,
+              "The exported game stops before 3. O-O-O, which standard chess does not allow: the king or that rook has "
+              "moved, or the rook was taken.");
+
     PgnTags longName;
     longName.white = std::string(300, 'n');
+    longName.result = "1/2-1/2";
     const PgnExport header = writePgn(initialPosition(), {}, longName, SetUpTags::Always);
     EXPECT_NE(header.text.find("[White \"" + std::string(255, 'n') + "\"]"), std::string::npos);
-    EXPECT_NE(header.text.find("[SetUp \"1\"]\n[FEN \"" + std::string(Start) + "\"]\n\n*\n"), std::string::npos);
+    EXPECT_NE(header.text.find("[SetUp \"1\"]\n[FEN \"" + std::string(Start) + "\"]\n\n1/2-1/2\n"), std::string::npos);
 }
 
 }  // namespace
