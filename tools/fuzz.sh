@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes the parsers with libFuzzer for a while (default 60 s per target): the
-# engine's command lines, the saved-game file and the stream a network peer sends.
+# engine's command lines, the saved-game file, the stream a network peer sends,
+# and a PGN or FEN opened or pasted.
 # Usage: tools/fuzz.sh [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,11 +9,11 @@ seconds=${1:-60}
 bash tools/install-deps.sh
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DORBEL_WITH_QT=OFF -DORBEL_SANITIZE=ON -DORBEL_FUZZ=ON -DORBEL_BUILD_TESTS=OFF -DORBEL_BUILD_BENCH=OFF
-cmake --build build-fuzz --target engine_session_fuzz saved_game_fuzz peer_stream_fuzz
+cmake --build build-fuzz --target engine_session_fuzz saved_game_fuzz peer_stream_fuzz pgn_fuzz
 
 # target, then the folder of its seeds
 for pair in "engine_session_fuzz tools/fuzz/seeds/engine" "saved_game_fuzz tests/savegame/seeds" \
-            "peer_stream_fuzz tests/net/seeds"; do
+            "peer_stream_fuzz tests/net/seeds" "pgn_fuzz tests/savegame/pgn_seeds"; do
   read -r target seeds <<<"$pair"
   corpus=build-fuzz/corpus/$target
   mkdir -p "$corpus"

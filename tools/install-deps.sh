@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, from Debian 12's package archive, everything needed to build, test and
-# run the game, generate its artwork and take screenshots. Safe to run again: it
-# asks apt only for packages that are missing.
+# run the game, generate its artwork and take screenshots, with pgn-extract (in
+# /usr/games), the independent checker of the PGN the game exports. Safe to run
+# again: it asks apt only for packages that are missing.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   python3 python3-pil
   clang libclang-rt-14-dev
+  pgn-extract
   desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file
 )
 
