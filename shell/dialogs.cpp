@@ -56,9 +56,11 @@ NewGameSetupDialog::NewGameSetupDialog(GameWindow& window, QWidget* owner) : QDi
     connect(ok_, &QPushButton::clicked, this, &NewGameSetupDialog::confirm);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
-    // White and Hard, every time the dialog opens.
+    // White and Hard, every time the dialog opens; the keys start on White
+    // (arrows choose within a group, Tab goes to the next).
     colours_->button(ctl::White)->setChecked(true);
     levels_->button(ctl::Hard)->setChecked(true);
+    colours_->button(ctl::White)->setFocus();
 }
 
 QRadioButton* NewGameSetupDialog::radio(int id) const {
