@@ -24,6 +24,7 @@
 #include "net/protocol.h"
 #include "shell/board_window.h"
 #include "shell/dialogs.h"
+#include "shell/live_text.h"
 #include "tests/shell/window_fixture.h"
 
 namespace orbel::testing {
@@ -135,14 +136,21 @@ TEST_F(NetworkTest, ARequestAcceptedStartsTheGameOnBothSides) {
     EXPECT_EQ(caller.net().peerNickname, "Bob");
     EXPECT_EQ(callee.net().peerNickname, "Alice");
 
-    // Black may not move first; White's e2-e4 arrives on Black's board.
+    // Black may not move first, with the mouse or the keys; White's e2-e4,
+    // typed, arrives on Black's board and is announced there.
     callee.drag(6, 3, 4, 3);
+    QTest::keyClicks(callee.w->boardWindow(), QStringLiteral("e5"));
+    QTest::keyClick(callee.w->boardWindow(), Qt::Key_Return);
+    EXPECT_EQ(callee.w->statusMessage(), "Not your move: e5");
     EXPECT_EQ(callee.ui().game.blackHistory.count, 0);
-    caller.drag(6, 3, 4, 3);
+    QTest::keyClicks(caller.w->boardWindow(), QStringLiteral("e4"));
+    QTest::keyClick(caller.w->boardWindow(), Qt::Key_Return);
     EXPECT_FALSE(caller.ui().myTurn);
+    EXPECT_EQ(caller.w->liveText()->text(), "You: pawn e2 to e4");
     ASSERT_TRUE(waitFor([&] { return callee.ui().myTurn; }));
     EXPECT_EQ(callee.ui().game.whiteHistory.lines[0], "e4");
     EXPECT_EQ(callee.ui().game.displayBoard.at(3, 4), (Square{Pawn, Own}));  // e4, seen from Black
+    EXPECT_EQ(callee.w->liveText()->text(), "Opponent: pawn e2 to e4");
     EXPECT_TRUE(caller.boxes.empty());
 }
 
@@ -210,6 +218,9 @@ TEST_F(NetworkTest, ChatLinesAndTrashReachBothPanes) {
     EXPECT_EQ(caller.w->chatPane()->lines().value(0), "Alice> hello there");
     ASSERT_TRUE(waitFor([&] { return !callee.w->chatPane()->lines().value(0).isEmpty(); }));
     EXPECT_EQ(callee.w->chatPane()->lines().value(0), "Alice> hello there");
+    // Read out to the other side only.
+    EXPECT_EQ(callee.w->liveText()->text(), "Alice says: hello there");
+    EXPECT_NE(caller.w->liveText()->text(), "Alice says: hello there");
 
     QTest::keyClicks(edit, QStringLiteral("/trash"));
     QTest::keyClick(edit, Qt::Key_Return);
