@@ -212,19 +212,21 @@ private:
 // The drawing area: the board, then the four texts beside it.
 class BoardAccessible : public QAccessibleWidget {
 public:
-    explicit BoardAccessible(BoardWindow* board) : QAccessibleWidget(board, QAccessible::Pane) {
+    explicit BoardAccessible(BoardWindow* board) : QAccessibleWidget(board, QAccessible::Pane), board_(board) {
         table_ = registered(new BoardTable(this));
         for (int i = 0; i < BoardReading::SideTexts; ++i)
             texts_[static_cast<std::size_t>(i)] = registered(new SideText(this, *board, i));
         board->accessible = this;
     }
+    // Deleted by the board window while it is whole (see ~BoardWindow), or
+    // with every interface at exit.
     ~BoardAccessible() override {
-        if (QObject* o = object()) static_cast<BoardWindow*>(o)->accessible = nullptr;
+        board_->accessible = nullptr;
         unregister(table_);
         for (SideText* t : texts_) unregister(t);
     }
 
-    BoardWindow& board() const { return *static_cast<BoardWindow*>(widget()); }
+    BoardWindow& board() const { return *board_; }
     BoardTable* table() const { return table_; }
 
     QString text(QAccessible::Text t) const override {
@@ -265,6 +267,7 @@ private:
         QAccessible::updateAccessibility(&changed);
     }
 
+    BoardWindow* board_;
     BoardTable* table_;
     std::array<SideText*, BoardReading::SideTexts> texts_{};
     std::array<QString, Squares + BoardReading::SideTexts> names_;

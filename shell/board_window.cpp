@@ -1,5 +1,6 @@
 #include "shell/board_window.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -19,6 +20,11 @@ BoardWindow::BoardWindow(Dispatch dispatch, Overlay overlay, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Tab reaches it, and a click gives it the keys.
     setFocusPolicy(Qt::StrongFocus);
+}
+
+BoardWindow::~BoardWindow() {
+    // Its description reads this window: it goes first, while all of it is here.
+    if (accessible) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessible));
 }
 
 void BoardWindow::invalidate(const QRect& area) {

@@ -27,6 +27,7 @@ public:
     using Dispatch = std::function<int(int message, std::uintptr_t wParam, std::intptr_t lParam)>;
     using Overlay = std::function<void(QPainter& painter)>;
     BoardWindow(Dispatch dispatch, Overlay overlay, QWidget* parent);
+    ~BoardWindow() override;
 
     // The window's surface: what the painting code drew last, at the
     // screen's device pixel ratio.
