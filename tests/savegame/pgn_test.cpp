@@ -67,7 +67,7 @@ TEST(Pgn, ReadsTheFirstGameOrSaysWhyNot) {
         {"[SetUp \"1\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 12\"]\n\n12... Kd7 13. e4 *",
          "8/3k4/8/8/4P3/8/8/4K3 b - - 0 13"},
         {"\xEF\xBB\xBF" "1.e4 e5", "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 2"},
-        {"[Event \"tags only\"]", Start},
+        {"% escaped\n[Event \"tags only\"]", Start},
         {"  4k3/8/8/8/8/8/8/4K3 w - - 0 1  ", "4k3/8/8/8/8/8/8/4K3 w - - 0 1"},
         {"1. e4 d5 2. e5 f5 3. exf6 *", "Move 3. exf6 cannot be played: no en passant in this game."},
         {"[FEN \"8/4P3/7k/8/8/8/8/4K3 w - - 0 1\"]\n1. e8=N", "Move 1. e8=N cannot be played: pawns always become queens."},
