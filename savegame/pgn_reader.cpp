@@ -91,7 +91,7 @@ private:
     }
 
     std::string readMovetext() {
-        int depth = 0;  // variations entered
+        std::size_t depth = 0;  // variations entered (as many as the text has bytes)
         for (skipSpace(); !done(); skipSpace()) {
             const int startLine = line_;
             switch (peek()) {
