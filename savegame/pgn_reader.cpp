@@ -32,7 +32,7 @@ public:
 
 private:
     std::string at(const std::string& what) const { return onLine(line_, what); }
-    static std::string onLine(int line, const std::string& what) { return "Line " + std::to_string(line) + ": " + what; }
+    static std::string onLine(std::size_t line, const std::string& what) { return "Line " + std::to_string(line) + ": " + what; }
     bool done() const { return next_ >= text_.size(); }
     char peek() const { return text_[next_]; }
     void step() {
@@ -62,7 +62,7 @@ private:
     std::string readTags() {
         bool haveFen = false;
         for (skipSpace(); !done() && peek() == '['; skipSpace()) {
-            const int tagLine = line_;
+            const std::size_t tagLine = line_;
             step();
             skipSpace();
             const std::string_view name = token();
@@ -93,7 +93,7 @@ private:
     std::string readMovetext() {
         std::size_t depth = 0;  // variations entered (as many as the text has bytes)
         for (skipSpace(); !done(); skipSpace()) {
-            const int startLine = line_;
+            const std::size_t startLine = line_;
             switch (peek()) {
             case '{':
                 while (!done() && peek() != '}') step();
@@ -157,7 +157,7 @@ private:
 
     std::string_view text_;
     std::size_t next_ = 0;
-    int line_ = 1;
+    std::size_t line_ = 1;
     bool sawAnything_ = false;
     StandardPosition start_ = initialPosition();
     StandardPosition position_ = start_;
