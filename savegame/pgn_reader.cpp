@@ -32,7 +32,9 @@ public:
 
 private:
     std::string at(const std::string& what) const { return onLine(line_, what); }
-    static std::string onLine(std::size_t line, const std::string& what) { return "Line " + std::to_string(line) + ": " + what; }
+    static std::string onLine(std::size_t line, const std::string& what) {
+        return "Line " + std::to_string(line) + ": " + what;
+    }
     bool done() const { return next_ >= text_.size(); }
     char peek() const { return text_[next_]; }
     void step() {
@@ -138,7 +140,9 @@ private:
         sawAnything_ = true;
         const MoveTextReading r = readMoveText(position_, word, MoveTextRules::Pgn);
         const std::string label = moveLabel() + " " + quotedText(word);
-        if (r.outcome == MoveTextReading::Outcome::Several) return "Move " + label + " is ambiguous. " + r.message + ".";
+        if (r.outcome == MoveTextReading::Outcome::Several) {
+            return "Move " + label + " is ambiguous. " + r.message + ".";
+        }
         if (r.outcome == MoveTextReading::Outcome::None) {
             if (r.reason == "not a move") return at("\"" + quotedText(word) + "\" is not a move.");
             return "Move " + label + " cannot be played: " + r.reason + ".";
