@@ -169,7 +169,8 @@ const char* standardChessRefusal(const StandardPosition& position, const Standar
         const HeldSquare h = heldSquare(square, mover);
         return isSquareAttacked(board, h.row, h.col);
     };
-    if (move.castle != Castle::None && move.from >= 0 && move.from < 64 && position.at(move.from) == Piece{King, mover}) {
+    if (move.castle != Castle::None && move.from >= 0 && move.from < 64 &&
+        position.at(move.from) == Piece{King, mover}) {
         // Asked before the rules' own test, which refuses some of these too
         // and would give no reason.
         const UserCastlingRights& rights = position.rightsOf(mover);

@@ -84,7 +84,9 @@ std::string readCastling(std::string_view text, StandardPosition& p) {
     for (const char c : text) {
         while (next < std::size(rightSpots) && rightSpots[next].letter != c) ++next;
         if (next == std::size(rightSpots)) return "the castling rights must be \"-\" or some of KQkq in that order";
-        if (!piecesAtHome(p, rightSpots[next])) return std::string("castling right ") + c + " without its king and rook at home";
+        if (!piecesAtHome(p, rightSpots[next])) {
+            return std::string("castling right ") + c + " without its king and rook at home";
+        }
         rightOf(p, rightSpots[next++]) = true;
     }
     return {};
@@ -142,7 +144,8 @@ std::string readFen(std::string_view text, StandardPosition& position) {
     if (f[3] != "-") {
         const int epRank = p.toMove == Side::White ? '6' : '3';
         if (f[3].size() != 2 || f[3][0] < 'a' || f[3][0] > 'h' || f[3][1] != epRank) {
-            return "the en passant square must be \"-\" or a square on rank " + std::string(1, static_cast<char>(epRank));
+            return "the en passant square must be \"-\" or a square on rank " +
+                   std::string(1, static_cast<char>(epRank));
         }
         p.enPassantTarget = squareAt(f[3][0] - 'a', f[3][1] - '1');
     }

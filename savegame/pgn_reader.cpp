@@ -32,7 +32,9 @@ public:
 
 private:
     std::string at(const std::string& what) const { return onLine(line_, what); }
-    static std::string onLine(int line, const std::string& what) { return "Line " + std::to_string(line) + ": " + what; }
+    static std::string onLine(std::size_t line, const std::string& what) {
+        return "Line " + std::to_string(line) + ": " + what;
+    }
     bool done() const { return next_ >= text_.size(); }
     char peek() const { return text_[next_]; }
     void step() {
@@ -62,7 +64,7 @@ private:
     std::string readTags() {
         bool haveFen = false;
         for (skipSpace(); !done() && peek() == '['; skipSpace()) {
-            const int tagLine = line_;
+            const std::size_t tagLine = line_;
             step();
             skipSpace();
             const std::string_view name = token();
@@ -91,9 +93,9 @@ private:
     }
 
     std::string readMovetext() {
-        int depth = 0;  // variations entered
+        std::size_t depth = 0;  // variations entered (as many as the text has bytes)
         for (skipSpace(); !done(); skipSpace()) {
-            const int startLine = line_;
+            const std::size_t startLine = line_;
             switch (peek()) {
             case '{':
                 while (!done() && peek() != '}') step();
@@ -138,7 +140,9 @@ private:
         sawAnything_ = true;
         const MoveTextReading r = readMoveText(position_, word, MoveTextRules::Pgn);
         const std::string label = moveLabel() + " " + quotedText(word);
-        if (r.outcome == MoveTextReading::Outcome::Several) return "Move " + label + " is ambiguous. " + r.message + ".";
+        if (r.outcome == MoveTextReading::Outcome::Several) {
+            return "Move " + label + " is ambiguous. " + r.message + ".";
+        }
         if (r.outcome == MoveTextReading::Outcome::None) {
             if (r.reason == "not a move") return at("\"" + quotedText(word) + "\" is not a move.");
             return "Move " + label + " cannot be played: " + r.reason + ".";
@@ -157,7 +161,7 @@ private:
 
     std::string_view text_;
     std::size_t next_ = 0;
-    int line_ = 1;
+    std::size_t line_ = 1;
     bool sawAnything_ = false;
     StandardPosition start_ = initialPosition();
     StandardPosition position_ = start_;

@@ -18,7 +18,9 @@ StandardPosition fromFen(const std::string& fen) {
     return p;
 }
 
-std::string coordinates(const StandardMove& m) { return std::string(squareName(m.from)) + std::string(squareName(m.to)); }
+std::string coordinates(const StandardMove& m) {
+    return std::string(squareName(m.from)) + std::string(squareName(m.to));
+}
 
 constexpr const char* Start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 constexpr const char* Castles = "r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1";
@@ -141,7 +143,8 @@ TEST(SanText, DisambiguatesCapturesMarksChecksAndMates) {
         const std::string squares = r.text;
         std::vector<StandardMove> moves;
         legalMoves(p, moves);
-        const auto m = std::find_if(moves.begin(), moves.end(), [&](const StandardMove& x) { return coordinates(x) == squares; });
+        const auto m =
+            std::find_if(moves.begin(), moves.end(), [&](const StandardMove& x) { return coordinates(x) == squares; });
         ASSERT_NE(m, moves.end()) << r.fen << "  " << r.text;
         EXPECT_EQ(sanText(p, *m), r.expected) << r.fen;
     }

@@ -22,7 +22,9 @@ inline bool printable(const std::string& text, std::size_t limit) {
 
 inline const char* refusalProblem(const std::string& error, const ImportedGame& game, const ImportedGame& before) {
     if (!printable(error, 200)) return "a refusal is too long or holds unprintable bytes";
-    if (writeFen(game.start) != writeFen(before.start) || game.moves != before.moves) return "a refused text changed the game";
+    if (writeFen(game.start) != writeFen(before.start) || game.moves != before.moves) {
+        return "a refused text changed the game";
+    }
     return nullptr;
 }
 

@@ -48,10 +48,11 @@ void convert(const testing::GameRecord& record, PlayedGame& game, const std::vec
 PlayedGame selfPlay(int whiteLevel, int blackLevel) {
     PlayedGame game;
     game.name = "computer " + std::to_string(whiteLevel) + " v " + std::to_string(blackLevel);
-    const auto record = testing::playSelfGame(whiteLevel, blackLevel, MaxPlies, [&](const GameState& g, const MoveRecord&) {
-        game.heldBefore.push_back(g.board);
-        game.ownSides.push_back(g.ownKingColumn == 4 ? Side::White : Side::Black);
-    });
+    const auto record =
+        testing::playSelfGame(whiteLevel, blackLevel, MaxPlies, [&](const GameState& g, const MoveRecord&) {
+            game.heldBefore.push_back(g.board);
+            game.ownSides.push_back(g.ownKingColumn == 4 ? Side::White : Side::Black);
+        });
     convert(record, game, game.ownSides);
     return game;
 }

@@ -66,11 +66,14 @@ TEST(Pgn, ReadsTheFirstGameOrSaysWhyNot) {
          "r1bqkbnr/1pp2ppp/p1p5/4p3/4P3/5N2/PPPP1PPP/RNBQ1RK1 b kq - 0 5"},
         {"[SetUp \"1\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 12\"]\n\n12... Kd7 13. e4 *",
          "8/3k4/8/8/4P3/8/8/4K3 b - - 0 13"},
-        {"\xEF\xBB\xBF" "1.e4 e5", "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 2"},
-        {"[Event \"tags only\"]", Start},
+        {"\xEF\xBB\xBF"
+         "1.e4 e5",
+         "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 2"},
+        {"% escaped\n[Event \"tags only\"]", Start},
         {"  4k3/8/8/8/8/8/8/4K3 w - - 0 1  ", "4k3/8/8/8/8/8/8/4K3 w - - 0 1"},
         {"1. e4 d5 2. e5 f5 3. exf6 *", "Move 3. exf6 cannot be played: no en passant in this game."},
-        {"[FEN \"8/4P3/7k/8/8/8/8/4K3 w - - 0 1\"]\n1. e8=N", "Move 1. e8=N cannot be played: pawns always become queens."},
+        {"[FEN \"8/4P3/7k/8/8/8/8/4K3 w - - 0 1\"]\n1. e8=N",
+         "Move 1. e8=N cannot be played: pawns always become queens."},
         {"[FEN \"4k3/8/8/8/8/5N2/8/1N2K3 w - - 0 1\"]\n1. Nd2",
          "Move 1. Nd2 is ambiguous. Which knight? Nbd2 or Nfd2."},
         {"1. e4 e5 2. Ke3", "Move 2. Ke3 cannot be played: no such move."},
@@ -114,9 +117,10 @@ TEST(Pgn, WritesTheSevenTagsTheMovesAndWhereStandardChessStops) {
     tags.black = "Computer (Hard)";
     tags.result = "1-0";
     const PgnExport whole = writePgn(initialPosition(), moves(initialPosition(), {"e4", "e5", "Nf3"}), tags);
-    EXPECT_EQ(whole.text,
-              "[Event \"Orbel Chess game\"]\n[Site \"host\"]\n[Date \"2024.05.01\"]\n[Round \"-\"]\n"
-              "[White \"A \\\"B\\\" \\\\ C D\"]\n[Black \"Computer (Hard)\"]\n[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 1-0\n");
+    EXPECT_EQ(
+        whole.text,
+        "[Event \"Orbel Chess game\"]\n[Site \"host\"]\n[Date \"2024.05.01\"]\n[Round \"-\"]\n"
+        "[White \"A \\\"B\\\" \\\\ C D\"]\n[Black \"Computer (Hard)\"]\n[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 1-0\n");
     EXPECT_EQ(whole.partialReason, "");
 
     // The bishop on a6 watches f1: these rules let White castle across it.
