@@ -43,7 +43,8 @@ InternetGameDialog::InternetGameDialog(GameWindow& window, QWidget* owner) : QDi
 
     // The texts have room to their right, up to the buttons and the group.
     // Each text names its field to a screen reader, with a key to reach it.
-    QLabel* hostLabel = staticText(this, "Enter &host name or IP address of opponent", du, QRect(5, 10, 90, 20), Grow::Right);
+    QLabel* hostLabel =
+        staticText(this, "Enter &host name or IP address of opponent", du, QRect(5, 10, 90, 20), Grow::Right);
     host_ = editField(this, ctl::HostEdit, MaxHostLength, du.rect(5, 30, 105, 15));
     hostLabel->setBuddy(host_);
     QLabel* nicknameLabel = staticText(this, "Enter your &nickname", du, QRect(5, 50, 65, 10), Grow::Right);
@@ -149,7 +150,8 @@ NicknameDialog::NicknameDialog(GameWindow& window, QWidget* owner) : QDialog(own
     const DialogUnits du(font());
 
     // Room to grow right; the edit is right below.
-    QLabel* label = staticText(this, "Enter your &nickname for the current match", du, QRect(7, 7, 117, 18), Grow::Right);
+    QLabel* label =
+        staticText(this, "Enter your &nickname for the current match", du, QRect(7, 7, 117, 18), Grow::Right);
     nickname_ = editField(this, ctl::NicknameEdit, static_cast<int>(MaxTypedNicknameLength), du.rect(7, 26, 102, 14));
     label->setBuddy(nickname_);
     ok_ = pushButton(this, "OK", du.rect(39, 45, 50, 14), true);

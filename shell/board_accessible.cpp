@@ -323,7 +323,8 @@ public:
     QString name() const override {
         const MoveHistory& h = pane_.history();
         if (index_ >= h.count || static_cast<std::size_t>(index_) >= h.lines.size()) return QString();
-        return QStringLiteral("%1. %2").arg(index_ + 1).arg(QString::fromStdString(h.lines[static_cast<std::size_t>(index_)]));
+        const std::string& line = h.lines[static_cast<std::size_t>(index_)];
+        return QStringLiteral("%1. %2").arg(index_ + 1).arg(QString::fromStdString(line));
     }
     QRect rect() const override { return globalRect(&pane_, pane_.lineRect(index_)); }
     QAccessible::State state() const override {

@@ -134,7 +134,8 @@ std::array<LostPieces, 5> shownLostPieces(const Board& board, Owner side) {
 
 QString scoreText(const UiState& ui, Owner side) {
     const MaterialSums scores = shownScores(ui);
-    return side == Own ? QStringLiteral("Computer: %1").arg(scores.own) : QStringLiteral("Player: %1").arg(scores.enemy);
+    return side == Own ? QStringLiteral("Computer: %1").arg(scores.own)
+                       : QStringLiteral("Player: %1").arg(scores.enemy);
 }
 
 MaterialSums shownScores(const UiState& ui) {

@@ -69,9 +69,10 @@ QString cell(MainWindow& w, int row, int column) {
 }
 
 // A whole game with the keys alone: New Game Setup answered with its keys
-// (an arrow to Black, Tab to the levels, Space for Easy, Enter), and the user's moves of the committed transcript typed in
-// coordinates, typed in standard notation, and made with the cursor and
-// Space, in turn, until the computer mates.
+// (an arrow to Black, Tab to the levels, Space for Easy, Enter), and the
+// user's moves of the committed transcript typed in coordinates, typed in
+// standard notation, and made with the cursor and Space, in turn, until the
+// computer mates.
 TEST_F(KeyboardTest, AWholeGameAgainstTheComputerWithTheKeysAlone) {
     std::ifstream in(std::string(ORBEL_GOLDEN_DIR) + "/games/level1-user-black.txt");
     std::vector<std::string> lines;
@@ -233,8 +234,9 @@ TEST_F(KeyboardTest, TypedAndPickedMovesAreJudgedAsDropsAre) {
         EXPECT_EQ(ui().game.heldPiece, EmptySquare);
         const MoveHistory& white = ui().game.whiteHistory;
         const MoveHistory& black = ui().game.blackHistory;
-        EXPECT_EQ(r.start == TwoPlayers ? joined(white) + " / " + joined(black) : joined(r.start == UserBlack ? black : white),
-                  r.written);
+        const std::string written = r.start == TwoPlayers ? joined(white) + " / " + joined(black)
+                                    : joined(r.start == UserBlack ? black : white);
+        EXPECT_EQ(written, r.written);
         keys(*window, "\x1b");
     }
 }
