@@ -40,6 +40,9 @@ public:
     virtual void scrollHistoryPane(bool white, int code) = 0;
     virtual void invalidateHistoryPanes() = 0;
     virtual void setBrainText(const QString& text) = 0;
+    // The live text a screen reader speaks, for moves and the opponent's
+    // chat; silent while the user has turned announcements off.
+    virtual void announce(const QString& text) = 0;
     virtual void enableCommand(int id, bool enabled) = 0;
     virtual void playSound(int resource) = 0;
     // The wait cursor, or the arrow again.

@@ -1,5 +1,7 @@
 #include "game/move_flow.h"
 
+#include "game/shown_position.h"
+#include "game/spoken.h"
 #include "game/texts.h"
 
 namespace orbel {
@@ -21,6 +23,21 @@ void recordMove(GameWindow& window, bool moverIsWhite, const MoveRecord& move, b
     ++list.count;
     if (!check) window.setStatusText(QString::fromUtf8(moverIsWhite ? text::BlackToMove : text::WhiteToMove));
     lineWritten(window, moverIsWhite, list.count);
+}
+
+void announceMove(GameWindow& window, const char* who, bool moverIsWhite, const Board& before,
+                  const MoveRecord& move, bool check, const char* result) {
+    const UiState& ui = window.ui();
+    const Side mover = moverIsWhite ? Side::White : Side::Black;
+    const StandardPosition position = standardPosition(before, topSide(ui), mover, {}, {}, 1);
+    std::string said = std::string(who) + ": " + spokenMove(position, standardMove(move, position, topSide(ui)));
+    if (result) {
+        said += ", checkmate. ";
+        said += result;
+    } else if (check) {
+        said += ", check";
+    }
+    window.announce(QString::fromStdString(said));
 }
 
 void recordResult(GameWindow& window, bool winnerIsWhite) {

@@ -18,6 +18,13 @@ inline constexpr int HistoryLinesShown = 13;
 // check, which was announced already) and the list scrolled to show it.
 void recordMove(GameWindow& window, bool moverIsWhite, const MoveRecord& move, bool check);
 
+// A move that stands, in the live text a screen reader speaks: "<who>:
+// <move>", with ", check", or ", checkmate." and the `result` of a mate
+// ("You win."). `before` is the drawn board before the move and `move` the
+// record in its coordinates, as the mover's mode keeps them.
+void announceMove(GameWindow& window, const char* who, bool moverIsWhite, const Board& before,
+                  const MoveRecord& move, bool check, const char* result = nullptr);
+
 // A mate: "1-0" or "0-1" as the winner's next line.
 void recordResult(GameWindow& window, bool winnerIsWhite);
 

@@ -20,8 +20,11 @@ void startOnePlayerGame(GameWindow& window, bool userPlaysBlack, int level) {
         // The computer opens as White at once, on this thread; its move goes
         // to a scratch record, so no last-move frame is drawn for it.
         MoveRecord opening = noMoveRecord();
+        const Board before = g.currentGame->board;
         if (chooseComputerMove(*g.currentGame, opening, makeMoveRecord(-2, -2, -2, -2)) == ChoiceOutcome::Failed) {
             showFatalError(window);
+        } else {
+            announceMove(window, "Computer", true, before, opening, false);
         }
         g.whiteHistory.setLine(0, "e4");
         g.whiteHistory.count = 1;

@@ -42,7 +42,9 @@ void release(GameWindow& window, int x, int y) {
     ui.dragImageShown = false;
     if (!ui.computerThinking && dropUserPiece(window, x, y)) {
         acceptUserMove(window);
-        if (userMoveMates(*ui.game.currentGame)) {
+        const bool mates = userMoveMates(*ui.game.currentGame);
+        announceUserMove(window, mates);
+        if (mates) {
             endByUsersMate(window);
         } else {
             window.startComputerMove();
@@ -86,16 +88,22 @@ void refreshBrainPane(GameWindow& window) {
 void finishComputerMove(GameWindow& window) {
     UiState& ui = window.ui();
     GameRecord& g = ui.game;
+    // Not refreshed while the computer thought: the position it answered.
+    const Board before = g.displayBoard;
     restoreInterface(window);
     g.syncDisplay();
     if (!g.currentGame) return;
     if (g.computerMove.fromRow == -1) {
+        window.announce(QStringLiteral("The computer resigns. You win."));
         announceGameOver(window, text::ComputerResign);
         return;
     }
     markComputerCheck(window);
     const bool computerIsWhite = ui.humanPlaysBlack;
-    if (isCheckmated(*g.currentGame)) {
+    const bool mates = isCheckmated(*g.currentGame);
+    announceMove(window, "Computer", computerIsWhite, before, g.computerMove, g.computerMove.givesCheck,
+                 mates ? "The computer wins." : nullptr);
+    if (mates) {
         recordResult(window, computerIsWhite);
         announceGameOver(window, text::CheckMate);
     } else {

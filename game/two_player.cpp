@@ -166,8 +166,12 @@ bool answerIsMated(GameState& game, const Board& displayBoard, bool white) {
 // The move is on the board: record it, then end the game or pass the turn.
 void finishMove(GameWindow& window, bool white, const MoveRecord& frameMove) {
     UiState& ui = window.ui();
+    GameRecord& g = ui.game;
     recordMove(window, white, frameMove);
-    if (answerIsMated(*ui.game.currentGame, ui.game.displayBoard, white)) {
+    const bool mates = answerIsMated(*g.currentGame, g.displayBoard, white);
+    announceMove(window, white ? "White" : "Black", white, g.undoBoard, g.humanMove, g.humanMove.givesCheck,
+                 !mates ? nullptr : white ? "White wins." : "Black wins.");
+    if (mates) {
         announceGameOver(window, text::CheckMate);
     } else {
         ui.whiteToMove = !ui.whiteToMove;

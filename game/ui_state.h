@@ -49,6 +49,18 @@ struct UiState {
     // corner at (dragX, dragY), once the mouse has moved with it.
     int dragX = 0;
     int dragY = 0;
+
+    // The keyboard's square cursor, in the drawn board's coordinates (the
+    // user's side at the bottom). It is drawn only once the keyboard has
+    // moved it or played with it, and hidden again by a mouse press, so a
+    // mouse user's board looks as it always has.
+    int cursorRow = 6;
+    int cursorCol = 3;
+    bool cursorShown = false;
+
+    // Moves, game ends and the opponent's chat lines are spoken through the
+    // live text (Options > Announce Moves).
+    bool announceMoves = true;
 };
 
 }  // namespace orbel

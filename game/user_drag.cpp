@@ -118,6 +118,14 @@ void recordUserMove(GameWindow& window) {
     recordMove(window, !ui.humanPlaysBlack, g.humanMove, g.humanMove.givesCheck);
 }
 
+void announceUserMove(GameWindow& window, bool mates) {
+    const UiState& ui = window.ui();
+    const GameRecord& g = ui.game;
+    // undoBoard holds the position the drop was judged in.
+    announceMove(window, "You", !ui.humanPlaysBlack, g.undoBoard, g.humanMove, g.humanMove.givesCheck,
+                 mates ? "You win." : nullptr);
+}
+
 bool userMoveMates(GameState& game) {
     flipBoard(game.board);
     const bool mated = isCheckmated(game);

@@ -19,6 +19,9 @@ bool dropUserPiece(GameWindow& window, int x, int y);
 // After a move was made: the user's castling rights, then the move recorded.
 void recordUserMove(GameWindow& window);
 
+// After the user's move: "You: ..." in the live text; `mates` when it ended the game.
+void announceUserMove(GameWindow& window, bool mates);
+
 // After the user's move: is the opponent (Own on the game's board) mated?
 bool userMoveMates(GameState& game);
 

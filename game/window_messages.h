@@ -64,7 +64,11 @@ inline constexpr int NetworkResign = 32794;
 inline constexpr int KillGame = 32795;
 inline constexpr int SaveGame = 32796;
 inline constexpr int LoadGame = 32797;
-inline constexpr int NetworkAddress = 32798;
+// Added for play without a mouse: the position in words, and whether moves
+// are announced.
+inline constexpr int ReadPosition = 32798;
+inline constexpr int AnnounceMoves = 32799;
+inline constexpr int NetworkAddress = 32800;
 // Sent when the computer's move is ready.
 inline constexpr int ComputerMoveReady = 5000;
 

@@ -48,17 +48,21 @@ InternetGameDialog::InternetGameDialog(GameWindow& window, QWidget* owner) : QDi
     setStyleSheet(groupBoxStyleSheet(font()));
 
     // The texts have room to their right, up to the buttons and the group.
-    staticText(this, "Enter host name or IP address of opponent", du, QRect(5, 10, 90, 20), Grow::Right);
+    // Each text names its field to a screen reader, with a key to reach it.
+    QLabel* hostLabel =
+        staticText(this, "Enter &host name or IP address of opponent", du, QRect(5, 10, 90, 20), Grow::Right);
     host_ = editField(this, ctl::HostEdit, MaxHostTextLength, du.rect(5, 30, 105, 15));
-    staticText(this, "Enter your nickname", du, QRect(5, 50, 65, 10), Grow::Right);
+    hostLabel->setBuddy(host_);
+    QLabel* nicknameLabel = staticText(this, "Enter your &nickname", du, QRect(5, 50, 65, 10), Grow::Right);
     nickname_ = editField(this, ctl::NicknameEdit, static_cast<int>(MaxTypedNicknameLength), du.rect(5, 60, 105, 15));
+    nicknameLabel->setBuddy(nickname_);
 
     auto* colour = new QGroupBox(QStringLiteral("Color"), this);
     colour->setGeometry(du.rect(119, 42, 95, 33));
     // Each button under its control identifier.
     colours_ = new QButtonGroup(this);
-    colours_->addButton(radioButton(this, ctl::White, "White", du.rect(129, 52, 40, 15)), ctl::White);
-    colours_->addButton(radioButton(this, ctl::Black, "Black", du.rect(169, 52, 40, 15)), ctl::Black);
+    colours_->addButton(radioButton(this, ctl::White, "&White", du.rect(129, 52, 40, 15)), ctl::White);
+    colours_->addButton(radioButton(this, ctl::Black, "&Black", du.rect(169, 52, 40, 15)), ctl::Black);
 
     ok_ = pushButton(this, "OK", du.rect(165, 5, 50, 14), true);
     cancel_ = pushButton(this, "Cancel", du.rect(165, 20, 50, 14), false);
@@ -190,8 +194,10 @@ NicknameDialog::NicknameDialog(GameWindow& window, QWidget* owner) : QDialog(own
     const DialogUnits du(font());
 
     // Room to grow right; the edit is right below.
-    staticText(this, "Enter your nickname for the current match", du, QRect(7, 7, 117, 18), Grow::Right);
+    QLabel* label =
+        staticText(this, "Enter your &nickname for the current match", du, QRect(7, 7, 117, 18), Grow::Right);
     nickname_ = editField(this, ctl::NicknameEdit, static_cast<int>(MaxTypedNicknameLength), du.rect(7, 26, 102, 14));
+    label->setBuddy(nickname_);
     ok_ = pushButton(this, "OK", du.rect(39, 45, 50, 14), true);
     setDialogSize(this, du, 131, 66);
     connect(ok_, &QPushButton::clicked, this, &NicknameDialog::confirm);

@@ -32,7 +32,9 @@ void drop(NetworkWindow& window, int x, int y) {
         recordUserMove(window);
         ui.myTurn = false;
         window.network().sendMove(g.humanMove);
-        if (userMoveMates(*g.currentGame)) {
+        const bool mates = userMoveMates(*g.currentGame);
+        announceUserMove(window, mates);
+        if (mates) {
             // The mating move keeps its own line; no result line on this side.
             endByMate(window);
             ui.computerThinking = false;
@@ -64,6 +66,7 @@ void opponentMoves(NetworkWindow& window) {
     if (!g.currentGame) return;
     GameState& game = *g.currentGame;
     MoveRecord& move = g.computerMove;
+    const Board before = g.displayBoard;
     applyPeerMove(game, move);
     g.syncDisplay();
     window.invalidate();
@@ -76,7 +79,10 @@ void opponentMoves(NetworkWindow& window) {
         move.givesCheck = 1;
     }
     const bool opponentIsWhite = ui.humanPlaysBlack;
-    if (isCheckmated(game)) {
+    const bool mates = isCheckmated(game);
+    announceMove(window, "Opponent", opponentIsWhite, before, move, move.givesCheck,
+                 mates ? "Your opponent wins." : nullptr);
+    if (mates) {
         recordResult(window, opponentIsWhite);
         endByMate(window);
         return;

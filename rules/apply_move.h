@@ -29,6 +29,8 @@ void updateOwnCastlingRights(GameState& game, const MoveRecord& move) noexcept;
 struct UserCastlingRights {
     bool canCastleShort = true;
     bool canCastleLong = true;
+
+    friend bool operator==(const UserCastlingRights&, const UserCastlingRights&) = default;
 };
 
 enum class CastleVerdict { NotAnAttempt, Rejected, Accepted };

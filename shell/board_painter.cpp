@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 
@@ -104,33 +105,51 @@ void drawCapturedPieces(PaintPass& pass, const UiState& ui, PieceBitmaps& bitmap
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const Owner side : {Own, Enemy}) {
-        int counts[7] = {};
-        for (const Square& s : board.squares)
-            if (s.owner == side && s.kind >= Pawn && s.kind <= King) ++counts[s.kind];
         int x = ScoreLeft;
         const int y = side == Own ? 30 : 73;
-        auto draw = [&](PieceKind kind, int missing) {
+        for (const LostPieces& lost : shownLostPieces(board, side)) {
             // The strip always shows set 0, in the side's colour. The area
             // comes at the device ratio and shrinks to 20x20 logical pixels.
-            const int number = pieceImageResource({kind, side}, 0, ui.humanPlaysBlack);
+            const int number = pieceImageResource({lost.kind, side}, 0, ui.humanPlaysBlack);
             const QImage& area = bitmaps.pieceOnWhite(number, pass.ratio);
-            for (int i = 0; i < missing; ++i, x += 18) painter.drawImage(QRect(x, y, 20, 20), area);
-        };
-        draw(Pawn, 8 - counts[Pawn]);
-        draw(Knight, 2 - counts[Knight]);
-        draw(Bishop, 2 - counts[Bishop]);
-        draw(Rook, 2 - counts[Rook]);
-        draw(Queen, counts[Queen] == 0 ? 1 : 0);
+            for (int i = 0; i < lost.count; ++i, x += 18) painter.drawImage(QRect(x, y, 20, 20), area);
+        }
     }
     painter.restore();
 }
 
-ScoreNames scoreNames(const UiState& ui, const QFont& boardFont) {
-    if (ui.opponentName.isEmpty()) return {QStringLiteral("Computer"), QStringLiteral("Player")};
-    // The nickname keeps room for ": " and a score of three digits.
+std::array<LostPieces, 5> shownLostPieces(const Board& board, Owner side) {
+    int counts[King + 1] = {};
+    for (const Square& s : board.squares)
+        if (s.owner == side && s.kind >= Pawn && s.kind <= King) ++counts[s.kind];
+    // None when the difference is 0 or less: a side with three knights
+    // shows none.
+    const auto missing = [&](PieceKind kind, int start) { return std::max(0, start - counts[kind]); };
+    return {{{Pawn, missing(Pawn, 8)},
+             {Knight, missing(Knight, 2)},
+             {Bishop, missing(Bishop, 2)},
+             {Rook, missing(Rook, 2)},
+             {Queen, counts[Queen] == 0 ? 1 : 0}}};
+}
+
+QString scoreName(const UiState& ui, Owner side) {
+    if (ui.opponentName.isEmpty()) return side == Own ? QStringLiteral("Computer") : QStringLiteral("Player");
+    return side == Own ? ui.opponentName : QStringLiteral("You");
+}
+
+QString scoreText(const UiState& ui, Owner side) {
+    const MaterialSums scores = shownScores(ui);
+    return QStringLiteral("%1: %2").arg(scoreName(ui, side)).arg(side == Own ? scores.own : scores.enemy);
+}
+
+QString paintedScoreText(const UiState& ui, Owner side, const QFont& boardFont) {
+    // A long nickname is cut to leave room for ": " and a score of three digits.
     const QFontMetrics metrics(boardFont);
     const int room = ClientWidth - ScoreLeft - metrics.horizontalAdvance(QStringLiteral(": -000"));
-    return {metrics.elidedText(ui.opponentName, Qt::ElideRight, room), QStringLiteral("You")};
+    const MaterialSums scores = shownScores(ui);
+    return QStringLiteral("%1: %2")
+        .arg(metrics.elidedText(scoreName(ui, side), Qt::ElideRight, room))
+        .arg(side == Own ? scores.own : scores.enemy);
 }
 
 MaterialSums shownScores(const UiState& ui) {
@@ -162,11 +181,26 @@ void paintBoardWindow(const UiState& ui, QImage& screen, PieceBitmaps& bitmaps, 
         drawCapturedPieces(pass, ui, bitmaps);
         drawPieces(pass, ui, bitmaps);
     }
-    const MaterialSums scores = shownScores(ui);
     const QColor grey = QColor::fromRgb(WindowBackground);
-    const ScoreNames names = scoreNames(ui, boardFont);
-    textOut(p, boardFont, ScoreLeft, 8, QStringLiteral("%1: %2").arg(names.own).arg(scores.own), grey);
-    textOut(p, boardFont, ScoreLeft, 50, QStringLiteral("%1: %2").arg(names.enemy).arg(scores.enemy), grey);
+    textOut(p, boardFont, ScoreLeft, 8, paintedScoreText(ui, Own, boardFont), grey);
+    textOut(p, boardFont, ScoreLeft, 50, paintedScoreText(ui, Enemy, boardFont), grey);
+}
+
+QRect squareCursorArea(const UiState& ui) { return toQRect(ui.geometry.squareRect(ui.cursorRow, ui.cursorCol)); }
+
+void drawSquareCursor(QPainter& painter, const UiState& ui) {
+    if (!ui.cursorShown || !onBoard(ui.cursorRow, ui.cursorCol)) return;
+    constexpr int Ring = 2;
+    const QRect outer = squareCursorArea(ui);
+    // Filled strips, not a pen: whole pixels at any device ratio.
+    const auto ring = [&painter](const QRect& r, const QColor& colour) {
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), Ring), colour);
+        painter.fillRect(QRect(r.left(), r.bottom() - Ring + 1, r.width(), Ring), colour);
+        painter.fillRect(QRect(r.left(), r.top() + Ring, Ring, r.height() - 2 * Ring), colour);
+        painter.fillRect(QRect(r.right() - Ring + 1, r.top() + Ring, Ring, r.height() - 2 * Ring), colour);
+    };
+    ring(outer, Qt::black);
+    ring(outer.adjusted(Ring, Ring, -Ring, -Ring), Qt::white);
 }
 
 QRect carriedPieceArea(const UiState& ui, const QImage& piece, qreal ratio) {

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <array>
 
 #include "game/ui_state.h"
 #include "rules/material.h"
@@ -30,17 +31,22 @@ QColor colourFromRef(std::uint32_t colorref);
 // Where the score lines and the strips of lost pieces start.
 inline constexpr int ScoreLeft = 509;
 
-// Whose the two score lines are: the computer's and the player's, or in a
-// network game the opponent's nickname (cut to fit) and the user's.
-struct ScoreNames {
-    QString own;
-    QString enemy;
-};
-ScoreNames scoreNames(const UiState& ui, const QFont& boardFont);
-
 // The material the score line shows: the computer's (Own) and the player's
 // (Enemy) on the drawn board; none before the first game.
 MaterialSums shownScores(const UiState& ui);
+// The score line's two texts: "Computer: 39" (Own) and "Player: 39" (Enemy);
+// in a network game the opponent's nickname and "You". As painted, a long
+// nickname is cut to fit.
+QString scoreText(const UiState& ui, Owner side);
+QString paintedScoreText(const UiState& ui, Owner side, const QFont& boardFont);
+
+// The strip of one side's lost pieces: how many images of each kind, in the
+// order they are drawn (pawns, knights, bishops, rooks, the queen).
+struct LostPieces {
+    PieceKind kind;
+    int count;
+};
+std::array<LostPieces, 5> shownLostPieces(const Board& board, Owner side);
 
 // Paints the whole drawing area into `screen` (ClientWidth x ClientHeight
 // logical pixels), with one painter.
@@ -65,6 +71,14 @@ void drawSquareName(QPainter& painter, const QFont& font, const QRect& square, c
 // The same on an image of its own (ratio 1).
 void drawSquareName(QImage& screen, const QFont& font, const QRect& square, char& letter, char& digit,
                     bool humanPlaysBlack);
+
+// The keyboard's cursor: a frame of two rings just inside the square's edge,
+// black outside and white inside. One of the two stands out by at least 4.5:1
+// on any colour a square can have, so it shows on every pair of square
+// colours the user can pick.
+void drawSquareCursor(QPainter& painter, const UiState& ui);
+// The area the cursor frame covers.
+QRect squareCursorArea(const UiState& ui);
 
 // Where the carried piece image `piece` (device pixels at `ratio`) is drawn:
 // its top-left corner at the mouse, in logical pixels.

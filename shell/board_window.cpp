@@ -1,11 +1,13 @@
 #include "shell/board_window.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
-#include "shell/board_painter.h"
 #include "game/window_messages.h"
+#include "shell/board_accessible.h"
+#include "shell/board_painter.h"
 
 namespace orbel {
 
@@ -16,6 +18,13 @@ BoardWindow::BoardWindow(Dispatch dispatch, Overlay overlay, QWidget* parent)
     // Moves without a button pressed still matter: the wait cursor.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Tab reaches it, and a click gives it the keys.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+BoardWindow::~BoardWindow() {
+    // Its description reads this window: it goes first, while all of it is here.
+    if (accessible) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessible));
 }
 
 void BoardWindow::invalidate(const QRect& area) {
@@ -39,6 +48,8 @@ void BoardWindow::paintEvent(QPaintEvent*) {
     if (needsPaint_) {
         needsPaint_ = false;
         dispatch_(msg::WM_PAINT, 0, 0);
+        // What a screen reader reads follows what was drawn.
+        boardRepainted(*this);
     }
     QPainter p(this);
     drawShown(p);
@@ -52,6 +63,7 @@ void BoardWindow::drawShown(QPainter& painter) {
 
 void BoardWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    if (onMousePress) onMousePress();
     const QPoint at = event->position().toPoint();
     dispatch_(msg::WM_LBUTTONDOWN, msg::MK_LBUTTON, msg::makeLParam(at.x(), at.y()));
 }
@@ -70,6 +82,17 @@ void BoardWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const std::uintptr_t buttons = (event->buttons() & Qt::LeftButton) ? msg::MK_LBUTTON : 0;
     dispatch_(msg::WM_MOUSEMOVE, buttons, msg::makeLParam(at.x(), at.y()));
+}
+
+void BoardWindow::keyPressEvent(QKeyEvent* event) {
+    if (onKey && onKey(*event)) return;
+    QWidget::keyPressEvent(event);
+}
+
+void BoardWindow::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // The screen reader hears the square under the cursor, not just "board".
+    cursorCellFocused(*this);
 }
 
 }  // namespace orbel

@@ -102,6 +102,13 @@ void showHideCoordinates(MainWindow& w) {
     w.invalidate();
 }
 
+void toggleAnnouncements(MainWindow& w) {
+    bool& on = w.ui().announceMoves;
+    on = !on;
+    w.checkCommand(cmd::AnnounceMoves, on);
+    writeSetting(AnnounceKey, on ? 1 : 0);
+}
+
 void showInfo(MainWindow& w, InfoDialog::Kind kind) {
     InfoDialog dialog(kind, &w);
     w.runDialog(dialog);
@@ -135,6 +142,8 @@ constexpr CommandRow commands[] = {
     {cmd::WhatsNew, [](MainWindow& w) { showInfo(w, InfoDialog::Kind::WhatsNew); }},
     {cmd::About, [](MainWindow& w) { showInfo(w, InfoDialog::Kind::About); }},
     {cmd::ComputerMoveReady, [](MainWindow& w) { finishComputerMove(w); }},
+    {cmd::ReadPosition, [](MainWindow& w) { w.readPosition(); }},
+    {cmd::AnnounceMoves, toggleAnnouncements},
 };
 
 // The carried piece follows the mouse: the area it left and the area it

@@ -38,11 +38,12 @@ NewGameSetupDialog::NewGameSetupDialog(GameWindow& window, QWidget* owner) : QDi
     auto addRadio = [this](QButtonGroup* group, int id, const char* label, QRect at) {
         group->addButton(radioButton(this, id, label, at), id);
     };
-    addRadio(colours_, ctl::White, "White", du.rect(20, 15, 40, 15));
-    addRadio(colours_, ctl::Black, "Black", du.rect(60, 15, 40, 15));
-    addRadio(levels_, ctl::Easy, "Easy", du.rect(20, 55, 35, 10));
-    addRadio(levels_, ctl::Medium, "Medium", du.rect(20, 65, 35, 10));
-    addRadio(levels_, ctl::Hard, "Hard", du.rect(20, 75, 35, 10));
+    // Each with its first letter as its key (Alt+W ... Alt+H).
+    addRadio(colours_, ctl::White, "&White", du.rect(20, 15, 40, 15));
+    addRadio(colours_, ctl::Black, "&Black", du.rect(60, 15, 40, 15));
+    addRadio(levels_, ctl::Easy, "&Easy", du.rect(20, 55, 35, 10));
+    addRadio(levels_, ctl::Medium, "&Medium", du.rect(20, 65, 35, 10));
+    addRadio(levels_, ctl::Hard, "&Hard", du.rect(20, 75, 35, 10));
     // Above the group frames, which were made first.
     for (QButtonGroup* group : {colours_, levels_})
         for (QAbstractButton* button : group->buttons()) button->raise();
@@ -55,9 +56,11 @@ NewGameSetupDialog::NewGameSetupDialog(GameWindow& window, QWidget* owner) : QDi
     connect(ok_, &QPushButton::clicked, this, &NewGameSetupDialog::confirm);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
-    // White and Hard, every time the dialog opens.
+    // White and Hard, every time the dialog opens; the keys start on White
+    // (arrows choose within a group, Tab goes to the next).
     colours_->button(ctl::White)->setChecked(true);
     levels_->button(ctl::Hard)->setChecked(true);
+    colours_->button(ctl::White)->setFocus();
 }
 
 QRadioButton* NewGameSetupDialog::radio(int id) const {

@@ -62,6 +62,12 @@ void HistoryPane::vscroll(int code) {
     if (bar_->value() != old) update();
 }
 
+QRect HistoryPane::lineRect(int index) const {
+    const QRect inside = contentsRect().adjusted(0, 0, -bar_->width(), 0);
+    return QRect(inside.left(), inside.top() + (index - std::max(bar_->value(), 0)) * lineHeight_, inside.width(),
+                 lineHeight_);
+}
+
 void HistoryPane::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter p(this);

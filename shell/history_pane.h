@@ -24,6 +24,10 @@ public:
     QScrollBar* scrollBar() const { return bar_; }
     // The scroll range follows a list that has grown past its standard lines.
     void updateRange();
+    const MoveHistory& history() const { return history_; }
+    // Where line `index` is drawn at the present scroll position (outside
+    // the pane when scrolled away).
+    QRect lineRect(int index) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

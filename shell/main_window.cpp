@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,11 +20,13 @@
 #include "game/one_player.h"
 #include "game/texts.h"
 #include "game/window_messages.h"
+#include "shell/board_accessible.h"
 #include "shell/board_painter.h"
 #include "shell/board_window.h"
 #include "shell/common_proc.h"
 #include "shell/dialogs.h"
 #include "shell/history_pane.h"
+#include "shell/live_text.h"
 #include "shell/modal.h"
 #include "shell/settings.h"
 
@@ -85,6 +88,7 @@ constexpr int commandsGreyedWhileThinking[] = {cmd::NewOnePlayerGame, cmd::NewTw
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mode_(onePlayerProc) {
     initResources();
+    installBoardAccessibility();
     for (QColor& c : customColours) c = Qt::black;
     setUpFrame();
     boardFont_ = fontWithCellHeight("Times New Roman", 19, QFont::Normal);
@@ -100,6 +104,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mode_(onePlayerPr
     // Fixed size: no maximise, no resizing.
     adjustSize();
     setFixedSize(sizeHint());
+    // The keys go to the board from the start.
+    board_->setFocus();
 }
 
 void MainWindow::setUpFrame() {
@@ -121,14 +127,20 @@ void MainWindow::readSquareColours() {
     readColourSettings(stored);
     ui_.lightSquareColor = stored.lightSquareColor;
     ui_.darkSquareColor = stored.darkSquareColor;
+    readAnnounceSetting(stored);
+    ui_.announceMoves = stored.announceMoves;
 }
 
 QWidget* MainWindow::createDrawingArea() {
     auto* client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
     board_ = new BoardWindow([this](int m, std::uintptr_t w, std::intptr_t l) { return dispatch(m, w, l); },
-                             [this](QPainter& p) { paintCarriedPiece(p); }, client);
+                             [this](QPainter& p) { paintOverlay(p); }, client);
     board_->move(0, 0);
+    board_->onKey = [this](const QKeyEvent& event) { return keys_.keyPress(event); };
+    board_->onMousePress = [this] { keys_.mousePressed(); };
+    board_->reading = &keys_;
+    liveText_ = new LiveText(client);
     setCentralWidget(client);
     dispatch(msg::WM_CREATE);
     dispatch(msg::WM_SIZE);
@@ -140,6 +152,7 @@ void MainWindow::readPieceSet() {
     readPieceSetSetting(stored);
     ui_.pieceSetIndex = stored.pieceSetIndex;
     checkCommand(cmd::PieceSetDudidi + ui_.pieceSetIndex, true);
+    checkCommand(cmd::AnnounceMoves, ui_.announceMoves);
 }
 
 void MainWindow::createPanes(QWidget* client) {
@@ -161,15 +174,22 @@ void MainWindow::createPanes(QWidget* client) {
     status_ = new QLabel(QString::fromUtf8(text::WhiteToMove));
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
+    statusBar()->setAccessibleName(QStringLiteral("Status"));
 
     chatPane_ = new ChatPane(paneFont_, client);
     chatPane_->setGeometry(BrainPaneArea);
+    chatPane_->setAccessibleName(QStringLiteral("Chat:"));
+    chatPane_->edit()->setAccessibleName(QStringLiteral("Chat line"));
     chatPane_->hide();
 }
 
 void MainWindow::connectPanes() {
     connect(&brainTimer_, &QTimer::timeout, this, [this] { dispatch(msg::WM_TIMER, 1, 0); });
-    chatPane_->onEnter = [this](const QString& typed) { network_.sendChatLine(typed); };
+    chatPane_->onEnter = [this](const QString& typed) {
+        sendingChatLine_ = true;
+        network_.sendChatLine(typed);
+        sendingChatLine_ = false;
+    };
 }
 
 MainWindow::~MainWindow() {
@@ -182,6 +202,8 @@ void MainWindow::runStartUpDialog() {
     runDialog(dialog);
     invalidate();
 }
+
+void MainWindow::readPosition() { liveText_->say(keys_.positionText()); }
 
 int MainWindow::dispatch(int message, std::uintptr_t wParam, std::intptr_t lParam) {
     return mode_(*this, message, wParam, lParam);
@@ -212,6 +234,8 @@ void MainWindow::createMenus() {
     QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
     add(game, cmd::UndoMove, "&Undo Move", QKeySequence(Qt::CTRL | Qt::Key_U))->setEnabled(false);
     add(game, cmd::Resign, "&Resign");
+    game->addSeparator();
+    add(game, cmd::ReadPosition, "Read &Position", QKeySequence(Qt::CTRL | Qt::Key_R));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     QMenu* colour = options->addMenu(QStringLiteral("&Color"));
@@ -225,6 +249,7 @@ void MainWindow::createMenus() {
     add(pieces, cmd::PieceSetFerrow2, "Ferrow Color 2")->setCheckable(true);
     options->addSeparator();
     add(options, cmd::ShowHideCoordinates, "&Show/Hide Coordinates");
+    add(options, cmd::AnnounceMoves, "&Announce Moves")->setCheckable(true);
 
     QMenu* network = menuBar()->addMenu(QStringLiteral("&Network Play"));
     add(network, cmd::DirectNetworkGame, "&Direct Network Game", QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -251,9 +276,26 @@ void MainWindow::invalidateArea(const PixelRect& area) {
     board_->invalidate(QRect(area.left, area.top, area.width, area.height));
 }
 
-void MainWindow::setStatusText(const QString& text) { status_->setText(text); }
+void MainWindow::setStatusText(const QString& text) {
+    status_->setText(text);
+    keys_.statusChanged();
+}
 
 QString MainWindow::statusText() const { return status_->text(); }
+
+void MainWindow::showStatusMessage(const QString& text) {
+    if (text.isEmpty()) {
+        statusBar()->clearMessage();
+    } else {
+        statusBar()->showMessage(text);
+    }
+}
+
+QString MainWindow::statusMessage() const { return statusBar()->currentMessage(); }
+
+void MainWindow::announce(const QString& text) {
+    if (ui_.announceMoves) liveText_->say(text);
+}
 
 void MainWindow::enableCommand(int id, bool enabled) {
     // While the computer thinks, the items it greyed stay grey; what was asked
@@ -279,7 +321,11 @@ void MainWindow::invalidateHistoryPanes() {
     blackPane_->update();
 }
 
-void MainWindow::setBrainText(const QString& text) { brainPane_->setText(text); }
+void MainWindow::setBrainText(const QString& text) {
+    brainPane_->setText(text);
+    // Named "Brain:"; the line and value are what a reader reads on.
+    brainPane_->setAccessibleDescription(text);
+}
 
 void MainWindow::messageBox(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) {
     showMessageBox(seams_, parent, text, caption, icon);
@@ -289,7 +335,21 @@ bool MainWindow::askYesNo(QWidget* parent, const QString& text, const QString& c
     return askQuestion(seams_, parent, text, caption, icon);
 }
 
-int MainWindow::runDialog(QDialog& dialog) { return runModalDialog(seams_, dialog); }
+int MainWindow::runDialog(QDialog& dialog) {
+    QWidget* focusBefore = QApplication::focusWidget();
+    const int result = runModalDialog(seams_, dialog);
+    focusBoardAfterDialog(focusBefore);
+    return result;
+}
+
+void MainWindow::focusBoardAfterDialog(QWidget* focusBefore) {
+    if (destroyed_) return;
+    if (focusBefore == chatPane_->edit() && chatPane_->isVisible()) {
+        chatPane_->edit()->setFocus();
+    } else {
+        board_->setFocus();
+    }
+}
 
 void MainWindow::playSound(int resource) {
     if (seams_.sound) {
@@ -301,6 +361,7 @@ void MainWindow::playSound(int resource) {
 
 void MainWindow::showChatPane(bool show) {
     chatPane_->clearLines();
+    chatPane_->setAccessibleDescription(QString());
     brainPane_->setVisible(!show);
     chatPane_->setVisible(show);
     if (show) chatPane_->edit()->setFocus();
@@ -315,6 +376,15 @@ void MainWindow::showChatPane(bool show) {
 void MainWindow::addChatLine(const QString& line) {
     chatPane_->addChatLine(line);
     chatPane_->update();
+    QStringList shown = chatPane_->lines();
+    std::reverse(shown.begin(), shown.end());
+    shown.removeAll(QString());
+    chatPane_->setAccessibleDescription(shown.join(QLatin1Char('\n')));
+    // The user's own line, echoed as it is sent, is not read back to them.
+    const QString own = network_.localNickname + QStringLiteral("> ");
+    if (sendingChatLine_ && line.startsWith(own)) return;
+    const QString peer = network_.peerNickname + QStringLiteral("> ");
+    announce(line.startsWith(peer) ? network_.peerNickname + QStringLiteral(" says: ") + line.mid(peer.size()) : line);
 }
 
 void MainWindow::showWaitCursor(bool wait) { setCursor(wait ? Qt::WaitCursor : Qt::ArrowCursor); }
@@ -325,7 +395,8 @@ void MainWindow::loadDragBitmaps(int row, int col) {
                         : 0;
 }
 
-void MainWindow::paintCarriedPiece(QPainter& painter) {
+void MainWindow::paintOverlay(QPainter& painter) {
+    drawSquareCursor(painter, ui_);
     if (carriedPiece_ == 0) return;
     drawCarriedPiece(painter, ui_, bitmaps_.piece(carriedPiece_, painter.device()->devicePixelRatioF()));
 }

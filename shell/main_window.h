@@ -14,6 +14,7 @@
 #include "net/network_session.h"
 #include "net/network_window.h"
 #include "net/port_mapper.h"
+#include "shell/board_keys.h"
 #include "shell/piece_bitmaps.h"
 #include "shell/sounds.h"
 
@@ -24,6 +25,7 @@ namespace orbel {
 
 class BoardWindow;
 class HistoryPane;
+class LiveText;
 
 class MainWindow : public QMainWindow, public NetworkWindow {
     Q_OBJECT
@@ -56,6 +58,7 @@ public:
     void scrollHistoryPane(bool white, int code) override;
     void invalidateHistoryPanes() override;
     void setBrainText(const QString& text) override;
+    void announce(const QString& text) override;
     void enableCommand(int id, bool enabled) override;
     void playSound(int resource) override;
     void showWaitCursor(bool wait) override;
@@ -83,6 +86,14 @@ public:
     QLabel* brainPane() const { return brainPane_; }
     ChatPane* chatPane() const { return chatPane_; }
     QString statusText() const;
+    // A passing message over the status text (the text being typed, a reply
+    // to the keys); empty to show the status text again.
+    void showStatusMessage(const QString& text);
+    QString statusMessage() const;
+    LiveText* liveText() const { return liveText_; }
+    BoardKeys& keys() { return keys_; }
+    // Control+R: the position in words, in the live text.
+    void readPosition();
     QAction* action(int id) const;
     PieceBitmaps& bitmaps() { return bitmaps_; }
     const ThinkingThread& thinking() const { return thinking_; }
@@ -107,7 +118,9 @@ private:
     void createPanes(QWidget* client);
     void connectPanes();
     void handBack();
-    void paintCarriedPiece(QPainter& painter);
+    void paintOverlay(QPainter& painter);
+    // After a dialog the board has the keys again, unless the chat line had them.
+    void focusBoardAfterDialog(QWidget* focusBefore);
 
     UiState ui_;
     WindowSeams seams_;
@@ -120,6 +133,10 @@ private:
     QLabel* brainPane_ = nullptr;
     ChatPane* chatPane_ = nullptr;
     QLabel* status_ = nullptr;
+    LiveText* liveText_ = nullptr;
+    BoardKeys keys_{*this};
+    // A chat line being sent: its echo is the user's own, not announced.
+    bool sendingChatLine_ = false;
     std::map<int, QAction*> actions_;
     SoundPlayer sounds_;
     PieceBitmaps bitmaps_;

@@ -63,6 +63,11 @@ void readPieceSetSetting(StoredSettings& settings) {
     settings.pieceSetIndex = set ? pieceSetFromSetting(*set) : DefaultPieceSet;
 }
 
+void readAnnounceSetting(StoredSettings& settings) {
+    const auto announce = readNumber(AnnounceKey);
+    settings.announceMoves = !announce || *announce != 0;
+}
+
 void writeSetting(const char* key, std::int64_t number) {
     QSettings store;
     store.setValue(writeName(key), QString::number(number));

@@ -1,6 +1,7 @@
-// The three settings that outlive a run: light and dark square colours and
-// the piece set, kept per user as decimal text under "Tessaly" / "Orbel Chess"
-// with the keys whsqu, dksqu and pieceset.
+// The settings that outlive a run: light and dark square colours, the piece
+// set and whether moves are announced to a screen reader, kept per user as
+// decimal text under "Tessaly" / "Orbel Chess" with the keys whsqu, dksqu,
+// pieceset and announce.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,7 @@ namespace orbel {
 inline constexpr const char* LightSquareKey = "whsqu";
 inline constexpr const char* DarkSquareKey = "dksqu";
 inline constexpr const char* PieceSetKey = "pieceset";
+inline constexpr const char* AnnounceKey = "announce";
 
 // A stored number read as C's atoi does: optional leading white space, an
 // optional sign, then digits; no digits gives 0; values beyond the 32-bit
@@ -34,12 +36,15 @@ struct StoredSettings {
     std::uint32_t lightSquareColor = DefaultLightSquareColor;
     std::uint32_t darkSquareColor = DefaultDarkSquareColor;
     int pieceSetIndex = DefaultPieceSet;
+    bool announceMoves = true;
 };
 
 // Reads "dksqu" then "whsqu"; a missing key gives its default.
 void readColourSettings(StoredSettings& settings);
 // Reads "pieceset"; a missing key gives 1.
 void readPieceSetSetting(StoredSettings& settings);
+// Reads "announce": any number but 0 (or no key) announces.
+void readAnnounceSetting(StoredSettings& settings);
 // Writes one key as decimal text. Failures are silent.
 void writeSetting(const char* key, std::int64_t number);
 

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs, from Debian 12's package archive, everything needed to build, test and
-# run the game, generate its artwork and take screenshots. Safe to run again: it
-# asks apt only for packages that are missing.
+# run the game, generate its artwork and take screenshots, with pgn-extract (in
+# /usr/games), the independent checker of the PGN the game exports, and the
+# AT-SPI bus with pyatspi, through which the tests read the game as a screen
+# reader does. Safe to run
+# again: it asks apt only for packages that are missing.
 set -euo pipefail
 
 packages=(
@@ -12,6 +15,8 @@ packages=(
   fonts-dejavu-core fonts-liberation
   python3 python3-pil
   clang libclang-rt-14-dev
+  pgn-extract
+  at-spi2-core dbus python3-pyatspi gir1.2-atspi-2.0
   desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file
   util-linux
   libminiupnpc-dev

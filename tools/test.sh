@@ -29,6 +29,10 @@ ctest --test-dir build --output-on-failure -j "$jobs" || status=1
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 # Qt and fontconfig keep allocations alive until exit: no leak report.
 ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-sanitize --output-on-failure -j "$jobs" || status=1
+echo "== The board over the AT-SPI bus, as a screen reader reads it =="
+# A session bus, a display and a network namespace of its own: the game
+# listens on its usual port, which stays free outside.
+unshare --net dbus-run-session -- xvfb-run -a tools/atspi_check.py build/orbel-chess || status=1
 echo "== Thread tests under ThreadSanitizer =="
 TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -R ThinkingRace || status=1
 TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R PortMapper || status=1

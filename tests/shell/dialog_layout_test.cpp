@@ -1,12 +1,14 @@
 // Every dialog, opened the way the program opens it, shows what it holds:
 // each static text wrapped in its own font fits its control, each picture's
-// control holds its whole bitmap, and no control lies outside the dialog.
+// control holds its whole bitmap, no control lies outside the dialog, and
+// every edit field has a label naming it.
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTcpServer>
+#include <algorithm>
 #include <functional>
 
 #include "game/window_messages.h"
@@ -41,6 +43,11 @@ Statics expectWhole(QDialog& d) {
     for (QWidget* child : d.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         SCOPED_TRACE(child->metaObject()->className());
         EXPECT_TRUE(d.rect().contains(child->geometry())) << "outside the client area";
+        // Every field is named by its label, for a screen reader and for the label's key.
+        if (qobject_cast<QLineEdit*>(child)) {
+            const auto labels = d.findChildren<QLabel*>();
+            EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == child; }));
+        }
         const auto* label = qobject_cast<const QLabel*>(child);
         if (!label) continue;
         const int m = label->margin();

@@ -57,6 +57,7 @@ TEST_F(WindowTest, TheMenuBarCarriesTheItemsTheirKeysAndStates) {
         {cmd::Exit, "E&xit", "", true},
         {cmd::UndoMove, "&Undo Move", "Ctrl+U", false},
         {cmd::Resign, "&Resign", "", true},
+        {cmd::ReadPosition, "Read &Position", "Ctrl+R", true},
         {cmd::DarkSquare, "&Dark Square", "", true},
         {cmd::LightSquare, "&Light Square", "", true},
         {cmd::OriginalColors, "&Original Colors", "", true},
@@ -64,6 +65,7 @@ TEST_F(WindowTest, TheMenuBarCarriesTheItemsTheirKeysAndStates) {
         {cmd::PieceSetFerrow1, "Ferrow Color 1", "", true},
         {cmd::PieceSetFerrow2, "Ferrow Color 2", "", true},
         {cmd::ShowHideCoordinates, "&Show/Hide Coordinates", "", true},
+        {cmd::AnnounceMoves, "&Announce Moves", "", true},
         {cmd::DirectNetworkGame, "&Direct Network Game", "Ctrl+I", true},
         {cmd::NetworkResign, "&Resign", "", false},
         {cmd::KillGame, "&Kill Game (Opponent is lagging or gone ONLY)", "", false},
@@ -82,6 +84,7 @@ TEST_F(WindowTest, TheMenuBarCarriesTheItemsTheirKeysAndStates) {
     EXPECT_EQ(window->action(cmd::About)->shortcuts().size(), 2);
     EXPECT_TRUE(window->action(cmd::PieceSetFerrow1)->isChecked());
     EXPECT_FALSE(window->action(cmd::PieceSetDudidi)->isChecked());
+    EXPECT_TRUE(window->action(cmd::AnnounceMoves)->isChecked());
     QStringList popups;
     for (QAction* a : window->menuBar()->actions()) popups << a->text();
     EXPECT_EQ(popups, (QStringList{"&File", "&Game", "&Options", "&Network Play", "&Help"}));

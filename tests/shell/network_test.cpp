@@ -33,6 +33,7 @@
 #include "shell/board_painter.h"
 #include "shell/board_window.h"
 #include "shell/dialogs.h"
+#include "shell/live_text.h"
 #include "tests/shell/window_fixture.h"
 
 namespace orbel::testing {
@@ -148,10 +149,10 @@ TEST_F(NetworkTest, ARequestAcceptedStartsTheGameOnBothSides) {
     EXPECT_EQ(caller.net().peerNickname, "Bob");
     EXPECT_EQ(callee.net().peerNickname, "Alice");
     // The score lines name the two players; a long nickname is cut to fit.
-    EXPECT_EQ(scoreNames(caller.ui(), caller.w->boardFont()).own, "Bob");
-    EXPECT_EQ(scoreNames(caller.ui(), caller.w->boardFont()).enemy, "You");
+    EXPECT_EQ(scoreText(caller.ui(), Own), "Bob: 38");
+    EXPECT_EQ(scoreText(caller.ui(), Enemy), "You: 38");
     caller.ui().opponentName = QString(24, QLatin1Char('W'));
-    EXPECT_TRUE(scoreNames(caller.ui(), caller.w->boardFont()).own.endsWith(QChar(0x2026)));
+    EXPECT_TRUE(paintedScoreText(caller.ui(), Own, caller.w->boardFont()).contains(QChar(0x2026)));
     // The nickname given last (the callee's, in this one settings store) is
     // offered the next time.
     Copy next;
@@ -164,14 +165,21 @@ TEST_F(NetworkTest, ARequestAcceptedStartsTheGameOnBothSides) {
     next.w->sendCommand(cmd::DirectNetworkGame);
     EXPECT_EQ(offered, "Bob");
 
-    // Black may not move first; White's e2-e4 arrives on Black's board.
+    // Black may not move first, with the mouse or the keys; White's e2-e4,
+    // typed, arrives on Black's board and is announced there.
     callee.drag(6, 3, 4, 3);
+    QTest::keyClicks(callee.w->boardWindow(), QStringLiteral("e5"));
+    QTest::keyClick(callee.w->boardWindow(), Qt::Key_Return);
+    EXPECT_EQ(callee.w->statusMessage(), "Not your move: e5");
     EXPECT_EQ(callee.ui().game.blackHistory.count, 0);
-    caller.drag(6, 3, 4, 3);
+    QTest::keyClicks(caller.w->boardWindow(), QStringLiteral("e4"));
+    QTest::keyClick(caller.w->boardWindow(), Qt::Key_Return);
     EXPECT_FALSE(caller.ui().myTurn);
+    EXPECT_EQ(caller.w->liveText()->text(), "You: pawn e2 to e4");
     ASSERT_TRUE(waitFor([&] { return callee.ui().myTurn; }));
     EXPECT_EQ(callee.ui().game.whiteHistory.lines[0], "e4");
     EXPECT_EQ(callee.ui().game.displayBoard.at(3, 4), (Square{Pawn, Own}));  // e4, seen from Black
+    EXPECT_EQ(callee.w->liveText()->text(), "Opponent: pawn e2 to e4");
     EXPECT_TRUE(caller.boxes.empty());
 }
 
@@ -241,6 +249,9 @@ TEST_F(NetworkTest, ChatLinesAndTrashReachBothPanes) {
     EXPECT_EQ(caller.w->chatPane()->lines().value(0), "Alice> " + line);
     ASSERT_TRUE(waitFor([&] { return !callee.w->chatPane()->lines().value(0).isEmpty(); }));
     EXPECT_EQ(callee.w->chatPane()->lines().value(0), "Alice> " + line);
+    // Read out to the other side only.
+    EXPECT_EQ(callee.w->liveText()->text(), "Alice says: " + line);
+    EXPECT_NE(caller.w->liveText()->text(), "Alice says: " + line);
 
     QTest::keyClicks(edit, QStringLiteral("/trash"));
     QTest::keyClick(edit, Qt::Key_Return);

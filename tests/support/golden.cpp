@@ -1,6 +1,8 @@
 #include "tests/support/golden.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -24,6 +26,14 @@ void writeFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
     if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+std::vector<std::string> readSeeds(const std::string& folder) {
+    std::vector<std::filesystem::path> paths(std::filesystem::directory_iterator(folder), {});
+    std::sort(paths.begin(), paths.end());
+    std::vector<std::string> seeds;
+    for (const auto& path : paths) seeds.push_back(readFile(path.string()));
+    return seeds;
 }
 
 }  // namespace orbel::testing

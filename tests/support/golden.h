@@ -3,11 +3,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace orbel::testing {
 
 bool regeneratingGolden();
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& text);
+// The files of a fuzz test's seed folder, in name order: the same run everywhere.
+std::vector<std::string> readSeeds(const std::string& folder);
 
 }  // namespace orbel::testing

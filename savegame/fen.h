@@ -1,0 +1,30 @@
+// FEN, the one-line position every chess program reads: the board from the
+// eighth rank down, the side to move, the castling rights, the en passant
+// square, the half-move clock and the move number. Standard C++ only.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "game/standard_position.h"
+
+namespace orbel {
+
+// This program has no en passant and keeps no half-move clock, so those two
+// fields are always "-" and "0". A castling right is written only while its
+// king and rook stand on their squares: a right the rules keep after the
+// rook was taken on its corner can never be used, and other programs refuse
+// such a FEN.
+std::string writeFen(const StandardPosition& position);
+
+// Reads a FEN, with white space around it and between its fields, and either
+// all six fields or the first four (clock 0, move 1). Returns "" and sets
+// `position` when it reads; otherwise a short reason ("rank 3 has 9 squares")
+// and `position` is untouched. Refused besides malformed text: castling
+// rights whose king or rook is not at home, a move number outside 1..9999,
+// and any position positionProblem refuses. An en passant square is checked
+// for its rank and kept as the position's target (no capture is ever
+// allowed there; a message can say why).
+std::string readFen(std::string_view text, StandardPosition& position);
+
+}  // namespace orbel

@@ -1,0 +1,75 @@
+// PGN, the game format every chess program reads and writes, and the reading
+// of a pasted or opened text that holds either a PGN game or a FEN position.
+// Standard C++ only: the window moves the bytes to and from files and the
+// clipboard.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/standard_moves.h"
+
+namespace orbel {
+
+// The seven tags every PGN game carries, in their order. The caller fills in
+// the values: Site the host name, Date "YYYY.MM.DD", White and Black the
+// players ("Player", "Computer (Hard)", a nickname), Result "1-0", "0-1",
+// "1/2-1/2" or "*" (anything else is written as "*").
+struct PgnTags {
+    std::string event = "Orbel Chess game";
+    std::string site;
+    std::string date;
+    std::string round = "-";
+    std::string white;
+    std::string black;
+    std::string result = "*";
+};
+
+// Whether [SetUp "1"] and [FEN "..."] follow the seven tags: when the game
+// does not begin from the usual starting position, or always.
+enum class SetUpTags { WhenNeeded, Always };
+
+struct PgnExport {
+    std::string text;
+    // Empty when the whole game is in `text`. Otherwise one sentence for the
+    // user saying where the export stops and why: the game holds a move that
+    // standard chess forbids (a castle across an attacked square), or its
+    // start cannot be a standard position.
+    std::string partialReason;
+};
+
+// The game as PGN: the tags (values with '"' and '\' escaped, control
+// characters as spaces, at most 255 bytes), then the moves in SAN with move
+// numbers, in lines of at most 80 characters, then the result (the winner's
+// after checkmate and a draw after stalemate, whatever `tags` says). A move that
+// standard chess forbids ends the movetext before it with a comment saying
+// why and giving the FEN reached, and the result becomes "*".
+PgnExport writePgn(const StandardPosition& start, const std::vector<StandardMove>& moves, const PgnTags& tags,
+                   SetUpTags setUp = SetUpTags::WhenNeeded);
+
+// A game read from a PGN or a FEN: where it starts, its moves, and where they lead.
+struct ImportedGame {
+    StandardPosition start;
+    std::vector<StandardMove> moves;
+    StandardPosition final;
+};
+
+// The longest game read, in half-moves: far beyond any real game, and short
+// enough that replaying it never keeps the window waiting.
+inline constexpr std::size_t MaxImportPlies = 10000;
+
+// Reads a FEN (a text whose first word holds a '/') or else the first game
+// of a PGN: tag pairs (a FEN tag gives the start), then the movetext, where
+// comments ({...} and ; to the line's end), variations (nested), NAGs ($n),
+// move numbers, "..." and annotation marks are skipped and every move is
+// replayed by this program's rules (an en passant capture is refused). The
+// game ends at its result, at the next game's tags or at the end of the text.
+// Returns "" and sets `game` when everything reads; otherwise one sentence for
+// the user ("Move 12... exd3 cannot be played: no en passant in this game.")
+// and `game` is untouched. Safe on any bytes; work and memory grow only
+// linearly with the text.
+std::string readGameText(std::string_view text, ImportedGame& game);
+
+}  // namespace orbel

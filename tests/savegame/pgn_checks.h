@@ -1,0 +1,74 @@
+// What every reading of a stranger's text must leave behind, for the mutation
+// test and the libFuzzer target: a PGN or FEN either reads as a game this
+// program can play and that exports and reads back the same, or is refused
+// with a short printable sentence and nothing changed; a typed move is one
+// legal move or a short message.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/san.h"
+#include "savegame/fen.h"
+#include "savegame/pgn.h"
+
+namespace orbel::pgn_checks {
+
+inline bool printable(const std::string& text, std::size_t limit) {
+    return text.size() <= limit && std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
+}
+
+inline const char* refusalProblem(const std::string& error, const ImportedGame& game, const ImportedGame& before) {
+    if (!printable(error, 200)) return "a refusal is too long or holds unprintable bytes";
+    if (writeFen(game.start) != writeFen(before.start) || game.moves != before.moves) {
+        return "a refused text changed the game";
+    }
+    return nullptr;
+}
+
+inline const char* gameProblem(const ImportedGame& game) {
+    if (positionProblem(game.start) != nullptr) return "a game starts where standard chess cannot";
+    if (game.moves.size() > MaxImportPlies) return "a game is longer than the limit";
+    StandardPosition p = game.start;
+    for (const StandardMove& m : game.moves) {
+        if (!isLegalMove(p, m)) return "a move these rules refuse was read";
+        p = afterMove(p, m);
+    }
+    if (!(p == game.final)) return "the moves do not lead to the final position";
+    const PgnExport out = writePgn(game.start, game.moves, {});
+    ImportedGame back;
+    if (!readGameText(out.text, back).empty()) return "an export does not read back";
+    const bool prefix = back.moves.size() <= game.moves.size() &&
+                        std::equal(back.moves.begin(), back.moves.end(), game.moves.begin());
+    if (writeFen(back.start) != writeFen(game.start) || !prefix) return "an export reads back as another game";
+    if ((back.moves.size() < game.moves.size()) != !out.partialReason.empty()) return "a cut export is not reported";
+    return nullptr;
+}
+
+// The text as a PGN or FEN, and as a move typed in a few positions.
+inline const char* readingProblem(std::string_view input) {
+    ImportedGame game, before;
+    before.start.fullMove = game.start.fullMove = 77;  // a game the reader must leave alone
+    const std::string error = readGameText(input, game);
+    const char* problem = error.empty() ? gameProblem(game) : refusalProblem(error, game, before);
+    if (problem != nullptr) return problem;
+
+    static const char* const positions[] = {
+        "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", "r3k2r/8/b7/8/2p5/1P6/4B3/R3K2R w KQkq - 0 1",
+        "8/4P3/7k/8/Q7/8/8/4K3 w - - 0 1", "4k3/8/8/3pP3/8/5N2/8/1N2K3 w - d6 0 1"};
+    const std::string_view typed = input.substr(0, 64);
+    for (const char* fen : positions) {
+        StandardPosition p;
+        readFen(fen, p);
+        const MoveTextReading r = readMoveText(p, typed);
+        if (r.outcome == MoveTextReading::Outcome::One && !isLegalMove(p, r.move)) return "a typed move is not legal";
+        if (r.outcome != MoveTextReading::Outcome::One && (r.message.empty() || !printable(r.message, 200))) {
+            return "a typed move's message is empty, too long or unprintable";
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace orbel::pgn_checks

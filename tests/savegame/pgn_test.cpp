@@ -1,0 +1,159 @@
+// FEN and PGN as other chess programs write them: what reads, what is refused
+// and with which sentence, and the writer's exact text.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/san.h"
+#include "savegame/fen.h"
+#include "savegame/pgn.h"
+
+namespace orbel {
+namespace {
+
+constexpr const char* Start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+
+// A text, and what reading it gives: the FEN written back, or the refusal.
+struct Row {
+    const char* text;
+    const char* expected;
+};
+
+TEST(Fen, ReadsStrictlyAndWritesBack) {
+    const Row rows[] = {
+        {Start, Start},
+        {" rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1\n",
+         "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1"},
+        {"4k3/8/8/8/8/8/8/4K3 w - -", "4k3/8/8/8/8/8/8/4K3 w - - 0 1"},
+        {"4k3/8/8/8/8/8/8/4K3\tb  -  -  12  40", "4k3/8/8/8/8/8/8/4K3 b - - 0 40"},
+        {"r3k2r/8/8/8/8/8/8/R3K2R w Kq - 0 1", "r3k2r/8/8/8/8/8/8/R3K2R w Kq - 0 1"},
+        {"", "a FEN has six fields (or the first four)"},
+        {"4k3/8/8/8/8/8/8/4K3 w - - 0", "a FEN has six fields (or the first four)"},
+        {"4k3/8/8/8/8/8/4K3 w - - 0 1", "the board does not have 8 ranks of 8 squares"},
+        {"4k3/8/8/8/8/8/8/8/4K3 w - - 0 1", "the board has more than 8 ranks"},
+        {"4k4/8/8/8/8/8/8/4K3 w - - 0 1", "rank 8 has more than 8 squares"},
+        {"4k2/8/8/8/8/8/8/4K3 w - - 0 1", "rank 8 does not have 8 squares"},
+        {"4k3/8/8/8/8/8/8/4K3N w - - 0 1", "rank 1 has more than 8 squares"},
+        {"4k3/8/8/8/8/8/8/4K2\x80 w - - 0 1", "\"?\" is not a piece"},
+        {"4k3/8/8/8/8/8/8/4K3 W - - 0 1", "the side to move must be w or b"},
+        {"r3k2r/8/8/8/8/8/8/R3K2R w qK - 0 1", "the castling rights must be \"-\" or some of KQkq in that order"},
+        {"r3k2r/8/8/8/8/8/8/R3K2R w KK - 0 1", "the castling rights must be \"-\" or some of KQkq in that order"},
+        {"4k3/8/8/8/8/8/8/4K3 w K - 0 1", "castling right K without its king and rook at home"},
+        {"4k3/8/8/8/8/8/8/4K3 w - e3 0 1", "the en passant square must be \"-\" or a square on rank 6"},
+        {"4k3/8/8/8/8/8/8/4K3 w - e66 0 1", "the en passant square must be \"-\" or a square on rank 6"},
+        {"4k3/8/8/8/8/8/8/4K3 w - - x 1", "the half-move clock must be a number from 0 to 9999"},
+        {"4k3/8/8/8/8/8/8/4K3 w - - 0 0", "the move number must be from 1 to 9999"},
+        {"4k3/8/8/8/8/8/8/4K3 w - - 0 10000", "the move number must be from 1 to 9999"},
+        {"4k3/8/8/8/8/8/8/3KK3 w - - 0 1", "White needs exactly one king"},
+        {"8/8/8/8/8/8/8/4K3 w - - 0 1", "Black needs exactly one king"},
+        {"P3k3/8/8/8/8/8/8/4K3 w - - 0 1", "a pawn stands on the first or last rank"},
+        {"4k3/8/8/8/8/P7/PPPPPPPP/4K3 w - - 0 1", "a side has more than 8 pawns"},
+        {"4k3/8/8/8/8/8/8/4R1K1 w - - 0 1", "the side not to move is in check"},
+    };
+    for (const Row& r : rows) {
+        StandardPosition p;
+        const std::string problem = readFen(r.text, p);
+        EXPECT_EQ(problem.empty() ? writeFen(p) : problem, r.expected) << r.text;
+    }
+    EXPECT_EQ(readFen(std::string(2000, ' '), *std::make_unique<StandardPosition>()), "the text is too long for a FEN");
+}
+
+TEST(Pgn, ReadsTheFirstGameOrSaysWhyNot) {
+    const Row rows[] = {
+        {"[Event \"x\"]\n[Site \"y \\\"q\\\" ]\"]\n% an escaped line\n\n"
+         "1. e4 {a comment} e5 $1 2.Nf3 (2. Nc3 (2. f4 exf4) {)} Nc6) 2... Nc6!? ; to the end\n"
+         "3. Bb5 a6 4. Bxc6 dxc6 5. 0-0 1-0\n[Event \"next\"]\n1. d4 *",
+         "r1bqkbnr/1pp2ppp/p1p5/4p3/4P3/5N2/PPPP1PPP/RNBQ1RK1 b kq - 0 5"},
+        {"[SetUp \"1\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 12\"]\n\n12... Kd7 13. e4 *",
+         "8/3k4/8/8/4P3/8/8/4K3 b - - 0 13"},
+        {"\xEF\xBB\xBF"
+         "1.e4 e5",
+         "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 2"},
+        {"% escaped\n[Event \"tags only\"]", Start},
+        {"  4k3/8/8/8/8/8/8/4K3 w - - 0 1  ", "4k3/8/8/8/8/8/8/4K3 w - - 0 1"},
+        {"1. e4 d5 2. e5 f5 3. exf6 *", "Move 3. exf6 cannot be played: no en passant in this game."},
+        {"[FEN \"8/4P3/7k/8/8/8/8/4K3 w - - 0 1\"]\n1. e8=N",
+         "Move 1. e8=N cannot be played: pawns always become queens."},
+        {"[FEN \"4k3/8/8/8/8/5N2/8/1N2K3 w - - 0 1\"]\n1. Nd2",
+         "Move 1. Nd2 is ambiguous. Which knight? Nbd2 or Nfd2."},
+        {"1. e4 e5 2. Ke3", "Move 2. Ke3 cannot be played: no such move."},
+        {"1. e4\n{never closed", "Line 2: a comment is not closed with }."},
+        {"1. e4 (1. d4", "Line 1: a variation is not closed with )."},
+        {"1. e4 (1. d4\n[Event \"x\"]", "Line 2: a variation is not closed with )."},
+        {"1. e4 )", "Line 1: a ) has no ( before it."},
+        {"1. e4 }", "Line 1: a } is out of place."},
+        {"[Event x]", "Line 1: a tag pair must be [Name \"value\"]."},
+        {"[Event \"x]\n1. e4", "Line 1: a tag's value is not closed on its line."},
+        {"[Event \"x\"", "Line 1: a tag pair is not closed with ]."},
+        {"[FEN \"8/8/8/8/8/8/8/8 w - - 0 1\"]", "Line 1: the FEN tag cannot be read: White needs exactly one king."},
+        {"[FEN \"4k3/8/8/8/8/8/8/4K3 w - - 0 1\"]\n[FEN \"4k3/8/8/8/8/8/8/4K3 w - - 0 1\"]",
+         "Line 2: the game has two FEN tags."},
+        {"", "No game or position was found in the text."},
+        {" {only a comment} ", "No game or position was found in the text."},
+        {"1. e4 <x\x07>", "Line 1: \"<x?>\" is not a move."},
+        {"4k3/8/8 w - -", "The FEN cannot be read: the board does not have 8 ranks of 8 squares."},
+    };
+    for (const Row& r : rows) {
+        ImportedGame game;
+        const std::string problem = readGameText(r.text, game);
+        EXPECT_EQ(problem.empty() ? writeFen(game.final) : problem, r.expected) << r.text;
+    }
+}
+
+std::vector<StandardMove> moves(StandardPosition p, std::initializer_list<const char*> texts) {
+    std::vector<StandardMove> out;
+    for (const char* t : texts) {
+        out.push_back(readMoveText(p, t, MoveTextRules::Pgn).move);
+        p = afterMove(p, out.back());
+    }
+    return out;
+}
+
+TEST(Pgn, WritesTheSevenTagsTheMovesAndWhereStandardChessStops) {
+    PgnTags tags;
+    tags.site = "host";
+    tags.date = "2024.05.01";
+    tags.white = "A \"B\" \\ C\nD";
+    tags.black = "Computer (Hard)";
+    tags.result = "1-0";
+    const PgnExport whole = writePgn(initialPosition(), moves(initialPosition(), {"e4", "e5", "Nf3"}), tags);
+    EXPECT_EQ(
+        whole.text,
+        "[Event \"Orbel Chess game\"]\n[Site \"host\"]\n[Date \"2024.05.01\"]\n[Round \"-\"]\n"
+        "[White \"A \\\"B\\\" \\\\ C D\"]\n[Black \"Computer (Hard)\"]\n[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 1-0\n");
+    EXPECT_EQ(whole.partialReason, "");
+
+    // The bishop on a6 watches f1: these rules let White castle across it.
+    StandardPosition start;
+    ASSERT_EQ(readFen("r3k2r/8/b7/8/8/8/8/R3K2R b KQkq - 0 7", start), "");
+    const PgnExport partial = writePgn(start, moves(start, {"Kd8", "O-O", "Kc8"}), tags);
+    EXPECT_EQ(partial.text,
+              "[Event \"Orbel Chess game\"]\n[Site \"host\"]\n[Date \"2024.05.01\"]\n[Round \"-\"]\n"
+              "[White \"A \\\"B\\\" \\\\ C D\"]\n[Black \"Computer (Hard)\"]\n[Result \"*\"]\n[SetUp \"1\"]\n"
+              "[FEN \"r3k2r/8/b7/8/8/8/8/R3K2R b KQkq - 0 7\"]\n\n"
+              "7... Kd8 {This game went on with 8. O-O, which standard chess does not allow:\n"
+              "the king passes through an attacked square. Position reached:\n"
+              "r2k3r/8/b7/8/8/8/8/R3K2R w KQ - 0 8} *\n");
+    EXPECT_EQ(partial.partialReason,
+              "The exported game stops before 8. O-O, which standard chess does not allow: the king passes through an "
+              "attacked square.");
+
+    // A rook taken on its corner takes the right with it, though another
+    // rook may stand there later: these rules would castle with it.
+    ASSERT_EQ(readFen("r3k3/8/8/8/8/8/8/R2RK3 b Q - 0 1", start), "");
+    std::vector<StandardMove> played = moves(start, {"Rxa1", "Rxa1", "Kd7"});
+    played.push_back({4, 2, Castle::Long, false});
+    EXPECT_EQ(writePgn(start, played, tags).partialReason,
+              "The exported game stops before 3. O-O-O, which standard chess does not allow: the king or that rook has "
+              "moved, or the rook was taken.");
+
+    PgnTags longName;
+    longName.white = std::string(300, 'n');
+    longName.result = "1/2-1/2";
+    const PgnExport header = writePgn(initialPosition(), {}, longName, SetUpTags::Always);
+    EXPECT_NE(header.text.find("[White \"" + std::string(255, 'n') + "\"]"), std::string::npos);
+    EXPECT_NE(header.text.find("[SetUp \"1\"]\n[FEN \"" + std::string(Start) + "\"]\n\n1/2-1/2\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orbel
