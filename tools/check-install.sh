@@ -2,8 +2,8 @@
 # Checks what a user gets from a build: `cmake --install` into a temporary
 # prefix (file list, desktop entry, AppStream metainfo, saved-game type, the
 # installed program's command line where there is no display), then the
-# Debian package that `cpack -G DEB` makes from it (file list and
-# dependencies).
+# Debian package that `cpack -G DEB` makes from it (file list, dependencies,
+# and lintian, which must report no error and no warning).
 #
 #     bash tools/check-install.sh [build-folder]      (default: build)
 set -euo pipefail
@@ -37,6 +37,8 @@ expected=(
   "share/metainfo/$app_id.metainfo.xml"
   "share/mime/packages/$app_id.xml"
   share/doc/orbel-chess/copyright
+  share/doc/orbel-chess/changelog.gz
+  share/man/man6/orbel-chess.6.gz
 )
 for px in "${icon_sizes[@]}"; do expected+=("share/icons/hicolor/${px}x${px}/apps/$app_id.png"); done
 for f in "${expected[@]}"; do
@@ -92,7 +94,8 @@ if [ -z "$deb" ]; then
   fail "no orbel-chess_${version}_<arch>.deb in $build"
 else
   dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./||' >"$work/deb-files"
-  for f in "${expected[@]}"; do
+  # As installed, but the game in /usr/games, with lintian's overrides.
+  for f in "${expected[@]/#bin\//games/}" share/lintian/overrides/orbel-chess; do
     grep -qx "usr/$f" "$work/deb-files" || fail "not in the package: usr/$f"
   done
   depends=$(dpkg-deb -f "$deb" Depends)
@@ -104,6 +107,9 @@ else
   [ "$(dpkg-deb -f "$deb" Package)" = orbel-chess ] || fail "package name is not orbel-chess"
   [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section is not games"
   echo "$(basename "$deb"): Depends: $depends"
+  # Errors and warnings fail; informational and pedantic tags are shown.
+  lintian --info --pedantic --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || fail "lintian failed"
+  grep -v '^running with root privileges' "$work/lintian.log" || true
 fi
 
 if [ "$failures" -ne 0 ]; then

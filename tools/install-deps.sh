@@ -12,7 +12,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   python3 python3-pil
   clang libclang-rt-14-dev
-  desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file
+  desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file lintian
 )
 
 missing=()
