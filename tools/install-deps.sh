@@ -1,19 +1,35 @@
 #!/usr/bin/env bash
-# Installs, from Debian 12's package archive, everything needed to build, test and
+# Installs, from Debian 12's package archive, what is needed to build, test and
 # run the game, generate its artwork and take screenshots. Safe to run again: it
 # asks apt only for packages that are missing.
+#
+#     bash tools/install-deps.sh         everything
+#     bash tools/install-deps.sh game    only what building and playing the game
+#                                        needs (tools/start.sh: the window sooner)
 set -euo pipefail
 
-packages=(
+# The game, and the configure of build/, which takes in the tests and the
+# benchmarks however much of it is built.
+game=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation
+)
+# The test suite and the tools: sanitizers, the package checks, screenshots
+# and the artwork generator.
+rest=(
   xvfb xauth imagemagick
-  fonts-dejavu-core fonts-liberation
+  fonts-dejavu-core
   python3 python3-pil
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file lintian
 )
+case ${1:-all} in
+  game) packages=("${game[@]}") ;;
+  all) packages=("${game[@]}" "${rest[@]}") ;;
+  *) echo "install-deps.sh: unknown group '$1' (game, or nothing for all)" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
