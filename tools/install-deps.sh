@@ -14,13 +14,12 @@ game=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation
+  fonts-dejavu-core fonts-liberation
 )
 # The test suite and the tools: sanitizers, the package checks, screenshots
 # and the artwork generator.
 rest=(
   xvfb xauth imagemagick
-  fonts-dejavu-core
   python3 python3-pil
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file lintian
