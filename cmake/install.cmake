@@ -18,6 +18,25 @@ foreach(side 16 32 48 64 128 256)
 endforeach()
 install(FILES resources/desktop/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/orbel-chess)
 
+# The manual page and the Debian changelog, compressed as Debian ships them
+# (-n: no name or time stamp, so that the same text gives the same bytes).
+# Built with the game, so that whatever built it can install it.
+set(ORBEL_DOC_DIR ${PROJECT_BINARY_DIR}/doc)
+set(ORBEL_COMPRESSED_DOCS)
+foreach(doc docs/orbel-chess.6 resources/desktop/changelog)
+  get_filename_component(name ${doc} NAME)
+  add_custom_command(OUTPUT ${ORBEL_DOC_DIR}/${name}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${doc} ${ORBEL_DOC_DIR}/${name}
+    COMMAND gzip -9nf ${ORBEL_DOC_DIR}/${name}
+    DEPENDS ${doc}
+    VERBATIM)
+  list(APPEND ORBEL_COMPRESSED_DOCS ${ORBEL_DOC_DIR}/${name}.gz)
+endforeach()
+add_custom_target(orbel_docs ALL DEPENDS ${ORBEL_COMPRESSED_DOCS})
+add_dependencies(orbel-chess orbel_docs)
+install(FILES ${ORBEL_DOC_DIR}/orbel-chess.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${ORBEL_DOC_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/orbel-chess)
+
 # The menu, icon and file-type caches are refreshed by the triggers of
 # desktop-file-utils, shared-mime-info and the icon cache's package: the
 # package needs no scripts of its own.
@@ -40,6 +59,11 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://orbelchess.example/")
 # The libraries the programs link, found by dpkg-shlibdeps: Qt for the game,
 # and libminiupnpc17 for orbel-chess-portmap, the router helper that net/
 # installs under libexec (tools/check-install.sh checks both are declared).
+# Debian's ways, for the package only: the game in /usr/games (an install of
+# one's own, under ~/.local, keeps it in bin, which is on the PATH), Debian's
+# stripping and the lintian overrides.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb_package.cmake)
+set(CPACK_ORBEL_STRIP ${CMAKE_STRIP})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Metric-compatible stand-ins for the fonts the window asks for by name.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")

@@ -1,14 +1,21 @@
 // orbel-chess: the game.
 #include <QApplication>
+#include <cstdio>
 
 #include "game/window_messages.h"
 #include "shell/main_window.h"
 #include "shell/start_up.h"
 
 int main(int argc, char** argv) {
+    const bool noDisplay = orbel::platformForCommandLine(argc, argv);
     QApplication app(argc, argv);
     orbel::setApplicationIdentity();
     const QString savedGame = orbel::savedGameFromCommandLine(app);
+    if (noDisplay) {
+        // The unknown options were Qt's own: a game is wanted, with nothing to show it on.
+        std::fprintf(stderr, "orbel-chess: no display to show the game on (DISPLAY is not set).\n");
+        return 1;
+    }
     orbel::MainWindow window;
     // A second copy on this machine finds the port taken: it says so and
     // plays on without network games.

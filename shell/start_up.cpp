@@ -21,8 +21,9 @@ void setApplicationIdentity() {
     QGuiApplication::setDesktopFileName(QStringLiteral(ORBEL_APP_ID));
 }
 
-QString savedGameFromCommandLine(const QCoreApplication& app) {
-    QCommandLineParser parser;
+namespace {
+
+void describeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Orbel Chess: a chess game against the computer, a friend at the "
                                                     "same machine, or a friend across the Internet."));
     parser.addHelpOption();
@@ -30,6 +31,41 @@ QString savedGameFromCommandLine(const QCoreApplication& app) {
     parser.addPositionalArgument(QStringLiteral("saved-game"),
                                  QStringLiteral("A saved game (*.KRV) to continue at start, as Load Game would."),
                                  QStringLiteral("[saved-game]"));
+}
+
+// Where Qt could open a window at all: an X or Wayland display, or a
+// platform named by the user.
+bool displayNamed(const QStringList& arguments) {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || arguments.contains(QStringLiteral("-platform")) ||
+           arguments.contains(QStringLiteral("--platform"));
+}
+
+}  // namespace
+
+bool platformForCommandLine(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    bool endsHere = false;
+    if (parser.parse(arguments)) {
+        endsHere = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
+                   parser.isSet(QStringLiteral("version")) || parser.positionalArguments().size() > 1;
+    } else {
+        // An unknown option may be one of Qt's own (-style, -reverse, ...),
+        // which the application object takes off the command line and which
+        // need the display the game is shown on. Without one the game could
+        // not be shown anyway, and the command line is judged without one.
+        endsHere = !displayNamed(arguments);
+    }
+    if (endsHere) qputenv("QT_QPA_PLATFORM", "minimal");
+    return endsHere;
+}
+
+QString savedGameFromCommandLine(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    describeCommandLine(parser);
     parser.process(app);  // --help, --version and unknown options end here
     const QStringList games = parser.positionalArguments();
     if (games.size() > 1) {

@@ -15,6 +15,14 @@ class MainWindow;
 // entry and its icon). Called once, before anything reads a setting.
 void setApplicationIdentity();
 
+// Qt opens a display as soon as the application object exists, but --help,
+// --version and a mistaken command line need none. When the arguments show
+// that the run ends at the command line, this gives Qt its minimal platform
+// (no display, nothing asked of the desktop) and returns true;
+// savedGameFromCommandLine then answers them as it does on a display. Call
+// before the application object is made.
+bool platformForCommandLine(int argc, char** argv);
+
 // Reads the command line: `orbel-chess [saved-game]`. --help and --version
 // print to standard output and end the program; an unknown option or more
 // than one saved game prints why to standard error and ends it with status 1.

@@ -1,29 +1,43 @@
 #!/usr/bin/env bash
-# Installs, from Debian 12's package archive, everything needed to build, test and
-# run the game, generate its artwork and take screenshots, with pgn-extract (in
-# /usr/games), the independent checker of the PGN the game exports, and the
-# AT-SPI bus with pyatspi, through which the tests read the game as a screen
-# reader does. Safe to run
-# again: it asks apt only for packages that are missing.
+# Installs, from Debian 12's package archive, what is needed to build, test and
+# run the game, generate its artwork and take screenshots, with the outside programs the
+# tests check the game with: pgn-extract (in /usr/games) for the PGN it exports,
+# the AT-SPI bus and pyatspi to read it as a screen reader does, miniupnpd for
+# a real router, and lintian for its package. Safe to run again: it asks apt
+# only for packages that are missing.
+#
+#     bash tools/install-deps.sh         everything
+#     bash tools/install-deps.sh game    only what building and playing the game
+#                                        needs (tools/start.sh: the window sooner)
 set -euo pipefail
 
-packages=(
+# The game, and the configure of build/, which takes in the tests and the
+# benchmarks however much of it is built.
+game=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libminiupnpc-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth imagemagick
   fonts-dejavu-core fonts-liberation
+)
+# The test suite and the tools: sanitizers, the package checks, screenshots
+# and the artwork generator.
+rest=(
+  xvfb xauth imagemagick
   python3 python3-pil
   clang libclang-rt-14-dev
+  desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file lintian
   pgn-extract
   at-spi2-core dbus python3-pyatspi gir1.2-atspi-2.0
-  desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file
   util-linux
-  libminiupnpc-dev
   # a real router for the port-mapping tests, in network namespaces: the
   # daemon alone (no service is started), its firewall, and ip
   miniupnpd-nftables nftables iproute2
 )
+case ${1:-all} in
+  game) packages=("${game[@]}") ;;
+  all) packages=("${game[@]}" "${rest[@]}") ;;
+  *) echo "install-deps.sh: unknown group '$1' (game, or nothing for all)" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -13,7 +13,7 @@ build=${ORBEL_BUILD_DIR:-build}
 ratios=("$@")
 [ ${#ratios[@]} -eq 0 ] && ratios=(1x 2x)
 bash tools/install-deps.sh
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --preset default -B "$build"
 cmake --build "$build" --target make_screenshot
 mkdir -p docs
 for ratio in "${ratios[@]}"; do

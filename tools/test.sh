@@ -10,17 +10,17 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBEL_WERROR=ON
+# The configurations are CMakePresets.json's: build/ is the one tools/start.sh
+# makes, so what it built is not built again.
+cmake --preset default
 cmake --build build -j "$jobs"
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORBEL_SANITIZE=ON -DORBEL_BUILD_BENCH=OFF -DORBEL_WERROR=ON
+cmake --preset sanitize
 cmake --build build-sanitize -j "$jobs"
 
 # The computer's thread and the Brain pane's reads, and the router's port
 # mapping read from any thread, under ThreadSanitizer.
-cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORBEL_WITH_QT=OFF -DORBEL_SANITIZE_THREAD=ON -DORBEL_BUILD_BENCH=OFF -DORBEL_WERROR=ON
+cmake --preset tsan
 cmake --build build-tsan -j "$jobs" --target thinking_race_tests portmap_tests
 
 status=0
