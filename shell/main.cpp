@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     const bool noDisplay = orbel::platformForCommandLine(argc, argv);
     QApplication app(argc, argv);
     orbel::setApplicationIdentity();
-    const QString savedGame = orbel::savedGameFromCommandLine(app);
+    const orbel::CommandLine line = orbel::readCommandLine(app);
     if (noDisplay) {
         // The unknown options were Qt's own: a game is wanted, with nothing to show it on.
         std::fprintf(stderr, "orbel-chess: no display to show the game on (DISPLAY is not set).\n");
@@ -19,8 +19,15 @@ int main(int argc, char** argv) {
     orbel::MainWindow window;
     // A second copy on this machine finds the port taken: it says so and
     // plays on without network games.
-    if (!window.network().setUpListening(orbel::GamePort)) window.enableCommand(orbel::cmd::DirectNetworkGame, false);
+    if (!window.network().setUpListening(line.port)) {
+        window.enableCommand(orbel::cmd::DirectNetworkGame, false);
+    } else if (line.portMapping) {
+        orbel::PortMapOptions router;
+        router.helperPath = orbel::findPortMapHelper(QCoreApplication::applicationDirPath().toStdString());
+        router.port = window.network().listeningPort();
+        if (!router.helperPath.empty()) window.startPortMapping(std::move(router));
+    }
     window.show();
-    orbel::startUp(window, savedGame);
+    orbel::startUp(window, line.savedGame);
     return app.exec();
 }

@@ -28,6 +28,13 @@ void describeCommandLine(QCommandLineParser& parser) {
                                                     "same machine, or a friend across the Internet."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption({QStringLiteral("port"),
+                      QStringLiteral("Listen for network games on <port> instead of %1 (a second copy on one machine, "
+                                     "or a network that blocks %1); callers then name it as host:<port>.")
+                          .arg(GamePort),
+                      QStringLiteral("port")});
+    parser.addOption({QStringLiteral("no-port-mapping"),
+                      QStringLiteral("Do not ask the home router (UPnP) to forward the port to this computer.")});
     parser.addPositionalArgument(QStringLiteral("saved-game"),
                                  QStringLiteral("A saved game (*.KRV) to continue at start, as Load Game would."),
                                  QStringLiteral("[saved-game]"));
@@ -41,6 +48,15 @@ bool displayNamed(const QStringList& arguments) {
            arguments.contains(QStringLiteral("--platform"));
 }
 
+// The port the command line names: GamePort when it names none, 0 when what
+// it names is no port.
+quint16 portOf(const QCommandLineParser& parser) {
+    if (!parser.isSet(QStringLiteral("port"))) return GamePort;
+    bool number = false;
+    const uint port = parser.value(QStringLiteral("port")).toUInt(&number);
+    return number && port >= 1 && port <= 65535 ? static_cast<quint16>(port) : 0;
+}
+
 }  // namespace
 
 bool platformForCommandLine(int argc, char** argv) {
@@ -51,7 +67,8 @@ bool platformForCommandLine(int argc, char** argv) {
     bool endsHere = false;
     if (parser.parse(arguments)) {
         endsHere = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
-                   parser.isSet(QStringLiteral("version")) || parser.positionalArguments().size() > 1;
+                   parser.isSet(QStringLiteral("version")) || parser.positionalArguments().size() > 1 ||
+                   portOf(parser) == 0;
     } else {
         // An unknown option may be one of Qt's own (-style, -reverse, ...),
         // which the application object takes off the command line and which
@@ -63,7 +80,7 @@ bool platformForCommandLine(int argc, char** argv) {
     return endsHere;
 }
 
-QString savedGameFromCommandLine(const QCoreApplication& app) {
+CommandLine readCommandLine(const QCoreApplication& app) {
     QCommandLineParser parser;
     describeCommandLine(parser);
     parser.process(app);  // --help, --version and unknown options end here
@@ -73,7 +90,16 @@ QString savedGameFromCommandLine(const QCoreApplication& app) {
         std::fprintf(stderr, "orbel-chess: one saved game at most, %d given.\n", static_cast<int>(games.size()));
         std::exit(1);
     }
-    return games.value(0);
+    CommandLine line;
+    line.savedGame = games.value(0);
+    line.port = portOf(parser);
+    if (line.port == 0) {
+        std::fprintf(stderr, "orbel-chess: --port takes a port number from 1 to 65535, not '%s'.\n",
+                     qPrintable(parser.value(QStringLiteral("port"))));
+        std::exit(1);
+    }
+    line.portMapping = !parser.isSet(QStringLiteral("no-port-mapping"));
+    return line;
 }
 
 void startUp(MainWindow& window, const QString& savedGame) {

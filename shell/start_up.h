@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "net/protocol.h"
+
 class QCoreApplication;
 
 namespace orbel {
@@ -19,15 +21,25 @@ void setApplicationIdentity();
 // --version and a mistaken command line need none. When the arguments show
 // that the run ends at the command line, this gives Qt its minimal platform
 // (no display, nothing asked of the desktop) and returns true;
-// savedGameFromCommandLine then answers them as it does on a display. Call
+// readCommandLine then answers them as it does on a display. Call
 // before the application object is made.
 bool platformForCommandLine(int argc, char** argv);
 
-// Reads the command line: `orbel-chess [saved-game]`. --help and --version
-// print to standard output and end the program; an unknown option or more
-// than one saved game prints why to standard error and ends it with status 1.
-// Returns the saved game named, or an empty string.
-QString savedGameFromCommandLine(const QCoreApplication& app);
+// What the command line asks for.
+struct CommandLine {
+    // The saved game to continue, or empty.
+    QString savedGame;
+    // The port this copy listens on.
+    quint16 port = GamePort;
+    // Whether the home router is asked to forward the port.
+    bool portMapping = true;
+};
+
+// Reads the command line: `orbel-chess [--port N] [--no-port-mapping]
+// [saved-game]`. --help and --version print to standard output and end the
+// program; an unknown option, a port that is none (1 to 65535) or more than
+// one saved game prints why to standard error and ends it with status 1.
+CommandLine readCommandLine(const QCoreApplication& app);
 
 // The last step of start-up, once the window is shown: the named saved game,
 // loaded as Load Game loads it; or, with none named or one that cannot be

@@ -8,10 +8,16 @@ its cells; listens for the focus and showing events; makes the move e2-e4 by
 pressing two cells' actions; and reads the computer's answer from the live
 text (the notification). Prints what it read and exits 0 when all held.
 
+With "two-copies" after the path it starts two copies of the game on one
+machine instead, each listening on a port of its own (--port), and has them
+call and play each other as two people would, through the same bus: Direct
+Network Game with host:port, the callee's boxes and nickname, a move each
+way read off the other copy's board, and a resignation.
+
 Run it on a session bus of its own and a display of its own, in a network
 namespace of its own (the game listens on its usual port):
 
-    unshare --net dbus-run-session -- xvfb-run -a tools/atspi_check.py build/orbel-chess
+    unshare --net dbus-run-session -- xvfb-run -a tools/atspi_check.py build/orbel-chess [two-copies]
 """
 import os
 import subprocess
@@ -20,7 +26,7 @@ import tempfile
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Atspi, GLib
 
 TIMEOUT = 30.0
 
@@ -55,6 +61,103 @@ def search(root, role, name=None, depth=0):
         if hit:
             return hit
     return None
+
+
+def press(obj):
+    obj.queryAction().doAction(0)
+
+
+def open_with(obj):
+    """Presses what opens a modal dialog: the game answers the press only once
+    the dialog has closed, so the answer is not waited for."""
+    Atspi.set_timeout(300, -1)
+    try:
+        obj.queryAction().doAction(0)
+    except GLib.GError:
+        pass
+    finally:
+        Atspi.set_timeout(-1, -1)
+
+
+def start(program, *args):
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               XDG_CONFIG_HOME=tempfile.mkdtemp())
+    game = subprocess.Popen([program, *args], env=env)
+    app = wait_for("the game on the bus", lambda: next(
+        (a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.get_process_id() == game.pid), None))
+    return game, app
+
+
+def button(app, dialog_role, text_in_dialog, label):
+    """The button of the dialog or box that shows a text or has a title."""
+    def find():
+        for candidate in walk(app):
+            if candidate.getRole() in dialog_role and (candidate.name == text_in_dialog or any(
+                    c.name == text_in_dialog for c in walk(candidate))):
+                return search(candidate, pyatspi.ROLE_PUSH_BUTTON, label)
+        return None
+    return wait_for(f"{label} of '{text_in_dialog}'", find)
+
+
+def walk(root, depth=0):
+    if root is None or depth > 12:
+        return
+    yield root
+    for child in root:
+        yield from walk(child, depth + 1)
+
+
+def cell_named(board, name):
+    table = board.queryTable()
+    for row in range(8):
+        for col in range(8):
+            cell = table.getAccessibleAt(row, col)
+            if cell.name == name:
+                return cell
+    return None
+
+
+def two_copies(program):
+    """Two copies on one machine call and play each other."""
+    boxes = (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT)
+    white, white_app = start(program, "--port", "5601", "--no-port-mapping")
+    black, black_app = start(program, "--port", "5602", "--no-port-mapping")
+    try:
+        for app in (white_app, black_app):
+            press(button(app, boxes, "New Game Setup", "OK"))
+        open_with(wait_for("Direct Network Game",
+                           lambda: search(white_app, pyatspi.ROLE_MENU_ITEM, "Direct Network Game")))
+        dialog = wait_for("Internet Game", lambda: search(white_app, pyatspi.ROLE_DIALOG, "Internet Game"))
+        fields = [f for f in walk(dialog) if f.getRole() == pyatspi.ROLE_TEXT]
+        expect("fields of Internet Game", len(fields), 2)
+        fields[0].queryEditableText().setTextContents("127.0.0.1:5602")
+        fields[1].queryEditableText().setTextContents("Ann")
+        press(search(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+
+        press(button(black_app, boxes, "Incoming Request for network game!", "OK"))
+        press(button(black_app, boxes, "Accept request for a game from Ann (127.0.0.1)?", "Yes"))
+        nick = wait_for("Nickname Selection", lambda: search(black_app, pyatspi.ROLE_DIALOG, "Nickname Selection"))
+        search(nick, pyatspi.ROLE_TEXT).queryEditableText().setTextContents("Bo")
+        press(search(nick, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+
+        white_board = wait_for("White's board", lambda: search(white_app, pyatspi.ROLE_TABLE, "Chess board"))
+        black_board = wait_for("Black's board", lambda: search(black_app, pyatspi.ROLE_TABLE, "Chess board"))
+        wait_for("the game on Black's side", lambda: search(black_app, pyatspi.ROLE_FRAME, "Chat:"))
+        for mover, other, frm, to, piece in ((white_board, black_board, "e2", "e4", "white pawn"),
+                                             (black_board, white_board, "e7", "e5", "black pawn")):
+            press(wait_for(f"{frm} to lift", lambda: cell_named(mover, f"{frm}, {piece}")))
+            press(cell_named(mover, f"{to}, empty"))
+            wait_for(f"{to} on the other board", lambda: cell_named(other, f"{to}, {piece}"))
+            print(f"{piece} {frm}-{to} reached the other copy")
+
+        network_menu = search(white_app, pyatspi.ROLE_MENU_ITEM, "Network Play")
+        open_with(wait_for("Network Play > Resign", lambda: search(network_menu, pyatspi.ROLE_MENU_ITEM, "Resign")))
+        press(button(black_app, boxes, "Congratulations! Your opponent has resigned!", "OK"))
+        print("PASS: two copies on one machine called and played each other, on ports of their own")
+    finally:
+        for game in (white, black):
+            game.terminate()
+            game.wait(10)
 
 
 def expect(what, got, want):
@@ -121,4 +224,7 @@ def main():
 
 
 if __name__ == "__main__":
-    main()
+    if sys.argv[2:] == ["two-copies"]:
+        two_copies(sys.argv[1])
+    else:
+        main()

@@ -33,6 +33,9 @@ echo "== The board over the AT-SPI bus, as a screen reader reads it =="
 # A session bus, a display and a network namespace of its own: the game
 # listens on its usual port, which stays free outside.
 unshare --net dbus-run-session -- xvfb-run -a tools/atspi_check.py build/orbel-chess || status=1
+echo "== Two copies on one machine call and play each other (--port), driven the same way =="
+unshare --net sh -c 'ip link set lo up && exec dbus-run-session -- xvfb-run -a tools/atspi_check.py build/orbel-chess two-copies' ||
+  status=1
 echo "== Thread tests under ThreadSanitizer =="
 TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -R ThinkingRace || status=1
 TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R PortMapper || status=1
