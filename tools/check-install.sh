@@ -87,6 +87,7 @@ done <<EOF
 1|err|orbel-chess: one saved game at most, 2 given.|one.KRV two.KRV
 1|err|.*Unknown option 'bogus'.|--bogus
 1|err|orbel-chess: no display .*|-reverse
+1|err|orbel-chess: --port takes a port number from 1 to 65535, not '0'.|--port 0
 EOF
 
 echo "== Debian package =="
