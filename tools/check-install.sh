@@ -33,7 +33,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log"
 
 expected=(
   bin/orbel-chess
-  lib/orbel-chess/orbel-chess-sounds.so
+  libexec/orbel-chess/orbel-chess-sounds.so
   libexec/orbel-chess/orbel-chess-portmap
   "share/applications/$app_id.desktop"
   "share/metainfo/$app_id.metainfo.xml"
