@@ -69,6 +69,7 @@ void newTwoPlayerGame(MainWindow& w) {
 // Network Play > Resign and Kill Game: the same end, told differently.
 void endNetworkGame(MainWindow& w, PeerCommand word) {
     if (!w.network().netGameActive()) return;
+    if (word == PeerCommand::Resign) w.ui().game.keepWinner(w.ui().humanPlaysBlack);
     w.network().endGame(word);
     w.installMode(onePlayerProc);
     w.setStatusText(QString::fromUtf8(text::GameOver));
@@ -82,6 +83,10 @@ void undoMove(MainWindow& w) {
 }
 
 void resign(MainWindow& w) {
+    // The user gives up against the computer; at one board, the side to move.
+    const UiState& ui = w.ui();
+    const bool whiteResigns = ui.gameMode == PlayMode::TwoPlayer ? ui.whiteToMove : !ui.humanPlaysBlack;
+    w.ui().game.keepWinner(!whiteResigns);
     w.setStatusText(QString::fromUtf8(text::GameOver));
     w.messageBox(&w, QString::fromUtf8(text::ResignBox), QString::fromUtf8(text::GameOver), MessageIcon::Information);
     runNewGameSetup(w);

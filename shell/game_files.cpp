@@ -104,6 +104,10 @@ void loadGameBytes(MainWindow& w, const QByteArray& data) {
     g.whiteHistory = std::move(saved.whiteHistory);
     g.blackHistory = std::move(saved.blackHistory);
     g.currentGame->level = saved.level;
+    g.beginMovesAt(standardPositionOf(saved));
+    ui.gameMode = PlayMode::OnePlayer;
+    // The opponent of a network game shown before is no player of this one.
+    ui.opponentName.clear();
     // The position before the last move belongs to the game that was
     // showing, not to the one just loaded.
     w.enableCommand(cmd::UndoMove, false);
