@@ -39,8 +39,10 @@ struct UiState {
     bool blackCanCastleShort = true;
     bool blackCanCastleLong = true;
 
-    // The path the Save and Load dialogs last chose, shown by the next one.
+    // The path the Save and Load dialogs last chose, shown by the next one;
+    // and the same for Export Game (PGN) and Open PGN or FEN.
     QString fileDialogPath;
+    QString pgnDialogPath;
 
     // Look of the board.
     std::uint32_t lightSquareColor = DefaultLightSquareColor;  // 0x00BBGGRR

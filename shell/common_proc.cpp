@@ -14,6 +14,7 @@
 #include "shell/dialogs.h"
 #include "shell/game_files.h"
 #include "shell/main_window.h"
+#include "shell/pgn_files.h"
 #include "shell/settings.h"
 
 namespace orbel {
@@ -134,6 +135,11 @@ constexpr CommandRow commands[] = {
     {cmd::KillGame, [](MainWindow& w) { endNetworkGame(w, PeerCommand::End); }},
     {cmd::SaveGame, runSaveGameCommand},
     {cmd::LoadGame, runLoadGameCommand},
+    {cmd::ExportGame, runExportGameCommand},
+    {cmd::CopyGame, copyGameAsPgn},
+    {cmd::CopyPosition, copyPositionAsFen},
+    {cmd::OpenGameText, runOpenGameTextCommand},
+    {cmd::PasteGameText, pastePositionOrGame},
     {cmd::Exit, [](MainWindow& w) { w.close(); }},
     {cmd::UndoMove, undoMove},
     {cmd::Resign, resign},
