@@ -91,6 +91,8 @@ TEST_F(PgnFilesTest, APlayedGameGoesOutAndComesBackAsItWas) {
         {"two players", PlayMode::TwoPlayer, false, ctl::Easy, 4},
         {"a castle and a promotion", PlayMode::OnePlayer, false, ctl::Hard, 5, "4k2r/PP4pp/8/8/8/8/8/R3K2R w KQk - 0 40",
          {{4, 6, Castle::Short, false}, {48, 56, Castle::None, true}}},
+        {"Black to move first", PlayMode::OnePlayer, true, ctl::Medium, 7,
+         "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1"},
         // The computer resigns at once; its final position is played on.
         {"played on after a resignation", PlayMode::OnePlayer, false, ctl::Easy, 6, "4k3/PP6/8/8/8/8/8/R3K2R w KQ - 0 40",
          {{4, 6, Castle::Short, false}, {48, 56, Castle::None, true}}, true},
