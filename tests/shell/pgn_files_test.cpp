@@ -127,7 +127,7 @@ TEST_F(PgnFilesTest, APlayedGameGoesOutAndComesBackAsItWas) {
         EXPECT_EQ(verdict.complaints, "") << exported.toStdString();
         EXPECT_EQ(comparableFen(verdict.finalFen), comparableFen(writeFen(played.current))) << verdict.output;
         ++checked;
-        std::cout << r.name << ": " << played.moves.size() << " plies, " << played.result << '\n' << exported.toStdString();
+        std::cout << r.name << ": " << played.moves.size() << " plies, " << played.result << '\n';
         window->sendCommand(cmd::CopyPosition);
         EXPECT_EQ(clipboard(), QString::fromStdString(writeFen(played.current)));
 
