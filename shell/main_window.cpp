@@ -82,7 +82,7 @@ constexpr QRect BrainPaneArea(509, 370, 241, 110);
 // The commands that would replace or end the game object the computer's
 // thread is using; they wait, greyed, until its move is handed back.
 constexpr int commandsGreyedWhileThinking[] = {cmd::NewOnePlayerGame, cmd::NewTwoPlayerGame, cmd::Resign,
-                                               cmd::DirectNetworkGame};
+                                               cmd::DirectNetworkGame, cmd::OpenGameText, cmd::PasteGameText};
 
 }  // namespace
 
@@ -237,6 +237,12 @@ void MainWindow::createMenus() {
     add(file, cmd::SaveGame, "&Save Game", QKeySequence(Qt::CTRL | Qt::Key_S));
     add(file, cmd::LoadGame, "&Load Game", QKeySequence(Qt::CTRL | Qt::Key_L));
     file->addSeparator();
+    add(file, cmd::OpenGameText, "&Open PGN or FEN...");
+    add(file, cmd::ExportGame, "Export &Game (PGN)...");
+    add(file, cmd::CopyGame, "&Copy Game as PGN", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    add(file, cmd::CopyPosition, "Copy Position as &FEN");
+    add(file, cmd::PasteGameText, "&Paste Position or Game", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    file->addSeparator();
     add(file, cmd::Exit, "E&xit");
 
     QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
@@ -377,6 +383,8 @@ void MainWindow::showChatPane(bool show) {
     enableCommand(cmd::DirectNetworkGame, !show && network_.state() != NetworkSession::State::Unavailable);
     enableCommand(cmd::SaveGame, !show);
     enableCommand(cmd::LoadGame, !show);
+    enableCommand(cmd::OpenGameText, !show);
+    enableCommand(cmd::PasteGameText, !show);
     enableCommand(cmd::NetworkResign, show);
     enableCommand(cmd::KillGame, show);
 }

@@ -1,7 +1,9 @@
 // Network play between two real windows in one process over loopback, and
 // against a raw socket standing in for a peer, byte for byte.
 #include <QAction>
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QNetworkDatagram>
@@ -138,7 +140,8 @@ TEST_F(NetworkTest, ARequestAcceptedStartsTheGameOnBothSides) {
         EXPECT_EQ(c->w->installedMode(), &networkProc);
         EXPECT_TRUE(c->w->chatPane()->isVisible());
         EXPECT_FALSE(c->w->brainPane()->isVisible());
-        for (int id : {cmd::SaveGame, cmd::LoadGame, cmd::Resign, cmd::DirectNetworkGame, cmd::UndoMove})
+        for (int id : {cmd::SaveGame, cmd::LoadGame, cmd::Resign, cmd::DirectNetworkGame, cmd::UndoMove,
+                       cmd::OpenGameText, cmd::PasteGameText})
             EXPECT_FALSE(c->w->action(id)->isEnabled()) << id;
         for (int id : {cmd::NetworkResign, cmd::KillGame}) EXPECT_TRUE(c->w->action(id)->isEnabled()) << id;
     }
@@ -209,6 +212,12 @@ TEST_F(NetworkTest, AGameToMateWithEitherColourCalling) {
             EXPECT_FALSE(c->w->chatPane()->isVisible());
             EXPECT_TRUE(c->w->action(cmd::DirectNetworkGame)->isEnabled());
             c->boxes.clear();
+            // Either side exports the game it saw, under the two nicknames.
+            c->w->sendCommand(cmd::CopyGame);
+            const QString pgn = QGuiApplication::clipboard()->text();
+            const bool aliceWhite = callerColour == WhiteColorCode;
+            EXPECT_TRUE(pgn.contains(aliceWhite ? "[White \"Alice\"]\n[Black \"Bob\"]" : "[White \"Bob\"]\n[Black \"Alice\"]"));
+            EXPECT_TRUE(pgn.endsWith(QStringLiteral("\n\n1. f3 e5 2. g4 Qh4# 0-1\n"))) << pgn.toStdString();
         }
     }
 }

@@ -45,8 +45,9 @@ private:
 using OnePlayerTest = WindowTest;
 
 // The commands greyed while the computer thinks.
-constexpr int BusyCommands[] = {cmd::UndoMove,         cmd::SaveGame, cmd::LoadGame,         cmd::NewOnePlayerGame,
-                                cmd::NewTwoPlayerGame, cmd::Resign,   cmd::DirectNetworkGame};
+constexpr int BusyCommands[] = {cmd::UndoMove,         cmd::SaveGame, cmd::LoadGame,          cmd::NewOnePlayerGame,
+                                cmd::NewTwoPlayerGame, cmd::Resign,   cmd::DirectNetworkGame, cmd::OpenGameText,
+                                cmd::PasteGameText};
 
 TEST_F(OnePlayerTest, AWholeGameAtEasyPlaysAsTheLogicAlone) {
     // The same game as the committed transcript of the computer at Easy
