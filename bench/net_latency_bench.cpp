@@ -1,7 +1,9 @@
-// How long a move takes from one player's drop to the other player's board,
-// over loopback: two game windows in one process, the callee's knights and
-// the caller's knights going out and back. Prints the median and the 99th
-// percentile. Runs on the offscreen platform unless told otherwise.
+// How long a call takes to become a game, over IPv4 and over IPv6 loopback
+// (from OK in the Internet Game dialog to both windows playing, the callee's
+// boxes answered at once), and how long a move takes from one player's drop
+// to the other player's board: two game windows in one process, the callee's
+// knights and the caller's knights going out and back. Prints medians and
+// 99th percentiles. Runs on the offscreen platform unless told otherwise.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,8 +38,8 @@ void quietWindow(MainWindow& w) {
     w.seams().sound = [](int) {};
 }
 
-// The callee says yes and gives a nickname; the caller asks 127.0.0.1.
-void answerDialogs(MainWindow& caller, MainWindow& callee) {
+// The callee says yes and gives a nickname; the caller calls `host`.
+void answerDialogs(MainWindow& caller, MainWindow& callee, const QString& host) {
     callee.seams().dialog = [](QDialog& d) {
         if (auto* nick = dynamic_cast<NicknameDialog*>(&d)) {
             nick->nicknameEdit()->setText(QStringLiteral("Callee"));
@@ -45,9 +47,9 @@ void answerDialogs(MainWindow& caller, MainWindow& callee) {
         }
         return d.result();
     };
-    caller.seams().dialog = [port = callee.network().listeningPort()](QDialog& d) {
+    caller.seams().dialog = [text = host.arg(callee.network().listeningPort())](QDialog& d) {
         if (auto* game = dynamic_cast<InternetGameDialog*>(&d)) {
-            game->hostEdit()->setText(QStringLiteral("127.0.0.1:%1").arg(port));
+            game->hostEdit()->setText(text);
             game->nicknameEdit()->setText(QStringLiteral("Caller"));
             game->okButton()->click();
             return d.result();
@@ -62,6 +64,32 @@ bool startNetworkGame(MainWindow& caller, MainWindow& callee) {
     caller.sendCommand(cmd::DirectNetworkGame);
     return callee.network().state() == NetworkSession::State::Playing ||
            QTest::qWaitFor([&] { return callee.network().state() == NetworkSession::State::Playing; }, 10000);
+}
+
+void printTimes(const char* what, std::vector<double> micros) {
+    std::sort(micros.begin(), micros.end());
+    const double median = micros[micros.size() / 2];
+    const double p99 = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];
+    std::printf("%-14s %5zu  median %6.0f us  p99 %6.0f us  max %6.0f us\n", what, micros.size(), median, p99,
+                micros.back());
+    std::fflush(stdout);
+}
+
+// Calls that become games, each ended again with Kill Game. The call's time
+// runs until both sides play.
+std::vector<double> timeCalls(MainWindow& caller, MainWindow& callee, const QString& host, int calls) {
+    answerDialogs(caller, callee, host);
+    std::vector<double> micros;
+    for (int i = 0; i < calls; ++i) {
+        const Clock::time_point start = Clock::now();
+        if (!startNetworkGame(caller, callee)) break;
+        while (caller.network().state() != NetworkSession::State::Playing)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        caller.sendCommand(cmd::KillGame);
+        if (!QTest::qWaitFor([&] { return callee.network().state() == NetworkSession::State::Idle; }, 10000)) break;
+    }
+    return micros;
 }
 
 // Both sides see their own knight on g1/b1 at (7, 1); it goes to (5, 2) and
@@ -97,18 +125,20 @@ int main(int argc, char** argv) {
     caller.show();
     callee.show();
     if (!caller.network().setUpListening(0) || !callee.network().setUpListening(0)) return 1;
-    answerDialogs(caller, callee);
+    for (const char* host : {"127.0.0.1:%1", "[::1]:%1"}) {
+        const std::vector<double> calls = timeCalls(caller, callee, QString::fromLatin1(host), 50);
+        if (calls.empty()) {
+            std::fprintf(stderr, "no game with %s\n", host);
+            return 1;
+        }
+        printTimes(host[0] == '[' ? "call over IPv6" : "call over IPv4", calls);
+    }
+    answerDialogs(caller, callee, QStringLiteral("127.0.0.1:%1"));
     if (!startNetworkGame(caller, callee)) {
         std::fprintf(stderr, "no game\n");
         return 1;
     }
-
-    std::vector<double> micros = timeMoves(caller, callee, moves);
-    std::sort(micros.begin(), micros.end());
-    const double median = micros[micros.size() / 2];
-    const double p99 = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];
-    std::printf("moves %zu  median %.0f us  p99 %.0f us  max %.0f us\n", micros.size(), median, p99, micros.back());
-    std::fflush(stdout);
+    printTimes("move", timeMoves(caller, callee, moves));
     caller.sendCommand(cmd::KillGame);
     return 0;
 }
