@@ -50,5 +50,21 @@ TEST(AttackScan, CaptureShortcutsAgreeWithTheScan) {
     }
 }
 
+// The computer clears and refills its lists in its inner loops: an entry
+// used again after clear() keeps nothing of its earlier use, and a code is
+// filed only under the flag that has an array for it.
+TEST(StatusList, AnEntryUsedAgainStartsEmpty) {
+    StatusList list;
+    for (const StatusFlag flag : {Attacked, CanCapture, CanThreaten, CanDefend})
+        noteStatus(list, {Rook, Own}, 0, 0, flag, Line::RowRight);
+    list.clear();
+    noteStatus(list, {Pawn, Own}, 1, 3, CentralPawnPush, Line::PawnAdvance);
+    ASSERT_EQ(list.size(), 1u);
+    const PieceStatus& e = list[0];
+    EXPECT_EQ((Square{e.kind, e.owner}), (Square{Pawn, Own}));
+    EXPECT_EQ(e.flags, CentralPawnPush);
+    EXPECT_TRUE(e.attackedBy.empty() && e.captures.empty() && e.threats.empty() && e.defences.empty());
+}
+
 }  // namespace
 }  // namespace orbel
