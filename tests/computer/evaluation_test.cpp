@@ -1,6 +1,6 @@
-// The exchange term, which the recorded games reach only in ordinary
-// positions: played out by hand in sparse ones, and its shortcut against the
-// whole-list computation on every recorded position.
+// The evaluation's terms where the recorded games seldom go (sparse positions,
+// castled shapes), and the exchange term's shortcut against the whole-list
+// computation on every recorded position.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -16,42 +16,56 @@ namespace {
 
 using namespace testing;
 
-// The exchange term of each position, and the weighted sum it enters.
-TEST(ExchangeRisk, PlaysOutTheWorstCaptureSequence) {
+// The terms of sparse positions and the weighted sum they enter. Castling:
+// 1 both rights left, 0 none, 2 the computer has castled.
+TEST(EvaluationTerms, OfSparsePositions) {
     const struct {
         const char* name;
         Diagram diagram;
-        int risk;
+        int castling, material, exchange, positional;
     } rows[] = {
         {"an undefended knight taken by a pawn",
-         diagramOf({{7, "....k..."}, {4, "....p..."}, {3, "...N...."}, {0, "....K..."}}), -3},
+         diagramOf({{7, "....k..."}, {4, "....p..."}, {3, "...N...."}, {0, "....K..."}}), 1, 2, -3, 3},
         // The queen may take the pawn on (3,3), but the pawn on (2,2) takes
         // back: -1 + 11 = +10, so the quiet moves' 0 is the minimum.
-        {"a recapture counts while quiet moves keep the term at zero",
-         diagramOf({{7, ".......k"}, {6, "...q...."}, {3, "...P...."}, {2, "..P....."}, {0, "....K..."}}), 0},
+        {"a recapture counts while quiet moves keep the exchange at zero",
+         diagramOf({{7, ".......k"}, {6, "...q...."}, {3, "...P...."}, {2, "..P....."}, {0, "....K..."}}), 1, -6, 0, 3},
         {"without the defender the pawn is lost",
-         diagramOf({{7, ".......k"}, {6, "...q...."}, {3, "...P...."}, {0, "....K..."}}), -1},
+         diagramOf({{7, ".......k"}, {6, "...q...."}, {3, "...P...."}, {0, "....K..."}}), 1, -7, -1, 2},
         // Pawn first: -3 (knight) +1 (pawn takes pawn) -1 (queen takes pawn);
         // queen first would have been +7.
         {"only the lowest attacker by kind is played out",
-         diagramOf({{7, "....k..."}, {4, "....p..."}, {3, "...N...q"}, {2, "..P....."}, {0, "K......."}}), -3},
+         diagramOf({{7, "....k..."}, {4, "....p..."}, {3, "...N...q"}, {2, "..P....."}, {0, "K......."}}), 1, -5, -3,
+         2},
         // A lone Enemy king far from everything has no capture, threat or push.
         {"an enemy without candidates scores the sentinel",
-         diagramOf({{7, "k......."}, {1, "P......."}, {0, "....K..."}}), 9999},
+         diagramOf({{7, "k......."}, {1, "P......."}, {0, "....K..."}}), 1, 1, 9999, 0},
         {"a blocked enemy pawn has no advance",
-         diagramOf({{7, ".......k"}, {3, "....P..."}, {1, "....p..."}, {0, "....K..."}}), 9999},
+         diagramOf({{7, ".......k"}, {3, "....P..."}, {1, "....p..."}, {0, "....K..."}}), 1, 0, 9999, 2},
+        {"nor has a wing pawn on its first rows", diagramOf({{7, "k......."}, {5, "p......."}, {0, "....K..."}}), 1,
+         -1, 9999, 0},
         {"an enemy whose one capture loses the capturer scores above zero",
-         diagramOf({{7, ".bk....."}, {5, ".p......"}, {4, "....P..."}, {2, "..Q....."}, {0, "....K..."}}), 2},
+         diagramOf({{7, ".bk....."}, {5, ".p......"}, {4, "....P..."}, {2, "..Q....."}, {0, "....K..."}}), 1, 5, 2, 6},
+        {"king on (0,6), rook on (0,5): castled", diagramOf({{7, "k......."}, {0, ".....RK."}}), 0, 5, 9999, 4},
+        {"king on (0,2), rook on (0,3): castled", diagramOf({{7, "k......."}, {0, "..KR...."}}), 0, 5, 9999, 4},
+        {"king on (0,1), rook on (0,2): castled", diagramOf({{7, "k......."}, {0, ".KR....."}}), 0, 5, 9999, 4},
+        {"king on (0,5), rook on (0,4): castled", diagramOf({{7, "k......."}, {0, "....RK.."}}), 0, 5, 9999, 4},
+        {"a king gone from home with its rights left", diagramOf({{7, "k......."}, {0, "..K....."}}), 1, 0, 9999, -2},
+        {"a king that has castled", diagramOf({{7, "k......."}, {0, "..K....."}}), 2, 0, 9999, 4},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         GameState g = gameFromRows(row.diagram);
+        g.canCastleShort = g.canCastleLong = row.castling == 1;
+        g.hasCastled = row.castling == 2;
         const Board before = g.board;
-        EXPECT_EQ(exchangeRisk(g, g.board), row.risk);
-        EXPECT_EQ(g.board, before);
         const Evaluation e = evaluationTerms(g, g.board);
-        EXPECT_EQ(e.exchange, row.risk);
-        EXPECT_EQ(e.total, 10 * materialBalance(before) + 5 * row.risk + 2 * positionalScore(g, before));
+        EXPECT_EQ(e.material, row.material);
+        EXPECT_EQ(e.exchange, row.exchange);
+        EXPECT_EQ(e.positional, row.positional);
+        EXPECT_EQ(e.total, 10 * row.material + 5 * row.exchange + 2 * row.positional);
+        EXPECT_EQ(exchangeRisk(g, g.board), row.exchange);
+        EXPECT_EQ(g.board, before);
     }
 }
 

@@ -1,6 +1,7 @@
 // What the recorded games and the search golden file cannot pin: the opening
 // rules, a planned answer that no longer fits, the Brain pane's reading of the
-// line, and a position without a legal move.
+// line, the preselection of exactly seven candidates, and a position without a
+// legal move.
 #include <gtest/gtest.h>
 
 #include "computer/search.h"
@@ -77,6 +78,33 @@ TEST(ChooseComputerMove, ThePlannedAnswerIsPlayedOnlyWhileItFits) {
         if (pieceGone) continue;
         EXPECT_EQ(g.searchValue, value);
         for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(sameMove(g.expectedLine[i], line[i]));
+    }
+}
+
+// From seven candidates up, out of check and above Easy, the root list is
+// preselected by static score: the seventh takes the sentinel's place at the
+// front, the first six follow in ascending order. Easy searches them as
+// generated.
+TEST(SearchBestLine, SevenCandidatesArePreselectedAboveEasy) {
+    const GameState g = gameFromRows(
+        {"r...k..r", ".b..n..p", "pnpp.pp.", "........", "......P.", ".P...P..", "P..b..KP", "R.B...NR"}, 3);
+    using Roots = std::vector<std::array<int, 4>>;
+    const Roots generated = {{0, 2, 1, 3}, {0, 2, 1, 1}, {0, 2, 2, 0}, {2, 5, 3, 5},
+                             {3, 6, 4, 6}, {0, 6, 1, 4}, {0, 0, 0, 1}};
+    const Roots preselected = {{0, 0, 0, 1}, {3, 6, 4, 6}, {0, 2, 2, 0}, {2, 5, 3, 5},
+                               {0, 2, 1, 1}, {0, 6, 1, 4}, {0, 2, 1, 3}};
+    for (const int level : {1, 2, 5}) {
+        GameState game = g;
+        game.level = level;
+        MoveList roots;
+        bool inCheck = true;
+        Board work = game.board;
+        rootCandidates(game, work, roots, inCheck);
+        EXPECT_FALSE(inCheck);
+        EXPECT_EQ(work, game.board);
+        Roots got;
+        for (const MoveRecord& m : roots) got.push_back({m.fromRow, m.fromCol, m.toRow, m.toCol});
+        EXPECT_EQ(got, level == 1 ? generated : preselected) << "level " << level;
     }
 }
 
