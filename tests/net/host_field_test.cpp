@@ -3,10 +3,8 @@
 // every answer keeps.
 #include <gtest/gtest.h>
 
-#include <random>
-#include <string>
-
 #include "tests/net/host_field_checks.h"
+#include "tests/support/golden.h"
 
 namespace orbel {
 namespace {
@@ -74,21 +72,14 @@ TEST(HostField, EachTextYieldsItsHostAndPortOrItsReason) {
 }
 
 TEST(HostField, MutatedTextsKeepEveryRule) {
+    std::vector<std::string> texts;
+    std::vector<std::string> pieces = {":", "[", "]", "%", ".", "0", "f", "F", "9", " ", "\t", "\x80", "\xff", "/"};
+    for (const Row& row : rows) texts.push_back(row.text);
+    pieces.insert(pieces.end(), texts.begin(), texts.end());
     std::mt19937 rng(4128);
-    const auto below = [&rng](std::size_t n) { return n == 0 ? 0 : rng() % n; };
-    static const char pieces[] = ":[]%.0fF9 \t\x80\xff/";
     for (int round = 0; round < 20000; ++round) {
-        std::string text = rows[below(std::size(rows))].text;
-        for (std::size_t edits = 1 + below(4); edits > 0; --edits) {
-            const std::size_t at = below(text.size() + 1);
-            switch (below(3)) {
-            case 0: text.insert(at, 1, pieces[below(sizeof pieces - 1)]); break;
-            case 1: text.erase(at, 1 + below(3)); break;
-            default: text.insert(at, rows[below(std::size(rows))].text);
-            }
-        }
-        const std::string broken = host_field_checks::broken(text);
-        ASSERT_EQ(broken, "") << "for the text \"" << text << '"';
+        const std::string text = testing::mutatedSeed(texts, pieces, rng);
+        ASSERT_EQ(host_field_checks::broken(text), "") << "for the text \"" << text << '"';
     }
 }
 

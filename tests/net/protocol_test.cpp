@@ -88,6 +88,7 @@ TEST(PeerStream, ReadsOddStreams) {
         {"three numbers wait for the fourth", {"MOVE 1 4 3"}, ""},
         {"garbage field", {"MOVE 1 x 3 4"}, ""},
         {"sign without digits", {"MOVE 1 4 3 -"}, ""},
+        {"sign apart from its digits", {"MOVE 1 - 4 3 4"}, ""},
         {"fourth number ends at a non-digit", {"MOVE 1 4 3 4x"}, "MOVE 1 4 3 4"},
         {"nick colour other than 3 or 4", {"NICK 5 MOVE 1 4 3 4\rEND"}, "END"},
         {"nick colour not a number", {"NICK x Eve\r"}, ""},

@@ -53,54 +53,6 @@ TEST(ApplyMove, MovesThePiecesEachRecordNames) {
     }
 }
 
-TEST(OwnCastlingMoves, OffersWhatRightsAndSquaresAllowShortFirst) {
-    const MoveRecord shortCastle = makeMoveRecord(CastleShort, CastleShort, 99, 99);
-    const MoveRecord longCastle = makeMoveRecord(CastleLong, CastleLong, 99, 99);
-    const struct {
-        const char* name;
-        Diagram diagram;
-        int kingColumn;
-        bool canCastleLong;
-        std::vector<MoveRecord> offers;
-    } rows[] = {
-        {"both", diagramOf({{0, "R...K..R"}}), 4, true, {shortCastle, longCastle}},
-        {"without the long right", diagramOf({{0, "R...K..R"}}), 4, false, {shortCastle}},
-        {"a knight in the way", diagramOf({{0, "....K.NR"}}), 4, true, {}},
-        {"an enemy rook in the corner", diagramOf({{0, "....K..r"}}), 4, true, {}},
-        {"king on column 3", diagramOf({{0, "R..K...R"}}), 3, true, {shortCastle, longCastle}},
-        {"king on column 3, long needs (0,4) to (0,6) empty", diagramOf({{0, "R..KQ..R"}}), 3, true, {shortCastle}},
-        {"attacked squares do not matter", diagramOf({{7, "....r..."}, {0, "R...K..R"}}), 4, true,
-         {shortCastle, longCastle}},
-    };
-    for (const auto& row : rows) {
-        GameState g = gameFromRows(row.diagram, row.kingColumn);
-        g.canCastleLong = row.canCastleLong;
-        const CastlingOffers offers = ownCastlingMoves(g, g.board);
-        ASSERT_EQ(offers.count, static_cast<int>(row.offers.size())) << row.name;
-        for (int i = 0; i < offers.count; ++i) EXPECT_TRUE(sameMove(offers.moves[i], row.offers[i])) << row.name;
-    }
-}
-
-TEST(UpdateOwnCastlingRights, RookAndKingMovesGiveUpRights) {
-    const struct {
-        const char* name;
-        int kingColumn;
-        MoveRecord move;
-        int canCastleShort, canCastleLong;
-    } rows[] = {
-        {"the rook on the short side", 4, makeMoveRecord(0, 7, 0, 6), 0, 1},
-        {"the king", 4, makeMoveRecord(0, 4, 1, 4), 0, 0},
-        {"king on column 3: the corner rooks swap roles", 3, makeMoveRecord(0, 0, 1, 0), 0, 1},
-        {"a castling record has no from-square", 4, makeMoveRecord(CastleShort, CastleShort, 99, 99), 1, 1},
-    };
-    for (const auto& row : rows) {
-        GameState g = gameFromRows(diagramOf({{0, row.kingColumn == 4 ? "R...K..R" : "R..K...R"}}), row.kingColumn);
-        updateOwnCastlingRights(g, row.move);
-        EXPECT_EQ(g.canCastleShort, row.canCastleShort) << row.name;
-        EXPECT_EQ(g.canCastleLong, row.canCastleLong) << row.name;
-    }
-}
-
 // The user's king (Enemy) dragged from its home square on row 7; the board
 // is the one it was lifted from.
 TEST(RecogniseUserCastle, JudgesTheKingDrag) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "rules/check.h"
 #include "tests/support/board_text.h"
 
@@ -10,52 +8,14 @@ namespace {
 
 using namespace testing;
 
-GameState gameWith(const Diagram& rows) { return gameFromRows(rows, 3); }
-
 // The user's drag: the piece is lifted off the board before it is judged.
-bool userMove(const GameState& game, int fr, int fc, int tr, int tc) {
-    GameState g = game;
+bool userMove(const Diagram& diagram, int fr, int fc, int tr, int tc) {
+    GameState g = gameFromRows(diagram, 3);
     const Square piece = g.board.at(fr, fc);
     g.board.at(fr, fc) = EmptySquare;
     const bool legal = isLegalUserMove(makeMoveRecord(fr, fc, tr, tc), piece, g);
     EXPECT_EQ(g.board.at(fr, fc), EmptySquare) << "the game's board must not change";
     return legal;
-}
-
-TEST(IsOwnKingAttacked, RookOnTheKingsColumnUnlessBlocked) {
-    Board open = boardFromRows(diagramOf({{7, "...r...."}, {0, "...K...."}}));
-    EXPECT_TRUE(isOwnKingAttacked(open));
-    Board blocked = boardFromRows(diagramOf({{7, "...r...."}, {4, "...N...."}, {0, "...K...."}}));
-    EXPECT_FALSE(isOwnKingAttacked(blocked));
-    // The other side's king is asked about by flipping.
-    flipBoard(open);
-    EXPECT_FALSE(isOwnKingAttacked(open));
-}
-
-TEST(UserDestinations, ListsEachKindInItsOrder) {
-    const Board b = boardFromRows({
-        "........",
-        "..p.....",
-        "...B....",
-        "........",
-        "...r.n..",
-        "........",
-        "........",
-        "........",
-    });
-    using Squares = std::vector<std::pair<int, int>>;
-    const auto destinations = [&](PieceKind kind, int row, int col) {
-        std::vector<Destination> d;
-        userDestinations(d, kind, row, col, b);
-        Squares out;
-        for (const Destination& x : d) out.push_back({x.row, x.col});
-        return out;
-    };
-    // One step, two steps, then the capture up-right (column + 1).
-    EXPECT_EQ(destinations(Pawn, 6, 2), (Squares{{5, 2}, {4, 2}, {5, 3}}));
-    // Rook on (3,3): up ends on the Own bishop (listed), down runs to the
-    // edge, right stops before the user's own knight, left runs to the edge.
-    EXPECT_EQ(destinations(Rook, 3, 3), (Squares{{4, 3}, {5, 3}, {2, 3}, {1, 3}, {0, 3}, {3, 4}, {3, 2}, {3, 1}, {3, 0}}));
 }
 
 // The user's pieces are Enemy, their king's home column is 3 (the computer's
@@ -98,30 +58,7 @@ TEST(IsLegalUserMove, JudgesTheDragAsTheUserSeesIt) {
         {"off the board to the right", corner, 0, 7, 0, -1, false},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(userMove(gameWith(row.diagram), row.fr, row.fc, row.tr, row.tc), row.legal) << row.name;
-}
-
-// A held board with the user as Own (the side that has just moved), and the
-// computer (Enemy, king on row 7) to move.
-TEST(IsCheckmated, OnlyACheckWithoutAnEscapeMates) {
-    const struct {
-        const char* name;
-        Diagram diagram;
-        bool mated;
-    } rows[] = {
-        {"a queen protected by a pawn",
-         diagramOf({{7, "....k..."}, {6, "....Q..."}, {5, "...P...."}, {0, "....K..."}}), true},
-        {"the king takes the checking queen", diagramOf({{7, "....k..."}, {6, "....Q..."}, {0, "....K..."}}), false},
-        {"another piece takes it", diagramOf({{7, "....k..."}, {6, "r...Q..."}, {5, "...P...."}, {0, "....K..."}}), false},
-        {"no move at all but not in check", diagramOf({{7, "k......."}, {6, "..Q....."}, {5, ".K......"}}), false},
-        {"back rank, boxed in by its own pawns", diagramOf({{7, "R.....k."}, {6, ".....ppp"}, {0, "....K..."}}), true},
-        {"back rank with a flight square", diagramOf({{7, "R.....k."}, {6, ".....pp."}, {0, "....K..."}}), false},
-    };
-    for (const auto& row : rows) {
-        GameState g = gameFromRows(row.diagram);
-        EXPECT_EQ(isCheckmated(g), row.mated) << row.name;
-        EXPECT_EQ(g.board, boardFromRows(row.diagram)) << row.name;
-    }
+        EXPECT_EQ(userMove(row.diagram, row.fr, row.fc, row.tr, row.tc), row.legal) << row.name;
 }
 
 }  // namespace

@@ -59,23 +59,20 @@ NetSandbox::NetSandbox() {
     removeLeftovers();
     folder_ = (std::filesystem::temp_directory_path() / prefix_).string();
     std::filesystem::create_directories(folder_);
-    const std::string home = name(Place::Home), router = name(Place::Router), outside = name(Place::Outside);
+    const std::string home = "ip -n " + name(Place::Home), router = "ip -n " + name(Place::Router),
+                      outside = "ip -n " + name(Place::Outside);
     const std::string steps[] = {
-        "ip netns add " + home, "ip netns add " + router, "ip netns add " + outside,
-        "ip link add lan netns " + router + " type veth peer name lan netns " + home,
-        "ip link add wan netns " + router + " type veth peer name wan netns " + outside,
-        "ip -n " + home + " addr add 10.41.28.2/24 dev lan",
-        "ip -n " + home + " addr add 2001:db8:4128::2/64 dev lan nodad",
-        "ip -n " + home + " addr add fd41:28::2/64 dev lan nodad",
-        "ip -n " + router + " addr add 10.41.28.1/24 dev lan",
-        "ip -n " + router + " addr add 203.0.113.1/24 dev wan",
-        "ip -n " + outside + " addr add 203.0.113.2/24 dev wan",
-        "ip -n " + home + " link set lo up", "ip -n " + home + " link set lan up",
-        "ip -n " + router + " link set lo up", "ip -n " + router + " link set lan up",
-        "ip -n " + router + " link set wan up",
-        "ip -n " + outside + " link set lo up", "ip -n " + outside + " link set wan up",
-        "ip -n " + home + " route add default via 10.41.28.1",
-        "ip netns exec " + router + " sysctl -qw net.ipv4.ip_forward=1"};
+        "ip netns add " + name(Place::Home), "ip netns add " + name(Place::Router),
+        "ip netns add " + name(Place::Outside),
+        "ip link add lan netns " + name(Place::Router) + " type veth peer name lan netns " + name(Place::Home),
+        "ip link add wan netns " + name(Place::Router) + " type veth peer name wan netns " + name(Place::Outside),
+        home + " addr add 10.41.28.2/24 dev lan", home + " addr add 2001:db8:4128::2/64 dev lan nodad",
+        home + " addr add fd41:28::2/64 dev lan nodad", router + " addr add 10.41.28.1/24 dev lan",
+        router + " addr add 203.0.113.1/24 dev wan", outside + " addr add 203.0.113.2/24 dev wan",
+        home + " link set lo up", home + " link set lan up", router + " link set lo up", router + " link set lan up",
+        router + " link set wan up", outside + " link set lo up", outside + " link set wan up",
+        home + " route add default via 10.41.28.1",
+        "ip netns exec " + name(Place::Router) + " sysctl -qw net.ipv4.ip_forward=1"};
     for (const std::string& step : steps) {
         if (!shell(step)) {
             whyNot_ = "cannot make network namespaces here (" + step + " failed)";
