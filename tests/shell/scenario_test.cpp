@@ -1,0 +1,758 @@
+// The window in scenarios written as text (scenarios/*.txt): what users do
+// and what they must then see, step by step, against real windows, real
+// sockets and the real settings store (in the test's own folder).
+//
+// A scenario starts at a line "== Its name" and runs its steps, one a line,
+// in order; '#' starts a comment line. A step may name the copy of the
+// program it concerns ("b: drag e7 e5"), a, b or c, each opened when first
+// named and listening on a port of its own; unnamed, it is a. Squares are
+// named as on a real board and found on the drawn one whichever side is at
+// the bottom; "e2<" and "e2>" are its top-left and bottom-right pixels, a
+// following "-1,0" moves the point, "off" lies outside the window. Positions
+// are FEN's piece placement. Typed texts and bytes take \n \r \e \b \s
+// (space) \xHH and the arrows \L \R \U \D. In a host, {b} is b's port,
+// {closed} a port nobody listens on, {full} one whose queue is full and
+// {server} the port of the scenario's own listener.
+//
+// "expect PROBE [ARG] TEXT" waits up to twenty seconds for the probe's text
+// (line breaks shown as \n and \r) to be TEXT; expect-start, expect-has and
+// expect-not want it to begin with, hold or differ from TEXT. The first
+// step that fails ends the scenario. The verbs and probes are the two
+// tables below.
+#include <QAccessible>
+#include <QAction>
+#include <QColorDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaEnum>
+#include <QNetworkDatagram>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryFile>
+#include <QTimer>
+#include <QUdpSocket>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <condition_variable>
+#include <fstream>
+#include <map>
+#include <mutex>
+#include <new>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include "game/one_player.h"
+#include "game/two_player.h"
+#include "game/window_messages.h"
+#include "net/chat_pane.h"
+#include "net/net_dialogs.h"
+#include "net/network_proc.h"
+#include "shell/board_painter.h"
+#include "shell/board_window.h"
+#include "shell/history_pane.h"
+#include "shell/live_text.h"
+#include "tests/shell/window_fixture.h"
+
+namespace orbel::testing {
+namespace {
+
+using Words = std::istringstream;
+struct Step {
+    int line;
+    std::string text;
+};
+struct ScenarioText {
+    std::string file, name;
+    std::vector<Step> steps;
+};
+void PrintTo(const ScenarioText& s, std::ostream* os) { *os << s.file << ": " << s.name; }
+
+std::vector<ScenarioText> load(const char* file) {
+    std::vector<ScenarioText> out;
+    std::ifstream in(std::string(ORBEL_SCENARIO_DIR) + "/" + file);
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+        line.erase(0, line.find_first_not_of(" \t"));
+        line.erase(line.find_last_not_of(" \t\r") + 1);
+        if (++number, line.rfind("== ", 0) == 0) out.push_back({file, line.substr(3), {}});
+        else if (!line.empty() && line[0] != '#' && !out.empty()) out.back().steps.push_back({number, line});
+    }
+    return out;
+}
+
+std::string testName(const ::testing::TestParamInfo<ScenarioText>& info) {
+    std::string out;
+    bool upper = true;
+    for (const char c : info.param.name) {
+        if (std::isalnum(static_cast<unsigned char>(c))) out += upper ? static_cast<char>(std::toupper(c)) : c;
+        upper = !std::isalnum(static_cast<unsigned char>(c));
+    }
+    return out;
+}
+
+std::string word(Words& in) {
+    std::string w;
+    in >> w;
+    return w;
+}
+std::string rest(Words& in) {
+    std::string r;
+    std::getline(in >> std::ws, r);
+    return r;
+}
+
+QByteArray unescaped(const std::string& s) {
+    static const std::string special = "nrebsLRUD", code = "\n\r\x1b\b \x01\x02\x03\x04";
+    QByteArray out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\' || i + 1 == s.size()) {
+            out += s[i];
+        } else if (s[++i] == 'x') {
+            out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += special.find(s[i]) == std::string::npos ? s[i] : code[special.find(s[i])];
+        }
+    }
+    return out;
+}
+QString unescape(const std::string& s) { return QString::fromUtf8(unescaped(s)); }
+
+const std::pair<const char*, int> Commands[] = {
+    {"new-one", cmd::NewOnePlayerGame}, {"new-two", cmd::NewTwoPlayerGame}, {"save", cmd::SaveGame},
+    {"load", cmd::LoadGame}, {"exit", cmd::Exit}, {"undo", cmd::UndoMove}, {"resign", cmd::Resign},
+    {"read-position", cmd::ReadPosition}, {"dark-square", cmd::DarkSquare}, {"light-square", cmd::LightSquare},
+    {"original-colors", cmd::OriginalColors}, {"dudidi", cmd::PieceSetDudidi}, {"ferrow1", cmd::PieceSetFerrow1},
+    {"ferrow2", cmd::PieceSetFerrow2}, {"coordinates", cmd::ShowHideCoordinates}, {"announce", cmd::AnnounceMoves},
+    {"call", cmd::DirectNetworkGame}, {"address", cmd::NetworkAddress}, {"net-resign", cmd::NetworkResign},
+    {"kill", cmd::KillGame}, {"whats-new", cmd::WhatsNew}, {"about", cmd::About}};
+
+int commandId(const std::string& name) {
+    for (const auto& [n, id] : Commands)
+        if (name == n) return id;
+    ADD_FAILURE() << "no command " << name;
+    return 0;
+}
+int levelId(const std::string& l) { return l == "easy" ? ctl::Easy : l == "medium" ? ctl::Medium : ctl::Hard; }
+QString yes(bool b) { return b ? "yes" : "no"; }
+
+// The square's place (column, row) on the drawn board, whose bottom is the user's side.
+QPoint place(const UiState& ui, const std::string& square) {
+    const int file = square[0] - 'a', rank = square[1] - '1';
+    return ui.humanPlaysBlack ? QPoint(file, rank) : QPoint(7 - file, 7 - rank);
+}
+Owner whiteOwner(const UiState& ui) { return ui.humanPlaysBlack ? Own : Enemy; }
+QChar letter(const UiState& ui, Square s) {
+    const QChar c = QLatin1Char(s.owner == Empty ? '.' : " pnbrqk"[s.kind]);
+    return s.owner == whiteOwner(ui) ? c.toUpper() : c;
+}
+
+// A board as FEN's piece placement, and back.
+QString placement(const UiState& ui, const Board& board) {
+    QString out;
+    for (int rank = 7; rank >= 0; --rank) {
+        for (int file = 0; file < 8; ++file) {
+            const QPoint at = place(ui, {static_cast<char>('a' + file), static_cast<char>('1' + rank)});
+            out += letter(ui, board.at(at.y(), at.x()));
+        }
+        if (rank) out += '/';
+    }
+    for (int gap = 8; gap > 0; --gap) out.replace(QString(gap, '.'), QString::number(gap));
+    return out;
+}
+Board fromPlacement(const UiState& ui, const std::string& fen) {
+    Board b;
+    int rank = 7, file = 0;
+    for (const char c : fen) {
+        if (c == '/') {
+            --rank, file = 0;
+            continue;
+        }
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            file += c - '0';
+            continue;
+        }
+        const QPoint at = place(ui, {static_cast<char>('a' + file++), static_cast<char>('1' + rank)});
+        const bool white = std::isupper(static_cast<unsigned char>(c));
+        b.at(at.y(), at.x()) = {static_cast<PieceKind>(std::string(" pnbrqk").find(static_cast<char>(std::tolower(c)))),
+                                white == (whiteOwner(ui) == Own) ? Own : Enemy};
+    }
+    return b;
+}
+
+QString moveText(const MoveRecord& m) {
+    return !m.isMove() ? QStringLiteral("none")
+                       : QStringLiteral("%1 %2 %3 %4%5").arg(m.fromRow).arg(m.fromCol).arg(m.toRow).arg(m.toCol)
+                             .arg(m.givesCheck ? " check" : "");
+}
+QString boxText(const ShownBox& b) {
+    static const char* icons[] = {"none", "stop", "exclamation", "information"};
+    const char* icon = icons[static_cast<int>(b.icon)];
+    return QStringLiteral("[%1, %2%3] %4").arg(b.caption, icon, b.owned ? " owned" : "", b.text);
+}
+QString joined(const MoveHistory& h) {
+    QStringList lines;
+    for (int i = 0; i < h.count; ++i) lines << QString::fromStdString(h.lines[static_cast<std::size_t>(i)]);
+    return lines.join(' ');
+}
+template <class List, class Text>
+QString listed(const List& items, Text text, const char* separator = " ") {
+    QStringList out;
+    for (const auto& item : items) out << text(item);
+    out.removeAll(QString());
+    return out.join(QLatin1String(separator));
+}
+
+// The computer's choice, held on its thread once made until released.
+struct Hold {
+    std::mutex m;
+    std::condition_variable cv;
+    bool released = false;
+    void release() {
+        std::lock_guard lock(m);
+        released = true;
+        cv.notify_all();
+    }
+};
+
+// A name server on 127.0.0.1:53 that says no name exists, or never answers.
+class NameServer : public QObject {
+public:
+    explicit NameServer(bool answers) {
+        bound = socket_.bind(QHostAddress::LocalHost, 53);
+        connect(&socket_, &QUdpSocket::readyRead, this, [this, answers] {
+            while (socket_.hasPendingDatagrams()) {
+                QNetworkDatagram query = socket_.receiveDatagram();
+                QByteArray reply = query.data();
+                if (!answers || reply.size() < 12) continue;
+                reply[2] = static_cast<char>(reply[2] | 0x80);  // a response
+                reply[3] = static_cast<char>(0x83);             // recursion available, no such name
+                socket_.writeDatagram(query.makeReply(reply));
+            }
+        });
+    }
+    bool bound = false;
+
+private:
+    QUdpSocket socket_;
+};
+
+// Two network namespaces, A (10.77.0.1, 2001:db8:77::1) and B (.2), joined
+// by a veth pair whose deletion leaves a connection across it without a FIN
+// or an RST ever arriving.
+class Veth {
+public:
+    Veth() : a_("orbka" + QString::number(QCoreApplication::applicationPid())), b_("orbkb" + a_.mid(5)) {
+        made = sh("ip netns add $1 && ip netns add $2 && ip link add ka netns $1 type veth peer name kb netns $2 && "
+                  "for n in 1 2; do ns=$1; dev=ka; [ $n = 2 ] && ns=$2 && dev=kb; "
+                  "ip -n $ns addr add 10.77.0.$n/24 dev $dev && ip -n $ns addr add 2001:db8:77::$n/64 dev $dev nodad "
+                  "&& ip -n $ns link set $dev up || exit 1; done");
+    }
+    ~Veth() { sh("ip netns del $1; ip netns del $2"); }
+    // Runs `make` with this thread in A or B: the sockets it creates stay there.
+    bool inside(const QString& which, const std::function<void()>& make) {
+        const int home = ::open("/proc/thread-self/ns/net", O_RDONLY);
+        const int there = ::open(("/run/netns/" + (which == "A" ? a_ : b_)).toLocal8Bit().constData(), O_RDONLY);
+        const bool entered = home >= 0 && there >= 0 && ::setns(there, CLONE_NEWNET) == 0;
+        if (entered) make();
+        const bool back = home >= 0 && ::setns(home, CLONE_NEWNET) == 0;
+        for (const int fd : {home, there})
+            if (fd >= 0) ::close(fd);
+        return entered && back;
+    }
+    bool cut() { return sh("ip -n $1 link del ka"); }
+    bool made = false;
+
+private:
+    bool sh(const char* script) { return QProcess::execute("sh", {"-c", script, "sh", a_, b_}) == 0; }
+    QString a_, b_;
+};
+
+constexpr const char* InSandbox = "ORBEL_TEST_IN_SANDBOX";
+
+// Runs this test again in a private network whose resolver is 127.0.0.1 and
+// where both.test has two addresses; its exit status, or -1 (with `why`)
+// when that cannot be done.
+int runInSandbox(const std::string& test, QString& why) {
+    QTemporaryFile resolv, hosts;
+    if (!resolv.open() || !hosts.open()) return why = "no temporary file", -1;
+    resolv.write("nameserver 127.0.0.1\noptions timeout:1 attempts:1\n");
+    hosts.write("127.0.0.1 localhost\n127.0.0.2 both.test\n127.0.0.1 both.test\n");
+    resolv.flush(), hosts.flush();
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(InSandbox, "1");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start("unshare", {"--net", "--mount", "--", "sh", "-c",
+                            "mount --bind \"$1\" /etc/resolv.conf && mount --bind \"$2\" /etc/hosts && "
+                            "ip link set lo up && exec \"$3\" --gtest_filter=\"$4\"",
+                            "sh", resolv.fileName(), hosts.fileName(), QCoreApplication::applicationFilePath(),
+                            QString::fromStdString(test)});
+    if (!child.waitForFinished(60000)) return why = "unshare did not finish", -1;
+    if (child.exitStatus() != QProcess::NormalExit) return why = "the sandboxed run crashed", 1;
+    if (child.exitCode() != 0 && QProcess::execute("unshare", {"--net", "--mount", "true"}) != 0)
+        return why = "unshare --net --mount is not permitted here (it needs root)", -1;
+    return child.exitCode();
+}
+
+struct Scenario : ::testing::TestWithParam<ScenarioText> {
+    void SetUp() override { QSettings().clear(); }
+    void TearDown() override {
+        hold->release();
+        if (releaser.joinable()) releaser.join();
+        for (auto& [name, p] : players) p->close();
+        QCoreApplication::processEvents();  // what was posted to the gone windows is dropped
+    }
+
+    Player& player(char name) {
+        auto& p = players[name];
+        if (!p) {
+            p = std::make_unique<Player>();
+            p->open();
+            EXPECT_TRUE(p->window->network().setUpListening(0));
+        }
+        return *p;
+    }
+    Player& me() { return player(on); }
+    UiState& ui() { return me().ui(); }
+    MainWindow& window() { return *me().window; }
+
+    QPoint point(const std::string& spec) {
+        if (spec == "off") return OffTheBoard;
+        const QPoint at = place(ui(), spec);
+        const QRect square = Player::squareRect(at.y(), at.x());
+        const QPoint p = spec.size() < 3 ? square.center() : spec[2] == '<' ? square.topLeft() : square.bottomRight();
+        return spec.size() < 4 ? p : p + QPoint(std::stoi(spec.substr(3)), std::stoi(spec.substr(spec.find(',') + 1)));
+    }
+    QString expand(std::string s) {
+        for (std::size_t at; (at = s.find('{')) != std::string::npos;) {
+            const std::size_t end = s.find('}', at);
+            s.replace(at, end - at + 1, std::to_string(port(s.substr(at + 1, end - at - 1))));
+        }
+        return unescape(s);
+    }
+    quint16 port(const std::string& key) {
+        if (key.size() == 1) return player(key[0]).window->network().listeningPort();
+        if (key == "server") return server.serverPort();
+        // A port listened on a moment ago, or one whose queue is full: the
+        // kernel drops the call's SYN.
+        QTcpServer closed;
+        QTcpServer& listener = key == "full" ? full : closed;
+        listener.setListenBacklogSize(0);
+        EXPECT_TRUE(listener.listen(QHostAddress::LocalHost, 0));
+        listener.pauseAccepting();
+        for (QTcpSocket& f : fill)
+            if (key == "full") f.connectToHost(QHostAddress::LocalHost, full.serverPort()), QTest::qWait(100);
+        return listener.serverPort();
+    }
+    void answerInternet(const QString& host, const QString& nick, const std::string& colour) {
+        me().answerNextDialog([host, nick, colour](QDialog& d) {
+            auto& dialog = dynamic_cast<InternetGameDialog&>(d);
+            dialog.hostEdit()->setText(host);
+            dialog.nicknameEdit()->setText(nick);
+            dialog.radio(colour == "black" ? ctl::Black : ctl::White)->click();
+            dialog.okButton()->click();
+            return d.result();
+        });
+    }
+    void newGame(Words& in, bool start) {
+        const bool black = word(in) == "black";
+        const int level = levelId(word(in));
+        start ? me().startWith(black, level) : me().newOnePlayerGame(black, level);
+    }
+    void hook(std::function<void()>& when, const std::string& steps) {
+        when = [this, steps, who = on] {
+            for (std::size_t from = 0, at = 0; at != std::string::npos; from = at + 3) {
+                at = steps.find(" ; ", from);
+                run({line, std::string{who, ':', ' '} + steps.substr(from, at - from)});
+            }
+        };
+    }
+    void run(const Step& step);
+    void expect(const std::string& how, Words& in, const Step& step);
+    QString probe(const std::string& name, const std::string& arg);
+
+    std::map<char, std::unique_ptr<Player>> players;
+    char on = 'a';
+    int line = 0;
+    bool stop = false;
+    QString skip;
+    std::shared_ptr<Hold> hold = std::make_shared<Hold>();
+    std::thread releaser;
+    Board mark;
+    QTcpSocket raw, fill[2];
+    QTcpSocket* reached = nullptr;
+    QByteArray rawRead, reachedRead;
+    QTcpServer server, full;
+    std::unique_ptr<NameServer> nameServer;
+    std::unique_ptr<Veth> veth;
+    QString offered;
+    int ticks = 0;
+    bool cancelled = false;
+};
+
+using Verb = std::function<void(Scenario&, Words&)>;
+using S = Scenario;
+
+// What a step does, by its first word (after the copy's name).
+const std::map<std::string, Verb> Verbs = {
+    {"start", [](S& s, Words& in) { s.newGame(in, true); }},
+    {"new", [](S& s, Words& in) { s.newGame(in, false); }},
+    {"command", [](S& s, Words& in) { s.window().sendCommand(commandId(word(in))); }},
+    {"trigger", [](S& s, Words& in) { s.window().action(commandId(word(in)))->trigger(); }},
+    {"shortcut", [](S& s, Words& in) { QTest::keySequence(&s.window(), QString::fromStdString(word(in))); }},
+    {"position", [](S& s, Words& in) {
+         const Board b = fromPlacement(s.ui(), word(in));
+         if (s.ui().game.currentGame) s.ui().game.currentGame->board = b;
+         s.ui().game.displayBoard = b;
+         s.ui().whiteToMove = word(in) != "b";
+         s.window().invalidate();
+     }},
+    {"rights", [](S& s, Words& in) {
+         const std::string r = word(in);
+         const auto has = [&r](char c) { return r.find(c) != std::string::npos; };
+         UiState& ui = s.ui();
+         ui.whiteCanCastleShort = has('K'), ui.whiteCanCastleLong = has('Q');
+         ui.blackCanCastleShort = has('k'), ui.blackCanCastleLong = has('q');
+         ui.game.humanCastle = {has(ui.humanPlaysBlack ? 'k' : 'K'), has(ui.humanPlaysBlack ? 'q' : 'Q')};
+     }},
+    {"cursor", [](S& s, Words& in) {
+         const QPoint at = place(s.ui(), word(in));
+         s.ui().cursorRow = at.y(), s.ui().cursorCol = at.x();
+     }},
+    {"history", [](S& s, Words& in) {
+         MoveHistory& h = word(in) == "white" ? s.ui().game.whiteHistory : s.ui().game.blackHistory;
+         h.count = std::stoi(word(in));
+     }},
+    {"clear-undo", [](S& s, Words&) { s.ui().game.undoBoard = Board{}; }},
+    {"press", [](S& s, Words& in) { s.me().pressAt(s.point(word(in))); }},
+    {"move", [](S& s, Words& in) { s.me().moveHeldTo(s.point(word(in))); }},
+    {"release", [](S& s, Words& in) { s.me().releaseAt(s.point(word(in))); }},
+    {"drag", [](S& s, Words& in) {
+         const QPoint from = s.point(word(in)), to = s.point(word(in));
+         s.me().pressAt(from), s.me().moveHeldTo(to), s.me().releaseAt(to);
+     }},
+    {"keys", [](S& s, Words& in) { s.me().keys(unescaped(rest(in)).toStdString()); }},
+    {"chat", [](S& s, Words& in) {
+         QLineEdit* edit = s.window().chatPane()->edit();
+         edit->setFocus();
+         edit->insert(unescape(rest(in)));  // as an input method or a paste puts it there
+         QTest::keyClick(edit, Qt::Key_Return);
+     }},
+    {"wait", [](S& s, Words&) { s.me().waitForComputer(); }},
+    {"sleep", [](S&, Words& in) { QTest::qWait(std::stoi(word(in))); }},
+    {"mark", [](S& s, Words&) { s.mark = s.ui().game.displayBoard; }},
+    {"activate", [](S& s, Words&) {
+         s.window().activateWindow();
+         EXPECT_TRUE(QTest::qWaitForWindowActive(&s.window()));
+     }},
+    {"open", [](S& s, Words&) { s.me(); }},
+    {"close", [](S& s, Words&) { s.window().close(); }},
+    {"store", [](S&, Words& in) { QSettings().setValue(QString::fromStdString(word(in)), unescape(rest(in))); }},
+    // Boxes and dialogs.
+    {"on", [](S& s, Words& in) {
+         auto& when = word(in) == "box" ? s.me().onBox : s.me().onQuestion;
+         s.hook(when, rest(in));
+     }},
+    {"refuse-requests", [](S& s, Words&) { s.me().acceptRequests = false; }},
+    {"answer", [](S& s, Words& in) {
+         const std::string kind = word(in), a = word(in), b = word(in);
+         Player& p = s.me();
+         if (kind == "new") p.answerNewGame(a == "black", levelId(b));
+         if (kind == "cancel") p.answerCancel();
+         if (kind == "internet") s.answerInternet(s.expand(a), QString::fromStdString(b), word(in));
+         if (kind == "peek")
+             p.answerNextDialog([&s](QDialog& d) {
+                 s.offered = dynamic_cast<InternetGameDialog&>(d).nicknameEdit()->text();
+                 d.reject();
+                 return d.result();
+             });
+         if (kind == "colour")
+             p.answerNextDialog([&s, chosen = QColor(QString::fromStdString(a))](QDialog& d) {
+                 auto& colours = dynamic_cast<QColorDialog&>(d);
+                 s.offered = colours.currentColor().name();
+                 if (chosen.isValid()) colours.setCurrentColor(chosen);
+                 chosen.isValid() ? colours.accept() : colours.reject();
+                 return colours.result();
+             });
+         // Cancel Connect after so long, unless the call settles first;
+         // the window's own timers counted meanwhile.
+         if (kind == "connecting")
+             p.answerNextDialog([&s, ms = std::stoi(a)](QDialog& d) {
+                 QTimer tick;
+                 QObject::connect(&tick, &QTimer::timeout, [&s] { ++s.ticks; });
+                 tick.start(20);
+                 QTimer::singleShot(ms, &d, [&s, &d] {
+                     s.cancelled = true;
+                     dynamic_cast<ConnectingDialog&>(d).cancelButton()->click();
+                 });
+                 return d.exec();
+             });
+     }},
+    // The computer's thread.
+    {"hold", [](S& s, Words&) {
+         s.window().seams().chooseMove = [hold = s.hold](GameState& game, MoveRecord& result, const MoveRecord& last) {
+             const ChoiceOutcome outcome = chooseComputerMove(game, result, last);
+             std::unique_lock lock(hold->m);
+             hold->cv.wait(lock, [&] { return hold->released; });
+             return outcome;
+         };
+     }},
+    {"unhold", [](S& s, Words&) { s.hold->release(); }},
+    {"unhold-after", [](S& s, Words& in) {
+         s.releaser = std::thread([hold = s.hold, ms = std::stoi(word(in))] {
+             std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+             hold->release();
+         });
+     }},
+    {"fail-choice", [](S& s, Words&) {
+         s.window().seams().chooseMove = [](GameState&, MoveRecord&, const MoveRecord&) {
+             return ChoiceOutcome::Failed;
+         };
+     }},
+    {"no-thread", [](S& s, Words&) { s.window().seams().refuseNextThread = true; }},
+    {"throwing-check", [](S& s, Words&) {
+         s.window().seams().twoPlayerCheckTest = [](const Board&) -> bool { throw std::bad_alloc(); };
+     }},
+    // The network.
+    {"taunt", [](S& s, Words& in) { s.window().seams().tauntIndex = [n = std::stoul(word(in))] { return n; }; }},
+    {"timeout", [](S& s, Words& in) {
+         auto& timeout = word(in) == "connect" ? s.window().network().connectTimeout : s.window().network().nickTimeout;
+         timeout = std::chrono::milliseconds(std::stoi(word(in)));
+     }},
+    {"keepalive", [](S& s, Words& in) {
+         const int idle = std::stoi(word(in)), interval = std::stoi(word(in)), probes = std::stoi(word(in));
+         s.window().network().keepAlive = {std::chrono::seconds(idle), std::chrono::seconds(interval), probes};
+     }},
+    {"listen", [](S& s, Words& in) { s.window().network().setUpListening(s.expand(word(in)).toUShort()); }},
+    {"call", [](S& s, Words& in) {
+         const QString host = s.expand(word(in)), nick = QString::fromStdString(word(in));
+         s.answerInternet(host, nick, word(in));
+         s.window().sendCommand(cmd::DirectNetworkGame);
+     }},
+    {"name", [](S& s, Words& in) { s.ui().opponentName = unescape(rest(in)); }},
+    {"raw", [](S& s, Words& in) {
+         const std::string what = word(in);
+         if (what == "connect") {
+             const std::string who = word(in), host = word(in);
+             s.raw.abort();
+             s.raw.connectToHost(QHostAddress(host.empty() ? "127.0.0.1" : QString::fromStdString(host)),
+                                 s.player(who.empty() ? 'a' : who[0]).window->network().listeningPort());
+             EXPECT_TRUE(s.raw.waitForConnected(5000));
+         }
+         if (what == "send") s.raw.write(unescaped(rest(in))), s.raw.flush();
+         if (what == "close") s.raw.disconnectFromHost();
+         if (what == "reset") {
+             const linger reset{1, 0};
+             ::setsockopt(static_cast<int>(s.raw.socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+         }
+         if (what == "reset" || what == "abort") s.raw.abort();
+         // Megabytes of one chat line without an end, the window painting
+         // meanwhile. The copy holds back what it has not read: the bytes
+         // wait in the sender's buffers until its event loop takes them.
+         for (int i = what == "flood" ? std::stoi(word(in)) : 0; i > 0; --i) {
+             EXPECT_EQ(s.raw.write(QByteArray(1 << 20, 'x')), 1 << 20);
+             s.window().boardWindow()->update();
+             QTest::qWait(1);
+             while (s.raw.bytesToWrite() > (8 << 20)) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+         }
+     }},
+    {"sandbox", [](S& s, Words&) {
+         if (qEnvironmentVariableIsSet(InSandbox)) return;
+         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+         const int status = runInSandbox(std::string(test->test_suite_name()) + "." + test->name(), s.skip);
+         if (status != -1) s.skip.clear();
+         EXPECT_EQ(std::max(status, 0), 0);
+         s.stop = true;
+     }},
+    {"nameserver", [](S& s, Words& in) {
+         s.nameServer = std::make_unique<NameServer>(word(in) == "answers");
+         EXPECT_TRUE(s.nameServer->bound);
+     }},
+    {"server", [](S& s, Words&) { EXPECT_TRUE(s.server.listen(QHostAddress::LocalHost, 0)); }},
+    {"veth", [](S& s, Words&) {
+         s.veth = std::make_unique<Veth>();
+         if (!s.veth->made) s.skip = "network namespaces cannot be made here (ip netns needs root)", s.stop = true;
+     }},
+    {"inside", [](S& s, Words& in) {
+         const QString which = QString::fromStdString(word(in));
+         EXPECT_TRUE(s.veth->inside(which, [&] { s.run({s.line, rest(in)}); }));
+     }},
+    {"cut", [](S& s, Words&) { EXPECT_TRUE(s.veth->cut()); }},
+};
+
+void Scenario::run(const Step& step) {
+    Words in(step.text);
+    std::string verb = word(in);
+    on = verb.size() == 2 && verb[1] == ':' ? std::exchange(verb, word(in))[0] : 'a';
+    line = step.line;
+    if (verb.rfind("expect", 0) == 0) return expect(verb, in, step);
+    const auto found = Verbs.find(verb);
+    if (found == Verbs.end()) return ADD_FAILURE() << "no such step: " << step.text;
+    found->second(*this, in);
+}
+
+void Scenario::expect(const std::string& how, Words& in, const Step& step) {
+    static const std::set<std::string> withArgument = {"square", "scroll", "score", "painted-score", "setting",
+                                                        "cell", "list", "role"};
+    const std::string name = word(in), arg = withArgument.count(name) ? word(in) : "";
+    const QString wanted = QString::fromStdString(rest(in));
+    QString got;
+    const auto holds = [&] {
+        got = probe(name, arg).replace('\\', "\\\\").replace('\n', "\\n").replace('\r', "\\r");
+        return how == "expect-start" ? got.startsWith(wanted) : how == "expect-has" ? got.contains(wanted)
+             : how == "expect-not" ? got != wanted : got == wanted;
+    };
+    if (QTest::qWaitFor(holds, 20000)) {
+        if (name == "raw") rawRead.clear();
+        return;
+    }
+    ADD_FAILURE_AT((std::string(ORBEL_SCENARIO_DIR) + "/" + GetParam().file).c_str(), step.line)
+        << step.text << "\n  but " << name << " " << arg << " is \"" << got.toStdString() << '"';
+}
+
+// What a user sees or hears, and what the window knows, as text.
+QString Scenario::probe(const std::string& name, const std::string& arg) {
+    Player& p = me();
+    UiState& u = p.ui();
+    MainWindow& w = *p.window;
+    const auto commands = [&](bool greyed) {
+        return listed(Commands, [&](const auto& c) {
+            QAction* a = w.action(c.second);
+            return a && (greyed ? !a->isEnabled() : a->isChecked()) ? QString::fromLatin1(c.first) : QString();
+        });
+    };
+    static const char* states[] = {"unavailable", "idle", "calling", "requesting", "answering", "deciding", "playing"};
+    const ModeProc mode = w.installedMode();
+    const QWidget* focus = QApplication::focusWidget();
+    ChatPane* chat = w.chatPane();
+    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(w.boardWindow());
+    const auto names = [](QAccessibleInterface* i) {
+        QStringList out;
+        for (int c = 0; c < i->childCount(); ++c) out << i->child(c)->text(QAccessible::Name);
+        return out.join(" | ");
+    };
+    const std::map<std::string, std::function<QString()>> probes = {
+        {"status", [&] { return w.statusText(); }},
+        {"message", [&] { return w.statusMessage(); }},
+        {"white", [&] { return joined(u.game.whiteHistory); }},
+        {"black", [&] { return joined(u.game.blackHistory); }},
+        {"sounds", [&] { return listed(p.sounds, [](int n) { return n == res::MoveSound ? "move" : "new"; }); }},
+        {"boxes", [&] { return listed(p.boxes, boxText, " // "); }},
+        {"dialogs", [&] { return QString::number(p.dialogsShown); }},
+        {"mode", [&] { return mode == &onePlayerProc ? "one" : mode == &twoPlayerProc ? "two" : "network"; }},
+        {"board", [&] { return placement(u, u.game.displayBoard); }},
+        {"game", [&] { return u.game.currentGame ? placement(u, u.game.currentGame->board) : "none"; }},
+        {"square", [&] { return QString(letter(u, u.game.displayBoard.at(place(u, arg).y(), place(u, arg).x()))); }},
+        {"changed", [&] { return yes(u.game.displayBoard != mark); }},
+        {"turn", [&] { return u.whiteToMove ? "white" : "black"; }},
+        {"plays", [&] { return u.humanPlaysBlack ? "black" : "white"; }},
+        {"level", [&] { return u.game.currentGame ? QString::number(u.game.currentGame->level) : "none"; }},
+        {"move-count", [&] { return QString::number(u.game.currentGame->moveCount); }},
+        // Castling rights: both sides' in a two-player game, else the user's.
+        {"rights", [&] {
+             const bool two = mode == &twoPlayerProc, black = u.humanPlaysBlack;
+             const UserCastlingRights& c = u.game.humanCastle;
+             const QString r = QString((two ? u.whiteCanCastleShort : !black && c.canCastleShort) ? "K" : "") +
+                               ((two ? u.whiteCanCastleLong : !black && c.canCastleLong) ? "Q" : "") +
+                               ((two ? u.blackCanCastleShort : black && c.canCastleShort) ? "k" : "") +
+                               ((two ? u.blackCanCastleLong : black && c.canCastleLong) ? "q" : "");
+             return r.isEmpty() ? "-" : r;
+         }},
+        {"user-move", [&] { return moveText(u.game.humanMove); }},
+        {"computer-move", [&] { return moveText(u.game.computerMove); }},
+        {"busy", [&] {
+             const bool waits = w.cursor().shape() == Qt::WaitCursor;
+             return QStringList{u.computerThinking ? "thinking" : "", w.thinking().running() ? "thread" : "",
+                                w.brainTimerActive() ? "timer" : "", waits ? "wait-cursor" : ""}
+                 .join(' ').simplified();
+         }},
+        {"thread", [&] { return yes(w.thinking().running()); }},
+        {"dragging", [&] { return yes(u.isDragging); }},
+        {"held", [&] { return QString(letter(u, u.game.heldPiece)); }},
+        {"greyed", [&] { return commands(true); }},
+        {"checked", [&] { return commands(false); }},
+        {"keys-on", [&] { return focus == w.boardWindow() ? "board" : focus == chat->edit() ? "chat" : "other"; }},
+        {"said", [&] { return w.liveText()->text(); }},
+        {"said-count", [&] { return QString::number(w.liveText()->count()); }},
+        {"brain", [&] { return w.brainPane()->text(); }},
+        {"panes", [&] {
+             return (QString(w.brainPane()->isVisible() ? "brain " : "") + (chat->isVisible() ? "chat" : "")).trimmed();
+         }},
+        {"scroll", [&] { return QString::number(w.historyPane(arg == "white")->scrollPosition()); }},
+        {"state", [&] { return states[static_cast<int>(w.network().state())]; }},
+        {"my-turn", [&] { return yes(u.myTurn); }},
+        {"peer", [&] { return w.network().peerNickname; }},
+        {"net-active", [&] { return yes(w.network().netGameActive()); }},
+        {"chat", [&] { return w.chatPane()->lines().value(0); }},
+        {"score", [&] { return scoreText(u, arg == "own" ? Own : Enemy); }},
+        {"painted-score", [&] { return paintedScoreText(u, arg == "own" ? Own : Enemy, w.boardFont()); }},
+        {"setting", [&] { return QSettings().value(QString::fromStdString(arg)).toString(); }},
+        {"colours", [&] {
+             const auto hex = [](std::uint32_t c) { return QString("%1").arg(c, 6, 16, QChar('0')); };
+             return hex(u.lightSquareColor) + ' ' + hex(u.darkSquareColor);
+         }},
+        {"piece-set", [&] { return QString::number(u.pieceSetIndex); }},
+        {"offered", [&] { return offered; }},
+        {"ticked", [&] { return yes(ticks >= 20); }},
+        {"cancelled", [&] { return yes(cancelled); }},
+        {"raw", [&] { return QString::fromLatin1(rawRead += raw.readAll()); }},
+        {"server", [&] {
+             if (!reached && server.hasPendingConnections()) reached = server.nextPendingConnection();
+             return QString::fromLatin1(reached ? reachedRead += reached->readAll() : QByteArray());
+         }},
+        // What a screen reader finds: the board's pane (its table and the
+        // texts beside it), the table, a cell, the focused cell, roles, lists.
+        {"reader", [&] { return names(pane); }},
+        {"table", [&] {
+             QAccessibleTableInterface* t = pane->child(0)->tableInterface();
+             return QString("%1x%2 %3 %4").arg(t->rowCount()).arg(t->columnCount())
+                 .arg(t->columnDescription(0), t->rowDescription(0));
+         }},
+        {"cell", [&] {
+             return pane->child(0)->tableInterface()->cellAt('8' - arg[1], arg[0] - 'a')->text(QAccessible::Name);
+         }},
+        {"focus", [&] {
+             QAccessibleInterface* f = pane->focusChild();
+             return !f ? "none" : f->text(QAccessible::Name) + (f->state().focused ? "" : " (not focused)");
+         }},
+        {"role", [&] {
+             QObject* of = arg == "live" ? static_cast<QObject*>(w.liveText()) : w.historyPane(arg == "white");
+             QAccessibleInterface* i = arg == "board" ? pane->child(0) : QAccessible::queryAccessibleInterface(of);
+             return QString(QMetaEnum::fromType<QAccessible::Role>().valueToKey(i->role()));
+         }},
+        {"list", [&] {
+             QAccessibleInterface* l = QAccessible::queryAccessibleInterface(w.historyPane(arg == "white"));
+             return l->text(QAccessible::Name) + " | " + names(l);
+         }},
+    };
+    const auto found = probes.find(name);
+    if (found != probes.end()) return found->second();
+    ADD_FAILURE() << "no probe " << name;
+    return {};
+}
+
+TEST_P(Scenario, Runs) {
+    for (const Step& step : GetParam().steps) {
+        run(step);
+        if (stop || HasFailure()) break;
+    }
+    if (!skip.isEmpty()) GTEST_SKIP() << skip.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(OnePlayer, Scenario, ::testing::ValuesIn(load("one_player.txt")), testName);
+INSTANTIATE_TEST_SUITE_P(TwoPlayer, Scenario, ::testing::ValuesIn(load("two_player.txt")), testName);
+INSTANTIATE_TEST_SUITE_P(Keyboard, Scenario, ::testing::ValuesIn(load("keyboard.txt")), testName);
+INSTANTIATE_TEST_SUITE_P(Network, Scenario, ::testing::ValuesIn(load("network.txt")), testName);
+
+}  // namespace
+}  // namespace orbel::testing
