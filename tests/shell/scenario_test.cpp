@@ -457,7 +457,10 @@ const std::map<std::string, Verb> Verbs = {
      }},
     {"open", [](S& s, Words&) { s.me(); }},
     {"close", [](S& s, Words&) { s.window().close(); }},
-    {"store", [](S&, Words& in) { QSettings().setValue(QString::fromStdString(word(in)), unescape(rest(in))); }},
+    {"store", [](S&, Words& in) {
+         const QString key = QString::fromStdString(word(in));
+         QSettings().setValue(key, unescape(rest(in)));
+     }},
     // Boxes and dialogs.
     {"on", [](S& s, Words& in) {
          auto& when = word(in) == "box" ? s.me().onBox : s.me().onQuestion;
@@ -753,6 +756,7 @@ INSTANTIATE_TEST_SUITE_P(OnePlayer, Scenario, ::testing::ValuesIn(load("one_play
 INSTANTIATE_TEST_SUITE_P(TwoPlayer, Scenario, ::testing::ValuesIn(load("two_player.txt")), testName);
 INSTANTIATE_TEST_SUITE_P(Keyboard, Scenario, ::testing::ValuesIn(load("keyboard.txt")), testName);
 INSTANTIATE_TEST_SUITE_P(Network, Scenario, ::testing::ValuesIn(load("network.txt")), testName);
+INSTANTIATE_TEST_SUITE_P(Settings, Scenario, ::testing::ValuesIn(load("settings.txt")), testName);
 
 }  // namespace
 }  // namespace orbel::testing
