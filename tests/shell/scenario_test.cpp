@@ -623,123 +623,144 @@ void Scenario::expect(const std::string& how, Words& in, const Step& step) {
         << step.text << "\n  but " << name << " " << arg << " is \"" << got.toStdString() << '"';
 }
 
-// What a user sees or hears, and what the window knows, as text.
-QString Scenario::probe(const std::string& name, const std::string& arg) {
-    Player& p = me();
-    UiState& u = p.ui();
-    MainWindow& w = *p.window;
-    const auto commands = [&](bool greyed) {
+// What a probe looks at: one copy of the program in a scenario, and the
+// probe's argument.
+struct Seen {
+    Scenario& s;
+    Player& p;
+    MainWindow& w;
+    UiState& u;
+    const std::string& arg;
+    ModeProc mode() const { return w.installedMode(); }
+    QAccessibleInterface* pane() const { return QAccessible::queryAccessibleInterface(w.boardWindow()); }
+    QString commands(bool greyed) const {
         return listed(Commands, [&](const auto& c) {
             QAction* a = w.action(c.second);
             return a && (greyed ? !a->isEnabled() : a->isChecked()) ? QString::fromLatin1(c.first) : QString();
         });
-    };
-    static const char* states[] = {"unavailable", "idle", "calling", "requesting", "answering", "deciding", "playing"};
-    const ModeProc mode = w.installedMode();
-    const QWidget* focus = QApplication::focusWidget();
-    ChatPane* chat = w.chatPane();
-    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(w.boardWindow());
-    const auto names = [](QAccessibleInterface* i) {
-        QStringList out;
-        for (int c = 0; c < i->childCount(); ++c) out << i->child(c)->text(QAccessible::Name);
-        return out.join(" | ");
-    };
-    const std::map<std::string, std::function<QString()>> probes = {
-        {"status", [&] { return w.statusText(); }},
-        {"message", [&] { return w.statusMessage(); }},
-        {"white", [&] { return joined(u.game.whiteHistory); }},
-        {"black", [&] { return joined(u.game.blackHistory); }},
-        {"sounds", [&] { return listed(p.sounds, [](int n) { return n == res::MoveSound ? "move" : "new"; }); }},
-        {"boxes", [&] { return listed(p.boxes, boxText, " // "); }},
-        {"dialogs", [&] { return QString::number(p.dialogsShown); }},
-        {"mode", [&] { return mode == &onePlayerProc ? "one" : mode == &twoPlayerProc ? "two" : "network"; }},
-        {"board", [&] { return placement(u, u.game.displayBoard); }},
-        {"game", [&] { return u.game.currentGame ? placement(u, u.game.currentGame->board) : "none"; }},
-        {"square", [&] { return QString(letter(u, u.game.displayBoard.at(place(u, arg).y(), place(u, arg).x()))); }},
-        {"changed", [&] { return yes(u.game.displayBoard != mark); }},
-        {"turn", [&] { return u.whiteToMove ? "white" : "black"; }},
-        {"plays", [&] { return u.humanPlaysBlack ? "black" : "white"; }},
-        {"level", [&] { return u.game.currentGame ? QString::number(u.game.currentGame->level) : "none"; }},
-        {"move-count", [&] { return QString::number(u.game.currentGame->moveCount); }},
-        // Castling rights: both sides' in a two-player game, else the user's.
-        {"rights", [&] {
-             const bool two = mode == &twoPlayerProc, black = u.humanPlaysBlack;
-             const UserCastlingRights& c = u.game.humanCastle;
-             const QString r = QString((two ? u.whiteCanCastleShort : !black && c.canCastleShort) ? "K" : "") +
-                               ((two ? u.whiteCanCastleLong : !black && c.canCastleLong) ? "Q" : "") +
-                               ((two ? u.blackCanCastleShort : black && c.canCastleShort) ? "k" : "") +
-                               ((two ? u.blackCanCastleLong : black && c.canCastleLong) ? "q" : "");
-             return r.isEmpty() ? "-" : r;
-         }},
-        {"user-move", [&] { return moveText(u.game.humanMove); }},
-        {"computer-move", [&] { return moveText(u.game.computerMove); }},
-        {"busy", [&] {
-             const bool waits = w.cursor().shape() == Qt::WaitCursor;
-             return QStringList{u.computerThinking ? "thinking" : "", w.thinking().running() ? "thread" : "",
-                                w.brainTimerActive() ? "timer" : "", waits ? "wait-cursor" : ""}
-                 .join(' ').simplified();
-         }},
-        {"thread", [&] { return yes(w.thinking().running()); }},
-        {"dragging", [&] { return yes(u.isDragging); }},
-        {"held", [&] { return QString(letter(u, u.game.heldPiece)); }},
-        {"greyed", [&] { return commands(true); }},
-        {"checked", [&] { return commands(false); }},
-        {"keys-on", [&] { return focus == w.boardWindow() ? "board" : focus == chat->edit() ? "chat" : "other"; }},
-        {"said", [&] { return w.liveText()->text(); }},
-        {"said-count", [&] { return QString::number(w.liveText()->count()); }},
-        {"brain", [&] { return w.brainPane()->text(); }},
-        {"panes", [&] {
-             return (QString(w.brainPane()->isVisible() ? "brain " : "") + (chat->isVisible() ? "chat" : "")).trimmed();
-         }},
-        {"scroll", [&] { return QString::number(w.historyPane(arg == "white")->scrollPosition()); }},
-        {"state", [&] { return states[static_cast<int>(w.network().state())]; }},
-        {"my-turn", [&] { return yes(u.myTurn); }},
-        {"peer", [&] { return w.network().peerNickname; }},
-        {"net-active", [&] { return yes(w.network().netGameActive()); }},
-        {"chat", [&] { return w.chatPane()->lines().value(0); }},
-        {"score", [&] { return scoreText(u, arg == "own" ? Own : Enemy); }},
-        {"painted-score", [&] { return paintedScoreText(u, arg == "own" ? Own : Enemy, w.boardFont()); }},
-        {"setting", [&] { return QSettings().value(QString::fromStdString(arg)).toString(); }},
-        {"colours", [&] {
-             const auto hex = [](std::uint32_t c) { return QString("%1").arg(c, 6, 16, QChar('0')); };
-             return hex(u.lightSquareColor) + ' ' + hex(u.darkSquareColor);
-         }},
-        {"piece-set", [&] { return QString::number(u.pieceSetIndex); }},
-        {"offered", [&] { return offered; }},
-        {"ticked", [&] { return yes(ticks >= 20); }},
-        {"cancelled", [&] { return yes(cancelled); }},
-        {"raw", [&] { return QString::fromLatin1(rawRead += raw.readAll()); }},
-        {"server", [&] {
-             if (!reached && server.hasPendingConnections()) reached = server.nextPendingConnection();
-             return QString::fromLatin1(reached ? reachedRead += reached->readAll() : QByteArray());
-         }},
-        // What a screen reader finds: the board's pane (its table and the
-        // texts beside it), the table, a cell, the focused cell, roles, lists.
-        {"reader", [&] { return names(pane); }},
-        {"table", [&] {
-             QAccessibleTableInterface* t = pane->child(0)->tableInterface();
-             return QString("%1x%2 %3 %4").arg(t->rowCount()).arg(t->columnCount())
-                 .arg(t->columnDescription(0), t->rowDescription(0));
-         }},
-        {"cell", [&] {
-             return pane->child(0)->tableInterface()->cellAt('8' - arg[1], arg[0] - 'a')->text(QAccessible::Name);
-         }},
-        {"focus", [&] {
-             QAccessibleInterface* f = pane->focusChild();
-             return !f ? "none" : f->text(QAccessible::Name) + (f->state().focused ? "" : " (not focused)");
-         }},
-        {"role", [&] {
-             QObject* of = arg == "live" ? static_cast<QObject*>(w.liveText()) : w.historyPane(arg == "white");
-             QAccessibleInterface* i = arg == "board" ? pane->child(0) : QAccessible::queryAccessibleInterface(of);
-             return QString(QMetaEnum::fromType<QAccessible::Role>().valueToKey(i->role()));
-         }},
-        {"list", [&] {
-             QAccessibleInterface* l = QAccessible::queryAccessibleInterface(w.historyPane(arg == "white"));
-             return l->text(QAccessible::Name) + " | " + names(l);
-         }},
-    };
-    const auto found = probes.find(name);
-    if (found != probes.end()) return found->second();
+    }
+};
+QString childNames(QAccessibleInterface* i) {
+    QStringList out;
+    for (int c = 0; c < i->childCount(); ++c) out << i->child(c)->text(QAccessible::Name);
+    return out.join(" | ");
+}
+const char* States[] = {"unavailable", "idle", "calling", "requesting", "answering", "deciding", "playing"};
+
+// What a user sees or hears, and what the window knows, as text.
+const std::map<std::string, std::function<QString(const Seen&)>> Probes = {
+    {"status", [](const Seen& v) { return v.w.statusText(); }},
+    {"message", [](const Seen& v) { return v.w.statusMessage(); }},
+    {"white", [](const Seen& v) { return joined(v.u.game.whiteHistory); }},
+    {"black", [](const Seen& v) { return joined(v.u.game.blackHistory); }},
+    {"sounds", [](const Seen& v) {
+         return listed(v.p.sounds, [](int n) { return n == res::MoveSound ? "move" : "new"; });
+     }},
+    {"boxes", [](const Seen& v) { return listed(v.p.boxes, boxText, " // "); }},
+    {"dialogs", [](const Seen& v) { return QString::number(v.p.dialogsShown); }},
+    {"mode", [](const Seen& v) {
+         return v.mode() == &onePlayerProc ? "one" : v.mode() == &twoPlayerProc ? "two" : "network";
+     }},
+    {"board", [](const Seen& v) { return placement(v.u, v.u.game.displayBoard); }},
+    {"game", [](const Seen& v) { return v.u.game.currentGame ? placement(v.u, v.u.game.currentGame->board) : "none"; }},
+    {"square", [](const Seen& v) {
+         const QPoint at = place(v.u, v.arg);
+         return QString(letter(v.u, v.u.game.displayBoard.at(at.y(), at.x())));
+     }},
+    {"changed", [](const Seen& v) { return yes(v.u.game.displayBoard != v.s.mark); }},
+    {"turn", [](const Seen& v) { return v.u.whiteToMove ? "white" : "black"; }},
+    {"plays", [](const Seen& v) { return v.u.humanPlaysBlack ? "black" : "white"; }},
+    {"level", [](const Seen& v) { return QString::number(v.u.game.currentGame->level); }},
+    {"move-count", [](const Seen& v) { return QString::number(v.u.game.currentGame->moveCount); }},
+    // Castling rights: both sides' in a two-player game, else the user's.
+    {"rights", [](const Seen& v) {
+         const bool two = v.mode() == &twoPlayerProc, black = v.u.humanPlaysBlack;
+         const UserCastlingRights& c = v.u.game.humanCastle;
+         const QString r = QString((two ? v.u.whiteCanCastleShort : !black && c.canCastleShort) ? "K" : "") +
+                       ((two ? v.u.whiteCanCastleLong : !black && c.canCastleLong) ? "Q" : "") +
+                       ((two ? v.u.blackCanCastleShort : black && c.canCastleShort) ? "k" : "") +
+                       ((two ? v.u.blackCanCastleLong : black && c.canCastleLong) ? "q" : "");
+         return r.isEmpty() ? "-" : r;
+     }},
+    {"user-move", [](const Seen& v) { return moveText(v.u.game.humanMove); }},
+    {"computer-move", [](const Seen& v) { return moveText(v.u.game.computerMove); }},
+    {"busy", [](const Seen& v) {
+         const bool waits = v.w.cursor().shape() == Qt::WaitCursor;
+         return QStringList{v.u.computerThinking ? "thinking" : "", v.w.thinking().running() ? "thread" : "",
+                        v.w.brainTimerActive() ? "timer" : "", waits ? "wait-cursor" : ""}
+         .join(' ').simplified();
+     }},
+    {"thread", [](const Seen& v) { return yes(v.w.thinking().running()); }},
+    {"dragging", [](const Seen& v) { return yes(v.u.isDragging); }},
+    {"held", [](const Seen& v) { return QString(letter(v.u, v.u.game.heldPiece)); }},
+    {"greyed", [](const Seen& v) { return v.commands(true); }},
+    {"checked", [](const Seen& v) { return v.commands(false); }},
+    {"keys-on", [](const Seen& v) {
+         const QWidget* f = QApplication::focusWidget();
+         return f == v.w.boardWindow() ? "board" : f == v.w.chatPane()->edit() ? "chat" : "other";
+     }},
+    {"said", [](const Seen& v) { return v.w.liveText()->text(); }},
+    {"said-count", [](const Seen& v) { return QString::number(v.w.liveText()->count()); }},
+    {"brain", [](const Seen& v) { return v.w.brainPane()->text(); }},
+    {"panes", [](const Seen& v) {
+         const QString brain = v.w.brainPane()->isVisible() ? "brain " : "";
+         return (brain + (v.w.chatPane()->isVisible() ? "chat" : "")).trimmed();
+     }},
+    {"scroll", [](const Seen& v) { return QString::number(v.w.historyPane(v.arg == "white")->scrollPosition()); }},
+    {"state", [](const Seen& v) { return States[static_cast<int>(v.w.network().state())]; }},
+    {"my-turn", [](const Seen& v) { return yes(v.u.myTurn); }},
+    {"peer", [](const Seen& v) { return v.w.network().peerNickname; }},
+    {"net-active", [](const Seen& v) { return yes(v.w.network().netGameActive()); }},
+    {"chat", [](const Seen& v) { return v.w.chatPane()->lines().value(0); }},
+    {"score", [](const Seen& v) { return scoreText(v.u, v.arg == "own" ? Own : Enemy); }},
+    {"painted-score", [](const Seen& v) {
+         return paintedScoreText(v.u, v.arg == "own" ? Own : Enemy, v.w.boardFont());
+     }},
+    {"setting", [](const Seen& v) { return QSettings().value(QString::fromStdString(v.arg)).toString(); }},
+    {"colours", [](const Seen& v) {
+         const auto hex = [](std::uint32_t c) { return QString("%1").arg(c, 6, 16, QChar('0')); };
+         return hex(v.u.lightSquareColor) + ' ' + hex(v.u.darkSquareColor);
+     }},
+    {"piece-set", [](const Seen& v) { return QString::number(v.u.pieceSetIndex); }},
+    {"offered", [](const Seen& v) { return v.s.offered; }},
+    {"ticked", [](const Seen& v) { return yes(v.s.ticks >= 20); }},
+    {"cancelled", [](const Seen& v) { return yes(v.s.cancelled); }},
+    {"raw", [](const Seen& v) { return QString::fromLatin1(v.s.rawRead += v.s.raw.readAll()); }},
+    {"server", [](const Seen& v) {
+         Scenario& s = v.s;
+         if (!s.reached && s.server.hasPendingConnections()) s.reached = s.server.nextPendingConnection();
+         return QString::fromLatin1(s.reached ? s.reachedRead += s.reached->readAll() : QByteArray());
+     }},
+    // What a screen reader finds: the board's pane (its table and the
+    // texts beside it), the table, a cell, the focused cell, roles, lists.
+    {"reader", [](const Seen& v) { return childNames(v.pane()); }},
+    {"table", [](const Seen& v) {
+         QAccessibleTableInterface* t = v.pane()->child(0)->tableInterface();
+         return QString("%1x%2 %3 %4").arg(t->rowCount()).arg(t->columnCount())
+             .arg(t->columnDescription(0), t->rowDescription(0));
+     }},
+    {"cell", [](const Seen& v) {
+         QAccessibleTableInterface* t = v.pane()->child(0)->tableInterface();
+         return t->cellAt('8' - v.arg[1], v.arg[0] - 'a')->text(QAccessible::Name);
+     }},
+    {"focus", [](const Seen& v) {
+         QAccessibleInterface* f = v.pane()->focusChild();
+         return !f ? "none" : f->text(QAccessible::Name) + (f->state().focused ? "" : " (not focused)");
+     }},
+    {"role", [](const Seen& v) {
+         QObject* of = v.arg == "live" ? static_cast<QObject*>(v.w.liveText()) : v.w.historyPane(v.arg == "white");
+         QAccessibleInterface* i = v.arg == "board" ? v.pane()->child(0) : QAccessible::queryAccessibleInterface(of);
+         return QString(QMetaEnum::fromType<QAccessible::Role>().valueToKey(i->role()));
+     }},
+    {"list", [](const Seen& v) {
+         QAccessibleInterface* l = QAccessible::queryAccessibleInterface(v.w.historyPane(v.arg == "white"));
+         return l->text(QAccessible::Name) + " | " + childNames(l);
+     }},
+};
+
+QString Scenario::probe(const std::string& name, const std::string& arg) {
+    const auto found = Probes.find(name);
+    if (found != Probes.end()) return found->second(Seen{*this, me(), window(), ui(), arg});
     ADD_FAILURE() << "no probe " << name;
     return {};
 }
