@@ -16,6 +16,38 @@ void GameRecord::takeBack() {
     currentGame->moveCount -= 2;
     if (whiteHistory.count > 0) --whiteHistory.count;
     if (blackHistory.count > 0) --blackHistory.count;
+    if (moves.size() > undoMoves) {
+        moves.resize(undoMoves);
+        current = start;
+        for (const StandardMove& m : moves) current = afterMove(current, m);
+    }
+    result = "*";
+}
+
+void GameRecord::beginMovesAt(const StandardPosition& position) {
+    start = current = position;
+    moves.clear();
+    undoMoves = 0;
+    result = "*";
+}
+
+void GameRecord::keepMove(const StandardMove& move) {
+    moves.push_back(move);
+    current = afterMove(current, move);
+    result = "*";
+}
+
+void GameRecord::keepMove(const MoveRecord& record, Side ownSide, Side mover) {
+    if (current.toMove != mover) {
+        StandardPosition here = current;
+        here.toMove = mover;
+        beginMovesAt(here);
+    }
+    keepMove(standardMove(record, current, ownSide));
+}
+
+void GameRecord::keepWinner(bool whiteWins) {
+    if (result == "*") result = whiteWins ? "1-0" : "0-1";
 }
 
 void GameRecord::syncDisplay() {

@@ -19,6 +19,8 @@ void lineWritten(GameWindow& window, bool white, int count) {
 void recordMove(GameWindow& window, bool moverIsWhite, const MoveRecord& move, bool check) {
     UiState& ui = window.ui();
     MoveHistory& list = listOf(ui.game, moverIsWhite);
+    // The move is on the board already; the standard position still stands before it.
+    ui.game.keepMove(move, topSide(ui), moverIsWhite ? Side::White : Side::Black);
     writeMoveText(move, list, list.count, ui.game.displayBoard, ui.humanPlaysBlack);
     ++list.count;
     if (!check) window.setStatusText(QString::fromUtf8(moverIsWhite ? text::BlackToMove : text::WhiteToMove));
@@ -40,14 +42,17 @@ void announceMove(GameWindow& window, const char* who, bool moverIsWhite, const 
     window.announce(QString::fromStdString(said));
 }
 
-void recordResult(GameWindow& window, bool winnerIsWhite) {
-    MoveHistory& list = listOf(window.ui().game, winnerIsWhite);
+void recordResult(GameWindow& window, bool winnerIsWhite, const MoveRecord& matingMove) {
+    GameRecord& g = window.ui().game;
+    g.keepMove(matingMove, topSide(window.ui()), winnerIsWhite ? Side::White : Side::Black);
+    g.keepWinner(winnerIsWhite);
+    MoveHistory& list = listOf(g, winnerIsWhite);
     list.setLine(list.count, winnerIsWhite ? "1-0" : "0-1");
     ++list.count;
     window.invalidateHistoryPanes();
 }
 
-void resetForNewGame(GameWindow& window, bool userPlaysBlack) {
+void resetForNewGame(GameWindow& window, bool userPlaysBlack, PlayMode mode) {
     UiState& ui = window.ui();
     GameRecord& g = ui.game;
     g.whiteHistory.clear();
@@ -57,8 +62,10 @@ void resetForNewGame(GameWindow& window, bool userPlaysBlack) {
     g.humanMove.isCapture = 0;
     g.humanMove.givesCheck = 0;
     ui.humanPlaysBlack = userPlaysBlack;
+    ui.gameMode = mode;
     ui.opponentName.clear();
     g.newGame(userPlaysBlack);
+    g.beginMovesAt(initialPosition());
     g.humanCastle = UserCastlingRights{};
     ui.whiteToMove = true;
     ui.whiteCanCastleShort = ui.whiteCanCastleLong = ui.blackCanCastleShort = ui.blackCanCastleLong = true;

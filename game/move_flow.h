@@ -13,9 +13,10 @@ namespace orbel {
 // one line with each new move, keeping the newest in view.
 inline constexpr int HistoryLinesShown = 13;
 
-// A move that stands, already on displayBoard: its line in the mover's list,
-// the side to move in the status bar (left as it is when the move gives
-// check, which was announced already) and the list scrolled to show it.
+// A move that stands, already on displayBoard: kept in the game's standard
+// move list, its line in the mover's list, the side to move in the status bar
+// (left as it is when the move gives check, which was announced already) and
+// the list scrolled to show it.
 void recordMove(GameWindow& window, bool moverIsWhite, const MoveRecord& move, bool check);
 
 // A move that stands, in the live text a screen reader speaks: "<who>:
@@ -25,14 +26,17 @@ void recordMove(GameWindow& window, bool moverIsWhite, const MoveRecord& move, b
 void announceMove(GameWindow& window, const char* who, bool moverIsWhite, const Board& before,
                   const MoveRecord& move, bool check, const char* result = nullptr);
 
-// A mate: "1-0" or "0-1" as the winner's next line.
-void recordResult(GameWindow& window, bool winnerIsWhite);
+// A mate by the computer or the remote player, already on displayBoard: the
+// mating move kept in the standard move list, and "1-0" or "0-1" as the
+// winner's next line in its place.
+void recordResult(GameWindow& window, bool winnerIsWhite, const MoveRecord& matingMove);
 
 // What every new game begins with: empty lists, no last move, a new game
 // object for the user's colour with every castling right (both sides' in
-// two-player play, White to move), Undo Move greyed, the new-game sound,
-// both panes at their top and everything redrawn.
-void resetForNewGame(GameWindow& window, bool userPlaysBlack);
+// two-player play, White to move), the standard move list at the usual
+// start, Undo Move greyed, the new-game sound, both panes at their top and
+// everything redrawn.
+void resetForNewGame(GameWindow& window, bool userPlaysBlack, PlayMode mode);
 
 // Repaints what a piece leaving or landing on (row, col) may have covered.
 void invalidateSquare(GameWindow& window, int row, int col);

@@ -31,6 +31,7 @@ void acceptUserMove(GameWindow& window) {
 
 // The user has mated the computer, which therefore never starts thinking.
 void endByUsersMate(GameWindow& window) {
+    window.ui().game.keepWinner(!window.ui().humanPlaysBlack);
     announceGameOver(window, text::CheckMate);
     window.ui().computerThinking = false;
     window.showWaitCursor(false);
@@ -94,6 +95,7 @@ void finishComputerMove(GameWindow& window) {
     g.syncDisplay();
     if (!g.currentGame) return;
     if (g.computerMove.fromRow == -1) {
+        g.keepWinner(!ui.humanPlaysBlack);
         window.announce(QStringLiteral("The computer resigns. You win."));
         announceGameOver(window, text::ComputerResign);
         return;
@@ -104,7 +106,7 @@ void finishComputerMove(GameWindow& window) {
     announceMove(window, "Computer", computerIsWhite, before, g.computerMove, g.computerMove.givesCheck,
                  mates ? "The computer wins." : nullptr);
     if (mates) {
-        recordResult(window, computerIsWhite);
+        recordResult(window, computerIsWhite, g.computerMove);
         announceGameOver(window, text::CheckMate);
     } else {
         recordMove(window, computerIsWhite, g.computerMove, g.computerMove.givesCheck || g.humanMove.givesCheck);

@@ -8,8 +8,6 @@
 
 namespace orbel {
 
-enum class PlayMode { OnePlayer, TwoPlayer, Network };
-
 // The side whose pieces are Own on the drawn board (at the top): the
 // computer's or the remote player's, and Black's at one board, where White
 // is at the bottom.

@@ -172,6 +172,7 @@ void finishMove(GameWindow& window, bool white, const MoveRecord& frameMove) {
     announceMove(window, white ? "White" : "Black", white, g.undoBoard, g.humanMove, g.humanMove.givesCheck,
                  !mates ? nullptr : white ? "White wins." : "Black wins.");
     if (mates) {
+        g.keepWinner(white);
         announceGameOver(window, text::CheckMate);
     } else {
         ui.whiteToMove = !ui.whiteToMove;
@@ -184,6 +185,7 @@ bool moverInCheckBeforeMove(GameRecord& g, bool white) {
     const MoveRecord& move = g.humanMove;
     g.undoBoard = g.displayBoard;
     g.undoBoard.at(move.fromRow, move.fromCol) = g.heldPiece;
+    g.undoMoves = g.moves.size();
     g.displayBoard.at(move.fromRow, move.fromCol) = g.heldPiece;
     Board before = g.displayBoard;
     if (white) flipBoard(before);
@@ -227,7 +229,7 @@ void startTwoPlayerGame(GameWindow& window) {
     // White at the bottom. Undo Move stays greyed for the whole game: it
     // takes back a move together with the answer to it, which fits no
     // two-player turn.
-    resetForNewGame(window, false);
+    resetForNewGame(window, false, PlayMode::TwoPlayer);
     window.installMode(twoPlayerProc);
 }
 

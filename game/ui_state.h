@@ -12,12 +12,17 @@
 
 namespace orbel {
 
+enum class PlayMode { OnePlayer, TwoPlayer, Network };
+
 struct UiState {
     // The game, the drawn board, the piece in hand, both sides' last moves,
     // the user's castling rights and the written moves.
     GameRecord game;
 
     bool humanPlaysBlack = true;
+    // How the game on the board was begun; it stays so once the game is
+    // over and its last position still shows.
+    PlayMode gameMode = PlayMode::OnePlayer;
     bool isDragging = false;
     bool computerThinking = false;
     bool dragImageShown = false;
@@ -34,8 +39,10 @@ struct UiState {
     bool blackCanCastleShort = true;
     bool blackCanCastleLong = true;
 
-    // The path the Save and Load dialogs last chose, shown by the next one.
+    // The path the Save and Load dialogs last chose, shown by the next one;
+    // and the same for Export Game (PGN) and Open PGN or FEN.
     QString fileDialogPath;
+    QString pgnDialogPath;
 
     // Look of the board.
     std::uint32_t lightSquareColor = DefaultLightSquareColor;  // 0x00BBGGRR

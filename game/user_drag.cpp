@@ -83,6 +83,7 @@ bool dropUserPiece(GameWindow& window, int x, int y) {
     g.humanMove.toCol = col;
     g.undoBoard = game.board;
     g.undoBoard.at(fromRow, fromCol) = g.heldPiece;
+    g.undoMoves = g.moves.size();
 
     // Was the user's king attacked before the move?
     game.board.at(fromRow, fromCol) = g.heldPiece;

@@ -69,6 +69,12 @@ inline constexpr int LoadGame = 32797;
 inline constexpr int ReadPosition = 32798;
 inline constexpr int AnnounceMoves = 32799;
 inline constexpr int NetworkAddress = 32800;
+// Games in and out for other chess programs: PGN and FEN.
+inline constexpr int ExportGame = 32801;
+inline constexpr int CopyGame = 32802;
+inline constexpr int CopyPosition = 32803;
+inline constexpr int OpenGameText = 32804;
+inline constexpr int PasteGameText = 32805;
 // Sent when the computer's move is ready.
 inline constexpr int ComputerMoveReady = 5000;
 

@@ -30,7 +30,8 @@ QString displayable(const QString& line) {
 
 }  // namespace
 
-ChatPane::ChatPane(const QFont& paneFont, QWidget* parent) : QFrame(parent), paneFont_(paneFont) {
+ChatPane::ChatPane(std::function<const QFont&()> paneFont, QWidget* parent)
+    : QFrame(parent), paneFont_(std::move(paneFont)) {
     setFixedSize(241, 110);
     // A static edge: one sunken pixel around a white client area.
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -108,8 +109,10 @@ void ChatPane::enterPressed() {
 
 void ChatPane::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
+    if (std::all_of(chatLines_.begin(), chatLines_.end(), [](const QString& l) { return l.isEmpty(); })) return;
+    const QFont& paneFont = paneFont_();
     const QRect client = contentsRect();
-    const int lineHeight = QFontMetrics(paneFont_).height();
+    const int lineHeight = QFontMetrics(paneFont).height();
 
     // Oldest line first, each wrapped to the client's width at word
     // boundaries (a word wider than the pane is broken rather than cut off).
@@ -119,7 +122,7 @@ void ChatPane::paintEvent(QPaintEvent* event) {
     int rows = 0;
     for (auto it = chatLines_.rbegin(); it != chatLines_.rend(); ++it) {
         if (it->isEmpty()) continue;
-        auto layout = std::make_unique<QTextLayout>(displayable(*it), paneFont_);
+        auto layout = std::make_unique<QTextLayout>(displayable(*it), paneFont);
         layout->setTextOption(option);
         layout->beginLayout();
         for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {

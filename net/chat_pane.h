@@ -27,7 +27,9 @@ public:
     // The room left is shown once this few characters remain.
     static constexpr int CountFrom = 14;
 
-    ChatPane(const QFont& paneFont, QWidget* parent);
+    // `paneFont` gives the font the lines are drawn in, asked for only when
+    // there are lines to draw.
+    ChatPane(std::function<const QFont&()> paneFont, QWidget* parent);
 
     // The newest line becomes line 0; the oldest of six is dropped.
     void addChatLine(const QString& line);
@@ -51,7 +53,7 @@ private:
     void enterPressed();
     void showRoomLeft(qsizetype typed);
 
-    QFont paneFont_;
+    std::function<const QFont&()> paneFont_;
     QLineEdit* edit_;
     QLabel* left_;
     std::array<QString, Lines> chatLines_;

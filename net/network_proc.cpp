@@ -36,6 +36,7 @@ void drop(NetworkWindow& window, int x, int y) {
         announceUserMove(window, mates);
         if (mates) {
             // The mating move keeps its own line; no result line on this side.
+            g.keepWinner(!ui.humanPlaysBlack);
             endByMate(window);
             ui.computerThinking = false;
             window.showWaitCursor(false);
@@ -50,7 +51,7 @@ void startGame(NetworkWindow& window, int colorCode) {
     const bool white = colorCode == WhiteColorCode;
     // Undo Move stays greyed: it would change this side's board without the
     // other's, and the two programs would play on from different positions.
-    resetForNewGame(window, !white);
+    resetForNewGame(window, !white, PlayMode::Network);
     ui.myTurn = white;
     ui.opponentName = window.network().peerNickname;
     window.network().gameStarted();
@@ -83,7 +84,7 @@ void opponentMoves(NetworkWindow& window) {
     announceMove(window, "Opponent", opponentIsWhite, before, move, move.givesCheck,
                  mates ? "Your opponent wins." : nullptr);
     if (mates) {
-        recordResult(window, opponentIsWhite);
+        recordResult(window, opponentIsWhite, move);
         endByMate(window);
         return;
     }

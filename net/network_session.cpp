@@ -457,6 +457,7 @@ void NetworkSession::peerEndedGame(PeerCommand word) {
     window_.installMode(onePlayerProc);
     window_.setStatusText(qs(text::GameOver));
     if (word == PeerCommand::Resign) {
+        window_.ui().game.keepWinner(!window_.ui().humanPlaysBlack);
         box(text::OpponentResigned, text::GameOver, MessageIcon::Exclamation);
     } else {
         box(text::OpponentDisconnected, text::InternetGame, MessageIcon::Stop);

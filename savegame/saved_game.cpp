@@ -164,4 +164,11 @@ ReadStop readSavedGame(std::string_view bytes, SavedGame& game) {
     return ReadStop::Complete;
 }
 
+StandardPosition standardPositionOf(const SavedGame& game) {
+    const Side user = game.humanPlaysBlack ? Side::Black : Side::White;
+    const MoveHistory& written = game.humanPlaysBlack ? game.blackHistory : game.whiteHistory;
+    return standardPosition(game.displayBoard, other(user), user, UserCastlingRights{},
+                            UserCastlingRights{game.humanCastleKingSide, game.humanCastleQueenSide}, written.count + 1);
+}
+
 }  // namespace orbel

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "game/move_text.h"
+#include "game/standard_position.h"
 #include "rules/board.h"
 
 namespace orbel {
@@ -89,5 +90,11 @@ enum class ReadStop {
 // To load as Load Game does, pass in the current board
 // and flags, both lists cleared and level 5.
 ReadStop readSavedGame(std::string_view bytes, SavedGame& game);
+
+// The saved position as other chess programs name it: the user to move (a
+// game is saved on the user's turn), the user's castling rights from the
+// file and the computer's as a game loaded from it has them (both), and the
+// move number one more than the user's written moves.
+StandardPosition standardPositionOf(const SavedGame& game);
 
 }  // namespace orbel

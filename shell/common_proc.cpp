@@ -14,6 +14,7 @@
 #include "shell/dialogs.h"
 #include "shell/game_files.h"
 #include "shell/main_window.h"
+#include "shell/pgn_files.h"
 #include "shell/settings.h"
 
 namespace orbel {
@@ -69,6 +70,7 @@ void newTwoPlayerGame(MainWindow& w) {
 // Network Play > Resign and Kill Game: the same end, told differently.
 void endNetworkGame(MainWindow& w, PeerCommand word) {
     if (!w.network().netGameActive()) return;
+    if (word == PeerCommand::Resign) w.ui().game.keepWinner(w.ui().humanPlaysBlack);
     w.network().endGame(word);
     w.installMode(onePlayerProc);
     w.setStatusText(QString::fromUtf8(text::GameOver));
@@ -82,6 +84,10 @@ void undoMove(MainWindow& w) {
 }
 
 void resign(MainWindow& w) {
+    // The user gives up against the computer; at one board, the side to move.
+    const UiState& ui = w.ui();
+    const bool whiteResigns = ui.gameMode == PlayMode::TwoPlayer ? ui.whiteToMove : !ui.humanPlaysBlack;
+    w.ui().game.keepWinner(!whiteResigns);
     w.setStatusText(QString::fromUtf8(text::GameOver));
     w.messageBox(&w, QString::fromUtf8(text::ResignBox), QString::fromUtf8(text::GameOver), MessageIcon::Information);
     runNewGameSetup(w);
@@ -129,6 +135,11 @@ constexpr CommandRow commands[] = {
     {cmd::KillGame, [](MainWindow& w) { endNetworkGame(w, PeerCommand::End); }},
     {cmd::SaveGame, runSaveGameCommand},
     {cmd::LoadGame, runLoadGameCommand},
+    {cmd::ExportGame, runExportGameCommand},
+    {cmd::CopyGame, copyGameAsPgn},
+    {cmd::CopyPosition, copyPositionAsFen},
+    {cmd::OpenGameText, runOpenGameTextCommand},
+    {cmd::PasteGameText, pastePositionOrGame},
     {cmd::Exit, [](MainWindow& w) { w.close(); }},
     {cmd::UndoMove, undoMove},
     {cmd::Resign, resign},

@@ -44,22 +44,24 @@ bool chooseGameFile(MainWindow& w, bool save, QString& path) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("KRV"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    QString& last = w.ui().fileDialogPath;
-    if (!last.isEmpty()) dialog.selectFile(last);
-    if (w.runDialog(dialog) != QDialog::Accepted) return false;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty() || chosen.first().isEmpty()) return false;
-    last = path = chosen.first();
-    return true;
+    return runFileDialog(w, dialog, w.ui().fileDialogPath, path);
 }
 
 }  // namespace
 
-bool saveGame(MainWindow& w, const QString& path) {
-    const std::string bytes = writeSavedGame(savedGameOf(w.ui()));
-    const QByteArray data(bytes.data(), static_cast<qsizetype>(bytes.size()));
+bool runFileDialog(MainWindow& w, QFileDialog& dialog, QString& lastPath, QString& path) {
+    if (!lastPath.isEmpty()) dialog.selectFile(lastPath);
+    if (w.runDialog(dialog) != QDialog::Accepted) return false;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty()) return false;
+    lastPath = path = chosen.first();
+    return true;
+}
+
+bool writeWholeFile(MainWindow& w, const QString& path, const QByteArray& data, const QString& failure,
+                    const QString& caption) {
     // The old file is replaced only by a rename once every byte is on disk,
-    // so a failed save never costs the user the game saved before.
+    // so a failed write never costs the user the file written before.
     QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly);
     if (ok) {
@@ -73,10 +75,16 @@ bool saveGame(MainWindow& w, const QString& path) {
     }
     if (!ok) {
         const QString reason = file.errorString().isEmpty() ? QStringLiteral("Unknown error") : file.errorString();
-        w.messageBox(&w, QStringLiteral("The game could not be saved to \"%1\":\n%2").arg(path, reason),
-                     QString::fromUtf8(text::SaveFailedCaption), MessageIcon::Stop);
+        w.messageBox(&w, failure.arg(path, reason), caption, MessageIcon::Stop);
     }
     return ok;
+}
+
+bool saveGame(MainWindow& w, const QString& path) {
+    const std::string bytes = writeSavedGame(savedGameOf(w.ui()));
+    return writeWholeFile(w, path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                          QStringLiteral("The game could not be saved to \"%1\":\n%2"),
+                          QString::fromUtf8(text::SaveFailedCaption));
 }
 
 namespace {
@@ -104,6 +112,10 @@ void loadGameBytes(MainWindow& w, const QByteArray& data) {
     g.whiteHistory = std::move(saved.whiteHistory);
     g.blackHistory = std::move(saved.blackHistory);
     g.currentGame->level = saved.level;
+    g.beginMovesAt(standardPositionOf(saved));
+    ui.gameMode = PlayMode::OnePlayer;
+    // The opponent of a network game shown before is no player of this one.
+    ui.opponentName.clear();
     // The position before the last move belongs to the game that was
     // showing, not to the one just loaded.
     w.enableCommand(cmd::UndoMove, false);
@@ -137,20 +149,23 @@ void runLoadGameCommand(MainWindow& w) {
     continueLoadedGame(w);
 }
 
+QString readSavedGameFile(const QString& path, QByteArray& data, SavedGame& game) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return file.errorString().isEmpty() ? QStringLiteral("Unknown error") : file.errorString();
+    }
+    data = file.read(MaxSavedGameBytes);
+    if (readSavedGame(std::string_view(data.constData(), static_cast<std::size_t>(data.size())), game) ==
+        ReadStop::Board)
+        return QStringLiteral("It is not an Orbel Chess saved game.");
+    return {};
+}
+
 bool loadGameAtStart(MainWindow& w, const QString& path) {
     // Read once: the bytes judged are the bytes loaded.
-    QFile file(path);
-    QString reason;
     QByteArray data;
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString().isEmpty() ? QStringLiteral("Unknown error") : file.errorString();
-    } else {
-        data = file.read(MaxSavedGameBytes);
-        SavedGame probe;
-        if (readSavedGame(std::string_view(data.constData(), static_cast<std::size_t>(data.size())), probe) ==
-            ReadStop::Board)
-            reason = QStringLiteral("It is not an Orbel Chess saved game.");
-    }
+    SavedGame probe;
+    const QString reason = readSavedGameFile(path, data, probe);
     if (!reason.isEmpty()) {
         w.messageBox(&w, QStringLiteral("The game could not be loaded from \"%1\":\n%2").arg(path, reason),
                      QStringLiteral("Load Game"), MessageIcon::Stop);

@@ -2,11 +2,25 @@
 // The file's layout is the saved-game format's business (savegame/).
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+class QFileDialog;
 
 namespace orbel {
 
 class MainWindow;
+struct SavedGame;
+
+// Runs a file dialog set up by the caller, showing `lastPath` first: the
+// path chosen, remembered as `lastPath` too; false when none was.
+bool runFileDialog(MainWindow& window, QFileDialog& dialog, QString& lastPath, QString& path);
+
+// Puts `data` into the file at `path`, replacing it only once every byte has
+// been written. A failure is told to the user in a box: `failure` with the
+// path and the reason for %1 and %2, under `caption`; false then.
+bool writeWholeFile(MainWindow& window, const QString& path, const QByteArray& data, const QString& failure,
+                    const QString& caption);
 
 // Writes the game shown in the window to `path`, replacing the file only when
 // every byte has been written. A failure is told to the user; false then.
@@ -25,5 +39,10 @@ void runLoadGameCommand(MainWindow& window);
 // game to continue: the user is told why, nothing changes, and false is
 // returned.
 bool loadGameAtStart(MainWindow& window, const QString& path);
+
+// The saved game at `path`, its bytes (the first megabyte) and what they
+// hold over `game`'s values: "" when the file holds a game's board at least;
+// otherwise why it is no game to continue.
+QString readSavedGameFile(const QString& path, QByteArray& data, SavedGame& game);
 
 }  // namespace orbel

@@ -10,8 +10,9 @@
 
 namespace orbel {
 
-HistoryPane::HistoryPane(const QString& title, const MoveHistory& history, const QFont& paneFont, QWidget* parent)
-    : QFrame(parent), history_(history), paneFont_(paneFont), bar_(new QScrollBar(Qt::Vertical, this)) {
+HistoryPane::HistoryPane(const QString& title, const MoveHistory& history, std::function<const QFont&()> paneFont,
+                         QWidget* parent)
+    : QFrame(parent), history_(history), paneFont_(std::move(paneFont)), bar_(new QScrollBar(Qt::Vertical, this)) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setToolTip(title);
@@ -73,7 +74,7 @@ void HistoryPane::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect inside = contentsRect().adjusted(0, 0, -bar_->width(), 0);
     p.setClipRect(inside);
-    p.setFont(paneFont_);
+    if (history_.count > 0) p.setFont(paneFont_());
     p.setPen(Qt::black);
     const int first = std::max(bar_->value(), 0);
     const int visible = inside.height() / lineHeight_ + 1;

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFrame>
+#include <functional>
 
 #include "game/move_text.h"
 
@@ -15,7 +16,10 @@ namespace orbel {
 class HistoryPane : public QFrame {
     Q_OBJECT
 public:
-    HistoryPane(const QString& title, const MoveHistory& history, const QFont& paneFont, QWidget* parent);
+    // `paneFont` gives the font the lines are drawn in, asked for only when
+    // there are lines to draw.
+    HistoryPane(const QString& title, const MoveHistory& history, std::function<const QFont&()> paneFont,
+                QWidget* parent);
 
     // WM_VSCROLL with a scroll code (SB_LINEDOWN, SB_TOP, ...).
     void vscroll(int code);
@@ -35,7 +39,7 @@ protected:
 
 private:
     const MoveHistory& history_;
-    QFont paneFont_;
+    std::function<const QFont&()> paneFont_;
     QScrollBar* bar_;
     int lineHeight_ = 16;
     int charWidth_ = 7;

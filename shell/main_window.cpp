@@ -82,7 +82,7 @@ constexpr QRect BrainPaneArea(509, 370, 241, 110);
 // The commands that would replace or end the game object the computer's
 // thread is using; they wait, greyed, until its move is handed back.
 constexpr int commandsGreyedWhileThinking[] = {cmd::NewOnePlayerGame, cmd::NewTwoPlayerGame, cmd::Resign,
-                                               cmd::DirectNetworkGame};
+                                               cmd::DirectNetworkGame, cmd::OpenGameText, cmd::PasteGameText};
 
 }  // namespace
 
@@ -92,7 +92,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mode_(onePlayerPr
     for (QColor& c : customColours) c = Qt::black;
     setUpFrame();
     boardFont_ = fontWithCellHeight("Times New Roman", 19, QFont::Normal);
-    paneFont_ = fontWithCellHeight("Times New Roman", 14, QFont::Normal);
     // The square colours are read before the window exists.
     readSquareColours();
     createMenus();
@@ -166,9 +165,10 @@ void MainWindow::createPanes(QWidget* client) {
     brainPane_->setTextFormat(Qt::PlainText);
     brainPane_->setAccessibleName(QStringLiteral("Brain:"));
 
-    blackPane_ = new HistoryPane(QStringLiteral("Black:"), ui_.game.blackHistory, paneFont_, client);
+    const auto paneFont = [this]() -> const QFont& { return this->paneFont(); };
+    blackPane_ = new HistoryPane(QStringLiteral("Black:"), ui_.game.blackHistory, paneFont, client);
     blackPane_->setGeometry(BlackPaneArea);
-    whitePane_ = new HistoryPane(QStringLiteral("White:"), ui_.game.whiteHistory, paneFont_, client);
+    whitePane_ = new HistoryPane(QStringLiteral("White:"), ui_.game.whiteHistory, paneFont, client);
     whitePane_->setGeometry(WhitePaneArea);
 
     status_ = new QLabel(QString::fromUtf8(text::WhiteToMove));
@@ -176,7 +176,7 @@ void MainWindow::createPanes(QWidget* client) {
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setAccessibleName(QStringLiteral("Status"));
 
-    chatPane_ = new ChatPane(paneFont_, client);
+    chatPane_ = new ChatPane(paneFont, client);
     chatPane_->setGeometry(BrainPaneArea);
     chatPane_->setAccessibleName(QStringLiteral("Chat:"));
     chatPane_->edit()->setAccessibleName(QStringLiteral("Chat line"));
@@ -195,6 +195,14 @@ void MainWindow::connectPanes() {
 MainWindow::~MainWindow() {
     // The thinking thread must be gone before the window is.
     thinking_.join();
+}
+
+const QFont& MainWindow::paneFont() {
+    if (!paneFontFound_) {
+        paneFont_ = fontWithCellHeight("Times New Roman", 14, QFont::Normal);
+        paneFontFound_ = true;
+    }
+    return paneFont_;
 }
 
 void MainWindow::runStartUpDialog() {
@@ -228,6 +236,12 @@ void MainWindow::createMenus() {
     file->addSeparator();
     add(file, cmd::SaveGame, "&Save Game", QKeySequence(Qt::CTRL | Qt::Key_S));
     add(file, cmd::LoadGame, "&Load Game", QKeySequence(Qt::CTRL | Qt::Key_L));
+    file->addSeparator();
+    add(file, cmd::OpenGameText, "&Open PGN or FEN...");
+    add(file, cmd::ExportGame, "Export &Game (PGN)...");
+    add(file, cmd::CopyGame, "&Copy Game as PGN", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    add(file, cmd::CopyPosition, "Copy Position as &FEN");
+    add(file, cmd::PasteGameText, "&Paste Position or Game", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     file->addSeparator();
     add(file, cmd::Exit, "E&xit");
 
@@ -369,6 +383,8 @@ void MainWindow::showChatPane(bool show) {
     enableCommand(cmd::DirectNetworkGame, !show && network_.state() != NetworkSession::State::Unavailable);
     enableCommand(cmd::SaveGame, !show);
     enableCommand(cmd::LoadGame, !show);
+    enableCommand(cmd::OpenGameText, !show);
+    enableCommand(cmd::PasteGameText, !show);
     enableCommand(cmd::NetworkResign, show);
     enableCommand(cmd::KillGame, show);
 }

@@ -98,7 +98,9 @@ public:
     PieceBitmaps& bitmaps() { return bitmaps_; }
     const ThinkingThread& thinking() const { return thinking_; }
     const QFont& boardFont() const { return boardFont_; }
-    const QFont& paneFont() const { return paneFont_; }
+    // The history and chat panes' font, found when first asked for: until
+    // a line is written, start-up need not load it.
+    const QFont& paneFont();
     bool brainTimerActive() const { return brainTimer_.isActive(); }
     // The piece image the mouse carries (0 for none).
     int carriedPiece() const { return carriedPiece_; }
@@ -127,6 +129,7 @@ private:
     ModeProc mode_;
     QFont boardFont_;
     QFont paneFont_;
+    bool paneFontFound_ = false;
     BoardWindow* board_ = nullptr;
     HistoryPane* whitePane_ = nullptr;
     HistoryPane* blackPane_ = nullptr;

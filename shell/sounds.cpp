@@ -10,7 +10,7 @@ SoundPlayer::SoundPlayer(QStringList folders) : folders_(std::move(folders)) {}
 
 QStringList SoundPlayer::programFolders() {
     const QDir here(QCoreApplication::applicationDirPath());
-    return {here.path(), here.filePath(QStringLiteral("../lib/orbel-chess"))};
+    return {here.path(), here.filePath(QStringLiteral("../libexec/orbel-chess"))};
 }
 
 // The module's objects go before the module could: it is never unloaded.

@@ -14,7 +14,7 @@ namespace orbel {
 class SoundPlayer {
 public:
     // The module is looked for in `folders`, in order: by default beside the
-    // program (the build folder), then in lib/orbel-chess next to the
+    // program (the build folder), then in libexec/orbel-chess next to the
     // program's folder (installed, in bin or games alike).
     explicit SoundPlayer(QStringList folders = programFolders());
     ~SoundPlayer();

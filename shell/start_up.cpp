@@ -8,6 +8,7 @@
 
 #include "shell/game_files.h"
 #include "shell/main_window.h"
+#include "shell/pgn_files.h"
 
 namespace orbel {
 
@@ -38,6 +39,9 @@ void describeCommandLine(QCommandLineParser& parser) {
     parser.addPositionalArgument(QStringLiteral("saved-game"),
                                  QStringLiteral("A saved game (*.KRV) to continue at start, as Load Game would."),
                                  QStringLiteral("[saved-game]"));
+    parser.addOption({QStringLiteral("pgn"),
+                      QStringLiteral("Print the saved game's position as FEN and as a PGN header, then exit."),
+                      QStringLiteral("saved-game")});
 }
 
 // Where Qt could open a window at all: an X or Wayland display, or a
@@ -67,8 +71,8 @@ bool platformForCommandLine(int argc, char** argv) {
     bool endsHere = false;
     if (parser.parse(arguments)) {
         endsHere = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
-                   parser.isSet(QStringLiteral("version")) || parser.positionalArguments().size() > 1 ||
-                   portOf(parser) == 0;
+                   parser.isSet(QStringLiteral("version")) || parser.isSet(QStringLiteral("pgn")) ||
+                   parser.positionalArguments().size() > 1 || portOf(parser) == 0;
     } else {
         // An unknown option may be one of Qt's own (-style, -reverse, ...),
         // which the application object takes off the command line and which
@@ -84,6 +88,7 @@ CommandLine readCommandLine(const QCoreApplication& app) {
     QCommandLineParser parser;
     describeCommandLine(parser);
     parser.process(app);  // --help, --version and unknown options end here
+    if (parser.isSet(QStringLiteral("pgn"))) std::exit(printSavedGameAsPgn(parser.value(QStringLiteral("pgn"))));
     const QStringList games = parser.positionalArguments();
     if (games.size() > 1) {
         // One window plays one game; guessing which was meant would be worse.

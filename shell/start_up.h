@@ -36,9 +36,10 @@ struct CommandLine {
 };
 
 // Reads the command line: `orbel-chess [--port N] [--no-port-mapping]
-// [saved-game]`. --help and --version print to standard output and end the
-// program; an unknown option, a port that is none (1 to 65535) or more than
-// one saved game prints why to standard error and ends it with status 1.
+// [saved-game]`. --help, --version and --pgn print to standard output and end
+// the program; an unknown option, a port that is none (1 to 65535), more than
+// one saved game or a --pgn file that holds none prints why to standard error
+// and ends it with status 1.
 CommandLine readCommandLine(const QCoreApplication& app);
 
 // The last step of start-up, once the window is shown: the named saved game,

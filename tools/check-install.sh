@@ -33,7 +33,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log"
 
 expected=(
   bin/orbel-chess
-  lib/orbel-chess/orbel-chess-sounds.so
+  libexec/orbel-chess/orbel-chess-sounds.so
   libexec/orbel-chess/orbel-chess-portmap
   "share/applications/$app_id.desktop"
   "share/metainfo/$app_id.metainfo.xml"
@@ -72,7 +72,8 @@ for glob in '*.KRV' '*.krv'; do
 done
 
 # The installed program, started as a user would where there is no display
-# (a text console, ssh): these end at the command line and need none.
+# (a text console, ssh): these end at the command line and need none. The
+# saved game is one of the saved-game tests' seeds.
 # exit status | its stream | a line it holds (grep -x) | arguments
 while IFS='|' read -r status stream line args; do
   got=0
@@ -87,6 +88,10 @@ done <<EOF
 1|err|orbel-chess: one saved game at most, 2 given.|one.KRV two.KRV
 1|err|.*Unknown option 'bogus'.|--bogus
 1|err|orbel-chess: no display .*|-reverse
+1|err|orbel-chess: --port takes a port number from 1 to 65535, not '0'.|--port 0
+0|out|rnbqkbnr/ppp2Bpp/3p4/4p3/4P3/8/PPPP1PPP/RNBQK1NR b KQkq - 0 3|--pgn tests/savegame/seeds/black-side.krv
+0|out|\[FEN "rnbqkbnr/ppp2Bpp/3p4/4p3/4P3/8/PPPP1PPP/RNBQK1NR b KQkq - 0 3"\]|--pgn tests/savegame/seeds/black-side.krv
+1|err|orbel-chess: nowhere.KRV: No such file or directory|--pgn nowhere.KRV
 EOF
 
 echo "== Debian package =="

@@ -6,15 +6,14 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <random>
-#include <sstream>
 #include <string>
 
 #include "savegame/fen.h"
 #include "savegame/pgn.h"
 #include "tests/support/golden.h"
+#include "tests/support/pgn_extract.h"
 #include "tests/support/scripted_play.h"
 
 namespace orbel {
@@ -71,26 +70,7 @@ PlayedGame againstRandomUser(int level, bool userPlaysWhite, unsigned seed) {
     return game;
 }
 
-// What a command prints, and what it complains of on its standard error.
-struct Output {
-    std::string out, err;
-};
-Output run(const std::string& command, const std::string& base) {
-    EXPECT_EQ(std::system((command + " > " + base + ".out 2> " + base + ".err").c_str()), 0) << command;
-    return {testing::readFile(base + ".out"), testing::readFile(base + ".err")};
-}
-
-// The FEN fields both programs keep alike: board, side, castling, move number.
-std::string comparable(const std::string& fen) {
-    std::istringstream in(fen);
-    std::string board, side, castling, ep, clock, number;
-    in >> board >> side >> castling >> ep >> clock >> number;
-    return board + ' ' + side + ' ' + castling + ' ' + number;
-}
-
 TEST(PgnExtract, AcceptsEveryExportedGameAndReachesTheSamePosition) {
-    const std::string pgnExtract = ORBEL_PGN_EXTRACT;
-    ASSERT_TRUE(std::filesystem::exists(pgnExtract)) << "pgn-extract is missing: tools/install-deps.sh installs it";
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("orbel-pgn-extract-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
@@ -129,16 +109,12 @@ TEST(PgnExtract, AcceptsEveryExportedGameAndReachesTheSamePosition) {
             std::cout << game.name << ": " << exported.partialReason << '\n';
         }
 
-        const std::string base = (dir / ("game" + std::to_string(g))).string();
-        testing::writeFile(base + ".pgn", exported.text);
-        const Output checker = run(pgnExtract + " -s -w1000 -F " + base + ".pgn", base);
-        EXPECT_EQ(checker.err, "") << game.name << '\n' << exported.text;
-        const std::string& checked = checker.out;
-        const std::size_t fen = checked.rfind("{ \"");
-        ASSERT_NE(fen, std::string::npos) << checked;
-        EXPECT_EQ(comparable(checked.substr(fen + 3, checked.find('"', fen + 3) - fen - 3)),
-                  comparable(writeFen(back.final)))
-            << game.name << '\n' << checked;
+        const std::string file = (dir / ("game" + std::to_string(g) + ".pgn")).string();
+        testing::writeFile(file, exported.text);
+        const testing::PgnExtractVerdict checked = testing::replayWithPgnExtract(file);
+        EXPECT_EQ(checked.complaints, "") << game.name << '\n' << exported.text;
+        EXPECT_EQ(testing::comparableFen(checked.finalFen), testing::comparableFen(writeFen(back.final)))
+            << game.name << '\n' << checked.output;
     }
     std::cout << games.size() << " games exported, " << partial << " cut short by a move standard chess refuses\n";
     std::filesystem::remove_all(dir);

@@ -21,7 +21,9 @@
 // tables below.
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QColorDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaEnum>
@@ -128,7 +130,8 @@ QString unescape(const std::string& s) { return QString::fromUtf8(unescaped(s));
 
 const std::pair<const char*, int> Commands[] = {
     {"new-one", cmd::NewOnePlayerGame}, {"new-two", cmd::NewTwoPlayerGame}, {"save", cmd::SaveGame},
-    {"load", cmd::LoadGame}, {"exit", cmd::Exit}, {"undo", cmd::UndoMove}, {"resign", cmd::Resign},
+    {"load", cmd::LoadGame}, {"open-text", cmd::OpenGameText}, {"export", cmd::ExportGame},
+    {"copy-game", cmd::CopyGame}, {"copy-position", cmd::CopyPosition}, {"paste", cmd::PasteGameText}, {"exit", cmd::Exit}, {"undo", cmd::UndoMove}, {"resign", cmd::Resign},
     {"read-position", cmd::ReadPosition}, {"dark-square", cmd::DarkSquare}, {"light-square", cmd::LightSquare},
     {"original-colors", cmd::OriginalColors}, {"dudidi", cmd::PieceSetDudidi}, {"ferrow1", cmd::PieceSetFerrow1},
     {"ferrow2", cmd::PieceSetFerrow2}, {"coordinates", cmd::ShowHideCoordinates}, {"announce", cmd::AnnounceMoves},
@@ -612,8 +615,8 @@ void Scenario::expect(const std::string& how, Words& in, const Step& step) {
     QString got;
     const auto holds = [&] {
         got = probe(name, arg).replace('\\', "\\\\").replace('\n', "\\n").replace('\r', "\\r");
-        return how == "expect-start" ? got.startsWith(wanted) : how == "expect-has" ? got.contains(wanted)
-             : how == "expect-not" ? got != wanted : got == wanted;
+        return how == "expect-start" ? got.startsWith(wanted) : how == "expect-end" ? got.endsWith(wanted)
+             : how == "expect-has" ? got.contains(wanted) : how == "expect-not" ? got != wanted : got == wanted;
     };
     if (QTest::qWaitFor(holds, 20000)) {
         if (name == "raw") rawRead.clear();
@@ -723,6 +726,7 @@ const std::map<std::string, std::function<QString(const Seen&)>> Probes = {
      }},
     {"piece-set", [](const Seen& v) { return QString::number(v.u.pieceSetIndex); }},
     {"offered", [](const Seen& v) { return v.s.offered; }},
+    {"clipboard", [](const Seen&) { return QGuiApplication::clipboard()->text(); }},
     {"ticked", [](const Seen& v) { return yes(v.s.ticks >= 20); }},
     {"cancelled", [](const Seen& v) { return yes(v.s.cancelled); }},
     {"raw", [](const Seen& v) { return QString::fromLatin1(v.s.rawRead += v.s.raw.readAll()); }},

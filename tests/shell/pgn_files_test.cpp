@@ -1,0 +1,243 @@
+// Games in and out for other chess programs through the real window: games
+// played with the mouse, exported to a file and the clipboard, judged by
+// Debian's pgn-extract, and opened again; and texts the window must refuse.
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <random>
+
+#include "game/new_game.h"
+#include "game/one_player.h"
+#include "game/shown_position.h"
+#include "game/two_player.h"
+#include "game/window_messages.h"
+#include "savegame/fen.h"
+#include "shell/pgn_files.h"
+#include "tests/shell/window_fixture.h"
+#include "tests/support/golden.h"
+#include "tests/support/pgn_extract.h"
+
+namespace orbel::testing {
+namespace {
+
+class PgnFilesTest : public WindowTest {
+protected:
+    // The next file dialog takes `name` in the temporary folder.
+    void answerFile(const QString& name) {
+        const QString path = folder.filePath(name);
+        answerNextDialog([path](QDialog& d) {
+            auto& files = dynamic_cast<QFileDialog&>(d);
+            files.selectFile(path);
+            d.accept();
+            return files.result();
+        });
+    }
+    QByteArray contents(const QString& name) {
+        QFile f(folder.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QString clipboard() { return QGuiApplication::clipboard()->text(); }
+    void paste(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        window->sendCommand(cmd::PasteGameText);
+    }
+
+    // The user's move given in standard terms, dragged on the drawn board.
+    void play(const StandardMove& m) {
+        const Side top = topSide(ui());
+        const HeldSquare from = heldSquare(m.from, top), to = heldSquare(m.to, top);
+        drag(from.row, from.col, to.row, to.col);
+    }
+    // Moves picked at random among the legal ones, each answered by the
+    // computer in a game against it, until the game ends or `count` were
+    // played. The kept position follows the drawn board all along.
+    void playRandomly(unsigned seed, int count) {
+        std::mt19937 rng(seed);
+        std::vector<StandardMove> legal;
+        for (int i = 0; i < count && ui().game.result == "*"; ++i) {
+            legalMoves(ui().game.current, legal);
+            if (legal.empty()) break;
+            play(legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)]);
+            if (ui().gameMode == PlayMode::OnePlayer) waitForComputer();
+            ASSERT_EQ(heldBoard(ui().game.current, topSide(ui())), ui().game.displayBoard) << "after ply " << i;
+        }
+    }
+
+    QTemporaryDir folder;
+};
+
+// Every way of playing, exported, judged by pgn-extract, opened again: the
+// same moves, the same position and, written in the program's notation, the
+// same lists.
+TEST_F(PgnFilesTest, APlayedGameGoesOutAndComesBackAsItWas) {
+    struct Row {
+        const char* name;
+        PlayMode mode;
+        bool black;
+        int level;
+        unsigned seed;
+        const char* fen = nullptr;  // pasted: the game begins there
+        std::vector<StandardMove> script = {};  // the user's first moves
+        bool playedOn = false;  // past a resignation: the export begins there
+    };
+    const Row rows[] = {
+        {"White at Easy", PlayMode::OnePlayer, false, ctl::Easy, 1},
+        {"Black at Medium", PlayMode::OnePlayer, true, ctl::Medium, 2},
+        {"White at Hard", PlayMode::OnePlayer, false, ctl::Hard, 3},
+        {"two players", PlayMode::TwoPlayer, false, ctl::Easy, 4},
+        {"a castle and a promotion", PlayMode::OnePlayer, false, ctl::Hard, 5, "4k2r/PP4pp/8/8/8/8/8/R3K2R w KQk - 0 40",
+         {{4, 6, Castle::Short, false}, {48, 56, Castle::None, true}}},
+        {"Black to move first", PlayMode::OnePlayer, true, ctl::Medium, 7,
+         "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1"},
+        // The computer resigns at once; its final position is played on.
+        {"played on after a resignation", PlayMode::OnePlayer, false, ctl::Easy, 6, "4k3/PP6/8/8/8/8/8/R3K2R w KQ - 0 40",
+         {{4, 6, Castle::Short, false}, {48, 56, Castle::None, true}}, true},
+    };
+    int checked = 0;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        newOnePlayerGame(r.black, r.level);
+        if (r.mode == PlayMode::TwoPlayer) window->sendCommand(cmd::NewTwoPlayerGame);
+        if (r.fen) paste(QString::fromLatin1(r.fen));
+        for (const StandardMove& m : r.script) {
+            play(m);
+            waitForComputer();
+        }
+        playRandomly(r.seed, 30);
+        boxes.clear();  // a mate's
+        const GameRecord played = ui().game;
+        const QString file = QStringLiteral("%1.pgn").arg(r.seed);
+        answerFile(file);
+        window->sendCommand(cmd::ExportGame);
+        window->sendCommand(cmd::CopyGame);
+        ASSERT_TRUE(boxes.empty()) << boxes[0].text.toStdString();
+        const QByteArray exported = contents(file);
+        EXPECT_EQ(QString::fromUtf8(exported), clipboard());
+        const bool vsComputer = r.mode == PlayMode::OnePlayer;
+        const QByteArray computer = r.level == ctl::Easy ? "Computer (Easy)" : r.level == ctl::Medium ? "Computer (Medium)"
+                                                                                                      : "Computer (Hard)";
+        EXPECT_TRUE(exported.contains("[White \"" + (vsComputer && r.black ? computer : "Player") + "\"]\n"));
+        EXPECT_TRUE(exported.contains("[Black \"" + (vsComputer && !r.black ? computer : "Player") + "\"]\n"));
+
+        const PgnExtractVerdict verdict = replayWithPgnExtract(folder.filePath(file).toStdString());
+        EXPECT_EQ(verdict.complaints, "") << exported.toStdString();
+        EXPECT_EQ(comparableFen(verdict.finalFen), comparableFen(writeFen(played.current))) << verdict.output;
+        ++checked;
+        std::cout << r.name << ": " << played.moves.size() << " plies, " << played.result << '\n';
+        window->sendCommand(cmd::CopyPosition);
+        EXPECT_EQ(clipboard(), QString::fromStdString(writeFen(played.current)));
+
+        newOnePlayerGame(false, ctl::Medium);  // the level the opened game is played at
+        answerFile(file);
+        window->sendCommand(cmd::OpenGameText);
+        ASSERT_TRUE(boxes.empty()) << boxes[0].text.toStdString();
+        const GameRecord& g = ui().game;
+        EXPECT_EQ(g.moves, played.moves);
+        EXPECT_EQ(g.current, played.current);
+        // The computer's mate is written as its result; the opened game shows the move.
+        for (const bool white : {true, false}) {
+            std::vector<std::string> shown = linesOf(white ? g.whiteHistory : g.blackHistory);
+            std::vector<std::string> written = linesOf(white ? played.whiteHistory : played.blackHistory);
+            if (!written.empty() && (written.back() == "1-0" || written.back() == "0-1")) shown.back() = written.back();
+            if (r.playedOn && written.size() >= shown.size()) written.erase(written.begin(), written.end() - shown.size());
+            EXPECT_EQ(shown, written);
+        }
+        // The user plays the side to move; the computer waits for them.
+        EXPECT_EQ(ui().humanPlaysBlack, played.current.toMove == Side::Black);
+        EXPECT_EQ(g.displayBoard, heldBoard(played.current, topSide(ui())));
+        EXPECT_EQ(g.currentGame->board, g.displayBoard);
+        EXPECT_EQ(g.currentGame->level, LevelMedium);
+        const StandardPosition& start = played.start;
+        EXPECT_EQ(g.currentGame->moveCount, 2 * (start.fullMove - 1) + (start.toMove == Side::Black) +
+                                                static_cast<int>(played.moves.size()));
+        EXPECT_FALSE(ui().computerThinking);
+        EXPECT_EQ(window->installedMode(), &onePlayerProc);
+        EXPECT_FALSE(window->action(cmd::UndoMove)->isEnabled());
+    }
+    std::cout << checked << " games played in the window checked by pgn-extract\n";
+}
+
+// Castling across an attacked square, which these rules allow: the export
+// stops before it and says so once; Undo takes it back, and the whole game
+// exports again.
+TEST_F(PgnFilesTest, AnExportThatStopsEarlySaysWhyAndUndoMendsIt) {
+    startWith(false, ctl::Easy);
+    const std::string fen = "r3k2r/8/b7/8/8/8/8/R3K2R w KQkq - 0 12";
+    paste(QString::fromStdString(fen));
+    ASSERT_TRUE(boxes.empty());
+    EXPECT_FALSE(ui().humanPlaysBlack);
+    EXPECT_EQ(ui().game.currentGame->moveCount, 22);
+    play({4, 6, Castle::Short, false});  // e1-g1, across f1 which the bishop attacks
+    waitForComputer();
+    ASSERT_EQ(ui().game.moves.size(), 2u);
+    window->sendCommand(cmd::CopyGame);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], (ShownBox{QStringLiteral("The exported game stops before 12. O-O, which standard chess does "
+                                                 "not allow: the king passes through an attacked square.\n\nThe rest of the "
+                                                 "game stays on the board and in a saved game (*.KRV)."),
+                                  QStringLiteral("Copy Game as PGN"), MessageIcon::Information, true}));
+    EXPECT_TRUE(clipboard().contains(QStringLiteral("{This game went on with 12. O-O")));
+    EXPECT_TRUE(clipboard().endsWith(QStringLiteral("*\n")));
+
+    window->sendCommand(cmd::UndoMove);
+    EXPECT_TRUE(ui().game.moves.empty());
+    EXPECT_EQ(writeFen(ui().game.current), fen);
+    boxes.clear();
+    window->sendCommand(cmd::CopyGame);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(clipboard().contains(QString::fromStdString("[FEN \"" + fen + "\"]")));
+}
+
+// Texts no game can be played from: one box naming why, and the game on the
+// board goes on untouched.
+TEST_F(PgnFilesTest, WhatCannotBePlayedIsRefusedAndTheGameStays) {
+    struct Row {
+        const char* name;
+        QByteArray text;
+        bool fromFile;
+        const char* told;
+    };
+    const Row rows[] = {
+        {"an en passant capture", "1. e4 a6 2. e5 d5 3. exd6 *", false,
+         "Move 3. exd6 cannot be played: no en passant in this game."},
+        {"a move the position lacks", "[Event \"x\"]\n\n1. e4 e5 2. Ke3 *", false, "Move 2. Ke3 cannot be played"},
+        {"a broken FEN", "rnbqkbnr/pppppppp/8/8 w", false, "The FEN cannot be read"},
+        {"an empty clipboard", "", false, "No game or position was found in the text."},
+        {"a file over 1 MB", QByteArray(MaxGameTextBytes + 1, ' ') + "1. e4", true,
+         "It is larger than 1 MB, more than any game needs."},
+    };
+    startWith(false, ctl::Easy);
+    drag(6, 4, 4, 4);
+    waitForComputer();
+    const GameRecord before = ui().game;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        boxes.clear();
+        if (r.fromFile) {
+            QFile f(folder.filePath(QStringLiteral("big.pgn")));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(r.text);
+            f.close();
+            answerFile(QStringLiteral("big.pgn"));
+            window->sendCommand(cmd::OpenGameText);
+        } else {
+            paste(QString::fromUtf8(r.text));
+        }
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(boxes[0].caption, r.fromFile ? "Open PGN or FEN" : "Paste Position or Game");
+        EXPECT_TRUE(boxes[0].text.contains(QString::fromUtf8(r.told))) << boxes[0].text.toStdString();
+        const GameRecord& g = ui().game;
+        EXPECT_EQ(g.currentGame, before.currentGame);
+        EXPECT_EQ(g.displayBoard, before.displayBoard);
+        EXPECT_EQ(g.moves, before.moves);
+        EXPECT_EQ(linesOf(g.whiteHistory), linesOf(before.whiteHistory));
+    }
+}
+
+}  // namespace
+}  // namespace orbel::testing
