@@ -23,6 +23,11 @@
 #include <QAction>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,9 +36,12 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTimer>
 #include <QUdpSocket>
@@ -60,7 +68,9 @@
 #include "shell/board_painter.h"
 #include "shell/board_window.h"
 #include "shell/history_pane.h"
+#include "shell/dialogs.h"
 #include "shell/live_text.h"
+#include "shell/start_up.h"
 #include "tests/shell/window_fixture.h"
 
 namespace orbel::testing {
@@ -131,7 +141,8 @@ QString unescape(const std::string& s) { return QString::fromUtf8(unescaped(s));
 const std::pair<const char*, int> Commands[] = {
     {"new-one", cmd::NewOnePlayerGame}, {"new-two", cmd::NewTwoPlayerGame}, {"save", cmd::SaveGame},
     {"load", cmd::LoadGame}, {"open-text", cmd::OpenGameText}, {"export", cmd::ExportGame},
-    {"copy-game", cmd::CopyGame}, {"copy-position", cmd::CopyPosition}, {"paste", cmd::PasteGameText}, {"exit", cmd::Exit}, {"undo", cmd::UndoMove}, {"resign", cmd::Resign},
+    {"copy-game", cmd::CopyGame}, {"copy-position", cmd::CopyPosition}, {"paste", cmd::PasteGameText},
+    {"exit", cmd::Exit}, {"undo", cmd::UndoMove}, {"resign", cmd::Resign},
     {"read-position", cmd::ReadPosition}, {"dark-square", cmd::DarkSquare}, {"light-square", cmd::LightSquare},
     {"original-colors", cmd::OriginalColors}, {"dudidi", cmd::PieceSetDudidi}, {"ferrow1", cmd::PieceSetFerrow1},
     {"ferrow2", cmd::PieceSetFerrow2}, {"coordinates", cmd::ShowHideCoordinates}, {"announce", cmd::AnnounceMoves},
@@ -333,13 +344,17 @@ struct Scenario : ::testing::TestWithParam<ScenarioText> {
         if (spec == "off") return OffTheBoard;
         const QPoint at = place(ui(), spec);
         const QRect square = Player::squareRect(at.y(), at.x());
-        const QPoint p = spec.size() < 3 ? square.center() : spec[2] == '<' ? square.topLeft() : square.bottomRight();
-        return spec.size() < 4 ? p : p + QPoint(std::stoi(spec.substr(3)), std::stoi(spec.substr(spec.find(',') + 1)));
+        const char corner = spec.size() < 3 ? '.' : spec[2];
+        const QPoint p = corner == '<' ? square.topLeft() : corner == '>' ? square.bottomRight() : square.center();
+        const std::size_t offset = corner == '<' || corner == '>' ? 3 : 2;
+        if (spec.size() <= offset) return p;
+        return p + QPoint(std::stoi(spec.substr(offset)), std::stoi(spec.substr(spec.find(',') + 1)));
     }
     QString expand(std::string s) {
         for (std::size_t at; (at = s.find('{')) != std::string::npos;) {
             const std::size_t end = s.find('}', at);
-            s.replace(at, end - at + 1, std::to_string(port(s.substr(at + 1, end - at - 1))));
+            const std::string key = s.substr(at + 1, end - at - 1);
+            s.replace(at, end - at + 1, key == "dir" ? folder.path().toStdString() : std::to_string(port(key)));
         }
         return unescape(s);
     }
@@ -399,6 +414,7 @@ struct Scenario : ::testing::TestWithParam<ScenarioText> {
     std::unique_ptr<NameServer> nameServer;
     std::unique_ptr<Veth> veth;
     QString offered;
+    QTemporaryDir folder;
     int ticks = 0;
     bool cancelled = false;
 };
@@ -432,9 +448,20 @@ const std::map<std::string, Verb> Verbs = {
          const QPoint at = place(s.ui(), word(in));
          s.ui().cursorRow = at.y(), s.ui().cursorCol = at.x();
      }},
+    // A move list made as long as that, its last line `rest`.
     {"history", [](S& s, Words& in) {
          MoveHistory& h = word(in) == "white" ? s.ui().game.whiteHistory : s.ui().game.blackHistory;
          h.count = std::stoi(word(in));
+         if (const std::string last = rest(in); !last.empty()) h.setLine(h.count - 1, last);
+         s.window().invalidateHistoryPanes();
+     }},
+    {"scroll", [](S& s, Words& in) {
+         const bool white = word(in) == "white";
+         const std::string code = word(in);
+         s.window().historyPane(white)->vscroll(code == "line-up" ? msg::SB_LINEUP
+                                                : code == "line-down" ? msg::SB_LINEDOWN
+                                                : code == "top"       ? msg::SB_TOP
+                                                                      : msg::SB_BOTTOM);
      }},
     {"clear-undo", [](S& s, Words&) { s.ui().game.undoBoard = Board{}; }},
     {"press", [](S& s, Words& in) { s.me().pressAt(s.point(word(in))); }},
@@ -459,6 +486,40 @@ const std::map<std::string, Verb> Verbs = {
          EXPECT_TRUE(QTest::qWaitForWindowActive(&s.window()));
      }},
     {"open", [](S& s, Words&) { s.me(); }},
+    {"startup", [](S& s, Words& in) {
+         const std::string name = word(in);
+         if (name.empty()) return s.window().runStartUpDialog();
+         // As a file manager names it: relative to the folder the program starts in.
+         const QString before = QDir::currentPath();
+         QDir::setCurrent(s.folder.path());
+         startUp(s.window(), s.expand(name));
+         QDir::setCurrent(before);
+     }},
+    // Files in the scenario's own folder.
+    {"write", [](S& s, Words& in) {
+         QFile f(s.folder.filePath(QString::fromStdString(word(in))));
+         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+         f.write(unescaped(rest(in)));
+     }},
+    {"write-big", [](S& s, Words& in) {
+         QFile f(s.folder.filePath(QString::fromStdString(word(in))));
+         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+         f.write(QByteArray(std::stoi(word(in)), ' ') + unescaped(rest(in)));
+     }},
+    {"mkdir", [](S& s, Words& in) { EXPECT_TRUE(QDir(s.folder.path()).mkdir(QString::fromStdString(word(in)))); }},
+    // The disk fills up half-way through a save; or its last step, the
+    // rename over the old file, fails.
+    {"save-fails", [](S& s, Words& in) {
+         const bool atCommit = word(in) == "commit";
+         s.window().seams().saveWriter = [atCommit](QIODevice& file, const QByteArray& bytes) {
+             file.write(atCommit ? bytes : bytes.left(bytes.size() / 2));
+             return atCommit && QDir().mkdir(static_cast<QSaveFile&>(file).fileName());
+         };
+     }},
+    {"paste", [](S& s, Words& in) {
+         QGuiApplication::clipboard()->setText(unescape(rest(in)));
+         s.window().sendCommand(cmd::PasteGameText);
+     }},
     {"close", [](S& s, Words&) { s.window().close(); }},
     {"store", [](S&, Words& in) {
          const QString key = QString::fromStdString(word(in));
@@ -476,11 +537,46 @@ const std::map<std::string, Verb> Verbs = {
          if (kind == "new") p.answerNewGame(a == "black", levelId(b));
          if (kind == "cancel") p.answerCancel();
          if (kind == "internet") s.answerInternet(s.expand(a), QString::fromStdString(b), word(in));
+         // What a dialog offers, then Cancel.
          if (kind == "peek")
              p.answerNextDialog([&s](QDialog& d) {
-                 s.offered = dynamic_cast<InternetGameDialog&>(d).nicknameEdit()->text();
+                 if (auto* setup = dynamic_cast<NewGameSetupDialog*>(&d)) {
+                     const auto on = [setup](int id, const char* name) {
+                         return setup->radio(id)->isChecked() ? name : "";
+                     };
+                     s.offered = d.windowTitle() + ": " + on(ctl::White, "White") + on(ctl::Black, "Black") + " " +
+                                 on(ctl::Easy, "Easy") + on(ctl::Medium, "Medium") + on(ctl::Hard, "Hard") +
+                                 (setup->okButton()->isDefault() ? ", OK" : "");
+                 } else {
+                     s.offered = dynamic_cast<InternetGameDialog&>(d).nicknameEdit()->text();
+                 }
                  d.reject();
                  return d.result();
+             });
+         // About or What's New: what it shows and whether it stands centred
+         // on the window, then closed with OK or Escape.
+         if (kind == "info")
+             p.answerNextDialog([&s, ok = a == "ok"](QDialog& d) {
+                 auto& info = dynamic_cast<InfoDialog&>(d);
+                 d.show();
+                 EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+                 const QPoint off = d.frameGeometry().center() - s.window().frameGeometry().center();
+                 const char* where = off.manhattanLength() <= 4 ? "centred" : "off centre";
+                 s.offered = QStringList{d.windowTitle(), info.texts().join(" | "), where}.join(" | ");
+                 ok ? info.okButton()->click() : QTest::keyClick(&d, Qt::Key_Escape);
+                 s.offered += d.isVisible() ? " | still open" : "";
+                 return d.result();
+             });
+         // The file dialog: what it shows, then `a` in the scenario's folder chosen.
+         if (kind == "file")
+             p.answerNextDialog([&s, path = s.folder.filePath(QString::fromStdString(a))](QDialog& d) {
+                 auto& files = dynamic_cast<QFileDialog&>(d);
+                 const char* old = files.testOption(QFileDialog::DontConfirmOverwrite) ? "replaces" : "asks";
+                 s.offered = QStringList{files.selectedFiles().value(0), files.nameFilters().join(';'),
+                                         files.defaultSuffix(), old}.join(" | ");
+                 files.selectFile(path);
+                 d.accept();  // QFileDialog::accept, as its Save or Open button does
+                 return files.result();
              });
          if (kind == "colour")
              p.answerNextDialog([&s, chosen = QColor(QString::fromStdString(a))](QDialog& d) {
@@ -609,12 +705,14 @@ void Scenario::run(const Step& step) {
 
 void Scenario::expect(const std::string& how, Words& in, const Step& step) {
     static const std::set<std::string> withArgument = {"square", "scroll", "score", "painted-score", "setting",
-                                                        "cell", "list", "role"};
+                                                        "cell", "list", "role", "file", "menu", "pixel", "ink",
+                                                        "scroll-range", "lost"};
     const std::string name = word(in), arg = withArgument.count(name) ? word(in) : "";
     const QString wanted = QString::fromStdString(rest(in));
     QString got;
     const auto holds = [&] {
-        got = probe(name, arg).replace('\\', "\\\\").replace('\n', "\\n").replace('\r', "\\r");
+        got = probe(name, arg).replace(folder.path(), "{dir}").replace('\\', "\\\\").replace('\n', "\\n");
+        got.replace('\r', "\\r");
         return how == "expect-start" ? got.startsWith(wanted) : how == "expect-end" ? got.endsWith(wanted)
              : how == "expect-has" ? got.contains(wanted) : how == "expect-not" ? got != wanted : got == wanted;
     };
@@ -643,6 +741,15 @@ struct Seen {
         });
     }
 };
+QString menuText(QMenu* menu) {
+    return listed(menu->actions(), [](QAction* a) {
+        const QString keys = QKeySequence::listToString(a->shortcuts());
+        if (a->isSeparator()) return QString("-");
+        if (a->menu()) return a->text() + " [" + menuText(a->menu()) + "]";
+        return a->text() + (keys.isEmpty() ? "" : " " + keys) + (a->isEnabled() ? "" : " (greyed)") +
+               (a->isChecked() ? " (checked)" : "");
+    }, " | ");
+}
 QString childNames(QAccessibleInterface* i) {
     QStringList out;
     for (int c = 0; c < i->childCount(); ++c) out << i->child(c)->text(QAccessible::Name);
@@ -727,6 +834,41 @@ const std::map<std::string, std::function<QString(const Seen&)>> Probes = {
     {"piece-set", [](const Seen& v) { return QString::number(v.u.pieceSetIndex); }},
     {"offered", [](const Seen& v) { return v.s.offered; }},
     {"clipboard", [](const Seen&) { return QGuiApplication::clipboard()->text(); }},
+    {"title", [](const Seen& v) { return v.w.windowTitle(); }},
+    {"visible", [](const Seen& v) { return yes(v.w.isVisible()); }},
+    {"scroll-range", [](const Seen& v) {
+         const QScrollBar* bar = v.w.historyPane(v.arg == "white")->scrollBar();
+         return QString("%1 to %2").arg(bar->minimum()).arg(bar->maximum() + bar->pageStep() - 1);
+     }},
+    // The strip of a side's lost pieces.
+    {"lost", [](const Seen& v) {
+         static const char* kinds[] = {"", "pawn", "knight", "bishop", "rook", "queen"};
+         return listed(shownLostPieces(v.u.game.displayBoard, v.arg == "own" ? Own : Enemy), [](const LostPieces& l) {
+             return l.count ? QString("%1 %2").arg(l.count).arg(kinds[l.kind]) : QString();
+         }, ", ");
+     }},
+    {"file", [](const Seen& v) {
+         QFile f(v.s.folder.filePath(QString::fromStdString(v.arg)));
+         return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : "none";
+     }},
+    {"files", [](const Seen& v) {
+         return QDir(v.s.folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).join(' ');
+     }},
+    {"file-path", [](const Seen& v) { return v.u.fileDialogPath; }},
+    {"king-column", [](const Seen& v) { return QString::number(v.u.game.currentGame->ownKingColumn); }},
+    // The menu bar's titles, and one of its menus: each item with its keys
+    // and state, a submenu's items in brackets.
+    {"menus", [](const Seen& v) { return listed(v.w.menuBar()->actions(), [](QAction* a) { return a->text(); }); }},
+    {"menu", [](const Seen& v) {
+         for (QAction* a : v.w.menuBar()->actions())
+             if (a->text().remove('&').section(' ', 0, 0).toStdString() == v.arg) return menuText(a->menu());
+         return QString("none");
+     }},
+    {"pixel", [](const Seen& v) { return v.p.painted().pixelColor(v.s.point(v.arg)).name(); }},
+    {"ink", [](const Seen& v) {
+         const QPoint at = place(v.u, v.arg);
+         return yes(v.p.inkOn(at.y(), at.x()) > 0);
+     }},
     {"ticked", [](const Seen& v) { return yes(v.s.ticks >= 20); }},
     {"cancelled", [](const Seen& v) { return yes(v.s.cancelled); }},
     {"raw", [](const Seen& v) { return QString::fromLatin1(v.s.rawRead += v.s.raw.readAll()); }},
@@ -781,6 +923,7 @@ INSTANTIATE_TEST_SUITE_P(OnePlayer, Scenario, ::testing::ValuesIn(load("one_play
 INSTANTIATE_TEST_SUITE_P(TwoPlayer, Scenario, ::testing::ValuesIn(load("two_player.txt")), testName);
 INSTANTIATE_TEST_SUITE_P(Keyboard, Scenario, ::testing::ValuesIn(load("keyboard.txt")), testName);
 INSTANTIATE_TEST_SUITE_P(Network, Scenario, ::testing::ValuesIn(load("network.txt")), testName);
+INSTANTIATE_TEST_SUITE_P(Window, Scenario, ::testing::ValuesIn(load("window.txt")), testName);
 INSTANTIATE_TEST_SUITE_P(Settings, Scenario, ::testing::ValuesIn(load("settings.txt")), testName);
 
 }  // namespace
