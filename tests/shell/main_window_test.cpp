@@ -2,6 +2,8 @@
 // panes' places beside the board, the pieces' images, the square names, the
 // frame of the last move and the strips of lost pieces. (What it shows as
 // text is in scenarios/window.txt.)
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 
 #include "game/window_messages.h"
@@ -94,8 +96,8 @@ TEST_F(WindowTest, LostPiecesAreDrawnInTheStripsBesideTheBoard) {
     startWith(false, ctl::Hard);
     const QRect strips(ScoreLeft, 0, ClientWidth - ScoreLeft, window->historyPane(true)->y());
     const QImage before = painted().copy(strips);
-    setPosition(fromWhitesSide({"rnb.kbnr", "ppppppp.", "........", "........", "...Q....", "........", ".PPPPPPP",
-                                "RNBQKBNR"}));
+    QGuiApplication::clipboard()->setText("rnb1kbnr/ppppppp1/8/8/3Q4/8/1PPPPPPP/RNBQKBNR w - - 0 9");
+    window->sendCommand(cmd::PasteGameText);
     const QImage after = painted().copy(strips);
     const QColor background = QColor::fromRgb(WindowBackground);
     // Three pieces more: the computer's pawn and queen, the user's pawn.

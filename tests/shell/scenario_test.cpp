@@ -32,6 +32,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaEnum>
+#include <QRegularExpression>
 #include <QNetworkDatagram>
 #include <QProcess>
 #include <QPushButton>
@@ -223,6 +224,42 @@ QString listed(const List& items, Text text, const char* separator = " ") {
     for (const auto& item : items) out << text(item);
     out.removeAll(QString());
     return out.join(QLatin1String(separator));
+}
+
+// A dialog as opened shows what it holds: each static text, wrapped in its
+// own font, fits its control; each picture's control holds its whole
+// bitmap; no control lies outside the dialog; every edit field has a label
+// naming it (for a screen reader and for the label's key). Says how many
+// texts and pictures it found.
+QString wholeIn(QDialog& d) {
+    int texts = 0, pictures = 0;
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+    for (QWidget* child : d.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        SCOPED_TRACE(child->metaObject()->className());
+        EXPECT_TRUE(d.rect().contains(child->geometry())) << "outside the client area";
+        const auto labels = d.findChildren<QLabel*>();
+        const bool named = std::any_of(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == child; });
+        EXPECT_TRUE(named || !qobject_cast<QLineEdit*>(child)) << "a field no label names";
+        const auto* label = qobject_cast<const QLabel*>(child);
+        if (!label) continue;
+        const QRect box = label->contentsRect().marginsRemoved(QMargins() + label->margin());
+        const QSize picture = label->pixmap().deviceIndependentSize().toSize();
+        if (!label->pixmap().isNull()) {
+            ++pictures;
+            EXPECT_TRUE(box.width() >= picture.width() && box.height() >= picture.height()) << "a picture cut off";
+            continue;
+        }
+        ++texts;
+        // Blank lines at the end show nothing; everything before them must.
+        const QString shown = label->text().remove(QRegularExpression("\\n+$"));
+        SCOPED_TRACE(shown.toStdString());
+        const QFontMetrics metrics(label->font());
+        for (const QString& word : shown.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+            EXPECT_LE(metrics.horizontalAdvance(word), box.width()) << "wider than its control: " << word.toStdString();
+        const QRect room(0, 0, box.width(), 100000);
+        EXPECT_LE(metrics.boundingRect(room, Qt::TextWordWrap | Qt::AlignTop, shown).height(), box.height());
+    }
+    return QString("%1 texts, %2 pictures").arg(texts).arg(pictures);
 }
 
 // The computer's choice, held on its thread once made until released.
@@ -486,6 +523,11 @@ const std::map<std::string, Verb> Verbs = {
          EXPECT_TRUE(QTest::qWaitForWindowActive(&s.window()));
      }},
     {"open", [](S& s, Words&) { s.me(); }},
+    // The dialog the called side asks for a nickname with, run with no owner.
+    {"nickname-dialog", [](S& s, Words&) {
+         NicknameDialog nickname(s.window(), nullptr);
+         s.window().runDialog(nickname);
+     }},
     {"startup", [](S& s, Words& in) {
          const std::string name = word(in);
          if (name.empty()) return s.window().runStartUpDialog();
@@ -504,7 +546,8 @@ const std::map<std::string, Verb> Verbs = {
     {"write-big", [](S& s, Words& in) {
          QFile f(s.folder.filePath(QString::fromStdString(word(in))));
          EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-         f.write(QByteArray(std::stoi(word(in)), ' ') + unescaped(rest(in)));
+         const QByteArray spaces(std::stoi(word(in)), ' ');
+         f.write(spaces + unescaped(rest(in)));
      }},
     {"mkdir", [](S& s, Words& in) { EXPECT_TRUE(QDir(s.folder.path()).mkdir(QString::fromStdString(word(in)))); }},
     // The disk fills up half-way through a save; or its last step, the
@@ -565,6 +608,14 @@ const std::map<std::string, Verb> Verbs = {
                  s.offered = QStringList{d.windowTitle(), info.texts().join(" | "), where}.join(" | ");
                  ok ? info.okButton()->click() : QTest::keyClick(&d, Qt::Key_Escape);
                  s.offered += d.isVisible() ? " | still open" : "";
+                 return d.result();
+             });
+         // Any dialog: its layout (and what it found), then Cancel.
+         if (kind == "layout")
+             p.answerNextDialog([&s](QDialog& d) {
+                 d.show();
+                 s.offered = wholeIn(d);
+                 d.done(QDialog::Rejected);
                  return d.result();
              });
          // The file dialog: what it shows, then `a` in the scenario's folder chosen.
@@ -773,6 +824,9 @@ const std::map<std::string, std::function<QString(const Seen&)>> Probes = {
      }},
     {"board", [](const Seen& v) { return placement(v.u, v.u.game.displayBoard); }},
     {"game", [](const Seen& v) { return v.u.game.currentGame ? placement(v.u, v.u.game.currentGame->board) : "none"; }},
+    {"game-shown", [](const Seen& v) {
+         return yes(v.u.game.currentGame && v.u.game.currentGame->board == v.u.game.displayBoard);
+     }},
     {"square", [](const Seen& v) {
          const QPoint at = place(v.u, v.arg);
          return QString(letter(v.u, v.u.game.displayBoard.at(at.y(), at.x())));
@@ -913,6 +967,7 @@ QString Scenario::probe(const std::string& name, const std::string& arg) {
 
 TEST_P(Scenario, Runs) {
     for (const Step& step : GetParam().steps) {
+        SCOPED_TRACE(::testing::Message() << GetParam().file << ":" << step.line);
         run(step);
         if (stop || HasFailure()) break;
     }
@@ -924,6 +979,7 @@ INSTANTIATE_TEST_SUITE_P(TwoPlayer, Scenario, ::testing::ValuesIn(load("two_play
 INSTANTIATE_TEST_SUITE_P(Keyboard, Scenario, ::testing::ValuesIn(load("keyboard.txt")), testName);
 INSTANTIATE_TEST_SUITE_P(Network, Scenario, ::testing::ValuesIn(load("network.txt")), testName);
 INSTANTIATE_TEST_SUITE_P(Window, Scenario, ::testing::ValuesIn(load("window.txt")), testName);
+INSTANTIATE_TEST_SUITE_P(Files, Scenario, ::testing::ValuesIn(load("files.txt")), testName);
 INSTANTIATE_TEST_SUITE_P(Settings, Scenario, ::testing::ValuesIn(load("settings.txt")), testName);
 
 }  // namespace

@@ -18,21 +18,6 @@ void PrintTo(const ShownBox& box, std::ostream* os) {
         << static_cast<int>(box.icon) << (box.owned ? " owned" : " unowned");
 }
 
-Board fromWhitesSide(const Diagram& rows) {
-    Board b;
-    for (int row = 0; row < 8; ++row) {
-        for (int x = 0; x < 8; ++x) {
-            const char c = rows[static_cast<std::size_t>(row)][x];
-            if (c == '.') continue;
-            const char lower = static_cast<char>(c | 0x20);
-            const PieceKind kind = lower == 'p' ? Pawn : lower == 'n' ? Knight : lower == 'b' ? Bishop
-                                 : lower == 'r' ? Rook : lower == 'q' ? Queen : King;
-            b.at(row, 7 - x) = {kind, c == lower ? Own : Enemy};
-        }
-    }
-    return b;
-}
-
 std::vector<std::string> linesOf(const MoveHistory& list) {
     return {list.lines.begin(), list.lines.begin() + list.count};
 }
@@ -156,12 +141,6 @@ void Player::keys(const std::string& text) {
 
 void Player::waitForComputer() {
     ASSERT_TRUE(QTest::qWaitFor([this] { return !ui().computerThinking; }, 20000)) << "the computer never answered";
-}
-
-void Player::setPosition(const Board& board) {
-    ui().game.currentGame->board = board;
-    ui().game.displayBoard = board;
-    window->invalidate();
 }
 
 QImage Player::painted() {

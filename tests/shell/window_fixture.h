@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "shell/main_window.h"
-#include "tests/support/board_text.h"
 
 namespace orbel::testing {
 
@@ -27,12 +26,6 @@ struct ShownBox {
     friend bool operator==(const ShownBox&, const ShownBox&) = default;
 };
 void PrintTo(const ShownBox& box, std::ostream* os);
-
-// A position as White sees it with White at the bottom (the board of a
-// two-player game, or of a one-player user playing White): the top screen row
-// first, files a to h left to right; upper case White, lower case Black, '.'
-// empty.
-Board fromWhitesSide(const Diagram& rows);
 
 // The lines of a move list that are in use.
 std::vector<std::string> linesOf(const MoveHistory& list);
@@ -80,8 +73,6 @@ public:
     // Waits for the computer's move to be handed back.
     void waitForComputer();
 
-    // Puts a position on the game's board and the drawn board.
-    void setPosition(const Board& board);
     // The surface after a full repaint through the paint event.
     QImage painted();
     // How many pixels of the square's piece area differ from the square's colour.
