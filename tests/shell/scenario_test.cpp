@@ -360,6 +360,7 @@ struct Scenario : ::testing::TestWithParam<ScenarioText> {
     void TearDown() override {
         hold->release();
         if (releaser.joinable()) releaser.join();
+        dialog.reset();  // before the window that owns it
         for (auto& [name, p] : players) p->close();
         QCoreApplication::processEvents();  // what was posted to the gone windows is dropped
     }
@@ -411,11 +412,11 @@ struct Scenario : ::testing::TestWithParam<ScenarioText> {
     }
     void answerInternet(const QString& host, const QString& nick, const std::string& colour) {
         me().answerNextDialog([host, nick, colour](QDialog& d) {
-            auto& dialog = dynamic_cast<InternetGameDialog&>(d);
-            dialog.hostEdit()->setText(host);
-            dialog.nicknameEdit()->setText(nick);
-            dialog.radio(colour == "black" ? ctl::Black : ctl::White)->click();
-            dialog.okButton()->click();
+            auto& internet = dynamic_cast<InternetGameDialog&>(d);
+            internet.hostEdit()->setText(host);
+            internet.nicknameEdit()->setText(nick);
+            internet.radio(colour == "black" ? ctl::Black : ctl::White)->click();
+            internet.okButton()->click();
             return d.result();
         });
     }
@@ -452,6 +453,8 @@ struct Scenario : ::testing::TestWithParam<ScenarioText> {
     std::unique_ptr<Veth> veth;
     QString offered;
     QTemporaryDir folder;
+    std::unique_ptr<QDialog> dialog;
+    int cancels = 0;
     int ticks = 0;
     bool cancelled = false;
 };
@@ -523,6 +526,53 @@ const std::map<std::string, Verb> Verbs = {
          EXPECT_TRUE(QTest::qWaitForWindowActive(&s.window()));
      }},
     {"open", [](S& s, Words&) { s.me(); }},
+    // The dialogs of network play on their own, as a user fills them in.
+    {"dialog", [](S& s, Words& in) {
+         const std::string kind = word(in);
+         MainWindow& w = s.window();
+         if (kind == "internet") s.dialog = std::make_unique<InternetGameDialog>(w, &w);
+         if (kind == "nickname") s.dialog = std::make_unique<NicknameDialog>(w, &w);
+         if (kind == "connecting") {
+             auto* box = new ConnectingDialog(&w);
+             box->onCancelConnect = [&s, box] { s.cancels += box->isVisible() ? 1 : 100; };  // told before it goes
+             s.dialog.reset(box);
+         }
+         s.dialog->show();
+         EXPECT_TRUE(QTest::qWaitForWindowExposed(s.dialog.get()));
+     }},
+    {"type", [](S& s, Words& in) {
+         auto* internet = dynamic_cast<InternetGameDialog*>(s.dialog.get());
+         QLineEdit* edit = word(in) == "host" ? internet->hostEdit()
+                           : internet         ? internet->nicknameEdit()
+                                              : dynamic_cast<NicknameDialog&>(*s.dialog).nicknameEdit();
+         edit->setFocus();
+         QTest::keyClicks(edit, unescape(rest(in)));
+     }},
+    {"pick", [](S& s, Words& in) {
+         dynamic_cast<InternetGameDialog&>(*s.dialog).radio(word(in) == "black" ? ctl::Black : ctl::White)->click();
+     }},
+    {"click", [](S& s, Words& in) {
+         const QString text = unescape(rest(in));
+         for (QPushButton* button : s.dialog->findChildren<QPushButton*>())
+             if (button->text().remove('&') == text) return button->click();
+         ADD_FAILURE() << "no button " << text.toStdString();
+     }},
+    {"key", [](S& s, Words& in) {
+         QWidget* to = s.dialog->focusWidget() ? s.dialog->focusWidget() : s.dialog.get();
+         QTest::keyClick(to, word(in) == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+     }},
+    {"dialog-close", [](S& s, Words&) { s.dialog->close(); }},
+    {"dialog-done", [](S& s, Words& in) { s.dialog->done(std::stoi(word(in))); }},
+    // The call ended before its box opened: the box closes at once with that
+    // result (a box that waited for the user would be ended by the timer).
+    {"connecting-ended-early", [](S& s, Words&) {
+         ConnectingDialog d(&s.window());
+         d.onCancelConnect = [&s] { ++s.cancels; };
+         d.done(2);
+         QTimer::singleShot(5000, &d, [&d] { d.done(99); });
+         const int result = d.exec();
+         s.offered = QString("%1, %2 cancels").arg(result).arg(s.cancels);
+     }},
     // The dialog the called side asks for a nickname with, run with no owner.
     {"nickname-dialog", [](S& s, Words&) {
          NicknameDialog nickname(s.window(), nullptr);
@@ -763,7 +813,7 @@ void Scenario::expect(const std::string& how, Words& in, const Step& step) {
     QString got;
     const auto holds = [&] {
         got = probe(name, arg).replace(folder.path(), "{dir}").replace('\\', "\\\\").replace('\n', "\\n");
-        got.replace('\r', "\\r");
+        got = got.replace('\r', "\\r").trimmed();
         return how == "expect-start" ? got.startsWith(wanted) : how == "expect-end" ? got.endsWith(wanted)
              : how == "expect-has" ? got.contains(wanted) : how == "expect-not" ? got != wanted : got == wanted;
     };
@@ -887,6 +937,20 @@ const std::map<std::string, std::function<QString(const Seen&)>> Probes = {
      }},
     {"piece-set", [](const Seen& v) { return QString::number(v.u.pieceSetIndex); }},
     {"offered", [](const Seen& v) { return v.s.offered; }},
+    // The dialog a scenario opened: its title, buttons, whether it is open or
+    // how it closed, and what it holds.
+    {"dialog", [](const Seen& v) {
+         QDialog& d = *v.s.dialog;
+         const QString buttons = listed(d.findChildren<QPushButton*>(), [](QPushButton* b) { return b->text(); });
+         QStringList out{d.windowTitle(), buttons, d.isVisible() ? "open" : QString("closed %1").arg(d.result())};
+         if (auto* i = dynamic_cast<InternetGameDialog*>(&d))
+             out << i->host() << i->nickname() << QString::number(i->requestedColor());
+         if (auto* n = dynamic_cast<NicknameDialog*>(&d)) out << n->nickname();
+         const bool centred = (d.frameGeometry().center() - v.w.frameGeometry().center()).manhattanLength() <= 4;
+         if (dynamic_cast<ConnectingDialog*>(&d))
+             out << QString("%1 cancels").arg(v.s.cancels) << (centred ? "centred" : "");
+         return out.join(" | ");
+     }},
     {"clipboard", [](const Seen&) { return QGuiApplication::clipboard()->text(); }},
     {"title", [](const Seen& v) { return v.w.windowTitle(); }},
     {"visible", [](const Seen& v) { return yes(v.w.isVisible()); }},
