@@ -51,10 +51,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <condition_variable>
+#include <atomic>
 #include <fstream>
 #include <map>
-#include <mutex>
 #include <new>
 #include <set>
 #include <sstream>
@@ -262,18 +261,6 @@ QString wholeIn(QDialog& d) {
     return QString("%1 texts, %2 pictures").arg(texts).arg(pictures);
 }
 
-// The computer's choice, held on its thread once made until released.
-struct Hold {
-    std::mutex m;
-    std::condition_variable cv;
-    bool released = false;
-    void release() {
-        std::lock_guard lock(m);
-        released = true;
-        cv.notify_all();
-    }
-};
-
 // A name server on 127.0.0.1:53 that says no name exists, or never answers.
 class NameServer : public QObject {
 public:
@@ -358,7 +345,7 @@ int runInSandbox(const std::string& test, QString& why) {
 struct Scenario : ::testing::TestWithParam<ScenarioText> {
     void SetUp() override { QSettings().clear(); }
     void TearDown() override {
-        hold->release();
+        *held = false;
         if (releaser.joinable()) releaser.join();
         dialog.reset();  // before the window that owns it
         for (auto& [name, p] : players) p->close();
@@ -442,7 +429,8 @@ struct Scenario : ::testing::TestWithParam<ScenarioText> {
     int line = 0;
     bool stop = false;
     QString skip;
-    std::shared_ptr<Hold> hold = std::make_shared<Hold>();
+    // The computer's choice is held on its thread, once made, while this is set.
+    std::shared_ptr<std::atomic<bool>> held = std::make_shared<std::atomic<bool>>(false);
     std::thread releaser;
     Board mark;
     QTcpSocket raw, fill[2];
@@ -599,7 +587,6 @@ const std::map<std::string, Verb> Verbs = {
          const QByteArray spaces(std::stoi(word(in)), ' ');
          f.write(spaces + unescaped(rest(in)));
      }},
-    {"mkdir", [](S& s, Words& in) { EXPECT_TRUE(QDir(s.folder.path()).mkdir(QString::fromStdString(word(in)))); }},
     // The disk fills up half-way through a save; or its last step, the
     // rename over the old file, fails.
     {"save-fails", [](S& s, Words& in) {
@@ -703,18 +690,18 @@ const std::map<std::string, Verb> Verbs = {
      }},
     // The computer's thread.
     {"hold", [](S& s, Words&) {
-         s.window().seams().chooseMove = [hold = s.hold](GameState& game, MoveRecord& result, const MoveRecord& last) {
+         *s.held = true;
+         s.window().seams().chooseMove = [held = s.held](GameState& game, MoveRecord& result, const MoveRecord& last) {
              const ChoiceOutcome outcome = chooseComputerMove(game, result, last);
-             std::unique_lock lock(hold->m);
-             hold->cv.wait(lock, [&] { return hold->released; });
+             while (*held) std::this_thread::sleep_for(std::chrono::milliseconds(1));
              return outcome;
          };
      }},
-    {"unhold", [](S& s, Words&) { s.hold->release(); }},
+    {"unhold", [](S& s, Words&) { *s.held = false; }},
     {"unhold-after", [](S& s, Words& in) {
-         s.releaser = std::thread([hold = s.hold, ms = std::stoi(word(in))] {
+         s.releaser = std::thread([held = s.held, ms = std::stoi(word(in))] {
              std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-             hold->release();
+             *held = false;
          });
      }},
     {"fail-choice", [](S& s, Words&) {
