@@ -5,7 +5,6 @@
 #include <QScreen>
 #include <QWindow>
 #include <cstdlib>
-#include <iterator>
 
 #include "game/board_look.h"
 #include "shell/board_painter.h"
@@ -28,28 +27,18 @@ protected:
         }
         return false;
     }
+    // What the window shows, device pixel for device pixel.
+    QImage onScreen() { return window->boardWindow()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };
 
 // `image` where `mask` is white and `under` elsewhere: a piece drawn over
-// what lay beneath it.
+// what lay beneath it, from artwork of the surface's own scale.
 QImage composed(const QImage& under, const QImage& image, const QImage& mask) {
     QImage out = under.copy();
     for (int y = 0; y < out.height(); ++y)
         for (int x = 0; x < out.width(); ++x)
             if ((mask.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) out.setPixel(x, y, image.pixel(x, y));
     return out;
-}
-
-// What the window shows, device pixel for device pixel.
-QImage onScreen(QWidget* board) { return board->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-// A piece's square colour under a piece area's device pixels.
-QImage squareUnder(const QImage& surface, int row, int col, QSize size) {
-    const qreal ratio = surface.devicePixelRatio();
-    const QRect square = WindowTest::squareRect(row, col);
-    QImage under(size, QImage::Format_RGB32);
-    under.fill(surface.pixel(toDevice(square.left() + 1, ratio), toDevice(square.top() + 1, ratio)));
-    return under;
 }
 
 // Mean difference per channel of two images of one size.
@@ -64,99 +53,80 @@ double distance(const QImage& a, const QImage& b) {
     return sum / (3.0 * a.width() * a.height());
 }
 
-struct RatioCase {
+const struct RatioCase {
     qreal ratio;
     int artworkScale;  // the artwork the pieces come from
     QSize surface;
-};
+} Ratios[] = {{1, 1, {ClientWidth, ClientHeight}}, {1.25, 2, {962, 610}}, {1.5, 2, {1154, 732}},
+              {2, 2, {1538, 976}}, {3, 3, {2307, 1464}}};
 
+QPoint device(QPoint p, qreal ratio) { return {toDevice(p.x(), ratio), toDevice(p.y(), ratio)}; }
+
+// Between two artwork scales the pieces come resampled from the larger one:
+// closer to it than to the 1x drawing.
 TEST_F(HiDpiTest, EachRatioDrawsItsNearestLargerArtworkInDevicePixels) {
     if (!moveToRatio(3)) GTEST_SKIP() << "needs the screens of hidpi_screens.json";
-    const RatioCase cases[] = {
-        {1, 1, {ClientWidth, ClientHeight}}, {1.25, 2, {962, 610}}, {1.5, 2, {1154, 732}}, {2, 2, {1538, 976}}, {3, 3, {2307, 1464}},
-    };
     startWith(false, ctl::Hard);
-    PieceBitmaps& bitmaps = window->bitmaps();
-    for (const RatioCase& c : cases) {
+    PieceBitmaps& art = window->bitmaps();
+    const int king = pieceImageResource({King, Enemy}, DefaultPieceSet, false);
+    for (const RatioCase& c : Ratios) {
         SCOPED_TRACE(c.ratio);
         ASSERT_TRUE(moveToRatio(c.ratio));
         const QImage surface = painted();
         EXPECT_EQ(surface.size(), c.surface);
         EXPECT_EQ(surface.devicePixelRatio(), c.ratio);
         EXPECT_EQ(window->boardWindow()->size(), QSize(ClientWidth, ClientHeight));
-        // The paint event shows the surface pixel for pixel (as far as a grab
-        // goes: it leaves out the last device column at 1.25).
-        const QImage shown = onScreen(window->boardWindow());
+        // Shown pixel for pixel (as far as a grab goes: it leaves out the last device column at 1.25).
+        const QImage shown = onScreen();
         EXPECT_EQ(shown, surface.copy(QRect(QPoint(0, 0), shown.size())));
 
-        // The user's king: its logical size drawn from the chosen artwork,
-        // resampled to size when the ratio lies between two drawings.
-        const int image = pieceImageResource({King, Enemy}, DefaultPieceSet, false);
-        const int mask = pieceMaskResource(King, DefaultPieceSet);
-        const QImage& piece = bitmaps.piece(image, c.ratio);
-        const QRect logical = pieceRect(7, 3);
-        ASSERT_EQ(piece.size(), logical.size() * c.ratio);
-        const QRect at(QPoint(toDevice(logical.left(), c.ratio), toDevice(logical.top(), c.ratio)), piece.size());
-        const QImage drawn = surface.copy(at);
-        const QImage under = squareUnder(surface, 7, 3, at.size());
-        auto resampled = [&](int scale) {
-            auto size = [&](int number) {
-                return bitmaps.bitmap(number, scale).scaled(at.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // The user's king on e1, over its square's colour.
+        const QRect at(device(pieceRect(7, 3).topLeft(), c.ratio), pieceRect(7, 3).size() * c.ratio);
+        ASSERT_EQ(art.piece(king, c.ratio).size(), at.size());
+        QImage under(at.size(), QImage::Format_RGB32);
+        under.fill(surface.pixel(device(squareRect(7, 3).topLeft() + QPoint(1, 1), c.ratio)));
+        const auto drawnFrom = [&](int scale) {
+            const auto sized = [&](int n) {
+                return art.bitmap(n, scale).scaled(at.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             };
-            return composed(under, size(image), size(mask));
+            return composed(under, sized(king), sized(pieceMaskResource(King, DefaultPieceSet)));
         };
         if (c.ratio == c.artworkScale)
-            EXPECT_EQ(drawn, composed(under, bitmaps.bitmap(image, c.artworkScale), bitmaps.bitmap(mask, c.artworkScale)));
+            EXPECT_EQ(surface.copy(at), drawnFrom(c.artworkScale));
         else
-            EXPECT_LT(distance(drawn, resampled(c.artworkScale)), distance(drawn, resampled(1)));
+            EXPECT_LT(distance(surface.copy(at), drawnFrom(c.artworkScale)), distance(surface.copy(at), drawnFrom(1)));
+    }
+}
 
-        // Mouse positions stay logical; the carried piece is drawn over the
-        // board, which is never painted anew while it moves.
+// Mouse positions stay logical; the carried piece is drawn in device pixels
+// over the board, which is never painted anew while it moves.
+TEST_F(HiDpiTest, TheCarriedPieceIsDrawnInDevicePixelsOverTheBoard) {
+    if (!moveToRatio(3)) GTEST_SKIP() << "needs the screens of hidpi_screens.json";
+    startWith(false, ctl::Hard);
+    PieceBitmaps& art = window->bitmaps();
+    const int pawn = pieceImageResource({Pawn, Enemy}, DefaultPieceSet, false);
+    for (const RatioCase& c : Ratios) {
+        SCOPED_TRACE(c.ratio);
+        ASSERT_TRUE(moveToRatio(c.ratio));
         press(6, 4);
         EXPECT_EQ(ui().game.heldPiece, (Square{Pawn, Enemy}));
-        const QImage board = painted().copy();
-        const QImage before = onScreen(window->boardWindow());
+        const QImage board = painted().copy(), before = onScreen();
         const QPoint mouse(200, 250);
-        const QRect covered(QPoint(toDevice(mouse.x(), c.ratio), toDevice(mouse.y(), c.ratio)),
-                            bitmaps.piece(pieceImageResource({Pawn, Enemy}, DefaultPieceSet, false), c.ratio).size());
+        const QRect carried(device(mouse, c.ratio), art.piece(pawn, c.ratio).size());
         moveHeldTo(mouse);
         EXPECT_TRUE(ui().dragImageShown);
-        EXPECT_NE(onScreen(window->boardWindow()).copy(covered), before.copy(covered));
+        EXPECT_NE(onScreen().copy(carried), before.copy(carried));
+        const QImage pawnArt = art.bitmap(pawn, c.artworkScale);
+        const QImage pawnMask = art.bitmap(pieceMaskResource(Pawn, DefaultPieceSet), c.artworkScale);
+        if (c.ratio == c.artworkScale) {
+            EXPECT_EQ(onScreen().copy(carried), composed(before.copy(carried), pawnArt, pawnMask));
+        }
         moveHeldTo(mouse + QPoint(2 * PieceArea, 0));
-        EXPECT_EQ(onScreen(window->boardWindow()).copy(covered), before.copy(covered));
+        EXPECT_EQ(onScreen().copy(carried), before.copy(carried));
         EXPECT_EQ(window->boardWindow()->surface(), board);
         releaseAt(OffTheBoard);
         EXPECT_EQ(ui().game.displayBoard.at(6, 4), (Square{Pawn, Enemy}));
     }
-}
-
-TEST_F(HiDpiTest, AtRatioTwoBoardAndCarriedPieceShowTheTwoTimesArtwork) {
-    if (!moveToRatio(2)) GTEST_SKIP() << "needs the screens of hidpi_screens.json";
-    startWith(false, ctl::Hard);
-    PieceBitmaps& bitmaps = window->bitmaps();
-    const int image = pieceImageResource({Pawn, Enemy}, DefaultPieceSet, false);
-    const int mask = pieceMaskResource(Pawn, DefaultPieceSet);
-    const QImage& art = bitmaps.bitmap(image, 2);
-    const QImage& artMask = bitmaps.bitmap(mask, 2);
-    ASSERT_EQ(art.size(), pieceRect(6, 4).size() * 2);
-
-    // The pawn on its square: the 2x artwork composed over the square, not
-    // the 1x artwork with its pixels doubled.
-    const QImage surface = painted();
-    const QRect at(pieceRect(6, 4).topLeft() * 2, art.size());
-    const QImage under = squareUnder(surface, 6, 4, art.size());
-    EXPECT_EQ(surface.copy(at), composed(under, art, artMask));
-    auto doubled = [](const QImage& i) { return i.scaled(i.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation); };
-    EXPECT_NE(surface.copy(at), composed(under, doubled(bitmaps.bitmap(image)), doubled(bitmaps.bitmap(mask))));
-
-    // Carried, it is drawn in device pixels over whatever lies beneath.
-    press(6, 4);
-    const QImage before = painted().copy();
-    const QPoint mouse(200, 250);
-    moveHeldTo(mouse);
-    const QRect carried(mouse * 2, art.size());
-    EXPECT_EQ(onScreen(window->boardWindow()).copy(carried), composed(before.copy(carried), art, artMask));
-    releaseAt(OffTheBoard);
 }
 
 }  // namespace

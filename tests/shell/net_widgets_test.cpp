@@ -1,5 +1,5 @@
-// The widgets of network play on their own: the three dialogs as a user
-// fills them in, and the chat pane as it is typed into and drawn.
+// The chat pane on its own, as it is typed into and drawn. (The dialogs of
+// network play are scenarios in scenarios/network.txt.)
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,145 +15,9 @@
 namespace orbel::testing {
 namespace {
 
-using NetWidgetsTest = WindowTest;
-
-// The texts of the boxes shown; each must be the dialogs' owned stop box.
-std::vector<QString> invalidInformation(const std::vector<ShownBox>& shown) {
-    std::vector<QString> texts;
-    for (const ShownBox& box : shown) {
-        EXPECT_EQ(box.caption, "Invalid Information");
-        EXPECT_EQ(box.icon, MessageIcon::Stop);
-        EXPECT_TRUE(box.owned);
-        texts.push_back(box.text);
-    }
-    return texts;
-}
-
 void typeInto(QLineEdit* edit, const QString& text) {
     edit->setFocus();
     QTest::keyClicks(edit, text);
-}
-
-// Refused, the dialog stays open with what was typed; accepted, it hands the
-// fields over cut to their limits.
-TEST_F(NetWidgetsTest, InternetGameChecksTheNicknameThenTheAddress) {
-    const QString longName(30, 'n');
-    const QString noNickname = "You must supply a nickname!", noAddress = "You must supply an address!";
-    const struct {
-        const char* name;
-        QString host, nickname;
-        bool black;
-        std::vector<QString> boxes;  // none: accepted
-        QString expectHost, expectNickname;
-        int expectColor;
-    } rows[] = {
-        {"nothing typed: the nickname is asked for first", "", "", false, {noNickname}, "", "", WhiteColorCode},
-        {"no nickname", "peer.example", "", false, {noNickname}, "peer.example", "", WhiteColorCode},
-        {"no address", "", "anna", true, {noAddress}, "", "anna", BlackColorCode},
-        {"both given, White", "192.0.2.7", "anna", false, {}, "192.0.2.7", "anna", WhiteColorCode},
-        {"both given, Black", "peer.example", "bob", true, {}, "peer.example", "bob", BlackColorCode},
-        {"a long nickname is cut", "h", longName, false, {}, "h", longName.left(MaxTypedNicknameLength), WhiteColorCode},
-        {"an IPv6 address and a port", "[::1]:5000", "anna", false, {}, "[::1]:5000", "anna", WhiteColorCode},
-        {"a long host name is cut, then refused", QString(300, 'h'), "anna", false, {"The address is too long."},
-         QString(MaxHostTextLength, 'h'), "anna", WhiteColorCode},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        boxes.clear();
-        InternetGameDialog d(*window, window.get());
-        EXPECT_EQ(d.windowTitle(), "Internet Game");
-        EXPECT_TRUE(d.radio(ctl::White)->isChecked());
-        d.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
-        typeInto(d.hostEdit(), row.host);
-        typeInto(d.nicknameEdit(), row.nickname);
-        d.radio(row.black ? ctl::Black : ctl::White)->click();
-        d.okButton()->click();
-        const bool accepted = row.boxes.empty();
-        EXPECT_EQ(invalidInformation(boxes), row.boxes);
-        EXPECT_EQ(d.isVisible(), !accepted);
-        EXPECT_EQ(d.result(), accepted ? QDialog::Accepted : QDialog::Rejected);
-        EXPECT_EQ(d.host(), row.expectHost);
-        EXPECT_EQ(d.nickname(), row.expectNickname);
-        EXPECT_EQ(d.requestedColor(), row.expectColor);
-    }
-}
-
-TEST_F(NetWidgetsTest, NicknameSelectionIsLeftOnlyWithANickname) {
-    NicknameDialog d(*window, window.get());
-    EXPECT_EQ(d.windowTitle(), "Nickname Selection");
-    EXPECT_EQ(d.findChildren<QPushButton*>().size(), 1) << "no Cancel button";
-    d.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
-    const struct {
-        const char* name;
-        std::function<void()> act;
-        std::vector<QString> boxes;
-    } attempts[] = {
-        {"OK with nothing typed", [&] { d.okButton()->click(); }, {"You must supply a nickname!"}},
-        {"Enter with nothing typed", [&] { QTest::keyClick(d.nicknameEdit(), Qt::Key_Return); },
-         {"You must supply a nickname!"}},
-        {"Escape", [&] { QTest::keyClick(d.nicknameEdit(), Qt::Key_Escape); }, {}},
-        {"the close box", [&] { d.close(); }, {}},
-    };
-    for (const auto& attempt : attempts) {
-        SCOPED_TRACE(attempt.name);
-        boxes.clear();
-        attempt.act();
-        EXPECT_EQ(invalidInformation(boxes), attempt.boxes);
-        EXPECT_TRUE(d.isVisible());
-    }
-    boxes.clear();
-    typeInto(d.nicknameEdit(), "a nickname of thirty letters!!");
-    d.okButton()->click();
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_FALSE(d.isVisible());
-    EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.nickname(), "a nickname of thirty let");
-}
-
-TEST_F(NetWidgetsTest, ConnectingBoxIsCancelledByTheUserOrEndedByTheCall) {
-    const struct {
-        const char* name;
-        std::function<void(ConnectingDialog&)> act;
-        int result;
-        int cancels;
-    } rows[] = {
-        {"Cancel Connect", [](ConnectingDialog& d) { d.cancelButton()->click(); }, ConnectingDialog::CancelConnect, 1},
-        {"Enter: the default button", [](ConnectingDialog& d) { QTest::keyClick(&d, Qt::Key_Return); },
-         ConnectingDialog::CancelConnect, 1},
-        {"Escape", [](ConnectingDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, ConnectingDialog::CancelConnect, 1},
-        {"the close box", [](ConnectingDialog& d) { d.close(); }, ConnectingDialog::CancelConnect, 1},
-        {"the call is answered", [](ConnectingDialog& d) { d.done(1); }, 1, 0},
-        {"the call fails", [](ConnectingDialog& d) { d.done(2); }, 2, 0},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        ConnectingDialog d(window.get());
-        int cancels = 0;
-        d.onCancelConnect = [&] {
-            ++cancels;
-            EXPECT_TRUE(d.isVisible()) << "told before the box goes";
-        };
-        d.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
-        EXPECT_LE((d.frameGeometry().center() - window->frameGeometry().center()).manhattanLength(), 4);
-        row.act(d);
-        EXPECT_FALSE(d.isVisible());
-        EXPECT_EQ(d.result(), row.result);
-        EXPECT_EQ(cancels, row.cancels);
-    }
-}
-
-TEST_F(NetWidgetsTest, ConnectingBoxEndedBeforeItOpensDoesNotWait) {
-    ConnectingDialog d(window.get());
-    bool cancelled = false;
-    d.onCancelConnect = [&] { cancelled = true; };
-    d.done(2);
-    // A box that waited for the user would be ended here, with another result.
-    QTimer::singleShot(5000, &d, [&] { d.done(99); });
-    EXPECT_EQ(d.exec(), 2);
-    EXPECT_FALSE(cancelled);
 }
 
 class ChatPaneTest : public WindowTest {

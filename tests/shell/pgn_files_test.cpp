@@ -1,6 +1,7 @@
 // Games in and out for other chess programs through the real window: games
 // played with the mouse, exported to a file and the clipboard, judged by
-// Debian's pgn-extract, and opened again; and texts the window must refuse.
+// Debian's pgn-extract, and opened again. (Texts the window must refuse, and
+// an export that stops early, are scenarios in scenarios/files.txt.)
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -159,84 +160,6 @@ TEST_F(PgnFilesTest, APlayedGameGoesOutAndComesBackAsItWas) {
         EXPECT_FALSE(window->action(cmd::UndoMove)->isEnabled());
     }
     std::cout << checked << " games played in the window checked by pgn-extract\n";
-}
-
-// Castling across an attacked square, which these rules allow: the export
-// stops before it and says so once; Undo takes it back, and the whole game
-// exports again.
-TEST_F(PgnFilesTest, AnExportThatStopsEarlySaysWhyAndUndoMendsIt) {
-    startWith(false, ctl::Easy);
-    const std::string fen = "r3k2r/8/b7/8/8/8/8/R3K2R w KQkq - 0 12";
-    paste(QString::fromStdString(fen));
-    ASSERT_TRUE(boxes.empty());
-    EXPECT_FALSE(ui().humanPlaysBlack);
-    EXPECT_EQ(ui().game.currentGame->moveCount, 22);
-    play({4, 6, Castle::Short, false});  // e1-g1, across f1 which the bishop attacks
-    waitForComputer();
-    ASSERT_EQ(ui().game.moves.size(), 2u);
-    window->sendCommand(cmd::CopyGame);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], (ShownBox{QStringLiteral("The exported game stops before 12. O-O, which standard chess does "
-                                                 "not allow: the king passes through an attacked square.\n\nThe rest of the "
-                                                 "game stays on the board and in a saved game (*.KRV)."),
-                                  QStringLiteral("Copy Game as PGN"), MessageIcon::Information, true}));
-    EXPECT_TRUE(clipboard().contains(QStringLiteral("{This game went on with 12. O-O")));
-    EXPECT_TRUE(clipboard().endsWith(QStringLiteral("*\n")));
-
-    window->sendCommand(cmd::UndoMove);
-    EXPECT_TRUE(ui().game.moves.empty());
-    EXPECT_EQ(writeFen(ui().game.current), fen);
-    boxes.clear();
-    window->sendCommand(cmd::CopyGame);
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_TRUE(clipboard().contains(QString::fromStdString("[FEN \"" + fen + "\"]")));
-}
-
-// Texts no game can be played from: one box naming why, and the game on the
-// board goes on untouched.
-TEST_F(PgnFilesTest, WhatCannotBePlayedIsRefusedAndTheGameStays) {
-    struct Row {
-        const char* name;
-        QByteArray text;
-        bool fromFile;
-        const char* told;
-    };
-    const Row rows[] = {
-        {"an en passant capture", "1. e4 a6 2. e5 d5 3. exd6 *", false,
-         "Move 3. exd6 cannot be played: no en passant in this game."},
-        {"a move the position lacks", "[Event \"x\"]\n\n1. e4 e5 2. Ke3 *", false, "Move 2. Ke3 cannot be played"},
-        {"a broken FEN", "rnbqkbnr/pppppppp/8/8 w", false, "The FEN cannot be read"},
-        {"an empty clipboard", "", false, "No game or position was found in the text."},
-        {"a file over 1 MB", QByteArray(MaxGameTextBytes + 1, ' ') + "1. e4", true,
-         "It is larger than 1 MB, more than any game needs."},
-    };
-    startWith(false, ctl::Easy);
-    drag(6, 4, 4, 4);
-    waitForComputer();
-    const GameRecord before = ui().game;
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        boxes.clear();
-        if (r.fromFile) {
-            QFile f(folder.filePath(QStringLiteral("big.pgn")));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(r.text);
-            f.close();
-            answerFile(QStringLiteral("big.pgn"));
-            window->sendCommand(cmd::OpenGameText);
-        } else {
-            paste(QString::fromUtf8(r.text));
-        }
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].icon, MessageIcon::Exclamation);
-        EXPECT_EQ(boxes[0].caption, r.fromFile ? "Open PGN or FEN" : "Paste Position or Game");
-        EXPECT_TRUE(boxes[0].text.contains(QString::fromUtf8(r.told))) << boxes[0].text.toStdString();
-        const GameRecord& g = ui().game;
-        EXPECT_EQ(g.currentGame, before.currentGame);
-        EXPECT_EQ(g.displayBoard, before.displayBoard);
-        EXPECT_EQ(g.moves, before.moves);
-        EXPECT_EQ(linesOf(g.whiteHistory), linesOf(before.whiteHistory));
-    }
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "shell/main_window.h"
-#include "tests/support/board_text.h"
 
 namespace orbel::testing {
 
@@ -28,12 +27,6 @@ struct ShownBox {
 };
 void PrintTo(const ShownBox& box, std::ostream* os);
 
-// A position as White sees it with White at the bottom (the board of a
-// two-player game, or of a one-player user playing White): the top screen row
-// first, files a to h left to right; upper case White, lower case Black, '.'
-// empty.
-Board fromWhitesSide(const Diagram& rows);
-
 // The lines of a move list that are in use.
 std::vector<std::string> linesOf(const MoveHistory& list);
 
@@ -43,7 +36,11 @@ int inkIn(const QImage& image, const QRect& area, const QColor& background);
 // A point outside the drawing area: a piece dropped there goes home.
 inline constexpr QPoint OffTheBoard(-30, -12);
 
-class WindowTest : public ::testing::Test {
+// One copy of the program: its window, the boxes it showed, the sounds it
+// played and the answers waiting for its dialogs. A dialog with no answer
+// queued is answered as a user would leave it: the nickname dialog with
+// `ownNickname`, the connecting box left to the call, any other cancelled.
+class Player {
 public:
     // A board square as drawn, the area of its piece's image, and the middle
     // of the square (where a user would aim).
@@ -51,12 +48,9 @@ public:
     static QRect pieceRect(int row, int col);
     static QPoint pointOf(int row, int col) { return squareRect(row, col).center(); }
 
-protected:
-    void SetUp() override;
-    void TearDown() override;
+    void open();
+    void close();
 
-    // Answers for the next dialogs, in order; a dialog with no answer queued
-    // is cancelled (and recorded).
     void answerNextDialog(std::function<int(QDialog&)> answer) { dialogAnswers.push_back(std::move(answer)); }
     // New Game Setup answered with a colour and a level (control ids), then OK.
     void answerNewGame(bool black, int levelId);
@@ -66,29 +60,40 @@ protected:
     // New 1 Player Game from the menu, its setup answered.
     void newOnePlayerGame(bool black, int levelId);
 
-    // Mouse actions on board squares.
-    void press(int row, int col);
-    void release(int row, int col);
+    void press(int row, int col) { pressAt(pointOf(row, col)); }
+    void pressAt(QPoint p);
+    void release(int row, int col) { releaseAt(pointOf(row, col)); }
     void releaseAt(QPoint p);
     // The mouse moved with the button held.
     void moveHeldTo(QPoint p);
     void drag(int fromRow, int fromCol, int toRow, int toCol);
+    // Keys on the board: the printable ones typed, and \n Enter, \b
+    // Backspace, \x1b Escape, \x01 to \x04 the arrows left, right, up and down.
+    void keys(const std::string& text);
     // Waits for the computer's move to be handed back.
     void waitForComputer();
 
-    // Puts a position on the game's board and the drawn board.
-    void setPosition(const Board& board);
     // The surface after a full repaint through the paint event.
     QImage painted();
     // How many pixels of the square's piece area differ from the square's colour.
     int inkOn(int row, int col);
 
-    std::unique_ptr<MainWindow> window;
     UiState& ui() { return window->ui(); }
+    std::unique_ptr<MainWindow> window;
     std::vector<ShownBox> boxes;
     std::vector<int> sounds;
     std::deque<std::function<int(QDialog&)>> dialogAnswers;
     int dialogsShown = 0;
+    bool acceptRequests = true;
+    QString ownNickname = QStringLiteral("Bob");
+    // Run once, while the next box or question is shown.
+    std::function<void()> onBox, onQuestion;
+};
+
+class WindowTest : public ::testing::Test, public Player {
+protected:
+    void SetUp() override { open(); }
+    void TearDown() override { close(); }
 };
 
 }  // namespace orbel::testing
