@@ -1,13 +1,12 @@
 // The main window as it is drawn, where a table of texts cannot say it: the
-// panes' places beside the board, the pieces' images, the square names, the
-// frame of the last move and the strips of lost pieces. (What it shows as
-// text is in scenarios/window.txt.)
+// panes' places beside the board, the pieces' images, the square names and
+// the strips of lost pieces. (What it shows as text, and the frame of the
+// last move, are in scenarios/window.txt.)
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 
 #include "game/window_messages.h"
-#include "rules/apply_move.h"
 #include "shell/board_painter.h"
 #include "shell/board_window.h"
 #include "shell/dialogs.h"
@@ -73,22 +72,6 @@ TEST_F(WindowTest, SquareNamesFollowTheColourTheUserPlays) {
     // Hidden again: the square's own colour.
     window->sendCommand(cmd::ShowHideCoordinates);
     EXPECT_EQ(inkIn(painted(), squareRect(3, 7), colourFromRef(ui().darkSquareColor)), 0);
-}
-
-TEST_F(WindowTest, TheOpponentsLastMoveIsFramedInRed) {
-    startWith(false, ctl::Hard);
-    ui().game.computerMove = makeMoveRecord(1, 4, 3, 4);
-    applyMove(ui().game.computerMove, ui().game.currentGame->board);
-    ui().game.syncDisplay();
-    const auto redOn = [this](int row, int col) {
-        const QRect r = squareRect(row, col);
-        return r.width() * r.height() - inkIn(painted(), r, QColor(255, 0, 0));
-    };
-    EXPECT_GT(redOn(3, 4), 4 * SquareSize);  // a frame all round d5
-    EXPECT_GT(redOn(1, 4), 4 * SquareSize);  // and d7
-    EXPECT_EQ(redOn(2, 4), 0);
-    ui().game.computerMove = noMoveRecord();
-    EXPECT_EQ(redOn(3, 4), 0);
 }
 
 // Which pieces the strips show is a scenario's; here, that they are drawn.

@@ -118,6 +118,7 @@ TEST_F(PgnFilesTest, APlayedGameGoesOutAndComesBackAsItWas) {
         ASSERT_TRUE(boxes.empty()) << boxes[0].text.toStdString();
         const QByteArray exported = contents(file);
         EXPECT_EQ(QString::fromUtf8(exported), clipboard());
+        for (const QByteArray& line : exported.split('\n')) EXPECT_LE(line.size(), 80) << line.toStdString();
         const bool vsComputer = r.mode == PlayMode::OnePlayer;
         const QByteArray computer = r.level == ctl::Easy ? "Computer (Easy)" : r.level == ctl::Medium ? "Computer (Medium)"
                                                                                                       : "Computer (Hard)";
