@@ -46,8 +46,6 @@
 #include <QTemporaryFile>
 #include <QTimer>
 #include <QUdpSocket>
-#include <fcntl.h>
-#include <sched.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -72,6 +70,7 @@
 #include "shell/live_text.h"
 #include "shell/start_up.h"
 #include "tests/shell/window_fixture.h"
+#include "tests/support/net_sandbox.h"
 
 namespace orbel::testing {
 namespace {
@@ -283,37 +282,6 @@ private:
     QUdpSocket socket_;
 };
 
-// Two network namespaces, A (10.77.0.1, 2001:db8:77::1) and B (.2), joined
-// by a veth pair whose deletion leaves a connection across it without a FIN
-// or an RST ever arriving.
-class Veth {
-public:
-    Veth() : a_("orbka" + QString::number(QCoreApplication::applicationPid())), b_("orbkb" + a_.mid(5)) {
-        made = sh("ip netns add $1 && ip netns add $2 && ip link add ka netns $1 type veth peer name kb netns $2 && "
-                  "for n in 1 2; do ns=$1; dev=ka; [ $n = 2 ] && ns=$2 && dev=kb; "
-                  "ip -n $ns addr add 10.77.0.$n/24 dev $dev && ip -n $ns addr add 2001:db8:77::$n/64 dev $dev nodad "
-                  "&& ip -n $ns link set $dev up || exit 1; done");
-    }
-    ~Veth() { sh("ip netns del $1; ip netns del $2"); }
-    // Runs `make` with this thread in A or B: the sockets it creates stay there.
-    bool inside(const QString& which, const std::function<void()>& make) {
-        const int home = ::open("/proc/thread-self/ns/net", O_RDONLY);
-        const int there = ::open(("/run/netns/" + (which == "A" ? a_ : b_)).toLocal8Bit().constData(), O_RDONLY);
-        const bool entered = home >= 0 && there >= 0 && ::setns(there, CLONE_NEWNET) == 0;
-        if (entered) make();
-        const bool back = home >= 0 && ::setns(home, CLONE_NEWNET) == 0;
-        for (const int fd : {home, there})
-            if (fd >= 0) ::close(fd);
-        return entered && back;
-    }
-    bool cut() { return sh("ip -n $1 link del ka"); }
-    bool made = false;
-
-private:
-    bool sh(const char* script) { return QProcess::execute("sh", {"-c", script, "sh", a_, b_}) == 0; }
-    QString a_, b_;
-};
-
 constexpr const char* InSandbox = "ORBEL_TEST_IN_SANDBOX";
 
 // Runs this test again in a private network whose resolver is 127.0.0.1 and
@@ -438,7 +406,7 @@ struct Scenario : ::testing::TestWithParam<ScenarioText> {
     QByteArray rawRead, reachedRead;
     QTcpServer server, full;
     std::unique_ptr<NameServer> nameServer;
-    std::unique_ptr<Veth> veth;
+    std::unique_ptr<NetSandbox> sandbox;
     QString offered;
     QTemporaryDir folder;
     std::unique_ptr<QDialog> dialog;
@@ -769,15 +737,16 @@ const std::map<std::string, Verb> Verbs = {
          EXPECT_TRUE(s.nameServer->bound);
      }},
     {"server", [](S& s, Words&) { EXPECT_TRUE(s.server.listen(QHostAddress::LocalHost, 0)); }},
-    {"veth", [](S& s, Words&) {
-         s.veth = std::make_unique<Veth>();
-         if (!s.veth->made) s.skip = "network namespaces cannot be made here (ip netns needs root)", s.stop = true;
+    // The home network of net_sandbox.h: this machine and its router.
+    {"netns", [](S& s, Words&) {
+         s.sandbox = std::make_unique<NetSandbox>();
+         if (!s.sandbox->whyNot().empty()) s.skip = QString::fromStdString(s.sandbox->whyNot()), s.stop = true;
      }},
     {"inside", [](S& s, Words& in) {
-         const QString which = QString::fromStdString(word(in));
-         EXPECT_TRUE(s.veth->inside(which, [&] { s.run({s.line, rest(in)}); }));
+         const auto place = word(in) == "home" ? NetSandbox::Place::Home : NetSandbox::Place::Router;
+         EXPECT_TRUE(s.sandbox->inside(place, [&] { s.run({s.line, rest(in)}); }));
      }},
-    {"cut", [](S& s, Words&) { EXPECT_TRUE(s.veth->cut()); }},
+    {"cut", [](S& s, Words&) { EXPECT_TRUE(s.sandbox->cutHomeLink()); }},
 };
 
 void Scenario::run(const Step& step) {

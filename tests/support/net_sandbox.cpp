@@ -68,6 +68,7 @@ NetSandbox::NetSandbox() {
         "ip link add wan netns " + name(Place::Router) + " type veth peer name wan netns " + name(Place::Outside),
         home + " addr add 10.41.28.2/24 dev lan", home + " addr add 2001:db8:4128::2/64 dev lan nodad",
         home + " addr add fd41:28::2/64 dev lan nodad", router + " addr add 10.41.28.1/24 dev lan",
+        router + " addr add 2001:db8:4128::1/64 dev lan nodad",
         router + " addr add 203.0.113.1/24 dev wan", outside + " addr add 203.0.113.2/24 dev wan",
         home + " link set lo up", home + " link set lan up", router + " link set lo up", router + " link set lan up",
         router + " link set wan up", outside + " link set lo up", outside + " link set wan up",
@@ -169,6 +170,17 @@ int NetSandbox::mappingRequests() const {
     int count = 0;
     for (std::string line; std::getline(log, line);) count += line.find("AddPortMapping: ext port") != std::string::npos;
     return count;
+}
+
+bool NetSandbox::inside(Place place, const std::function<void()>& work) const {
+    const int home = open("/proc/thread-self/ns/net", O_RDONLY | O_CLOEXEC);
+    const int there = open(("/run/netns/" + name(place)).c_str(), O_RDONLY | O_CLOEXEC);
+    const bool entered = home >= 0 && there >= 0 && setns(there, CLONE_NEWNET) == 0;
+    if (entered) work();
+    const bool back = home >= 0 && setns(home, CLONE_NEWNET) == 0;
+    for (const int fd : {home, there})
+        if (fd >= 0) close(fd);
+    return entered && back;
 }
 
 std::thread NetSandbox::thread(Place place, std::function<void()> work) const {

@@ -3,8 +3,8 @@
 //
 //   Home (this machine)       Router                    Outside (a friend)
 //   lan 10.41.28.2/24  ----  lan 10.41.28.1/24
-//       2001:db8:4128::2/64       wan 203.0.113.1/24  ----  wan 203.0.113.2/24
-//       fd41:28::2/64
+//       2001:db8:4128::2/64      2001:db8:4128::1/64
+//       fd41:28::2/64         wan 203.0.113.1/24  ----  wan 203.0.113.2/24
 //
 // The router forwards between its two sides and, once startRouter() runs,
 // is Debian's miniupnpd over nftables; it tells UPnP clients that its
@@ -48,6 +48,12 @@ public:
     // and threads it makes stay there. `work` is never run anywhere else.
     std::thread thread(Place place, std::function<void()> work) const;
     void run(Place place, const std::function<void()>& work) const { thread(place, work).join(); }
+    // Runs `work` on this thread inside `place`, for objects that must live
+    // on it (a window's sockets); false when it could not get in or back.
+    bool inside(Place place, const std::function<void()>& work) const;
+    // Deletes the home's link under whatever crosses it: no FIN and no RST
+    // ever arrives.
+    bool cutHomeLink() const { return shell("ip -n " + name(Place::Router) + " link del lan"); }
 
 private:
     std::string name(Place place) const;
