@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "game/game_record.h"
 #include "game/move_text.h"
 #include "tests/support/board_text.h"
 
@@ -39,52 +38,6 @@ TEST(MoveText, NamesThePieceOnTheDestinationAndItsSquareForEitherColour) {
         m.givesCheck = row.check;
         EXPECT_EQ(moveText(m, boardFromRows(row.board), row.humanPlaysBlack), row.text);
     }
-}
-
-TEST(MoveHistory, KeepsOldTextsPastTheCountAndGrowsPastItsLines) {
-    MoveHistory h;
-    ASSERT_EQ(h.lines.size(), static_cast<std::size_t>(MoveHistory::StandardLines));
-    writeMoveText(makeMoveRecord(6, 3, 4, 3), h, 0, boardFromRows(diagramOf({{4, "...p...."}})), false);
-    h.count = 1;
-    EXPECT_EQ(h.lines[0], "e4");
-    h.setLine(130, "Qh5");
-    EXPECT_EQ(h.lines.size(), 131u);
-    EXPECT_EQ(h.lines[130], "Qh5");
-    h.clear();
-    EXPECT_EQ(h.count, 0);
-    EXPECT_TRUE(h.lines[0].empty());
-    h.setLine(-1, "nothing");  // ignored
-    EXPECT_EQ(h.lines.size(), 131u);
-    EXPECT_TRUE(h.lines[0].empty());
-}
-
-TEST(BrainText, ListsTheLineAndTheValue) {
-    MoveList line;
-    EXPECT_EQ(brainText(line, -3), "Brain:\n\n\nValue: -3");
-    line.append(makeMoveRecord(1, 4, 3, 4));
-    line.append(makeMoveRecord(6, 3, 4, 3));
-    line.append(makeMoveRecord(CastleShort, CastleShort, 99, 99));
-    EXPECT_EQ(brainText(line, 24), "Brain:\n1,4,3,4, 6,3,4,3, 99,99,99,99, \n\nValue: 24");
-}
-
-TEST(GameRecord, TakeBackRestoresThePositionAndNeverCountsBelowNothing) {
-    GameRecord g;
-    g.newGame(false);
-    ASSERT_EQ(g.currentGame->ownKingColumn, 3);
-    const Board before = g.currentGame->board;
-    g.undoBoard = before;
-    g.currentGame->board.at(4, 3) = {Pawn, Enemy};
-    g.currentGame->moveCount = 2;
-    g.whiteHistory.count = 1;
-    g.takeBack();
-    EXPECT_EQ(g.currentGame->board, before);
-    EXPECT_EQ(g.displayBoard, before);
-    EXPECT_EQ(g.currentGame->moveCount, 0);
-    EXPECT_EQ(g.whiteHistory.count, 0);
-    EXPECT_EQ(g.blackHistory.count, 0);
-    g.takeBack();
-    EXPECT_EQ(g.whiteHistory.count, 0);
-    EXPECT_EQ(g.currentGame->board, before);
 }
 
 }  // namespace

@@ -1,16 +1,14 @@
 // Play with the keys and the mouse through the real window: a whole game
-// against the computer, random keys, and the cursor as it is drawn.
+// against the computer, and the cursor as it is drawn.
 #include <QAction>
 #include <cmath>
 #include <fstream>
-#include <random>
 #include <sstream>
 
 #include "game/new_game.h"
 #include "game/san.h"
 #include "game/shown_position.h"
 #include "game/spoken.h"
-#include "game/two_player.h"
 #include "game/window_messages.h"
 #include "shell/board_window.h"
 #include "shell/dialogs.h"
@@ -93,58 +91,6 @@ TEST_F(KeyboardTest, AWholeGameAgainstTheComputerWithTheMouseAndTheKeys) {
     // The computer plays White: its list ends with the result.
     EXPECT_EQ(linesOf(ui().game.whiteHistory).back(), "1-0");
     EXPECT_EQ(dialogsShown, 2);  // the first setup, and the one after the mate
-}
-
-// Random keys on a two-player board: legal moves typed whole or with one
-// character changed, strings of move characters, the cursor keys and Space,
-// Backspace and Escape. Never a crash, and the position only ever changes by
-// one legal move of the side to move.
-TEST_F(KeyboardTest, RandomKeysMakeLegalMovesOrNone) {
-    window->sendCommand(cmd::NewTwoPlayerGame);
-    std::mt19937 rng(19);
-    const auto below = [&rng](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
-    const std::string alphabet = "abcdefgh12345678NBRQKOo0x-=+#?! \b\x1b\x7f~\xe9";
-    StandardPosition stable = shownPosition(ui(), PlayMode::TwoPlayer);
-    int moves = 0, refused = 0;
-    for (int i = 0; i < 1500 && window->installedMode() == &twoPlayerProc; ++i) {
-        std::vector<StandardMove> legal;
-        legalMoves(stable, legal);
-        std::string burst;
-        switch (below(3)) {
-        case 0: {
-            const StandardMove& m = legal[below(legal.size())];
-            burst = below(2) ? sanText(stable, m) : std::string(squareName(m.from)) + std::string(squareName(m.to));
-            if (below(2)) burst[below(burst.size())] = alphabet[below(alphabet.size())];
-            burst += '\n';
-            break;
-        }
-        case 1:
-            for (std::size_t n = 1 + below(6); n > 0; --n) burst += alphabet[below(alphabet.size())];
-            burst += '\n';
-            break;
-        default:
-            for (std::size_t n = below(5); n > 0; --n) burst += static_cast<char>(1 + below(4));  // arrows
-            burst += ' ';
-        }
-        const int written = ui().game.whiteHistory.count + ui().game.blackHistory.count;
-        keys(burst);
-        if (ui().game.heldPiece.owner != Empty) continue;
-        const StandardPosition now = shownPosition(ui(), PlayMode::TwoPlayer);
-        if (now.squares == stable.squares) {
-            ++refused;
-            EXPECT_EQ(ui().game.whiteHistory.count + ui().game.blackHistory.count, written);
-            continue;
-        }
-        const bool oneLegalMove = std::any_of(legal.begin(), legal.end(), [&](const StandardMove& m) {
-            return afterMove(stable, m).squares == now.squares;
-        });
-        ASSERT_TRUE(oneLegalMove) << "after " << burst;
-        EXPECT_EQ(ui().game.whiteHistory.count + ui().game.blackHistory.count, written + 1);
-        stable = now;
-        ++moves;
-    }
-    EXPECT_GT(moves, 100);
-    EXPECT_GT(refused, 100);
 }
 
 // The cursor stands out on every pair of colours the colour dialog can give
