@@ -51,24 +51,5 @@ TEST(ThinkingRace, TheLineIsReadSafelyWhileTheSearchRewritesIt) {
     }
 }
 
-TEST(ThinkingRace, ASecondMoveStartsOnlyAfterTheFirstIsJoined) {
-    auto game = std::make_shared<GameState>(4);
-    game->level = 3;
-    ThinkingThread thinking;
-    std::atomic<int> handBacks{0};
-    auto choose = [](GameState& g, MoveRecord& result, const MoveRecord& last) {
-        return chooseComputerMove(g, result, last);
-    };
-    ASSERT_TRUE(thinking.start(game, makeMoveRecord(-2, -2, -2, -2), [&] { ++handBacks; }, choose));
-    // start() joins a finished thread before it starts the next one.
-    MoveRecord reply = makeMoveRecord(6, 4, 4, 4);
-    thinking.join();
-    applyMove(reply, game->board);
-    ASSERT_TRUE(thinking.start(game, reply, [&] { ++handBacks; }, choose));
-    thinking.join();
-    EXPECT_EQ(handBacks, 2);
-    EXPECT_EQ(game->moveCount, 4);
-}
-
 }  // namespace
 }  // namespace orbel

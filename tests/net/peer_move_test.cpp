@@ -38,10 +38,9 @@ const Diagram promoting = rows(".n..k...", "....K...", "P.......");
 const Diagram kingOnThree = rows("...k....", "R..K...R");
 
 TEST(IsLegalPeerMove, JudgesTheMoveFromTheOpponentsSide) {
-    const Position start{}, castles{castling}, noShort{castling, 4, false, true}, noLong{castling, 4, true, false};
-    const Position pinned{rows("k...r...", "....K...", "........", "........", "....B...")};
-    const Position checked{Diagram{"k.......", "........", "....r...", "........", "R.......", "........", "........", "....K..."}};
-    const Position shortBlocked{rows("....k...", "R...KB.R")}, longRookGone{rows("....k...", "....K..R")};
+    // The plain moves and checks are the fuzz test's (peer_stream_fuzz_test.cpp):
+    // here, what it is unlikely to send.
+    const Position start{}, castles{castling}, shortBlocked{rows("....k...", "R...KB.R")};
     const Position inCheck{rows("....k...", "R...K..R", "........", "....r...")};
     const Position crossingAttacked{rows("....k...", "R...K..R", "........", ".....r..")};
     const struct {
@@ -50,33 +49,17 @@ TEST(IsLegalPeerMove, JudgesTheMoveFromTheOpponentsSide) {
         MoveRecord move;
         bool legal;
     } table[] = {
-        {"pawn two squares", start, makeMoveRecord(1, 4, 3, 4), true},
-        {"pawn three squares", start, makeMoveRecord(1, 4, 4, 4), false},
-        {"knight jump", start, makeMoveRecord(0, 6, 2, 5), true},
-        {"bishop through a pawn", start, makeMoveRecord(0, 5, 2, 3), false},
-        {"from an empty square", start, makeMoveRecord(3, 4, 4, 4), false},
         {"the local player's pawn", start, makeMoveRecord(6, 4, 4, 4), false},
         {"the local player's knight", start, makeMoveRecord(7, 6, 5, 5), false},
         {"from row -1", start, makeMoveRecord(-1, 4, 3, 4), false},
         {"to column 8", start, makeMoveRecord(1, 7, 2, 8), false},
         {"int32 extremes", start, makeMoveRecord(2147483647, 0, -2147483647 - 1, 0), false},
         {"no move", start, noMoveRecord(), false},
-        {"pinned piece leaves the file", pinned, makeMoveRecord(1, 4, 2, 5), false},
-        {"king beside the pin", pinned, makeMoveRecord(0, 4, 0, 3), true},
-        {"block the check", checked, makeMoveRecord(3, 0, 3, 4), true},
-        {"ignore the check", checked, makeMoveRecord(3, 0, 3, 1), false},
-        {"king stays on the checked file", checked, makeMoveRecord(0, 4, 1, 4), false},
         {"pawn captures onto the last row", Position{promoting}, makeMoveRecord(6, 0, 7, 1), true},
         {"short castle", castles, makeMoveRecord(CastleShort, CastleShort, 7, 1), true},
         {"long castle, last numbers ignored", castles, makeMoveRecord(CastleLong, CastleLong, -5, 1000), true},
-        {"short without the right", noShort, makeMoveRecord(CastleShort, CastleShort, 7, 1), false},
-        {"long with its right", noShort, makeMoveRecord(CastleLong, CastleLong, 7, 5), true},
-        {"long without the right", noLong, makeMoveRecord(CastleLong, CastleLong, 7, 5), false},
         {"short blocked", shortBlocked, makeMoveRecord(CastleShort, CastleShort, 7, 1), false},
-        {"long beside a blocked short", shortBlocked, makeMoveRecord(CastleLong, CastleLong, 7, 5), true},
-        {"long without its rook", longRookGone, makeMoveRecord(CastleLong, CastleLong, 7, 5), false},
         {"short in check", inCheck, makeMoveRecord(CastleShort, CastleShort, 7, 1), false},
-        {"long in check", inCheck, makeMoveRecord(CastleLong, CastleLong, 7, 5), false},
         {"crossing an attacked square", crossingAttacked, makeMoveRecord(CastleShort, CastleShort, 7, 1), true},
         {"short with the king on column 3", Position{kingOnThree, 3}, makeMoveRecord(CastleShort, CastleShort, 7, 6), true},
         {"long with the king on column 3", Position{kingOnThree, 3}, makeMoveRecord(CastleLong, CastleLong, 7, 2), true},

@@ -1,9 +1,7 @@
 // The piece bitmaps and sounds the program is built with.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QImage>
-#include <QtEndian>
 #include <iterator>
 
 #include "game/window_messages.h"
@@ -48,39 +46,6 @@ TEST(Artwork, EveryPieceImageIsWhiteWhereItsMaskIsBlack) {
                 }
             }
         }
-    }
-}
-
-TEST(Artwork, WhiteAndBlackPiecesLookDifferentInEverySet) {
-    PieceBitmaps bitmaps;
-    for (int set = 0; set < PieceSets; ++set)
-        for (PieceKind kind = Pawn; kind <= King; ++kind)
-            EXPECT_NE(bitmaps.bitmap(pieceImageResource({kind, Enemy}, set, false)),
-                      bitmaps.bitmap(pieceImageResource({kind, Own}, set, false)));
-}
-
-// The sounds as their files say: a plain RIFF WAVE of one format chunk
-// and one data chunk.
-TEST(Artwork, SoundsHaveTheirRatesChannelsAndSampleWidths) {
-    const struct {
-        int number, rate, channels, bits;
-        double seconds, tolerance;
-    } rows[] = {
-        {res::MoveSound, 22050, 1, 16, 0.033, 0.005},
-        {res::NewGameSound, 22050, 1, 8, 0.42, 0.02},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.number);
-        QFile f(QStringLiteral(":/sounds/%1.wav").arg(r.number));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QByteArray d = f.readAll();
-        ASSERT_TRUE(d.size() > 44 && d.startsWith("RIFF") && d.mid(8, 8) == "WAVEfmt " && d.mid(36, 4) == "data");
-        const auto at = [&d](int offset) { return qFromLittleEndian<quint16>(d.constData() + offset); };
-        EXPECT_EQ(at(22), r.channels);
-        EXPECT_EQ(qFromLittleEndian<quint32>(d.constData() + 24), static_cast<quint32>(r.rate));
-        EXPECT_EQ(at(34), r.bits);
-        EXPECT_NEAR(qFromLittleEndian<quint32>(d.constData() + 40) / (r.rate * r.channels * r.bits / 8.0), r.seconds,
-                    r.tolerance);
     }
 }
 

@@ -74,8 +74,9 @@ TEST_F(WindowTest, SquareNamesFollowTheColourTheUserPlays) {
     EXPECT_EQ(inkIn(painted(), squareRect(3, 7), colourFromRef(ui().darkSquareColor)), 0);
 }
 
-// Which pieces the strips show is a scenario's; here, that they are drawn.
-TEST_F(WindowTest, LostPiecesAreDrawnInTheStripsBesideTheBoard) {
+// Which pieces the strips show, and the scores' texts, are scenarios'; here,
+// that they are drawn.
+TEST_F(WindowTest, ScoresAndLostPiecesAreDrawnBesideTheBoard) {
     startWith(false, ctl::Hard);
     const QRect strips(ScoreLeft, 0, ClientWidth - ScoreLeft, window->historyPane(true)->y());
     const QImage before = painted().copy(strips);
@@ -83,6 +84,7 @@ TEST_F(WindowTest, LostPiecesAreDrawnInTheStripsBesideTheBoard) {
     window->sendCommand(cmd::PasteGameText);
     const QImage after = painted().copy(strips);
     const QColor background = QColor::fromRgb(WindowBackground);
+    for (const int y : {8, 50}) EXPECT_GT(inkIn(before, QRect(0, y, 120, 14), background), 30) << "no score line at " << y;
     // Three pieces more: the computer's pawn and queen, the user's pawn.
     EXPECT_GT(inkIn(after, after.rect(), background), inkIn(before, before.rect(), background) + 3 * 200);
 }

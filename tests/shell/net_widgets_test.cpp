@@ -2,14 +2,9 @@
 // network play are scenarios in scenarios/network.txt.)
 #include <QFontMetrics>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
 
 #include "net/chat_pane.h"
-#include "net/net_dialogs.h"
 #include "net/protocol.h"
-#include "shell/dialogs.h"
 #include "tests/shell/window_fixture.h"
 
 namespace orbel::testing {

@@ -37,16 +37,6 @@ protected:
             return files.result();
         });
     }
-    QByteArray contents(const QString& name) {
-        QFile f(folder.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    QString clipboard() { return QGuiApplication::clipboard()->text(); }
-    void paste(const QString& text) {
-        QGuiApplication::clipboard()->setText(text);
-        window->sendCommand(cmd::PasteGameText);
-    }
-
     // The user's move given in standard terms, dragged on the drawn board.
     void play(const StandardMove& m) {
         const Side top = topSide(ui());
@@ -103,7 +93,10 @@ TEST_F(PgnFilesTest, APlayedGameGoesOutAndComesBackAsItWas) {
         SCOPED_TRACE(r.name);
         newOnePlayerGame(r.black, r.level);
         if (r.mode == PlayMode::TwoPlayer) window->sendCommand(cmd::NewTwoPlayerGame);
-        if (r.fen) paste(QString::fromLatin1(r.fen));
+        if (r.fen) {
+            QGuiApplication::clipboard()->setText(QString::fromLatin1(r.fen));
+            window->sendCommand(cmd::PasteGameText);
+        }
         for (const StandardMove& m : r.script) {
             play(m);
             waitForComputer();
@@ -116,8 +109,10 @@ TEST_F(PgnFilesTest, APlayedGameGoesOutAndComesBackAsItWas) {
         window->sendCommand(cmd::ExportGame);
         window->sendCommand(cmd::CopyGame);
         ASSERT_TRUE(boxes.empty()) << boxes[0].text.toStdString();
-        const QByteArray exported = contents(file);
-        EXPECT_EQ(QString::fromUtf8(exported), clipboard());
+        QFile out(folder.filePath(file));
+        ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+        const QByteArray exported = out.readAll();
+        EXPECT_EQ(QString::fromUtf8(exported), QGuiApplication::clipboard()->text());
         for (const QByteArray& line : exported.split('\n')) EXPECT_LE(line.size(), 80) << line.toStdString();
         const bool vsComputer = r.mode == PlayMode::OnePlayer;
         const QByteArray computer = r.level == ctl::Easy ? "Computer (Easy)" : r.level == ctl::Medium ? "Computer (Medium)"
@@ -131,7 +126,7 @@ TEST_F(PgnFilesTest, APlayedGameGoesOutAndComesBackAsItWas) {
         ++checked;
         std::cout << r.name << ": " << played.moves.size() << " plies, " << played.result << '\n';
         window->sendCommand(cmd::CopyPosition);
-        EXPECT_EQ(clipboard(), QString::fromStdString(writeFen(played.current)));
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdString(writeFen(played.current)));
 
         newOnePlayerGame(false, ctl::Medium);  // the level the opened game is played at
         answerFile(file);

@@ -585,6 +585,15 @@ const std::map<std::string, Verb> Verbs = {
          if (kind == "new") p.answerNewGame(a == "black", levelId(b));
          if (kind == "cancel") p.answerCancel();
          if (kind == "internet") s.answerInternet(s.expand(a), QString::fromStdString(b), word(in));
+         // A dialog shown and answered with keys alone, as Qt names them.
+         if (kind == "keys")
+             p.answerNextDialog([keys = QString::fromStdString(a + ' ' + b + ' ' + rest(in))](QDialog& d) {
+                 d.show();
+                 QApplication::setActiveWindow(&d);  // as the desktop does; offscreen leaves it to the program
+                 for (const QString& key : keys.split(' ', Qt::SkipEmptyParts))
+                     QTest::keyClick(QApplication::focusWidget(), QKeySequence(key)[0].key());
+                 return d.result();
+             });
          // What a dialog offers, then Cancel.
          if (kind == "peek")
              p.answerNextDialog([&s](QDialog& d) {

@@ -13,11 +13,6 @@
 
 namespace orbel::testing {
 
-void PrintTo(const ShownBox& box, std::ostream* os) {
-    *os << '"' << box.text.toStdString() << "\" / \"" << box.caption.toStdString() << "\" icon "
-        << static_cast<int>(box.icon) << (box.owned ? " owned" : " unowned");
-}
-
 std::vector<std::string> linesOf(const MoveHistory& list) {
     return {list.lines.begin(), list.lines.begin() + list.count};
 }

@@ -10,7 +10,6 @@
 #include <deque>
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,9 +22,7 @@ struct ShownBox {
     QString caption;
     MessageIcon icon;
     bool owned;
-    friend bool operator==(const ShownBox&, const ShownBox&) = default;
 };
-void PrintTo(const ShownBox& box, std::ostream* os);
 
 // The lines of a move list that are in use.
 std::vector<std::string> linesOf(const MoveHistory& list);

@@ -2,7 +2,6 @@
 
 #include <sstream>
 
-#include "computer/evaluation.h"
 #include "computer/search.h"
 #include "rules/apply_move.h"
 #include "rules/check.h"
@@ -17,7 +16,7 @@ bool legalFor(const GameState& game, int fr, int fc, int tr, int tc) {
     return isLegalUserMove(makeMoveRecord(fr, fc, tr, tc), piece, probe);
 }
 
-std::vector<MoveRecord> legalUserMoves(const GameState& game, bool firstOnly) {
+std::vector<MoveRecord> userMoves(const GameState& game, bool firstOnly) {
     std::vector<MoveRecord> out;
     for (int fr = 0; fr < 8; ++fr) {
         for (int fc = 0; fc < 8; ++fc) {
@@ -37,15 +36,11 @@ std::vector<MoveRecord> legalUserMoves(const GameState& game, bool firstOnly) {
 
 }  // namespace
 
-MoveRecord firstLegalUserMove(const GameState& game) {
-    const auto moves = legalUserMoves(game, true);
-    return moves.empty() ? noMoveRecord() : moves.front();
-}
+std::vector<MoveRecord> legalUserMoves(const GameState& game) { return userMoves(game, false); }
 
-MoveRecord randomLegalUserMove(const GameState& game, std::mt19937& rng) {
-    const auto moves = legalUserMoves(game, false);
-    if (moves.empty()) return noMoveRecord();
-    return moves[rng() % moves.size()];
+MoveRecord firstLegalUserMove(const GameState& game) {
+    const auto moves = userMoves(game, true);
+    return moves.empty() ? noMoveRecord() : moves.front();
 }
 
 bool playUserMove(GameState& game, const MoveRecord& move) {
@@ -96,37 +91,6 @@ GameRecord playScriptedGame(int level, bool userPlaysWhite, const UserPolicy& us
         }
         if (static_cast<int>(record.plies.size()) >= maxPlies) break;
         if (!computerMoves(move)) return record;
-    }
-    record.result = "ply limit";
-    return record;
-}
-
-GameRecord playSelfGame(int whiteLevel, int blackLevel, int maxPlies, const BeforeComputerMove& before) {
-    // White's game holds White as Own (king column 4); Black's holds Black as Own.
-    GameState white(4), black(3);
-    white.level = whiteLevel;
-    black.level = blackLevel;
-    GameRecord record;
-    MoveRecord last = makeMoveRecord(-2, -2, -2, -2);
-    for (int ply = 0; ply < maxPlies; ++ply) {
-        GameState& mover = ply % 2 == 0 ? white : black;
-        GameState& other = ply % 2 == 0 ? black : white;
-        if (before) before(mover, last);
-        MoveRecord result = noMoveRecord();
-        chooseComputerMove(mover, result, last);
-        if (!result.isMove()) {
-            record.result = ply % 2 == 0 ? "white resigns" : "black resigns";
-            return record;
-        }
-        record.plies.push_back({true, result, mover.searchValue, mover.moveCount});
-        other.board = mover.board;
-        flipBoard(other.board);
-        last = result;
-        flipMove(last);
-        if (isCheckmated(mover)) {
-            record.result = ply % 2 == 0 ? "white mates" : "black mates";
-            return record;
-        }
     }
     record.result = "ply limit";
     return record;

@@ -1,10 +1,9 @@
 // Games through the logic alone: the computer against a scripted user, and
 // the computer against itself. Used by the transcript tests, the search suite
-// and the benchmarks.
+// and the screenshot tool.
 #pragma once
 
 #include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -17,8 +16,8 @@ namespace orbel::testing {
 // is not tried.
 MoveRecord firstLegalUserMove(const GameState& game);
 
-// A legal user move picked with the generator; noMoveRecord when there is none.
-MoveRecord randomLegalUserMove(const GameState& game, std::mt19937& rng);
+// Every legal user move, in the same order.
+std::vector<MoveRecord> legalUserMoves(const GameState& game);
 
 // Plays the user's move on the game's board (the piece is lifted and judged
 // as a drag would be) and returns whether the computer is now checkmated.
@@ -44,11 +43,6 @@ using BeforeComputerMove = std::function<void(const GameState&, const MoveRecord
 // mate, a resignation, a side without a move, or `maxPlies` plies.
 GameRecord playScriptedGame(int level, bool userPlaysWhite, const UserPolicy& user, int maxPlies,
                             const BeforeComputerMove& before = {});
-
-// The computer against itself: White at `whiteLevel`, Black at `blackLevel`,
-// each with a game object of its own. `before` sees each side's game before
-// it chooses (with the other side's last move in its own coordinates).
-GameRecord playSelfGame(int whiteLevel, int blackLevel, int maxPlies, const BeforeComputerMove& before = {});
 
 // The transcript format committed under tests/golden/games.
 std::string transcript(const GameRecord& record);

@@ -8,6 +8,8 @@
 #include <random>
 #include <string>
 
+#include "computer/search.h"
+#include "rules/check.h"
 #include "tests/support/scripted_play.h"
 #include "tools/engine/engine_session.h"
 
@@ -29,6 +31,30 @@ struct Collector {
                   << "last " << last.fromRow << ' ' << last.fromCol << ' ' << last.toRow << ' ' << last.toCol << '\n';
     }
 };
+
+// The computer against itself: White at `whiteLevel`, Black at `blackLevel`,
+// each with a game object of its own. `before` sees each side's game before
+// it chooses (with the other side's last move in its own coordinates).
+void playSelfGame(int whiteLevel, int blackLevel, int maxPlies, const testing::BeforeComputerMove& before) {
+    // White's game holds White as Own (king column 4); Black's holds Black as Own.
+    GameState white(4), black(3);
+    white.level = whiteLevel;
+    black.level = blackLevel;
+    MoveRecord last = makeMoveRecord(-2, -2, -2, -2);
+    for (int ply = 0; ply < maxPlies; ++ply) {
+        GameState& mover = ply % 2 == 0 ? white : black;
+        GameState& other = ply % 2 == 0 ? black : white;
+        if (before) before(mover, last);
+        MoveRecord result = noMoveRecord();
+        chooseComputerMove(mover, result, last);
+        if (!result.isMove()) return;
+        other.board = mover.board;
+        flipBoard(other.board);
+        last = result;
+        flipMove(last);
+        if (isCheckmated(mover)) return;
+    }
+}
 
 }  // namespace
 
@@ -54,8 +80,11 @@ int main() {
     for (bool userWhite : {true, false}) {
         std::mt19937 rng(userWhite ? 41 : 28);
         Collector c{std::string("Medium against a random user playing ") + (userWhite ? "White" : "Black"), 5, 0};
-        playScriptedGame(3, userWhite, [&](const GameState& g) { return randomLegalUserMove(g, rng); }, 160,
-                         std::ref(c));
+        const auto randomUser = [&](const GameState& g) {
+            const std::vector<MoveRecord> moves = legalUserMoves(g);
+            return moves.empty() ? noMoveRecord() : moves[rng() % moves.size()];
+        };
+        playScriptedGame(3, userWhite, randomUser, 160, std::ref(c));
     }
     return 0;
 }
