@@ -90,6 +90,8 @@ TEST(TakePeerMove, PlaysTheMoveAndKeepsTheOpponentsRights) {
          rows("....k...", "R......R", "........", "........", "....K..."), false, false, false},
         {"short rook with the king on column 3", {kingOnThree, 3}, makeMoveRecord(0, 0, 1, 0), true,
          rows("...k....", "...K...R", "........", "........", "R......."), false, false, true},
+        {"long rook with the king on column 3", {kingOnThree, 3}, makeMoveRecord(0, 7, 1, 7), true,
+         rows("...k....", "R..K....", "........", "........", ".......R"), false, true, false},
         {"capture promotes", {promoting}, makeMoveRecord(6, 0, 7, 1), true, rows(".Q..k...", "....K..."), true, true, true},
         {"refused: nothing changes", {castling}, makeMoveRecord(0, 4, 2, 4), false, castling, false, true, true},
     };

@@ -73,6 +73,7 @@ TEST(Pgn, ReadsTheFirstGameOrSaysWhyNot) {
         {"% escaped\n[Event \"tags only\"]", Start},
         {"  4k3/8/8/8/8/8/8/4K3 w - - 0 1  ", "4k3/8/8/8/8/8/8/4K3 w - - 0 1"},
         {"1. e4 d5 2. e5 f5 3. exf6 *", "Move 3. exf6 cannot be played: no en passant in this game."},
+        {"1. Nf3 d5 2. Nc3 d4 3. e4 dxe3 *", "Move 3... dxe3 cannot be played: no en passant in this game."},
         {"[FEN \"8/4P3/7k/8/8/8/8/4K3 w - - 0 1\"]\n1. e8=N",
          "Move 1. e8=N cannot be played: pawns always become queens."},
         {"[FEN \"4k3/8/8/8/8/5N2/8/1N2K3 w - - 0 1\"]\n1. Nd2",

@@ -2,15 +2,14 @@
 // file of the seed corpus stopping the reading at its field.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "savegame/saved_game.h"
 #include "tests/savegame/saved_game_checks.h"
+#include "tests/support/golden.h"
 
 namespace orbel {
 namespace {
@@ -19,9 +18,7 @@ using namespace std::string_literals;
 using namespace savegame_checks;
 
 std::string seed(const std::string& name) {
-    std::ifstream in(std::string(ORBEL_SAVEGAME_SEEDS) + "/" + name + ".krv", std::ios::binary);
-    EXPECT_TRUE(in) << name << " is missing";
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return testing::readFile(std::string(ORBEL_SAVEGAME_SEEDS) + "/" + name + ".krv");
 }
 
 // `board` with squares set as the notation names them: "Nc3" a White knight on

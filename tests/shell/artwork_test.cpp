@@ -59,10 +59,5 @@ TEST(Artwork, TheSoundModuleIsFoundAndStartedAtTheFirstSound) {
     EXPECT_FALSE(nowhere.hasOutput());
 }
 
-TEST(Artwork, TheIconComesInEverySizeItIsNamedFor) {
-    for (int size : {16, 32, 48, 64, 128, 256})
-        EXPECT_EQ(QImage(QStringLiteral(":/icon/%1-%2.png").arg(res::Icon).arg(size)).size(), QSize(size, size)) << size;
-}
-
 }  // namespace
 }  // namespace orbel

@@ -604,6 +604,8 @@ const std::map<std::string, Verb> Verbs = {
                      s.offered = d.windowTitle() + ": " + on(ctl::White, "White") + on(ctl::Black, "Black") + " " +
                                  on(ctl::Easy, "Easy") + on(ctl::Medium, "Medium") + on(ctl::Hard, "Hard") +
                                  (setup->okButton()->isDefault() ? ", OK" : "");
+                 } else if (auto* address = dynamic_cast<NetworkAddressDialog*>(&d)) {
+                     s.offered = address->text();
                  } else {
                      s.offered = dynamic_cast<InternetGameDialog&>(d).nicknameEdit()->text();
                  }
