@@ -142,7 +142,10 @@ def two_copies(program):
 
         white_board = wait_for("White's board", lambda: search(white_app, pyatspi.ROLE_TABLE, "Chess board"))
         black_board = wait_for("Black's board", lambda: search(black_app, pyatspi.ROLE_TABLE, "Chess board"))
-        wait_for("the game on Black's side", lambda: search(black_app, pyatspi.ROLE_FRAME, "Chat:"))
+        # Both sides in the game before the first move: White's starts only
+        # when Black's nickname arrives, and a press before that moves nothing.
+        for side, app in (("Black's", black_app), ("White's", white_app)):
+            wait_for(f"the game on {side} side", lambda: search(app, pyatspi.ROLE_FRAME, "Chat:"))
         for mover, other, frm, to, piece in ((white_board, black_board, "e2", "e4", "white pawn"),
                                              (black_board, white_board, "e7", "e5", "black pawn")):
             press(wait_for(f"{frm} to lift", lambda: cell_named(mover, f"{frm}, {piece}")))
