@@ -99,11 +99,36 @@ def random_positions(rng, count):
     return positions
 
 
+# Corners the random positions rarely reach, as diagrams (row 7 first; upper
+# case Own, lower case Enemy): a king fleeing from the corner, an attacked
+# knight with no flight, and a bishop at home on either edge freed by its
+# pawns.
+CRAFTED = [
+    ["r.......", "........", "........", "........", "........", "........", "........", "K......."],
+    ["........", "........", "........", "........", "........", ".P......", "..P.....", "N......r"],
+    ["........", "........", "........", "........", "........", "........", "PP......", "B......."],
+    ["........", "........", "........", "........", "........", "........", "......PP", ".......B"],
+]
+
+
+def crafted_positions():
+    positions = []
+    for diagram in CRAFTED:
+        squares = []
+        for row in range(8):
+            for ch in diagram[7 - row]:
+                kind = ".PNBRQK".find(ch.upper())
+                squares.append("102 102" if ch == "." else f"{kind} {100 if ch.isupper() else 101}")
+        positions.append(f"set {' '.join(squares)} 0 0 5 0 0 0 4 0")
+    return positions
+
+
 def main():
     engine = Engine(sys.argv[1])
     rng = random.Random(20261206)
     positions = playout_positions(engine, rng, games=16, max_plies=60)
     positions += random_positions(rng, 120)
+    positions += crafted_positions()
     out = sys.stdout
     out.write("# position, then the engine's candidates and statuses answers for it\n")
     for p in positions:
