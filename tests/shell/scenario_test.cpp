@@ -333,15 +333,15 @@ struct Scenario : ::testing::TestWithParam<ScenarioText> {
     UiState& ui() { return me().ui(); }
     MainWindow& window() { return *me().window; }
 
-    QPoint point(const std::string& spec) {
-        if (spec == "off") return OffTheBoard;
-        const QPoint at = place(ui(), spec);
+    QPoint point(const std::string& where) {
+        if (where == "off") return OffTheBoard;
+        const QPoint at = place(ui(), where);
         const QRect square = Player::squareRect(at.y(), at.x());
-        const char corner = spec.size() < 3 ? '.' : spec[2];
+        const char corner = where.size() < 3 ? '.' : where[2];
         const QPoint p = corner == '<' ? square.topLeft() : corner == '>' ? square.bottomRight() : square.center();
         const std::size_t offset = corner == '<' || corner == '>' ? 3 : 2;
-        if (spec.size() <= offset) return p;
-        return p + QPoint(std::stoi(spec.substr(offset)), std::stoi(spec.substr(spec.find(',') + 1)));
+        if (where.size() <= offset) return p;
+        return p + QPoint(std::stoi(where.substr(offset)), std::stoi(where.substr(where.find(',') + 1)));
     }
     QString expand(std::string s) {
         for (std::size_t at; (at = s.find('{')) != std::string::npos;) {
