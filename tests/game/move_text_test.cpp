@@ -1,42 +1,40 @@
 #include <gtest/gtest.h>
 
-#include "game/move_text.h"
-#include "tests/support/board_text.h"
+#include "game/notation/move_text.h"
+#include "savegame/fen.h"
 
 namespace orbel {
 namespace {
 
-using namespace testing;
+int sq(const char* name) { return squareAt(name[0] - 'a', name[1] - '1'); }
 
-// The text of a move on the drawn board after it. A user playing White sees
-// file h-c at column c and rank 8-r at row r; one playing Black file a+c and
-// rank r+1. Lower case letters are the user's (Enemy) pieces.
-TEST(MoveText, NamesThePieceOnTheDestinationAndItsSquareForEitherColour) {
+// The history panes' notation: the piece now on the destination, "x" for a
+// capture, the destination and "+" for check; castles by name.
+TEST(MoveText, NamesThePieceOnTheDestinationAndItsSquare) {
     const struct {
-        MoveRecord move;
-        bool capture, check;
-        Diagram board;
-        bool humanPlaysBlack;
+        const char* fen;
+        const char* from;
+        const char* to;
+        Castle castle;
+        bool check;
         const char* text;
     } rows[] = {
-        {makeMoveRecord(CastleShort, CastleByEnemy, 7, 1), false, true, diagramOf({}), false, "O-O+"},
-        {makeMoveRecord(CastleLong, CastleByEnemy, 7, 5), false, false, diagramOf({}), false, "O-O-O"},
-        {makeMoveRecord(CastleShort, CastleShort, 99, 99), false, false, diagramOf({}), true, "O-O"},
-        {makeMoveRecord(6, 3, 4, 3), false, false, diagramOf({{4, "...p...."}}), false, "e4"},
-        {makeMoveRecord(4, 3, 3, 4), true, false, diagramOf({{3, "....p..."}}), false, "xd5"},
-        {makeMoveRecord(3, 4, 4, 3), true, false, diagramOf({{4, "...p...."}}), true, "xd5"},
+        {"5k2/8/8/8/8/8/8/4K2R w K - 0 1", "e1", "g1", Castle::Short, true, "O-O+"},
+        {"4k3/8/8/8/8/8/8/R3K3 w Q - 0 1", "e1", "c1", Castle::Long, false, "O-O-O"},
+        {"4k2r/8/8/8/8/8/8/4K3 b k - 0 1", "e8", "g8", Castle::Short, false, "O-O"},
+        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", "e2", "e4", Castle::None, false, "e4"},
+        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", "b1", "c3", Castle::None, false, "Nc3"},
+        {"4k3/8/8/3p4/4P3/8/8/4K3 w - - 0 1", "e4", "d5", Castle::None, false, "xd5"},
         // A promoted pawn shows the queen it became.
-        {makeMoveRecord(1, 4, 0, 3), true, true, diagramOf({{0, "...q...."}}), false, "Qxe8+"},
-        {makeMoveRecord(0, 1, 2, 2), false, false, diagramOf({{2, "..N....."}}), true, "Nc3"},
-        {makeMoveRecord(4, 4, 5, 5), true, true, diagramOf({{5, ".....b.."}}), true, "Bxf6+"},
-        {makeMoveRecord(7, 5, 7, 7), false, false, diagramOf({{7, ".......R"}}), false, "Ra1"},
-        {makeMoveRecord(1, 0, 0, 0), false, false, diagramOf({{0, "k......."}}), false, "Kh8"},
+        {"4r2k/3P4/8/8/8/8/8/4K3 w - - 0 1", "d7", "e8", Castle::None, true, "Qxe8+"},
+        {"4k3/8/5n2/8/3B4/8/8/4K3 w - - 0 1", "d4", "f6", Castle::None, true, "Bxf6+"},
+        {"6k1/8/8/8/8/8/8/R3K3 b - - 0 1", "g8", "h8", Castle::None, false, "Kh8"},
     };
     for (const auto& row : rows) {
-        MoveRecord m = row.move;
-        m.isCapture = row.capture;
-        m.givesCheck = row.check;
-        EXPECT_EQ(moveText(m, boardFromRows(row.board), row.humanPlaysBlack), row.text);
+        StandardPosition before;
+        ASSERT_EQ(readFen(row.fen, before), "") << row.fen;
+        const StandardMove move{static_cast<std::int8_t>(sq(row.from)), static_cast<std::int8_t>(sq(row.to)), row.castle};
+        EXPECT_EQ(moveText(before, move, row.check), row.text) << row.fen;
     }
 }
 

@@ -1,21 +1,19 @@
 #include "tests/shell/window_fixture.h"
 
-#include <QPushButton>
+#include <QAction>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <map>
 #include <utility>
 
-#include "game/window_messages.h"
-#include "net/net_dialogs.h"
 #include "shell/board_window.h"
 #include "shell/dialogs.h"
+#include "shell/net_dialogs.h"
+#include "shell/resource_ids.h"
 
 namespace orbel::testing {
-
-std::vector<std::string> linesOf(const MoveHistory& list) {
-    return {list.lines.begin(), list.lines.begin() + list.count};
-}
 
 int inkIn(const QImage& image, const QRect& area, const QColor& background) {
     int ink = 0;
@@ -87,18 +85,20 @@ void Player::startWith(bool black, int levelId) {
 
 void Player::newOnePlayerGame(bool black, int levelId) {
     answerNewGame(black, levelId);
-    window->sendCommand(cmd::NewOnePlayerGame);
+    command(Command::NewOnePlayerGame);
 }
 
-QRect Player::squareRect(int row, int col) {
-    const PixelRect r = BoardGeometry{}.squareRect(row, col);
+void Player::command(Command c) { window->action(c)->trigger(); }
+
+QRect Player::squareRect(Place place) {
+    const PixelRect r = BoardGeometry{}.squareRect(place);
     return QRect(r.left, r.top, r.width, r.height);
 }
 
-QRect Player::pieceRect(int row, int col) {
+QRect Player::pieceRect(Place place) {
     // The painter keeps these to itself: images of 43 x 45, drawn 8 pixels in
     // from the square's left and 7 from its top.
-    return QRect(squareRect(row, col).topLeft() + QPoint(8, 7), QSize(43, 45));
+    return QRect(squareRect(place).topLeft() + QPoint(8, 7), QSize(43, 45));
 }
 
 void Player::pressAt(QPoint p) { QTest::mousePress(window->boardWindow(), Qt::LeftButton, Qt::NoModifier, p); }
@@ -112,10 +112,10 @@ void Player::moveHeldTo(QPoint p) {
     QApplication::sendEvent(window->boardWindow(), &move);
 }
 
-void Player::drag(int fromRow, int fromCol, int toRow, int toCol) {
-    press(fromRow, fromCol);
-    moveHeldTo(pointOf(toRow, toCol));
-    release(toRow, toCol);
+void Player::drag(Place from, Place to) {
+    pressAt(pointOf(from));
+    moveHeldTo(pointOf(to));
+    releaseAt(pointOf(to));
 }
 
 void Player::keys(const std::string& text) {
@@ -135,7 +135,8 @@ void Player::keys(const std::string& text) {
 }
 
 void Player::waitForComputer() {
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !ui().computerThinking; }, 20000)) << "the computer never answered";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->computer().thinking(); }, 20000))
+        << "the computer never answered";
 }
 
 QImage Player::painted() {
@@ -144,11 +145,66 @@ QImage Player::painted() {
     return window->boardWindow()->surface();
 }
 
-int Player::inkOn(int row, int col) {
+int Player::inkOn(Place place) {
     const QImage surface = painted();
-    const QRect square = squareRect(row, col);
+    const QRect square = squareRect(place);
     // The square's corner lies outside every piece image.
-    return inkIn(surface, pieceRect(row, col), surface.pixelColor(square.topLeft() + QPoint(1, 1)));
+    return inkIn(surface, pieceRect(place), surface.pixelColor(square.topLeft() + QPoint(1, 1)));
+}
+
+namespace {
+
+// How many pixels of `drawn` differ from `expected`, leaving out `skip`.
+int differences(const QImage& drawn, const QImage& expected, const QRect& skip) {
+    int count = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            count += !skip.contains(x, y) && drawn.pixel(x, y) != expected.pixel(x, y);
+    return count;
+}
+
+}  // namespace
+
+QString Player::drawnPlacement() {
+    const QImage surface = painted().convertToFormat(QImage::Format_RGB32);
+    const WindowState& look = window->state();
+    const Side bottom = window->table().userSide();
+    PieceBitmaps& bitmaps = window->bitmaps();
+    // The square name, when names are shown, lies over the middle of the piece.
+    const QRect name = look.showCoordinates ? QRect(QPoint(21, 22), QSize(24, 24)) : QRect();
+    QString out;
+    for (int rank = 7; rank >= 0; --rank) {
+        int gap = 0;
+        for (int file = 0; file < 8; ++file) {
+            const Place place = orbel::placeOf(squareAt(file, rank), bottom);
+            const QImage drawn = surface.copy(pieceRect(place));
+            const bool light = (place.row + place.col) % 2 == 0;
+            const QColor colour = colourFromRef(light ? look.lightSquareColor : look.darkSquareColor);
+            QChar best = QLatin1Char('?');
+            int fewest = drawn.width() * drawn.height() / 20;
+            for (const char c : std::string(".PNBRQKpnbrqk")) {
+                QImage expected(drawn.size(), QImage::Format_RGB32);
+                expected.fill(colour);
+                if (c != '.') {
+                    const auto kind = static_cast<PieceKind>(std::string(" PNBRQK").find(static_cast<char>(std::toupper(c))));
+                    const Piece piece{kind, std::isupper(static_cast<unsigned char>(c)) ? Side::White : Side::Black};
+                    QPainter p(&expected);
+                    p.drawImage(0, 0, bitmaps.piece(pieceImageResource(piece, look.pieceSetIndex), 1));
+                }
+                const int d = differences(drawn, expected, name);
+                if (d < fewest) fewest = d, best = QLatin1Char(c);
+            }
+            if (best == QLatin1Char('.')) {
+                ++gap;
+                continue;
+            }
+            if (gap) out += QString::number(gap), gap = 0;
+            out += best;
+        }
+        if (gap) out += QString::number(gap);
+        if (rank > 0) out += QLatin1Char('/');
+    }
+    return out;
 }
 
 }  // namespace orbel::testing
