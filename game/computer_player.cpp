@@ -4,16 +4,20 @@
 
 #include "computer/search.h"
 #include "game/game.h"
-#include "game/table.h"
 
 namespace orbel {
 
-ComputerPlayer::ComputerPlayer(Table& table, Game& game, QObject* parent)
+ComputerPlayer::ComputerPlayer(MoveArbiter& table, Game& game, QObject* parent)
     : Player(table, PlayerKind::Computer, parent), game_(game) {
     choose = [](GameState& g, MoveRecord& result, const MoveRecord& lastUserMove) {
         return chooseComputerMove(g, result, lastUserMove);
     };
     connect(&brainTimer_, &QTimer::timeout, this, &ComputerPlayer::brainTick);
+    qRegisterMetaType<orbel::MoveRecord>();
+    qRegisterMetaType<orbel::ChoiceOutcome>();
+    // Queued onto the window's thread: the worker never touches a widget,
+    // and a window closed meanwhile takes the queued move with it.
+    connect(this, &ComputerPlayer::chosen, this, &ComputerPlayer::handBack, Qt::QueuedConnection);
 }
 
 ComputerPlayer::~ComputerPlayer() { stop(); }
@@ -42,9 +46,8 @@ void ComputerPlayer::yourTurn(const PlayedMove& last) {
     brainTimer_.start(10);
     seat_ = game_.sharedSeat();
     const MoveRecord lastUserMove = seat_->lastMoveRecord(last.move);
-    // Queued onto the window's thread: the worker never touches a widget,
-    // and a window closed meanwhile takes the queued call with it.
-    auto postHandBack = [this] { QMetaObject::invokeMethod(this, &ComputerPlayer::handBack, Qt::QueuedConnection); };
+    // Read on the thread that wrote them, the thread's own last act.
+    auto postHandBack = [this] { emit chosen(thread_.result(), thread_.outcome()); };
     handBackPending_ = true;
     const bool refused = std::exchange(refuseNextThread, false);
     if (refused || !thread_.start(seat_->game(), lastUserMove, postHandBack, choose)) {
@@ -58,7 +61,9 @@ void ComputerPlayer::yourTurn(const PlayedMove& last) {
 void ComputerPlayer::settle() {
     // The move takes milliseconds: waiting for the thread here is no longer
     // than a turn of the event loop would be.
-    if (handBackPending_) handBack();
+    if (!handBackPending_) return;
+    thread_.join();
+    handBack(thread_.result(), thread_.outcome());
 }
 
 void ComputerPlayer::brainTick() {
@@ -66,8 +71,8 @@ void ComputerPlayer::brainTick() {
     if (const std::optional<std::string> text = seat_->brainText()) emit brainChanged(QString::fromStdString(*text));
 }
 
-void ComputerPlayer::handBack() {
-    // Taken in once: by the queued call, or earlier by settle().
+void ComputerPlayer::handBack(const MoveRecord& move, ChoiceOutcome outcome) {
+    // Taken in once: by the queued signal, or earlier by settle().
     if (!std::exchange(handBackPending_, false)) return;
     // The thread has ended (or is about to): only after joining it are its
     // result and the game object ours again.
@@ -79,19 +84,18 @@ void ComputerPlayer::handBack() {
     brainTimer_.stop();
     thinking_ = false;
     const std::shared_ptr<TopSeat> seat = std::exchange(seat_, nullptr);
-    if (thread_.outcome() == ChoiceOutcome::Failed) emit failed();
+    if (outcome == ChoiceOutcome::Failed) emit failed();
     emit thinkingEnded();
     // A game replaced meanwhile (the window went on to a network game) is
     // not this move's.
     if (seat != game_.sharedSeat()) return;
-    const MoveRecord& chosen = thread_.result();
-    if (!chosen.isMove()) {
+    if (!move.isMove()) {
         game_.end(EndReason::ComputerResigned, other(side()));
         return;
     }
     StandardPosition before = game_.position();
     before.toMove = side();
-    if (!table_.play(*this, seat->chosenMove(chosen, before)).played()) {
+    if (!table_.play(*this, seat->chosenMove(move, before)).played()) {
         game_.end(EndReason::ComputerResigned, other(side()));
     }
 }

@@ -1,13 +1,14 @@
 // The computer as a player: it answers the user's move on a thread of its
 // own, so the window keeps painting and shows the line it considers (the
 // Brain pane) every 10 ms. Its move comes back to the window's thread as a
-// queued call carrying it; only after joining the thread is the game object
-// the window's again. A failure inside the choice is reported, and the
+// queued signal carrying it; only after joining the thread is the game
+// object the window's again. A failure inside the choice is reported, and the
 // computer then resigns, as it does when it finds no move.
 #pragma once
 
 #include <QString>
 #include <QTimer>
+#include <QMetaType>
 #include <memory>
 
 #include "computer/seat.h"
@@ -21,7 +22,7 @@ class Game;
 class ComputerPlayer : public Player {
     Q_OBJECT
 public:
-    ComputerPlayer(Table& table, Game& game, QObject* parent = nullptr);
+    ComputerPlayer(MoveArbiter& table, Game& game, QObject* parent = nullptr);
     ~ComputerPlayer() override;
 
     // The user has moved: the answer is chosen on the thread.
@@ -46,6 +47,8 @@ public:
     bool refuseNextThread = false;
 
 signals:
+    // From the thread, as its last act: its choice, queued to the window's thread.
+    void chosen(orbel::MoveRecord move, orbel::ChoiceOutcome outcome);
     void thinkingStarted();
     // The interface is the user's again; the move follows.
     void thinkingEnded();
@@ -54,7 +57,7 @@ signals:
     void failed();
 
 private:
-    void handBack();
+    void handBack(const MoveRecord& move, ChoiceOutcome outcome);
     void brainTick();
 
     Game& game_;
@@ -68,3 +71,6 @@ private:
 };
 
 }  // namespace orbel
+
+Q_DECLARE_METATYPE(orbel::MoveRecord)
+Q_DECLARE_METATYPE(orbel::ChoiceOutcome)

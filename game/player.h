@@ -10,17 +10,32 @@
 
 namespace orbel {
 
-class Table;
+class Player;
+
+// Where a player's moves go: the table it sits at, which plays them in the
+// game and gives the turn to the other side.
+class MoveArbiter {
+public:
+    virtual ~MoveArbiter() = default;
+    virtual PlayOutcome play(Player& player, const StandardMove& move, bool quiet = false) = 0;
+};
 
 class Player : public QObject {
     Q_OBJECT
 public:
-    Player(Table& table, PlayerKind kind, QObject* parent = nullptr) : QObject(parent), table_(table), kind_(kind) {}
+    Player(MoveArbiter& table, PlayerKind kind, QObject* parent = nullptr)
+        : QObject(parent), table_(table), kind_(kind) {}
 
     Side side() const { return side_; }
     PlayerKind kind() const { return kind_; }
-    // Seated at the table for a game, playing `side`.
-    virtual void seat(Side side) { side_ = side; }
+    // Seated at the table for the game on the board, playing `side`; or
+    // standing up when another way of playing is seated.
+    void seat(Side side) {
+        side_ = side;
+        seated_ = true;
+    }
+    void unseat() { seated_ = false; }
+    bool seated() const { return seated_; }
     // Whether the user moves this side's pieces on this board.
     virtual bool isLocal() const { return false; }
     // The other side has moved: this side is to move.
@@ -29,11 +44,12 @@ public:
     virtual void gameEnded(EndReason reason) { (void)reason; }
 
 protected:
-    Table& table_;
+    MoveArbiter& table_;
     PlayerKind kind_;
 
 private:
     Side side_ = Side::White;
+    bool seated_ = false;
 };
 
 // A user at this board: the moves arrive from the mouse and the keyboard
@@ -42,7 +58,7 @@ private:
 class LocalPlayer : public Player {
     Q_OBJECT
 public:
-    explicit LocalPlayer(Table& table, QObject* parent = nullptr) : Player(table, PlayerKind::User, parent) {}
+    explicit LocalPlayer(MoveArbiter& table, QObject* parent = nullptr) : Player(table, PlayerKind::User, parent) {}
     bool isLocal() const override { return true; }
     void seatAs(Side side, PlayerKind kind) {
         seat(side);

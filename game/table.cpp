@@ -11,9 +11,11 @@ Table::Table(Game& game, QObject* parent)
 }
 
 void Table::seatPlayers(Mode mode, Side user, Player& top) {
+    for (Player* p : seated_) p->unseat();
     mode_ = mode;
     userSide_ = user;
     user_.seatAs(user, mode == Mode::TwoPlayer ? PlayerKind::AtBoard : PlayerKind::User);
+    if (&top == &second_) second_.seatAs(other(user), PlayerKind::AtBoard);
     top.seat(other(user));
     seated_[static_cast<std::size_t>(user)] = &user_;
     seated_[static_cast<std::size_t>(other(user))] = &top;
@@ -34,7 +36,6 @@ void Table::startOnePlayer(Side user, int level) {
 }
 
 void Table::startTwoPlayer() {
-    second_.seatAs(Side::Black, PlayerKind::AtBoard);
     seatPlayers(Mode::TwoPlayer, Side::White, second_);
     beginAs(Mode::TwoPlayer);
     game_.begin(Side::Black);

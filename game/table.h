@@ -16,7 +16,7 @@
 
 namespace orbel {
 
-class Table : public QObject {
+class Table : public QObject, public MoveArbiter {
     Q_OBJECT
 public:
     enum class Mode { OnePlayer, TwoPlayer, Network };
@@ -62,7 +62,7 @@ public:
     // A move of the user's hand or keys, for the side the hand moves.
     PlayOutcome playForUser(const StandardMove& move);
     // A move of `player`'s; the turn then goes to the other side.
-    PlayOutcome play(Player& player, const StandardMove& move, bool quiet = false);
+    PlayOutcome play(Player& player, const StandardMove& move, bool quiet = false) override;
 
     // Undo Move: the position before the user's last release of a piece.
     void undo();

@@ -1,21 +1,16 @@
 #include "net/network_opponent.h"
 
 #include "game/game.h"
-#include "game/table.h"
 #include "rules/held_frame.h"
 #include "rules/standard_moves.h"
 
 namespace orbel {
 
-NetworkOpponent::NetworkOpponent(Table& table, Game& game, NetworkSession& session, QObject* parent)
+NetworkOpponent::NetworkOpponent(MoveArbiter& table, Game& game, NetworkSession& session, QObject* parent)
     : Player(table, PlayerKind::Remote, parent), game_(game), session_(session) {
     connect(&session_, &NetworkSession::moveReceived, this, &NetworkOpponent::received);
     connect(&session_, &NetworkSession::peerLeft, this, &NetworkOpponent::left);
     connect(&game_, &Game::movePlayed, this, &NetworkOpponent::sendLocalMove);
-}
-
-bool NetworkOpponent::seated() const {
-    return table_.mode() == Table::Mode::Network && &table_.playerOf(side()) == this;
 }
 
 void NetworkOpponent::received(const MoveRecord& record) {

@@ -14,7 +14,7 @@ class Game;
 class NetworkOpponent : public Player {
     Q_OBJECT
 public:
-    NetworkOpponent(Table& table, Game& game, NetworkSession& session, QObject* parent = nullptr);
+    NetworkOpponent(MoveArbiter& table, Game& game, NetworkSession& session, QObject* parent = nullptr);
 
     void gameEnded(EndReason reason) override;
 
@@ -22,7 +22,6 @@ private:
     void received(const MoveRecord& move);
     void sendLocalMove(const PlayedMove& move);
     void left(PeerEnd how);
-    bool seated() const;
 
     Game& game_;
     NetworkSession& session_;

@@ -167,24 +167,34 @@ void MainWindow::createMenus() {
         {"&Help", Command::About, "-&About Orbel Chess 3.0...", {}, nullptr},
     };
     std::map<QString, QMenu*> menus;
-    std::function<QMenu*(const QString&)> menuFor = [&](const QString& path) {
-        QMenu*& menu = menus[path];
-        if (!menu) {
-            const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-            menu = slash < 0 ? menuBar()->addMenu(path) : menuFor(path.left(slash))->addMenu(path.mid(slash + 1));
-        }
-        return menu;
-    };
     for (const Item& item : items) {
-        QString text = QString::fromUtf8(item.text);
-        // A leading "-" puts a separator before the item.
-        QMenu* menu = menuFor(QString::fromUtf8(item.menu));
-        if (text.startsWith(QLatin1Char('-'))) menu->addSeparator(), text.remove(0, 1);
-        QAction* action = menu->addAction(text);
-        if (!item.keys.isEmpty()) action->setShortcut(item.keys);
+        QAction* action = addMenuItem(menus, item.menu, item.text, item.keys);
         if (item.slot) connect(action, &QAction::triggered, this, item.slot);
         commands_.add(item.command, action);
     }
+    connectMenuItems();
+}
+
+QAction* MainWindow::addMenuItem(std::map<QString, QMenu*>& menus, const char* path, const char* label,
+                                 const QKeySequence& keys) {
+    std::function<QMenu*(const QString&)> menuFor = [&](const QString& name) {
+        QMenu*& menu = menus[name];
+        if (!menu) {
+            const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+            menu = slash < 0 ? menuBar()->addMenu(name) : menuFor(name.left(slash))->addMenu(name.mid(slash + 1));
+        }
+        return menu;
+    };
+    QString text = QString::fromUtf8(label);
+    QMenu* menu = menuFor(QString::fromUtf8(path));
+    // A leading "-" puts a separator before the item.
+    if (text.startsWith(QLatin1Char('-'))) menu->addSeparator(), text.remove(0, 1);
+    QAction* action = menu->addAction(text);
+    if (!keys.isEmpty()) action->setShortcut(keys);
+    return action;
+}
+
+void MainWindow::connectMenuItems() {
     // Those whose slot takes what it is for.
     connect(action(Command::Exit), &QAction::triggered, this, &QWidget::close);
     connect(action(Command::PieceSetDudidi), &QAction::triggered, this, [this] { choosePieceSet(0); });

@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QMainWindow>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -29,6 +30,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 
 namespace orbel {
 
@@ -108,6 +110,9 @@ private:
     void setUpFrame();
     void readSettings();
     void createMenus();
+    QAction* addMenuItem(std::map<QString, QMenu*>& menus, const char* path, const char* label,
+                         const QKeySequence& keys);
+    void connectMenuItems();
     QWidget* createDrawingArea();
     void createPanes(QWidget* client);
     void followTheGame();

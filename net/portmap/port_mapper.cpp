@@ -122,14 +122,7 @@ bool PortMapper::readLines(int fd) {
     return true;
 }
 
-void PortMapper::run() {
-    int toHelper[2] = {-1, -1};
-    int fromHelper[2] = {-1, -1};
-    if (options_.helperPath.empty() || pipe2(toHelper, O_CLOEXEC) != 0 || pipe2(fromHelper, O_CLOEXEC) != 0) {
-        for (int& fd : toHelper) closeIfOpen(fd);
-        settle({PortMapState::Phase::NotMapped, {}, 0, "the port-mapping helper is missing"});
-        return;
-    }
+pid_t PortMapper::spawnHelper(int toHelper, int fromHelper) const {
     const std::vector<std::string> args = {options_.helperPath,
                                            "--port", std::to_string(options_.port),
                                            "--lease", std::to_string(options_.lease.count()),
@@ -145,43 +138,59 @@ void PortMapper::run() {
     // which would otherwise stay bound while a helper lingers.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, toHelper[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, fromHelper[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, toHelper, STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, fromHelper, STDOUT_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
     pid_t helper = -1;
     const int spawned = posix_spawn(&helper, options_.helperPath.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    return spawned == 0 ? helper : -1;
+}
+
+void PortMapper::run() {
+    int toHelper[2] = {-1, -1};
+    int fromHelper[2] = {-1, -1};
+    if (options_.helperPath.empty() || pipe2(toHelper, O_CLOEXEC) != 0 || pipe2(fromHelper, O_CLOEXEC) != 0) {
+        for (int& fd : toHelper) closeIfOpen(fd);
+        settle({PortMapState::Phase::NotMapped, {}, 0, "the port-mapping helper is missing"});
+        return;
+    }
+    const pid_t helper = spawnHelper(toHelper[0], fromHelper[1]);
     closeIfOpen(toHelper[0]);
     closeIfOpen(fromHelper[1]);
-    if (spawned != 0) {
+    if (helper == -1) {
         closeIfOpen(toHelper[1]);
         closeIfOpen(fromHelper[0]);
         settle({PortMapState::Phase::NotMapped, {}, 0, "the port-mapping helper could not be started"});
         return;
     }
 
+    followHelper(helper, toHelper[1], fromHelper[0]);
+    closeIfOpen(toHelper[1]);
+    closeIfOpen(fromHelper[0]);
+}
+
+void PortMapper::followHelper(pid_t helper, int& toHelper, int fromHelper) {
     bool stopRequested = false;
     bool helperEnded = false;
     while (!stopRequested && !helperEnded) {
-        pollfd fds[2] = {{fromHelper[0], POLLIN, 0}, {wakeRead_, POLLIN, 0}};
+        pollfd fds[2] = {{fromHelper, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
         if (poll(fds, 2, -1) < 0 && errno != EINTR) break;
         // What the helper said comes first: a "mapped" read only after the
         // stop would leave the mapping behind.
-        if (fds[0].revents != 0) helperEnded = !readLines(fromHelper[0]);
+        if (fds[0].revents != 0) helperEnded = !readLines(fromHelper);
         stopRequested = fds[1].revents != 0;
     }
 
     if (!helperEnded) {
-        shutDown(helper, toHelper[1], fromHelper[0], everMapped_);
+        shutDown(helper, toHelper, fromHelper, everMapped_);
     } else {
         int status = 0;
         while (waitpid(helper, &status, 0) < 0 && errno == EINTR) {}
         if (state().phase != PortMapState::Phase::NotMapped)
             settle({PortMapState::Phase::NotMapped, {}, 0, endReason(status)});
     }
-    closeIfOpen(toHelper[1]);
-    closeIfOpen(fromHelper[0]);
 }
 
 // Mapped: the helper removes the mapping when its input closes, given

@@ -86,6 +86,11 @@ public:
 
 private:
     void run();
+    // The helper started with its input and output on the two pipe ends; -1
+    // when it could not be.
+    pid_t spawnHelper(int toHelper, int fromHelper) const;
+    // Its lines read until it ends or a stop is asked for, then its end.
+    void followHelper(pid_t helper, int& toHelper, int fromHelper);
     // Reads what the helper wrote and acts on each whole line; false once it
     // has ended.
     bool readLines(int fd);

@@ -324,16 +324,11 @@ extern "C" const char* __asan_default_options() { return "hard_rss_limit_mb=256"
 extern "C" const char* __tsan_default_options() { return "hard_rss_limit_mb=256"; }
 #endif
 
-int main(int argc, char** argv) {
-    const std::optional<Settings> settings = parseSettings(argc, argv);
-    if (!settings) {
-        say("failed the port-mapping helper was started with bad arguments");
-        return 2;
-    }
-    const Settings& s = *settings;
-    capResources();
-    // A closed pipe must not end us before the mapping is removed; the timer
-    // must, whatever the parent had blocked or ignored.
+namespace {
+
+// A closed pipe must not end us before the mapping is removed; the timer
+// must, whatever the parent had blocked or ignored.
+void handleSignals() {
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGALRM, SIG_DFL);
     // Ctrl+C in the game's terminal, or its hangup, reaches the whole group:
@@ -347,6 +342,19 @@ int main(int argc, char** argv) {
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::optional<Settings> settings = parseSettings(argc, argv);
+    if (!settings) {
+        say("failed the port-mapping helper was started with bad arguments");
+        return 2;
+    }
+    const Settings& s = *settings;
+    capResources();
+    handleSignals();
 
     std::optional<Router> router;
     armTimer(s.attempt);

@@ -85,6 +85,27 @@ HostField refused(std::string reason) {
     return field;
 }
 
+// Why the host part of a field is no host, or nullptr.
+const char* hostProblem(std::string_view host, bool bracketed) {
+    if (host.empty()) return "The address before the port is missing.";
+    if (host.size() > MaxHostLength) return "The address is too long.";
+    if (host.find('[') != std::string_view::npos || host.find(']') != std::string_view::npos)
+        return "The brackets around the address do not match.";
+    if (bracketed && !isIpv6Host(host)) return "Brackets hold an IPv6 address, such as [2001:db8::1].";
+    if (!bracketed && host.find(':') == std::string_view::npos && !isNameOrIpv4(host))
+        return "The address holds a character that no host name or IP address can contain.";
+    return nullptr;
+}
+
+// The port a field names: 1 to 65535, or 0 for anything else.
+unsigned portNumber(std::string_view port) {
+    const bool digits = !port.empty() && port.size() <= 5 && std::all_of(port.begin(), port.end(), isDigit);
+    if (!digits) return 0;
+    unsigned value = 0;
+    for (const char c : port) value = value * 10 + static_cast<unsigned>(c - '0');
+    return value > 65535 ? 0 : value;
+}
+
 }  // namespace
 
 HostField parseHostField(std::string_view text, std::uint16_t defaultPort) {
@@ -120,21 +141,13 @@ HostField parseHostField(std::string_view text, std::uint16_t defaultPort) {
         }
     }
 
-    if (host.empty()) return refused("The address before the port is missing.");
-    if (host.size() > MaxHostLength) return refused("The address is too long.");
-    if (host.find('[') != std::string_view::npos || host.find(']') != std::string_view::npos)
-        return refused("The brackets around the address do not match.");
-    if (bracketed && !isIpv6Host(host)) return refused("Brackets hold an IPv6 address, such as [2001:db8::1].");
-    if (!bracketed && host.find(':') == std::string_view::npos && !isNameOrIpv4(host))
-        return refused("The address holds a character that no host name or IP address can contain.");
+    if (const char* why = hostProblem(host, bracketed)) return refused(why);
 
     HostField field;
     field.port = defaultPort;
     if (hasPort) {
-        unsigned value = 0;
-        const bool digits = !port.empty() && port.size() <= 5 && std::all_of(port.begin(), port.end(), isDigit);
-        for (const char c : port) value = digits ? value * 10 + static_cast<unsigned>(c - '0') : 0;
-        if (!digits || value == 0 || value > 65535) return refused("The port must be a number from 1 to 65535.");
+        const unsigned value = portNumber(port);
+        if (value == 0) return refused("The port must be a number from 1 to 65535.");
         field.port = static_cast<std::uint16_t>(value);
     }
     field.ok = true;
