@@ -115,8 +115,8 @@ void MainWindow::setUpFrame() {
 }
 
 void MainWindow::readSettings() {
-    // The square colours are read before the window exists, the piece set
-    // once the menu exists to carry its check mark.
+    // Before the menus, which carry the piece set's and the announcements'
+    // check marks.
     StoredSettings stored;
     readColourSettings(stored);
     state_.lightSquareColor = stored.lightSquareColor;

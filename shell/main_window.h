@@ -149,6 +149,7 @@ private:
     void copyGame();
     void copyPosition();
     void pasteGameText();
+    bool mayReplaceGame() const;
     bool playGameText(const std::optional<ImportedGame>& game);
     void undoMove();
     void resign();

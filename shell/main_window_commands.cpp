@@ -38,16 +38,24 @@ void MainWindow::copyGame() { copyGameAsPgn(modal_, table_, network_.localNickna
 
 void MainWindow::copyPosition() { copyPositionAsFen(modal_, table_); }
 
-void MainWindow::openGameText() { playGameText(choosePgnOrFenFile(modal_, state_)); }
+bool MainWindow::mayReplaceGame() const {
+    // Greyed otherwise: a game must not be replaced under the computer's
+    // thread, nor a network game ended unannounced.
+    return !table_.computer().thinking() && !network_.netGameActive();
+}
 
-void MainWindow::pasteGameText() { playGameText(readClipboardGame(modal_)); }
+void MainWindow::openGameText() {
+    if (mayReplaceGame()) playGameText(choosePgnOrFenFile(modal_, state_));
+}
 
-bool MainWindow::openGameFile(const QString& path) { return playGameText(readGameFile(modal_, path)); }
+void MainWindow::pasteGameText() {
+    if (mayReplaceGame()) playGameText(readClipboardGame(modal_));
+}
+
+bool MainWindow::openGameFile(const QString& path) { return mayReplaceGame() && playGameText(readGameFile(modal_, path)); }
 
 bool MainWindow::playGameText(const std::optional<ImportedGame>& game) {
-    // Greyed then; a game must not be replaced under the computer's thread
-    // nor a network game ended unannounced.
-    if (!game || computer().thinking() || network_.netGameActive()) return false;
+    if (!game) return false;
     const int level = game_.exists() ? game_.seat().level() : LevelHard;
     // The last position of a network game that has ended may still show beside its chat.
     if (chatPane_->isVisible()) showChatPane(false);

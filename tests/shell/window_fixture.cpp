@@ -157,10 +157,31 @@ namespace {
 // How many pixels of `drawn` differ from `expected`, leaving out `skip`.
 int differences(const QImage& drawn, const QImage& expected, const QRect& skip) {
     int count = 0;
-    for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x)
-            count += !skip.contains(x, y) && drawn.pixel(x, y) != expected.pixel(x, y);
+    for (int y = 0; y < drawn.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(expected.constScanLine(y));
+        for (int x = 0; x < drawn.width(); ++x) count += a[x] != b[x] && !skip.contains(x, y);
+    }
     return count;
+}
+
+constexpr const char* Candidates = ".PNBRQKpnbrqk";
+
+// What each piece, or none, looks like drawn on a square of `colour`.
+std::vector<QImage> looks(PieceBitmaps& bitmaps, int set, const QColor& colour, QSize size) {
+    std::vector<QImage> out;
+    for (const char c : std::string(Candidates)) {
+        QImage expected(size, QImage::Format_RGB32);
+        expected.fill(colour);
+        if (c != '.') {
+            const auto kind = static_cast<PieceKind>(std::string(" PNBRQK").find(static_cast<char>(std::toupper(c))));
+            const Piece piece{kind, std::isupper(static_cast<unsigned char>(c)) ? Side::White : Side::Black};
+            QPainter p(&expected);
+            p.drawImage(0, 0, bitmaps.piece(pieceImageResource(piece, set), 1));
+        }
+        out.push_back(expected);
+    }
+    return out;
 }
 
 }  // namespace
@@ -169,7 +190,9 @@ QString Player::drawnPlacement() {
     const QImage surface = painted().convertToFormat(QImage::Format_RGB32);
     const WindowState& look = window->state();
     const Side bottom = window->table().userSide();
-    PieceBitmaps& bitmaps = window->bitmaps();
+    const QSize size = pieceRect({0, 0}).size();
+    const std::vector<QImage> onLight = looks(window->bitmaps(), look.pieceSetIndex, colourFromRef(look.lightSquareColor), size);
+    const std::vector<QImage> onDark = looks(window->bitmaps(), look.pieceSetIndex, colourFromRef(look.darkSquareColor), size);
     // The square name, when names are shown, lies over the middle of the piece.
     const QRect name = look.showCoordinates ? QRect(QPoint(21, 22), QSize(24, 24)) : QRect();
     QString out;
@@ -178,21 +201,12 @@ QString Player::drawnPlacement() {
         for (int file = 0; file < 8; ++file) {
             const Place place = orbel::placeOf(squareAt(file, rank), bottom);
             const QImage drawn = surface.copy(pieceRect(place));
-            const bool light = (place.row + place.col) % 2 == 0;
-            const QColor colour = colourFromRef(light ? look.lightSquareColor : look.darkSquareColor);
+            const std::vector<QImage>& candidates = (place.row + place.col) % 2 == 0 ? onLight : onDark;
             QChar best = QLatin1Char('?');
-            int fewest = drawn.width() * drawn.height() / 20;
-            for (const char c : std::string(".PNBRQKpnbrqk")) {
-                QImage expected(drawn.size(), QImage::Format_RGB32);
-                expected.fill(colour);
-                if (c != '.') {
-                    const auto kind = static_cast<PieceKind>(std::string(" PNBRQK").find(static_cast<char>(std::toupper(c))));
-                    const Piece piece{kind, std::isupper(static_cast<unsigned char>(c)) ? Side::White : Side::Black};
-                    QPainter p(&expected);
-                    p.drawImage(0, 0, bitmaps.piece(pieceImageResource(piece, look.pieceSetIndex), 1));
-                }
-                const int d = differences(drawn, expected, name);
-                if (d < fewest) fewest = d, best = QLatin1Char(c);
+            int fewest = size.width() * size.height() / 20;
+            for (std::size_t i = 0; i < candidates.size(); ++i) {
+                const int d = differences(drawn, candidates[i], name);
+                if (d < fewest) fewest = d, best = QLatin1Char(Candidates[i]);
             }
             if (best == QLatin1Char('.')) {
                 ++gap;
