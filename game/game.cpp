@@ -67,7 +67,7 @@ bool Game::givesCheck(const StandardPosition& after) {
     }
 }
 
-PlayOutcome Game::play(const StandardMove& move, Side mover, PlayerKind by, bool setUp) {
+PlayOutcome Game::play(const StandardMove& move, Side mover, PlayerKind by, bool quiet) {
     if (!exists()) return {PlayOutcome::Kind::Refused, "no game on the board"};
     StandardPosition before = position_;
     before.toMove = mover;
@@ -78,7 +78,7 @@ PlayOutcome Game::play(const StandardMove& move, Side mover, PlayerKind by, bool
         start_ = before;
         moves_.clear();
     }
-    PlayedMove played{move, mover, by, before, sanText(before, move), false, false, false, setUp};
+    PlayedMove played{move, mover, by, before, sanText(before, move), false, false, false, quiet};
     played.capture = move.castle == Castle::None && !before.at(move.to).empty();
     position_ = afterPlay(before, move);
     seat_->follow(position_);

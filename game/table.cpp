@@ -19,7 +19,6 @@ void Table::seatPlayers(Mode mode, Side user, Player& top) {
     top.seat(other(user));
     seated_[static_cast<std::size_t>(user)] = &user_;
     seated_[static_cast<std::size_t>(other(user))] = &top;
-    emit seated();
 }
 
 void Table::beginAs(Mode mode, const QString& opponentName) {

@@ -69,10 +69,6 @@ public:
     // Game > Resign: the user gives up (at one board, the side to move).
     void resign();
 
-signals:
-    // The players seated changed (a new way of playing, or sides swapped).
-    void seated();
-
 private:
     void seatPlayers(Mode mode, Side user, Player& top);
     void beginAs(Mode mode, const QString& opponentName = {});
