@@ -1,5 +1,6 @@
 // A network opponent's MOVE, as four numbers in the receiver's frame: read
-// into a move (or refused as no move at all), judged by the rules, played.
+// into a move (or refused as no move at all) and judged by the rules. (What
+// it leaves on the board is the network scenarios'.)
 #include <gtest/gtest.h>
 
 #include "rules/held_frame.h"
@@ -9,12 +10,6 @@
 namespace orbel {
 namespace {
 
-StandardPosition fen(const char* text) {
-    StandardPosition p;
-    EXPECT_EQ(readFen(text, p), "") << text;
-    return p;
-}
-
 // The opponent plays White in the first positions, Black in the last two,
 // whose king stands on column 3 of the receiver's frame.
 const char* const Start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
@@ -23,7 +18,8 @@ const char* const Promoting = "1n2k3/P7/8/8/8/8/8/4K3 w - - 0 1";
 const char* const BlackCastling = "r3k2r/8/8/8/8/8/8/4K3 b kq - 0 1";
 
 bool accepted(const char* position, const MoveRecord& record) {
-    const StandardPosition before = fen(position);
+    StandardPosition before;
+    EXPECT_EQ(readFen(position, before), "") << position;
     const std::optional<StandardMove> move = moveFromPeer(record, before, before.toMove);
     return move && isLegalMove(before, *move);
 }
@@ -56,46 +52,6 @@ TEST(PeerMove, IsJudgedFromTheOpponentsSide) {
         {"code 101", Castling, makeMoveRecord(101, 101, 7, 1), false},
     };
     for (const auto& row : table) EXPECT_EQ(accepted(row.position, row.move), row.legal) << row.name;
-}
-
-// The rights a position keeps, as KQkq.
-std::string rightsOf(const StandardPosition& p) {
-    std::string r;
-    for (const auto& [side, letters] : {std::pair{Side::White, "KQ"}, {Side::Black, "kq"}}) {
-        if (p.rightsOf(side).canCastleShort) r += letters[0];
-        if (p.rightsOf(side).canCastleLong) r += letters[1];
-    }
-    return r.empty() ? "-" : r;
-}
-
-// What the move leaves: the board, and the mover's rights as these rules
-// keep them (a short castle leaves them, a long one clears both).
-TEST(PeerMove, IsPlayedWithTheRightsItGivesUp) {
-    const struct {
-        const char* name;
-        const char* position;
-        MoveRecord move;
-        const char* after;
-        const char* rights;
-    } table[] = {
-        {"rook move gives up its wing", Castling, makeMoveRecord(0, 0, 3, 0), "4k3/8/8/8/R7/8/8/4K2R b K - 0 1", "K"},
-        {"short castle", Castling, makeMoveRecord(CastleShort, CastleShort, 7, 1), "4k3/8/8/8/8/8/8/R4RK1 b - - 0 1", "KQ"},
-        {"long castle", Castling, makeMoveRecord(CastleLong, CastleLong, 7, 5), "4k3/8/8/8/8/8/8/2KR3R b - - 0 1", "-"},
-        {"king step gives up both", Castling, makeMoveRecord(0, 4, 1, 4), "4k3/8/8/8/8/8/4K3/R6R b - - 0 1", "-"},
-        {"short rook with the king on column 3", BlackCastling, makeMoveRecord(0, 0, 1, 0),
-         "r3k3/7r/8/8/8/8/8/4K3 w q - 0 2", "q"},
-        {"long rook with the king on column 3", BlackCastling, makeMoveRecord(0, 7, 1, 7),
-         "4k2r/r7/8/8/8/8/8/4K3 w k - 0 2", "k"},
-        {"capture promotes", Promoting, makeMoveRecord(6, 0, 7, 1), "1Q2k3/8/8/8/8/8/8/4K3 b - - 0 1", "-"},
-    };
-    for (const auto& row : table) {
-        const StandardPosition before = fen(row.position);
-        const std::optional<StandardMove> move = moveFromPeer(row.move, before, before.toMove);
-        ASSERT_TRUE(move && isLegalMove(before, *move)) << row.name;
-        const StandardPosition after = afterPlay(before, *move);
-        EXPECT_EQ(writeFen(after), row.after) << row.name;
-        EXPECT_EQ(rightsOf(after), row.rights) << row.name;
-    }
 }
 
 }  // namespace

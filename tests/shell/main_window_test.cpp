@@ -1,6 +1,6 @@
 // The main window as it is drawn, where a table of texts cannot say it: the
-// panes' places beside the board, the pieces' images, the square names and
-// the strips of lost pieces. (What it shows as text, and the frame of the
+// panes' places beside the board, the square names and the strips of lost
+// pieces. (What it shows as text, and the frame of the
 // last move, are in scenarios/window.txt.)
 #include <QClipboard>
 #include <QGuiApplication>
@@ -35,17 +35,6 @@ TEST_F(WindowTest, HasAFixedSizeWithThePanesBesideTheBoard) {
     EXPECT_EQ(white.right() + 1, black.left());
     EXPECT_GT(brain.top(), white.bottom());
     EXPECT_EQ(window->chatPane()->geometry(), brain);
-}
-
-TEST_F(WindowTest, EachPieceIsDrawnFromItsOwnImageOfTheChosenSet) {
-    startWith(false, ctl::Hard);
-    EXPECT_GT(inkOn({7, 4}), 200);  // the user's king
-    EXPECT_GT(inkOn({1, 7}), 100);  // a computer pawn
-    const QImage img = painted();
-    const QImage userKing = img.copy(pieceRect({7, 4}));
-    EXPECT_NE(userKing, img.copy(pieceRect({0, 4})));
-    command(Command::PieceSetDudidi);
-    EXPECT_NE(painted().copy(pieceRect({7, 4})), userKing);
 }
 
 // Checked on empty squares: pieces are drawn over the names.

@@ -53,12 +53,6 @@ void PrintTo(const ScenarioText& s, std::ostream* os);
 
 std::string word(Words& in);
 std::string rest(Words& in);
-QByteArray unescaped(const std::string& s);
-QString unescape(const std::string& s);
-
-// The names the menu commands go by in the steps (their actions' names).
-Command commandNamed(const std::string& name);
-int levelId(const std::string& level);
 // The square named ("e4"), and its place on a board drawn with `bottom` below.
 int squareNamed(const std::string& name);
 Place placeOf(const std::string& name, Side bottom);

@@ -116,7 +116,7 @@ QString framedSquares(Player& p) {
     const QImage surface = p.painted();
     QStringList framed;
     for (int s = 0; s < 64; ++s) {
-        const QRect square = Player::squareRect(orbel::placeOf(s, p.window->table().userSide()));
+        const QRect square = Player::squareRect(Player::placeOf(s, p.window->table().userSide()));
         bool red = false;
         for (int d = 2; d < 7 && !red; ++d) red = surface.pixelColor(square.topLeft() + QPoint(square.width() / 2, d)) == QColor(255, 0, 0);
         if (red) framed << QString::fromLatin1(squareName(s).data(), 2);

@@ -46,6 +46,10 @@ std::string rest(Words& in) {
     std::getline(in >> std::ws, r);
     return r;
 }
+int squareNamed(const std::string& name) { return squareAt(name[0] - 'a', name[1] - '1'); }
+Place placeOf(const std::string& name, Side bottom) { return Player::placeOf(squareNamed(name), bottom); }
+
+namespace {
 
 QByteArray unescaped(const std::string& s) {
     static const std::string special = "nrebsLRUD", code = "\n\r\x1b\b \x01\x02\x03\x04";
@@ -64,7 +68,7 @@ QByteArray unescaped(const std::string& s) {
 }
 QString unescape(const std::string& s) { return QString::fromUtf8(unescaped(s)); }
 
-
+// The names the menu commands go by in the steps (their actions' names).
 Command commandNamed(const std::string& name) {
     for (int c = 0; c < CommandCount; ++c)
         if (name == commandName(static_cast<Command>(c))) return static_cast<Command>(c);
@@ -73,13 +77,8 @@ Command commandNamed(const std::string& name) {
 }
 int levelId(const std::string& l) { return l == "easy" ? ctl::Easy : l == "medium" ? ctl::Medium : ctl::Hard; }
 
-int squareNamed(const std::string& name) { return squareAt(name[0] - 'a', name[1] - '1'); }
-Place placeOf(const std::string& name, Side bottom) { return orbel::placeOf(squareNamed(name), bottom); }
-
-namespace {
-
-// A position as FEN's piece placement, with `toMove` to move and the rights
-// of `like`.
+// A position as FEN's piece placement (any placement, unlike a FEN that
+// other programs could play), with `toMove` to move and the rights of `like`.
 StandardPosition fromPlacement(const std::string& fen, Side toMove, const StandardPosition& like) {
     StandardPosition p;
     p.castling = like.castling;

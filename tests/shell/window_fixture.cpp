@@ -95,6 +95,11 @@ QRect Player::squareRect(Place place) {
     return QRect(r.left, r.top, r.width, r.height);
 }
 
+Place Player::placeOf(int square, Side bottom) {
+    const Place whiteBelow{7 - square / 8, square % 8};
+    return bottom == Side::White ? whiteBelow : Place{7 - whiteBelow.row, 7 - whiteBelow.col};
+}
+
 QRect Player::pieceRect(Place place) {
     // The painter keeps these to itself: images of 43 x 45, drawn 8 pixels in
     // from the square's left and 7 from its top.
@@ -154,32 +159,17 @@ int Player::inkOn(Place place) {
 
 namespace {
 
-// How many pixels of `drawn` differ from `expected`, leaving out `skip`.
-int differences(const QImage& drawn, const QImage& expected, const QRect& skip) {
-    int count = 0;
-    for (int y = 0; y < drawn.height(); ++y) {
-        const auto* a = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
-        const auto* b = reinterpret_cast<const QRgb*>(expected.constScanLine(y));
-        for (int x = 0; x < drawn.width(); ++x) count += a[x] != b[x] && !skip.contains(x, y);
-    }
-    return count;
-}
-
 constexpr const char* Candidates = ".PNBRQKpnbrqk";
 
 // What each piece, or none, looks like drawn on a square of `colour`.
 std::vector<QImage> looks(PieceBitmaps& bitmaps, int set, const QColor& colour, QSize size) {
     std::vector<QImage> out;
     for (const char c : std::string(Candidates)) {
-        QImage expected(size, QImage::Format_RGB32);
-        expected.fill(colour);
-        if (c != '.') {
-            const auto kind = static_cast<PieceKind>(std::string(" PNBRQK").find(static_cast<char>(std::toupper(c))));
-            const Piece piece{kind, std::isupper(static_cast<unsigned char>(c)) ? Side::White : Side::Black};
-            QPainter p(&expected);
-            p.drawImage(0, 0, bitmaps.piece(pieceImageResource(piece, set), 1));
-        }
-        out.push_back(expected);
+        out.emplace_back(size, QImage::Format_RGB32);
+        out.back().fill(colour);
+        const auto kind = static_cast<PieceKind>(std::string(" PNBRQK").find(static_cast<char>(std::toupper(c))));
+        const Piece piece{kind, std::isupper(static_cast<unsigned char>(c)) ? Side::White : Side::Black};
+        if (c != '.') QPainter(&out.back()).drawImage(0, 0, bitmaps.piece(pieceImageResource(piece, set), 1));
     }
     return out;
 }
@@ -189,35 +179,31 @@ std::vector<QImage> looks(PieceBitmaps& bitmaps, int set, const QColor& colour, 
 QString Player::drawnPlacement() {
     const QImage surface = painted().convertToFormat(QImage::Format_RGB32);
     const WindowState& look = window->state();
-    const Side bottom = window->table().userSide();
     const QSize size = pieceRect({0, 0}).size();
-    const std::vector<QImage> onLight = looks(window->bitmaps(), look.pieceSetIndex, colourFromRef(look.lightSquareColor), size);
-    const std::vector<QImage> onDark = looks(window->bitmaps(), look.pieceSetIndex, colourFromRef(look.darkSquareColor), size);
-    // The square name, when names are shown, lies over the middle of the piece.
-    const QRect name = look.showCoordinates ? QRect(QPoint(21, 22), QSize(24, 24)) : QRect();
+    const std::vector<QImage> onSquare[2] = {
+        looks(window->bitmaps(), look.pieceSetIndex, colourFromRef(look.lightSquareColor), size),
+        looks(window->bitmaps(), look.pieceSetIndex, colourFromRef(look.darkSquareColor), size)};
     QString out;
     for (int rank = 7; rank >= 0; --rank) {
-        int gap = 0;
         for (int file = 0; file < 8; ++file) {
-            const Place place = orbel::placeOf(squareAt(file, rank), bottom);
+            const Place place = placeOf(squareAt(file, rank), window->table().userSide());
             const QImage drawn = surface.copy(pieceRect(place));
-            const std::vector<QImage>& candidates = (place.row + place.col) % 2 == 0 ? onLight : onDark;
+            // The image that differs in fewest pixels, unless none comes near.
             QChar best = QLatin1Char('?');
-            int fewest = size.width() * size.height() / 20;
-            for (std::size_t i = 0; i < candidates.size(); ++i) {
-                const int d = differences(drawn, candidates[i], name);
-                if (d < fewest) fewest = d, best = QLatin1Char(Candidates[i]);
+            qsizetype fewest = size.width() * size.height() / 20;
+            for (std::size_t i = 0; i < std::size(onSquare[0]); ++i) {
+                const QImage& expected = onSquare[(place.row + place.col) % 2][i];
+                qsizetype differ = 0;
+                for (int y = 0; y < size.height(); ++y)
+                    for (int x = 0; x < size.width(); ++x) differ += drawn.pixel(x, y) != expected.pixel(x, y);
+                if (differ < fewest) fewest = differ, best = QLatin1Char(Candidates[i]);
             }
-            if (best == QLatin1Char('.')) {
-                ++gap;
-                continue;
-            }
-            if (gap) out += QString::number(gap), gap = 0;
             out += best;
         }
-        if (gap) out += QString::number(gap);
         if (rank > 0) out += QLatin1Char('/');
     }
+    // Runs of empty squares as FEN counts them.
+    for (int n = 8; n > 0; --n) out.replace(QString(n, QLatin1Char('.')), QString::number(n));
     return out;
 }
 

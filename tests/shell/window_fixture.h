@@ -40,6 +40,9 @@ public:
     // A board square as drawn, the area of its piece's image, and the middle
     // of the square (where a user would aim).
     static QRect squareRect(Place place);
+    // Where a square is drawn, with `bottom`'s side at the bottom: a1 at the
+    // bottom left for White, at the top right for Black.
+    static Place placeOf(int square, Side bottom);
     static QRect pieceRect(Place place);
     static QPoint pointOf(Place place) { return squareRect(place).center(); }
 
