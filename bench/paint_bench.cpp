@@ -15,26 +15,32 @@
 #include <functional>
 #include <string>
 
+#include "rules/held_frame.h"
 #include "shell/board_geometry.h"
 #include "shell/board_painter.h"
 #include "shell/board_window.h"
 #include "shell/main_window.h"
 #include "shell/resource_ids.h"
+#include "tests/support/board_text.h"
 
 namespace {
 
 using namespace orbel;
 
-// A middlegame, the user playing White against the computer.
+// The computer (upper case, the board held from its side) plays Black; the
+// user plays White.
 StandardPosition middlegame() {
-    StandardPosition p;
-    const char* rows[8] = {"R..QK..R", "PP.B.PPP", "..NP.N..", "....P.b.", "..bpp...", "..n.....", "pp.q.ppp", "r...k..r"};
-    for (int rank = 0; rank < 8; ++rank)
-        for (int file = 0; file < 8; ++file)
-            if (const char c = rows[rank][file]; c != '.')
-                p.put(squareAt(file, rank), {static_cast<PieceKind>(std::string(" pnbrqk").find(static_cast<char>(std::tolower(c)))),
-                                             std::isupper(static_cast<unsigned char>(c)) ? Side::White : Side::Black});
-    return p;
+    const Board held = testing::boardFromRows({
+        "r...k..r",
+        "pp.q.ppp",
+        "..n.....",
+        "..bpp...",
+        "....P.b.",
+        "..NP.N..",
+        "PP.B.PPP",
+        "R..QK..R",
+    });
+    return standardPosition(held, Side::Black, Side::White, {}, {}, 1);
 }
 
 QPoint middleOf(Place place) {
@@ -82,7 +88,7 @@ void dragFrame(benchmark::State& state, MainWindow& w, qreal ratio) {
     prepare(w, ratio);
     // The user's knight, lifted and carried back and forth over the board's
     // middle (pieces, square names and a last-move frame beneath).
-    const QPoint from = middleOf({5, 2});
+    const QPoint from = middleOf({5, 5});
     mouse(w, QEvent::MouseButtonPress, from);
     const QPoint points[2] = {{200, 230}, {237, 201}};
     // A frame is the move and the window showing it: the area the piece
