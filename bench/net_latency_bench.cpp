@@ -15,11 +15,12 @@
 #include <cstdlib>
 #include <vector>
 
-#include "game/board_geometry.h"
-#include "game/window_messages.h"
-#include "net/net_dialogs.h"
+#include <QAction>
+
 #include "net/network_session.h"
+#include "shell/board_geometry.h"
 #include "shell/board_window.h"
+#include "shell/net_dialogs.h"
 #include "shell/main_window.h"
 
 namespace {
@@ -27,8 +28,8 @@ namespace {
 using namespace orbel;
 using Clock = std::chrono::steady_clock;
 
-QPoint middleOf(int row, int col) {
-    const PixelRect r = BoardGeometry{}.squareRect(row, col);
+QPoint middleOf(Place place) {
+    const PixelRect r = BoardGeometry{}.squareRect(place);
     return QPoint(r.left + r.width / 2, r.top + r.height / 2);
 }
 
@@ -61,7 +62,7 @@ void answerDialogs(MainWindow& caller, MainWindow& callee, const QString& host) 
 }
 
 bool startNetworkGame(MainWindow& caller, MainWindow& callee) {
-    caller.sendCommand(cmd::DirectNetworkGame);
+    caller.action(Command::DirectNetworkGame)->trigger();
     return callee.network().state() == NetworkSession::State::Playing ||
            QTest::qWaitFor([&] { return callee.network().state() == NetworkSession::State::Playing; }, 10000);
 }
@@ -86,13 +87,13 @@ std::vector<double> timeCalls(MainWindow& caller, MainWindow& callee, const QStr
         while (caller.network().state() != NetworkSession::State::Playing)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
         micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
-        caller.sendCommand(cmd::KillGame);
+        caller.action(Command::KillGame)->trigger();
         if (!QTest::qWaitFor([&] { return callee.network().state() == NetworkSession::State::Idle; }, 10000)) break;
     }
     return micros;
 }
 
-// Both sides see their own knight on g1/b1 at (7, 1); it goes to (5, 2) and
+// Both sides see their own knight on g1/b8 at (7, 6); it goes to (5, 5) and
 // back. Each move's time from the drop to the other side's turn, in us.
 std::vector<double> timeMoves(MainWindow& caller, MainWindow& callee, int moves) {
     std::vector<double> micros;
@@ -101,12 +102,12 @@ std::vector<double> timeMoves(MainWindow& caller, MainWindow& callee, int moves)
         MainWindow& mover = i % 2 == 0 ? caller : callee;
         MainWindow& other = i % 2 == 0 ? callee : caller;
         const bool out = (i / 2) % 2 == 0;
-        const QPoint home = middleOf(7, 1), away = middleOf(5, 2);
+        const QPoint home = middleOf({7, 6}), away = middleOf({5, 5});
         const QPoint from = out ? home : away, to = out ? away : home;
         QTest::mousePress(mover.boardWindow(), Qt::LeftButton, Qt::NoModifier, from);
         const Clock::time_point start = Clock::now();
         QTest::mouseRelease(mover.boardWindow(), Qt::LeftButton, Qt::NoModifier, to);
-        while (!other.ui().myTurn) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        while (!other.table().userMayMove()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
         micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
     }
     return micros;
@@ -139,6 +140,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     printTimes("move", timeMoves(caller, callee, moves));
-    caller.sendCommand(cmd::KillGame);
+    caller.action(Command::KillGame)->trigger();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cmath>
@@ -14,54 +15,71 @@
 #include <functional>
 #include <string>
 
-#include "game/board_geometry.h"
-#include "game/window_messages.h"
+#include "rules/held_frame.h"
+#include "shell/board_geometry.h"
 #include "shell/board_painter.h"
 #include "shell/board_window.h"
 #include "shell/main_window.h"
+#include "shell/resource_ids.h"
 #include "tests/support/board_text.h"
 
 namespace {
 
 using namespace orbel;
 
-// Own (upper case) is the computer, playing Black; the user plays White.
-const Board middlegame = testing::boardFromRows({
-    "r...k..r",
-    "pp.q.ppp",
-    "..n.....",
-    "..bpp...",
-    "....P.b.",
-    "..NP.N..",
-    "PP.B.PPP",
-    "R..QK..R",
-});
+// The computer (upper case, the board held from its side) plays Black; the
+// user plays White.
+StandardPosition middlegame() {
+    const Board held = testing::boardFromRows({
+        "r...k..r",
+        "pp.q.ppp",
+        "..n.....",
+        "..bpp...",
+        "....P.b.",
+        "..NP.N..",
+        "PP.B.PPP",
+        "R..QK..R",
+    });
+    return standardPosition(held, Side::Black, Side::White, {}, {}, 1);
+}
 
-QPoint middleOf(int row, int col) {
-    const PixelRect r = BoardGeometry{}.squareRect(row, col);
+QPoint middleOf(Place place) {
+    const PixelRect r = BoardGeometry{}.squareRect(place);
     return QPoint(r.left + r.width / 2, r.top + r.height / 2);
 }
 
-// The window's game set to the position, drawn once on a surface of `ratio`.
+void mouse(MainWindow& w, QEvent::Type type, QPoint at) {
+    QMouseEvent event(type, QPointF(at), QPointF(w.boardWindow()->mapToGlobal(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.boardWindow(), &event);
+}
+
+void paint(MainWindow& w) { paintBoardWindow(w.scene(), w.state(), w.boardWindow()->surface(), w.bitmaps(), w.boardFont()); }
+
+// The window's game set to the position, with square names and the last
+// move's frame (the computer's answer to e2-e4), drawn once on a surface of
+// `ratio`.
 void prepare(MainWindow& w, qreal ratio) {
-    UiState& ui = w.ui();
-    if (!ui.game.currentGame) ui.game.newGame(false);
-    ui.humanPlaysBlack = false;
-    ui.showCoordinates = true;
-    ui.game.currentGame->board = middlegame;
-    ui.game.syncDisplay();
-    ui.game.computerMove = makeMoveRecord(1, 3, 3, 3);
+    if (!w.game().exists()) {
+        w.table().startOnePlayer(Side::White, LevelEasy);
+        const QPoint e2 = middleOf({6, 4}), e4 = middleOf({4, 4});
+        mouse(w, QEvent::MouseButtonPress, e2);
+        mouse(w, QEvent::MouseButtonRelease, e4);
+        while (w.computer().thinking()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    }
+    w.game().arrange(middlegame());
+    w.state().showCoordinates = true;
     QImage& surface = w.boardWindow()->surface();
     surface = QImage(static_cast<int>(std::ceil(ClientWidth * ratio)), static_cast<int>(std::ceil(ClientHeight * ratio)),
                      QImage::Format_RGB32);
     surface.setDevicePixelRatio(ratio);
-    w.dispatch(msg::WM_PAINT);
+    paint(w);
 }
 
 void fullRepaint(benchmark::State& state, MainWindow& w, qreal ratio) {
     prepare(w, ratio);
     for (auto _ : state) {
-        w.dispatch(msg::WM_PAINT);
+        paint(w);
         benchmark::DoNotOptimize(w.boardWindow()->surface().constBits());
     }
 }
@@ -70,8 +88,8 @@ void dragFrame(benchmark::State& state, MainWindow& w, qreal ratio) {
     prepare(w, ratio);
     // The user's knight, lifted and carried back and forth over the board's
     // middle (pieces, square names and a last-move frame beneath).
-    const QPoint from = middleOf(5, 2);
-    w.dispatch(msg::WM_LBUTTONDOWN, msg::MK_LBUTTON, msg::makeLParam(from.x(), from.y()));
+    const QPoint from = middleOf({5, 5});
+    mouse(w, QEvent::MouseButtonPress, from);
     const QPoint points[2] = {{200, 230}, {237, 201}};
     // A frame is the move and the window showing it: the area the piece
     // left and the area it entered, painted as the widget paints them.
@@ -81,16 +99,15 @@ void dragFrame(benchmark::State& state, MainWindow& w, qreal ratio) {
     screen.setDevicePixelRatio(ratio);
     int i = 0;
     for (auto _ : state) {
-        const QPoint p = points[i ^= 1];
-        w.dispatch(msg::WM_MOUSEMOVE, msg::MK_LBUTTON, msg::makeLParam(p.x(), p.y()));
+        mouse(w, QEvent::MouseMove, points[i ^= 1]);
         QPainter painter(&screen);
         painter.setClipRegion(shown);
         w.boardWindow()->drawShown(painter);
         benchmark::DoNotOptimize(screen.constBits());
     }
-    if (!w.ui().isDragging) state.SkipWithError("the piece was not lifted");
+    if (!w.hand().holding()) state.SkipWithError("the piece was not lifted");
     // Dropped where it came from: no move, nothing for the computer to do.
-    w.dispatch(msg::WM_LBUTTONUP, 0, msg::makeLParam(from.x(), from.y()));
+    mouse(w, QEvent::MouseButtonRelease, from);
 }
 
 }  // namespace

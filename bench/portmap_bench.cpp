@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "net/port_mapper.h"
+#include "net/portmap/port_mapper.h"
 #include "tests/support/net_sandbox.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QList>
 #include <QStringList>
 
-#include "net/port_mapper.h"
+#include "net/portmap/port_mapper.h"
 
 namespace orbel {
 

@@ -1,6 +1,5 @@
 #include "net/network_session.h"
 
-#include <QDialog>
 #include <QHostInfo>
 #include <QTcpSocket>
 #include <algorithm>
@@ -10,18 +9,8 @@
 #include <netinet/tcp.h>
 #include <sys/socket.h>
 
-#include "game/one_player.h"
-#include "game/texts.h"
-#include "net/direct_game.h"
-#include "net/net_texts.h"
-#include "net/network_proc.h"
-#include "net/network_window.h"
-#include "net/peer_move.h"
-
 namespace orbel {
 namespace {
-
-QString qs(const char* text) { return QString::fromUtf8(text); }
 
 // What a peer sends waits in the kernel, not in memory of ours: a flood is
 // held back by TCP itself while the connection reads it a chunk per turn.
@@ -48,12 +37,10 @@ std::string textForPeer(const QString& text) {
 
 QString textFromPeer(const std::string& bytes) { return QString::fromStdString(peerTextForDisplay(bytes)); }
 
-NetworkWindow& networkWindowOf(GameWindow& window) { return dynamic_cast<NetworkWindow&>(window); }
-
-NetworkSession::NetworkSession(NetworkWindow& window) : window_(window) {
+NetworkSession::NetworkSession(QObject* parent) : QObject(parent) {
     connectTimer_.setSingleShot(true);
-    connect(&connectTimer_, &QTimer::timeout, this, [this] { notify(fd::Connect, fd::TimedOut); });
-    connect(&listener_, &QTcpServer::newConnection, this, [this] { notify(fd::Accept); });
+    connect(&connectTimer_, &QTimer::timeout, this, [this] { callFailed(NetFailure::ConnectionTimedOut); });
+    connect(&listener_, &QTcpServer::newConnection, this, &NetworkSession::acceptIncoming);
     // A caller that connects and never names itself would keep every other
     // caller turned away.
     answerTimer_.setSingleShot(true);
@@ -71,13 +58,14 @@ QTcpSocket* NetworkSession::socket() const {
     return connection_ ? qobject_cast<QTcpSocket*>(connection_->device()) : nullptr;
 }
 
-void NetworkSession::box(const char* message, const char* caption, MessageIcon icon) {
-    window_.messageBox(window_.widget(), qs(message), qs(caption), icon);
+void NetworkSession::report(NetFailure what) {
+    // What the peer sends meanwhile waits until the user has read it.
+    PeerConnection::Hold hold(connection_);
+    emit failed(what);
 }
 
-std::size_t NetworkSession::tauntIndex() {
-    const auto& fixed = window_.seams().tauntIndex;
-    return fixed ? fixed() : static_cast<std::size_t>(tauntChoice_());
+std::size_t NetworkSession::nextTauntIndex() {
+    return tauntIndex ? tauntIndex() : static_cast<std::size_t>(tauntChoice_());
 }
 
 bool NetworkSession::setUpListening(quint16 port) {
@@ -94,12 +82,8 @@ bool NetworkSession::setUpListening(quint16 port) {
     state_ = State::Unavailable;
     const bool bindFailed = listener_.serverError() == QAbstractSocket::AddressInUseError ||
                             listener_.serverError() == QAbstractSocket::SocketAccessError;
-    box(bindFailed ? text::SocketBindingError : text::WinSockProblem, text::Error, MessageIcon::Stop);
+    report(bindFailed ? NetFailure::ListenBindFailed : NetFailure::ListenUnavailable);
     return false;
-}
-
-void NetworkSession::notify(int event, int error) {
-    window_.sendMessage(msg::WM_SOCKET_NOTIFY, 0, msg::makeLParam(event, error));
 }
 
 void NetworkSession::adopt(QTcpSocket* socket) {
@@ -126,10 +110,15 @@ void NetworkSession::adopt(QTcpSocket* socket) {
     connect(c, &PeerConnection::disconnected, this, [this, c] {
         if (c == connection_) peerGone();
     });
+    watchCall(socket, c);
+    if (socket->state() == QAbstractSocket::ConnectedState) startKeepAlive(socket);
+}
+
+void NetworkSession::watchCall(QTcpSocket* socket, PeerConnection* c) {
     connect(socket, &QTcpSocket::connected, this, [this, socket, c] {
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         startKeepAlive(socket);
-        if (c == connection_) notify(fd::Connect);
+        if (c == connection_) connected();
     });
     connect(socket, &QTcpSocket::errorOccurred, this, [this, c](QAbstractSocket::SocketError e) {
         if (c != connection_ || state_ != State::Calling) return;
@@ -138,15 +127,14 @@ void NetworkSession::adopt(QTcpSocket* socket) {
             tryNextAddress();
             return;
         }
-        // Refused is the one failure a call reports; anything else that ends
-        // a call before it is answered counts as a connection problem.
+        // Refused is the one failure a call reports as such; anything else
+        // that ends a call before it is answered is a connection problem.
         if (e == QAbstractSocket::ConnectionRefusedError) {
-            notify(fd::Connect, fd::Refused);
+            callFailed(NetFailure::ConnectionRefused);
         } else {
-            failCall(text::ConnectionProblem, text::InternetGame);
+            failCall(NetFailure::ConnectionProblem);
         }
     });
-    if (socket->state() == QAbstractSocket::ConnectedState) startKeepAlive(socket);
 }
 
 void NetworkSession::startKeepAlive(QTcpSocket* socket) const {
@@ -181,11 +169,7 @@ void NetworkSession::closeConn() {
     if (slot_ == Slot::None) return;
     QTcpSocket* s = socket();
     if (slot_ == Slot::Closed || !s) {
-        const QString spaces(40, QLatin1Char(' '));
-        window_.messageBox(window_.widget(),
-                           QStringLiteral("%1 failed,%2\n\n%3").arg(qs(text::CloseConnOperation), spaces,
-                                                                     qs(text::ConnectionAlreadyClosed)),
-                           qs(text::Error), MessageIcon::Stop);
+        report(NetFailure::AlreadyClosed);
         return;
     }
     connectTimer_.stop();
@@ -200,27 +184,27 @@ void NetworkSession::closeConn() {
     state_ = state_ == State::Unavailable ? State::Unavailable : State::Idle;
 }
 
-bool NetworkSession::sendOrTell(const std::string& bytes, const char* failure, const char* caption) {
+bool NetworkSession::sendOrTell(const std::string& bytes, NetFailure failure) {
     if (slot_ == Slot::Open && connection_ && connection_->send(bytes)) return true;
-    PeerConnection::Hold hold(connection_);
-    box(failure, caption, MessageIcon::Stop);
+    report(failure);
     return false;
 }
 
-// The call is over before a game: the connecting box closes, the box says
+// The call is over before a game: the connecting box closes, the user hears
 // why, and the connection goes.
-void NetworkSession::failCall(const char* textOfFailure, const char* caption) {
+void NetworkSession::failCall(NetFailure why) {
     netGameActive_ = false;
     connectTimer_.stop();
     candidates_.clear();
     if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
-    emit callSettled(QDialog::Accepted);
-    {
-        PeerConnection::Hold hold(connection_);
-        box(textOfFailure, caption, MessageIcon::Stop);
-    }
+    emit callSettled(false);
+    report(why);
     if (slot_ == Slot::Open) closeConn();
     if (state_ == State::Calling || state_ == State::Requesting) state_ = State::Idle;
+}
+
+void NetworkSession::callFailed(NetFailure why) {
+    if (state_ == State::Calling) failCall(why);
 }
 
 void NetworkSession::startCall(const HostField& host, const QString& nickname, int colorCode) {
@@ -248,7 +232,7 @@ void NetworkSession::lookedUp(const QHostInfo& info) {
     if (state_ != State::Calling) return;
     candidates_ = info.addresses();
     if (candidates_.isEmpty()) {
-        failCall(text::ConnectionProblem, text::InternetGame);
+        failCall(NetFailure::ConnectionProblem);
         return;
     }
     tryNextAddress();
@@ -261,7 +245,7 @@ void NetworkSession::tryNextAddress() {
     // Linux; it names no peer, and the call fails at once instead.
     if (address.isNull() || address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6) {
         if (candidates_.isEmpty()) {
-            failCall(text::ConnectionProblem, text::InternetGame);
+            failCall(NetFailure::ConnectionProblem);
         } else {
             tryNextAddress();
         }
@@ -287,58 +271,48 @@ void NetworkSession::callBoxClosed() {
     state_ = State::Idle;
 }
 
-void NetworkSession::handleSocketNotify(int event, int error) {
-    if (error == fd::TimedOut || error == fd::Refused) {
-        if (state_ != State::Calling) return;
-        failCall(error == fd::TimedOut ? text::ConnectionTimeout : text::ConnectionRefused, text::FailedConnection);
-        return;
-    }
-    switch (event) {
-    case fd::Accept: acceptIncoming(); return;
-    case fd::Connect:
-        if (state_ != State::Calling || slot_ != Slot::Open) return;
-        connectTimer_.stop();
-        state_ = State::Requesting;
-        sendOrTell(nickMessage(requestedColor == WhiteColorCode ? BlackColorCode : WhiteColorCode,
-                               textForPeer(localNickname)),
-                   text::SendFailedSetUp, text::Error);
-        return;
-    default: return;
-    }
+void NetworkSession::connected() {
+    if (state_ != State::Calling || slot_ != Slot::Open) return;
+    connectTimer_.stop();
+    state_ = State::Requesting;
+    sendOrTell(nickMessage(requestedColor == WhiteColorCode ? BlackColorCode : WhiteColorCode,
+                           textForPeer(localNickname)),
+               NetFailure::SendFailedSetUp);
+}
+
+void NetworkSession::turnAway(QTcpSocket* incoming) {
+    // Busy with a game or with setting one up: the caller is turned away and
+    // the connection in hand is kept.
+    incoming->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    const std::string deny = bareMessage(PeerCommand::Deny);
+    const bool sent = incoming->write(deny.data(), static_cast<qint64>(deny.size())) ==
+                      static_cast<qint64>(deny.size());
+    incoming->flush();
+    incoming->disconnectFromHost();
+    connect(incoming, &QTcpSocket::disconnected, incoming, &QObject::deleteLater);
+    if (!sent) report(NetFailure::SendFailedDeny);
 }
 
 void NetworkSession::acceptIncoming() {
     while (listener_.hasPendingConnections()) {
         QTcpSocket* incoming = listener_.nextPendingConnection();
         if (!incoming) {
-            box(text::AcceptFailed, text::Error, MessageIcon::None);
+            emit failed(NetFailure::AcceptFailed);
             break;
         }
         if (state_ != State::Idle) {
-            // Busy with a game or with setting one up: the caller is turned
-            // away and the connection in hand is kept.
-            incoming->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-            const std::string deny = bareMessage(PeerCommand::Deny);
-            const bool sent = incoming->write(deny.data(), static_cast<qint64>(deny.size())) ==
-                              static_cast<qint64>(deny.size());
-            incoming->flush();
-            incoming->disconnectFromHost();
-            connect(incoming, &QTcpSocket::disconnected, incoming, &QObject::deleteLater);
-            if (!sent) {
-                PeerConnection::Hold hold(connection_);
-                box(text::SendFailedDeny, text::Error, MessageIcon::Stop);
-            }
+            turnAway(incoming);
             continue;
         }
-        // Taken before the box is shown, so a second caller arriving while
-        // it is open cannot take its place.
+        // Taken before the user is told, so a second caller arriving while
+        // the box is open cannot take its place.
         state_ = State::Answering;
         adopt(incoming);
         peerAddressText = addressText(incoming->peerAddress());
         const QPointer<PeerConnection> c = connection_;
         {
             PeerConnection::Hold hold(connection_);
-            box(text::IncomingRequest, text::InternetGame, MessageIcon::Information);
+            emit incomingCall();
         }
         // The caller's time to name itself runs once our user has answered.
         if (c == connection_ && state_ == State::Answering) answerTimer_.start(nickTimeout);
@@ -347,10 +321,12 @@ void NetworkSession::acceptIncoming() {
 
 void NetworkSession::handlePeerMessage(const PeerMessage& m) {
     switch (m.command) {
-    case PeerCommand::Move: receiveMove(m.move); return;
+    case PeerCommand::Move:
+        if (netGameActive_ && state_ == State::Playing) emit moveReceived(m.move);
+        return;
     case PeerCommand::Kib:
         if (!netGameActive_ || state_ != State::Playing) return;
-        window_.addChatLine(peerNickname + QStringLiteral("> ") + textFromPeer(m.text));
+        emit chatShown(peerNickname + QStringLiteral("> ") + textFromPeer(m.text), false);
         return;
     case PeerCommand::Nick:
         if (state_ == State::Answering) answerRequest(m);
@@ -363,38 +339,21 @@ void NetworkSession::handlePeerMessage(const PeerMessage& m) {
     }
 }
 
-void NetworkSession::receiveMove(const MoveRecord& received) {
-    if (!netGameActive_ || state_ != State::Playing) return;
-    UiState& ui = window_.ui();
-    // Out of turn, or impossible on this board: the two boards no longer agree.
-    if (ui.myTurn || !ui.game.currentGame || !isLegalPeerMove(*ui.game.currentGame, received)) {
-        refusePeerMove();
-        return;
-    }
-    ui.game.computerMove = received;
-    window_.sendMessage(msg::WM_NET_MOVE, 0, 0);
-}
-
 void NetworkSession::requestAccepted(const PeerMessage& m) {
     if (state_ != State::Requesting) return;
     netGameActive_ = true;
     peerNickname = textFromPeer(m.text);
     state_ = State::Playing;
-    window_.installMode(networkProc);
-    window_.sendMessage(msg::WM_NET_ACKED, 0, 0);
+    emit gameReady(requestedColor);
 }
 
 void NetworkSession::requestRefused(PeerCommand word) {
     if (state_ != State::Requesting) return;
     netGameActive_ = false;
-    emit callSettled(QDialog::Accepted);
-    if (word == PeerCommand::Reject) {
-        // The callee's user said no.
-        box(text::RequestDenied, text::InternetGame, MessageIcon::Information);
-    } else {
-        // The callee is busy with a game or with setting one up.
-        box(text::OpponentBusy, text::OpponentUnavailable, MessageIcon::Stop);
-    }
+    emit callSettled(false);
+    // Reject: the callee's user said no. Deny: the callee is busy with a
+    // game or with setting one up.
+    report(word == PeerCommand::Reject ? NetFailure::RequestDenied : NetFailure::OpponentBusy);
     closeConn();
 }
 
@@ -403,12 +362,12 @@ void NetworkSession::answerRequest(const PeerMessage& m) {
     answerTimer_.stop();
     peerNickname = textFromPeer(m.text);
     acceptedColor = m.colorCode;
-    // The prompt waits for the user; meanwhile the caller's bytes are read
+    // The question waits for the user; meanwhile the caller's bytes are read
     // as they come (an END or a second NICK must find the request undecided),
-    // so it runs outside this read.
+    // so it is asked outside this read.
     const int request = ++request_;
     QTimer::singleShot(0, this, [this, request] {
-        if (stillDeciding(request)) decideRequest(window_, request);
+        if (stillDeciding(request)) emit callerNamed(request);
     });
 }
 
@@ -419,76 +378,58 @@ bool NetworkSession::stillDeciding(int request) const {
 void NetworkSession::refuseRequest(int request) {
     if (!stillDeciding(request)) return;
     netGameActive_ = false;
-    sendOrTell(bareMessage(PeerCommand::Reject), text::SendFailedSetUp, text::Error);
+    sendOrTell(bareMessage(PeerCommand::Reject), NetFailure::SendFailedSetUp);
     closeConn();
 }
 
 void NetworkSession::acceptRequest(int request, const QString& nickname) {
     if (!stillDeciding(request)) return;
-    // A computer's move still on its way back would land on the new game.
-    window_.settleComputerMove();
-    if (!stillDeciding(request)) return;
     localNickname = nickname;
     netGameActive_ = true;
-    window_.installMode(networkProc);
-    window_.sendMessage(msg::WM_NET_ACCEPTED, static_cast<std::uintptr_t>(acceptedColor), 0);
+    emit gameReady(acceptedColor);
 }
 
-void NetworkSession::gameStarted() {
-    if (state_ == State::Deciding) {
-        sendOrTell(ackMessage(textForPeer(localNickname)), text::SendFailedSetUp, text::Error);
-    }
+void NetworkSession::confirmGame() {
+    if (state_ == State::Deciding) sendOrTell(ackMessage(textForPeer(localNickname)), NetFailure::SendFailedSetUp);
     state_ = State::Playing;
-    emit callSettled(QDialog::Accepted);
+    emit callSettled(false);
 }
 
 void NetworkSession::peerEndedGame(PeerCommand word) {
     const bool wasPlaying = state_ == State::Playing;
     if (state_ == State::Idle || state_ == State::Unavailable) return;
     netGameActive_ = false;
-    emit callSettled(QDialog::Rejected);
+    emit callSettled(true);
     closeConn();
+    // A caller or callee that gives up before the game began: nothing on the
+    // board belongs to it, so the game on the board stays.
     if (!wasPlaying) {
-        // A caller or callee that gives up before the game began: nothing
-        // on the board belongs to it, so the game on the board stays.
-        box(text::OpponentDisconnected, text::InternetGame, MessageIcon::Stop);
+        report(NetFailure::CallerGone);
         return;
     }
-    window_.installMode(onePlayerProc);
-    window_.setStatusText(qs(text::GameOver));
-    if (word == PeerCommand::Resign) {
-        window_.ui().game.keepWinner(!window_.ui().humanPlaysBlack);
-        box(text::OpponentResigned, text::GameOver, MessageIcon::Exclamation);
-    } else {
-        box(text::OpponentDisconnected, text::InternetGame, MessageIcon::Stop);
-    }
-    window_.sendCommand(cmd::NewOnePlayerGame);
+    emit peerLeft(word == PeerCommand::Resign ? PeerEnd::Resigned : PeerEnd::Ended);
 }
 
-void NetworkSession::refusePeerMove() {
+void NetworkSession::refuseMove() {
     netGameActive_ = false;
     if (connection_) connection_->send(bareMessage(PeerCommand::End));
     closeConn();
-    window_.installMode(onePlayerProc);
-    window_.setStatusText(qs(text::GameOver));
-    box(text::IllegalPeerMove, text::InternetGame, MessageIcon::Stop);
-    window_.sendCommand(cmd::NewOnePlayerGame);
 }
 
 bool NetworkSession::sendMove(const MoveRecord& localMove) {
-    return sendOrTell(moveMessage(localMove), text::SendFailedPlay, text::InternetGame);
+    return sendOrTell(moveMessage(localMove), NetFailure::SendFailedPlay);
 }
 
 void NetworkSession::sendChatLine(const QString& typed) {
-    const std::string line = chatTextToSend(textForPeer(typed), tauntIndex());
+    const std::string line = chatTextToSend(textForPeer(typed), nextTauntIndex());
     // A line that never left is not shown as said.
-    if (!sendOrTell(kibMessage(line), text::SendFailedPlay, text::InternetGame)) return;
-    window_.addChatLine(QString::fromStdString(chatLine(textForPeer(localNickname), line)));
+    if (!sendOrTell(kibMessage(line), NetFailure::SendFailedPlay)) return;
+    emit chatShown(QString::fromStdString(chatLine(textForPeer(localNickname), line)), true);
 }
 
 void NetworkSession::endGame(PeerCommand word) {
     if (!netGameActive_) return;
-    sendOrTell(bareMessage(word), text::SendFailedEnd, text::InternetGame);
+    sendOrTell(bareMessage(word), NetFailure::SendFailedEnd);
     netGameActive_ = false;
     closeConn();
 }

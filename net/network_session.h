@@ -1,11 +1,9 @@
-// The connection state of network play: the listening socket every copy
-// keeps open, the call this side makes, the request another copy makes, the
-// messages of the game and its end. One session per main window, on its (UI)
-// thread. The bytes on the wire are a PeerConnection's; the dialogs around a
-// call and a request are direct_game's; this keeps the state machine and
-// tells the window what became of it. Listening and calling events reach it
-// as WM_SOCKET_NOTIFY through the window's procedure, so they are handled
-// whatever mode is installed.
+// Network play as a protocol endpoint: the listening socket every copy keeps
+// open, the call this side makes, the request another copy makes, the
+// messages of a game and its end. One session per main window, on its (UI)
+// thread. The bytes on the wire are a PeerConnection's. The session keeps
+// the state machine and reports what became of it as typed events; the user
+// interface decides what to show and starts the game.
 #pragma once
 
 #include <QHostAddress>
@@ -15,28 +13,17 @@
 #include <QTcpServer>
 #include <QTimer>
 #include <chrono>
+#include <functional>
 #include <random>
 #include <string>
 
-#include "game/seams.h"
-#include "net/host_field.h"
 #include "net/peer_connection.h"
-#include "net/protocol.h"
+#include "net/wire/host_field.h"
+#include "net/wire/protocol.h"
 
 class QTcpSocket;
 
 namespace orbel {
-
-class NetworkWindow;
-
-// Socket events as the notification carries them (low word of lParam); the
-// error rides in the high word.
-namespace fd {
-inline constexpr int Accept = 8;
-inline constexpr int Connect = 16;
-inline constexpr int TimedOut = 10060;
-inline constexpr int Refused = 10061;
-}  // namespace fd
 
 // The address a host writes out (IPv4, or IPv6 perhaps with its zone); a
 // null address for a name, which is looked up.
@@ -52,65 +39,84 @@ std::string textForPeer(const QString& text);
 // A text the peer sent, as it is shown.
 QString textFromPeer(const std::string& bytes);
 
+// What went wrong, for the user to be told.
+enum class NetFailure {
+    ListenBindFailed,   // the port is taken or not ours to use
+    ListenUnavailable,  // no listening at all
+    AcceptFailed,
+    AlreadyClosed,      // a connection was closed twice
+    SendFailedSetUp,    // a message of the call or the request could not be sent
+    SendFailedDeny,
+    SendFailedPlay,     // a move or a chat line
+    SendFailedEnd,
+    ConnectionProblem,  // the call could not be made (no address, no route, ...)
+    ConnectionTimedOut,
+    ConnectionRefused,
+    RequestDenied,      // the callee's user said no
+    OpponentBusy,       // the callee is playing or setting up another game
+    CallerGone,         // the other side gave up before the game began
+};
+
+// How the peer left a running game.
+enum class PeerEnd { Resigned, Ended };
+
 class NetworkSession : public QObject {
     Q_OBJECT
 public:
     enum class State { Unavailable, Idle, Calling, Requesting, Answering, Deciding, Playing };
 
-    explicit NetworkSession(NetworkWindow& window);
+    explicit NetworkSession(QObject* parent = nullptr);
     ~NetworkSession() override;
 
     // Listens on every address, IPv6 and IPv4 alike, or IPv4 alone where the
-    // system has no IPv6; false (after telling the user) when it cannot. The
-    // program uses GamePort or the port it was told; tests pass 0 for any
-    // free port.
+    // system has no IPv6; false (after reporting the failure) when it
+    // cannot. The program uses GamePort or the port it was told; tests pass
+    // 0 for any free port.
     bool setUpListening(quint16 port);
     quint16 listeningPort() const { return listener_.serverPort(); }
 
     State state() const { return state_; }
     bool netGameActive() const { return netGameActive_; }
 
-    // WM_SOCKET_NOTIFY.
-    void handleSocketNotify(int event, int error);
-
     // The call of Direct Network Game, to the host and port the user named
     // (an address, or a name looked up without holding up the window, whose
     // addresses are tried one after another in the resolver's order), with
-    // the nickname and colour the user gave. It ends in a game
-    // (WM_NET_ACKED), in a box saying why not (which also closes the
-    // connecting box), or in cancelCall(). connectTimeout covers the lookup
-    // and every connect together.
+    // the nickname and colour the user gave. It ends in gameReady, in a
+    // failure (and callSettled), or in cancelCall(). connectTimeout covers
+    // the lookup and every connect together.
     void startCall(const HostField& host, const QString& nickname, int colorCode);
     // Cancel Connect: the lookup or the call given up.
     void cancelCall();
     // The connecting box has closed: a call still unanswered is over.
     void callBoxClosed();
-    // The user's answer to the request decideRequest asks about: refused, or
+    // The user's answer to the request callerNamed asked about: refused, or
     // the game accepted with the user's nickname. stillDeciding is false
     // once that request is over (its caller gave up meanwhile), and then
     // the answer changes nothing.
     bool stillDeciding(int request) const;
     void refuseRequest(int request);
     void acceptRequest(int request, const QString& nickname);
+    // The game has begun on this side: the callee's ACK goes out, and the
+    // connecting box closes.
+    void confirmGame();
 
-    // A game message to the peer; false, after the site's box, when it could
-    // not be sent.
+    // A move of the local user's, as the sender holds it; false, after the
+    // failure is reported, when it could not be sent.
     bool sendMove(const MoveRecord& localMove);
-    // A line typed in the chat pane: sent, and echoed in the pane.
+    // A line typed in the chat pane: sent, and echoed as chatLine.
     void sendChatLine(const QString& typed);
     // Network Play, Resign (RESIGN) or Kill Game (END), and the other ways a
     // running game is left from this side: the word sent, the connection
-    // closed. The caller then starts the new one-player game.
+    // closed.
     void endGame(PeerCommand word);
     // The game ended on the board (a mate): the connection is closed.
     void gameOver();
+    // The peer's move was impossible: END goes to it and the connection closes.
+    void refuseMove();
     // The main window is going away: END to a running game, the connection closed.
     void windowDestroyed();
-    // CloseConn: ends the current connection (an error box when it was
-    // closed already).
+    // CloseConn: ends the current connection (a failure when it was closed already).
     void closeConn();
-    // Starting the game on this side: ACK from the callee, the connecting box closed.
-    void gameStarted();
 
     QString localNickname;
     QString peerNickname;
@@ -129,35 +135,51 @@ public:
         std::chrono::seconds interval{5};
         int probes = 4;
     } keepAlive;
+    // Which taunt "/trash" sends; random unless a test says.
+    std::function<std::size_t()> tauntIndex;
 
 signals:
-    // The connecting box is to close with this result.
-    void callSettled(int result);
+    void failed(orbel::NetFailure what);
+    // The connecting box is to close: the call is over, or has become a
+    // game (`peerGone` when the other side ended it before it began).
+    void callSettled(bool peerGone);
+    // A caller has connected: the user is told before it names itself.
+    void incomingCall();
+    // The caller has named itself: the user is to decide on `request`.
+    void callerNamed(int request);
+    // Both sides agree on a game; the local user plays the colour given
+    // (WhiteColorCode or BlackColorCode).
+    void gameReady(int localColorCode);
+    void moveReceived(const orbel::MoveRecord& move);
+    // A chat line to show: the peer's, or the user's own echoed as sent.
+    void chatShown(const QString& line, bool own);
+    // The peer left the running game.
+    void peerLeft(orbel::PeerEnd how);
 
 private:
     enum class Slot { None, Open, Closed };
 
-    void notify(int event, int error = 0);
+    void connected();
+    void callFailed(NetFailure why);
     void acceptIncoming();
+    void turnAway(QTcpSocket* incoming);
     void handlePeerMessage(const PeerMessage& m);
-    void receiveMove(const MoveRecord& received);
     void requestAccepted(const PeerMessage& m);
     void requestRefused(PeerCommand word);
     void answerRequest(const PeerMessage& m);
     void peerEndedGame(PeerCommand word);
-    void refusePeerMove();
     void tryNextAddress();
     void lookedUp(const QHostInfo& info);
-    void failCall(const char* text, const char* caption);
+    void failCall(NetFailure why);
     void peerGone();
-    bool sendOrTell(const std::string& bytes, const char* failure, const char* caption);
+    bool sendOrTell(const std::string& bytes, NetFailure failure);
+    void report(NetFailure what);
     void adopt(QTcpSocket* socket);
+    void watchCall(QTcpSocket* socket, PeerConnection* c);
     void startKeepAlive(QTcpSocket* socket) const;
     QTcpSocket* socket() const;
-    void box(const char* message, const char* caption, MessageIcon icon);
-    std::size_t tauntIndex();
+    std::size_t nextTauntIndex();
 
-    NetworkWindow& window_;
     QTcpServer listener_;
     QPointer<PeerConnection> connection_;
     Slot slot_ = Slot::None;

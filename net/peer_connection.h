@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <string>
 
-#include "net/protocol.h"
+#include "net/wire/protocol.h"
 
 class QIODevice;
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "game/san.h"
-#include "game/standard_moves.h"
+#include "game/notation/san.h"
+#include "rules/standard_moves.h"
 
 namespace orbel {
 namespace {

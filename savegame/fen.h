@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/standard_position.h"
+#include "rules/position.h"
 
 namespace orbel {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/san.h"
+#include "game/notation/san.h"
 #include "savegame/fen.h"
 
 namespace orbel {

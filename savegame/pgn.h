@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/standard_moves.h"
+#include "rules/standard_moves.h"
 
 namespace orbel {
 

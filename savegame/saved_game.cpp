@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "rules/held_frame.h"
+
 namespace orbel {
 namespace {
 
@@ -169,6 +171,24 @@ StandardPosition standardPositionOf(const SavedGame& game) {
     const MoveHistory& written = game.humanPlaysBlack ? game.blackHistory : game.whiteHistory;
     return standardPosition(game.displayBoard, other(user), user, UserCastlingRights{},
                             UserCastlingRights{game.humanCastleKingSide, game.humanCastleQueenSide}, written.count + 1);
+}
+
+}  // namespace orbel
+
+namespace orbel {
+
+SavedGame savedGameOf(const StandardPosition& position, Side user, bool opponentGaveCheck, const MoveHistory& white,
+                      const MoveHistory& black, int level) {
+    SavedGame saved;
+    saved.displayBoard = heldBoard(position, other(user));
+    saved.humanPlaysBlack = user == Side::Black;
+    saved.humanCastleKingSide = position.rightsOf(user).canCastleShort;
+    saved.humanCastleQueenSide = position.rightsOf(user).canCastleLong;
+    saved.computerGivesCheck = opponentGaveCheck;
+    saved.whiteHistory = white;
+    saved.blackHistory = black;
+    saved.level = level;
+    return saved;
 }
 
 }  // namespace orbel

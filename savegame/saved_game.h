@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "game/move_text.h"
-#include "game/standard_position.h"
+#include "game/notation/move_text.h"
+#include "rules/position.h"
 #include "rules/board.h"
 
 namespace orbel {
@@ -90,6 +90,12 @@ enum class ReadStop {
 // To load as Load Game does, pass in the current board
 // and flags, both lists cleared and level 5.
 ReadStop readSavedGame(std::string_view bytes, SavedGame& game);
+
+// What a save of the game on the board writes: its position with `user`'s
+// side at the bottom, the user's castling rights, the check mark the
+// opponent's last move still carries, both lists and the level.
+SavedGame savedGameOf(const StandardPosition& position, Side user, bool opponentGaveCheck, const MoveHistory& white,
+                      const MoveHistory& black, int level);
 
 // The saved position as other chess programs name it: the user to move (a
 // game is saved on the user's turn), the user's castling rights from the

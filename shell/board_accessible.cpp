@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "game/board_geometry.h"
+#include "shell/board_geometry.h"
 #include "shell/board_window.h"
 #include "shell/history_pane.h"
 #include "shell/live_text.h"
@@ -70,8 +70,7 @@ class BoardCell : public DrawnPart, public QAccessibleTableCellInterface, public
 public:
     BoardCell(BoardTable* table, int row, int column);
 
-    // The drawn board's column: column 0 is at the right edge.
-    int boardCol() const { return 7 - column_; }
+    Place place() const { return {row_, column_}; }
     QString name() const override;
     QRect rect() const override;
     QAccessible::State state() const override;
@@ -119,8 +118,8 @@ public:
     BoardCell* cell(int row, int column) const { return cells_[static_cast<std::size_t>(row * 8 + column)]; }
     BoardCell* cursorCell() const {
         BoardReading* r = reading();
-        if (!r || !onBoard(r->cursorRow(), r->cursorCol())) return nullptr;
-        return cell(r->cursorRow(), 7 - r->cursorCol());
+        if (!r || !r->cursor().onBoard()) return nullptr;
+        return cell(r->cursor().row, r->cursor().col);
     }
 
     QString name() const override { return QString::fromLatin1(BoardName); }
@@ -131,7 +130,7 @@ public:
         return DrawnPart::text(t);
     }
     QRect rect() const override {
-        const PixelRect topLeft = BoardGeometry{}.squareRect(0, 7);
+        const PixelRect topLeft = BoardGeometry{}.squareRect({0, 0});
         return globalRect(&board(), QRect(topLeft.left, topLeft.top, 8 * topLeft.width, 8 * topLeft.height));
     }
     int childCount() const override { return Squares; }
@@ -144,10 +143,9 @@ public:
         return -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
-        int row, col;
         const QPoint local = board().mapFromGlobal(QPoint(x, y));
-        if (!BoardGeometry{}.squareAt(local.x(), local.y(), row, col)) return nullptr;
-        return cell(row, 7 - col);
+        const Place p = BoardGeometry{}.placeAt(local.x(), local.y());
+        return p.onBoard() ? cell(p.row, p.col) : nullptr;
     }
     QAccessibleInterface* focusChild() const override { return board().hasFocus() ? cursorCell() : nullptr; }
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -166,10 +164,10 @@ public:
     }
     // The file letters and rank digits as the user sees them.
     QString columnDescription(int column) const override {
-        return onBoard(0, column) ? squareLetters(0, 7 - column).left(1) : QString();
+        return onBoard(0, column) ? squareLetters({0, column}).left(1) : QString();
     }
     QString rowDescription(int row) const override {
-        return onBoard(row, 0) ? squareLetters(row, 0).mid(1, 1) : QString();
+        return onBoard(row, 0) ? squareLetters({row, 0}).mid(1, 1) : QString();
     }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
@@ -187,9 +185,9 @@ public:
 
 private:
     // "e4": the first two characters of the square's words.
-    QString squareLetters(int row, int col) const {
+    QString squareLetters(Place p) const {
         BoardReading* r = reading();
-        return r ? r->squareText(row, col).left(2) : QString();
+        return r ? r->squareText(p).left(2) : QString();
     }
 
     BoardAccessible* pane_;
@@ -217,11 +215,16 @@ public:
         for (int i = 0; i < BoardReading::SideTexts; ++i)
             texts_[static_cast<std::size_t>(i)] = registered(new SideText(this, *board, i));
         board->accessible = this;
+        // What a reader hears follows what is drawn and where the keys are.
+        repainted_ = QObject::connect(board, &BoardWindow::repainted, board, [this] { refreshNames(); });
+        focused_ = QObject::connect(board, &BoardWindow::focusGained, board, [board] { cursorCellFocused(*board); });
     }
     // Deleted by the board window while it is whole (see ~BoardWindow), or
     // with every interface at exit.
     ~BoardAccessible() override {
         board_->accessible = nullptr;
+        QObject::disconnect(repainted_);
+        QObject::disconnect(focused_);
         unregister(table_);
         for (SideText* t : texts_) unregister(t);
     }
@@ -268,6 +271,8 @@ private:
     }
 
     BoardWindow* board_;
+    QMetaObject::Connection repainted_;
+    QMetaObject::Connection focused_;
     BoardTable* table_;
     std::array<SideText*, BoardReading::SideTexts> texts_{};
     std::array<QString, Squares + BoardReading::SideTexts> names_;
@@ -288,16 +293,16 @@ QAccessibleInterface* BoardCell::table() const { return table_; }
 
 bool BoardCell::isCursor() const {
     BoardReading* r = table_->reading();
-    return r && r->cursorRow() == row_ && r->cursorCol() == boardCol();
+    return r && r->cursor() == place();
 }
 
 QString BoardCell::name() const {
     BoardReading* r = table_->reading();
-    return r ? r->squareText(row_, boardCol()) : QString();
+    return r ? r->squareText(place()) : QString();
 }
 
 QRect BoardCell::rect() const {
-    const PixelRect r = BoardGeometry{}.squareRect(row_, boardCol());
+    const PixelRect r = BoardGeometry{}.squareRect(place());
     return globalRect(&table_->board(), QRect(r.left, r.top, r.width, r.height));
 }
 
@@ -312,7 +317,7 @@ QAccessible::State BoardCell::state() const {
 
 void BoardCell::doAction(const QString& action) {
     if (action != pressAction()) return;
-    if (BoardReading* r = table_->reading()) r->activateSquare(row_, boardCol());
+    if (BoardReading* r = table_->reading()) r->activateSquare(place());
 }
 
 // A line of a history pane: "1. e4".
@@ -383,10 +388,6 @@ void installBoardAccessibility() {
         return true;
     }();
     (void)installed;
-}
-
-void boardRepainted(BoardWindow& board) {
-    if (board.accessible) static_cast<BoardAccessible*>(board.accessible)->refreshNames();
 }
 
 void cursorCellFocused(BoardWindow& board) {

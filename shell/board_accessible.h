@@ -12,6 +12,8 @@
 
 #include <QString>
 
+#include "shell/board_geometry.h"
+
 class QWidget;
 
 namespace orbel {
@@ -22,17 +24,16 @@ class BoardWindow;
 class BoardReading {
 public:
     virtual ~BoardReading() = default;
-    // The square at (row, col) of the drawn board: "e4, white pawn".
-    virtual QString squareText(int row, int col) = 0;
+    // The square at a place of the drawn board: "e4, white pawn".
+    virtual QString squareText(Place place) = 0;
     // The score line's texts and the lost pieces' strips, top to bottom.
     virtual QString sideText(int index) = 0;
     static constexpr int SideTexts = 4;
     // Where the keyboard's cursor stands.
-    virtual int cursorRow() = 0;
-    virtual int cursorCol() = 0;
+    virtual Place cursor() = 0;
     // A square chosen by a reader (the cell's press action): as if the user
     // moved the cursor there and pressed Space.
-    virtual void activateSquare(int row, int col) = 0;
+    virtual void activateSquare(Place place) = 0;
 };
 
 // The board's accessible table is named so: readers find it by this name.
@@ -41,9 +42,6 @@ inline constexpr const char* BoardName = "Chess board";
 // Installs the factory that makes these descriptions (once per program).
 void installBoardAccessibility();
 
-// After a repaint of the drawing area: readers hear of cells and texts whose
-// words changed.
-void boardRepainted(BoardWindow& board);
 // The cursor moved, or the board took the focus: the cell under the cursor
 // becomes the focused one.
 void cursorCellFocused(BoardWindow& board);

@@ -3,15 +3,12 @@
 #include <QKeyEvent>
 #include <algorithm>
 
-#include "game/san.h"
-#include "game/spoken.h"
-#include "game/two_player.h"
-#include "game/window_messages.h"
-#include "net/network_proc.h"
-#include "shell/board_painter.h"
+#include "game/hand.h"
+#include "game/notation/san.h"
+#include "game/notation/spoken.h"
+#include "game/table.h"
 #include "shell/board_window.h"
 #include "shell/live_text.h"
-#include "shell/main_window.h"
 
 namespace orbel {
 namespace {
@@ -19,23 +16,9 @@ namespace {
 // Longer texts name no move; the rest of a long paste is dropped.
 constexpr int MaxTyped = 20;
 
-std::intptr_t atPoint(QPoint p) { return msg::makeLParam(p.x(), p.y()); }
-
-QPoint centreOf(const UiState& ui, int row, int col) {
-    const PixelRect r = ui.geometry.squareRect(row, col);
-    return QPoint(r.left + r.width / 2, r.top + r.height / 2);
-}
-
-// Where the mouse would hold a carried piece so that it is drawn just where
-// the pieces on the board are.
-QPoint carriedCorner(const UiState& ui, int row, int col) {
-    const PixelRect r = ui.geometry.squareRect(row, col);
-    return QPoint(r.left + 8, r.top + 7);
-}
-
-QString lostText(const Board& board, Owner side) {
+QString lostText(const BoardScene& scene, Side side) {
     QStringList parts;
-    for (const LostPieces& lost : shownLostPieces(board, side)) {
+    for (const LostPieces& lost : shownLostPieces(scene, side)) {
         if (lost.count == 0) continue;
         const QString name = QString::fromLatin1(pieceName(lost.kind));
         parts << (lost.count == 1 ? name : QStringLiteral("%1 %2s").arg(lost.count).arg(name));
@@ -44,14 +27,6 @@ QString lostText(const Board& board, Owner side) {
 }
 
 }  // namespace
-
-PlayMode BoardKeys::playMode() const {
-    if (window_.installedMode() == twoPlayerProc) return PlayMode::TwoPlayer;
-    if (window_.installedMode() == networkProc) return PlayMode::Network;
-    return PlayMode::OnePlayer;
-}
-
-bool BoardKeys::holding() const { return window_.ui().game.heldPiece.owner != Empty; }
 
 bool BoardKeys::keyPress(const QKeyEvent& event) {
     const Qt::KeyboardModifiers mods = event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
@@ -62,18 +37,12 @@ bool BoardKeys::keyPress(const QKeyEvent& event) {
     case Qt::Key_Up: moveCursorBy(-1, 0); return true;
     case Qt::Key_Down: moveCursorBy(1, 0); return true;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!typed_.isEmpty()) {
-            playTyped();
-        } else {
-            pressOnCursor();
-        }
-        return true;
+    case Qt::Key_Enter: typed_.isEmpty() ? pressOnCursor() : playTyped(); return true;
     case Qt::Key_Escape:
         if (!typed_.isEmpty()) {
             typed_.clear();
             showTyped();
-        } else if (holding()) {
+        } else if (hand_.holding()) {
             putBack();
         } else {
             return false;
@@ -101,147 +70,136 @@ bool BoardKeys::keyPress(const QKeyEvent& event) {
 }
 
 void BoardKeys::mousePressed() {
-    UiState& ui = window_.ui();
-    pickedRow_ = pickedCol_ = -1;
-    if (!ui.cursorShown) return;
-    ui.cursorShown = false;
-    window_.boardWindow()->showArea(squareCursorArea(ui));
+    if (!w_.state.cursorShown) return;
+    w_.state.cursorShown = false;
+    w_.board.showArea(squareCursorArea(w_.state));
 }
 
-void BoardKeys::moveCursorBy(int rows, int screenColumns) {
-    const UiState& ui = window_.ui();
-    // A screen column to the right is a board column to the left.
-    moveCursorTo(std::clamp(ui.cursorRow + rows, 0, 7), std::clamp(ui.cursorCol - screenColumns, 0, 7));
+void BoardKeys::moveCursorBy(int rows, int columns) {
+    const Place at = w_.state.cursor;
+    moveCursorTo({std::clamp(at.row + rows, 0, 7), std::clamp(at.col + columns, 0, 7)});
 }
 
-void BoardKeys::moveCursorTo(int row, int col) {
-    UiState& ui = window_.ui();
-    BoardWindow* board = window_.boardWindow();
-    const QRect before = squareCursorArea(ui);
-    const bool moved = row != ui.cursorRow || col != ui.cursorCol || !ui.cursorShown;
-    ui.cursorRow = row;
-    ui.cursorCol = col;
-    ui.cursorShown = true;
-    board->showArea(before | squareCursorArea(ui));
+void BoardKeys::moveCursorTo(Place place) {
+    WindowState& state = w_.state;
+    const QRect before = squareCursorArea(state);
+    const bool moved = place != state.cursor || !state.cursorShown;
+    state.cursor = place;
+    state.cursorShown = true;
+    w_.board.showArea(before | squareCursorArea(state));
     // A piece in hand goes along, as it would under the mouse.
-    if (holding() && ui.isDragging) {
-        window_.dispatch(msg::WM_MOUSEMOVE, msg::MK_LBUTTON, atPoint(carriedCorner(ui, row, col)));
+    if (hand_.holding() && state.dragging) {
+        const PixelRect r = state.geometry.squareRect(place);
+        w_.carryTo(QPoint(r.left + 8, r.top + 7));
     }
-    if (moved) cursorCellFocused(*board);
+    if (moved) cursorCellFocused(w_.board);
 }
+
+QString BoardKeys::squareLetters(int square) { return squareText(placeOf(square, table_.userSide())).left(2); }
 
 void BoardKeys::pressOnCursor() {
-    UiState& ui = window_.ui();
-    const int row = ui.cursorRow, col = ui.cursorCol;
-    moveCursorTo(row, col);
-    if (holding()) {
-        window_.dispatch(msg::WM_LBUTTONUP, 0, atPoint(centreOf(ui, row, col)));
-        window_.boardWindow()->update();
-        pickedRow_ = pickedCol_ = -1;
-        // A refused drop is marked by a move that ends where it began; the
-        // piece is back there.
-        const MoveRecord& m = ui.game.humanMove;
-        if (m.fromRow == m.toRow && m.fromCol == m.toCol && onBoard(m.fromRow, m.fromCol)) {
-            reply(QStringLiteral("No move: %1 back on %2")
-                      .arg(QString::fromLatin1(pieceName(ui.game.displayBoard.at(m.fromRow, m.fromCol).kind)),
-                           squareText(m.fromRow, m.fromCol).left(2)));
-        }
+    const Place at = w_.state.cursor;
+    moveCursorTo(at);
+    if (!hand_.holding()) return pickUpOnCursor();
+    const int from = hand_.from();
+    const PieceKind kind = hand_.piece().kind;
+    w_.state.dragging = w_.state.dragImageShown = false;
+    const PlayOutcome outcome = hand_.putDown(squareOf(at, table_.userSide()));
+    w_.board.update();
+    if (!outcome.played())
+        reply(QStringLiteral("No move: %1 back on %2").arg(QString::fromLatin1(pieceName(kind)), squareLetters(from)));
+}
+
+void BoardKeys::pickUpOnCursor() {
+    const Place at = w_.state.cursor;
+    if (!hand_.pickUp(squareOf(at, table_.userSide()))) {
+        reply(table_.userMayMove() ? QStringLiteral("No piece to move on %1").arg(squareText(at).left(2))
+                                   : QStringLiteral("Not your move"));
         return;
     }
-    window_.dispatch(msg::WM_LBUTTONDOWN, msg::MK_LBUTTON, atPoint(centreOf(ui, row, col)));
-    if (!holding()) {
-        reply(userMayMove(ui, playMode()) ? QStringLiteral("No piece to move on %1").arg(squareText(row, col).left(2))
-                                          : QStringLiteral("Not your move"));
-        return;
-    }
-    pickedRow_ = row;
-    pickedCol_ = col;
     // Drawn in hand over its own square, as if the mouse had moved with it.
-    window_.dispatch(msg::WM_MOUSEMOVE, msg::MK_LBUTTON, atPoint(carriedCorner(ui, row, col)));
-    reply(QStringLiteral("Holding %1 %2")
-              .arg(QString::fromLatin1(pieceName(ui.game.heldPiece.kind)))
-              .arg(squareText(row, col).left(2)));
+    w_.state.dragging = true;
+    const PixelRect r = w_.state.geometry.squareRect(at);
+    w_.carryTo(QPoint(r.left + 8, r.top + 7));
+    reply(QStringLiteral("Holding %1 %2").arg(QString::fromLatin1(pieceName(hand_.piece().kind)), squareText(at).left(2)));
 }
 
 void BoardKeys::putBack() {
-    UiState& ui = window_.ui();
     // A drop on the square it came from: refused, and the piece is home.
-    const int row = onBoard(pickedRow_, pickedCol_) ? pickedRow_ : ui.game.humanMove.fromRow;
-    const int col = onBoard(pickedRow_, pickedCol_) ? pickedCol_ : ui.game.humanMove.fromCol;
-    if (!onBoard(row, col)) return;
-    window_.dispatch(msg::WM_LBUTTONUP, 0, atPoint(centreOf(ui, row, col)));
-    window_.boardWindow()->update();
-    pickedRow_ = pickedCol_ = -1;
-    reply(QStringLiteral("Put back on %1").arg(squareText(row, col).left(2)));
+    const int from = hand_.from();
+    w_.state.dragging = w_.state.dragImageShown = false;
+    hand_.putDown(from);
+    w_.board.update();
+    reply(QStringLiteral("Put back on %1").arg(squareLetters(from)));
+}
+
+StandardPosition BoardKeys::shownPosition(bool forTyping) const {
+    StandardPosition p = table_.game().position();
+    // Against the computer the user is to move whenever the computer is not
+    // thinking, a game that is over included.
+    if (forTyping || (table_.mode() == Table::Mode::OnePlayer && table_.userMayMove())) p.toMove = table_.handSide();
+    return p;
 }
 
 void BoardKeys::playTyped() {
-    UiState& ui = window_.ui();
     const QString text = typed_;
     typed_.clear();
-    window_.showStatusMessage(QString());
-    if (holding()) putBack();
+    w_.showMessage(QString());
+    if (hand_.holding()) putBack();
     const QByteArray bytes = text.toUtf8();
     const std::string_view words(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (!userMayMove(ui, playMode())) {
+    if (!table_.userMayMove()) {
         reply(QStringLiteral("Not your move: %1").arg(QString::fromStdString(quotedText(words))));
         return;
     }
-    const MoveTextReading reading = readMoveText(shownPosition(ui, playMode()), words);
+    const MoveTextReading reading = readMoveText(shownPosition(true), words);
     if (reading.outcome != MoveTextReading::Outcome::One) {
         reply(QString::fromStdString(reading.message));
         return;
     }
-    const Side top = topSide(ui);
-    const HeldSquare from = heldSquare(reading.move.from, top);
-    const HeldSquare to = heldSquare(reading.move.to, top);
     // The cursor ends where the piece went, for the next move to start from.
-    moveCursorTo(from.row, from.col);
-    window_.dispatch(msg::WM_LBUTTONDOWN, msg::MK_LBUTTON, atPoint(centreOf(ui, from.row, from.col)));
-    moveCursorTo(to.row, to.col);
-    window_.dispatch(msg::WM_LBUTTONUP, 0, atPoint(centreOf(ui, to.row, to.col)));
-    window_.boardWindow()->update();
-    pickedRow_ = pickedCol_ = -1;
+    moveCursorTo(placeOf(reading.move.from, table_.userSide()));
+    moveCursorTo(placeOf(reading.move.to, table_.userSide()));
+    table_.playForUser(reading.move);
+    w_.board.update();
 }
 
-void BoardKeys::showTyped() {
-    window_.showStatusMessage(typed_.isEmpty() ? QString() : QStringLiteral("Move: %1").arg(typed_));
-}
+void BoardKeys::showTyped() { w_.showMessage(typed_.isEmpty() ? QString() : QStringLiteral("Move: %1").arg(typed_)); }
 
 void BoardKeys::statusChanged() { showTyped(); }
 
 void BoardKeys::reply(const QString& text) {
-    window_.showStatusMessage(text);
-    window_.liveText()->say(text);
+    w_.showMessage(text);
+    w_.liveText.say(text);
 }
 
 QString BoardKeys::positionText() const {
-    const UiState& ui = window_.ui();
-    if (!ui.game.currentGame) return QStringLiteral("No game on the board.");
-    return QString::fromStdString(spokenPosition(shownPosition(ui, playMode())));
+    if (!table_.game().exists()) return QStringLiteral("No game on the board.");
+    return QString::fromStdString(spokenPosition(shownPosition(false)));
 }
 
-QString BoardKeys::squareText(int row, int col) {
-    const UiState& ui = window_.ui();
-    const StandardPosition shown = standardPosition(ui.game.displayBoard, topSide(ui), Side::White, {}, {}, 1);
-    return QString::fromStdString(spokenSquare(shown, shownSquare(ui, row, col)));
+QString BoardKeys::squareText(Place place) {
+    // As drawn: the square of a piece in the hand reads as empty.
+    const BoardScene scene = w_.scene();
+    StandardPosition shown;
+    shown.squares = scene.pieces;
+    return QString::fromStdString(spokenSquare(shown, squareOf(place, table_.userSide())));
 }
 
 QString BoardKeys::sideText(int index) {
-    const UiState& ui = window_.ui();
-    const Owner side = index < 2 ? Own : Enemy;
-    if (index % 2 == 0) return scoreText(ui, side);
-    const QString who = side == Own ? QStringLiteral("Computer") : QStringLiteral("Player");
-    const QString lost = ui.game.currentGame ? lostText(ui.game.displayBoard, side) : QStringLiteral("none");
+    const BoardScene scene = w_.scene();
+    const Side side = index < 2 ? scene.top() : scene.bottom;
+    if (index % 2 == 0) return scoreText(scene, side);
+    const QString who = side == scene.top() ? QStringLiteral("Computer") : QStringLiteral("Player");
+    const QString lost = scene.gameExists ? lostText(scene, side) : QStringLiteral("none");
     return QStringLiteral("%1 has lost: %2").arg(who, lost);
 }
 
-int BoardKeys::cursorRow() { return window_.ui().cursorRow; }
-int BoardKeys::cursorCol() { return window_.ui().cursorCol; }
+Place BoardKeys::cursor() { return w_.state.cursor; }
 
-void BoardKeys::activateSquare(int row, int col) {
-    if (!onBoard(row, col)) return;
-    moveCursorTo(row, col);
+void BoardKeys::activateSquare(Place place) {
+    if (!place.onBoard()) return;
+    moveCursorTo(place);
     pressOnCursor();
 }
 

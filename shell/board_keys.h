@@ -6,27 +6,41 @@
 // press puts it down on the cursor's square; Escape puts it back. Typed text
 // is a move in any notation the program reads (e2e4, e4, Nf3, O-O, the
 // history panes' own), shown in the status bar as it is typed and played
-// with Enter. Each of these becomes the messages a mouse makes (a press at
-// the picked square's centre, moves with the button held, a release at the
-// drop square's centre) through the installed mode procedure, so a keyboard
-// move is judged, recorded and answered exactly as a mouse drop is, in every
-// way of playing.
+// with Enter. The keys use the hand and the table just as the mouse does, so
+// a keyboard move is judged, recorded and answered exactly as a mouse drop
+// is, in every way of playing.
 #pragma once
 
+#include <QPoint>
 #include <QString>
+#include <functional>
 
-#include "game/shown_position.h"
 #include "shell/board_accessible.h"
+#include "shell/board_painter.h"
 
 class QKeyEvent;
 
 namespace orbel {
 
-class MainWindow;
+class BoardWindow;
+class Hand;
+class LiveText;
+class Table;
 
 class BoardKeys : public BoardReading {
 public:
-    explicit BoardKeys(MainWindow& window) : window_(window) {}
+    // What the keys need of the window besides the hand and the table:
+    // where a passing message shows (empty: the status text again), and how
+    // the piece in the hand is carried to a point as the mouse would carry it.
+    struct Window {
+        WindowState& state;
+        BoardWindow& board;
+        LiveText& liveText;
+        std::function<void(const QString&)> showMessage;
+        std::function<void(QPoint)> carryTo;
+        std::function<BoardScene()> scene;
+    };
+    BoardKeys(Window window, Table& table, Hand& hand) : w_(std::move(window)), table_(table), hand_(hand) {}
 
     // A key pressed on the board; false for keys it leaves alone.
     bool keyPress(const QKeyEvent& event);
@@ -37,34 +51,34 @@ public:
     // The text typed so far.
     const QString& typed() const { return typed_; }
 
-    PlayMode playMode() const;
     // The whole position in words (Control+R).
     QString positionText() const;
 
     // BoardReading
-    QString squareText(int row, int col) override;
+    QString squareText(Place place) override;
     QString sideText(int index) override;
-    int cursorRow() override;
-    int cursorCol() override;
-    void activateSquare(int row, int col) override;
+    Place cursor() override;
+    void activateSquare(Place place) override;
 
 private:
-    void moveCursorBy(int rows, int screenColumns);
-    void moveCursorTo(int row, int col);
+    void moveCursorBy(int rows, int columns);
+    void moveCursorTo(Place place);
     void pressOnCursor();
+    void pickUpOnCursor();
     void putBack();
     void playTyped();
     void showTyped();
     // A reply to the user's own keys: in the status bar until the next key,
     // and in the live text whatever the announcement option says.
     void reply(const QString& text);
-    bool holding() const;
+    // The position as the user reads it and types moves against.
+    StandardPosition shownPosition(bool forTyping) const;
+    QString squareLetters(int square);
 
-    MainWindow& window_;
+    Window w_;
+    Table& table_;
+    Hand& hand_;
     QString typed_;
-    // The square the keyboard picked the piece in hand from.
-    int pickedRow_ = -1;
-    int pickedCol_ = -1;
 };
 
 }  // namespace orbel

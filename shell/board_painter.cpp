@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "rules/material.h"
 
 namespace orbel {
 namespace {
@@ -46,11 +47,11 @@ QColor colourFromRef(std::uint32_t colorref) {
 }
 
 void drawSquareName(QPainter& painter, const QFont& font, const QRect& square, char& letter, char& digit,
-                    bool humanPlaysBlack) {
+                    Side bottom) {
     const int x = (square.left() + square.left() + square.width()) / 2 - 8;
     const int y = (square.top() + square.top() + square.height()) / 2 - 8;
     textOut(painter, font, x, y, QString(QChar(letter)) + QChar(digit), Qt::white);
-    if (humanPlaysBlack) {
+    if (bottom == Side::Black) {
         if (++digit > '8') {
             digit = '1';
             --letter;
@@ -63,54 +64,57 @@ void drawSquareName(QPainter& painter, const QFont& font, const QRect& square, c
     }
 }
 
-void drawSquareName(QImage& screen, const QFont& font, const QRect& square, char& letter, char& digit,
-                    bool humanPlaysBlack) {
+void drawSquareName(QImage& screen, const QFont& font, const QRect& square, char& letter, char& digit, Side bottom) {
     QPainter painter(&screen);
-    drawSquareName(painter, font, square, letter, digit, humanPlaysBlack);
+    drawSquareName(painter, font, square, letter, digit, bottom);
 }
 
-void drawPieces(PaintPass& pass, const UiState& ui, PieceBitmaps& bitmaps) {
-    const Board& board = ui.game.displayBoard;
-    QPainter& painter = pass.painter;
-    // In device pixels, where the artwork was drawn for: no resampling.
-    painter.save();
-    painter.resetTransform();
-    for (int r = 7; r >= 0; --r) {
-        for (int k = 0; k < 8; ++k) {
-            const int imageNumber = pieceImageResource(board.at(r, k), ui.pieceSetIndex, ui.humanPlaysBlack);
-            if (imageNumber == 0) continue;
-            const PixelRect square = ui.geometry.squareRect(r, k);
-            const QPoint at(toDevice(square.left + PieceInsetX, pass.ratio), toDevice(square.top + PieceInsetY, pass.ratio));
-            painter.drawImage(at, bitmaps.piece(imageNumber, pass.ratio));
-        }
-    }
-    painter.restore();
-    const MoveRecord& last = ui.game.computerMove;
-    if (last.fromRow == -1) return;
+namespace {
+
+// The red frame of the opponent's last move, just inside each of its squares.
+void drawLastMoveFrame(QPainter& painter, const BoardScene& scene, const WindowState& look) {
+    if (!isSquare(scene.frameFrom) || !isSquare(scene.frameTo)) return;
     painter.save();
     painter.setPen(QPen(QColor(255, 0, 0), 2));
-    for (const auto& [r, k] : {std::pair{last.fromRow, last.fromCol}, std::pair{last.toRow, last.toCol}}) {
-        const PixelRect square = ui.geometry.squareRect(r, k);
-        const int x1 = square.left + FrameInset, x2 = square.right() - FrameInset;
-        const int y1 = square.top + FrameInset, y2 = square.bottom() - FrameInset;
+    for (const int square : {scene.frameFrom, scene.frameTo}) {
+        const PixelRect r = look.geometry.squareRect(placeOf(square, scene.bottom));
+        const int x1 = r.left + FrameInset, x2 = r.right() - FrameInset;
+        const int y1 = r.top + FrameInset, y2 = r.bottom() - FrameInset;
         const QPoint corners[] = {{x1, y1}, {x1, y2}, {x2, y2}, {x2, y1}, {x1, y1}};
         painter.drawPolyline(corners, 5);
     }
     painter.restore();
 }
 
-void drawCapturedPieces(PaintPass& pass, const UiState& ui, PieceBitmaps& bitmaps) {
-    const Board& board = ui.game.displayBoard;
+}  // namespace
+
+void drawPieces(PaintPass& pass, const BoardScene& scene, const WindowState& look, PieceBitmaps& bitmaps) {
+    QPainter& painter = pass.painter;
+    // In device pixels, where the artwork was drawn for: no resampling.
+    painter.save();
+    painter.resetTransform();
+    for (int square = 0; square < 64; ++square) {
+        const int imageNumber = pieceImageResource(scene.pieces[static_cast<std::size_t>(square)], look.pieceSetIndex);
+        if (imageNumber == 0) continue;
+        const PixelRect r = look.geometry.squareRect(placeOf(square, scene.bottom));
+        const QPoint at(toDevice(r.left + PieceInsetX, pass.ratio), toDevice(r.top + PieceInsetY, pass.ratio));
+        painter.drawImage(at, bitmaps.piece(imageNumber, pass.ratio));
+    }
+    painter.restore();
+    drawLastMoveFrame(painter, scene, look);
+}
+
+void drawCapturedPieces(PaintPass& pass, const BoardScene& scene, PieceBitmaps& bitmaps) {
     QPainter& painter = pass.painter;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (const Owner side : {Own, Enemy}) {
+    for (const Side side : {scene.top(), scene.bottom}) {
         int x = ScoreLeft;
-        const int y = side == Own ? 30 : 73;
-        for (const LostPieces& lost : shownLostPieces(board, side)) {
+        const int y = side == scene.top() ? 30 : 73;
+        for (const LostPieces& lost : shownLostPieces(scene, side)) {
             // The strip always shows set 0, in the side's colour. The area
             // comes at the device ratio and shrinks to 20x20 logical pixels.
-            const int number = pieceImageResource({lost.kind, side}, 0, ui.humanPlaysBlack);
+            const int number = pieceImageResource({lost.kind, side}, 0);
             const QImage& area = bitmaps.pieceOnWhite(number, pass.ratio);
             for (int i = 0; i < lost.count; ++i, x += 18) painter.drawImage(QRect(x, y, 20, 20), area);
         }
@@ -118,10 +122,10 @@ void drawCapturedPieces(PaintPass& pass, const UiState& ui, PieceBitmaps& bitmap
     painter.restore();
 }
 
-std::array<LostPieces, 5> shownLostPieces(const Board& board, Owner side) {
+std::array<LostPieces, 5> shownLostPieces(const BoardScene& scene, Side side) {
     int counts[King + 1] = {};
-    for (const Square& s : board.squares)
-        if (s.owner == side && s.kind >= Pawn && s.kind <= King) ++counts[s.kind];
+    for (const Piece& p : scene.pieces)
+        if (p.side == side && p.kind >= Pawn && p.kind <= King) ++counts[p.kind];
     // None when the difference is 0 or less: a side with three knights
     // shows none.
     const auto missing = [&](PieceKind kind, int start) { return std::max(0, start - counts[kind]); };
@@ -132,66 +136,73 @@ std::array<LostPieces, 5> shownLostPieces(const Board& board, Owner side) {
              {Queen, counts[Queen] == 0 ? 1 : 0}}};
 }
 
-QString scoreName(const UiState& ui, Owner side) {
-    if (ui.opponentName.isEmpty()) return side == Own ? QStringLiteral("Computer") : QStringLiteral("Player");
-    return side == Own ? ui.opponentName : QStringLiteral("You");
+int shownScore(const BoardScene& scene, Side side) {
+    if (!scene.gameExists) return 0;
+    int sum = 0;
+    for (const Piece& p : scene.pieces)
+        if (!p.empty() && p.side == side) sum += materialValue(p.kind);
+    return sum;
 }
 
-QString scoreText(const UiState& ui, Owner side) {
-    const MaterialSums scores = shownScores(ui);
-    return QStringLiteral("%1: %2").arg(scoreName(ui, side)).arg(side == Own ? scores.own : scores.enemy);
+namespace {
+
+const QString& scoreName(const BoardScene& scene, Side side) {
+    return side == scene.bottom ? scene.bottomName : scene.topName;
 }
 
-QString paintedScoreText(const UiState& ui, Owner side, const QFont& boardFont) {
+}  // namespace
+
+QString scoreText(const BoardScene& scene, Side side) {
+    return QStringLiteral("%1: %2").arg(scoreName(scene, side)).arg(shownScore(scene, side));
+}
+
+QString paintedScoreText(const BoardScene& scene, Side side, const QFont& boardFont) {
     // A long nickname is cut to leave room for ": " and a score of three digits.
     const QFontMetrics metrics(boardFont);
     const int room = ClientWidth - ScoreLeft - metrics.horizontalAdvance(QStringLiteral(": -000"));
-    const MaterialSums scores = shownScores(ui);
     return QStringLiteral("%1: %2")
-        .arg(metrics.elidedText(scoreName(ui, side), Qt::ElideRight, room))
-        .arg(side == Own ? scores.own : scores.enemy);
+        .arg(metrics.elidedText(scoreName(scene, side), Qt::ElideRight, room))
+        .arg(shownScore(scene, side));
 }
 
-MaterialSums shownScores(const UiState& ui) {
-    return ui.game.currentGame ? sumMaterial(ui.game.displayBoard) : MaterialSums{};
-}
-
-void paintBoardWindow(const UiState& ui, QImage& screen, PieceBitmaps& bitmaps, const QFont& boardFont) {
+void paintBoardWindow(const BoardScene& scene, const WindowState& look, QImage& screen, PieceBitmaps& bitmaps,
+                      const QFont& boardFont) {
     screen.fill(WindowBackground);
     PaintPass pass(screen);
     QPainter& p = pass.painter;
     // The frame runs one pixel outside the squares on every side. A fill, not
     // an outlined rectangle: a pen's line lands half a pixel off at ratio 2.
-    const PixelRect top = ui.geometry.squareRect(0, 7), bottom = ui.geometry.squareRect(7, 0);
+    const PixelRect top = look.geometry.squareRect({0, 0}), bottom = look.geometry.squareRect({7, 7});
     p.fillRect(QRect(top.left - 1, top.top - 1, bottom.right() - top.left + 2, bottom.bottom() - top.top + 2), Qt::black);
-    char letter = ui.humanPlaysBlack ? 'H' : 'A';
-    char digit = ui.humanPlaysBlack ? '1' : '8';
-    const QColor light = colourFromRef(ui.lightSquareColor);
-    const QColor dark = colourFromRef(ui.darkSquareColor);
+    const bool blackBelow = scene.bottom == Side::Black;
+    char letter = blackBelow ? 'H' : 'A';
+    char digit = blackBelow ? '1' : '8';
+    const QColor light = colourFromRef(look.lightSquareColor);
+    const QColor dark = colourFromRef(look.darkSquareColor);
     // Column by column from the left, top to bottom: the order the square
     // names count in.
     for (int x = 0; x < 8; ++x) {
         for (int y = 0; y < 8; ++y) {
-            const QRect square = toQRect(ui.geometry.squareRect(y, 7 - x));
+            const QRect square = toQRect(look.geometry.squareRect({y, x}));
             p.fillRect(square, (x + y) % 2 == 0 ? light : dark);
-            if (ui.showCoordinates) drawSquareName(p, boardFont, square, letter, digit, ui.humanPlaysBlack);
+            if (look.showCoordinates) drawSquareName(p, boardFont, square, letter, digit, scene.bottom);
         }
     }
-    if (ui.game.currentGame) {
-        drawCapturedPieces(pass, ui, bitmaps);
-        drawPieces(pass, ui, bitmaps);
+    if (scene.gameExists) {
+        drawCapturedPieces(pass, scene, bitmaps);
+        drawPieces(pass, scene, look, bitmaps);
     }
     const QColor grey = QColor::fromRgb(WindowBackground);
-    textOut(p, boardFont, ScoreLeft, 8, paintedScoreText(ui, Own, boardFont), grey);
-    textOut(p, boardFont, ScoreLeft, 50, paintedScoreText(ui, Enemy, boardFont), grey);
+    textOut(p, boardFont, ScoreLeft, 8, paintedScoreText(scene, scene.top(), boardFont), grey);
+    textOut(p, boardFont, ScoreLeft, 50, paintedScoreText(scene, scene.bottom, boardFont), grey);
 }
 
-QRect squareCursorArea(const UiState& ui) { return toQRect(ui.geometry.squareRect(ui.cursorRow, ui.cursorCol)); }
+QRect squareCursorArea(const WindowState& look) { return toQRect(look.geometry.squareRect(look.cursor)); }
 
-void drawSquareCursor(QPainter& painter, const UiState& ui) {
-    if (!ui.cursorShown || !onBoard(ui.cursorRow, ui.cursorCol)) return;
+void drawSquareCursor(QPainter& painter, const WindowState& look) {
+    if (!look.cursorShown || !look.cursor.onBoard()) return;
     constexpr int Ring = 2;
-    const QRect outer = squareCursorArea(ui);
+    const QRect outer = squareCursorArea(look);
     // Filled strips, not a pen: whole pixels at any device ratio.
     const auto ring = [&painter](const QRect& r, const QColor& colour) {
         painter.fillRect(QRect(r.left(), r.top(), r.width(), Ring), colour);
@@ -203,18 +214,18 @@ void drawSquareCursor(QPainter& painter, const UiState& ui) {
     ring(outer.adjusted(Ring, Ring, -Ring, -Ring), Qt::white);
 }
 
-QRect carriedPieceArea(const UiState& ui, const QImage& piece, qreal ratio) {
-    return QRect(ui.dragX, ui.dragY, static_cast<int>(std::ceil(piece.width() / ratio)),
+QRect carriedPieceArea(const WindowState& look, const QImage& piece, qreal ratio) {
+    return QRect(look.dragX, look.dragY, static_cast<int>(std::ceil(piece.width() / ratio)),
                  static_cast<int>(std::ceil(piece.height() / ratio)));
 }
 
-void drawCarriedPiece(QPainter& painter, const UiState& ui, const QImage& piece) {
-    if (!ui.isDragging || !ui.dragImageShown || piece.isNull()) return;
+void drawCarriedPiece(QPainter& painter, const WindowState& look, const QImage& piece) {
+    if (!look.dragging || !look.dragImageShown || piece.isNull()) return;
     const qreal ratio = painter.device()->devicePixelRatioF();
     // In device pixels, as the pieces on the board are drawn.
     QImage shown = piece;
     shown.setDevicePixelRatio(ratio);
-    painter.drawImage(QPointF(toDevice(ui.dragX, ratio) / ratio, toDevice(ui.dragY, ratio) / ratio), shown);
+    painter.drawImage(QPointF(toDevice(look.dragX, ratio) / ratio, toDevice(look.dragY, ratio) / ratio), shown);
 }
 
 }  // namespace orbel

@@ -1,11 +1,11 @@
 // Painting the main window's drawing area: the board and its frame, the
-// square names, the pieces of displayBoard, the frames of the opponent's last
-// move, the material scores and the strips of lost pieces; and the piece the
-// mouse carries, drawn over all of it. Everything is drawn into a QImage
-// that stands for the window's surface. The surface holds device pixels (its
+// square names, the pieces, the frame of the opponent's last move, the
+// material scores and the strips of lost pieces; and the piece the mouse
+// carries, drawn over all of it. Everything is drawn into a QImage that
+// stands for the window's surface. The surface holds device pixels (its
 // devicePixelRatio says how many to a logical one); positions and sizes are
 // logical, the pieces are drawn on device pixels from artwork drawn for the
-// ratio. Painting reads the window's state and changes none of it.
+// ratio. Painting reads what it is given and changes none of it.
 #pragma once
 
 #include <QFont>
@@ -14,9 +14,8 @@
 #include <QRect>
 #include <array>
 
-#include "game/ui_state.h"
-#include "rules/material.h"
 #include "shell/piece_bitmaps.h"
+#include "shell/window_state.h"
 
 namespace orbel {
 
@@ -25,20 +24,36 @@ inline constexpr int ClientWidth = 769;
 inline constexpr int ClientHeight = BoardTop + 8 * SquareSize + BoardTop;
 inline constexpr QRgb WindowBackground = 0xFFBEBEBE;  // RGB 190,190,190
 
+// What the drawing area shows of the game, made by the window from it: the
+// pieces as they stand (the one in the user's hand lifted off its square),
+// the side at the bottom, the squares of the opponent's last move, framed in
+// red, and the names on the score line.
+struct BoardScene {
+    bool gameExists = false;
+    std::array<Piece, 64> pieces{};
+    Side bottom = Side::White;
+    int frameFrom = -1;
+    int frameTo = -1;
+    // The top side's player and the bottom side's: "Computer" and "Player",
+    // or in a network game the opponent's nickname and "You".
+    QString topName = QStringLiteral("Computer");
+    QString bottomName = QStringLiteral("Player");
+
+    Side top() const { return other(bottom); }
+};
+
 // A stored colour (0x00BBGGRR) as a Qt colour.
 QColor colourFromRef(std::uint32_t colorref);
 
 // Where the score lines and the strips of lost pieces start.
 inline constexpr int ScoreLeft = 509;
 
-// The material the score line shows: the computer's (Own) and the player's
-// (Enemy) on the drawn board; none before the first game.
-MaterialSums shownScores(const UiState& ui);
-// The score line's two texts: "Computer: 39" (Own) and "Player: 39" (Enemy);
-// in a network game the opponent's nickname and "You". As painted, a long
-// nickname is cut to fit.
-QString scoreText(const UiState& ui, Owner side);
-QString paintedScoreText(const UiState& ui, Owner side, const QFont& boardFont);
+// The material a side has on the drawn board (none before the first game).
+int shownScore(const BoardScene& scene, Side side);
+// A score line's text: "Computer: 39" for the top side, "Player: 39" for the
+// bottom one. As painted, a long nickname is cut to fit.
+QString scoreText(const BoardScene& scene, Side side);
+QString paintedScoreText(const BoardScene& scene, Side side, const QFont& boardFont);
 
 // The strip of one side's lost pieces: how many images of each kind, in the
 // order they are drawn (pawns, knights, bishops, rooks, the queen).
@@ -46,11 +61,12 @@ struct LostPieces {
     PieceKind kind;
     int count;
 };
-std::array<LostPieces, 5> shownLostPieces(const Board& board, Owner side);
+std::array<LostPieces, 5> shownLostPieces(const BoardScene& scene, Side side);
 
 // Paints the whole drawing area into `screen` (ClientWidth x ClientHeight
 // logical pixels), with one painter.
-void paintBoardWindow(const UiState& ui, QImage& screen, PieceBitmaps& bitmaps, const QFont& boardFont);
+void paintBoardWindow(const BoardScene& scene, const WindowState& look, QImage& screen, PieceBitmaps& bitmaps,
+                      const QFont& boardFont);
 
 // One paint pass over a surface: its device pixels as an image of ratio 1
 // that shares its memory, and one painter on them drawing logical
@@ -63,28 +79,27 @@ struct PaintPass {
 };
 
 // The parts of a repaint.
-void drawPieces(PaintPass& pass, const UiState& ui, PieceBitmaps& bitmaps);
-void drawCapturedPieces(PaintPass& pass, const UiState& ui, PieceBitmaps& bitmaps);
+void drawPieces(PaintPass& pass, const BoardScene& scene, const WindowState& look, PieceBitmaps& bitmaps);
+void drawCapturedPieces(PaintPass& pass, const BoardScene& scene, PieceBitmaps& bitmaps);
 // Draws one square name and advances the letter and digit to the next square's.
 void drawSquareName(QPainter& painter, const QFont& font, const QRect& square, char& letter, char& digit,
-                    bool humanPlaysBlack);
+                    Side bottom);
 // The same on an image of its own (ratio 1).
-void drawSquareName(QImage& screen, const QFont& font, const QRect& square, char& letter, char& digit,
-                    bool humanPlaysBlack);
+void drawSquareName(QImage& screen, const QFont& font, const QRect& square, char& letter, char& digit, Side bottom);
 
 // The keyboard's cursor: a frame of two rings just inside the square's edge,
 // black outside and white inside. One of the two stands out by at least 4.5:1
 // on any colour a square can have, so it shows on every pair of square
 // colours the user can pick.
-void drawSquareCursor(QPainter& painter, const UiState& ui);
+void drawSquareCursor(QPainter& painter, const WindowState& look);
 // The area the cursor frame covers.
-QRect squareCursorArea(const UiState& ui);
+QRect squareCursorArea(const WindowState& look);
 
 // Where the carried piece image `piece` (device pixels at `ratio`) is drawn:
 // its top-left corner at the mouse, in logical pixels.
-QRect carriedPieceArea(const UiState& ui, const QImage& piece, qreal ratio);
+QRect carriedPieceArea(const WindowState& look, const QImage& piece, qreal ratio);
 // Draws the carried piece over what the painter shows, once the mouse has
 // moved with it.
-void drawCarriedPiece(QPainter& painter, const UiState& ui, const QImage& piece);
+void drawCarriedPiece(QPainter& painter, const WindowState& look, const QImage& piece);
 
 }  // namespace orbel

@@ -5,18 +5,14 @@
 #include <QPainter>
 #include <cmath>
 
-#include "game/window_messages.h"
-#include "shell/board_accessible.h"
 #include "shell/board_painter.h"
 
 namespace orbel {
 
-BoardWindow::BoardWindow(Dispatch dispatch, Overlay overlay, QWidget* parent)
-    : QWidget(parent), dispatch_(std::move(dispatch)), overlay_(std::move(overlay)) {
+BoardWindow::BoardWindow(const BoardGeometry& geometry, Paint paint, Overlay overlay, QWidget* parent)
+    : QWidget(parent), geometry_(geometry), paint_(std::move(paint)), overlay_(std::move(overlay)) {
     setFixedSize(ClientWidth, ClientHeight);
     fitSurface();
-    // Moves without a button pressed still matter: the wait cursor.
-    setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Tab reaches it, and a click gives it the keys.
     setFocusPolicy(Qt::StrongFocus);
@@ -47,9 +43,9 @@ void BoardWindow::paintEvent(QPaintEvent*) {
     fitSurface();
     if (needsPaint_) {
         needsPaint_ = false;
-        dispatch_(msg::WM_PAINT, 0, 0);
+        paint_(surface_);
         // What a screen reader reads follows what was drawn.
-        boardRepainted(*this);
+        emit repainted();
     }
     QPainter p(this);
     drawShown(p);
@@ -63,9 +59,8 @@ void BoardWindow::drawShown(QPainter& painter) {
 
 void BoardWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    if (onMousePress) onMousePress();
     const QPoint at = event->position().toPoint();
-    dispatch_(msg::WM_LBUTTONDOWN, msg::MK_LBUTTON, msg::makeLParam(at.x(), at.y()));
+    emit pressed(geometry_.placeAt(at.x(), at.y()));
 }
 
 void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
@@ -73,15 +68,13 @@ void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
     // The widget that saw the press gets the release wherever the mouse is
     // (Qt grabs the mouse for the press), so a piece in hand is never lost.
     const QPoint at = event->position().toPoint();
-    dispatch_(msg::WM_LBUTTONUP, 0, msg::makeLParam(at.x(), at.y()));
-    // Whatever the procedure made of it, no piece is carried any more.
+    emit released(geometry_.placeAt(at.x(), at.y()));
+    // Whatever became of it, no piece is carried any more.
     update();
 }
 
 void BoardWindow::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    const std::uintptr_t buttons = (event->buttons() & Qt::LeftButton) ? msg::MK_LBUTTON : 0;
-    dispatch_(msg::WM_MOUSEMOVE, buttons, msg::makeLParam(at.x(), at.y()));
+    if (event->buttons() & Qt::LeftButton) emit dragged(event->position().toPoint());
 }
 
 void BoardWindow::keyPressEvent(QKeyEvent* event) {
@@ -92,7 +85,7 @@ void BoardWindow::keyPressEvent(QKeyEvent* event) {
 void BoardWindow::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     // The screen reader hears the square under the cursor, not just "board".
-    cursorCellFocused(*this);
+    emit focusGained();
 }
 
 }  // namespace orbel

@@ -1,16 +1,19 @@
 // The main window's drawing area (the client area between the menu bar and
-// the status bar): it turns mouse events into the window's messages and shows
-// the surface the painting code draws into, with what lies over it (the
-// keyboard's cursor and the carried piece). The surface has the screen's
-// device pixels; mouse positions and repaint areas stay logical. It takes
-// the keyboard focus and hands its keys to `onKey`; to a screen reader it is
-// the chess board with the score line and the lost pieces beside it
-// (board_accessible.h).
+// the status bar): it reports the places of the board the mouse presses and
+// releases on, and the mouse moving with its button held, and shows the
+// surface the painting code draws into, with what lies over it (the
+// keyboard's cursor and the carried piece). It changes nothing itself. The
+// surface has the screen's device pixels; mouse positions and repaint areas
+// stay logical. It takes the keyboard focus and hands its keys to `onKey`;
+// to a screen reader it is the chess board with the score line and the lost
+// pieces beside it (board_accessible.h).
 #pragma once
 
 #include <QImage>
 #include <QWidget>
 #include <functional>
+
+#include "shell/board_geometry.h"
 
 class QAccessibleInterface;
 class QPainter;
@@ -22,17 +25,17 @@ class BoardReading;
 class BoardWindow : public QWidget {
     Q_OBJECT
 public:
-    // `dispatch` hands a message to the installed mode procedure; `overlay`
-    // draws what lies over the surface, in logical coordinates.
-    using Dispatch = std::function<int(int message, std::uintptr_t wParam, std::intptr_t lParam)>;
+    // `paint` paints the whole surface anew; `overlay` draws what lies over
+    // it, in logical coordinates.
+    using Paint = std::function<void(QImage& surface)>;
     using Overlay = std::function<void(QPainter& painter)>;
-    BoardWindow(Dispatch dispatch, Overlay overlay, QWidget* parent);
+    BoardWindow(const BoardGeometry& geometry, Paint paint, Overlay overlay, QWidget* parent);
     ~BoardWindow() override;
 
     // The window's surface: what the painting code drew last, at the
     // screen's device pixel ratio.
     QImage& surface() { return surface_; }
-    // Marks the area for repainting from the game's records (WM_PAINT).
+    // Marks the area for painting anew.
     void invalidate(const QRect& area);
     void invalidateAll() { invalidate(rect()); }
     // Shows an area again from the surface, without painting the board anew
@@ -44,12 +47,21 @@ public:
 
     // A key pressed while the board has the focus; true when it was used.
     std::function<bool(const QKeyEvent& event)> onKey;
-    // The mouse was pressed on the board (the keyboard's cursor hides).
-    std::function<void()> onMousePress;
     // Answers a screen reader's questions about the drawn parts, and the
     // interface that asks them, once a reader has asked for it.
     BoardReading* reading = nullptr;
     QAccessibleInterface* accessible = nullptr;
+
+signals:
+    // The left button went down or up over a place of the board (one off
+    // the board outside the squares).
+    void pressed(orbel::Place place);
+    void released(orbel::Place place);
+    // The mouse moved with the left button held.
+    void dragged(QPoint at);
+    // The surface was painted anew.
+    void repainted();
+    void focusGained();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,7 +77,8 @@ private:
     // painting.
     void fitSurface();
 
-    Dispatch dispatch_;
+    const BoardGeometry& geometry_;
+    Paint paint_;
     Overlay overlay_;
     QImage surface_;
     bool needsPaint_ = true;

@@ -6,10 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "game/dialog_units.h"
-#include "game/game_window.h"
-#include "game/new_game.h"
-#include "game/window_messages.h"
+#include "shell/dialog_units.h"
+#include "shell/resource_ids.h"
 
 namespace orbel {
 namespace {
@@ -18,7 +16,7 @@ QPixmap infoPicture() { return QPixmap(QStringLiteral(":/pieces/%1.png").arg(res
 
 }  // namespace
 
-NewGameSetupDialog::NewGameSetupDialog(GameWindow& window, QWidget* owner) : QDialog(owner), window_(window) {
+NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner) : QDialog(owner), start_(std::move(start)) {
     setWindowTitle(QStringLiteral("New Game Setup"));
     setFont(dialogFont("MS Sans Serif", 8));
     const DialogUnits du(font());
@@ -76,7 +74,7 @@ void NewGameSetupDialog::confirm() {
     default: break;
     }
     const int colour = colours_->checkedId();
-    if (colour != -1) startOnePlayerGame(window_, colour == ctl::Black, level);
+    if (colour != -1) start_(colour == ctl::Black ? Side::Black : Side::White, level);
     accept();
 }
 

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+
+#include "rules/position.h"
 
 class QButtonGroup;
 class QPushButton;
@@ -11,12 +14,12 @@ class QRadioButton;
 
 namespace orbel {
 
-class GameWindow;
-
 class NewGameSetupDialog : public QDialog {
     Q_OBJECT
 public:
-    NewGameSetupDialog(GameWindow& window, QWidget* owner);
+    // `start` begins the game chosen, before the dialog closes with OK.
+    using Start = std::function<void(Side user, int level)>;
+    NewGameSetupDialog(Start start, QWidget* owner);
 
     QRadioButton* radio(int id) const;
     QPushButton* okButton() const { return ok_; }
@@ -25,7 +28,7 @@ public:
 private:
     void confirm();
 
-    GameWindow& window_;
+    Start start_;
     QButtonGroup* colours_;
     QButtonGroup* levels_;
     QPushButton* ok_;

@@ -6,13 +6,21 @@
 #include <algorithm>
 
 #include "shell/board_painter.h"
-#include "game/window_messages.h"
 
 namespace orbel {
 
-HistoryPane::HistoryPane(const QString& title, const MoveHistory& history, std::function<const QFont&()> paneFont,
-                         QWidget* parent)
-    : QFrame(parent), history_(history), paneFont_(std::move(paneFont)), bar_(new QScrollBar(Qt::Vertical, this)) {
+namespace {
+
+// A pane shows this many lines; a list that grows past them scrolls one line
+// with each new move, keeping the newest in view.
+constexpr int LinesShown = 13;
+
+}  // namespace
+
+HistoryPane::HistoryPane(const QString& title, const MoveLists& lists, Side side,
+                         std::function<const QFont&()> paneFont, QWidget* parent)
+    : QFrame(parent), lists_(lists), side_(side), paneFont_(std::move(paneFont)),
+      bar_(new QScrollBar(Qt::Vertical, this)) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setToolTip(title);
@@ -22,6 +30,20 @@ HistoryPane::HistoryPane(const QString& title, const MoveHistory& history, std::
     pal.setColor(QPalette::Window, QColor::fromRgb(WindowBackground));
     setPalette(pal);
     connect(bar_, &QScrollBar::valueChanged, this, [this] { update(); });
+    connect(&lists, &MoveLists::cleared, this, [this] {
+        scroll(Scroll::Top);
+        refresh();
+    });
+    connect(&lists, &MoveLists::lineAdded, this, [this](Side written) {
+        if (written == side_ && history().count > LinesShown) scroll(Scroll::LineDown);
+        refresh();
+    });
+    connect(&lists, &MoveLists::changed, this, &HistoryPane::refresh);
+}
+
+void HistoryPane::refresh() {
+    updateRange();
+    update();
 }
 
 void HistoryPane::resizeEvent(QResizeEvent*) {
@@ -37,7 +59,7 @@ void HistoryPane::resizeEvent(QResizeEvent*) {
 }
 
 void HistoryPane::updateRange() {
-    const int lines = std::max(MoveHistory::StandardLines, history_.count);
+    const int lines = std::max(MoveHistory::StandardLines, history().count);
     bar_->setPageStep(page_);
     bar_->setSingleStep(1);
     // A scroll bar with range 0..lines and a page of `page_` stops at lines - page + 1.
@@ -46,17 +68,16 @@ void HistoryPane::updateRange() {
 
 int HistoryPane::scrollPosition() const { return bar_->value(); }
 
-void HistoryPane::vscroll(int code) {
+void HistoryPane::scroll(Scroll code) {
     const int old = bar_->value();
     int position = old;
     switch (code) {
-    case msg::SB_LINEUP: position = old - 1; break;
-    case msg::SB_LINEDOWN: position = old + 1; break;
-    case msg::SB_PAGEUP: position = old - page_; break;
-    case msg::SB_PAGEDOWN: position = old + page_; break;
-    case msg::SB_TOP: position = bar_->minimum(); break;
-    case msg::SB_BOTTOM: position = bar_->maximum(); break;
-    default: break;
+    case Scroll::LineUp: position = old - 1; break;
+    case Scroll::LineDown: position = old + 1; break;
+    case Scroll::PageUp: position = old - page_; break;
+    case Scroll::PageDown: position = old + page_; break;
+    case Scroll::Top: position = bar_->minimum(); break;
+    case Scroll::Bottom: position = bar_->maximum(); break;
     }
     updateRange();
     bar_->setValue(position);  // clamped to the range
@@ -74,16 +95,16 @@ void HistoryPane::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect inside = contentsRect().adjusted(0, 0, -bar_->width(), 0);
     p.setClipRect(inside);
-    if (history_.count > 0) p.setFont(paneFont_());
+    if (history().count > 0) p.setFont(paneFont_());
     p.setPen(Qt::black);
     const int first = std::max(bar_->value(), 0);
     const int visible = inside.height() / lineHeight_ + 1;
-    for (int i = first; i < history_.count && i < first + visible; ++i) {
-        if (static_cast<std::size_t>(i) >= history_.lines.size()) break;
+    for (int i = first; i < history().count && i < first + visible; ++i) {
+        if (static_cast<std::size_t>(i) >= history().lines.size()) break;
         const int y = inside.top() + (i - first) * lineHeight_;
         const QString number = QString::number(i + 1) + ".";
         p.drawText(QRect(inside.left(), y, inside.width(), lineHeight_), Qt::AlignLeft | Qt::AlignTop, number);
-        const QString text = QString::fromStdString(history_.lines[static_cast<std::size_t>(i)]);
+        const QString text = QString::fromStdString(history().lines[static_cast<std::size_t>(i)]);
         if (!text.isEmpty()) {
             const int x = inside.left() + static_cast<int>(number.size()) * charWidth_ + 2;
             p.drawText(QRect(x, y, inside.width(), lineHeight_), Qt::AlignLeft | Qt::AlignTop, text);

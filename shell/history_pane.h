@@ -7,7 +7,7 @@
 #include <QFrame>
 #include <functional>
 
-#include "game/move_text.h"
+#include "game/move_lists.h"
 
 class QScrollBar;
 
@@ -18,17 +18,22 @@ class HistoryPane : public QFrame {
 public:
     // `paneFont` gives the font the lines are drawn in, asked for only when
     // there are lines to draw.
-    HistoryPane(const QString& title, const MoveHistory& history, std::function<const QFont&()> paneFont,
+    // The pane of `side`'s list: it scrolls to its top when the lists are
+    // emptied and one line with each line written past the ones it shows.
+    HistoryPane(const QString& title, const MoveLists& lists, Side side, std::function<const QFont&()> paneFont,
                 QWidget* parent);
 
-    // WM_VSCROLL with a scroll code (SB_LINEDOWN, SB_TOP, ...).
-    void vscroll(int code);
+    // The scroll bar's steps, as its arrows, its trough and Home/End move it.
+    enum class Scroll { LineUp, LineDown, PageUp, PageDown, Top, Bottom };
+    void scroll(Scroll code);
     int scrollPosition() const;
     int lineHeight() const { return lineHeight_; }
     QScrollBar* scrollBar() const { return bar_; }
     // The scroll range follows a list that has grown past its standard lines.
     void updateRange();
-    const MoveHistory& history() const { return history_; }
+    // The range and the lines drawn anew.
+    void refresh();
+    const MoveHistory& history() const { return lists_.list(side_); }
     // Where line `index` is drawn at the present scroll position (outside
     // the pane when scrolled away).
     QRect lineRect(int index) const;
@@ -38,7 +43,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    const MoveHistory& history_;
+    const MoveLists& lists_;
+    Side side_;
     std::function<const QFont&()> paneFont_;
     QScrollBar* bar_;
     int lineHeight_ = 16;

@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "game/window_messages.h"
 #include "shell/main_window.h"
 #include "shell/start_up.h"
 
@@ -20,7 +19,7 @@ int main(int argc, char** argv) {
     // A second copy on this machine finds the port taken: it says so and
     // plays on without network games.
     if (!window.network().setUpListening(line.port)) {
-        window.enableCommand(orbel::cmd::DirectNetworkGame, false);
+        window.commands().setEnabled(orbel::Command::DirectNetworkGame, false);
     } else if (line.portMapping) {
         orbel::PortMapOptions router;
         router.helperPath = orbel::findPortMapHelper(QCoreApplication::applicationDirPath().toStdString());

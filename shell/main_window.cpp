@@ -1,10 +1,9 @@
 #include "shell/main_window.h"
 
 #include <QAction>
-#include <QCloseEvent>
-#include <QCoreApplication>
-#include <QFontMetrics>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,23 +11,18 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <iterator>
-#include <vector>
 #include <utility>
+#include <vector>
 
-#include "game/new_game.h"
-#include "game/one_player.h"
-#include "game/texts.h"
-#include "game/window_messages.h"
-#include "shell/board_accessible.h"
-#include "shell/board_painter.h"
 #include "shell/board_window.h"
-#include "shell/common_proc.h"
-#include "shell/dialogs.h"
+#include "shell/chat_pane.h"
 #include "shell/history_pane.h"
 #include "shell/live_text.h"
-#include "shell/modal.h"
 #include "shell/settings.h"
+#include "shell/texts.h"
 
 static void initResources() { Q_INIT_RESOURCE(orbel); }
 
@@ -79,32 +73,31 @@ constexpr QRect WhitePaneArea(509, 110, 120, 230);
 constexpr QRect BlackPaneArea(629, 110, 120, 230);
 constexpr QRect BrainPaneArea(509, 370, 241, 110);
 
-// The commands that would replace or end the game object the computer's
-// thread is using; they wait, greyed, until its move is handed back.
-constexpr int commandsGreyedWhileThinking[] = {cmd::NewOnePlayerGame, cmd::NewTwoPlayerGame, cmd::Resign,
-                                               cmd::DirectNetworkGame, cmd::OpenGameText, cmd::PasteGameText};
-
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mode_(onePlayerProc) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     initResources();
     installBoardAccessibility();
     for (QColor& c : customColours) c = Qt::black;
     setUpFrame();
     boardFont_ = fontWithCellHeight("Times New Roman", 19, QFont::Normal);
-    // The square colours are read before the window exists.
-    readSquareColours();
+    readSettings();
     createMenus();
     QWidget* client = createDrawingArea();
-    // The piece set is read once the menu exists, to carry its check mark.
-    readPieceSet();
     createPanes(client);
-    connectPanes();
+    followTheGame();
+    followThePlayers();
+    followTheNetwork();
     // Fixed size: no maximise, no resizing.
     adjustSize();
     setFixedSize(sizeHint());
     // The keys go to the board from the start.
     board_->setFocus();
+}
+
+MainWindow::~MainWindow() {
+    // The thinking thread must be gone before the window is.
+    computer().stop();
 }
 
 void MainWindow::setUpFrame() {
@@ -121,37 +114,122 @@ void MainWindow::setUpFrame() {
     setWindowIcon(icon);
 }
 
-void MainWindow::readSquareColours() {
+void MainWindow::readSettings() {
+    // Before the menus, which carry the piece set's and the announcements'
+    // check marks.
     StoredSettings stored;
     readColourSettings(stored);
-    ui_.lightSquareColor = stored.lightSquareColor;
-    ui_.darkSquareColor = stored.darkSquareColor;
+    state_.lightSquareColor = stored.lightSquareColor;
+    state_.darkSquareColor = stored.darkSquareColor;
     readAnnounceSetting(stored);
-    ui_.announceMoves = stored.announceMoves;
+    state_.announceMoves = stored.announceMoves;
+    readPieceSetSetting(stored);
+    state_.pieceSetIndex = stored.pieceSetIndex;
+}
+
+void MainWindow::createMenus() {
+    struct Item {
+        const char* menu;
+        Command command;
+        const char* text;
+        QKeySequence keys;
+        void (MainWindow::*slot)();
+    };
+    const Item items[] = {
+        {"&File", Command::NewOnePlayerGame, "&New 1 Player Game", Qt::CTRL | Qt::Key_N, &MainWindow::newOnePlayerGame},
+        {"&File", Command::NewTwoPlayerGame, "N&ew 2 Player Game", Qt::CTRL | Qt::Key_M, &MainWindow::newTwoPlayerGame},
+        {"&File", Command::SaveGame, "-&Save Game", Qt::CTRL | Qt::Key_S, &MainWindow::saveGame},
+        {"&File", Command::LoadGame, "&Load Game", Qt::CTRL | Qt::Key_L, &MainWindow::loadGame},
+        {"&File", Command::OpenGameText, "-&Open PGN or FEN...", {}, &MainWindow::openGameText},
+        {"&File", Command::ExportGame, "Export &Game (PGN)...", {}, &MainWindow::exportGame},
+        {"&File", Command::CopyGame, "&Copy Game as PGN", Qt::CTRL | Qt::SHIFT | Qt::Key_C, &MainWindow::copyGame},
+        {"&File", Command::CopyPosition, "Copy Position as &FEN", {}, &MainWindow::copyPosition},
+        {"&File", Command::PasteGameText, "&Paste Position or Game", Qt::CTRL | Qt::SHIFT | Qt::Key_V,
+         &MainWindow::pasteGameText},
+        {"&File", Command::Exit, "-E&xit", {}, nullptr},
+        {"&Game", Command::UndoMove, "&Undo Move", Qt::CTRL | Qt::Key_U, &MainWindow::undoMove},
+        {"&Game", Command::Resign, "&Resign", {}, &MainWindow::resign},
+        {"&Game", Command::ReadPosition, "-Read &Position", Qt::CTRL | Qt::Key_R, &MainWindow::readPosition},
+        {"&Options/&Color", Command::DarkSquare, "&Dark Square", {}, &MainWindow::chooseDarkSquare},
+        {"&Options/&Color", Command::LightSquare, "&Light Square", {}, &MainWindow::chooseLightSquare},
+        {"&Options/&Color", Command::OriginalColors, "-&Original Colors", {}, &MainWindow::originalColors},
+        {"&Options/&Piece Set", Command::PieceSetDudidi, "Dudidi", {}, nullptr},
+        {"&Options/&Piece Set", Command::PieceSetFerrow1, "Ferrow Color 1", {}, nullptr},
+        {"&Options/&Piece Set", Command::PieceSetFerrow2, "Ferrow Color 2", {}, nullptr},
+        {"&Options", Command::ShowHideCoordinates, "-&Show/Hide Coordinates", {}, &MainWindow::showHideCoordinates},
+        {"&Options", Command::AnnounceMoves, "&Announce Moves", {}, &MainWindow::toggleAnnouncements},
+        {"&Network Play", Command::DirectNetworkGame, "&Direct Network Game", Qt::CTRL | Qt::Key_I,
+         &MainWindow::directNetworkGame},
+        {"&Network Play", Command::NetworkAddress, "Your Network &Address...", {}, &MainWindow::showNetworkAddress},
+        {"&Network Play", Command::NetworkResign, "-&Resign", {}, nullptr},
+        {"&Network Play", Command::KillGame, "&Kill Game (Opponent is lagging or gone ONLY)", {}, nullptr},
+        {"&Help", Command::WhatsNew, "&What's New in 3.0", {}, nullptr},
+        {"&Help", Command::About, "-&About Orbel Chess 3.0...", {}, nullptr},
+    };
+    std::map<QString, QMenu*> menus;
+    for (const Item& item : items) {
+        QAction* action = addMenuItem(menus, item.menu, item.text, item.keys);
+        if (item.slot) connect(action, &QAction::triggered, this, item.slot);
+        commands_.add(item.command, action);
+    }
+    connectMenuItems();
+}
+
+QAction* MainWindow::addMenuItem(std::map<QString, QMenu*>& menus, const char* path, const char* label,
+                                 const QKeySequence& keys) {
+    std::function<QMenu*(const QString&)> menuFor = [&](const QString& name) {
+        QMenu*& menu = menus[name];
+        if (!menu) {
+            const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+            menu = slash < 0 ? menuBar()->addMenu(name) : menuFor(name.left(slash))->addMenu(name.mid(slash + 1));
+        }
+        return menu;
+    };
+    QString text = QString::fromUtf8(label);
+    QMenu* menu = menuFor(QString::fromUtf8(path));
+    // A leading "-" puts a separator before the item.
+    if (text.startsWith(QLatin1Char('-'))) menu->addSeparator(), text.remove(0, 1);
+    QAction* action = menu->addAction(text);
+    if (!keys.isEmpty()) action->setShortcut(keys);
+    return action;
+}
+
+void MainWindow::connectMenuItems() {
+    // Those whose slot takes what it is for.
+    connect(action(Command::Exit), &QAction::triggered, this, &QWidget::close);
+    connect(action(Command::PieceSetDudidi), &QAction::triggered, this, [this] { choosePieceSet(0); });
+    connect(action(Command::PieceSetFerrow1), &QAction::triggered, this, [this] { choosePieceSet(1); });
+    connect(action(Command::PieceSetFerrow2), &QAction::triggered, this, [this] { choosePieceSet(2); });
+    connect(action(Command::NetworkResign), &QAction::triggered, this, [this] { endNetworkGame(PeerCommand::Resign); });
+    connect(action(Command::KillGame), &QAction::triggered, this, [this] { endNetworkGame(PeerCommand::End); });
+    connect(action(Command::WhatsNew), &QAction::triggered, this, [this] { showInfo(false); });
+    connect(action(Command::About), &QAction::triggered, this, [this] { showInfo(true); });
+    action(Command::About)->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Slash), QKeySequence(Qt::ALT | Qt::Key_Question)});
+    for (const Command c : {Command::PieceSetDudidi, Command::PieceSetFerrow1, Command::PieceSetFerrow2,
+                            Command::AnnounceMoves})
+        action(c)->setCheckable(true);
+    for (const Command c : {Command::UndoMove, Command::NetworkResign, Command::KillGame}) action(c)->setEnabled(false);
+    commands_.setChecked(static_cast<Command>(static_cast<int>(Command::PieceSetDudidi) + state_.pieceSetIndex), true);
+    commands_.setChecked(Command::AnnounceMoves, state_.announceMoves);
 }
 
 QWidget* MainWindow::createDrawingArea() {
     auto* client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
-    board_ = new BoardWindow([this](int m, std::uintptr_t w, std::intptr_t l) { return dispatch(m, w, l); },
-                             [this](QPainter& p) { paintOverlay(p); }, client);
+    const auto paint = [this](QImage& surface) { paintBoardWindow(scene(), state_, surface, bitmaps_, boardFont_); };
+    board_ = new BoardWindow(state_.geometry, paint, [this](QPainter& p) { paintOverlay(p); }, client);
     board_->move(0, 0);
-    board_->onKey = [this](const QKeyEvent& event) { return keys_.keyPress(event); };
-    board_->onMousePress = [this] { keys_.mousePressed(); };
-    board_->reading = &keys_;
     liveText_ = new LiveText(client);
+    BoardKeys::Window parts{state_, *board_, *liveText_, [this](const QString& text) { showStatusMessage(text); },
+                            [this](QPoint at) { carryTo(at); }, [this] { return scene(); }};
+    keys_ = std::make_unique<BoardKeys>(std::move(parts), table_, hand_);
+    board_->onKey = [this](const QKeyEvent& event) { return keys_->keyPress(event); };
+    board_->reading = keys_.get();
+    connect(board_, &BoardWindow::pressed, this, &MainWindow::boardPressed);
+    connect(board_, &BoardWindow::released, this, &MainWindow::boardReleased);
+    connect(board_, &BoardWindow::dragged, this, &MainWindow::carryTo);
     setCentralWidget(client);
-    dispatch(msg::WM_CREATE);
-    dispatch(msg::WM_SIZE);
     return client;
-}
-
-void MainWindow::readPieceSet() {
-    StoredSettings stored;
-    readPieceSetSetting(stored);
-    ui_.pieceSetIndex = stored.pieceSetIndex;
-    checkCommand(cmd::PieceSetDudidi + ui_.pieceSetIndex, true);
-    checkCommand(cmd::AnnounceMoves, ui_.announceMoves);
 }
 
 void MainWindow::createPanes(QWidget* client) {
@@ -166,9 +244,9 @@ void MainWindow::createPanes(QWidget* client) {
     brainPane_->setAccessibleName(QStringLiteral("Brain:"));
 
     const auto paneFont = [this]() -> const QFont& { return this->paneFont(); };
-    blackPane_ = new HistoryPane(QStringLiteral("Black:"), ui_.game.blackHistory, paneFont, client);
+    blackPane_ = new HistoryPane(QStringLiteral("Black:"), lists_, Side::Black, paneFont, client);
     blackPane_->setGeometry(BlackPaneArea);
-    whitePane_ = new HistoryPane(QStringLiteral("White:"), ui_.game.whiteHistory, paneFont, client);
+    whitePane_ = new HistoryPane(QStringLiteral("White:"), lists_, Side::White, paneFont, client);
     whitePane_->setGeometry(WhitePaneArea);
 
     status_ = new QLabel(QString::fromUtf8(text::WhiteToMove));
@@ -181,20 +259,16 @@ void MainWindow::createPanes(QWidget* client) {
     chatPane_->setAccessibleName(QStringLiteral("Chat:"));
     chatPane_->edit()->setAccessibleName(QStringLiteral("Chat line"));
     chatPane_->hide();
-}
-
-void MainWindow::connectPanes() {
-    connect(&brainTimer_, &QTimer::timeout, this, [this] { dispatch(msg::WM_TIMER, 1, 0); });
-    chatPane_->onEnter = [this](const QString& typed) {
-        sendingChatLine_ = true;
-        network_.sendChatLine(typed);
-        sendingChatLine_ = false;
+    chatPane_->onEnter = [this](const QString& typed) { network_.sendChatLine(typed); };
+    // After a dialog the board has the keys again, unless the chat line had them.
+    modal_.afterDialog = [this](QWidget* focusBefore) {
+        if (destroyed_) return;
+        if (focusBefore == chatPane_->edit() && chatPane_->isVisible()) {
+            chatPane_->edit()->setFocus();
+        } else {
+            board_->setFocus();
+        }
     };
-}
-
-MainWindow::~MainWindow() {
-    // The thinking thread must be gone before the window is.
-    thinking_.join();
 }
 
 const QFont& MainWindow::paneFont() {
@@ -206,93 +280,15 @@ const QFont& MainWindow::paneFont() {
 }
 
 void MainWindow::runStartUpDialog() {
-    NewGameSetupDialog dialog(*this, this);
-    runDialog(dialog);
+    runNewGameSetup();
     invalidate();
-}
-
-void MainWindow::readPosition() { liveText_->say(keys_.positionText()); }
-
-int MainWindow::dispatch(int message, std::uintptr_t wParam, std::intptr_t lParam) {
-    return mode_(*this, message, wParam, lParam);
-}
-
-int MainWindow::commonProc(int message, std::uintptr_t wParam, std::intptr_t lParam) {
-    return orbel::commonProc(*this, message, wParam, lParam);
-}
-
-void MainWindow::createMenus() {
-    auto add = [this](QMenu* menu, int id, const char* text, QKeySequence keys = {}) {
-        QAction* a = menu->addAction(QString::fromUtf8(text));
-        a->setData(id);
-        if (!keys.isEmpty()) a->setShortcut(keys);
-        connect(a, &QAction::triggered, this, [this, id] { sendCommand(id); });
-        actions_[id] = a;
-        return a;
-    };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    add(file, cmd::NewOnePlayerGame, "&New 1 Player Game", QKeySequence(Qt::CTRL | Qt::Key_N));
-    add(file, cmd::NewTwoPlayerGame, "N&ew 2 Player Game", QKeySequence(Qt::CTRL | Qt::Key_M));
-    file->addSeparator();
-    add(file, cmd::SaveGame, "&Save Game", QKeySequence(Qt::CTRL | Qt::Key_S));
-    add(file, cmd::LoadGame, "&Load Game", QKeySequence(Qt::CTRL | Qt::Key_L));
-    file->addSeparator();
-    add(file, cmd::OpenGameText, "&Open PGN or FEN...");
-    add(file, cmd::ExportGame, "Export &Game (PGN)...");
-    add(file, cmd::CopyGame, "&Copy Game as PGN", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    add(file, cmd::CopyPosition, "Copy Position as &FEN");
-    add(file, cmd::PasteGameText, "&Paste Position or Game", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-    file->addSeparator();
-    add(file, cmd::Exit, "E&xit");
-
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
-    add(game, cmd::UndoMove, "&Undo Move", QKeySequence(Qt::CTRL | Qt::Key_U))->setEnabled(false);
-    add(game, cmd::Resign, "&Resign");
-    game->addSeparator();
-    add(game, cmd::ReadPosition, "Read &Position", QKeySequence(Qt::CTRL | Qt::Key_R));
-
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    QMenu* colour = options->addMenu(QStringLiteral("&Color"));
-    add(colour, cmd::DarkSquare, "&Dark Square");
-    add(colour, cmd::LightSquare, "&Light Square");
-    colour->addSeparator();
-    add(colour, cmd::OriginalColors, "&Original Colors");
-    QMenu* pieces = options->addMenu(QStringLiteral("&Piece Set"));
-    add(pieces, cmd::PieceSetDudidi, "Dudidi")->setCheckable(true);
-    add(pieces, cmd::PieceSetFerrow1, "Ferrow Color 1")->setCheckable(true);
-    add(pieces, cmd::PieceSetFerrow2, "Ferrow Color 2")->setCheckable(true);
-    options->addSeparator();
-    add(options, cmd::ShowHideCoordinates, "&Show/Hide Coordinates");
-    add(options, cmd::AnnounceMoves, "&Announce Moves")->setCheckable(true);
-
-    QMenu* network = menuBar()->addMenu(QStringLiteral("&Network Play"));
-    add(network, cmd::DirectNetworkGame, "&Direct Network Game", QKeySequence(Qt::CTRL | Qt::Key_I));
-    add(network, cmd::NetworkAddress, "Your Network &Address...");
-    network->addSeparator();
-    add(network, cmd::NetworkResign, "&Resign")->setEnabled(false);
-    add(network, cmd::KillGame, "&Kill Game (Opponent is lagging or gone ONLY)")->setEnabled(false);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    add(help, cmd::WhatsNew, "&What's New in 3.0");
-    help->addSeparator();
-    QAction* about = add(help, cmd::About, "&About Orbel Chess 3.0...");
-    about->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Slash), QKeySequence(Qt::ALT | Qt::Key_Question)});
-}
-
-QAction* MainWindow::action(int id) const {
-    const auto it = actions_.find(id);
-    return it == actions_.end() ? nullptr : it->second;
 }
 
 void MainWindow::invalidate() { board_->invalidateAll(); }
 
-void MainWindow::invalidateArea(const PixelRect& area) {
-    board_->invalidate(QRect(area.left, area.top, area.width, area.height));
-}
-
 void MainWindow::setStatusText(const QString& text) {
     status_->setText(text);
-    keys_.statusChanged();
+    keys_->statusChanged();
 }
 
 QString MainWindow::statusText() const { return status_->text(); }
@@ -308,61 +304,7 @@ void MainWindow::showStatusMessage(const QString& text) {
 QString MainWindow::statusMessage() const { return statusBar()->currentMessage(); }
 
 void MainWindow::announce(const QString& text) {
-    if (ui_.announceMoves) liveText_->say(text);
-}
-
-void MainWindow::enableCommand(int id, bool enabled) {
-    // While the computer thinks, the items it greyed stay grey; what was asked
-    // for them is applied when its move is handed back.
-    const auto held = greyedForThinking_.find(id);
-    if (held != greyedForThinking_.end()) {
-        held->second = enabled;
-        return;
-    }
-    if (QAction* a = action(id)) a->setEnabled(enabled);
-}
-
-void MainWindow::checkCommand(int id, bool checked) {
-    if (QAction* a = action(id)) a->setChecked(checked);
-}
-
-void MainWindow::scrollHistoryPane(bool white, int code) { historyPane(white)->vscroll(code); }
-
-void MainWindow::invalidateHistoryPanes() {
-    whitePane_->updateRange();
-    blackPane_->updateRange();
-    whitePane_->update();
-    blackPane_->update();
-}
-
-void MainWindow::setBrainText(const QString& text) {
-    brainPane_->setText(text);
-    // Named "Brain:"; the line and value are what a reader reads on.
-    brainPane_->setAccessibleDescription(text);
-}
-
-void MainWindow::messageBox(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) {
-    showMessageBox(seams_, parent, text, caption, icon);
-}
-
-bool MainWindow::askYesNo(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) {
-    return askQuestion(seams_, parent, text, caption, icon);
-}
-
-int MainWindow::runDialog(QDialog& dialog) {
-    QWidget* focusBefore = QApplication::focusWidget();
-    const int result = runModalDialog(seams_, dialog);
-    focusBoardAfterDialog(focusBefore);
-    return result;
-}
-
-void MainWindow::focusBoardAfterDialog(QWidget* focusBefore) {
-    if (destroyed_) return;
-    if (focusBefore == chatPane_->edit() && chatPane_->isVisible()) {
-        chatPane_->edit()->setFocus();
-    } else {
-        board_->setFocus();
-    }
+    if (state_.announceMoves) liveText_->say(text);
 }
 
 void MainWindow::playSound(int resource) {
@@ -373,109 +315,21 @@ void MainWindow::playSound(int resource) {
     sounds_.play(resource);
 }
 
-void MainWindow::showChatPane(bool show) {
-    chatPane_->clearLines();
-    chatPane_->setAccessibleDescription(QString());
-    brainPane_->setVisible(!show);
-    chatPane_->setVisible(show);
-    if (show) chatPane_->edit()->setFocus();
-    enableCommand(cmd::Resign, !show);
-    enableCommand(cmd::DirectNetworkGame, !show && network_.state() != NetworkSession::State::Unavailable);
-    enableCommand(cmd::SaveGame, !show);
-    enableCommand(cmd::LoadGame, !show);
-    enableCommand(cmd::OpenGameText, !show);
-    enableCommand(cmd::PasteGameText, !show);
-    enableCommand(cmd::NetworkResign, show);
-    enableCommand(cmd::KillGame, show);
-}
-
-void MainWindow::addChatLine(const QString& line) {
-    chatPane_->addChatLine(line);
-    chatPane_->update();
-    QStringList shown = chatPane_->lines();
-    std::reverse(shown.begin(), shown.end());
-    shown.removeAll(QString());
-    chatPane_->setAccessibleDescription(shown.join(QLatin1Char('\n')));
-    // The user's own line, echoed as it is sent, is not read back to them.
-    const QString own = network_.localNickname + QStringLiteral("> ");
-    if (sendingChatLine_ && line.startsWith(own)) return;
-    const QString peer = network_.peerNickname + QStringLiteral("> ");
-    announce(line.startsWith(peer) ? network_.peerNickname + QStringLiteral(" says: ") + line.mid(peer.size()) : line);
-}
-
-void MainWindow::showWaitCursor(bool wait) { setCursor(wait ? Qt::WaitCursor : Qt::ArrowCursor); }
-
-void MainWindow::loadDragBitmaps(int row, int col) {
-    carriedPiece_ = onBoard(row, col)
-                        ? pieceImageResource(ui_.game.displayBoard.at(row, col), ui_.pieceSetIndex, ui_.humanPlaysBlack)
-                        : 0;
-}
-
-void MainWindow::paintOverlay(QPainter& painter) {
-    drawSquareCursor(painter, ui_);
-    if (carriedPiece_ == 0) return;
-    drawCarriedPiece(painter, ui_, bitmaps_.piece(carriedPiece_, painter.device()->devicePixelRatioF()));
-}
-
-void MainWindow::startComputerMove() {
-    enableCommand(cmd::UndoMove, false);
-    enableCommand(cmd::SaveGame, false);
-    enableCommand(cmd::LoadGame, false);
-    for (int id : commandsGreyedWhileThinking) {
-        QAction* a = action(id);
-        greyedForThinking_[id] = a->isEnabled();
-        a->setEnabled(false);
+BoardScene MainWindow::scene() const {
+    BoardScene scene;
+    scene.gameExists = game_.exists();
+    scene.bottom = table_.userSide();
+    if (!scene.gameExists) return scene;
+    scene.pieces = game_.position().squares;
+    // The piece in the hand is not on its square.
+    if (hand_.holding()) scene.pieces[static_cast<std::size_t>(hand_.from())] = Piece{};
+    scene.frameFrom = frameFrom_;
+    scene.frameTo = frameTo_;
+    if (!table_.opponentName().isEmpty()) {
+        scene.topName = table_.opponentName();
+        scene.bottomName = QStringLiteral("You");
     }
-    brainTimer_.start(10);
-    // No last-move frame while the computer thinks.
-    MoveRecord& shown = ui_.game.computerMove;
-    shown.fromRow = shown.fromCol = shown.toRow = shown.toCol = -1;
-
-    // Queued onto the window's thread: the worker never touches a widget, and
-    // a window closed meanwhile takes the queued call with it.
-    auto postHandBack = [this] { QMetaObject::invokeMethod(this, &MainWindow::handBack, Qt::QueuedConnection); };
-    handBackPending_ = true;
-    const bool refused = std::exchange(seams_.refuseNextThread, false);
-    if (refused || !thinking_.start(ui_.game.currentGame, ui_.game.humanMove, postHandBack, seams_.chooseMove)) {
-        // No thread to be had: the computer thinks here instead (it takes a
-        // few milliseconds), and its move comes back the same way.
-        thinking_.chooseHere(ui_.game.currentGame, ui_.game.humanMove, seams_.chooseMove);
-        postHandBack();
-    }
-}
-
-void MainWindow::settleComputerMove() {
-    // The move takes milliseconds: waiting for the thread here is no longer
-    // than a turn of the event loop would be.
-    if (handBackPending_) handBack();
-}
-
-void MainWindow::endComputerMove() {
-    // One last tick before the timer stops, so the pane shows the line the
-    // computer settled on even when it answered between two ticks.
-    if (brainTimer_.isActive()) dispatch(msg::WM_TIMER, 1, 0);
-    brainTimer_.stop();
-    const auto held = std::move(greyedForThinking_);
-    greyedForThinking_.clear();
-    for (const auto& [id, enabled] : held) action(id)->setEnabled(enabled);
-}
-
-void MainWindow::handBack() {
-    // Taken in once: by the queued call, or earlier by settleComputerMove.
-    if (!std::exchange(handBackPending_, false)) return;
-    // The thread has ended (or is about to): only after joining it are its
-    // result and the game object ours again.
-    thinking_.join();
-    if (destroyed_) return;
-    MoveRecord& move = ui_.game.computerMove;
-    const MoveRecord& result = thinking_.result();
-    move.fromRow = result.fromRow;
-    move.fromCol = result.fromCol;
-    move.toRow = result.toRow;
-    move.toCol = result.toCol;
-    move.isCapture = result.isCapture;
-    if (thinking_.outcome() == ChoiceOutcome::Failed) showFatalError(*this);
-    sendCommand(cmd::ComputerMoveReady);
+    return scene;
 }
 
 void MainWindow::startPortMapping(PortMapOptions options) { portMapper_ = std::make_unique<PortMapper>(std::move(options)); }
@@ -484,10 +338,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The router is told while the rest of the window goes.
     if (portMapper_) portMapper_->requestStop();
     // A computer move in progress is finished first; it takes milliseconds.
-    thinking_.join();
+    computer().stop();
     if (!destroyed_) {
         destroyed_ = true;
-        dispatch(msg::WM_DESTROY);
+        network_.windowDestroyed();
     }
     event->accept();
 }

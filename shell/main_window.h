@@ -1,33 +1,45 @@
 // The main window: a fixed-size window holding the drawing area, the two
 // history panes, the Brain pane (and, in its place during network play, the
-// chat pane), the menu bar and the status bar. It owns the program-wide UI
-// state and routes every message through the installed mode procedure.
+// chat pane), the menu bar and the status bar. It owns the game on the
+// board, its players and network play, and is the one place that holds the
+// program-wide user-interface state. Everything it shows of the game follows
+// the game's signals; every menu item is a slot.
 #pragma once
 
 #include <QFont>
 #include <QMainWindow>
-#include <QTimer>
 #include <map>
+#include <memory>
+#include <optional>
 
-#include "computer/thinking.h"
-#include "net/chat_pane.h"
+#include "game/game.h"
+#include "game/hand.h"
+#include "game/move_lists.h"
+#include "game/table.h"
+#include "net/network_opponent.h"
 #include "net/network_session.h"
-#include "net/network_window.h"
-#include "net/port_mapper.h"
+#include "net/portmap/port_mapper.h"
+#include "savegame/pgn.h"
 #include "shell/board_keys.h"
+#include "shell/board_painter.h"
+#include "shell/commands.h"
+#include "shell/modal.h"
+#include "shell/network_play.h"
 #include "shell/piece_bitmaps.h"
 #include "shell/sounds.h"
 
 class QAction;
 class QLabel;
+class QMenu;
 
 namespace orbel {
 
 class BoardWindow;
+class ChatPane;
 class HistoryPane;
 class LiveText;
 
-class MainWindow : public QMainWindow, public NetworkWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Creates the window with its menus, panes and status bar, reading the
@@ -38,72 +50,55 @@ public:
 
     // The last step of start-up: New Game Setup, then a full repaint.
     void runStartUpDialog();
+    // A saved game named on the command line, loaded as Load Game loads it;
+    // false (after a box saying why) when it holds no game to continue.
+    bool loadGameAtStart(const QString& path);
+    // A PGN or FEN file played as Open PGN or FEN plays it.
+    bool openGameFile(const QString& path);
 
-    // Hands a message to the installed mode procedure.
-    int dispatch(int message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
-    ModeProc installedMode() const { return mode_; }
-    void checkCommand(int id, bool checked);
-
-    // GameWindow
-    UiState& ui() override { return ui_; }
-    WindowSeams& seams() override { return seams_; }
-    int commonProc(int message, std::uintptr_t wParam, std::intptr_t lParam) override;
-    void installMode(ModeProc proc) override { mode_ = proc; }
-    int sendMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) override {
-        return dispatch(message, wParam, lParam);
-    }
-    void invalidate() override;
-    void invalidateArea(const PixelRect& area) override;
-    void setStatusText(const QString& text) override;
-    void scrollHistoryPane(bool white, int code) override;
-    void invalidateHistoryPanes() override;
-    void setBrainText(const QString& text) override;
-    void announce(const QString& text) override;
-    void enableCommand(int id, bool enabled) override;
-    void playSound(int resource) override;
-    void showWaitCursor(bool wait) override;
-    void loadDragBitmaps(int row, int col) override;
-    void messageBox(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) override;
-    bool askYesNo(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) override;
-    int runDialog(QDialog& dialog) override;
-    void startComputerMove() override;
-    void endComputerMove() override;
-
-    // NetworkWindow
-    QWidget* widget() override { return this; }
-    NetworkSession& network() override { return network_; }
-    const PortMapper* portMapper() const override { return portMapper_.get(); }
-    // Opens the listening port on the home router, off this thread; the
-    // mapping is removed when the window goes.
-    void startPortMapping(PortMapOptions options);
-    void showChatPane(bool show) override;
-    void addChatLine(const QString& line) override;
-    void settleComputerMove() override;
+    Game& game() { return game_; }
+    Table& table() { return table_; }
+    MoveLists& lists() { return lists_; }
+    Hand& hand() { return hand_; }
+    ComputerPlayer& computer() { return table_.computer(); }
+    NetworkSession& network() { return network_; }
+    WindowState& state() { return state_; }
+    WindowSeams& seams() { return seams_; }
+    ModalRunner& modal() { return modal_; }
+    Commands& commands() { return commands_; }
+    QAction* action(Command command) const { return commands_.action(command); }
 
     // The parts of the window, for the shell's own code and for tests.
     BoardWindow* boardWindow() const { return board_; }
-    HistoryPane* historyPane(bool white) const { return white ? whitePane_ : blackPane_; }
+    HistoryPane* historyPane(Side side) const { return side == Side::White ? whitePane_ : blackPane_; }
     QLabel* brainPane() const { return brainPane_; }
     ChatPane* chatPane() const { return chatPane_; }
-    QString statusText() const;
-    // A passing message over the status text (the text being typed, a reply
-    // to the keys); empty to show the status text again.
-    void showStatusMessage(const QString& text);
-    QString statusMessage() const;
     LiveText* liveText() const { return liveText_; }
-    BoardKeys& keys() { return keys_; }
-    // Control+R: the position in words, in the live text.
-    void readPosition();
-    QAction* action(int id) const;
+    BoardKeys& keys() { return *keys_; }
     PieceBitmaps& bitmaps() { return bitmaps_; }
-    const ThinkingThread& thinking() const { return thinking_; }
     const QFont& boardFont() const { return boardFont_; }
     // The history and chat panes' font, found when first asked for: until
     // a line is written, start-up need not load it.
     const QFont& paneFont();
-    bool brainTimerActive() const { return brainTimer_.isActive(); }
-    // The piece image the mouse carries (0 for none).
-    int carriedPiece() const { return carriedPiece_; }
+
+    QString statusText() const;
+    void setStatusText(const QString& text);
+    // A passing message over the status text (the text being typed, a reply
+    // to the keys); empty to show the status text again.
+    void showStatusMessage(const QString& text);
+    QString statusMessage() const;
+    // Words for a screen reader; silent while announcements are off.
+    void announce(const QString& text);
+    void playSound(int resource);
+
+    // What the drawing area shows now, and a full repaint of it.
+    BoardScene scene() const;
+    void invalidate();
+
+    // Opens the listening port on the home router, off this thread; the
+    // mapping is removed when the window goes.
+    void startPortMapping(PortMapOptions options);
+    const PortMapper* portMapper() const { return portMapper_.get(); }
     // The custom colours the colour dialog offers, kept for the run.
     QColor customColours[16];
 
@@ -111,22 +106,74 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The constructor's steps, in the order it takes them.
+    // Construction, in the order it is done.
     void setUpFrame();
-    void readSquareColours();
+    void readSettings();
     void createMenus();
+    QAction* addMenuItem(std::map<QString, QMenu*>& menus, const char* path, const char* label,
+                         const QKeySequence& keys);
+    void connectMenuItems();
     QWidget* createDrawingArea();
-    void readPieceSet();
     void createPanes(QWidget* client);
-    void connectPanes();
-    void handBack();
-    void paintOverlay(QPainter& painter);
-    // After a dialog the board has the keys again, unless the chat line had them.
-    void focusBoardAfterDialog(QWidget* focusBefore);
+    void followTheGame();
+    void followThePlayers();
+    void followTheNetwork();
 
-    UiState ui_;
+    // What the window shows of the game (main_window_game.cpp).
+    void begun(GameStart how);
+    void movePlayed(const PlayedMove& move);
+    void gameEnded(EndReason reason);
+    void gameOverBox(const char* text, const char* caption, MessageIcon icon, bool owned);
+    void thinkingStarted();
+    void thinkingEnded();
+    void enableGameCommands(bool enabled);
+    void updateCursor();
+    void startOnePlayerGame(Side user, int level);
+    void startNetworkGame(int localColorCode);
+    void runNewGameSetup();
+    void showChatPane(bool show);
+    void addChatLine(const QString& line, bool own);
+    void carryTo(QPoint at);
+    void boardPressed(Place place);
+    void boardReleased(Place place);
+    void paintOverlay(QPainter& painter);
+    const QImage* carriedImage(qreal ratio);
+
+    // The menu commands.
+    void newOnePlayerGame();
+    void newTwoPlayerGame();
+    void saveGame();
+    void loadGame();
+    void openGameText();
+    void exportGame();
+    void copyGame();
+    void copyPosition();
+    void pasteGameText();
+    bool mayReplaceGame() const;
+    bool playGameText(const std::optional<ImportedGame>& game);
+    void undoMove();
+    void resign();
+    void readPosition();
+    void chooseDarkSquare();
+    void chooseLightSquare();
+    void chooseSquareColour(bool dark);
+    void originalColors();
+    void choosePieceSet(int set);
+    void showHideCoordinates();
+    void toggleAnnouncements();
+    void directNetworkGame();
+    void showNetworkAddress();
+    void endNetworkGame(PeerCommand word);
+    void showInfo(bool about);
+
+    Game game_;
+    Table table_{game_};
+    MoveLists lists_{game_};
+    Hand hand_{table_};
+    WindowState state_;
     WindowSeams seams_;
-    ModeProc mode_;
+    ModalRunner modal_{*this, seams_};
+    Commands commands_;
     QFont boardFont_;
     QFont paneFont_;
     bool paneFontFound_ = false;
@@ -137,23 +184,18 @@ private:
     ChatPane* chatPane_ = nullptr;
     QLabel* status_ = nullptr;
     LiveText* liveText_ = nullptr;
-    BoardKeys keys_{*this};
-    // A chat line being sent: its echo is the user's own, not announced.
-    bool sendingChatLine_ = false;
-    std::map<int, QAction*> actions_;
+    std::unique_ptr<BoardKeys> keys_;
     SoundPlayer sounds_;
     PieceBitmaps bitmaps_;
-    int carriedPiece_ = 0;
-    QTimer brainTimer_;
-    ThinkingThread thinking_;
-    // The thread's move waits to be handed back (once, however it arrives).
-    bool handBackPending_ = false;
-    // Items greyed only while the computer thinks, with their state before.
-    std::map<int, bool> greyedForThinking_;
+    // The squares of the opponent's last move, framed in red (-1: none).
+    int frameFrom_ = -1;
+    int frameTo_ = -1;
     bool destroyed_ = false;
     std::unique_ptr<PortMapper> portMapper_;
     // Last: its sockets go before anything they report to.
-    NetworkSession network_{*this};
+    NetworkSession network_;
+    NetworkOpponent opponent_{table_, game_, network_};
+    NetworkPlay networkPlay_{network_, table_, modal_, portMapper_};
 };
 
 }  // namespace orbel

@@ -46,3 +46,24 @@ int runModalDialog(const WindowSeams& seams, QDialog& dialog) {
 }
 
 }  // namespace orbel
+
+#include <QApplication>
+
+namespace orbel {
+
+void ModalRunner::box(const QString& text, const QString& caption, MessageIcon icon, bool owned) const {
+    showMessageBox(seams_, owned ? &window_ : nullptr, text, caption, icon);
+}
+
+bool ModalRunner::ask(const QString& text, const QString& caption, MessageIcon icon) const {
+    return askQuestion(seams_, &window_, text, caption, icon);
+}
+
+int ModalRunner::run(QDialog& dialog) const {
+    QWidget* focusBefore = QApplication::focusWidget();
+    const int result = runModalDialog(seams_, dialog);
+    if (afterDialog) afterDialog(focusBefore);
+    return result;
+}
+
+}  // namespace orbel

@@ -4,8 +4,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
-#include "game/seams.h"
+#include "shell/seams.h"
 
 class QDialog;
 class QWidget;
@@ -20,5 +21,27 @@ bool askQuestion(const WindowSeams& seams, QWidget* owner, const QString& text, 
                  MessageIcon icon);
 // Runs a modal dialog; returns its result (QDialog::Accepted / Rejected).
 int runModalDialog(const WindowSeams& seams, QDialog& dialog);
+
+// The boxes and dialogs of one main window: its seams, and what follows
+// every dialog (the keys go back to the board).
+class ModalRunner {
+public:
+    ModalRunner(QWidget& window, WindowSeams& seams) : window_(window), seams_(seams) {}
+
+    QWidget& window() const { return window_; }
+    WindowSeams& seams() const { return seams_; }
+    // A box owned by the window (`owned`), or by no window at all, as the
+    // game's own boxes have always been.
+    void box(const QString& text, const QString& caption, MessageIcon icon, bool owned = true) const;
+    bool ask(const QString& text, const QString& caption, MessageIcon icon) const;
+    int run(QDialog& dialog) const;
+
+    // Called after each dialog with the widget that had the keys before it.
+    std::function<void(QWidget* focusBefore)> afterDialog;
+
+private:
+    QWidget& window_;
+    WindowSeams& seams_;
+};
 
 }  // namespace orbel

@@ -9,13 +9,13 @@
 #include <cstdio>
 #include <string_view>
 
-#include "game/new_game.h"
-#include "game/one_player.h"
+#include "game/table.h"
 #include "savegame/fen.h"
-#include "savegame/pgn.h"
 #include "savegame/saved_game.h"
 #include "shell/game_files.h"
-#include "shell/main_window.h"
+#include "shell/modal.h"
+#include "shell/resource_ids.h"
+#include "shell/window_state.h"
 
 namespace orbel {
 namespace {
@@ -56,120 +56,112 @@ PgnTags tagsOfPlayers(bool userPlaysBlack, const std::string& user, const std::s
 }
 
 // The tags of the game on the board, by the way it was begun.
-PgnTags tagsOf(MainWindow& w) {
-    const UiState& ui = w.ui();
+PgnTags tagsOf(const Table& table, const QString& localNickname) {
+    const Game& game = table.game();
     std::string user = "Player", opponent = "Player";
-    if (ui.gameMode == PlayMode::OnePlayer) {
-        opponent = computerName(ui.game.currentGame ? ui.game.currentGame->level : LevelHard);
-    } else if (ui.gameMode == PlayMode::Network) {
-        user = nameOrUnknown(w.network().localNickname);
-        opponent = nameOrUnknown(ui.opponentName);
+    if (table.begunAs() == Table::Mode::OnePlayer) {
+        opponent = computerName(game.exists() ? game.seat().level() : LevelHard);
+    } else if (table.begunAs() == Table::Mode::Network) {
+        user = nameOrUnknown(localNickname);
+        opponent = nameOrUnknown(table.opponentName());
     }
-    PgnTags tags = tagsOfPlayers(ui.humanPlaysBlack, user, opponent);
-    tags.result = ui.game.result;
+    PgnTags tags = tagsOfPlayers(table.userSide() == Side::Black, user, opponent);
+    tags.result = game.result();
     return tags;
 }
 
-// Read on the window's thread only, where every move is kept: safe while the
-// computer thinks.
-PgnExport exportedGame(MainWindow& w) {
-    const GameRecord& g = w.ui().game;
-    return writePgn(g.start, g.moves, tagsOf(w));
-}
-
 // Before the first game is set up the board is empty: nothing to give away.
-bool gameOnBoard(MainWindow& w, const char* caption) {
-    if (w.ui().game.currentGame) return true;
-    w.messageBox(&w, QStringLiteral("There is no game on the board yet."), qs(caption), MessageIcon::Information);
+bool gameOnBoard(const ModalRunner& modal, const Table& table, const char* caption) {
+    if (table.game().exists()) return true;
+    modal.box(QStringLiteral("There is no game on the board yet."), qs(caption), MessageIcon::Information);
     return false;
 }
 
-void tellIfPartial(MainWindow& w, const PgnExport& exported, const char* caption) {
+void tellIfPartial(const ModalRunner& modal, const PgnExport& exported, const char* caption) {
     if (exported.partialReason.empty()) return;
-    w.messageBox(&w,
-                 qs(exported.partialReason) +
-                     QStringLiteral("\n\nThe rest of the game stays on the board and in a saved game (*.KRV)."),
-                 qs(caption), MessageIcon::Information);
+    modal.box(qs(exported.partialReason) +
+                  QStringLiteral("\n\nThe rest of the game stays on the board and in a saved game (*.KRV)."),
+              qs(caption), MessageIcon::Information);
 }
 
-// `text` as the game to play, or a box: `refusal`, then the reason.
-bool openGameText(MainWindow& w, const QByteArray& text, const QString& refusal, const char* caption) {
-    // Greyed then; a game must not be replaced under the computer's thread
-    // nor a network game ended unannounced.
-    if (w.ui().computerThinking || w.network().netGameActive()) return false;
+// `text` as a game to play, or a box: `refusal`, then the reason.
+std::optional<ImportedGame> readGameOrSay(const ModalRunner& modal, const QByteArray& text, const QString& refusal,
+                                          const char* caption) {
     ImportedGame game;
     const std::string error = text.size() > MaxGameTextBytes ? "It is larger than 1 MB, more than any game needs."
                                                             : readGameText(bytesOf(text), game);
     if (!error.empty()) {
-        w.messageBox(&w, refusal + QLatin1Char('\n') + qs(error), qs(caption), MessageIcon::Exclamation);
-        return false;
+        modal.box(refusal + QLatin1Char('\n') + qs(error), qs(caption), MessageIcon::Exclamation);
+        return std::nullopt;
     }
-    const int level = w.ui().game.currentGame ? w.ui().game.currentGame->level : LevelHard;
-    // The last position of a network game that has ended may still show beside its chat.
-    if (w.chatPane()->isVisible()) w.showChatPane(false);
-    w.installMode(onePlayerProc);
-    startImportedGame(w, game.start, game.moves, level);
-    return true;
+    return game;
 }
 
 }  // namespace
 
-void runExportGameCommand(MainWindow& w) {
-    if (!gameOnBoard(w, ExportCaption)) return;
-    QFileDialog dialog(&w, qs(ExportCaption));
+PgnExport exportedGame(const Table& table, const QString& localNickname) {
+    const Game& game = table.game();
+    return writePgn(game.start(), game.moves(), tagsOf(table, localNickname));
+}
+
+void runExportGameCommand(const ModalRunner& modal, WindowState& state, const Table& table,
+                          const QString& localNickname) {
+    if (!gameOnBoard(modal, table, ExportCaption)) return;
+    QFileDialog dialog(&modal.window(), qs(ExportCaption));
     dialog.setNameFilter(QStringLiteral("PGN Files (*.pgn)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pgn"));
     QString path;
-    if (!runFileDialog(w, dialog, w.ui().pgnDialogPath, path)) return;
+    if (!runFileDialog(modal, dialog, state.pgnDialogPath, path)) return;
     // Made after the dialog: the computer's answer may have come in meanwhile.
-    const PgnExport exported = exportedGame(w);
-    if (writeWholeFile(w, path, QByteArray::fromStdString(exported.text),
+    const PgnExport exported = exportedGame(table, localNickname);
+    if (writeWholeFile(modal, path, QByteArray::fromStdString(exported.text),
                        QStringLiteral("The game could not be exported to \"%1\":\n%2"), qs(ExportCaption)))
-        tellIfPartial(w, exported, ExportCaption);
+        tellIfPartial(modal, exported, ExportCaption);
 }
 
-void copyGameAsPgn(MainWindow& w) {
-    if (!gameOnBoard(w, CopyGameCaption)) return;
-    const PgnExport exported = exportedGame(w);
+void copyGameAsPgn(const ModalRunner& modal, const Table& table, const QString& localNickname) {
+    if (!gameOnBoard(modal, table, CopyGameCaption)) return;
+    const PgnExport exported = exportedGame(table, localNickname);
     QGuiApplication::clipboard()->setText(qs(exported.text));
-    tellIfPartial(w, exported, CopyGameCaption);
+    tellIfPartial(modal, exported, CopyGameCaption);
 }
 
-void copyPositionAsFen(MainWindow& w) {
-    if (!gameOnBoard(w, CopyPositionCaption)) return;
-    const StandardPosition& position = w.ui().game.current;
+void copyPositionAsFen(const ModalRunner& modal, const Table& table) {
+    if (!gameOnBoard(modal, table, CopyPositionCaption)) return;
+    const StandardPosition position = table.game().keptPosition();
     QGuiApplication::clipboard()->setText(qs(writeFen(position)));
     if (const char* problem = positionProblem(position)) {
-        w.messageBox(&w, QStringLiteral("Other chess programs may refuse this position: %1.").arg(qs(problem)),
-                     qs(CopyPositionCaption), MessageIcon::Information);
+        modal.box(QStringLiteral("Other chess programs may refuse this position: %1.").arg(qs(problem)),
+                  qs(CopyPositionCaption), MessageIcon::Information);
     }
 }
 
-void runOpenGameTextCommand(MainWindow& w) {
-    QFileDialog dialog(&w, qs(OpenCaption));
+std::optional<ImportedGame> choosePgnOrFenFile(const ModalRunner& modal, WindowState& state) {
+    QFileDialog dialog(&modal.window(), qs(OpenCaption));
     dialog.setNameFilters({QStringLiteral("PGN and FEN Files (*.pgn *.fen)"), QStringLiteral("All Files (*)")});
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     QString path;
-    if (runFileDialog(w, dialog, w.ui().pgnDialogPath, path)) openGameFile(w, path);
+    if (!runFileDialog(modal, dialog, state.pgnDialogPath, path)) return std::nullopt;
+    return readGameFile(modal, path);
 }
 
-bool openGameFile(MainWindow& w, const QString& path) {
+std::optional<ImportedGame> readGameFile(const ModalRunner& modal, const QString& path) {
     const QString refusal = QStringLiteral("No game was opened from \"%1\":").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         const QString reason = file.errorString().isEmpty() ? QStringLiteral("Unknown error") : file.errorString();
-        w.messageBox(&w, refusal + QLatin1Char('\n') + reason, qs(OpenCaption), MessageIcon::Exclamation);
-        return false;
+        modal.box(refusal + QLatin1Char('\n') + reason, qs(OpenCaption), MessageIcon::Exclamation);
+        return std::nullopt;
     }
     // One byte past the limit tells a file too large, whatever size it claims.
-    return openGameText(w, file.read(MaxGameTextBytes + 1), refusal, OpenCaption);
+    return readGameOrSay(modal, file.read(MaxGameTextBytes + 1), refusal, OpenCaption);
 }
 
-void pastePositionOrGame(MainWindow& w) {
-    openGameText(w, QGuiApplication::clipboard()->text().toUtf8(),
-                 QStringLiteral("The clipboard holds no game or position to play:"), PasteCaption);
+std::optional<ImportedGame> readClipboardGame(const ModalRunner& modal) {
+    return readGameOrSay(modal, QGuiApplication::clipboard()->text().toUtf8(),
+                         QStringLiteral("The clipboard holds no game or position to play:"), PasteCaption);
 }
 
 int printSavedGameAsPgn(const QString& path) {

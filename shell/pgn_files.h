@@ -6,28 +6,38 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
+
+#include "savegame/pgn.h"
 
 namespace orbel {
 
-class MainWindow;
+class ModalRunner;
+class Table;
+struct WindowState;
 
 // Larger files and pasted texts are refused unread: far beyond any game.
 inline constexpr qsizetype MaxGameTextBytes = 1 << 20;
 
+// The game on the board as PGN tells it: the moves since it began, was
+// loaded or opened, the players as the game was begun ("Player", "Computer
+// (Hard)", or the two nicknames of a network game) and the result.
+PgnExport exportedGame(const Table& table, const QString& localNickname);
+
 // The game on the board as PGN, into a file the user chooses or onto the
 // clipboard; the position reached as FEN onto the clipboard. An export that
 // stops before a move standard chess forbids says so in a box.
-void runExportGameCommand(MainWindow& window);
-void copyGameAsPgn(MainWindow& window);
-void copyPositionAsFen(MainWindow& window);
+void runExportGameCommand(const ModalRunner& modal, WindowState& state, const Table& table,
+                          const QString& localNickname);
+void copyGameAsPgn(const ModalRunner& modal, const Table& table, const QString& localNickname);
+void copyPositionAsFen(const ModalRunner& modal, const Table& table);
 
-// A game against the computer, at the level in use, from a PGN's first game
-// or a FEN, read from a file the user chooses or from the clipboard (see
-// startImportedGame). Text that holds none this program can play is refused
-// with a box naming why, and the game on the board stays as it was.
-void runOpenGameTextCommand(MainWindow& window);
-void pastePositionOrGame(MainWindow& window);
-bool openGameFile(MainWindow& window, const QString& path);
+// A game to play from a PGN's first game or a FEN, read from a file the user
+// chooses, a file named, or the clipboard. Text that holds none this program
+// can play is refused with a box naming why, and nothing is returned.
+std::optional<ImportedGame> choosePgnOrFenFile(const ModalRunner& modal, WindowState& state);
+std::optional<ImportedGame> readGameFile(const ModalRunner& modal, const QString& path);
+std::optional<ImportedGame> readClipboardGame(const ModalRunner& modal);
 
 // `orbel-chess --pgn saved-game.KRV`: the saved position as FEN, a blank
 // line, then a PGN header with SetUp and FEN and no moves, on standard

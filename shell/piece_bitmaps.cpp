@@ -47,9 +47,9 @@ QImage withMaskAsAlpha(const QImage& image, const QImage& mask) {
 
 }  // namespace
 
-int pieceImageResource(const Square& piece, int setIndex, bool humanPlaysBlack) {
-    if (!isPieceKind(piece.kind) || (piece.owner != Own && piece.owner != Enemy)) return 0;
-    const bool white = (piece.owner == Enemy) != humanPlaysBlack;
+int pieceImageResource(const Piece& piece, int setIndex) {
+    if (!isPieceKind(piece.kind)) return 0;
+    const bool white = piece.side == Side::White;
     return PieceSetBase[clampSet(setIndex)] + (white ? whiteOffset : blackOffset)[piece.kind];
 }
 

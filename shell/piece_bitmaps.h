@@ -1,6 +1,6 @@
 // The piece bitmaps, addressed by resource number: three sets of 18 from the
 // bases 154, 254 and 354 (12 images on white, then 6 masks, white where the
-// piece is). Which image a piece gets depends on which colour the user plays.
+// piece is), each piece in its colour.
 //
 // Each bitmap comes drawn for 1, 2 and 3 device pixels per logical pixel
 // (154.png, 154@2x.png, 154@3x.png). A screen of another ratio gets the next
@@ -12,7 +12,7 @@
 #include <tuple>
 #include <utility>
 
-#include "rules/board.h"
+#include "rules/position.h"
 
 namespace orbel {
 
@@ -21,10 +21,8 @@ inline constexpr int PieceSetBase[3] = {154, 254, 354};
 inline constexpr int PieceArea = 60;
 inline constexpr int LargestArtworkScale = 3;
 
-// Resource number of the image of the piece, or 0 for an empty square. An
-// Enemy piece is White unless the user plays Black; an Own piece is Black
-// unless the user plays Black.
-int pieceImageResource(const Square& piece, int setIndex, bool humanPlaysBlack);
+// Resource number of the image of the piece, or 0 for an empty square.
+int pieceImageResource(const Piece& piece, int setIndex);
 int pieceMaskResource(PieceKind kind, int setIndex);
 
 // The artwork drawn for a device pixel ratio: the nearest scale at or above

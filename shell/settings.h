@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "game/board_look.h"
+#include "shell/board_look.h"
 
 namespace orbel {
 

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "shell/game_files.h"
 #include "shell/main_window.h"
 #include "shell/pgn_files.h"
 
@@ -108,7 +107,7 @@ CommandLine readCommandLine(const QCoreApplication& app) {
 }
 
 void startUp(MainWindow& window, const QString& savedGame) {
-    if (!savedGame.isEmpty() && loadGameAtStart(window, savedGame)) return;
+    if (!savedGame.isEmpty() && window.loadGameAtStart(savedGame)) return;
     window.runStartUpDialog();
 }
 

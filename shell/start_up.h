@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "net/protocol.h"
+#include "net/wire/protocol.h"
 
 class QCoreApplication;
 

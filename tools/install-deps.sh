@@ -29,6 +29,8 @@ rest=(
   pgn-extract
   at-spi2-core dbus python3-pyatspi gir1.2-atspi-2.0
   util-linux
+  # the function lengths the layout check measures
+  universal-ctags
   # a real router for the port-mapping tests, in network namespaces: the
   # daemon alone (no service is started), its firewall, and ip
   miniupnpd-nftables nftables iproute2

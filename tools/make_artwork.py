@@ -49,11 +49,8 @@ FONT_CANDIDATES = (
     "/usr/share/fonts/dejavu/DejaVuSans.ttf",
 )
 
-# --------------------------------------------------------------------------
 # Pieces
-# --------------------------------------------------------------------------
-
-# The board's square (SquareSize in game/board_geometry.h) and how far into
+# The board's square (SquareSize in shell/board_geometry.h) and how far into
 # it the board paints a piece's bitmap (PieceInsetX and PieceInsetY in
 # shell/board_painter.cpp). A cell that leaves the same inset on the far
 # sides keeps the piece centred, with a little air above: 43 x 45.
@@ -390,10 +387,7 @@ def make_pieces(font_path, out_dir):
                     save_png(img, piece_file(out_dir, base + IMAGE_OFFSET[(colour, kind)], res))
 
 
-# --------------------------------------------------------------------------
 # Icon
-# --------------------------------------------------------------------------
-
 ICON_TILE = (58, 140, 140)
 ICON_TILE_EDGE = (18, 58, 60)
 ICON_KNIGHT_LIGHT = (255, 248, 230)
@@ -505,10 +499,7 @@ def make_icons(font_path, out_dir):
                  os.path.join(out_dir, "107-%d.png" % px))
 
 
-# --------------------------------------------------------------------------
 # Sounds
-# --------------------------------------------------------------------------
-
 RATE = 22050
 
 

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "game/san.h"
+#include "game/notation/san.h"
+#include "rules/held_frame.h"
 #include "savegame/fen.h"
 
 namespace orbel {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "net/host_field.h"
+#include "net/wire/host_field.h"
 
 namespace orbel::host_field_checks {
 

@@ -9,13 +9,39 @@
 #include <string_view>
 #include <vector>
 
-#include "net/peer_move.h"
-#include "net/protocol.h"
+#include "net/wire/protocol.h"
 #include "rules/apply_move.h"
 #include "rules/attack_scan.h"
 #include "rules/check.h"
+#include "rules/held_frame.h"
+#include "rules/standard_moves.h"
 
 namespace orbel::peer_checks {
+
+// A game held in the receiver's frame (the opponent Own, at home on row 0)
+// as the window holds it: the opponent to move, with the game's castling
+// rights for it.
+inline StandardPosition positionOf(const GameState& game) {
+    const Side opponent = game.ownKingColumn == 4 ? Side::White : Side::Black;
+    return standardPosition(game.board, opponent, opponent, {game.canCastleShort != 0, game.canCastleLong != 0},
+                            {false, false}, 1);
+}
+
+// How the window takes the peer's MOVE: read into a move, then judged by the
+// rules for the opponent.
+inline bool isLegalPeerMove(const GameState& game, const MoveRecord& move) {
+    const StandardPosition before = positionOf(game);
+    const std::optional<StandardMove> m = moveFromPeer(move, before, before.toMove);
+    return m && isLegalMove(before, *m);
+}
+
+// And plays one it accepted; the opponent's castling fields follow it as the
+// computer's own do.
+inline void applyPeerMove(GameState& game, const MoveRecord& move) {
+    const StandardPosition before = positionOf(game);
+    updateOwnCastlingRights(game, move);
+    game.board = heldBoard(afterPlay(before, *moveFromPeer(move, before, before.toMove)), before.toMove);
+}
 
 // Every square empty or a piece of Own or Enemy, and no pawn on the row it
 // would have been queened on.

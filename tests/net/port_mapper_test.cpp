@@ -20,7 +20,7 @@
 #include <random>
 #include <string>
 
-#include "net/port_mapper.h"
+#include "net/portmap/port_mapper.h"
 #include "tests/support/net_sandbox.h"
 
 namespace orbel {

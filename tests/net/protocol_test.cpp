@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "net/protocol.h"
+#include "net/wire/protocol.h"
 #include "tests/net/peer_checks.h"
 
 namespace orbel {

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/san.h"
+#include "game/notation/san.h"
 #include "savegame/fen.h"
 #include "savegame/pgn.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game/san.h"
+#include "game/notation/san.h"
 #include "savegame/fen.h"
 #include "savegame/pgn.h"
 

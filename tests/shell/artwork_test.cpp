@@ -4,7 +4,7 @@
 #include <QImage>
 #include <iterator>
 
-#include "game/window_messages.h"
+#include "shell/resource_ids.h"
 #include "shell/piece_bitmaps.h"
 #include "shell/sounds.h"
 
@@ -22,10 +22,8 @@ TEST(Artwork, EveryPieceImageIsWhiteWhereItsMaskIsBlack) {
         for (int set = 0; set < PieceSets; ++set) {
             for (PieceKind kind = Pawn; kind <= King; ++kind) {
                 const QImage& mask = bitmaps.bitmap(pieceMaskResource(kind, set), scale);
-                for (const Square piece : {Square{kind, Own}, Square{kind, Enemy}}) {
-                    // Own and Enemy already cover both colours; the user's side
-                    // swaps them, so it is checked at one scale only.
-                    const int number = pieceImageResource(piece, set, scale == 2);
+                for (const Piece piece : {Piece{kind, Side::White}, Piece{kind, Side::Black}}) {
+                    const int number = pieceImageResource(piece, set);
                     SCOPED_TRACE(::testing::Message() << "image " << number << " at scale " << scale);
                     const QImage& image = bitmaps.bitmap(number, scale);
                     const QSize size = image.size() / scale;

@@ -6,7 +6,8 @@
 #include <QWindow>
 #include <cstdlib>
 
-#include "game/board_look.h"
+#include "shell/board_look.h"
+#include "shell/resource_ids.h"
 #include "shell/board_painter.h"
 #include "shell/board_window.h"
 #include "shell/dialogs.h"
@@ -70,8 +71,8 @@ TEST_F(HiDpiTest, EachRatioDrawsItsNearestLargerArtworkAndTheCarriedPieceInDevic
     if (!moveToRatio(3)) GTEST_SKIP() << "needs the screens of hidpi_screens.json";
     startWith(false, ctl::Hard);
     PieceBitmaps& art = window->bitmaps();
-    const int king = pieceImageResource({King, Enemy}, DefaultPieceSet, false);
-    const int pawn = pieceImageResource({Pawn, Enemy}, DefaultPieceSet, false);
+    const int king = pieceImageResource({King, Side::White}, DefaultPieceSet);
+    const int pawn = pieceImageResource({Pawn, Side::White}, DefaultPieceSet);
     for (const RatioCase& c : Ratios) {
         SCOPED_TRACE(c.ratio);
         ASSERT_TRUE(moveToRatio(c.ratio));
@@ -84,10 +85,10 @@ TEST_F(HiDpiTest, EachRatioDrawsItsNearestLargerArtworkAndTheCarriedPieceInDevic
         EXPECT_EQ(shown, surface.copy(QRect(QPoint(0, 0), shown.size())));
 
         // The user's king on e1, over its square's colour.
-        const QRect at(device(pieceRect(7, 3).topLeft(), c.ratio), pieceRect(7, 3).size() * c.ratio);
+        const QRect at(device(pieceRect({7, 4}).topLeft(), c.ratio), pieceRect({7, 4}).size() * c.ratio);
         ASSERT_EQ(art.piece(king, c.ratio).size(), at.size());
         QImage under(at.size(), QImage::Format_RGB32);
-        under.fill(surface.pixel(device(squareRect(7, 3).topLeft() + QPoint(1, 1), c.ratio)));
+        under.fill(surface.pixel(device(squareRect({7, 4}).topLeft() + QPoint(1, 1), c.ratio)));
         const auto drawnFrom = [&](int scale) {
             const auto sized = [&](int n) {
                 return art.bitmap(n, scale).scaled(at.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -100,13 +101,13 @@ TEST_F(HiDpiTest, EachRatioDrawsItsNearestLargerArtworkAndTheCarriedPieceInDevic
             EXPECT_LT(distance(surface.copy(at), drawnFrom(c.artworkScale)), distance(surface.copy(at), drawnFrom(1)));
 
         // A pawn carried over the board and then away.
-        press(6, 4);
-        EXPECT_EQ(ui().game.heldPiece, (Square{Pawn, Enemy}));
+        pressAt(pointOf({6, 3}));
+        EXPECT_EQ(window->hand().piece(), (Piece{Pawn, Side::White}));
         const QImage board = painted().copy(), before = onScreen();
         const QPoint mouse(200, 250);
         const QRect carried(device(mouse, c.ratio), art.piece(pawn, c.ratio).size());
         moveHeldTo(mouse);
-        EXPECT_TRUE(ui().dragImageShown);
+        EXPECT_TRUE(window->state().dragImageShown);
         if (c.ratio == c.artworkScale) {
             const QImage pawnArt = art.bitmap(pawn, c.artworkScale);
             const QImage pawnMask = art.bitmap(pieceMaskResource(Pawn, DefaultPieceSet), c.artworkScale);
@@ -117,7 +118,8 @@ TEST_F(HiDpiTest, EachRatioDrawsItsNearestLargerArtworkAndTheCarriedPieceInDevic
         EXPECT_EQ(onScreen().copy(carried), before.copy(carried));
         EXPECT_EQ(window->boardWindow()->surface(), board);
         releaseAt(OffTheBoard);
-        EXPECT_EQ(ui().game.displayBoard.at(6, 4), (Square{Pawn, Enemy}));
+        EXPECT_EQ(window->game().position().at(squareAt(3, 1)), (Piece{Pawn, Side::White}));
+        EXPECT_FALSE(window->hand().holding());
     }
 }
 

@@ -2,7 +2,7 @@
 // scenarios in scenarios/keyboard.txt.)
 #include <cmath>
 
-#include "game/window_messages.h"
+#include "shell/resource_ids.h"
 #include "shell/board_window.h"
 #include "shell/dialogs.h"
 #include "tests/shell/window_fixture.h"
@@ -32,16 +32,15 @@ TEST_F(KeyboardTest, TheCursorShowsOnAnySquareColoursAndOnlyForTheKeyboard) {
                  {0xFFFF00, 0x0000FF}, {0xF8F8F8, 0x4A9797}, {0x00FF00, 0xFF0000}};
     for (const auto& p : pairs) {
         const QColor light = QColor::fromRgb(p.light), dark = QColor::fromRgb(p.dark);
-        ui().lightSquareColor = static_cast<std::uint32_t>(light.red() | light.green() << 8 | light.blue() << 16);
-        ui().darkSquareColor = static_cast<std::uint32_t>(dark.red() | dark.green() << 8 | dark.blue() << 16);
-        for (const int col : {3, 4}) {  // e2 is light, d2 dark
-            ui().cursorRow = 6;
-            ui().cursorCol = col;
-            keys(col == 3 ? "\x02\x01" : "\x01\x02");
+        window->state().lightSquareColor = static_cast<std::uint32_t>(light.red() | light.green() << 8 | light.blue() << 16);
+        window->state().darkSquareColor = static_cast<std::uint32_t>(dark.red() | dark.green() << 8 | dark.blue() << 16);
+        for (const int col : {4, 3}) {  // e2 is light, d2 dark
+            window->state().cursor = {6, col};
+            keys(col == 4 ? "\x02\x01" : "\x01\x02");
             window->invalidate();
             const QImage shown = window->boardWindow()->grab().toImage();
-            const QRect r = squareRect(6, col);
-            EXPECT_EQ(shown.pixelColor(r.topLeft() + QPoint(5, 5)), col == 3 ? light : dark);
+            const QRect r = squareRect({6, col});
+            EXPECT_EQ(shown.pixelColor(r.topLeft() + QPoint(5, 5)), col == 4 ? light : dark);
             // The frame's two rings, at the top-left corner and the middle of the bottom edge.
             for (const auto& [edge, in] : {std::pair{r.topLeft(), QPoint(2, 2)}, {QPoint(r.center().x(), r.bottom()), QPoint(0, -2)}}) {
                 const QColor outer = shown.pixelColor(edge), inner = shown.pixelColor(edge + in);
@@ -51,10 +50,10 @@ TEST_F(KeyboardTest, TheCursorShowsOnAnySquareColoursAndOnlyForTheKeyboard) {
             }
         }
     }
-    ui().lightSquareColor = DefaultLightSquareColor;
-    ui().darkSquareColor = DefaultDarkSquareColor;
-    press(0, 0);
-    release(0, 0);
+    window->state().lightSquareColor = DefaultLightSquareColor;
+    window->state().darkSquareColor = DefaultDarkSquareColor;
+    pressAt(pointOf({0, 7}));
+    releaseAt(pointOf({0, 7}));
     window->invalidate();
     EXPECT_EQ(window->boardWindow()->grab().toImage(), untouched);
 }

@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 
-#include "net/chat_pane.h"
-#include "net/protocol.h"
+#include "shell/chat_pane.h"
+#include "net/wire/protocol.h"
 #include "tests/shell/window_fixture.h"
 
 namespace orbel::testing {

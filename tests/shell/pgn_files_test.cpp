@@ -11,12 +11,10 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "game/new_game.h"
-#include "game/one_player.h"
-#include "game/shown_position.h"
-#include "game/two_player.h"
-#include "game/window_messages.h"
+#include "rules/held_frame.h"
+#include "rules/standard_moves.h"
 #include "savegame/fen.h"
+#include "shell/resource_ids.h"
 #include "shell/pgn_files.h"
 #include "tests/shell/window_fixture.h"
 #include "tests/support/golden.h"
@@ -24,6 +22,10 @@
 
 namespace orbel::testing {
 namespace {
+
+std::vector<std::string> linesOf(const MoveHistory& list) {
+    return {list.lines.begin(), list.lines.begin() + list.count};
+}
 
 class PgnFilesTest : public WindowTest {
 protected:
@@ -39,9 +41,8 @@ protected:
     }
     // The user's move given in standard terms, dragged on the drawn board.
     void play(const StandardMove& m) {
-        const Side top = topSide(ui());
-        const HeldSquare from = heldSquare(m.from, top), to = heldSquare(m.to, top);
-        drag(from.row, from.col, to.row, to.col);
+        const Side bottom = window->table().userSide();
+        drag(placeOf(m.from, bottom), placeOf(m.to, bottom));
     }
     // Moves picked at random among the legal ones, each answered by the
     // computer in a game against it, until the game ends or `count` were
@@ -49,12 +50,13 @@ protected:
     void playRandomly(unsigned seed, int count) {
         std::mt19937 rng(seed);
         std::vector<StandardMove> legal;
-        for (int i = 0; i < count && ui().game.result == "*"; ++i) {
-            legalMoves(ui().game.current, legal);
+        const Game& game = window->game();
+        for (int i = 0; i < count && game.result() == "*"; ++i) {
+            legalMoves(game.position(), legal);
             if (legal.empty()) break;
             play(legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)]);
-            if (ui().gameMode == PlayMode::OnePlayer) waitForComputer();
-            ASSERT_EQ(heldBoard(ui().game.current, topSide(ui())), ui().game.displayBoard) << "after ply " << i;
+            if (window->table().mode() == Table::Mode::OnePlayer) waitForComputer();
+            ASSERT_EQ(game.keptPosition().squares, game.position().squares) << "after ply " << i;
         }
     }
 
@@ -67,7 +69,7 @@ protected:
 TEST_F(PgnFilesTest, APlayedGameGoesOutAndComesBackAsItWas) {
     struct Row {
         const char* name;
-        PlayMode mode;
+        Table::Mode mode;
         bool black;
         int level;
         unsigned seed;
@@ -76,26 +78,26 @@ TEST_F(PgnFilesTest, APlayedGameGoesOutAndComesBackAsItWas) {
         bool playedOn = false;  // past a resignation: the export begins there
     };
     const Row rows[] = {
-        {"White at Easy", PlayMode::OnePlayer, false, ctl::Easy, 1},
-        {"Black at Medium", PlayMode::OnePlayer, true, ctl::Medium, 2},
-        {"White at Hard", PlayMode::OnePlayer, false, ctl::Hard, 3},
-        {"two players", PlayMode::TwoPlayer, false, ctl::Easy, 4},
-        {"a castle and a promotion", PlayMode::OnePlayer, false, ctl::Hard, 5, "4k2r/PP4pp/8/8/8/8/8/R3K2R w KQk - 0 40",
+        {"White at Easy", Table::Mode::OnePlayer, false, ctl::Easy, 1},
+        {"Black at Medium", Table::Mode::OnePlayer, true, ctl::Medium, 2},
+        {"White at Hard", Table::Mode::OnePlayer, false, ctl::Hard, 3},
+        {"two players", Table::Mode::TwoPlayer, false, ctl::Easy, 4},
+        {"a castle and a promotion", Table::Mode::OnePlayer, false, ctl::Hard, 5, "4k2r/PP4pp/8/8/8/8/8/R3K2R w KQk - 0 40",
          {{4, 6, Castle::Short, false}, {48, 56, Castle::None, true}}},
-        {"Black to move first", PlayMode::OnePlayer, true, ctl::Medium, 7,
+        {"Black to move first", Table::Mode::OnePlayer, true, ctl::Medium, 7,
          "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1"},
         // The computer resigns at once; its final position is played on.
-        {"played on after a resignation", PlayMode::OnePlayer, false, ctl::Easy, 6, "4k3/PP6/8/8/8/8/8/R3K2R w KQ - 0 40",
+        {"played on after a resignation", Table::Mode::OnePlayer, false, ctl::Easy, 6, "4k3/PP6/8/8/8/8/8/R3K2R w KQ - 0 40",
          {{4, 6, Castle::Short, false}, {48, 56, Castle::None, true}}, true},
     };
     int checked = 0;
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         newOnePlayerGame(r.black, r.level);
-        if (r.mode == PlayMode::TwoPlayer) window->sendCommand(cmd::NewTwoPlayerGame);
+        if (r.mode == Table::Mode::TwoPlayer) command(Command::NewTwoPlayerGame);
         if (r.fen) {
             QGuiApplication::clipboard()->setText(QString::fromLatin1(r.fen));
-            window->sendCommand(cmd::PasteGameText);
+            command(Command::PasteGameText);
         }
         for (const StandardMove& m : r.script) {
             play(m);
@@ -103,18 +105,25 @@ TEST_F(PgnFilesTest, APlayedGameGoesOutAndComesBackAsItWas) {
         }
         playRandomly(r.seed, 30);
         boxes.clear();  // a mate's
-        const GameRecord played = ui().game;
+        const Game& game = window->game();
+        const struct {
+            StandardPosition start, current;
+            std::vector<StandardMove> moves;
+            std::string result;
+            MoveHistory white, black;
+        } played{game.start(), game.keptPosition(), game.moves(), game.result(),
+                 window->lists().list(Side::White), window->lists().list(Side::Black)};
         const QString file = QStringLiteral("%1.pgn").arg(r.seed);
         answerFile(file);
-        window->sendCommand(cmd::ExportGame);
-        window->sendCommand(cmd::CopyGame);
+        command(Command::ExportGame);
+        command(Command::CopyGame);
         ASSERT_TRUE(boxes.empty()) << boxes[0].text.toStdString();
         QFile out(folder.filePath(file));
         ASSERT_TRUE(out.open(QIODevice::ReadOnly));
         const QByteArray exported = out.readAll();
         EXPECT_EQ(QString::fromUtf8(exported), QGuiApplication::clipboard()->text());
         for (const QByteArray& line : exported.split('\n')) EXPECT_LE(line.size(), 80) << line.toStdString();
-        const bool vsComputer = r.mode == PlayMode::OnePlayer;
+        const bool vsComputer = r.mode == Table::Mode::OnePlayer;
         const QByteArray computer = r.level == ctl::Easy ? "Computer (Easy)" : r.level == ctl::Medium ? "Computer (Medium)"
                                                                                                       : "Computer (Hard)";
         EXPECT_TRUE(exported.contains("[White \"" + (vsComputer && r.black ? computer : "Player") + "\"]\n"));
@@ -125,35 +134,33 @@ TEST_F(PgnFilesTest, APlayedGameGoesOutAndComesBackAsItWas) {
         EXPECT_EQ(comparableFen(verdict.finalFen), comparableFen(writeFen(played.current))) << verdict.output;
         ++checked;
         std::cout << r.name << ": " << played.moves.size() << " plies, " << played.result << '\n';
-        window->sendCommand(cmd::CopyPosition);
+        command(Command::CopyPosition);
         EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdString(writeFen(played.current)));
 
         newOnePlayerGame(false, ctl::Medium);  // the level the opened game is played at
         answerFile(file);
-        window->sendCommand(cmd::OpenGameText);
+        command(Command::OpenGameText);
         ASSERT_TRUE(boxes.empty()) << boxes[0].text.toStdString();
-        const GameRecord& g = ui().game;
-        EXPECT_EQ(g.moves, played.moves);
-        EXPECT_EQ(g.current, played.current);
+        EXPECT_EQ(game.moves(), played.moves);
+        EXPECT_EQ(game.keptPosition(), played.current);
         // The computer's mate is written as its result; the opened game shows the move.
         for (const bool white : {true, false}) {
-            std::vector<std::string> shown = linesOf(white ? g.whiteHistory : g.blackHistory);
-            std::vector<std::string> written = linesOf(white ? played.whiteHistory : played.blackHistory);
+            std::vector<std::string> shown = linesOf(window->lists().list(white ? Side::White : Side::Black));
+            std::vector<std::string> written = linesOf(white ? played.white : played.black);
             if (!written.empty() && (written.back() == "1-0" || written.back() == "0-1")) shown.back() = written.back();
             if (r.playedOn && written.size() >= shown.size()) written.erase(written.begin(), written.end() - shown.size());
             EXPECT_EQ(shown, written);
         }
         // The user plays the side to move; the computer waits for them.
-        EXPECT_EQ(ui().humanPlaysBlack, played.current.toMove == Side::Black);
-        EXPECT_EQ(g.displayBoard, heldBoard(played.current, topSide(ui())));
-        EXPECT_EQ(g.currentGame->board, g.displayBoard);
-        EXPECT_EQ(g.currentGame->level, LevelMedium);
-        const StandardPosition& start = played.start;
-        EXPECT_EQ(g.currentGame->moveCount, 2 * (start.fullMove - 1) + (start.toMove == Side::Black) +
-                                                static_cast<int>(played.moves.size()));
-        EXPECT_FALSE(ui().computerThinking);
-        EXPECT_EQ(window->installedMode(), &onePlayerProc);
-        EXPECT_FALSE(window->action(cmd::UndoMove)->isEnabled());
+        const Side user = window->table().userSide();
+        EXPECT_EQ(user, played.current.toMove);
+        const GameState& seat = *game.seat().game();
+        EXPECT_EQ(seat.board, heldBoard(played.current, other(user)));
+        EXPECT_EQ(seat.level, LevelMedium);
+        EXPECT_EQ(seat.moveCount, 2 * (played.start.fullMove - 1) + (played.start.toMove == Side::Black) +
+                                      static_cast<int>(played.moves.size()));
+        EXPECT_EQ(window->table().mode(), Table::Mode::OnePlayer);
+        EXPECT_FALSE(window->action(Command::UndoMove)->isEnabled());
     }
     std::cout << checked << " games played in the window checked by pgn-extract\n";
 }

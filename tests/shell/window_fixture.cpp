@@ -1,21 +1,19 @@
 #include "tests/shell/window_fixture.h"
 
-#include <QPushButton>
+#include <QAction>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <map>
 #include <utility>
 
-#include "game/window_messages.h"
-#include "net/net_dialogs.h"
 #include "shell/board_window.h"
 #include "shell/dialogs.h"
+#include "shell/net_dialogs.h"
+#include "shell/resource_ids.h"
 
 namespace orbel::testing {
-
-std::vector<std::string> linesOf(const MoveHistory& list) {
-    return {list.lines.begin(), list.lines.begin() + list.count};
-}
 
 int inkIn(const QImage& image, const QRect& area, const QColor& background) {
     int ink = 0;
@@ -87,18 +85,25 @@ void Player::startWith(bool black, int levelId) {
 
 void Player::newOnePlayerGame(bool black, int levelId) {
     answerNewGame(black, levelId);
-    window->sendCommand(cmd::NewOnePlayerGame);
+    command(Command::NewOnePlayerGame);
 }
 
-QRect Player::squareRect(int row, int col) {
-    const PixelRect r = BoardGeometry{}.squareRect(row, col);
+void Player::command(Command c) { window->action(c)->trigger(); }
+
+QRect Player::squareRect(Place place) {
+    const PixelRect r = BoardGeometry{}.squareRect(place);
     return QRect(r.left, r.top, r.width, r.height);
 }
 
-QRect Player::pieceRect(int row, int col) {
+Place Player::placeOf(int square, Side bottom) {
+    const Place whiteBelow{7 - square / 8, square % 8};
+    return bottom == Side::White ? whiteBelow : Place{7 - whiteBelow.row, 7 - whiteBelow.col};
+}
+
+QRect Player::pieceRect(Place place) {
     // The painter keeps these to itself: images of 43 x 45, drawn 8 pixels in
     // from the square's left and 7 from its top.
-    return QRect(squareRect(row, col).topLeft() + QPoint(8, 7), QSize(43, 45));
+    return QRect(squareRect(place).topLeft() + QPoint(8, 7), QSize(43, 45));
 }
 
 void Player::pressAt(QPoint p) { QTest::mousePress(window->boardWindow(), Qt::LeftButton, Qt::NoModifier, p); }
@@ -112,10 +117,10 @@ void Player::moveHeldTo(QPoint p) {
     QApplication::sendEvent(window->boardWindow(), &move);
 }
 
-void Player::drag(int fromRow, int fromCol, int toRow, int toCol) {
-    press(fromRow, fromCol);
-    moveHeldTo(pointOf(toRow, toCol));
-    release(toRow, toCol);
+void Player::drag(Place from, Place to) {
+    pressAt(pointOf(from));
+    moveHeldTo(pointOf(to));
+    releaseAt(pointOf(to));
 }
 
 void Player::keys(const std::string& text) {
@@ -135,7 +140,8 @@ void Player::keys(const std::string& text) {
 }
 
 void Player::waitForComputer() {
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !ui().computerThinking; }, 20000)) << "the computer never answered";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->computer().thinking(); }, 20000))
+        << "the computer never answered";
 }
 
 QImage Player::painted() {
@@ -144,11 +150,61 @@ QImage Player::painted() {
     return window->boardWindow()->surface();
 }
 
-int Player::inkOn(int row, int col) {
+int Player::inkOn(Place place) {
     const QImage surface = painted();
-    const QRect square = squareRect(row, col);
+    const QRect square = squareRect(place);
     // The square's corner lies outside every piece image.
-    return inkIn(surface, pieceRect(row, col), surface.pixelColor(square.topLeft() + QPoint(1, 1)));
+    return inkIn(surface, pieceRect(place), surface.pixelColor(square.topLeft() + QPoint(1, 1)));
+}
+
+namespace {
+
+constexpr const char* Candidates = ".PNBRQKpnbrqk";
+
+// What each piece, or none, looks like drawn on a square of `colour`.
+std::vector<QImage> looks(PieceBitmaps& bitmaps, int set, const QColor& colour, QSize size) {
+    std::vector<QImage> out;
+    for (const char c : std::string(Candidates)) {
+        out.emplace_back(size, QImage::Format_RGB32);
+        out.back().fill(colour);
+        const auto kind = static_cast<PieceKind>(std::string(" PNBRQK").find(static_cast<char>(std::toupper(c))));
+        const Piece piece{kind, std::isupper(static_cast<unsigned char>(c)) ? Side::White : Side::Black};
+        if (c != '.') QPainter(&out.back()).drawImage(0, 0, bitmaps.piece(pieceImageResource(piece, set), 1));
+    }
+    return out;
+}
+
+}  // namespace
+
+QString Player::drawnPlacement() {
+    const QImage surface = painted().convertToFormat(QImage::Format_RGB32);
+    const WindowState& look = window->state();
+    const QSize size = pieceRect({0, 0}).size();
+    const std::vector<QImage> onSquare[2] = {
+        looks(window->bitmaps(), look.pieceSetIndex, colourFromRef(look.lightSquareColor), size),
+        looks(window->bitmaps(), look.pieceSetIndex, colourFromRef(look.darkSquareColor), size)};
+    QString out;
+    for (int rank = 7; rank >= 0; --rank) {
+        for (int file = 0; file < 8; ++file) {
+            const Place place = placeOf(squareAt(file, rank), window->table().userSide());
+            const QImage drawn = surface.copy(pieceRect(place));
+            // The image that differs in fewest pixels, unless none comes near.
+            QChar best = QLatin1Char('?');
+            qsizetype fewest = size.width() * size.height() / 20;
+            for (std::size_t i = 0; i < std::size(onSquare[0]); ++i) {
+                const QImage& expected = onSquare[(place.row + place.col) % 2][i];
+                qsizetype differ = 0;
+                for (int y = 0; y < size.height(); ++y)
+                    for (int x = 0; x < size.width(); ++x) differ += drawn.pixel(x, y) != expected.pixel(x, y);
+                if (differ < fewest) fewest = differ, best = QLatin1Char(Candidates[i]);
+            }
+            out += best;
+        }
+        if (rank > 0) out += QLatin1Char('/');
+    }
+    // Runs of empty squares as FEN counts them.
+    for (int n = 8; n > 0; --n) out.replace(QString(n, QLatin1Char('.')), QString::number(n));
+    return out;
 }
 
 }  // namespace orbel::testing

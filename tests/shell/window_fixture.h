@@ -1,6 +1,7 @@
 // A real main window driven as a user would: mouse presses, moves and
 // releases at pixel positions, menu commands and keys, with every message box
-// and dialog answered through the window's modal seam.
+// and dialog answered through the window's modal seam. Places on the board
+// are as the user sees it (row 0 at the top, column 0 at the left).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -24,9 +25,6 @@ struct ShownBox {
     bool owned;
 };
 
-// The lines of a move list that are in use.
-std::vector<std::string> linesOf(const MoveHistory& list);
-
 // How many pixels of `area` differ from `background`.
 int inkIn(const QImage& image, const QRect& area, const QColor& background);
 
@@ -41,9 +39,12 @@ class Player {
 public:
     // A board square as drawn, the area of its piece's image, and the middle
     // of the square (where a user would aim).
-    static QRect squareRect(int row, int col);
-    static QRect pieceRect(int row, int col);
-    static QPoint pointOf(int row, int col) { return squareRect(row, col).center(); }
+    static QRect squareRect(Place place);
+    // Where a square is drawn, with `bottom`'s side at the bottom: a1 at the
+    // bottom left for White, at the top right for Black.
+    static Place placeOf(int square, Side bottom);
+    static QRect pieceRect(Place place);
+    static QPoint pointOf(Place place) { return squareRect(place).center(); }
 
     void open();
     void close();
@@ -56,14 +57,14 @@ public:
     void startWith(bool black, int levelId);
     // New 1 Player Game from the menu, its setup answered.
     void newOnePlayerGame(bool black, int levelId);
+    // A menu command, as a click on its item.
+    void command(Command c);
 
-    void press(int row, int col) { pressAt(pointOf(row, col)); }
     void pressAt(QPoint p);
-    void release(int row, int col) { releaseAt(pointOf(row, col)); }
     void releaseAt(QPoint p);
     // The mouse moved with the button held.
     void moveHeldTo(QPoint p);
-    void drag(int fromRow, int fromCol, int toRow, int toCol);
+    void drag(Place from, Place to);
     // Keys on the board: the printable ones typed, and \n Enter, \b
     // Backspace, \x1b Escape, \x01 to \x04 the arrows left, right, up and down.
     void keys(const std::string& text);
@@ -73,9 +74,12 @@ public:
     // The surface after a full repaint through the paint event.
     QImage painted();
     // How many pixels of the square's piece area differ from the square's colour.
-    int inkOn(int row, int col);
+    int inkOn(Place place);
+    // The pieces drawn on the board, told apart by their images: FEN's piece
+    // placement as the user sees it ("?" for a square that shows no piece
+    // image of the set in use, nor an empty square).
+    QString drawnPlacement();
 
-    UiState& ui() { return window->ui(); }
     std::unique_ptr<MainWindow> window;
     std::vector<ShownBox> boxes;
     std::vector<int> sounds;

@@ -8,25 +8,28 @@
 #include <QTest>
 #include <cstdio>
 
-#include "game/board_geometry.h"
+#include "shell/board_geometry.h"
 #include "shell/board_window.h"
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
+#include "shell/resource_ids.h"
 #include "tests/support/scripted_play.h"
 
 namespace {
 
 using namespace orbel;
 
+// A square of the computer's board (row 0 at the top, column 0 at the
+// right edge, as the user playing White sees it).
 QPoint pointOf(int row, int col) {
-    const PixelRect square = BoardGeometry{}.squareRect(row, col);
+    const PixelRect square = BoardGeometry{}.squareRect({row, 7 - col});
     return QPoint(square.left + square.width / 2, square.top + square.height / 2);
 }
 
 void drag(MainWindow& w, MoveRecord m) {
     QTest::mousePress(w.boardWindow(), Qt::LeftButton, Qt::NoModifier, pointOf(m.fromRow, m.fromCol));
     QTest::mouseRelease(w.boardWindow(), Qt::LeftButton, Qt::NoModifier, pointOf(m.toRow, m.toCol));
-    if (!QTest::qWaitFor([&] { return !w.ui().computerThinking; }, 20000)) std::fprintf(stderr, "no answer\n");
+    if (!QTest::qWaitFor([&] { return !w.computer().thinking(); }, 20000)) std::fprintf(stderr, "no answer\n");
 }
 
 }  // namespace
@@ -53,9 +56,10 @@ int main(int argc, char** argv) {
     const MoveRecord plan[] = {makeMoveRecord(6, 3, 4, 3), makeMoveRecord(7, 1, 5, 2), makeMoveRecord(7, 2, 4, 5),
                                makeMoveRecord(6, 4, 5, 4), makeMoveRecord(7, 3, 7, 1), makeMoveRecord(6, 5, 5, 5)};
     for (const MoveRecord& m : plan) {
-        const int before = window.ui().game.whiteHistory.count;
+        const int before = window.lists().list(Side::White).count;
         drag(window, m);
-        if (window.ui().game.whiteHistory.count == before) drag(window, testing::firstLegalUserMove(*window.ui().game.currentGame));
+        if (window.lists().list(Side::White).count == before)
+            drag(window, testing::firstLegalUserMove(*window.game().seat().game()));
     }
     QTest::qWait(200);
     const QPixmap shot = window.screen()->grabWindow(0, window.frameGeometry().x(), window.frameGeometry().y(),

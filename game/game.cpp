@@ -1,0 +1,119 @@
+#include "game/game.h"
+
+#include <exception>
+
+#include "game/notation/san.h"
+#include "rules/standard_moves.h"
+
+namespace orbel {
+
+Game::Game(QObject* parent) : QObject(parent), checkTest(isInCheck) {
+    qRegisterMetaType<orbel::PlayedMove>();
+}
+
+Game::~Game() = default;
+
+void Game::begin(Side top) { setUp(GameStart::New, initialPosition(), {}, top, 0, false); }
+
+void Game::beginAt(const StandardPosition& position, Side top) {
+    setUp(GameStart::Loaded, position, {}, top, 0, false);
+}
+
+void Game::beginReplayed(const StandardPosition& start, const std::vector<StandardMove>& moves, Side top) {
+    StandardPosition reached = start;
+    bool topCastled = false;
+    for (const StandardMove& m : moves) {
+        topCastled = topCastled || (reached.toMove == top && m.castle != Castle::None);
+        reached = afterMove(reached, m);
+    }
+    // The plies since move 1, as if the game had been played here: the
+    // computer's opening rule is for a game's first moves only.
+    const int plies = 2 * (reached.fullMove - 1) + (reached.toMove == Side::Black ? 1 : 0);
+    setUp(GameStart::Replayed, start, moves, top, plies, topCastled);
+    std::vector<StandardMove> replies;
+    legalMoves(position_, replies);
+    if (isInCheck(position_) && replies.empty()) result_ = position_.toMove == Side::White ? "0-1" : "1-0";
+}
+
+StandardPosition Game::keptPosition() const {
+    StandardPosition p = start_;
+    for (const StandardMove& m : moves_) p = afterMove(p, m);
+    return p;
+}
+
+void Game::setUp(GameStart how, const StandardPosition& start, const std::vector<StandardMove>& moves, Side top,
+                 int plies, bool topCastled) {
+    // The old game object goes before the new one is made; a thread still
+    // using it keeps its own share.
+    seat_.reset();
+    seat_ = std::make_shared<TopSeat>(top);
+    start_ = position_ = start;
+    for (const StandardMove& m : moves) position_ = afterMove(position_, m);
+    moves_ = moves;
+    seat_->setUp(position_, plies, topCastled);
+    result_ = "*";
+    last_ = PlayedMove{};
+    ++generation_;
+    markUndoPoint();
+    emit begun(how);
+}
+
+bool Game::givesCheck(const StandardPosition& after) {
+    try {
+        return checkTest(after);
+    } catch (const std::exception&) {
+        emit checkTestFailed();
+        return false;
+    }
+}
+
+PlayOutcome Game::play(const StandardMove& move, Side mover, PlayerKind by, bool quiet) {
+    if (!exists()) return {PlayOutcome::Kind::Refused, "no game on the board"};
+    StandardPosition before = position_;
+    before.toMove = mover;
+    if (!isLegalMove(before, move)) return {PlayOutcome::Kind::Refused, "not a legal move"};
+    if (position_.toMove != mover) {
+        // Standard chess cannot follow a side that moves twice: the kept
+        // game begins again where this move is played.
+        start_ = before;
+        moves_.clear();
+    }
+    PlayedMove played{move, mover, by, before, sanText(before, move), false, false, false, quiet};
+    played.capture = move.castle == Castle::None && !before.at(move.to).empty();
+    position_ = afterPlay(before, move);
+    seat_->follow(position_);
+    moves_.push_back(move);
+    result_ = "*";
+    played.check = givesCheck(position_);
+    played.mate = seat_->isMated(position_);
+    last_ = played;
+    emit movePlayed(played);
+    if (played.mate) end(EndReason::Checkmate, mover);
+    return {PlayOutcome::Kind::Played, {}};
+}
+
+void Game::arrange(const StandardPosition& position) {
+    if (!exists()) return;
+    start_ = position_ = position;
+    moves_.clear();
+    seat_->follow(position_);
+}
+
+void Game::markUndoPoint() { undo_ = {start_, position_, moves_}; }
+
+void Game::takeBack() {
+    if (!exists()) return;
+    start_ = undo_.start;
+    position_ = undo_.position;
+    moves_ = undo_.moves;
+    seat_->takeBack(position_);
+    result_ = "*";
+    emit takenBack();
+}
+
+void Game::end(EndReason reason, std::optional<Side> winner) {
+    if (winner && result_ == "*") result_ = *winner == Side::White ? "1-0" : "0-1";
+    emit gameEnded(reason);
+}
+
+}  // namespace orbel

@@ -1,0 +1,243 @@
+#include "game/notation/san.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace orbel {
+namespace {
+
+constexpr const char* pieceLetters[] = {"", "", "N", "B", "R", "Q", "K"};
+constexpr const char* pieceNames[] = {"piece", "pawn", "knight", "bishop", "rook", "queen", "king"};
+
+// "Nbd2" needs "b": what tells this move from the others of its kind to `to`.
+std::string disambiguation(const StandardPosition& before, const StandardMove& move, PieceKind kind) {
+    std::vector<StandardMove> rivals;
+    legalMoves(before, rivals, {kind, move.to});
+    bool rival = false, sameFile = false, sameRank = false;
+    for (const StandardMove& r : rivals) {
+        if (r.from == move.from) continue;
+        rival = true;
+        sameFile = sameFile || fileOf(r.from) == fileOf(move.from);
+        sameRank = sameRank || rankOf(r.from) == rankOf(move.from);
+    }
+    if (!rival) return {};
+    if (!sameFile) return std::string(1, squareName(move.from)[0]);
+    if (!sameRank) return std::string(1, squareName(move.from)[1]);
+    return std::string(squareName(move.from));
+}
+
+// What a move text asks for. kind NoPiece means any piece (coordinates).
+struct Pattern {
+    Castle castle = Castle::None;
+    PieceKind kind = NoPiece;
+    int fromFile = -1;
+    int fromRank = -1;
+    int to = -1;
+    bool capture = false;
+    bool promotion = false;       // "=Q" or a trailing "Q"
+    bool underpromotion = false;  // "=N", "=B", "=R"
+    bool pawnAsQueen = false;     // a "Q" move may be a pawn becoming a queen
+};
+
+PieceKind pieceOfLetter(char c) {
+    switch (std::toupper(static_cast<unsigned char>(c))) {
+    case 'N': return Knight;
+    case 'B': return Bishop;
+    case 'R': return Rook;
+    case 'Q': return Queen;
+    case 'K': return King;
+    default: return NoPiece;
+    }
+}
+
+int fileOfLetter(char c) {
+    const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower >= 'a' && lower <= 'h' ? lower - 'a' : -1;
+}
+int rankOfDigit(char c) { return c >= '1' && c <= '8' ? c - '1' : -1; }
+
+std::string_view trimmed(std::string_view text) {
+    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && space(text.front())) text.remove_prefix(1);
+    while (!text.empty() && space(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool readCastle(std::string_view t, Pattern& p) {
+    std::string u;
+    for (const char c : t) u += c == '0' || c == 'o' ? 'O' : c;
+    if (u == "O-O") p.castle = Castle::Short;
+    if (u == "O-O-O") p.castle = Castle::Long;
+    if (p.castle == Castle::None) return false;
+    p.kind = King;
+    return true;
+}
+
+// A trailing "=Q", "Q" or "q" after the destination's rank, or another piece.
+void readPromotion(std::string_view& t, Pattern& p) {
+    if (t.size() < 3 || pieceOfLetter(t.back()) == NoPiece) return;
+    const bool withEquals = t[t.size() - 2] == '=';
+    const std::size_t rankAt = t.size() - (withEquals ? 3 : 2);
+    if (rankAt == 0 || rankOfDigit(t[rankAt]) < 0) return;
+    (pieceOfLetter(t.back()) == Queen ? p.promotion : p.underpromotion) = true;
+    t.remove_suffix(withEquals ? 2 : 1);
+}
+
+// The text after any annotation: [piece][file][rank][x|-|:]square[promotion].
+// `bishopFirst` reads a leading lower-case "b" as the bishop.
+bool readPattern(std::string_view t, bool bishopFirst, Pattern& p) {
+    while (!t.empty() && (t.back() == '+' || t.back() == '#' || t.back() == '!' || t.back() == '?')) t.remove_suffix(1);
+    if (readCastle(t, p)) return true;
+    readPromotion(t, p);
+    if (t.size() < 2 || fileOfLetter(t[t.size() - 2]) < 0 || rankOfDigit(t.back()) < 0) return false;
+    p.to = squareAt(fileOfLetter(t[t.size() - 2]), rankOfDigit(t.back()));
+    t.remove_suffix(2);
+    if (!t.empty() && (t.back() == 'x' || t.back() == 'X' || t.back() == ':' || t.back() == '-')) {
+        p.capture = t.back() != '-';
+        t.remove_suffix(1);
+    }
+    const bool letter = !t.empty() && pieceOfLetter(t.front()) != NoPiece && (t.front() != 'b' || bishopFirst);
+    if (letter) {
+        p.kind = pieceOfLetter(t.front());
+        t.remove_prefix(1);
+    }
+    if (!t.empty() && fileOfLetter(t.front()) >= 0) {
+        p.fromFile = fileOfLetter(t.front());
+        t.remove_prefix(1);
+    }
+    if (!t.empty() && rankOfDigit(t.front()) >= 0) {
+        p.fromRank = rankOfDigit(t.front());
+        t.remove_prefix(1);
+    }
+    if (!letter && (p.fromFile < 0 || p.fromRank < 0)) p.kind = Pawn;  // a full origin alone: any piece
+    return t.empty();
+}
+
+bool matches(const Pattern& p, const StandardMove& m, const StandardPosition& position) {
+    if (p.castle != Castle::None) return m.castle == p.castle;
+    const Piece mover = position.at(m.from);
+    const bool fullOrigin = p.fromFile >= 0 && p.fromRank >= 0;
+    const bool kindFits = p.kind == NoPiece || p.kind == mover.kind || (p.pawnAsQueen && m.promotes);
+    return m.to == p.to && kindFits && (m.castle == Castle::None || fullOrigin) &&
+           (p.fromFile < 0 || p.fromFile == fileOf(m.from)) && (p.fromRank < 0 || p.fromRank == rankOf(m.from)) &&
+           (!p.capture || !position.at(m.to).empty()) && (!p.promotion || m.promotes) && !p.underpromotion;
+}
+
+void addMatches(const StandardPosition& position, const Pattern& p, std::vector<StandardMove>& found) {
+    std::vector<StandardMove> moves;
+    const bool anyKind = p.kind == NoPiece || p.pawnAsQueen;
+    legalMoves(position, moves, {anyKind ? NoPiece : p.kind, p.castle == Castle::None ? p.to : -1});
+    for (const StandardMove& m : moves) {
+        if (matches(p, m, position) && std::find(found.begin(), found.end(), m) == found.end()) found.push_back(m);
+    }
+}
+
+// Why a readable text names no move, in a few words.
+const char* noMoveReason(const StandardPosition& position, const std::vector<Pattern>& patterns) {
+    for (const Pattern& p : patterns) {
+        if (p.underpromotion) return "pawns always become queens";
+        const bool pawnCapture = p.kind == Pawn && (p.capture || (p.fromFile >= 0 && p.fromFile != fileOf(p.to)));
+        if (pawnCapture && p.to == position.enPassantTarget) return "no en passant in this game";
+    }
+    return "no such move";
+}
+
+std::string choiceList(const StandardPosition& position, const std::vector<StandardMove>& found) {
+    std::string list;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        if (i > 0) list += i + 1 == found.size() ? " or " : ", ";
+        list += sanText(position, found[i], false);
+    }
+    return list;
+}
+
+PieceKind commonKind(const StandardPosition& position, const std::vector<StandardMove>& found) {
+    const PieceKind kind = position.at(found.front().from).kind;
+    for (const StandardMove& m : found)
+        if (position.at(m.from).kind != kind) return NoPiece;
+    return kind;
+}
+
+// The legal moves the text may name, by from-square, and the readings of it
+// that were tried (none when it reads as no move at all).
+std::vector<StandardMove> namedMoves(const StandardPosition& position, std::string_view t, bool typed,
+                                     std::vector<Pattern>& patterns) {
+    std::vector<StandardMove> found;
+    Pattern p;
+    if (readPattern(t, false, p)) {
+        p.pawnAsQueen = typed && p.kind == Queen;
+        patterns.push_back(p);
+        addMatches(position, p, found);
+    }
+    // "bb4" and "bxc4" may mean the bishop as well as the b-pawn (with an
+    // origin after the "b", as in "b2b4", it can only be a file). Typed, both
+    // readings count; in a PGN the bishop only when no pawn move fits.
+    Pattern bishop;
+    if (t.starts_with('b') && readPattern(t, true, bishop) && bishop.kind == Bishop && bishop.fromFile < 0 &&
+        bishop.fromRank < 0 && (typed || found.empty())) {
+        patterns.push_back(bishop);
+        addMatches(position, bishop, found);
+    }
+    std::sort(found.begin(), found.end(), [](const StandardMove& a, const StandardMove& b) { return a.from < b.from; });
+    return found;
+}
+
+}  // namespace
+
+std::string sanText(const StandardPosition& before, const StandardMove& move, bool withCheckMark) {
+    std::string text;
+    if (move.castle != Castle::None) {
+        text = move.castle == Castle::Short ? "O-O" : "O-O-O";
+    } else {
+        const PieceKind kind = before.at(move.from).kind;
+        const bool capture = !before.at(move.to).empty();
+        if (kind == Pawn) {
+            if (capture) text += squareName(move.from)[0];
+        } else {
+            text += pieceLetters[kind >= Pawn && kind <= King ? kind : 0];
+            text += disambiguation(before, move, kind);
+        }
+        if (capture) text += 'x';
+        text += squareName(move.to);
+        if (move.promotes) text += "=Q";
+    }
+    if (withCheckMark) {
+        const StandardPosition next = afterMove(before, move);
+        if (isInCheck(next)) text += isCheckmate(next) ? '#' : '+';
+    }
+    return text;
+}
+
+MoveTextReading readMoveText(const StandardPosition& position, std::string_view text, MoveTextRules rules) {
+    const std::string_view t = trimmed(text);
+    std::vector<Pattern> patterns;
+    const std::vector<StandardMove> found = namedMoves(position, t, rules == MoveTextRules::Typed, patterns);
+    MoveTextReading reading;
+    if (found.size() == 1) {
+        reading.outcome = MoveTextReading::Outcome::One;
+        reading.move = found.front();
+    } else if (found.empty() && patterns.empty()) {
+        reading.reason = "not a move";
+        reading.message = "Not a move: " + quotedText(t);
+    } else if (found.empty()) {
+        reading.reason = noMoveReason(position, patterns);
+        reading.message = "No such move: " + quotedText(t);
+        if (reading.reason != "no such move") reading.message += " (" + reading.reason + ")";
+    } else {
+        reading.outcome = MoveTextReading::Outcome::Several;
+        const PieceKind kind = commonKind(position, found);
+        reading.reason = std::string("which ") + pieceNames[kind >= Pawn && kind <= King ? kind : 0];
+        reading.message = "W" + reading.reason.substr(1) + "? " + choiceList(position, found);
+    }
+    return reading;
+}
+
+std::string quotedText(std::string_view text, std::size_t limit) {
+    std::string out;
+    for (const char c : text.substr(0, limit)) out += c >= ' ' && c <= '~' ? c : '?';
+    if (text.size() > limit) out += "...";
+    return out;
+}
+
+}  // namespace orbel

@@ -1,0 +1,56 @@
+// Standard algebraic notation (SAN): writing a move, and reading a move typed
+// by the user or found in a PGN file. Standard C++ only.
+//
+// The history panes keep the program's own notation (moveText); SAN is
+// what other chess programs read and write.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "rules/standard_moves.h"
+
+namespace orbel {
+
+// The SAN of a move legal in `before`: the piece letter (none for a pawn),
+// the origin's file, rank or both when another piece of the kind could go to
+// the same square (file first, then rank), "x" for a capture (a pawn's with
+// its file), the destination, "=Q" for a promotion, "O-O" / "O-O-O" for
+// castling, and "+" or "#" when asked for.
+std::string sanText(const StandardPosition& before, const StandardMove& move, bool withCheckMark = true);
+
+// How much a reader forgives. Both take SAN ("e4", "Nf3", "exd5", "O-O",
+// "e8=Q"), castling with zeros ("0-0"), coordinates ("e2e4", "e2-e4",
+// "e7e8q", "e1g1" for castling), the history panes' notation ("xd5" for a
+// pawn's capture, a promotion written as the queen it became: "Qxe8"), piece
+// letters and files in either case, a missing "x" and trailing "+", "#", "!"
+// and "?". They differ in two readings:
+// - Typed: a lower-case "b" before the destination alone ("bb4", "bxc4")
+//   reads as a bishop and as a b-file pawn; a "Q" move also reads as a pawn
+//   becoming a queen on that square, as the panes write it. When both name
+//   a move, the reader asks which.
+// - Pgn: SAN's letters as SAN means them: a lower-case "b" is a file (the
+//   bishop only when no pawn move fits) and "Q" always a queen.
+enum class MoveTextRules { Typed, Pgn };
+
+struct MoveTextReading {
+    enum class Outcome { One, None, Several };
+    Outcome outcome = Outcome::None;
+    StandardMove move;  // the move, when there is exactly one
+    // None: why, in a few words ("no such move", "no en passant in this game",
+    // "pawns always become queens", "not a move"). Several: the question
+    // ("which knight", "which piece" when the kinds differ).
+    std::string reason;
+    // A status-bar text for the user: "No such move: Nf5",
+    // "Which knight? Nbd2 or Nfd2". Empty for One.
+    std::string message;
+};
+
+MoveTextReading readMoveText(const StandardPosition& position, std::string_view text,
+                             MoveTextRules rules = MoveTextRules::Typed);
+
+// Up to `limit` bytes of a stranger's text, fit to quote in a message:
+// anything but printable ASCII shown as "?".
+std::string quotedText(std::string_view text, std::size_t limit = 20);
+
+}  // namespace orbel

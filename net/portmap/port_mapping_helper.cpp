@@ -1,0 +1,389 @@
+// orbel-chess-portmap: the program that talks to the home router for the
+// game (net/portmap/port_mapper.h explains why it is a program of its own, and the
+// lines it writes).
+//
+//   orbel-chess-portmap --port N --lease S --discover-ms MS --attempt-s S
+//                       --remove-ms MS --description TEXT
+//
+// It finds an Internet gateway on the local network, maps its outside TCP
+// port N to port N of this machine, says so, renews the mapping at half its
+// lease, and when its standard input closes removes the mapping and exits.
+// Every attempt runs under a timer that ends the process, and its memory is
+// capped: a router that answers slowly, endlessly or with garbage costs this
+// process its life at worst, never the game.
+#include <miniupnpc/miniupnpc.h>
+#include <miniupnpc/upnpcommands.h>
+#include <miniupnpc/upnperrors.h>
+
+#include <arpa/inet.h>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+
+struct Settings {
+    std::uint16_t port = 0;
+    seconds lease{3600};
+    milliseconds discovery{2000};
+    seconds attempt{10};
+    milliseconds remove{1500};
+    std::string description = "Orbel Chess";
+};
+
+std::optional<long> number(const char* text, long low, long high) {
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text, &end, 10);
+    if (errno != 0 || end == text || *end != '\0' || value < low || value > high) return std::nullopt;
+    return value;
+}
+
+std::optional<Settings> parseSettings(int argc, char** argv) {
+    Settings s;
+    bool havePort = false;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string_view flag = argv[i];
+        const char* value = argv[i + 1];
+        std::optional<long> n;
+        if (flag == "--description") {
+            s.description.assign(value, strnlen(value, 64));
+            continue;
+        }
+        if (flag == "--port" && (n = number(value, 1, 65535))) s.port = static_cast<std::uint16_t>(*n), havePort = true;
+        else if (flag == "--lease" && (n = number(value, 0, 604800))) s.lease = seconds(*n);
+        else if (flag == "--discover-ms" && (n = number(value, 2000, 10000))) s.discovery = milliseconds(*n);
+        else if (flag == "--attempt-s" && (n = number(value, 1, 600))) s.attempt = seconds(*n);
+        else if (flag == "--remove-ms" && (n = number(value, 1, 60000))) s.remove = milliseconds(*n);
+        else return std::nullopt;
+    }
+    if (!havePort || argc % 2 == 0) return std::nullopt;
+    return s;
+}
+
+void say(const std::string& line) {
+    const std::string text = line + "\n";
+    std::size_t sent = 0;
+    while (sent < text.size()) {
+        const ssize_t n = write(STDOUT_FILENO, text.data() + sent, text.size() - sent);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return;  // nobody listens any more; the mapping is still removed at the end
+        sent += static_cast<std::size_t>(n);
+    }
+}
+
+// SIGALRM's default action ends the process: no library call outlives it.
+void armTimer(milliseconds limit) {
+    itimerval timer{};
+    timer.it_value.tv_sec = static_cast<time_t>(limit.count() / 1000);
+    timer.it_value.tv_usec = static_cast<suseconds_t>(limit.count() % 1000 * 1000);
+    setitimer(ITIMER_REAL, &timer, nullptr);
+}
+
+// The library keeps a reply whole in memory, however long it runs: a
+// generous cap for replies of a few kilobytes. (The sanitizers map terabytes
+// of shadow memory; they get their cap from their default options below.)
+void capResources() {
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+    const rlimit data{64u << 20, 64u << 20};
+    setrlimit(RLIMIT_DATA, &data);
+#endif
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+}
+
+std::optional<std::uint32_t> ipv4(const char* text) {
+    in_addr address{};
+    if (inet_pton(AF_INET, text, &address) != 1) return std::nullopt;
+    return ntohl(address.s_addr);
+}
+
+// The blocks no outside peer can reach: private, shared (carrier NAT),
+// loopback, link-local, documentation, benchmarking, multicast and reserved.
+bool isPublicIpv4(std::uint32_t a) {
+    struct Block { std::uint32_t base; int bits; };
+    static constexpr Block blocks[] = {
+        {0x00000000, 8},  {0x0A000000, 8},  {0x64400000, 10}, {0x7F000000, 8},  {0xA9FE0000, 16},
+        {0xAC100000, 12}, {0xC0000000, 24}, {0xC0000200, 24}, {0xC0A80000, 16}, {0xC6120000, 15},
+        {0xC6336400, 24}, {0xCB007100, 24}, {0xE0000000, 4},  {0xF0000000, 4}};
+    return std::none_of(std::begin(blocks), std::end(blocks),
+                        [a](const Block& b) { return (a >> (32 - b.bits)) == (b.base >> (32 - b.bits)); });
+}
+
+// Whether `url` ("http://A.B.C.D[:port]/...") names a host on one of this
+// machine's own IPv4 networks. A router is always there; an answer that
+// sends us anywhere else is not followed.
+bool onLocalNetwork(const char* url) {
+    constexpr std::string_view scheme = "http://";
+    const std::string_view text = url ? std::string_view(url) : std::string_view();
+    if (text.substr(0, scheme.size()) != scheme) return false;
+    const std::string_view rest = text.substr(scheme.size());
+    const std::string host(rest.substr(0, std::min(rest.find(':'), rest.find('/'))));
+    const std::optional<std::uint32_t> target = ipv4(host.c_str());
+    if (!target) return false;
+    ifaddrs* all = nullptr;
+    if (getifaddrs(&all) != 0) return false;
+    bool local = false;
+    for (const ifaddrs* i = all; i && !local; i = i->ifa_next) {
+        if (!i->ifa_addr || !i->ifa_netmask || i->ifa_addr->sa_family != AF_INET) continue;
+        if (!(i->ifa_flags & IFF_UP) || (i->ifa_flags & IFF_LOOPBACK)) continue;
+        const std::uint32_t mine = ntohl(reinterpret_cast<const sockaddr_in*>(i->ifa_addr)->sin_addr.s_addr);
+        const std::uint32_t mask = ntohl(reinterpret_cast<const sockaddr_in*>(i->ifa_netmask)->sin_addr.s_addr);
+        local = (mine & mask) == (*target & mask);
+    }
+    freeifaddrs(all);
+    return local;
+}
+
+bool isWanConnection(const char* serviceType) {
+    return std::strstr(serviceType, ":service:WANIPConnection:") || std::strstr(serviceType, ":service:WANPPPConnection:");
+}
+
+// One router's control point, as the library describes it.
+class Router {
+public:
+    Router() = default;
+    Router(const Router&) = delete;
+    Router& operator=(const Router&) = delete;
+    ~Router() { FreeUPNPUrls(&urls_); }
+
+    // Reads a device's description and keeps it if it is a connected
+    // Internet gateway on this network with a public outside address; else
+    // says why not.
+    bool take(const UPNPDev& device, std::string& whyNot) {
+        FreeUPNPUrls(&urls_);
+        char lan[64] = {};
+        if (UPNP_GetIGDFromUrl(device.descURL, &urls_, &data_, lan, sizeof lan) != 1) {
+            whyNot = "the router's description could not be read";
+            return false;
+        }
+        if (!ipv4(lan)) {
+            whyNot = "this machine has no IPv4 address towards the router";
+            return false;
+        }
+        lanAddress_ = lan;
+        // A router may offer an IP and a PPP connection; only one is up.
+        for (int side = 0; side < 2; ++side) {
+            if (side == 1) {
+                if (data_.second.servicetype[0] == '\0') break;
+                std::swap(data_.first, data_.second);
+                FreeUPNPUrls(&urls_);
+                GetUPNPUrls(&urls_, &data_, device.descURL, device.scope_id);
+            }
+            if (!isWanConnection(data_.first.servicetype) || !onLocalNetwork(urls_.controlURL)) {
+                whyNot = "no Internet gateway among the devices that answered";
+            } else if (UPNPIGD_IsConnected(&urls_, &data_) != 1) {
+                whyNot = "the router is not connected to the Internet";
+            } else if (std::optional<std::string> outside = outsideAddress(); !outside) {
+                whyNot = "the router has no public outside address";
+            } else {
+                outside_ = *outside;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::optional<std::string> outsideAddress() {
+        char text[64] = {};
+        if (UPNP_GetExternalIPAddress(urls_.controlURL, data_.first.servicetype, text) != UPNPCOMMAND_SUCCESS)
+            return std::nullopt;
+        const std::optional<std::uint32_t> address = ipv4(text);
+        if (!address || !isPublicIpv4(*address)) return std::nullopt;
+        return std::string(text);
+    }
+
+    // Asks for (or renews) the mapping; empty when granted, else why not.
+    std::string map(const Settings& s) {
+        const std::string port = std::to_string(s.port);
+        const auto add = [&](const char* lease) {
+            return UPNP_AddPortMapping(urls_.controlURL, data_.first.servicetype, port.c_str(), port.c_str(),
+                                       lanAddress_.c_str(), s.description.c_str(), "TCP", nullptr, lease);
+        };
+        int result = add(std::to_string(s.lease.count()).c_str());
+        // Some routers refuse to renew a mapping, even their own: when the
+        // one in the way is this machine's, for this port (say, left by a
+        // copy that crashed), it is replaced.
+        if (result == 718 && mappedHereAlready(port)) {
+            unmap(s);
+            result = add(std::to_string(s.lease.count()).c_str());
+        }
+        if (result == 725) result = add("0");  // OnlyPermanentLeasesSupported: it goes at exit all the same
+        if (result == UPNPCOMMAND_SUCCESS) {
+            if (std::optional<std::string> outside = outsideAddress()) outside_ = *outside;
+            return {};
+        }
+        const char* name = strupnperror(result);
+        return "the router refused the mapping (" + std::to_string(result) + (name ? std::string(" ") + name : "") + ")";
+    }
+
+    bool mappedHereAlready(const std::string& port) {
+        char client[64] = {}, clientPort[64] = {}, description[128] = {}, enabled[64] = {}, lease[64] = {};
+        return UPNP_GetSpecificPortMappingEntry(urls_.controlURL, data_.first.servicetype, port.c_str(), "TCP", nullptr,
+                                                client, clientPort, description, enabled, lease) == UPNPCOMMAND_SUCCESS &&
+               lanAddress_ == client && port == clientPort;
+    }
+
+    void unmap(const Settings& s) {
+        const std::string port = std::to_string(s.port);
+        UPNP_DeletePortMapping(urls_.controlURL, data_.first.servicetype, port.c_str(), "TCP", nullptr);
+    }
+
+    const std::string& outside() const { return outside_; }
+
+private:
+    UPNPUrls urls_{};
+    IGDdatas data_{};
+    std::string lanAddress_;
+    std::string outside_;
+};
+
+// Discovery, then the answering devices on this network one by one. The
+// library listens until a silence as long as the time it gave routers to
+// answer: each gets half of the limit.
+std::string findRouter(const Settings& s, Router& router) {
+    static const char* const kinds[] = {"urn:schemas-upnp-org:device:InternetGatewayDevice:1",
+                                        "urn:schemas-upnp-org:device:InternetGatewayDevice:2",
+                                        "urn:schemas-upnp-org:service:WANIPConnection:1",
+                                        "urn:schemas-upnp-org:service:WANIPConnection:2",
+                                        "urn:schemas-upnp-org:service:WANPPPConnection:1",
+                                        nullptr};
+    int error = 0;
+    UPNPDev* answered = upnpDiscoverDevices(kinds, static_cast<int>(s.discovery.count() / 2), nullptr, nullptr,
+                                            UPNP_LOCAL_PORT_ANY, 0, 2, &error, 1);
+    UPNPDev* near = nullptr;
+    UPNPDev* far = nullptr;
+    while (answered) {
+        UPNPDev* device = answered;
+        answered = device->pNext;
+        UPNPDev*& list = onLocalNetwork(device->descURL) ? near : far;
+        device->pNext = list;
+        list = device;
+    }
+    freeUPNPDevlist(far);
+    std::string whyNot = near ? "no Internet gateway among the devices that answered" : "no router answered";
+    bool found = false;
+    for (const UPNPDev* device = near; device && !found; device = device->pNext) found = router.take(*device, whyNot);
+    freeUPNPDevlist(near);
+    return found ? std::string() : whyNot;
+}
+
+// Finds a router and maps the port, under the attempt's timer.
+std::string mapFromScratch(const Settings& s, std::optional<Router>& router) {
+    router.emplace();
+    std::string whyNot = findRouter(s, *router);
+    if (whyNot.empty()) whyNot = router->map(s);
+    if (!whyNot.empty()) router.reset();
+    return whyNot;
+}
+
+volatile std::sig_atomic_t terminated = 0;
+
+// Until standard input closes (or SIGTERM comes) or `until` comes: true when
+// it closed.
+bool inputClosedBefore(Clock::time_point until) {
+    while (!terminated) {
+        const auto left = std::chrono::duration_cast<milliseconds>(until - Clock::now()).count();
+        if (left <= 0) return false;
+        pollfd in{STDIN_FILENO, POLLIN, 0};
+        const int ready = poll(&in, 1, static_cast<int>(std::min<long long>(left, 60'000)));
+        if (ready < 0 && errno != EINTR) return true;
+        if (ready > 0) {
+            char scratch[256];
+            const ssize_t n = read(STDIN_FILENO, scratch, sizeof scratch);
+            if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN)) return true;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+// A router's endless reply must not fill the machine in a sanitizer build either.
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" const char* __asan_default_options() { return "hard_rss_limit_mb=256"; }
+#endif
+#if defined(__SANITIZE_THREAD__)
+extern "C" const char* __tsan_default_options() { return "hard_rss_limit_mb=256"; }
+#endif
+
+namespace {
+
+// A closed pipe must not end us before the mapping is removed; the timer
+// must, whatever the parent had blocked or ignored.
+void handleSignals() {
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGALRM, SIG_DFL);
+    // Ctrl+C in the game's terminal, or its hangup, reaches the whole group:
+    // the game's end closes our input, and the mapping goes then. An
+    // explicit end (SIGTERM, as at logout) removes it too.
+    std::signal(SIGINT, SIG_IGN);
+    std::signal(SIGHUP, SIG_IGN);
+    struct sigaction term {};
+    term.sa_handler = [](int) { terminated = 1; };
+    sigaction(SIGTERM, &term, nullptr);
+    sigset_t none;
+    sigemptyset(&none);
+    sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::optional<Settings> settings = parseSettings(argc, argv);
+    if (!settings) {
+        say("failed the port-mapping helper was started with bad arguments");
+        return 2;
+    }
+    const Settings& s = *settings;
+    capResources();
+    handleSignals();
+
+    std::optional<Router> router;
+    armTimer(s.attempt);
+    const std::string whyNot = mapFromScratch(s, router);
+    armTimer(milliseconds(0));
+    if (!whyNot.empty()) {
+        say("failed " + whyNot);
+        return 1;
+    }
+    say("mapped " + router->outside() + " " + std::to_string(s.port));
+
+    // Renewed at half time, so one lost renewal still leaves time for the
+    // next; after a failure, tried again sooner.
+    const seconds renewEvery = std::max(seconds(1), s.lease / 2);
+    const seconds retryEvery = std::min(seconds(60), renewEvery);
+    Clock::time_point due = Clock::now() + renewEvery;
+    while (!inputClosedBefore(due)) {
+        armTimer(s.attempt);
+        std::string failure = router ? router->map(s) : "no router";
+        if (!failure.empty()) failure = mapFromScratch(s, router);
+        armTimer(milliseconds(0));
+        say(failure.empty() ? "mapped " + router->outside() + " " + std::to_string(s.port) : "failed " + failure);
+        due = Clock::now() + (failure.empty() ? renewEvery : retryEvery);
+    }
+    if (router) {
+        armTimer(s.remove);
+        router->unmap(s);
+        armTimer(milliseconds(0));
+        say("removed");
+    }
+    return 0;
+}

@@ -1,0 +1,226 @@
+#include "rules/standard_moves.h"
+
+#include <algorithm>
+
+#include "rules/attack_scan.h"
+#include "rules/check.h"
+#include "rules/held_frame.h"
+
+namespace orbel {
+namespace {
+
+// The position as the window holds it for a drop of the side to move: the
+// mover's pieces Enemy, at home on row 7.
+struct MoverFrame {
+    Side ownSide;
+    GameState game;
+    UserCastlingRights rights;
+    bool inCheck;
+
+    explicit MoverFrame(const StandardPosition& p)
+        : ownSide(other(p.toMove)), game(kingColumnFor(ownSide)), rights(p.rightsOf(p.toMove)) {
+        game.board = heldBoard(p, ownSide);
+        Board turned = game.board;
+        flipBoard(turned);
+        inCheck = isOwnKingAttacked(turned);
+    }
+};
+
+bool isLastRank(int square) noexcept { return rankOf(square) == 0 || rankOf(square) == 7; }
+
+StandardMove makeMove(int from, int to, Castle castle, bool promotes) {
+    return {static_cast<std::int8_t>(from), static_cast<std::int8_t>(to), castle, promotes};
+}
+
+// The king on its home square dragged two columns either way: what
+// recogniseUserCastle accepts. The king is lifted off `frame`'s board.
+void addCastles(const MoverFrame& frame, Square king, HeldSquare home, MoveFilter filter,
+                std::vector<StandardMove>& out) {
+    if (home.row != 7 || home.col != frame.game.ownKingColumn) return;
+    for (const int dropCol : {home.col - 2, home.col + 2}) {
+        const CastleRecognition c = recogniseUserCastle(king, 7, home.col, 7, dropCol, frame.rights, frame.inCheck,
+                                                        frame.game.board, home.col);
+        const int to = standardSquare(7, dropCol, frame.ownSide);
+        if (c.verdict != CastleVerdict::Accepted || (filter.to >= 0 && filter.to != to)) continue;
+        const Castle side = c.castle.fromRow == CastleShort ? Castle::Short : Castle::Long;
+        out.push_back(makeMove(standardSquare(7, home.col, frame.ownSide), to, side, false));
+    }
+}
+
+void addMovesOf(MoverFrame& frame, int from, Piece piece, MoveFilter filter, std::vector<Destination>& reach,
+                std::vector<StandardMove>& out) {
+    const HeldSquare h = heldSquare(from, frame.ownSide);
+    Square& square = frame.game.board.at(h.row, h.col);
+    const Square held = square;
+    square = EmptySquare;  // in the hand, as during a drag
+    if (piece.kind == King) addCastles(frame, held, h, filter, out);
+    userDestinations(reach, piece.kind, h.row, h.col, frame.game.board);
+    for (const Destination& d : reach) {
+        const int to = standardSquare(d.row, d.col, frame.ownSide);
+        if (filter.to >= 0 && filter.to != to) continue;
+        if (isLegalUserMove(makeMoveRecord(h.row, h.col, d.row, d.col), held, frame.game)) {
+            out.push_back(makeMove(from, to, Castle::None, piece.kind == Pawn && isLastRank(to)));
+        }
+    }
+    square = held;
+}
+
+// Is `side`'s king attacked on these squares?
+bool kingAttacked(const StandardPosition& p, Side side) { return isOwnKingAttacked(heldBoard(p, side)); }
+
+// Whether standard chess has an en passant capture here, which this
+// program's move lists never hold: the pawn that just stepped two squares
+// taken by a pawn beside it, leaving the king safe.
+bool hasEnPassantCapture(const StandardPosition& p) {
+    const int target = p.enPassantTarget;
+    if (target < 0 || target > 63 || !p.at(target).empty()) return false;
+    const int victim = target + (p.toMove == Side::White ? -8 : 8);
+    if (victim < 0 || victim > 63 || p.at(victim) != Piece{Pawn, other(p.toMove)}) return false;
+    for (const int df : {-1, 1}) {
+        const int file = fileOf(victim) + df;
+        if (file < 0 || file > 7) continue;
+        const int from = squareAt(file, rankOf(victim));
+        if (p.at(from) != Piece{Pawn, p.toMove}) continue;
+        StandardPosition trial = p;
+        trial.squares[static_cast<std::size_t>(target)] = trial.at(from);
+        trial.squares[static_cast<std::size_t>(from)] = {};
+        trial.squares[static_cast<std::size_t>(victim)] = {};
+        if (!kingAttacked(trial, p.toMove)) return true;
+    }
+    return false;
+}
+
+void dropRightsAtCorner(StandardPosition& p, int square) {
+    switch (square) {
+    case 0: p.rightsOf(Side::White).canCastleLong = false; break;   // a1
+    case 7: p.rightsOf(Side::White).canCastleShort = false; break;  // h1
+    case 56: p.rightsOf(Side::Black).canCastleLong = false; break;  // a8
+    case 63: p.rightsOf(Side::Black).canCastleShort = false; break;  // h8
+    default: break;
+    }
+}
+
+}  // namespace
+
+void legalMoves(const StandardPosition& position, std::vector<StandardMove>& out, MoveFilter filter) {
+    out.clear();
+    MoverFrame frame(position);
+    std::vector<Destination> reach;
+    reach.reserve(32);
+    for (int from = 0; from < 64; ++from) {
+        const Piece piece = position.at(from);
+        if (piece.empty() || piece.side != position.toMove) continue;
+        if (filter.kind != NoPiece && piece.kind != filter.kind) continue;
+        addMovesOf(frame, from, piece, filter, reach, out);
+    }
+    // The rules list destinations in their own order; squares give one order
+    // whichever way the board is held.
+    std::sort(out.begin(), out.end(), [](const StandardMove& a, const StandardMove& b) {
+        return a.from != b.from ? a.from < b.from : a.to < b.to;
+    });
+}
+
+bool isLegalMove(const StandardPosition& position, const StandardMove& move) {
+    if (move.from < 0 || move.from > 63 || move.to < 0 || move.to > 63) return false;
+    std::vector<StandardMove> moves;
+    legalMoves(position, moves, {position.at(move.from).kind, move.to});
+    return std::find(moves.begin(), moves.end(), move) != moves.end();
+}
+
+StandardPosition afterMove(const StandardPosition& position, const StandardMove& move) {
+    const Side mover = position.toMove;
+    // Played by the rules' own applyMove, on a board held from the mover's side.
+    Board board = heldBoard(position, mover);
+    applyMove(heldMoveRecord(move, mover), board);
+    StandardPosition next = standardPosition(board, mover, other(mover), position.rightsOf(mover),
+                                             position.rightsOf(other(mover)), position.fullMove);
+    const Piece piece = position.at(move.from);
+    if (piece.kind == King) next.rightsOf(mover) = {false, false};
+    dropRightsAtCorner(next, move.from);
+    dropRightsAtCorner(next, move.to);
+    const bool doubleStep = piece.kind == Pawn && (move.to - move.from == 16 || move.from - move.to == 16);
+    next.enPassantTarget = doubleStep ? (move.from + move.to) / 2 : -1;
+    if (mover == Side::Black) ++next.fullMove;
+    return next;
+}
+
+StandardPosition afterPlay(const StandardPosition& position, const StandardMove& move) {
+    const Side mover = position.toMove;
+    // As a drop of the mover's on the board held from the other side.
+    const Side held = other(mover);
+    Board board = heldBoard(position, held);
+    const MoveRecord record = heldMoveRecord(move, held);
+    applyMove(record, board);
+    CastlingRights rights = position.rightsOf(mover);
+    updateUserCastlingRights(rights, record, board, kingColumnFor(held));
+    StandardPosition next = standardPosition(board, held, held, position.rightsOf(held), rights, position.fullMove);
+    if (mover == Side::Black) ++next.fullMove;
+    return next;
+}
+
+bool isInCheck(const StandardPosition& position) { return kingAttacked(position, position.toMove); }
+
+namespace {
+
+// Every standard move but en passant and promotion to another piece is legal
+// here too. A standard castle is never a side's only move: the king could
+// step onto the square it crosses.
+bool hasStandardMove(const StandardPosition& position) {
+    std::vector<StandardMove> moves;
+    legalMoves(position, moves);
+    return !moves.empty() || hasEnPassantCapture(position);
+}
+
+}  // namespace
+
+bool isCheckmate(const StandardPosition& position) { return isInCheck(position) && !hasStandardMove(position); }
+
+bool isStalemate(const StandardPosition& position) { return !isInCheck(position) && !hasStandardMove(position); }
+
+const char* standardChessRefusal(const StandardPosition& position, const StandardMove& move) {
+    const Side mover = position.toMove;
+    const Board board = heldBoard(position, mover);
+    const auto attacked = [&](int square) {
+        const HeldSquare h = heldSquare(square, mover);
+        return isSquareAttacked(board, h.row, h.col);
+    };
+    if (move.castle != Castle::None && move.from >= 0 && move.from < 64 &&
+        position.at(move.from) == Piece{King, mover}) {
+        // Asked before the rules' own test, which refuses some of these too
+        // and would give no reason.
+        const UserCastlingRights& rights = position.rightsOf(mover);
+        if (!(move.castle == Castle::Short ? rights.canCastleShort : rights.canCastleLong)) {
+            return "the king or that rook has moved, or the rook was taken";
+        }
+        if (attacked(move.from)) return "the king is in check";
+    }
+    if (!isLegalMove(position, move)) return "it is not a legal move";
+    if (move.castle == Castle::None) return nullptr;
+    if (attacked((move.from + move.to) / 2)) return "the king passes through an attacked square";
+    if (attacked(move.to)) return "the king lands on an attacked square";
+    return nullptr;
+}
+
+const char* positionProblem(const StandardPosition& position) {
+    int kings[2] = {}, pawns[2] = {}, pieces[2] = {};
+    for (int s = 0; s < 64; ++s) {
+        const Piece p = position.at(s);
+        if (p.empty()) continue;
+        const auto side = static_cast<std::size_t>(p.side);
+        ++pieces[side];
+        if (p.kind == King) ++kings[side];
+        if (p.kind == Pawn) {
+            ++pawns[side];
+            if (isLastRank(s)) return "a pawn stands on the first or last rank";
+        }
+    }
+    for (int side = 0; side < 2; ++side) {
+        if (kings[side] != 1) return side == 0 ? "White needs exactly one king" : "Black needs exactly one king";
+        if (pawns[side] > 8) return "a side has more than 8 pawns";
+        if (pieces[side] > 16) return "a side has more than 16 pieces";
+    }
+    if (kingAttacked(position, other(position.toMove))) return "the side not to move is in check";
+    return nullptr;
+}
+
+}  // namespace orbel

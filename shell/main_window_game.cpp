@@ -1,0 +1,252 @@
+// How the main window follows the game: what it shows, says and plays when
+// a game begins, a move is played, the computer thinks and a game ends; and
+// the mouse on the board.
+#include <QLabel>
+#include <QLineEdit>
+
+#include "shell/board_window.h"
+#include "shell/chat_pane.h"
+#include "shell/dialogs.h"
+#include "shell/live_text.h"
+#include "shell/main_window.h"
+#include "shell/net_texts.h"
+#include "shell/resource_ids.h"
+#include "shell/texts.h"
+
+namespace orbel {
+namespace {
+
+QString qs(const char* text) { return QString::fromUtf8(text); }
+
+}  // namespace
+
+void MainWindow::followTheGame() {
+    connect(&game_, &Game::begun, this, &MainWindow::begun);
+    connect(&game_, &Game::movePlayed, this, &MainWindow::movePlayed);
+    connect(&game_, &Game::gameEnded, this, &MainWindow::gameEnded);
+    connect(&game_, &Game::takenBack, this, &MainWindow::invalidate);
+    connect(&game_, &Game::checkTestFailed, this, [this] {
+        modal_.box(qs(text::InternalError), qs(text::Error), MessageIcon::Stop, false);
+    });
+    connect(&hand_, &Hand::changed, this, &MainWindow::invalidate);
+}
+
+void MainWindow::followThePlayers() {
+    ComputerPlayer& computer = table_.computer();
+    connect(&computer, &ComputerPlayer::thinkingStarted, this, &MainWindow::thinkingStarted);
+    connect(&computer, &ComputerPlayer::thinkingEnded, this, &MainWindow::thinkingEnded);
+    connect(&computer, &ComputerPlayer::brainChanged, this, [this](const QString& text) {
+        brainPane_->setText(text);
+        // Named "Brain:"; the line and value are what a reader reads on.
+        brainPane_->setAccessibleDescription(text);
+    });
+    connect(&computer, &ComputerPlayer::failed, this, [this] {
+        modal_.box(qs(text::FatalError), QStringLiteral("Fatal Error"), MessageIcon::Stop, false);
+    });
+}
+
+void MainWindow::followTheNetwork() {
+    connect(&network_, &NetworkSession::gameReady, this, &MainWindow::startNetworkGame);
+    connect(&network_, &NetworkSession::chatShown, this, &MainWindow::addChatLine);
+}
+
+void MainWindow::begun(GameStart how) {
+    // The last-move frame would mark a move of the game that was showing.
+    frameFrom_ = frameTo_ = -1;
+    state_.dragging = state_.dragImageShown = false;
+    commands_.setEnabled(Command::UndoMove, false);
+    if (how != GameStart::Loaded) playSound(res::NewGameSound);
+    updateCursor();
+    invalidate();
+}
+
+void MainWindow::movePlayed(const PlayedMove& m) {
+    setStatusText(m.check ? qs(text::Check) : qs(m.mover == Side::White ? text::BlackToMove : text::WhiteToMove));
+    announce(QString::fromStdString(spokenPlay(m)));
+    if (!m.quiet) playSound(res::MoveSound);
+    if ((m.by == PlayerKind::Computer || m.by == PlayerKind::Remote) && !m.quiet) {
+        const bool castle = m.move.castle != Castle::None;
+        frameFrom_ = castle ? -1 : m.move.from;
+        frameTo_ = castle ? -1 : m.move.to;
+    }
+    if (m.by == PlayerKind::User && table_.mode() == Table::Mode::OnePlayer) enableGameCommands(true);
+    updateCursor();
+    invalidate();
+}
+
+void MainWindow::gameOverBox(const char* text, const char* caption, MessageIcon icon, bool owned) {
+    // Whatever the last move said stays no longer true, should the user
+    // cancel the next game and look at this one.
+    setStatusText(qs(text::GameOver));
+    if (text) modal_.box(qs(text), qs(caption), icon, owned);
+}
+
+void MainWindow::gameEnded(EndReason reason) {
+    if (reason == EndReason::UserResigned) {
+        gameOverBox(text::ResignBox, text::GameOver, MessageIcon::Information, true);
+        runNewGameSetup();
+        invalidate();
+        return;
+    }
+    // The computer takes over the last position of a network game.
+    if (table_.mode() == Table::Mode::Network) table_.playTheComputer();
+    updateCursor();
+    switch (reason) {
+    case EndReason::Checkmate: gameOverBox(text::CheckMate, text::GameOver, MessageIcon::Information, false); break;
+    case EndReason::ComputerResigned:
+        announce(QStringLiteral("The computer resigns. You win."));
+        gameOverBox(text::ComputerResign, text::GameOver, MessageIcon::Information, false);
+        break;
+    case EndReason::OpponentResigned:
+        gameOverBox(text::OpponentResigned, text::GameOver, MessageIcon::Exclamation, true);
+        break;
+    case EndReason::OpponentLeft:
+        gameOverBox(text::OpponentDisconnected, text::InternetGame, MessageIcon::Stop, true);
+        break;
+    case EndReason::OpponentCheated: gameOverBox(text::IllegalPeerMove, text::InternetGame, MessageIcon::Stop, true); break;
+    default: gameOverBox(nullptr, nullptr, MessageIcon::None, false); break;
+    }
+    newOnePlayerGame();
+}
+
+void MainWindow::enableGameCommands(bool enabled) {
+    for (const Command c : {Command::UndoMove, Command::SaveGame, Command::LoadGame}) commands_.setEnabled(c, enabled);
+}
+
+void MainWindow::thinkingStarted() {
+    enableGameCommands(false);
+    commands_.holdWhileThinking();
+    // No last-move frame while the computer thinks.
+    frameFrom_ = frameTo_ = -1;
+    updateCursor();
+}
+
+void MainWindow::thinkingEnded() {
+    commands_.release();
+    enableGameCommands(true);
+    invalidate();
+    updateCursor();
+}
+
+void MainWindow::updateCursor() {
+    // The wait cursor while the other side is to move and the user cannot.
+    const bool networkWaits = table_.mode() == Table::Mode::Network && network_.netGameActive() &&
+                              game_.position().toMove != table_.userSide();
+    setCursor(computer().thinking() || networkWaits ? Qt::WaitCursor : Qt::ArrowCursor);
+}
+
+void MainWindow::runNewGameSetup() {
+    NewGameSetupDialog dialog([this](Side user, int level) { startOnePlayerGame(user, level); }, this);
+    modal_.run(dialog);
+}
+
+void MainWindow::startOnePlayerGame(Side user, int level) {
+    setStatusText(qs(text::WhiteToMove));
+    table_.startOnePlayer(user, level);
+}
+
+void MainWindow::newOnePlayerGame() {
+    // A network game still running is ended first, as Kill Game ends it.
+    network_.endGame(PeerCommand::End);
+    table_.playTheComputer();
+    showChatPane(false);
+    runNewGameSetup();
+    invalidate();
+}
+
+void MainWindow::newTwoPlayerGame() {
+    network_.endGame(PeerCommand::End);
+    if (chatPane_->isVisible()) showChatPane(false);
+    table_.startTwoPlayer();
+}
+
+void MainWindow::startNetworkGame(int localColorCode) {
+    const Side local = localColorCode == WhiteColorCode ? Side::White : Side::Black;
+    // Undo Move stays greyed: it would change this side's board without the
+    // other's, and the two programs would play on from different positions.
+    table_.startNetwork(local, opponent_, network_.peerNickname);
+    network_.confirmGame();
+    showChatPane(true);
+    setStatusText(qs(text::WhiteToMove));
+    updateCursor();
+}
+
+void MainWindow::endNetworkGame(PeerCommand word) {
+    // Network Play > Resign and Kill Game: the same end, told differently.
+    if (!network_.netGameActive()) return;
+    network_.endGame(word);
+    const Side user = table_.userSide();
+    game_.end(word == PeerCommand::Resign ? EndReason::NetworkResigned : EndReason::Killed,
+              word == PeerCommand::Resign ? std::optional<Side>(other(user)) : std::nullopt);
+}
+
+void MainWindow::undoMove() { table_.undo(); }
+
+void MainWindow::resign() { table_.resign(); }
+
+void MainWindow::showChatPane(bool show) {
+    chatPane_->clearLines();
+    chatPane_->setAccessibleDescription(QString());
+    brainPane_->setVisible(!show);
+    chatPane_->setVisible(show);
+    if (show) chatPane_->edit()->setFocus();
+    commands_.setEnabled(Command::Resign, !show);
+    commands_.setEnabled(Command::DirectNetworkGame, !show && network_.state() != NetworkSession::State::Unavailable);
+    for (const Command c : {Command::SaveGame, Command::LoadGame, Command::OpenGameText, Command::PasteGameText})
+        commands_.setEnabled(c, !show);
+    commands_.setEnabled(Command::NetworkResign, show);
+    commands_.setEnabled(Command::KillGame, show);
+}
+
+void MainWindow::addChatLine(const QString& line, bool own) {
+    chatPane_->addChatLine(line);
+    chatPane_->update();
+    QStringList shown = chatPane_->lines();
+    std::reverse(shown.begin(), shown.end());
+    shown.removeAll(QString());
+    chatPane_->setAccessibleDescription(shown.join(QLatin1Char('\n')));
+    // The user's own line, echoed as it is sent, is not read back to them.
+    if (own) return;
+    const QString peer = network_.peerNickname + QStringLiteral("> ");
+    announce(line.startsWith(peer) ? network_.peerNickname + QStringLiteral(" says: ") + line.mid(peer.size()) : line);
+}
+
+void MainWindow::boardPressed(Place place) {
+    keys_->mousePressed();
+    if (hand_.pickUp(squareOf(place, table_.userSide()))) state_.dragging = true;
+}
+
+void MainWindow::boardReleased(Place place) {
+    state_.dragging = state_.dragImageShown = false;
+    hand_.putDown(squareOf(place, table_.userSide()));
+}
+
+const QImage* MainWindow::carriedImage(qreal ratio) {
+    const int number = pieceImageResource(hand_.piece(), state_.pieceSetIndex);
+    return number == 0 ? nullptr : &bitmaps_.piece(number, ratio);
+}
+
+void MainWindow::carryTo(QPoint at) {
+    // The carried piece follows the mouse: the area it left and the area it
+    // enters are shown again, the board beneath them as painted.
+    if (!state_.dragging || !hand_.holding()) return;
+    const qreal ratio = board_->devicePixelRatioF();
+    const QImage* piece = carriedImage(ratio);
+    if (!piece) return;
+    QRect changed = state_.dragImageShown ? carriedPieceArea(state_, *piece, ratio) : QRect();
+    state_.dragX = at.x();
+    state_.dragY = at.y();
+    state_.dragImageShown = true;
+    // A pixel more on each side: at a fractional ratio the piece's edge may
+    // round into it.
+    changed |= carriedPieceArea(state_, *piece, ratio);
+    board_->showArea(changed.adjusted(-1, -1, 1, 1));
+}
+
+void MainWindow::paintOverlay(QPainter& painter) {
+    drawSquareCursor(painter, state_);
+    if (!hand_.holding()) return;
+    if (const QImage* piece = carriedImage(painter.device()->devicePixelRatioF())) drawCarriedPiece(painter, state_, *piece);
+}
+
+}  // namespace orbel

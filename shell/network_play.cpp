@@ -1,0 +1,120 @@
+#include "shell/network_play.h"
+
+#include <QLineEdit>
+#include <QSettings>
+
+#include "game/table.h"
+#include "net/address_lines.h"
+#include "shell/modal.h"
+#include "shell/net_dialogs.h"
+#include "shell/net_texts.h"
+#include "shell/texts.h"
+
+namespace orbel {
+namespace {
+
+// The nickname last used, offered again by both dialogs.
+constexpr const char* NicknameKey = "nickname";
+
+QString lastNickname() { return QSettings().value(QLatin1String(NicknameKey)).toString(); }
+
+void rememberNickname(const QString& nickname) { QSettings().setValue(QLatin1String(NicknameKey), nickname); }
+
+QString qs(const char* text) { return QString::fromUtf8(text); }
+
+struct FailureBox {
+    NetFailure what;
+    const char* text;
+    const char* caption;
+    MessageIcon icon;
+};
+
+// Every failure's box, as the program has always shown it.
+constexpr FailureBox FailureBoxes[] = {
+    {NetFailure::ListenBindFailed, text::SocketBindingError, text::Error, MessageIcon::Stop},
+    {NetFailure::ListenUnavailable, text::WinSockProblem, text::Error, MessageIcon::Stop},
+    {NetFailure::AcceptFailed, text::AcceptFailed, text::Error, MessageIcon::None},
+    {NetFailure::AlreadyClosed, nullptr, text::Error, MessageIcon::Stop},
+    {NetFailure::SendFailedSetUp, text::SendFailedSetUp, text::Error, MessageIcon::Stop},
+    {NetFailure::SendFailedDeny, text::SendFailedDeny, text::Error, MessageIcon::Stop},
+    {NetFailure::SendFailedPlay, text::SendFailedPlay, text::InternetGame, MessageIcon::Stop},
+    {NetFailure::SendFailedEnd, text::SendFailedEnd, text::InternetGame, MessageIcon::Stop},
+    {NetFailure::ConnectionProblem, text::ConnectionProblem, text::InternetGame, MessageIcon::Stop},
+    {NetFailure::ConnectionTimedOut, text::ConnectionTimeout, text::FailedConnection, MessageIcon::Stop},
+    {NetFailure::ConnectionRefused, text::ConnectionRefused, text::FailedConnection, MessageIcon::Stop},
+    {NetFailure::RequestDenied, text::RequestDenied, text::InternetGame, MessageIcon::Information},
+    {NetFailure::OpponentBusy, text::OpponentBusy, text::OpponentUnavailable, MessageIcon::Stop},
+    {NetFailure::CallerGone, text::OpponentDisconnected, text::InternetGame, MessageIcon::Stop},
+};
+
+QString failureText(const FailureBox& box) {
+    if (box.text) return qs(box.text);
+    // Its name is part of the message, as it has always been.
+    return QStringLiteral("%1 failed,%2\n\n%3")
+        .arg(qs(text::CloseConnOperation), QString(40, QLatin1Char(' ')), qs(text::ConnectionAlreadyClosed));
+}
+
+}  // namespace
+
+NetworkPlay::NetworkPlay(NetworkSession& session, Table& table, ModalRunner& modal,
+                         const std::unique_ptr<PortMapper>& mapper)
+    : session_(session), table_(table), modal_(modal), mapper_(mapper) {
+    connect(&session_, &NetworkSession::failed, this, &NetworkPlay::tell);
+    connect(&session_, &NetworkSession::callerNamed, this, &NetworkPlay::decide);
+    connect(&session_, &NetworkSession::incomingCall, this, [this] {
+        modal_.box(qs(text::IncomingRequest), qs(text::InternetGame), MessageIcon::Information);
+    });
+}
+
+void NetworkPlay::tell(NetFailure what) {
+    for (const FailureBox& box : FailureBoxes)
+        if (box.what == what) modal_.box(failureText(box), qs(box.caption), box.icon);
+}
+
+void NetworkPlay::call() {
+    if (session_.state() != NetworkSession::State::Idle) return;
+    InternetGameDialog dialog(modal_.seams(), &modal_.window());
+    dialog.nicknameEdit()->setText(lastNickname());
+    if (modal_.run(dialog) != QDialog::Accepted) return;
+    rememberNickname(dialog.nickname());
+    ConnectingDialog connecting(&modal_.window());
+    const auto settled = QObject::connect(&session_, &NetworkSession::callSettled, &connecting,
+                                          [&connecting](bool peerGone) {
+                                              connecting.done(peerGone ? QDialog::Rejected : QDialog::Accepted);
+                                          });
+    connecting.onCancelConnect = [this] { session_.cancelCall(); };
+    session_.startCall(dialog.hostField(), dialog.nickname(), dialog.requestedColor());
+    modal_.run(connecting);
+    QObject::disconnect(settled);
+    session_.callBoxClosed();
+}
+
+void NetworkPlay::showAddress() {
+    const auto lines = [this] {
+        const PortMapper* mapper = mapper_.get();
+        const PortMapState router = mapper ? mapper->state() : PortMapState{};
+        return networkAddressLines(reachableLocalAddresses(), session_.listeningPort(), mapper ? &router : nullptr);
+    };
+    NetworkAddressDialog dialog(lines, &modal_.window());
+    modal_.run(dialog);
+}
+
+void NetworkPlay::decide(int request) {
+    const bool yes = modal_.ask(qs(text::AcceptRequest).arg(session_.peerNickname, session_.peerAddressText),
+                                qs(text::InternetGame), MessageIcon::Information);
+    if (!session_.stillDeciding(request)) return;
+    if (!yes) {
+        session_.refuseRequest(request);
+        return;
+    }
+    NicknameDialog nickname(modal_.seams(), nullptr);
+    nickname.nicknameEdit()->setText(lastNickname());
+    modal_.run(nickname);
+    if (!session_.stillDeciding(request)) return;
+    rememberNickname(nickname.nickname());
+    // A computer's move still on its way back would land on the new game.
+    table_.computer().settle();
+    session_.acceptRequest(request, nickname.nickname());
+}
+
+}  // namespace orbel

@@ -1,0 +1,42 @@
+// Network play as the user meets it: the Internet Game dialog and the
+// connecting box around a call, the accept question and Nickname Selection
+// around a request from another copy, the address box, and a box for
+// everything the session reports as having gone wrong. The session does the
+// socket work with what the user chose.
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "net/network_session.h"
+
+namespace orbel {
+
+class ModalRunner;
+class PortMapper;
+class Table;
+
+class NetworkPlay : public QObject {
+    Q_OBJECT
+public:
+    NetworkPlay(NetworkSession& session, Table& table, ModalRunner& modal, const std::unique_ptr<PortMapper>& mapper);
+
+    // Direct Network Game: the dialog, then the call with the connecting box
+    // up until the call is answered, fails or is cancelled.
+    void call();
+    // "Your Network Address...": the addresses others can call this copy at.
+    void showAddress();
+
+private:
+    // A caller has named itself: "Accept request ...?", then the nickname for
+    // the match. The answer goes to the request asked about, if it still stands.
+    void decide(int request);
+    void tell(NetFailure what);
+
+    NetworkSession& session_;
+    Table& table_;
+    ModalRunner& modal_;
+    const std::unique_ptr<PortMapper>& mapper_;
+};
+
+}  // namespace orbel

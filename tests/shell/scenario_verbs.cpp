@@ -1,0 +1,635 @@
+// What a step of a scenario does, by its first word (after the copy's name).
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QNetworkDatagram>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTemporaryFile>
+#include <QTimer>
+#include <QUdpSocket>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <new>
+
+#include "computer/search.h"
+#include "shell/board_window.h"
+#include "shell/chat_pane.h"
+#include "shell/dialogs.h"
+#include "shell/history_pane.h"
+#include "shell/net_dialogs.h"
+#include "shell/resource_ids.h"
+#include "shell/start_up.h"
+#include "tests/shell/scenario.h"
+
+namespace orbel::testing {
+
+std::string word(Words& in) {
+    std::string w;
+    in >> w;
+    return w;
+}
+std::string rest(Words& in) {
+    std::string r;
+    std::getline(in >> std::ws, r);
+    return r;
+}
+int squareNamed(const std::string& name) { return squareAt(name[0] - 'a', name[1] - '1'); }
+Place placeOf(const std::string& name, Side bottom) { return Player::placeOf(squareNamed(name), bottom); }
+
+namespace {
+
+QByteArray unescaped(const std::string& s) {
+    static const std::string special = "nrebsLRUD", code = "\n\r\x1b\b \x01\x02\x03\x04";
+    QByteArray out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\' || i + 1 == s.size()) {
+            out += s[i];
+        } else if (s[++i] == 'x') {
+            out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += special.find(s[i]) == std::string::npos ? s[i] : code[special.find(s[i])];
+        }
+    }
+    return out;
+}
+QString unescape(const std::string& s) { return QString::fromUtf8(unescaped(s)); }
+
+// The names the menu commands go by in the steps (their actions' names).
+Command commandNamed(const std::string& name) {
+    for (int c = 0; c < CommandCount; ++c)
+        if (name == commandName(static_cast<Command>(c))) return static_cast<Command>(c);
+    ADD_FAILURE() << "no command " << name;
+    return Command::About;
+}
+int levelId(const std::string& l) { return l == "easy" ? ctl::Easy : l == "medium" ? ctl::Medium : ctl::Hard; }
+
+// A position as FEN's piece placement (any placement, unlike a FEN that
+// other programs could play), with `toMove` to move and the rights of `like`.
+StandardPosition fromPlacement(const std::string& fen, Side toMove, const StandardPosition& like) {
+    StandardPosition p;
+    p.castling = like.castling;
+    p.toMove = toMove;
+    int rank = 7, file = 0;
+    for (const char c : fen) {
+        if (c == '/') {
+            --rank, file = 0;
+        } else if (std::isdigit(static_cast<unsigned char>(c))) {
+            file += c - '0';
+        } else {
+            const auto kind = static_cast<PieceKind>(std::string(" pnbrqk").find(static_cast<char>(std::tolower(c))));
+            p.put(squareAt(file++, rank), {kind, std::isupper(static_cast<unsigned char>(c)) ? Side::White : Side::Black});
+        }
+    }
+    return p;
+}
+
+// A dialog as opened shows what it holds: each static text, wrapped in its
+// own font, fits its control; each picture's control holds its whole
+// bitmap; no control lies outside the dialog; every edit field has a label
+// naming it (for a screen reader and for the label's key). Says how many
+// texts and pictures it found.
+QString wholeIn(QDialog& d) {
+    int texts = 0, pictures = 0;
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+    for (QWidget* child : d.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        SCOPED_TRACE(child->metaObject()->className());
+        EXPECT_TRUE(d.rect().contains(child->geometry())) << "outside the client area";
+        const auto labels = d.findChildren<QLabel*>();
+        const bool named = std::any_of(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == child; });
+        EXPECT_TRUE(named || !qobject_cast<QLineEdit*>(child)) << "a field no label names";
+        const auto* label = qobject_cast<const QLabel*>(child);
+        if (!label) continue;
+        const QRect box = label->contentsRect().marginsRemoved(QMargins() + label->margin());
+        const QSize picture = label->pixmap().deviceIndependentSize().toSize();
+        if (!label->pixmap().isNull()) {
+            ++pictures;
+            EXPECT_TRUE(box.width() >= picture.width() && box.height() >= picture.height()) << "a picture cut off";
+            continue;
+        }
+        ++texts;
+        // Blank lines at the end show nothing; everything before them must.
+        const QString shown = label->text().remove(QRegularExpression("\\n+$"));
+        SCOPED_TRACE(shown.toStdString());
+        const QFontMetrics metrics(label->font());
+        for (const QString& word : shown.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+            EXPECT_LE(metrics.horizontalAdvance(word), box.width()) << "wider than its control: " << word.toStdString();
+        const QRect room(0, 0, box.width(), 100000);
+        EXPECT_LE(metrics.boundingRect(room, Qt::TextWordWrap | Qt::AlignTop, shown).height(), box.height());
+    }
+    return QString("%1 texts, %2 pictures").arg(texts).arg(pictures);
+}
+
+}  // namespace
+
+// A name server on 127.0.0.1:53 that says no name exists, or never answers.
+class NameServer : public QObject {
+public:
+    explicit NameServer(bool answers) {
+        bound = socket_.bind(QHostAddress::LocalHost, 53);
+        connect(&socket_, &QUdpSocket::readyRead, this, [this, answers] {
+            while (socket_.hasPendingDatagrams()) {
+                QNetworkDatagram query = socket_.receiveDatagram();
+                QByteArray reply = query.data();
+                if (!answers || reply.size() < 12) continue;
+                reply[2] = static_cast<char>(reply[2] | 0x80);  // a response
+                reply[3] = static_cast<char>(0x83);             // recursion available, no such name
+                socket_.writeDatagram(query.makeReply(reply));
+            }
+        });
+    }
+    bool bound = false;
+
+private:
+    QUdpSocket socket_;
+};
+
+namespace {
+
+constexpr const char* InSandbox = "ORBEL_TEST_IN_SANDBOX";
+
+// Runs this test again in a private network whose resolver is 127.0.0.1 and
+// where both.test has two addresses; its exit status, or -1 (with `why`)
+// when that cannot be done.
+int runInSandbox(const std::string& test, QString& why) {
+    QTemporaryFile resolv, hosts;
+    if (!resolv.open() || !hosts.open()) return why = "no temporary file", -1;
+    resolv.write("nameserver 127.0.0.1\noptions timeout:1 attempts:1\n");
+    hosts.write("127.0.0.1 localhost\n127.0.0.2 both.test\n127.0.0.1 both.test\n");
+    resolv.flush(), hosts.flush();
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(InSandbox, "1");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start("unshare", {"--net", "--mount", "--", "sh", "-c",
+                            "mount --bind \"$1\" /etc/resolv.conf && mount --bind \"$2\" /etc/hosts && "
+                            "ip link set lo up && exec \"$3\" --gtest_filter=\"$4\"",
+                            "sh", resolv.fileName(), hosts.fileName(), QCoreApplication::applicationFilePath(),
+                            QString::fromStdString(test)});
+    if (!child.waitForFinished(60000)) return why = "unshare did not finish", -1;
+    if (child.exitStatus() != QProcess::NormalExit) return why = "the sandboxed run crashed", 1;
+    if (child.exitCode() != 0 && QProcess::execute("unshare", {"--net", "--mount", "true"}) != 0)
+        return why = "unshare --net --mount is not permitted here (it needs root)", -1;
+    return child.exitCode();
+}
+
+
+}  // namespace
+
+Scenario::Scenario() = default;
+Scenario::~Scenario() = default;
+
+void Scenario::SetUp() { QSettings().clear(); }
+
+void Scenario::TearDown() {
+    *held = false;
+    if (releaser.joinable()) releaser.join();
+    dialog.reset();  // before the window that owns it
+    for (auto& [name, p] : players) p->close();
+    QCoreApplication::processEvents();  // what was posted to the gone windows is dropped
+}
+
+Player& Scenario::player(char name) {
+    auto& p = players[name];
+    if (!p) {
+        p = std::make_unique<Player>();
+        p->open();
+        EXPECT_TRUE(p->window->network().setUpListening(0));
+    }
+    return *p;
+}
+
+QPoint Scenario::point(const std::string& where) {
+    if (where == "off") return OffTheBoard;
+    const QRect square = Player::squareRect(placeOf(where, window().table().userSide()));
+    const char corner = where.size() < 3 ? '.' : where[2];
+    const QPoint p = corner == '<' ? square.topLeft() : corner == '>' ? square.bottomRight() : square.center();
+    const std::size_t offset = corner == '<' || corner == '>' ? 3 : 2;
+    if (where.size() <= offset) return p;
+    return p + QPoint(std::stoi(where.substr(offset)), std::stoi(where.substr(where.find(',') + 1)));
+}
+
+QString Scenario::expand(std::string s) {
+    for (std::size_t at; (at = s.find('{')) != std::string::npos;) {
+        const std::size_t end = s.find('}', at);
+        const std::string key = s.substr(at + 1, end - at - 1);
+        s.replace(at, end - at + 1, key == "dir" ? folder.path().toStdString() : std::to_string(port(key)));
+    }
+    return unescape(s);
+}
+
+quint16 Scenario::port(const std::string& key) {
+    if (key.size() == 1) return player(key[0]).window->network().listeningPort();
+    if (key == "server") return server.serverPort();
+    // A port listened on a moment ago, or one whose queue is full: the
+    // kernel drops the call's SYN.
+    QTcpServer closed;
+    QTcpServer& listener = key == "full" ? full : closed;
+    listener.setListenBacklogSize(0);
+    EXPECT_TRUE(listener.listen(QHostAddress::LocalHost, 0));
+    listener.pauseAccepting();
+    for (QTcpSocket& f : fill)
+        if (key == "full") f.connectToHost(QHostAddress::LocalHost, full.serverPort()), QTest::qWait(100);
+    return listener.serverPort();
+}
+
+void Scenario::answerInternet(const QString& host, const QString& nick, const std::string& colour) {
+    me().answerNextDialog([host, nick, colour](QDialog& d) {
+        auto& internet = dynamic_cast<InternetGameDialog&>(d);
+        internet.hostEdit()->setText(host);
+        internet.nicknameEdit()->setText(nick);
+        internet.radio(colour == "black" ? ctl::Black : ctl::White)->click();
+        internet.okButton()->click();
+        return d.result();
+    });
+}
+
+void Scenario::newGame(Words& in, bool start) {
+    const bool black = word(in) == "black";
+    const int level = levelId(word(in));
+    start ? me().startWith(black, level) : me().newOnePlayerGame(black, level);
+}
+
+void Scenario::hook(std::function<void()>& when, const std::string& steps) {
+    when = [this, steps, who = on] {
+        for (std::size_t from = 0, at = 0; at != std::string::npos; from = at + 3) {
+            at = steps.find(" ; ", from);
+            run({line, std::string{who, ':', ' '} + steps.substr(from, at - from)});
+        }
+    };
+}
+
+namespace {
+
+using S = Scenario;
+
+// The position the steps arrange, with the rights of the one on the board.
+void arrange(S& s, const std::string& placement, Side toMove) {
+    Game& game = s.window().game();
+    game.arrange(fromPlacement(placement, toMove, game.position()));
+    s.window().invalidate();
+}
+
+void setRights(S& s, const std::string& r) {
+    Game& game = s.window().game();
+    StandardPosition p = game.position();
+    const auto has = [&r](char c) { return r.find(c) != std::string::npos; };
+    p.rightsOf(Side::White) = {has('K'), has('Q')};
+    p.rightsOf(Side::Black) = {has('k'), has('q')};
+    game.arrange(p);
+}
+
+}  // namespace
+
+const std::map<std::string, Verb> Verbs = {
+    {"start", [](S& s, Words& in) { s.newGame(in, true); }},
+    {"new", [](S& s, Words& in) { s.newGame(in, false); }},
+    {"command", [](S& s, Words& in) { s.me().command(commandNamed(word(in))); }},
+    {"shortcut", [](S& s, Words& in) { QTest::keySequence(&s.window(), QString::fromStdString(word(in))); }},
+    // A position arranged on the board: FEN's placement and the side to move
+    // ("w" or "b"), the castling rights as they were.
+    {"position", [](S& s, Words& in) {
+         const std::string placement = word(in);
+         arrange(s, placement, word(in) == "b" ? Side::Black : Side::White);
+     }},
+    {"rights", [](S& s, Words& in) { setRights(s, word(in)); }},
+    {"cursor", [](S& s, Words& in) { s.window().state().cursor = placeOf(word(in), s.window().table().userSide()); }},
+    // A move list made as long as that, its last line `rest`.
+    {"history", [](S& s, Words& in) {
+         MoveLists& lists = s.window().lists();
+         MoveHistory& h = lists.list(word(in) == "white" ? Side::White : Side::Black);
+         h.count = std::stoi(word(in));
+         if (const std::string last = rest(in); !last.empty()) h.setLine(h.count - 1, last);
+         emit lists.changed();
+     }},
+    {"scroll", [](S& s, Words& in) {
+         const Side side = word(in) == "white" ? Side::White : Side::Black;
+         const std::string code = word(in);
+         using Scroll = HistoryPane::Scroll;
+         s.window().historyPane(side)->scroll(code == "line-up"     ? Scroll::LineUp
+                                              : code == "line-down" ? Scroll::LineDown
+                                              : code == "top"       ? Scroll::Top
+                                                                    : Scroll::Bottom);
+     }},
+    // Undo Move would empty the board: it must not be taken while greyed.
+    {"clear-undo", [](S& s, Words&) {
+         Game& game = s.window().game();
+         const StandardPosition kept = game.position();
+         game.arrange(StandardPosition{});
+         game.markUndoPoint();
+         game.arrange(kept);
+     }},
+    {"press", [](S& s, Words& in) { s.me().pressAt(s.point(word(in))); }},
+    {"move", [](S& s, Words& in) { s.me().moveHeldTo(s.point(word(in))); }},
+    {"release", [](S& s, Words& in) { s.me().releaseAt(s.point(word(in))); }},
+    {"drag", [](S& s, Words& in) {
+         const QPoint from = s.point(word(in)), to = s.point(word(in));
+         s.me().pressAt(from), s.me().moveHeldTo(to), s.me().releaseAt(to);
+     }},
+    {"keys", [](S& s, Words& in) { s.me().keys(unescaped(rest(in)).toStdString()); }},
+    {"chat", [](S& s, Words& in) {
+         QLineEdit* edit = s.window().chatPane()->edit();
+         edit->setFocus();
+         edit->insert(unescape(rest(in)));  // as an input method or a paste puts it there
+         QTest::keyClick(edit, Qt::Key_Return);
+     }},
+    {"wait", [](S& s, Words&) { s.me().waitForComputer(); }},
+    {"sleep", [](S&, Words& in) { QTest::qWait(std::stoi(word(in))); }},
+    {"mark", [](S& s, Words&) { s.mark = s.me().drawnPlacement(); }},
+    {"activate", [](S& s, Words&) {
+         s.window().activateWindow();
+         EXPECT_TRUE(QTest::qWaitForWindowActive(&s.window()));
+     }},
+    {"open", [](S& s, Words&) { s.me(); }},
+    // The dialogs of network play on their own, as a user fills them in.
+    {"dialog", [](S& s, Words& in) {
+         const std::string kind = word(in);
+         MainWindow& w = s.window();
+         if (kind == "internet") s.dialog = std::make_unique<InternetGameDialog>(w.seams(), &w);
+         if (kind == "nickname") s.dialog = std::make_unique<NicknameDialog>(w.seams(), &w);
+         if (kind == "connecting") {
+             auto* box = new ConnectingDialog(&w);
+             box->onCancelConnect = [&s, box] { s.cancels += box->isVisible() ? 1 : 100; };  // told before it goes
+             s.dialog.reset(box);
+         }
+         s.dialog->show();
+         EXPECT_TRUE(QTest::qWaitForWindowExposed(s.dialog.get()));
+     }},
+    {"type", [](S& s, Words& in) {
+         auto* internet = dynamic_cast<InternetGameDialog*>(s.dialog.get());
+         QLineEdit* edit = word(in) == "host" ? internet->hostEdit()
+                           : internet         ? internet->nicknameEdit()
+                                              : dynamic_cast<NicknameDialog&>(*s.dialog).nicknameEdit();
+         edit->setFocus();
+         QTest::keyClicks(edit, unescape(rest(in)));
+     }},
+    {"pick", [](S& s, Words& in) {
+         dynamic_cast<InternetGameDialog&>(*s.dialog).radio(word(in) == "black" ? ctl::Black : ctl::White)->click();
+     }},
+    {"click", [](S& s, Words& in) {
+         const QString text = unescape(rest(in));
+         for (QPushButton* button : s.dialog->findChildren<QPushButton*>())
+             if (button->text().remove('&') == text) return button->click();
+         ADD_FAILURE() << "no button " << text.toStdString();
+     }},
+    {"key", [](S& s, Words& in) {
+         QWidget* to = s.dialog->focusWidget() ? s.dialog->focusWidget() : s.dialog.get();
+         QTest::keyClick(to, word(in) == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+     }},
+    {"dialog-close", [](S& s, Words&) { s.dialog->close(); }},
+    {"dialog-done", [](S& s, Words& in) { s.dialog->done(std::stoi(word(in))); }},
+    // The call ended before its box opened: the box closes at once with that
+    // result (a box that waited for the user would be ended by the timer).
+    {"connecting-ended-early", [](S& s, Words&) {
+         ConnectingDialog d(&s.window());
+         d.onCancelConnect = [&s] { ++s.cancels; };
+         d.done(2);
+         QTimer::singleShot(5000, &d, [&d] { d.done(99); });
+         const int result = d.exec();
+         s.offered = QString("%1, %2 cancels").arg(result).arg(s.cancels);
+     }},
+    // The dialog the called side asks for a nickname with, run with no owner.
+    {"nickname-dialog", [](S& s, Words&) {
+         NicknameDialog nickname(s.window().seams(), nullptr);
+         s.window().modal().run(nickname);
+     }},
+    {"startup", [](S& s, Words& in) {
+         const std::string name = word(in);
+         if (name.empty()) return s.window().runStartUpDialog();
+         // As a file manager names it: relative to the folder the program starts in.
+         const QString before = QDir::currentPath();
+         QDir::setCurrent(s.folder.path());
+         startUp(s.window(), s.expand(name));
+         QDir::setCurrent(before);
+     }},
+    // Files in the scenario's own folder.
+    {"write", [](S& s, Words& in) {
+         QFile f(s.folder.filePath(QString::fromStdString(word(in))));
+         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+         f.write(unescaped(rest(in)));
+     }},
+    {"write-big", [](S& s, Words& in) {
+         QFile f(s.folder.filePath(QString::fromStdString(word(in))));
+         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+         const QByteArray spaces(std::stoi(word(in)), ' ');
+         f.write(spaces + unescaped(rest(in)));
+     }},
+    // The disk fills up half-way through a save; or its last step, the
+    // rename over the old file, fails.
+    {"save-fails", [](S& s, Words& in) {
+         const bool atCommit = word(in) == "commit";
+         s.window().seams().saveWriter = [atCommit](QIODevice& file, const QByteArray& bytes) {
+             file.write(atCommit ? bytes : bytes.left(bytes.size() / 2));
+             return atCommit && QDir().mkdir(static_cast<QSaveFile&>(file).fileName());
+         };
+     }},
+    {"paste", [](S& s, Words& in) {
+         QGuiApplication::clipboard()->setText(unescape(rest(in)));
+         s.me().command(Command::PasteGameText);
+     }},
+    {"close", [](S& s, Words&) { s.window().close(); }},
+    {"store", [](S&, Words& in) {
+         const QString key = QString::fromStdString(word(in));
+         QSettings().setValue(key, unescape(rest(in)));
+     }},
+    // Boxes and dialogs.
+    {"on", [](S& s, Words& in) {
+         auto& when = word(in) == "box" ? s.me().onBox : s.me().onQuestion;
+         s.hook(when, rest(in));
+     }},
+    {"refuse-requests", [](S& s, Words&) { s.me().acceptRequests = false; }},
+    {"answer", [](S& s, Words& in) {
+         const std::string kind = word(in), a = word(in), b = word(in);
+         Player& p = s.me();
+         if (kind == "new") p.answerNewGame(a == "black", levelId(b));
+         if (kind == "cancel") p.answerCancel();
+         if (kind == "internet") s.answerInternet(s.expand(a), QString::fromStdString(b), word(in));
+         // A dialog shown and answered with keys alone, as Qt names them.
+         if (kind == "keys")
+             p.answerNextDialog([keys = QString::fromStdString(a + ' ' + b + ' ' + rest(in))](QDialog& d) {
+                 d.show();
+                 QApplication::setActiveWindow(&d);  // as the desktop does; offscreen leaves it to the program
+                 for (const QString& key : keys.split(' ', Qt::SkipEmptyParts))
+                     QTest::keyClick(QApplication::focusWidget(), QKeySequence(key)[0].key());
+                 return d.result();
+             });
+         // What a dialog offers, then Cancel.
+         if (kind == "peek")
+             p.answerNextDialog([&s](QDialog& d) {
+                 if (auto* setup = dynamic_cast<NewGameSetupDialog*>(&d)) {
+                     const auto on = [setup](int id, const char* name) {
+                         return setup->radio(id)->isChecked() ? name : "";
+                     };
+                     s.offered = d.windowTitle() + ": " + on(ctl::White, "White") + on(ctl::Black, "Black") + " " +
+                                 on(ctl::Easy, "Easy") + on(ctl::Medium, "Medium") + on(ctl::Hard, "Hard") +
+                                 (setup->okButton()->isDefault() ? ", OK" : "");
+                 } else if (auto* address = dynamic_cast<NetworkAddressDialog*>(&d)) {
+                     s.offered = address->text();
+                 } else {
+                     s.offered = dynamic_cast<InternetGameDialog&>(d).nicknameEdit()->text();
+                 }
+                 d.reject();
+                 return d.result();
+             });
+         // About or What's New: what it shows and whether it stands centred
+         // on the window, then closed with OK or Escape.
+         if (kind == "info")
+             p.answerNextDialog([&s, ok = a == "ok"](QDialog& d) {
+                 auto& info = dynamic_cast<InfoDialog&>(d);
+                 d.show();
+                 EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+                 const QPoint off = d.frameGeometry().center() - s.window().frameGeometry().center();
+                 const char* where = off.manhattanLength() <= 4 ? "centred" : "off centre";
+                 s.offered = QStringList{d.windowTitle(), info.texts().join(" | "), where}.join(" | ");
+                 ok ? info.okButton()->click() : QTest::keyClick(&d, Qt::Key_Escape);
+                 s.offered += d.isVisible() ? " | still open" : "";
+                 return d.result();
+             });
+         // Any dialog: its layout (and what it found), then Cancel.
+         if (kind == "layout")
+             p.answerNextDialog([&s](QDialog& d) {
+                 d.show();
+                 s.offered = wholeIn(d);
+                 d.done(QDialog::Rejected);
+                 return d.result();
+             });
+         // The file dialog: what it shows, then `a` in the scenario's folder chosen.
+         if (kind == "file")
+             p.answerNextDialog([&s, path = s.folder.filePath(QString::fromStdString(a))](QDialog& d) {
+                 auto& files = dynamic_cast<QFileDialog&>(d);
+                 const char* old = files.testOption(QFileDialog::DontConfirmOverwrite) ? "replaces" : "asks";
+                 s.offered = QStringList{files.selectedFiles().value(0), files.nameFilters().join(';'),
+                                         files.defaultSuffix(), old}.join(" | ");
+                 files.selectFile(path);
+                 d.accept();  // QFileDialog::accept, as its Save or Open button does
+                 return files.result();
+             });
+         if (kind == "colour")
+             p.answerNextDialog([&s, chosen = QColor(QString::fromStdString(a))](QDialog& d) {
+                 auto& colours = dynamic_cast<QColorDialog&>(d);
+                 s.offered = colours.currentColor().name();
+                 if (chosen.isValid()) colours.setCurrentColor(chosen);
+                 chosen.isValid() ? colours.accept() : colours.reject();
+                 return colours.result();
+             });
+         // Cancel Connect after so long, unless the call settles first;
+         // the window's own timers counted meanwhile.
+         if (kind == "connecting")
+             p.answerNextDialog([&s, ms = std::stoi(a)](QDialog& d) {
+                 QTimer tick;
+                 QObject::connect(&tick, &QTimer::timeout, [&s] { ++s.ticks; });
+                 tick.start(20);
+                 QTimer::singleShot(ms, &d, [&s, &d] {
+                     s.cancelled = true;
+                     dynamic_cast<ConnectingDialog&>(d).cancelButton()->click();
+                 });
+                 return d.exec();
+             });
+     }},
+    // The computer's thread.
+    {"hold", [](S& s, Words&) {
+         *s.held = true;
+         s.window().computer().choose = [held = s.held](GameState& game, MoveRecord& result, const MoveRecord& last) {
+             const ChoiceOutcome outcome = chooseComputerMove(game, result, last);
+             while (*held) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+             return outcome;
+         };
+     }},
+    {"unhold", [](S& s, Words&) { *s.held = false; }},
+    {"unhold-after", [](S& s, Words& in) {
+         s.releaser = std::thread([held = s.held, ms = std::stoi(word(in))] {
+             std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+             *held = false;
+         });
+     }},
+    {"fail-choice", [](S& s, Words&) {
+         s.window().computer().choose = [](GameState&, MoveRecord&, const MoveRecord&) {
+             return ChoiceOutcome::Failed;
+         };
+     }},
+    {"no-thread", [](S& s, Words&) { s.window().computer().refuseNextThread = true; }},
+    {"throwing-check", [](S& s, Words&) {
+         s.window().game().checkTest = [](const StandardPosition&) -> bool { throw std::bad_alloc(); };
+     }},
+    // The network.
+    {"taunt", [](S& s, Words& in) { s.window().network().tauntIndex = [n = std::stoul(word(in))] { return n; }; }},
+    {"timeout", [](S& s, Words& in) {
+         auto& timeout = word(in) == "connect" ? s.window().network().connectTimeout : s.window().network().nickTimeout;
+         timeout = std::chrono::milliseconds(std::stoi(word(in)));
+     }},
+    {"keepalive", [](S& s, Words& in) {
+         const int idle = std::stoi(word(in)), interval = std::stoi(word(in)), probes = std::stoi(word(in));
+         s.window().network().keepAlive = {std::chrono::seconds(idle), std::chrono::seconds(interval), probes};
+     }},
+    {"listen", [](S& s, Words& in) { s.window().network().setUpListening(s.expand(word(in)).toUShort()); }},
+    {"call", [](S& s, Words& in) {
+         const QString host = s.expand(word(in)), nick = QString::fromStdString(word(in));
+         s.answerInternet(host, nick, word(in));
+         s.me().command(Command::DirectNetworkGame);
+     }},
+    {"raw", [](S& s, Words& in) {
+         const std::string what = word(in);
+         if (what == "connect") {
+             const std::string who = word(in), host = word(in);
+             s.raw.abort();
+             s.raw.connectToHost(QHostAddress(host.empty() ? "127.0.0.1" : QString::fromStdString(host)),
+                                 s.player(who.empty() ? 'a' : who[0]).window->network().listeningPort());
+             EXPECT_TRUE(s.raw.waitForConnected(5000));
+         }
+         if (what == "send") s.raw.write(unescaped(rest(in))), s.raw.flush();
+         if (what == "close") s.raw.disconnectFromHost();
+         if (what == "reset") {
+             const linger reset{1, 0};
+             ::setsockopt(static_cast<int>(s.raw.socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+         }
+         if (what == "reset" || what == "abort") s.raw.abort();
+         // Megabytes of one chat line without an end, the window painting
+         // meanwhile. The copy holds back what it has not read: the bytes
+         // wait in the sender's buffers until its event loop takes them.
+         for (int i = what == "flood" ? std::stoi(word(in)) : 0; i > 0; --i) {
+             EXPECT_EQ(s.raw.write(QByteArray(1 << 20, 'x')), 1 << 20);
+             s.window().boardWindow()->update();
+             QTest::qWait(1);
+             while (s.raw.bytesToWrite() > (8 << 20)) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+         }
+     }},
+    {"sandbox", [](S& s, Words&) {
+         if (qEnvironmentVariableIsSet(InSandbox)) return;
+         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+         const int status = runInSandbox(std::string(test->test_suite_name()) + "." + test->name(), s.skip);
+         if (status != -1) s.skip.clear();
+         EXPECT_EQ(std::max(status, 0), 0);
+         s.stop = true;
+     }},
+    {"nameserver", [](S& s, Words& in) {
+         s.nameServer = std::make_unique<NameServer>(word(in) == "answers");
+         EXPECT_TRUE(s.nameServer->bound);
+     }},
+    {"server", [](S& s, Words&) { EXPECT_TRUE(s.server.listen(QHostAddress::LocalHost, 0)); }},
+    // The home network of net_sandbox.h: this machine and its router.
+    {"netns", [](S& s, Words&) {
+         s.sandbox = std::make_unique<NetSandbox>();
+         if (!s.sandbox->whyNot().empty()) s.skip = QString::fromStdString(s.sandbox->whyNot()), s.stop = true;
+     }},
+    {"inside", [](S& s, Words& in) {
+         const auto place = word(in) == "home" ? NetSandbox::Place::Home : NetSandbox::Place::Router;
+         EXPECT_TRUE(s.sandbox->inside(place, [&] { s.run({s.line, rest(in)}); }));
+     }},
+    {"cut", [](S& s, Words&) { EXPECT_TRUE(s.sandbox->cutHomeLink()); }},
+};
+
+}  // namespace orbel::testing
