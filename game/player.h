@@ -36,8 +36,6 @@ public:
     }
     void unseat() { seated_ = false; }
     bool seated() const { return seated_; }
-    // Whether the user moves this side's pieces on this board.
-    virtual bool isLocal() const { return false; }
     // The other side has moved: this side is to move.
     virtual void yourTurn(const PlayedMove& last) { (void)last; }
     // The game this player is seated in has ended.
@@ -59,7 +57,6 @@ class LocalPlayer : public Player {
     Q_OBJECT
 public:
     explicit LocalPlayer(MoveArbiter& table, QObject* parent = nullptr) : Player(table, PlayerKind::User, parent) {}
-    bool isLocal() const override { return true; }
     void seatAs(Side side, PlayerKind kind) {
         seat(side);
         kind_ = kind;
