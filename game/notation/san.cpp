@@ -4,6 +4,8 @@
 #include <cctype>
 #include <vector>
 
+#include "game/notation/spoken.h"
+
 namespace orbel {
 namespace {
 
@@ -134,12 +136,36 @@ void addMatches(const StandardPosition& position, const Pattern& p, std::vector<
 }
 
 // Why a readable text names no move, in a few words.
-const char* noMoveReason(const StandardPosition& position, const std::vector<Pattern>& patterns) {
+// Why a piece the text may mean cannot make the move, when the reason is one
+// a player can act on (a blocked way, a pin, a check), else "".
+std::string refusalFor(const StandardPosition& position, const Pattern& p) {
+    const int homeRank = position.toMove == Side::White ? 0 : 7;
+    int to = p.to;
+    if (p.castle != Castle::None) to = squareAt(p.castle == Castle::Short ? 6 : 2, homeRank);
+    if (to < 0 || to > 63) return {};
+    const PieceKind kind = p.castle != Castle::None ? King : p.kind;
+    for (int from = 0; from < 64; ++from) {
+        const Piece piece = position.at(from);
+        if (piece.empty() || piece.side != position.toMove || (kind != NoPiece && piece.kind != kind)) continue;
+        if ((p.fromFile >= 0 && fileOf(from) != p.fromFile) || (p.fromRank >= 0 && rankOf(from) != p.fromRank)) continue;
+        const Refusal r = refusalOf(position, StandardMove{static_cast<std::int8_t>(from), static_cast<std::int8_t>(to),
+                                                           Castle::None, false});
+        if (r == Refusal::None || r == Refusal::NotThatWay || r == Refusal::NotAMove) continue;
+        std::string text = refusalText(r);
+        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+        return text;
+    }
+    return {};
+}
+
+std::string noMoveReason(const StandardPosition& position, const std::vector<Pattern>& patterns) {
     for (const Pattern& p : patterns) {
         if (p.underpromotion) return "pawns always become queens";
         const bool pawnCapture = p.kind == Pawn && (p.capture || (p.fromFile >= 0 && p.fromFile != fileOf(p.to)));
-        if (pawnCapture && p.to == position.enPassantTarget) return "no en passant in this game";
+        if (pawnCapture && p.to == position.enPassantTarget) return "no en passant in these rules";
     }
+    for (const Pattern& p : patterns)
+        if (std::string reason = refusalFor(position, p); !reason.empty()) return reason;
     return "no such move";
 }
 

@@ -37,7 +37,7 @@ struct MoveTextReading {
     enum class Outcome { One, None, Several };
     Outcome outcome = Outcome::None;
     StandardMove move;  // the move, when there is exactly one
-    // None: why, in a few words ("no such move", "no en passant in this game",
+    // None: why, in a few words ("no such move", "the way is blocked", "no en passant in these rules",
     // "pawns always become queens", "not a move"). Several: the question
     // ("which knight", "which piece" when the kinds differ).
     std::string reason;
