@@ -42,17 +42,6 @@ struct Pattern {
     bool pawnAsQueen = false;     // a "Q" move may be a pawn becoming a queen
 };
 
-PieceKind pieceOfLetter(char c) {
-    switch (std::toupper(static_cast<unsigned char>(c))) {
-    case 'N': return Knight;
-    case 'B': return Bishop;
-    case 'R': return Rook;
-    case 'Q': return Queen;
-    case 'K': return King;
-    default: return NoPiece;
-    }
-}
-
 int fileOfLetter(char c) {
     const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return lower >= 'a' && lower <= 'h' ? lower - 'a' : -1;
@@ -210,6 +199,17 @@ std::vector<StandardMove> namedMoves(const StandardPosition& position, std::stri
 }
 
 }  // namespace
+
+PieceKind pieceOfLetter(char c) {
+    switch (std::toupper(static_cast<unsigned char>(c))) {
+    case 'N': return Knight;
+    case 'B': return Bishop;
+    case 'R': return Rook;
+    case 'Q': return Queen;
+    case 'K': return King;
+    default: return NoPiece;
+    }
+}
 
 std::string sanText(const StandardPosition& before, const StandardMove& move, bool withCheckMark) {
     std::string text;

@@ -19,6 +19,9 @@ namespace orbel {
 // castling, and "+" or "#" when asked for.
 std::string sanText(const StandardPosition& before, const StandardMove& move, bool withCheckMark = true);
 
+// The piece of a SAN letter, N B R Q K in either case; NoPiece for others.
+PieceKind pieceOfLetter(char c);
+
 // How much a reader forgives. Both take SAN ("e4", "Nf3", "exd5", "O-O",
 // "e8=Q"), castling with zeros ("0-0"), coordinates ("e2e4", "e2-e4",
 // "e7e8q", "e1g1" for castling), the history panes' notation ("xd5" for a

@@ -1,7 +1,9 @@
 #include "game/notation/spoken.h"
 
+#include <cctype>
 #include <vector>
 
+#include "game/notation/san.h"
 #include "rules/standard_moves.h"
 
 namespace orbel {
@@ -41,18 +43,6 @@ std::string sidePieces(const StandardPosition& position, Side side) {
     std::string out = kinds.front();
     for (std::size_t i = 1; i < kinds.size(); ++i) out += ", " + kinds[i];
     return out;
-}
-
-// SAN's piece letters, upper case only: a lower-case "b" is a file.
-PieceKind sanPiece(char c) {
-    switch (c) {
-    case 'N': return Knight;
-    case 'B': return Bishop;
-    case 'R': return Rook;
-    case 'Q': return Queen;
-    case 'K': return King;
-    default: return NoPiece;
-    }
 }
 
 }  // namespace
@@ -107,12 +97,13 @@ std::string spokenSan(std::string_view san) {
     if (rest == "O-O" || rest == "0-0") return "castles short" + std::string(ending);
     std::string promotion;
     if (const std::size_t eq = rest.find('='); eq != std::string_view::npos) {
-        const PieceKind kind = rest.size() > eq + 1 ? sanPiece(rest[eq + 1]) : Queen;
+        const PieceKind kind = rest.size() > eq + 1 ? pieceOfLetter(rest[eq + 1]) : Queen;
         promotion = std::string(", becomes a ") + pieceName(kind == NoPiece ? Queen : kind);
         rest = rest.substr(0, eq);
     }
-    if (!rest.empty() && sanPiece(rest.front()) != NoPiece) {
-        out = pieceName(sanPiece(rest.front()));
+    // Upper case only: a lower-case "b" is a file.
+    if (!rest.empty() && std::isupper(static_cast<unsigned char>(rest.front())) && pieceOfLetter(rest.front()) != NoPiece) {
+        out = pieceName(pieceOfLetter(rest.front()));
         rest.remove_prefix(1);
     }
     // What is left: an origin (file, rank or both), "x", the destination.
