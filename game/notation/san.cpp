@@ -4,7 +4,6 @@
 #include <cctype>
 #include <vector>
 
-#include "game/notation/spoken.h"
 
 namespace orbel {
 namespace {
@@ -257,6 +256,25 @@ MoveTextReading readMoveText(const StandardPosition& position, std::string_view 
         reading.message = "W" + reading.reason.substr(1) + "? " + choiceList(position, found);
     }
     return reading;
+}
+
+const char* refusalText(Refusal refusal) noexcept {
+    switch (refusal) {
+    case Refusal::None: return "";
+    case Refusal::NotAMove: return "That is no move";
+    case Refusal::NothingThere: return "There is no piece there";
+    case Refusal::NotYourPiece: return "That is not your piece";
+    case Refusal::OwnPieceThere: return "Your own piece stands there";
+    case Refusal::NotThatWay: return "That piece does not move so";
+    case Refusal::WayBlocked: return "The way is blocked";
+    case Refusal::NothingToTake: return "There is nothing to take there";
+    case Refusal::NoEnPassant: return "No en passant in these rules";
+    case Refusal::CastlingGone: return "The king or that rook has moved, or the rook is gone";
+    case Refusal::InCheck: return "Your king is in check";
+    case Refusal::Pinned: return "That piece is pinned to its king";
+    case Refusal::KingAttacked: return "That square is attacked";
+    }
+    return "";
 }
 
 std::string quotedText(std::string_view text, std::size_t limit) {

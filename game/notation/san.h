@@ -52,6 +52,10 @@ struct MoveTextReading {
 MoveTextReading readMoveText(const StandardPosition& position, std::string_view text,
                              MoveTextRules rules = MoveTextRules::Typed);
 
+// Why the rules refuse a move, as a sentence without its full stop: "The way
+// is blocked".
+const char* refusalText(Refusal refusal) noexcept;
+
 // Up to `limit` bytes of a stranger's text, fit to quote in a message:
 // anything but printable ASCII shown as "?".
 std::string quotedText(std::string_view text, std::size_t limit = 20);

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "rules/position.h"
-#include "rules/standard_moves.h"
 
 namespace orbel {
 
@@ -49,8 +48,5 @@ std::string spokenKind(const StandardPosition& position, PieceKind kind);
 // "White 39, Black 36. White is 3 ahead." or "... Even."
 std::string spokenMaterial(const StandardPosition& position);
 
-// Why a move is refused, as a sentence without its full stop: "The way is
-// blocked".
-const char* refusalText(Refusal refusal) noexcept;
 
 }  // namespace orbel
