@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "game/notation/san.h"
+#include "game/notation/spoken.h"
 #include "rules/standard_moves.h"
 
 namespace orbel {
@@ -48,7 +49,11 @@ void Game::setUp(GameStart how, const StandardPosition& start, const std::vector
     seat_.reset();
     seat_ = std::make_shared<TopSeat>(top);
     start_ = position_ = start;
-    for (const StandardMove& m : moves) position_ = afterMove(position_, m);
+    plays_.clear();
+    for (const StandardMove& m : moves) {
+        plays_.push_back({m, position_.toMove, PlayerKind::AtBoard, position_, sanText(position_, m)});
+        position_ = afterMove(position_, m);
+    }
     moves_ = moves;
     seat_->setUp(position_, plies, topCastled);
     result_ = "*";
@@ -71,7 +76,8 @@ PlayOutcome Game::play(const StandardMove& move, Side mover, PlayerKind by, bool
     if (!exists()) return {PlayOutcome::Kind::Refused, "no game on the board"};
     StandardPosition before = position_;
     before.toMove = mover;
-    if (!isLegalMove(before, move)) return {PlayOutcome::Kind::Refused, "not a legal move"};
+    if (const Refusal refusal = refusalOf(before, move); refusal != Refusal::None)
+        return {PlayOutcome::Kind::Refused, refusalText(refusal), refusal};
     if (position_.toMove != mover) {
         // Standard chess cannot follow a side that moves twice: the kept
         // game begins again where this move is played.
@@ -87,6 +93,7 @@ PlayOutcome Game::play(const StandardMove& move, Side mover, PlayerKind by, bool
     played.check = givesCheck(position_);
     played.mate = seat_->isMated(position_);
     last_ = played;
+    plays_.push_back(played);
     emit movePlayed(played);
     if (played.mate) end(EndReason::Checkmate, mover);
     return {PlayOutcome::Kind::Played, {}};
@@ -99,13 +106,14 @@ void Game::arrange(const StandardPosition& position) {
     seat_->follow(position_);
 }
 
-void Game::markUndoPoint() { undo_ = {start_, position_, moves_}; }
+void Game::markUndoPoint() { undo_ = {start_, position_, moves_, plays_.size()}; }
 
 void Game::takeBack() {
     if (!exists()) return;
     start_ = undo_.start;
     position_ = undo_.position;
     moves_ = undo_.moves;
+    if (plays_.size() > undo_.plays) plays_.resize(undo_.plays);
     seat_->takeBack(position_);
     result_ = "*";
     emit takenBack();

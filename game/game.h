@@ -44,6 +44,10 @@ public:
     // The last move played, and how many games have been begun: a move's
     // listeners may begin the next one.
     const PlayedMove& lastPlayed() const { return last_; }
+    // The moves of this game as they were played (a loaded or replayed
+    // game's moves as by the players at one board), back to the undo point
+    // after Undo: what a player steps through by ear.
+    const std::vector<PlayedMove>& plays() const { return plays_; }
     int generation() const { return generation_; }
 
     // A new game from the usual start, with `top` at the top of the board.
@@ -100,12 +104,14 @@ private:
     std::string result_ = "*";
     std::shared_ptr<TopSeat> seat_;
     PlayedMove last_;
+    std::vector<PlayedMove> plays_;
     int generation_ = 0;
     // What Undo Move returns to.
     struct Snapshot {
         StandardPosition start;
         StandardPosition position;
         std::vector<StandardMove> moves;
+        std::size_t plays = 0;
     } undo_;
 };
 

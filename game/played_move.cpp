@@ -27,8 +27,16 @@ const char* winnerWords(const PlayedMove& m) {
 
 }  // namespace
 
-std::string spokenPlay(const PlayedMove& m) {
-    std::string said = std::string(playerWord(m)) + ": " + spokenMove(m.before, m.move);
+std::string spokenPlay(const PlayedMove& m, bool inFull) {
+    std::string said = playerWord(m);
+    if (inFull) {
+        said += ", " + spokenMove(m.before, m.move);
+    } else {
+        // The check mark is the game's word, not the notation's.
+        std::string_view san = m.san;
+        while (!san.empty() && (san.back() == '+' || san.back() == '#')) san.remove_suffix(1);
+        said += ' ' + spokenSan(san);
+    }
     if (m.mate) {
         said += ", checkmate. ";
         said += winnerWords(m);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "rules/position.h"
+#include "rules/standard_moves.h"
 
 namespace orbel {
 
@@ -35,10 +36,11 @@ struct PlayedMove {
     bool quiet = false;
 };
 
-// The move in words, as the live text speaks it: "<who>: <move>", with
-// ", check", or ", checkmate." and who has won ("You: knight g1 to f3",
-// "Computer: queen d8 to h4, checkmate. The computer wins.").
-std::string spokenPlay(const PlayedMove& move);
+// The move in words, as the live text speaks it: who, then the move as short
+// as its notation, with ", check", or ", checkmate." and who has won ("You
+// e4", "Computer knight f3", "Computer queen h4, checkmate. The computer
+// wins."). In full, for a player who asks again: "Computer, knight g1 to f3".
+std::string spokenPlay(const PlayedMove& move, bool inFull = false);
 
 // How a game was begun.
 enum class GameStart {
@@ -63,8 +65,10 @@ enum class EndReason {
 struct PlayOutcome {
     enum class Kind { Played, Refused };
     Kind kind = Kind::Refused;
-    // Refused: why, in a few words ("not a legal move", "not that side's piece").
+    // Refused: why, in a few words ("The way is blocked", "not your move").
     std::string reason;
+    // Refused by the rules: which of their reasons.
+    Refusal refusal = Refusal::None;
     bool played() const { return kind == Kind::Played; }
 };
 

@@ -201,6 +201,83 @@ const char* standardChessRefusal(const StandardPosition& position, const Standar
     return nullptr;
 }
 
+namespace {
+
+// Does a piece of this kind move from `from` to `to` on an empty board? A
+// king's two-column step is asked about as a castle.
+bool movesSo(PieceKind kind, Side side, int from, int to) {
+    const int df = fileOf(to) - fileOf(from), dr = rankOf(to) - rankOf(from);
+    const int af = df < 0 ? -df : df, ar = dr < 0 ? -dr : dr;
+    const int forward = side == Side::White ? 1 : -1;
+    switch (kind) {
+    case Pawn: {
+        const int home = side == Side::White ? 1 : 6;
+        return (af <= 1 && dr == forward) || (df == 0 && dr == 2 * forward && rankOf(from) == home);
+    }
+    case Knight: return (af == 1 && ar == 2) || (af == 2 && ar == 1);
+    case Bishop: return af == ar;
+    case Rook: return df == 0 || dr == 0;
+    case Queen: return af == ar || df == 0 || dr == 0;
+    case King: return af <= 1 && ar <= 1;
+    default: return false;
+    }
+}
+
+// A piece on a square between `from` and `to`, along a line.
+bool wayBlocked(const StandardPosition& p, int from, int to) {
+    const int df = fileOf(to) - fileOf(from), dr = rankOf(to) - rankOf(from);
+    if (df != 0 && dr != 0 && df != dr && df != -dr) return false;
+    const int step = (dr > 0) - (dr < 0), fileStep = (df > 0) - (df < 0);
+    for (int s = from + step * 8 + fileStep; s != to; s += step * 8 + fileStep)
+        if (!p.at(s).empty()) return true;
+    return false;
+}
+
+Refusal castleRefusal(const StandardPosition& p, int from, int to) {
+    const bool toH = fileOf(to) > fileOf(from);
+    const CastlingRights& rights = p.rightsOf(p.toMove);
+    const int corner = squareAt(toH ? 7 : 0, rankOf(from));
+    if (!(toH ? rights.canCastleShort : rights.canCastleLong) || p.at(corner) != Piece{Rook, p.toMove})
+        return Refusal::CastlingGone;
+    if (isInCheck(p)) return Refusal::InCheck;
+    return wayBlocked(p, from, corner) ? Refusal::WayBlocked : Refusal::CastlingGone;
+}
+
+}  // namespace
+
+Refusal refusalOf(const StandardPosition& position, const StandardMove& asked) {
+    const int from = asked.from, to = asked.to;
+    if (from < 0 || from > 63 || to < 0 || to > 63 || from == to) return Refusal::NotAMove;
+    if (isLegalMove(position, asked)) return Refusal::None;
+    const Piece piece = position.at(from);
+    if (piece.empty()) return Refusal::NothingThere;
+    if (piece.side != position.toMove) return Refusal::NotYourPiece;
+    const int homeRank = piece.side == Side::White ? 0 : 7;
+    const bool castle = piece.kind == King && rankOf(from) == homeRank && fileOf(from) == 4 &&
+                        rankOf(to) == homeRank && (fileOf(to) == 2 || fileOf(to) == 6);
+    // The squares are a legal move, the rest of the value is not.
+    StandardMove move{asked.from, asked.to, Castle::None, piece.kind == Pawn && isLastRank(to)};
+    if (castle) move.castle = fileOf(to) == 6 ? Castle::Short : Castle::Long;
+    if (isLegalMove(position, move)) return Refusal::NotAMove;
+    if (castle) return castleRefusal(position, from, to);
+    const Piece there = position.at(to);
+    if (!there.empty() && there.side == piece.side) return Refusal::OwnPieceThere;
+    if (!movesSo(piece.kind, piece.side, from, to)) return Refusal::NotThatWay;
+    if (wayBlocked(position, from, to)) return Refusal::WayBlocked;
+    if (piece.kind == Pawn) {
+        const bool straight = fileOf(from) == fileOf(to);
+        if (straight && !there.empty()) return Refusal::WayBlocked;
+        if (!straight && there.empty()) {
+            const int beside = to + (piece.side == Side::White ? -8 : 8);
+            const bool passed = position.at(beside) == Piece{Pawn, other(piece.side)} &&
+                                rankOf(to) == (piece.side == Side::White ? 5 : 2);
+            return passed ? Refusal::NoEnPassant : Refusal::NothingToTake;
+        }
+    }
+    if (piece.kind == King) return Refusal::KingAttacked;
+    return isInCheck(position) ? Refusal::InCheck : Refusal::Pinned;
+}
+
 const char* positionProblem(const StandardPosition& position) {
     int kings[2] = {}, pawns[2] = {}, pieces[2] = {};
     for (int s = 0; s < 64; ++s) {

@@ -51,6 +51,26 @@ bool isStalemate(const StandardPosition& position);
 // is not legal here either.
 const char* standardChessRefusal(const StandardPosition& position, const StandardMove& move);
 
+// Why this program's rules refuse a move of the side to move, in the order a
+// player would look: the piece, the square it lands on, the way it goes,
+// then the king. None when the move is legal.
+enum class Refusal {
+    None,
+    NotAMove,        // no square, or from and to the same
+    NothingThere,    // no piece on the from-square
+    NotYourPiece,    // the other side's piece
+    OwnPieceThere,   // the mover's own piece on the to-square
+    NotThatWay,      // the piece does not move so
+    WayBlocked,      // a piece stands in the way
+    NothingToTake,   // a pawn's diagonal step onto an empty square
+    NoEnPassant,     // ... beside a pawn that may just have stepped two
+    CastlingGone,    // the king or that rook has moved, or the rook is gone
+    InCheck,         // the king is in check and the move leaves it so
+    Pinned,          // the piece shields its king
+    KingAttacked,    // the king would step onto an attacked square
+};
+Refusal refusalOf(const StandardPosition& position, const StandardMove& move);
+
 // Why a position cannot be played from in standard chess, or nullptr: each
 // side needs exactly one king, at most 16 pieces and 8 pawns, no pawn on the
 // first or last rank, and the side not to move must not be in check.

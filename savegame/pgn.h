@@ -67,7 +67,7 @@ inline constexpr std::size_t MaxImportPlies = 10000;
 // replayed by this program's rules (an en passant capture is refused). The
 // game ends at its result, at the next game's tags or at the end of the text.
 // Returns "" and sets `game` when everything reads; otherwise one sentence for
-// the user ("Move 12... exd3 cannot be played: no en passant in this game.")
+// the user ("Move 12... exd3 cannot be played: no en passant in these rules.")
 // and `game` is untouched. Safe on any bytes; work and memory grow only
 // linearly with the text.
 std::string readGameText(std::string_view text, ImportedGame& game);

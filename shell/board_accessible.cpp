@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <array>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "shell/board_window.h"
 #include "shell/history_pane.h"
 #include "shell/live_text.h"
+#include "shell/menu_accessible.h"
 
 namespace orbel {
 namespace {
@@ -210,21 +212,19 @@ private:
 // The drawing area: the board, then the four texts beside it.
 class BoardAccessible : public QAccessibleWidget {
 public:
-    explicit BoardAccessible(BoardWindow* board) : QAccessibleWidget(board, QAccessible::Pane), board_(board) {
+    explicit BoardAccessible(BoardWindow* board) : QAccessibleWidget(board, QAccessible::Whitespace), board_(board) {
         table_ = registered(new BoardTable(this));
         for (int i = 0; i < BoardReading::SideTexts; ++i)
             texts_[static_cast<std::size_t>(i)] = registered(new SideText(this, *board, i));
         board->accessible = this;
         // What a reader hears follows what is drawn and where the keys are.
         repainted_ = QObject::connect(board, &BoardWindow::repainted, board, [this] { refreshNames(); });
-        focused_ = QObject::connect(board, &BoardWindow::focusGained, board, [board] { cursorCellFocused(*board); });
     }
     // Deleted by the board window while it is whole (see ~BoardWindow), or
     // with every interface at exit.
     ~BoardAccessible() override {
         board_->accessible = nullptr;
         QObject::disconnect(repainted_);
-        QObject::disconnect(focused_);
         unregister(table_);
         for (SideText* t : texts_) unregister(t);
     }
@@ -272,13 +272,12 @@ private:
 
     BoardWindow* board_;
     QMetaObject::Connection repainted_;
-    QMetaObject::Connection focused_;
     BoardTable* table_;
     std::array<SideText*, BoardReading::SideTexts> texts_{};
     std::array<QString, Squares + BoardReading::SideTexts> names_;
 };
 
-BoardTable::BoardTable(BoardAccessible* pane) : DrawnPart(pane, QAccessible::Table), pane_(pane) {
+BoardTable::BoardTable(BoardAccessible* pane) : DrawnPart(pane, QAccessible::Whitespace), pane_(pane) {
     for (int row = 0; row < 8; ++row)
         for (int column = 0; column < 8; ++column)
             cells_[static_cast<std::size_t>(row * 8 + column)] = registered(new BoardCell(this, row, column));
@@ -287,7 +286,7 @@ BoardTable::BoardTable(BoardAccessible* pane) : DrawnPart(pane, QAccessible::Tab
 BoardWindow& BoardTable::board() const { return pane_->board(); }
 
 BoardCell::BoardCell(BoardTable* table, int row, int column)
-    : DrawnPart(table, QAccessible::Cell), table_(table), row_(row), column_(column) {}
+    : DrawnPart(table, QAccessible::ListItem), table_(table), row_(row), column_(column) {}
 
 QAccessibleInterface* BoardCell::table() const { return table_; }
 
@@ -377,7 +376,39 @@ QAccessibleInterface* describe(const QString&, QObject* object) {
     if (auto* pane = qobject_cast<HistoryPane*>(object)) return new HistoryAccessible(pane);
     // Screen readers speak a notification as it shows.
     if (auto* live = qobject_cast<LiveText*>(object)) return new QAccessibleWidget(live, QAccessible::Notification);
-    return nullptr;
+    return describeMenuItem(object);
+}
+
+QAccessible::UpdateHandler qtsOwnHandler = nullptr;
+void routeUpdate(QAccessibleEvent* event);
+
+// Hands an event on to the platform's bridge as Qt would have.
+void passOn(QAccessibleEvent* event) {
+    QAccessible::installUpdateHandler(qtsOwnHandler);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(routeUpdate);
+}
+
+// The cell under the cursor as the focused part; false when there is none.
+bool tellCursorCell(BoardWindow& board) {
+    if (!board.accessible || !board.hasFocus()) return false;
+    QAccessibleInterface* cell = static_cast<BoardAccessible*>(board.accessible)->table()->cursorCell();
+    if (!cell) return false;
+    QAccessibleEvent focus(cell, QAccessible::Focus);
+    passOn(&focus);
+    return true;
+}
+
+// Qt gives the focus to the board widget after every dialog, menu and window
+// switch, and readers would say "Board and score" where the player wants the
+// square: the board's focus is told as its cursor cell's. While a menu is
+// open Qt tells the board's focus now and then; the menu keeps the reader.
+void routeUpdate(QAccessibleEvent* event) {
+    auto* board = event->type() == QAccessible::Focus ? qobject_cast<BoardWindow*>(event->object()) : nullptr;
+    if (!board) return passOn(event);
+    if (QApplication::activePopupWidget()) return;
+    QAccessible::queryAccessibleInterface(board);  // made on first use
+    if (!tellCursorCell(*board)) passOn(event);
 }
 
 }  // namespace
@@ -385,17 +416,14 @@ QAccessibleInterface* describe(const QString&, QObject* object) {
 void installBoardAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(describe);
+        qtsOwnHandler = QAccessible::installUpdateHandler(routeUpdate);
         return true;
     }();
     (void)installed;
 }
 
 void cursorCellFocused(BoardWindow& board) {
-    if (!board.accessible || !board.hasFocus()) return;
-    if (QAccessibleInterface* cell = static_cast<BoardAccessible*>(board.accessible)->table()->cursorCell()) {
-        QAccessibleEvent focus(cell, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    if (!QApplication::activePopupWidget()) tellCursorCell(board);
 }
 
 }  // namespace orbel

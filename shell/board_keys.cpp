@@ -7,6 +7,7 @@
 #include "game/notation/san.h"
 #include "game/notation/spoken.h"
 #include "game/table.h"
+#include "rules/standard_moves.h"
 #include "shell/board_window.h"
 #include "shell/live_text.h"
 
@@ -29,6 +30,7 @@ QString lostText(const BoardScene& scene, Side side) {
 }  // namespace
 
 bool BoardKeys::keyPress(const QKeyEvent& event) {
+    if (answer(event)) return true;
     const Qt::KeyboardModifiers mods = event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     if (mods != Qt::NoModifier) return false;  // the menus' keys
     switch (event.key()) {
@@ -69,6 +71,74 @@ bool BoardKeys::keyPress(const QKeyEvent& event) {
     return true;
 }
 
+bool BoardKeys::answer(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+    const StandardPosition shown = shownPosition(false);
+    if (mods == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        // Where the pieces of a kind stand: Control+Shift and the kind's letter.
+        constexpr struct {
+            int key;
+            PieceKind kind;
+        } kinds[] = {{Qt::Key_K, King}, {Qt::Key_Q, Queen}, {Qt::Key_R, Rook},
+                     {Qt::Key_B, Bishop}, {Qt::Key_N, Knight}, {Qt::Key_P, Pawn}};
+        for (const auto& k : kinds)
+            if (event.key() == k.key) return say(spokenKind(shown, k.kind));
+        return false;
+    }
+    const bool shift = mods == Qt::ShiftModifier;
+    if (mods != Qt::NoModifier && !shift) return false;
+    const int square = squareOf(w_.state.cursor, table_.userSide());
+    switch (event.key()) {
+    case Qt::Key_F2: return say(lastMoveText());
+    case Qt::Key_F3: return say(spokenRank(shown, rankOf(square)));
+    case Qt::Key_F4: return say(spokenFile(shown, fileOf(square)));
+    case Qt::Key_F5: return say(spokenMaterial(shown));
+    case Qt::Key_F6: return say(spokenSide(shown, shift ? other(table_.userSide()) : table_.userSide()));
+    default: break;
+    }
+    if (shift) return false;
+    const int count = static_cast<int>(table_.game().plays().size());
+    switch (event.key()) {
+    case Qt::Key_PageUp: return stepMoves(listed_ < 0 ? count - 1 : listed_ - 1);
+    case Qt::Key_PageDown: return stepMoves(listed_ < 0 ? count : listed_ + 1);
+    case Qt::Key_Home: return stepMoves(0);
+    case Qt::Key_End: return stepMoves(count - 1);
+    default: return false;
+    }
+}
+
+bool BoardKeys::say(const std::string& words) {
+    reply(QString::fromStdString(words));
+    return true;
+}
+
+std::string BoardKeys::lastMoveText() const {
+    const std::vector<PlayedMove>& plays = table_.game().plays();
+    if (plays.empty()) return "No move yet.";
+    return spokenPlay(plays.back(), true);
+}
+
+bool BoardKeys::stepMoves(int index) {
+    const std::vector<PlayedMove>& plays = table_.game().plays();
+    // A new move since the last step starts the walk again from the end.
+    if (static_cast<int>(plays.size()) != listedOf_) listed_ = -1;
+    listedOf_ = static_cast<int>(plays.size());
+    if (plays.empty()) return say("No move yet.");
+    if (index < 0 || index >= listedOf_) {
+        return say(index < 0 ? "Start of the moves." : "End of the moves.");
+    }
+    listed_ = index;
+    const PlayedMove& m = plays[static_cast<std::size_t>(index)];
+    std::string words = "Move " + std::to_string(m.before.fullMove) + ", " + (m.mover == Side::White ? "White" : "Black") +
+                        ", " + spokenMove(m.before, m.move);
+    if (m.mate) {
+        words += ", checkmate";
+    } else if (m.check) {
+        words += ", check";
+    }
+    return say(words);
+}
+
 void BoardKeys::mousePressed() {
     if (!w_.state.cursorShown) return;
     w_.state.cursorShown = false;
@@ -77,10 +147,16 @@ void BoardKeys::mousePressed() {
 
 void BoardKeys::moveCursorBy(int rows, int columns) {
     const Place at = w_.state.cursor;
-    moveCursorTo({std::clamp(at.row + rows, 0, 7), std::clamp(at.col + columns, 0, 7)});
+    const Place to{std::clamp(at.row + rows, 0, 7), std::clamp(at.col + columns, 0, 7)};
+    // At the board's edge the cursor stays, and says so.
+    if (to == at && w_.state.cursorShown) {
+        w_.liveText.say(QStringLiteral("Edge"));
+        return;
+    }
+    moveCursorTo(to);
 }
 
-void BoardKeys::moveCursorTo(Place place) {
+void BoardKeys::moveCursorTo(Place place, bool focus) {
     WindowState& state = w_.state;
     const QRect before = squareCursorArea(state);
     const bool moved = place != state.cursor || !state.cursorShown;
@@ -92,7 +168,7 @@ void BoardKeys::moveCursorTo(Place place) {
         const PixelRect r = state.geometry.squareRect(place);
         w_.carryTo(QPoint(r.left + 8, r.top + 7));
     }
-    if (moved) cursorCellFocused(w_.board);
+    if (moved && focus) cursorCellFocused(w_.board);
 }
 
 QString BoardKeys::squareLetters(int square) { return squareText(placeOf(square, table_.userSide())).left(2); }
@@ -106,8 +182,11 @@ void BoardKeys::pressOnCursor() {
     w_.state.dragging = w_.state.dragImageShown = false;
     const PlayOutcome outcome = hand_.putDown(squareOf(at, table_.userSide()));
     w_.board.update();
-    if (!outcome.played())
-        reply(QStringLiteral("No move: %1 back on %2").arg(QString::fromLatin1(pieceName(kind)), squareLetters(from)));
+    if (outcome.played()) return;
+    QString name = QString::fromLatin1(pieceName(kind));
+    name[0] = name[0].toUpper();
+    const QString why = outcome.reason.empty() ? QStringLiteral("No move") : QString::fromStdString(outcome.reason);
+    reply(QStringLiteral("%1. %2 back on %3.").arg(why, name, squareLetters(from)));
 }
 
 void BoardKeys::pickUpOnCursor() {
@@ -148,18 +227,33 @@ void BoardKeys::playTyped() {
     if (hand_.holding()) putBack();
     const QByteArray bytes = text.toUtf8();
     const std::string_view words(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const QString quoted = QString::fromStdString(quotedText(words));
     if (!table_.userMayMove()) {
-        reply(QStringLiteral("Not your move: %1").arg(QString::fromStdString(quotedText(words))));
+        reply(QStringLiteral("Not your move: %1").arg(quoted), QStringLiteral("Not your move."));
         return;
     }
     const MoveTextReading reading = readMoveText(shownPosition(true), words);
     if (reading.outcome != MoveTextReading::Outcome::One) {
-        reply(QString::fromStdString(reading.message));
+        // Spoken without the status bar's colon and brackets, which a
+        // reader would read out.
+        QString spoken = QString::fromStdString(reading.message);
+        if (reading.outcome == MoveTextReading::Outcome::None) {
+            const bool bare = reading.reason == "no such move" || reading.reason == "not a move";
+            spoken = QStringLiteral("%1, %2.").arg(reading.reason == "not a move" ? QStringLiteral("Not a move")
+                                                                                  : QStringLiteral("No such move"),
+                                                   quoted);
+            if (!bare) {
+                QString why = QString::fromStdString(reading.reason);
+                why[0] = why[0].toUpper();
+                spoken += QStringLiteral(" %1.").arg(why);
+            }
+        }
+        reply(QString::fromStdString(reading.message), spoken);
         return;
     }
-    // The cursor ends where the piece went, for the next move to start from.
-    moveCursorTo(placeOf(reading.move.from, table_.userSide()));
-    moveCursorTo(placeOf(reading.move.to, table_.userSide()));
+    // The cursor ends where the piece went, for the next move to start from;
+    // the move is heard, not the squares it passed.
+    moveCursorTo(placeOf(reading.move.to, table_.userSide()), false);
     table_.playForUser(reading.move);
     w_.board.update();
 }
@@ -168,9 +262,9 @@ void BoardKeys::showTyped() { w_.showMessage(typed_.isEmpty() ? QString() : QStr
 
 void BoardKeys::statusChanged() { showTyped(); }
 
-void BoardKeys::reply(const QString& text) {
+void BoardKeys::reply(const QString& text, const QString& spoken) {
     w_.showMessage(text);
-    w_.liveText.say(text);
+    w_.liveText.say(spoken.isEmpty() ? text : spoken);
 }
 
 QString BoardKeys::positionText() const {

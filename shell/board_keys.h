@@ -14,6 +14,7 @@
 #include <QPoint>
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "shell/board_accessible.h"
 #include "shell/board_painter.h"
@@ -61,8 +62,15 @@ public:
     void activateSquare(Place place) override;
 
 private:
+    // The keys that ask for words: the last move, a rank, a file, the
+    // material, a side's pieces, where a kind stands, the move list.
+    bool answer(const QKeyEvent& event);
+    bool say(const std::string& words);
+    std::string lastMoveText() const;
+    bool stepMoves(int index);
     void moveCursorBy(int rows, int columns);
-    void moveCursorTo(Place place);
+    // `focus` false: the cursor follows a move in silence.
+    void moveCursorTo(Place place, bool focus = true);
     void pressOnCursor();
     void pickUpOnCursor();
     void putBack();
@@ -70,7 +78,7 @@ private:
     void showTyped();
     // A reply to the user's own keys: in the status bar until the next key,
     // and in the live text whatever the announcement option says.
-    void reply(const QString& text);
+    void reply(const QString& text, const QString& spoken = {});
     // The position as the user reads it and types moves against.
     StandardPosition shownPosition(bool forTyping) const;
     QString squareLetters(int square);
@@ -79,6 +87,10 @@ private:
     Table& table_;
     Hand& hand_;
     QString typed_;
+    // Where the move list was last read (-1: not yet), and how many moves it
+    // had then.
+    int listed_ = -1;
+    int listedOf_ = 0;
 };
 
 }  // namespace orbel

@@ -82,10 +82,4 @@ void BoardWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void BoardWindow::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    // The screen reader hears the square under the cursor, not just "board".
-    emit focusGained();
-}
-
 }  // namespace orbel

@@ -61,7 +61,6 @@ signals:
     void dragged(QPoint at);
     // The surface was painted anew.
     void repainted();
-    void focusGained();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,7 +68,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
 
 private:
     // Makes the surface anew when the screen's ratio is not the one it was

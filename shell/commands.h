@@ -15,10 +15,10 @@ namespace orbel {
 enum class Command {
     NewOnePlayerGame, NewTwoPlayerGame, SaveGame, LoadGame, OpenGameText, ExportGame, CopyGame, CopyPosition,
     PasteGameText, Exit, UndoMove, Resign, ReadPosition, DarkSquare, LightSquare, OriginalColors, PieceSetDudidi,
-    PieceSetFerrow1, PieceSetFerrow2, ShowHideCoordinates, AnnounceMoves, DirectNetworkGame, NetworkAddress,
-    NetworkResign, KillGame, WhatsNew, About,
+    PieceSetFerrow1, PieceSetFerrow2, ShowHideCoordinates, AnnounceMoves, Sounds, DirectNetworkGame, NetworkAddress,
+    NetworkResign, KillGame, WhatsNew, About, Keys,
 };
-inline constexpr int CommandCount = static_cast<int>(Command::About) + 1;
+inline constexpr int CommandCount = static_cast<int>(Command::Keys) + 1;
 
 // The name a command's action goes by.
 const char* commandName(Command command);

@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
+#include <QButtonGroup>
+#include <QGroupBox>
 #include <QRadioButton>
 #include <QRect>
 #include <QScreen>
@@ -131,6 +133,22 @@ inline QRadioButton* radioButton(QWidget* parent, int id, const char* text, QRec
     r->setGeometry(at);
     r->setProperty("controlId", id);
     return r;
+}
+
+// A radio button of `group` inside its frame `box`, where a screen reader
+// finds it under the frame's title; `at` in the dialog's coordinates.
+inline void addRadio(QButtonGroup* group, QGroupBox* box, int id, const char* text, QRect at) {
+    group->addButton(radioButton(box, id, text, at.translated(-box->pos())), id);
+}
+
+// Tab lands on a group's checked button and the arrows choose, as in every
+// desktop's dialogs: the others take the focus only from a click.
+inline void tabToChecked(QButtonGroup* group) {
+    const auto follow = [group] {
+        for (QAbstractButton* b : group->buttons()) b->setFocusPolicy(b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    follow();
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, follow);
 }
 
 // Centred over the window that owns the dialog (the screen when none does).

@@ -3,11 +3,14 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "shell/dialog_units.h"
 #include "shell/resource_ids.h"
+#include "shell/texts.h"
 
 namespace orbel {
 namespace {
@@ -30,21 +33,15 @@ NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner) : QDialog(ow
     ai->setGeometry(du.rect(15, 45, 95, 45));
 
     // The two groups of automatic radio buttons, each button under its
-    // control identifier.
+    // control identifier and inside its frame.
     colours_ = new QButtonGroup(this);
     levels_ = new QButtonGroup(this);
-    auto addRadio = [this](QButtonGroup* group, int id, const char* label, QRect at) {
-        group->addButton(radioButton(this, id, label, at), id);
-    };
     // Each with its first letter as its key (Alt+W ... Alt+H).
-    addRadio(colours_, ctl::White, "&White", du.rect(20, 15, 40, 15));
-    addRadio(colours_, ctl::Black, "&Black", du.rect(60, 15, 40, 15));
-    addRadio(levels_, ctl::Easy, "&Easy", du.rect(20, 55, 35, 10));
-    addRadio(levels_, ctl::Medium, "&Medium", du.rect(20, 65, 35, 10));
-    addRadio(levels_, ctl::Hard, "&Hard", du.rect(20, 75, 35, 10));
-    // Above the group frames, which were made first.
-    for (QButtonGroup* group : {colours_, levels_})
-        for (QAbstractButton* button : group->buttons()) button->raise();
+    addRadio(colours_, colour, ctl::White, "&White", du.rect(20, 15, 40, 15));
+    addRadio(colours_, colour, ctl::Black, "&Black", du.rect(60, 15, 40, 15));
+    addRadio(levels_, ai, ctl::Easy, "&Easy", du.rect(20, 55, 35, 10));
+    addRadio(levels_, ai, ctl::Medium, "&Medium", du.rect(20, 65, 35, 10));
+    addRadio(levels_, ai, ctl::Hard, "&Hard", du.rect(20, 75, 35, 10));
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setGeometry(du.rect(129, 7, 50, 14));
@@ -58,6 +55,8 @@ NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner) : QDialog(ow
     // (arrows choose within a group, Tab goes to the next).
     colours_->button(ctl::White)->setChecked(true);
     levels_->button(ctl::Hard)->setChecked(true);
+    tabToChecked(colours_);
+    tabToChecked(levels_);
     colours_->button(ctl::White)->setFocus();
 }
 
@@ -116,6 +115,23 @@ QStringList InfoDialog::texts() const {
 void InfoDialog::showEvent(QShowEvent* event) {
     centreOverOwner(this);
     QDialog::showEvent(event);
+}
+
+KeysDialog::KeysDialog(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("Keyboard"));
+    auto* keys = new QPlainTextEdit(QString::fromUtf8(text::KeyboardKeys), this);
+    keys->setReadOnly(true);
+    // Readers move through a read-only text by its caret.
+    keys->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    keys->setAccessibleName(QStringLiteral("Keys on the board"));
+    keys->setMinimumSize(560, 300);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(keys);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    keys->setFocus();
 }
 
 }  // namespace orbel

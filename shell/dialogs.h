@@ -54,6 +54,14 @@ private:
     QPushButton* ok_ = nullptr;
 };
 
+// Help > Keyboard: the board's keys, a line each, in a text the keys and a
+// screen reader move through; closed with OK or Escape.
+class KeysDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit KeysDialog(QWidget* owner);
+};
+
 namespace text {
 // The rights line stays on the one line the template leaves it.
 inline constexpr const char* AboutRights = "Orbel Chess Version 3.0\n\n\u00A9 2026 the Orbel Chess developers";

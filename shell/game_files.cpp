@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QSaveFile>
 
 #include "game/move_lists.h"
@@ -51,7 +53,14 @@ void loadGameBytes(const BoardGame& board, const QByteArray& data) {
 }  // namespace
 
 bool runFileDialog(const ModalRunner& modal, QFileDialog& dialog, QString& lastPath, QString& path) {
-    if (!lastPath.isEmpty()) dialog.selectFile(lastPath);
+    if (!lastPath.isEmpty()) {
+        dialog.selectFile(lastPath);
+    } else {
+        // Not the program's working folder, which may be anywhere (or
+        // read-only): where the user keeps documents, else home.
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        dialog.setDirectory(!documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath());
+    }
     if (modal.run(dialog) != QDialog::Accepted) return false;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.first().isEmpty()) return false;
@@ -95,18 +104,20 @@ bool saveGame(const ModalRunner& modal, const BoardGame& game, const QString& pa
                           QString::fromUtf8(text::SaveFailedCaption));
 }
 
-void runSaveGameCommand(const ModalRunner& modal, WindowState& state, const BoardGame& game) {
+QString runSaveGameCommand(const ModalRunner& modal, WindowState& state, const BoardGame& game) {
     QString path;
-    if (chooseGameFile(modal, state, true, path)) saveGame(modal, game, path);
+    if (chooseGameFile(modal, state, true, path) && saveGame(modal, game, path)) return path;
+    return {};
 }
 
-void runLoadGameCommand(const ModalRunner& modal, WindowState& state, const BoardGame& game) {
+QString runLoadGameCommand(const ModalRunner& modal, WindowState& state, const BoardGame& game) {
     QString path;
-    if (!chooseGameFile(modal, state, false, path)) return;
+    if (!chooseGameFile(modal, state, false, path)) return {};
     QByteArray data;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) data = file.read(MaxSavedGameBytes);
     loadGameBytes(game, data);
+    return path;
 }
 
 QString readSavedGameFile(const QString& path, QByteArray& data, SavedGame& game) {

@@ -22,7 +22,8 @@ struct BoardGame {
     MoveLists& lists;
 };
 
-// Runs a file dialog set up by the caller, showing `lastPath` first: the
+// Runs a file dialog set up by the caller, showing `lastPath` first (with
+// none, the user's documents folder): the
 // path chosen, remembered as `lastPath` too; false when none was.
 bool runFileDialog(const ModalRunner& modal, QFileDialog& dialog, QString& lastPath, QString& path);
 
@@ -39,9 +40,10 @@ SavedGame savedGameOf(const BoardGame& game);
 bool saveGame(const ModalRunner& modal, const BoardGame& game, const QString& path);
 
 // The Save Game and Load Game commands: the dialog, then the file. A game
-// loaded is continued against the computer.
-void runSaveGameCommand(const ModalRunner& modal, WindowState& state, const BoardGame& game);
-void runLoadGameCommand(const ModalRunner& modal, WindowState& state, const BoardGame& game);
+// loaded is continued against the computer. The path saved or loaded, or ""
+// when the user cancelled or the save failed.
+QString runSaveGameCommand(const ModalRunner& modal, WindowState& state, const BoardGame& game);
+QString runLoadGameCommand(const ModalRunner& modal, WindowState& state, const BoardGame& game);
 
 // A saved game named when the program starts: loaded exactly as Load Game
 // loads the path its dialog returns, and remembered as that dialog's last

@@ -121,8 +121,9 @@ void MainWindow::readSettings() {
     readColourSettings(stored);
     state_.lightSquareColor = stored.lightSquareColor;
     state_.darkSquareColor = stored.darkSquareColor;
-    readAnnounceSetting(stored);
+    readSwitchSettings(stored);
     state_.announceMoves = stored.announceMoves;
+    state_.sounds = stored.sounds;
     readPieceSetSetting(stored);
     state_.pieceSetIndex = stored.pieceSetIndex;
 }
@@ -158,6 +159,7 @@ void MainWindow::createMenus() {
         {"&Options/&Piece Set", Command::PieceSetFerrow2, "Ferrow Color 2", {}, nullptr},
         {"&Options", Command::ShowHideCoordinates, "-&Show/Hide Coordinates", {}, &MainWindow::showHideCoordinates},
         {"&Options", Command::AnnounceMoves, "&Announce Moves", {}, &MainWindow::toggleAnnouncements},
+        {"&Options", Command::Sounds, "S&ounds", {}, &MainWindow::toggleSounds},
         {"&Network Play", Command::DirectNetworkGame, "&Direct Network Game", Qt::CTRL | Qt::Key_I,
          &MainWindow::directNetworkGame},
         {"&Network Play", Command::NetworkAddress, "Your Network &Address...", {}, &MainWindow::showNetworkAddress},
@@ -165,6 +167,7 @@ void MainWindow::createMenus() {
         {"&Network Play", Command::KillGame, "&Kill Game (Opponent is lagging or gone ONLY)", {}, nullptr},
         {"&Help", Command::WhatsNew, "&What's New in 3.0", {}, nullptr},
         {"&Help", Command::About, "-&About Orbel Chess 3.0...", {}, nullptr},
+        {"&Help", Command::Keys, "-&Keyboard", Qt::Key_F1, &MainWindow::showKeys},
     };
     std::map<QString, QMenu*> menus;
     for (const Item& item : items) {
@@ -206,11 +209,20 @@ void MainWindow::connectMenuItems() {
     connect(action(Command::About), &QAction::triggered, this, [this] { showInfo(true); });
     action(Command::About)->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Slash), QKeySequence(Qt::ALT | Qt::Key_Question)});
     for (const Command c : {Command::PieceSetDudidi, Command::PieceSetFerrow1, Command::PieceSetFerrow2,
-                            Command::AnnounceMoves})
+                            Command::AnnounceMoves, Command::Sounds})
         action(c)->setCheckable(true);
     for (const Command c : {Command::UndoMove, Command::NetworkResign, Command::KillGame}) action(c)->setEnabled(false);
     commands_.setChecked(static_cast<Command>(static_cast<int>(Command::PieceSetDudidi) + state_.pieceSetIndex), true);
     commands_.setChecked(Command::AnnounceMoves, state_.announceMoves);
+    commands_.setChecked(Command::Sounds, state_.sounds);
+    // F10 opens the menu bar, as on other desktops.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(Qt::Key_F10);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        const QList<QAction*> menus = menuBar()->actions();
+        if (!menus.isEmpty()) menuBar()->setActiveAction(menus.first());
+    });
+    addAction(menuKey);
 }
 
 QWidget* MainWindow::createDrawingArea() {
@@ -219,7 +231,7 @@ QWidget* MainWindow::createDrawingArea() {
     const auto paint = [this](QImage& surface) { paintBoardWindow(scene(), state_, surface, bitmaps_, boardFont_); };
     board_ = new BoardWindow(state_.geometry, paint, [this](QPainter& p) { paintOverlay(p); }, client);
     board_->move(0, 0);
-    liveText_ = new LiveText(client);
+    liveText_ = new LiveText(statusBar());
     BoardKeys::Window parts{state_, *board_, *liveText_, [this](const QString& text) { showStatusMessage(text); },
                             [this](QPoint at) { carryTo(at); }, [this] { return scene(); }};
     keys_ = std::make_unique<BoardKeys>(std::move(parts), table_, hand_);
@@ -307,7 +319,10 @@ void MainWindow::announce(const QString& text) {
     if (state_.announceMoves) liveText_->say(text);
 }
 
+void MainWindow::tell(const QString& text) { liveText_->say(text); }
+
 void MainWindow::playSound(int resource) {
+    if (!state_.sounds) return;
     if (seams_.sound) {
         seams_.sound(resource);
         return;

@@ -89,6 +89,11 @@ public:
     QString statusMessage() const;
     // Words for a screen reader; silent while announcements are off.
     void announce(const QString& text);
+    // Words for a screen reader that answer the user's own command: said
+    // whatever the announcement option says.
+    void tell(const QString& text);
+    // "White to move." or "Black to move, check."
+    QString toMoveText() const;
     void playSound(int resource);
 
     // What the drawing area shows now, and a full repaint of it.
@@ -161,6 +166,8 @@ private:
     void choosePieceSet(int set);
     void showHideCoordinates();
     void toggleAnnouncements();
+    void toggleSounds();
+    void showKeys();
     void directNetworkGame();
     void showNetworkAddress();
     void endNetworkGame(PeerCommand word);

@@ -2,6 +2,8 @@
 // other programs, the look of the board, the words of the position and the
 // help boxes.
 #include <QColorDialog>
+#include <QDir>
+#include <QFileInfo>
 
 #include "rules/standard_moves.h"
 #include "shell/chat_pane.h"
@@ -24,9 +26,26 @@ std::uint32_t toColourRef(const QColor& c) {
 
 }  // namespace
 
-void MainWindow::saveGame() { runSaveGameCommand(modal_, state_, {table_, lists_}); }
+namespace {
 
-void MainWindow::loadGame() { runLoadGameCommand(modal_, state_, {table_, lists_}); }
+// "Game saved as a.KRV in /home/ann/Documents."
+QString whereText(const char* what, const QString& path) {
+    const QFileInfo file(path);
+    return QStringLiteral("%1 %2 in %3.").arg(QString::fromLatin1(what), file.fileName(),
+                                                QDir::toNativeSeparators(file.absolutePath()));
+}
+
+}  // namespace
+
+void MainWindow::saveGame() {
+    const QString path = runSaveGameCommand(modal_, state_, {table_, lists_});
+    if (!path.isEmpty()) tell(whereText("Game saved as", path));
+}
+
+void MainWindow::loadGame() {
+    const QString path = runLoadGameCommand(modal_, state_, {table_, lists_});
+    if (!path.isEmpty() && game_.exists()) tell(whereText("Game loaded from", path) + QLatin1Char(' ') + toMoveText());
+}
 
 bool MainWindow::loadGameAtStart(const QString& path) {
     return orbel::loadGameAtStart(modal_, state_, {table_, lists_}, path);
@@ -111,6 +130,18 @@ void MainWindow::choosePieceSet(int set) {
 void MainWindow::showHideCoordinates() {
     state_.showCoordinates = !state_.showCoordinates;
     invalidate();
+}
+
+void MainWindow::toggleSounds() {
+    bool& on = state_.sounds;
+    on = !on;
+    commands_.setChecked(Command::Sounds, on);
+    writeSetting(SoundsKey, on ? 1 : 0);
+}
+
+void MainWindow::showKeys() {
+    KeysDialog dialog(this);
+    modal_.run(dialog);
 }
 
 void MainWindow::toggleAnnouncements() {

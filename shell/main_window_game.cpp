@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "game/notation/spoken.h"
+#include "rules/standard_moves.h"
 #include "shell/board_window.h"
 #include "shell/chat_pane.h"
 #include "shell/dialogs.h"
@@ -63,7 +65,17 @@ void MainWindow::begun(GameStart how) {
 void MainWindow::movePlayed(const PlayedMove& m) {
     setStatusText(m.check ? qs(text::Check) : qs(m.mover == Side::White ? text::BlackToMove : text::WhiteToMove));
     announce(QString::fromStdString(spokenPlay(m)));
-    if (!m.quiet) playSound(res::MoveSound);
+    if (!m.quiet) {
+        playSound(res::MoveSound);
+        // The move's sound, then what it did, which cuts the knock short.
+        if (m.mate) {
+            playSound(res::GameEndSound);
+        } else if (m.check) {
+            playSound(res::CheckSound);
+        } else if (m.capture) {
+            playSound(res::CaptureSound);
+        }
+    }
     if ((m.by == PlayerKind::Computer || m.by == PlayerKind::Remote) && !m.quiet) {
         const bool castle = m.move.castle != Castle::None;
         frameFrom_ = castle ? -1 : m.move.from;
@@ -91,6 +103,8 @@ void MainWindow::gameEnded(EndReason reason) {
     // The computer takes over the last position of a network game.
     if (table_.mode() == Table::Mode::Network) table_.playTheComputer();
     updateCursor();
+    // Mate has its sound with the move that gave it.
+    if (reason != EndReason::Checkmate) playSound(res::GameEndSound);
     switch (reason) {
     case EndReason::Checkmate: gameOverBox(text::CheckMate, text::GameOver, MessageIcon::Information, false); break;
     case EndReason::ComputerResigned:
@@ -180,7 +194,40 @@ void MainWindow::endNetworkGame(PeerCommand word) {
               word == PeerCommand::Resign ? std::optional<Side>(other(user)) : std::nullopt);
 }
 
-void MainWindow::undoMove() { table_.undo(); }
+namespace {
+
+// "your", "the computer's": whose move was taken back.
+QString possessive(const PlayedMove& m) {
+    switch (m.by) {
+    case PlayerKind::User: return QStringLiteral("your");
+    case PlayerKind::Computer: return QStringLiteral("the computer's");
+    case PlayerKind::Remote: return QStringLiteral("your opponent's");
+    case PlayerKind::AtBoard: break;
+    }
+    return m.mover == Side::White ? QStringLiteral("White's") : QStringLiteral("Black's");
+}
+
+}  // namespace
+
+void MainWindow::undoMove() {
+    const std::vector<PlayedMove> before = game_.plays();
+    table_.undo();
+    QStringList taken;
+    for (std::size_t i = game_.plays().size(); i < before.size(); ++i) {
+        std::string san = before[i].san;
+        while (!san.empty() && (san.back() == '+' || san.back() == '#')) san.pop_back();
+        taken << possessive(before[i]) + QLatin1Char(' ') + QString::fromStdString(spokenSan(san));
+    }
+    tell((taken.isEmpty() ? QStringLiteral("Nothing taken back.")
+                          : QStringLiteral("Taken back %1.").arg(taken.join(QStringLiteral(" and ")))) +
+         QLatin1Char(' ') + toMoveText());
+}
+
+QString MainWindow::toMoveText() const {
+    const StandardPosition& p = game_.position();
+    return QStringLiteral("%1 to move%2.").arg(p.toMove == Side::White ? QStringLiteral("White") : QStringLiteral("Black"),
+                                              isInCheck(p) ? QStringLiteral(", check") : QString());
+}
 
 void MainWindow::resign() { table_.resign(); }
 
@@ -208,7 +255,7 @@ void MainWindow::addChatLine(const QString& line, bool own) {
     // The user's own line, echoed as it is sent, is not read back to them.
     if (own) return;
     const QString peer = network_.peerNickname + QStringLiteral("> ");
-    announce(line.startsWith(peer) ? network_.peerNickname + QStringLiteral(" says: ") + line.mid(peer.size()) : line);
+    announce(line.startsWith(peer) ? network_.peerNickname + QStringLiteral(" says, ") + line.mid(peer.size()) : line);
 }
 
 void MainWindow::boardPressed(Place place) {

@@ -62,8 +62,8 @@ InternetGameDialog::InternetGameDialog(const WindowSeams& seams, QWidget* owner)
     colour->setGeometry(du.rect(119, 42, 95, 33));
     // Each button under its control identifier.
     colours_ = new QButtonGroup(this);
-    colours_->addButton(radioButton(this, ctl::White, "&White", du.rect(129, 52, 40, 15)), ctl::White);
-    colours_->addButton(radioButton(this, ctl::Black, "&Black", du.rect(169, 52, 40, 15)), ctl::Black);
+    addRadio(colours_, colour, ctl::White, "&White", du.rect(129, 52, 40, 15));
+    addRadio(colours_, colour, ctl::Black, "&Black", du.rect(169, 52, 40, 15));
 
     ok_ = pushButton(this, "OK", du.rect(165, 5, 50, 14), true);
     cancel_ = pushButton(this, "Cancel", du.rect(165, 20, 50, 14), false);
@@ -72,6 +72,7 @@ InternetGameDialog::InternetGameDialog(const WindowSeams& seams, QWidget* owner)
 
     setDialogSize(this, du, 225, 94);
     colours_->button(ctl::White)->setChecked(true);
+    tabToChecked(colours_);
     host_->setFocus();
 }
 

@@ -63,9 +63,11 @@ void readPieceSetSetting(StoredSettings& settings) {
     settings.pieceSetIndex = set ? pieceSetFromSetting(*set) : DefaultPieceSet;
 }
 
-void readAnnounceSetting(StoredSettings& settings) {
+void readSwitchSettings(StoredSettings& settings) {
     const auto announce = readNumber(AnnounceKey);
     settings.announceMoves = !announce || *announce != 0;
+    const auto sounds = readNumber(SoundsKey);
+    settings.sounds = !sounds || *sounds != 0;
 }
 
 void writeSetting(const char* key, std::int64_t number) {

@@ -1,7 +1,7 @@
 // The settings that outlive a run: light and dark square colours, the piece
-// set and whether moves are announced to a screen reader, kept per user as
-// decimal text under "Tessaly" / "Orbel Chess" with the keys whsqu, dksqu,
-// pieceset and announce.
+// set, whether moves are announced to a screen reader and whether the game
+// plays its sounds, kept per user as decimal text under "Tessaly" / "Orbel
+// Chess" with the keys whsqu, dksqu, pieceset, announce and sounds.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +15,7 @@ inline constexpr const char* LightSquareKey = "whsqu";
 inline constexpr const char* DarkSquareKey = "dksqu";
 inline constexpr const char* PieceSetKey = "pieceset";
 inline constexpr const char* AnnounceKey = "announce";
+inline constexpr const char* SoundsKey = "sounds";
 
 // A stored number read as C's atoi does: optional leading white space, an
 // optional sign, then digits; no digits gives 0; values beyond the 32-bit
@@ -37,14 +38,15 @@ struct StoredSettings {
     std::uint32_t darkSquareColor = DefaultDarkSquareColor;
     int pieceSetIndex = DefaultPieceSet;
     bool announceMoves = true;
+    bool sounds = true;
 };
 
 // Reads "dksqu" then "whsqu"; a missing key gives its default.
 void readColourSettings(StoredSettings& settings);
 // Reads "pieceset"; a missing key gives 1.
 void readPieceSetSetting(StoredSettings& settings);
-// Reads "announce": any number but 0 (or no key) announces.
-void readAnnounceSetting(StoredSettings& settings);
+// Reads "announce" and "sounds": any number but 0 (or no key) is on.
+void readSwitchSettings(StoredSettings& settings);
 // Writes one key as decimal text. Failures are silent.
 void writeSetting(const char* key, std::int64_t number);
 

@@ -17,4 +17,25 @@ inline constexpr const char* FatalError =
     "An error has occurred that will most likely terminate your game.\n\n"
     "Report all errors of this nature to Tessaly (bugs@orbelchess.example)";
 
+// Help > Keyboard: every key of the board, a line each, read line by line
+// by a screen reader (no colons or brackets, which it would read out).
+inline constexpr const char* KeyboardKeys =
+    "Keys on the board\n"
+    "Arrow keys, move the cursor one square; up is away from you\n"
+    "Space or Enter, pick up the piece under the cursor, then put it down\n"
+    "Escape, put a picked-up piece back, or clear a typed move\n"
+    "Type a move and press Enter, for example e4, Nf3, exd5, O-O or e2e4\n"
+    "Backspace, take back the last typed letter\n"
+    "F2, the last move again, in full\n"
+    "F3, the rank the cursor is on\n"
+    "F4, the file the cursor is on\n"
+    "F5, the material count\n"
+    "F6, your pieces; Shift+F6, your opponent's pieces\n"
+    "Control+Shift+K, Q, R, B, N or P, where the kings, queens, rooks, bishops, knights or pawns stand\n"
+    "Page Up and Page Down, step back and forward through the moves; Home and End, the first and the last\n"
+    "Control+R, the whole position\n"
+    "Control+U, undo your last move\n"
+    "F10, the menus; F1, this list\n"
+    "Options, Announce Moves and Sounds turn the spoken moves and the sounds off and on\n";
+
 }  // namespace orbel::text

@@ -41,6 +41,7 @@ struct WindowState {
     // Moves, game ends and the opponent's chat lines are spoken through the
     // live text (Options > Announce Moves).
     bool announceMoves = true;
+    bool sounds = true;
 };
 
 }  // namespace orbel

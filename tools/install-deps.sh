@@ -2,7 +2,7 @@
 # Installs, from Debian 12's package archive, what is needed to build, test and
 # run the game, generate its artwork and take screenshots, with the outside programs the
 # tests check the game with: pgn-extract (in /usr/games) for the PGN it exports,
-# the AT-SPI bus and pyatspi to read it as a screen reader does, miniupnpd for
+# the AT-SPI bus and pyatspi to read it as a screen reader does, Orca to hear it, miniupnpd for
 # a real router, and lintian for its package. Safe to run again: it asks apt
 # only for packages that are missing.
 #
@@ -34,6 +34,11 @@ rest=(
   # a real router for the port-mapping tests, in network namespaces: the
   # daemon alone (no service is started), its firewall, and ip
   miniupnpd-nftables nftables iproute2
+  # a blind player's ear: the real screen reader, its speech server and voice,
+  # a window manager to give focus, a sound server with nowhere to play, and
+  # keys pressed as a person presses them
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
+  openbox pulseaudio pulseaudio-utils xdotool
 )
 case ${1:-all} in
   game) packages=("${game[@]}") ;;

@@ -2,7 +2,7 @@
 # Builds everything and runs the whole test suite: the normal build, then
 # everything again under AddressSanitizer and UndefinedBehaviorSanitizer (the
 # window and network tests included: the network code faces strangers), and
-# the thread tests under ThreadSanitizer.
+# the thread tests under ThreadSanitizer; and a game by keyboard under Orca.
 # Installs missing packages first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,6 +36,17 @@ unshare --net dbus-run-session -- xvfb-run -a tools/atspi_check.py build/orbel-c
 echo "== Two copies on one machine call and play each other (--port), driven the same way =="
 unshare --net sh -c 'ip link set lo up && exec dbus-run-session -- xvfb-run -a tools/atspi_check.py build/orbel-chess two-copies' ||
   status=1
+echo "== A blind player's game by keyboard, as the real Orca speaks it =="
+# Orca, its speech server on a null sound sink, a window manager and the game
+# in a session and network namespace of their own; then what was said, when,
+# and whether it was cut off, judged from the speech server's log.
+orca_out=$(mktemp -d)
+if timeout 300 unshare --net sh -c 'ip link set lo up && exec dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" bash tools/orca_check.sh "$0" "$1" "$2"' \
+  build/orbel-chess tools/orca_keys/black.keys "$orca_out" >"$orca_out/run.log" 2>&1; then
+  python3 tools/orca_check.py "$orca_out" --judge || status=1
+else
+  echo "the Orca run failed:"; tail -20 "$orca_out/run.log"; status=1
+fi
 echo "== Thread tests under ThreadSanitizer =="
 TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -R ThinkingRace || status=1
 TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R PortMapper || status=1

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <vector>
 
+
 namespace orbel {
 namespace {
 
@@ -39,17 +40,6 @@ struct Pattern {
     bool underpromotion = false;  // "=N", "=B", "=R"
     bool pawnAsQueen = false;     // a "Q" move may be a pawn becoming a queen
 };
-
-PieceKind pieceOfLetter(char c) {
-    switch (std::toupper(static_cast<unsigned char>(c))) {
-    case 'N': return Knight;
-    case 'B': return Bishop;
-    case 'R': return Rook;
-    case 'Q': return Queen;
-    case 'K': return King;
-    default: return NoPiece;
-    }
-}
 
 int fileOfLetter(char c) {
     const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -134,12 +124,36 @@ void addMatches(const StandardPosition& position, const Pattern& p, std::vector<
 }
 
 // Why a readable text names no move, in a few words.
-const char* noMoveReason(const StandardPosition& position, const std::vector<Pattern>& patterns) {
+// Why a piece the text may mean cannot make the move, when the reason is one
+// a player can act on (a blocked way, a pin, a check), else "".
+std::string refusalFor(const StandardPosition& position, const Pattern& p) {
+    const int homeRank = position.toMove == Side::White ? 0 : 7;
+    int to = p.to;
+    if (p.castle != Castle::None) to = squareAt(p.castle == Castle::Short ? 6 : 2, homeRank);
+    if (to < 0 || to > 63) return {};
+    const PieceKind kind = p.castle != Castle::None ? King : p.kind;
+    for (int from = 0; from < 64; ++from) {
+        const Piece piece = position.at(from);
+        if (piece.empty() || piece.side != position.toMove || (kind != NoPiece && piece.kind != kind)) continue;
+        if ((p.fromFile >= 0 && fileOf(from) != p.fromFile) || (p.fromRank >= 0 && rankOf(from) != p.fromRank)) continue;
+        const Refusal r = refusalOf(position, StandardMove{static_cast<std::int8_t>(from), static_cast<std::int8_t>(to),
+                                                           Castle::None, false});
+        if (r == Refusal::None || r == Refusal::NotThatWay || r == Refusal::NotAMove) continue;
+        std::string text = refusalText(r);
+        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+        return text;
+    }
+    return {};
+}
+
+std::string noMoveReason(const StandardPosition& position, const std::vector<Pattern>& patterns) {
     for (const Pattern& p : patterns) {
         if (p.underpromotion) return "pawns always become queens";
         const bool pawnCapture = p.kind == Pawn && (p.capture || (p.fromFile >= 0 && p.fromFile != fileOf(p.to)));
-        if (pawnCapture && p.to == position.enPassantTarget) return "no en passant in this game";
+        if (pawnCapture && p.to == position.enPassantTarget) return "no en passant in these rules";
     }
+    for (const Pattern& p : patterns)
+        if (std::string reason = refusalFor(position, p); !reason.empty()) return reason;
     return "no such move";
 }
 
@@ -184,6 +198,17 @@ std::vector<StandardMove> namedMoves(const StandardPosition& position, std::stri
 }
 
 }  // namespace
+
+PieceKind pieceOfLetter(char c) {
+    switch (std::toupper(static_cast<unsigned char>(c))) {
+    case 'N': return Knight;
+    case 'B': return Bishop;
+    case 'R': return Rook;
+    case 'Q': return Queen;
+    case 'K': return King;
+    default: return NoPiece;
+    }
+}
 
 std::string sanText(const StandardPosition& before, const StandardMove& move, bool withCheckMark) {
     std::string text;
@@ -231,6 +256,25 @@ MoveTextReading readMoveText(const StandardPosition& position, std::string_view 
         reading.message = "W" + reading.reason.substr(1) + "? " + choiceList(position, found);
     }
     return reading;
+}
+
+const char* refusalText(Refusal refusal) noexcept {
+    switch (refusal) {
+    case Refusal::None: return "";
+    case Refusal::NotAMove: return "That is no move";
+    case Refusal::NothingThere: return "There is no piece there";
+    case Refusal::NotYourPiece: return "That is not your piece";
+    case Refusal::OwnPieceThere: return "Your own piece stands there";
+    case Refusal::NotThatWay: return "That piece does not move so";
+    case Refusal::WayBlocked: return "The way is blocked";
+    case Refusal::NothingToTake: return "There is nothing to take there";
+    case Refusal::NoEnPassant: return "No en passant in these rules";
+    case Refusal::CastlingGone: return "The king or that rook has moved, or the rook is gone";
+    case Refusal::InCheck: return "Your king is in check";
+    case Refusal::Pinned: return "That piece is pinned to its king";
+    case Refusal::KingAttacked: return "That square is attacked";
+    }
+    return "";
 }
 
 std::string quotedText(std::string_view text, std::size_t limit) {

@@ -19,6 +19,9 @@ namespace orbel {
 // castling, and "+" or "#" when asked for.
 std::string sanText(const StandardPosition& before, const StandardMove& move, bool withCheckMark = true);
 
+// The piece of a SAN letter, N B R Q K in either case; NoPiece for others.
+PieceKind pieceOfLetter(char c);
+
 // How much a reader forgives. Both take SAN ("e4", "Nf3", "exd5", "O-O",
 // "e8=Q"), castling with zeros ("0-0"), coordinates ("e2e4", "e2-e4",
 // "e7e8q", "e1g1" for castling), the history panes' notation ("xd5" for a
@@ -37,7 +40,7 @@ struct MoveTextReading {
     enum class Outcome { One, None, Several };
     Outcome outcome = Outcome::None;
     StandardMove move;  // the move, when there is exactly one
-    // None: why, in a few words ("no such move", "no en passant in this game",
+    // None: why, in a few words ("no such move", "the way is blocked", "no en passant in these rules",
     // "pawns always become queens", "not a move"). Several: the question
     // ("which knight", "which piece" when the kinds differ).
     std::string reason;
@@ -48,6 +51,10 @@ struct MoveTextReading {
 
 MoveTextReading readMoveText(const StandardPosition& position, std::string_view text,
                              MoveTextRules rules = MoveTextRules::Typed);
+
+// Why the rules refuse a move, as a sentence without its full stop: "The way
+// is blocked".
+const char* refusalText(Refusal refusal) noexcept;
 
 // Up to `limit` bytes of a stranger's text, fit to quote in a message:
 // anything but printable ASCII shown as "?".

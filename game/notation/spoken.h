@@ -20,10 +20,33 @@ std::string spokenSquare(const StandardPosition& position, int square);
 // "castles long".
 std::string spokenMove(const StandardPosition& before, const StandardMove& move);
 
-// Every piece by side, kings first and pawns last, each kind's squares from
-// a1 on; then whose move it is and whether that side is in check:
-// "White: king e1, rooks a1 and h1, pawns e4 and f2. Black: king e8. White
-// to move, check."
+// A move by its standard notation, as short as the notation is: "e4",
+// "knight f3", "e takes d5", "knight b d7", "rook takes a8, check",
+// "e8, becomes a queen", "castles short", "queen h7, checkmate".
+std::string spokenSan(std::string_view san);
+
+// One side's pieces, kings first and pawns last, each kind's squares from a1
+// on: "White has king e1, rooks a1 and h1, pawns e4 and f2." Spoken words
+// carry no colons or brackets: a screen reader would read them out.
+std::string spokenSide(const StandardPosition& position, Side side);
+
+// Every piece by side, then whose move it is and whether that side is in
+// check: "White has king e1. Black has king e8, pawn e7. White to move, check."
 std::string spokenPosition(const StandardPosition& position);
+
+// A rank (0..7 from White's side) or a file (0..7 from a) of the board: the
+// pieces on it from a (or from 1) on, then how many squares are empty:
+// "Rank 2. a2 white pawn, e2 white king. 6 empty."
+std::string spokenRank(const StandardPosition& position, int rank);
+std::string spokenFile(const StandardPosition& position, int file);
+
+// Where both sides' pieces of a kind stand: "White knights b1 and g1. Black
+// has no knights."
+std::string spokenKind(const StandardPosition& position, PieceKind kind);
+
+// The material on the board, pawn 1, knight and bishop 3, rook 5, queen 9:
+// "White 39, Black 36. White is 3 ahead." or "... Even."
+std::string spokenMaterial(const StandardPosition& position);
+
 
 }  // namespace orbel

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/notation/san.h"
+#include "game/notation/spoken.h"
 #include "rules/held_frame.h"
 #include "savegame/fen.h"
 
@@ -77,7 +78,13 @@ TEST(TypedMove, NamesOneLegalMoveOrSaysWhyNot) {
         {Start, "bb4", "=b2b4"},  // the bishop cannot get there: the b-pawn
         {Start, "Nf5", "No such move: Nf5"},
         {Start, "e5", "No such move: e5"},
-        {Start, "Kf1?", "No such move: Kf1?"},
+        {Start, "Kf1?", "No such move: Kf1? (your own piece stands there)"},
+        {Start, "O-O", "No such move: O-O (the way is blocked)"},
+        {"4k3/8/8/8/1b5P/8/3N4/4K2R w - - 0 1", "Nf3", "No such move: Nf3 (that piece is pinned to its king)"},
+        {"4k3/8/8/8/1b5P/8/3N4/4K2R w - - 0 1", "Rh8", "No such move: Rh8 (the way is blocked)"},
+        {"4k3/8/8/8/8/8/4r3/R3K3 w - - 0 1", "Kd2", "No such move: Kd2 (that square is attacked)"},
+        {"4k3/8/8/8/8/8/4r3/R3K3 w - - 0 1", "Ra8", "No such move: Ra8 (your king is in check)"},
+        {"4k3/8/8/3p4/8/8/8/4K3 b - - 0 1", "dxc4", "No such move: dxc4 (there is nothing to take there)"},
         {Start, "Nf 3", "Not a move: Nf 3"},
         {Start, "\x01z", "Not a move: ?z"},
         {"rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1", "e5", "=e7e5"},
@@ -93,15 +100,15 @@ TEST(TypedMove, NamesOneLegalMoveOrSaysWhyNot) {
         {"8/4P3/7k/8/8/8/8/4K3 w - - 0 1", "e7e8q", "=e7e8"},
         {"8/4P3/7k/8/8/8/8/4K3 w - - 0 1", "e8=N", "No such move: e8=N (pawns always become queens)"},
         {"8/4P3/7k/8/Q7/8/8/4K3 w - - 0 1", "Qe8", "Which piece? Qe8 or e8=Q"},
-        {"4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1", "exd6", "No such move: exd6 (no en passant in this game)"},
+        {"4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1", "exd6", "No such move: exd6 (no en passant in these rules)"},
         {Castles, "O-O", "=e1g1"},
         {Castles, "0-0-0", "=e1c1"},
         {Castles, "e1g1", "=e1g1"},
         {Castles, "Kg1", "No such move: Kg1"},
         {"r3kr2/8/8/8/8/8/8/R3K2R w KQq - 0 1", "O-O", "=e1g1"},  // across f1, attacked: these rules allow it
-        {"r3k2r/8/8/8/8/8/8/R3K2R w Qkq - 0 1", "O-O", "No such move: O-O"},
-        {"r3k2r/8/8/8/8/8/8/R3K1rR w KQkq - 0 1", "O-O", "No such move: O-O"},
-        {"r3k2r/8/8/8/7b/8/8/R3K2R w KQkq - 0 1", "O-O-O", "No such move: O-O-O"},  // out of check
+        {"r3k2r/8/8/8/8/8/8/R3K2R w Qkq - 0 1", "O-O", "No such move: O-O (the king or that rook has moved, or the rook is gone)"},
+        {"r3k2r/8/8/8/8/8/8/R3K1rR w KQkq - 0 1", "O-O", "No such move: O-O (your king is in check)"},
+        {"r3k2r/8/8/8/7b/8/8/R3K2R w KQkq - 0 1", "O-O-O", "No such move: O-O-O (your king is in check)"},
     };
     for (const TypedRow& r : rows) {
         const MoveTextReading reading = readMoveText(fromFen(r.fen), r.text);
@@ -149,6 +156,16 @@ TEST(SanText, DisambiguatesCapturesMarksChecksAndMates) {
         ASSERT_NE(m, moves.end()) << r.fen << "  " << r.text;
         EXPECT_EQ(sanText(p, *m), r.expected) << r.fen;
     }
+}
+
+// What a screen reader says for a move: the notation, read out in words.
+TEST(SpokenMove, ReadsTheNotationInWords) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"e4", "e4"}, {"Nf3", "knight f3"}, {"exd5", "e takes d5"}, {"Nbd7", "knight b d7"},
+        {"R1a3", "rook 1 a3"}, {"Rxa8+", "rook takes a8, check"}, {"e8=Q#", "e8, becomes a queen, checkmate"},
+        {"O-O", "castles short"}, {"O-O-O+", "castles long, check"}, {"", ""},
+    };
+    for (const auto& [san, words] : rows) EXPECT_EQ(spokenSan(san), words) << san;
 }
 
 }  // namespace

@@ -147,7 +147,15 @@ const std::map<std::string, Probe> Probes = {
     {"white", [](const Seen& v) { return paneLines(v.w, Side::White); }},
     {"black", [](const Seen& v) { return paneLines(v.w, Side::Black); }},
     {"sounds", [](const Seen& v) {
-         return listed(v.p.sounds, [](int n) { return n == res::MoveSound ? "move" : "new"; });
+         return listed(v.p.sounds, [](int n) {
+             switch (n) {
+             case res::MoveSound: return "move";
+             case res::CaptureSound: return "capture";
+             case res::CheckSound: return "check";
+             case res::GameEndSound: return "end";
+             default: return "new";
+             }
+         });
      }},
     {"boxes", [](const Seen& v) { return listed(v.p.boxes, boxText, " // "); }},
     {"dialogs", [](const Seen& v) { return QString::number(v.p.dialogsShown); }},

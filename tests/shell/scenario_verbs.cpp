@@ -341,6 +341,13 @@ const std::map<std::string, Verb> Verbs = {
          s.me().pressAt(from), s.me().moveHeldTo(to), s.me().releaseAt(to);
      }},
     {"keys", [](S& s, Words& in) { s.me().keys(unescaped(rest(in)).toStdString()); }},
+    // Keys by name on the board, each with its modifiers: "hit F2 Ctrl+Shift+N".
+    {"hit", [](S& s, Words& in) {
+         for (const QString& key : QString::fromStdString(rest(in)).split(' ', Qt::SkipEmptyParts)) {
+             const QKeyCombination k = QKeySequence(key)[0];
+             QTest::keyClick(s.window().boardWindow(), k.key(), k.keyboardModifiers());
+         }
+     }},
     {"chat", [](S& s, Words& in) {
          QLineEdit* edit = s.window().chatPane()->edit();
          edit->setFocus();
