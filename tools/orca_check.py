@@ -34,9 +34,9 @@ class Message:
         self.text, self.queued = text, queued
         self.begun = self.ended = self.cancelled = None
 
-    def fate(self):
+    def fate(self, start=0.0):
         if self.cancelled is not None:
-            return 'CUT OFF at %.2f' % self.cancelled if self.begun is not None else 'DROPPED unheard'
+            return 'CUT OFF at %.2f' % (self.cancelled - start) if self.begun is not None else 'DROPPED unheard'
         if self.ended is not None:
             return 'heard whole'
         return 'never ended'
@@ -91,7 +91,7 @@ def transcript(keys, messages):
             lines.append('%7.2f  %s' % (at - start, what))
         else:
             begun = '' if msg.begun is None else ' (begins %+.2f)' % (msg.begun - at)
-            lines.append('%7.2f      "%s"%s %s' % (at - start, what, begun, msg.fate()))
+            lines.append('%7.2f      "%s"%s %s' % (at - start, what, begun, msg.fate(start)))
     return lines
 
 
