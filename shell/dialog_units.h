@@ -124,21 +124,20 @@ inline QString groupBoxStyleSheet(const QFont& font) {
         .arg(QFontMetrics(font).height() / 2);
 }
 
-// An automatic radio button carrying its control identifier.
-inline QRadioButton* radioButton(QWidget* parent, int id, const char* text, QRect at) {
-    auto* r = new QRadioButton(QString::fromLatin1(text), parent);
+// An automatic radio button of `group`, carrying its control identifier,
+// inside its frame `box`, where a screen reader finds it under the frame's
+// title; `at` in the dialog's coordinates.
+inline void addRadio(QButtonGroup* group, QGroupBox* box, int id, const char* text, QRect at) {
+    auto* r = new QRadioButton(QString::fromLatin1(text), box);
+    // The dialog's font: a style-sheeted frame does not hand its own on.
+    r->setFont(box->parentWidget()->font());
+    at.translate(-box->pos());
     // Never narrower than its own text: this style's indicator is wider
     // than the one the template was measured with.
     at.setWidth(std::max(at.width(), r->sizeHint().width()));
     r->setGeometry(at);
     r->setProperty("controlId", id);
-    return r;
-}
-
-// A radio button of `group` inside its frame `box`, where a screen reader
-// finds it under the frame's title; `at` in the dialog's coordinates.
-inline void addRadio(QButtonGroup* group, QGroupBox* box, int id, const char* text, QRect at) {
-    group->addButton(radioButton(box, id, text, at.translated(-box->pos())), id);
+    group->addButton(r, id);
 }
 
 // Tab lands on a group's checked button and the arrows choose, as in every
