@@ -40,9 +40,9 @@ public:
 
     // New Game Setup's OK: a new game against the computer at `level`; the
     // computer opens at once when the user takes Black.
-    void startOnePlayer(Side user, int level);
+    void startOnePlayer(Side user, int level, RuleSet rules = RuleSet::Orbel);
     // New 2 Player Game: White at the bottom, White to move.
-    void startTwoPlayer();
+    void startTwoPlayer(RuleSet rules = RuleSet::Orbel);
     // A network game begins, the local user playing `local` against `remote`.
     void startNetwork(Side local, Player& remote, const QString& opponentName);
     // The computer takes over the top side of the game on the board, which
@@ -68,6 +68,9 @@ public:
     void undo();
     // Game > Resign: the user gives up (at one board, the side to move).
     void resign();
+    // Game > Offer Draw against the computer, on the user's move: the game
+    // ends drawn when the computer accepts. Returns whether it did.
+    bool offerDraw();
 
 private:
     void seatPlayers(Mode mode, Side user, Player& top);
