@@ -39,7 +39,10 @@ TEST(Fen, ReadsStrictlyAndWritesBack) {
         {"r3k2r/8/8/8/8/8/8/R3K2R w qK - 0 1", "the castling rights must be \"-\" or some of KQkq in that order"},
         {"r3k2r/8/8/8/8/8/8/R3K2R w KK - 0 1", "the castling rights must be \"-\" or some of KQkq in that order"},
         {"4k3/8/8/8/8/8/8/4K3 w K - 0 1", "castling right K without its king and rook at home"},
-        {"4k3/8/8/pP6/8/8/8/4K3 w - a6 0 1", "4k3/8/8/pP6/8/8/8/4K3 w - - 0 1"},
+        // A pawn may take en passant: standard chess, and its clock.
+        {"4k3/8/8/pP6/8/8/8/4K3 w - a6 0 1", "4k3/8/8/pP6/8/8/8/4K3 w - a6 0 1"},
+        {"4k3/8/8/8/3pP3/8/8/4K3 b - e3 7 40", "4k3/8/8/8/3pP3/8/8/4K3 b - e3 7 40"},
+        {"8/8/8/K2pP2r/8/8/8/7k w - d6 5 1", "8/8/8/K2pP2r/8/8/8/7k w - - 0 1"},  // it would bare the king
         {"4k3/8/8/8/8/8/8/4K3 w - e3 0 1", "the en passant square must be \"-\" or a square on rank 6"},
         {"4k3/8/8/8/8/8/8/4K3 w - e66 0 1", "the en passant square must be \"-\" or a square on rank 6"},
         {"4k3/8/8/8/8/8/8/4K3 w - - x 1", "the half-move clock must be a number from 0 to 9999"},
