@@ -75,8 +75,18 @@ bool Table::userMayMove() const {
 
 Side Table::handSide() const { return mode_ == Mode::TwoPlayer ? game_.position().toMove : userSide_; }
 
-PlayOutcome Table::playForUser(const StandardMove& move) {
+PlayOutcome Table::playForUser(const StandardMove& asked, bool askPromotion) {
     if (!userMayMove()) return {PlayOutcome::Kind::Refused, "not your move"};
+    StandardMove move = asked;
+    StandardPosition before = game_.position();
+    before.toMove = handSide();
+    // Asked only of a move that can be played: a refused one says why at once.
+    if (askPromotion && move.promotes && choosePromotion && before.rules == RuleSet::Standard &&
+        refusalOf(before, move) == Refusal::None) {
+        const std::optional<PieceKind> piece = choosePromotion();
+        if (!piece) return {PlayOutcome::Kind::Refused, "no piece chosen"};
+        move.promotion = *piece;
+    }
     // Undo Move returns to the position before this release, played or not.
     if (mode_ == Mode::OnePlayer) game_.markUndoPoint();
     Player& player = mode_ == Mode::TwoPlayer ? playerOf(handSide()) : user_;

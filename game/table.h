@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "game/computer_player.h"
@@ -60,7 +62,13 @@ public:
     bool userMayMove() const;
     Side handSide() const;
     // A move of the user's hand or keys, for the side the hand moves.
-    PlayOutcome playForUser(const StandardMove& move);
+    // A pawn's step onto the last rank asks choosePromotion which piece it
+    // becomes when `askPromotion` says the player has not said (a drop, a
+    // typed "e8") and the game follows standard rules.
+    PlayOutcome playForUser(const StandardMove& move, bool askPromotion = false);
+    // Which piece, or nothing when the player thinks better of the move.
+    // Unset: a queen.
+    std::function<std::optional<PieceKind>()> choosePromotion;
     // A move of `player`'s; the turn then goes to the other side.
     PlayOutcome play(Player& player, const StandardMove& move, bool quiet = false) override;
 

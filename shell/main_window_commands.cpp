@@ -139,6 +139,15 @@ void MainWindow::toggleSounds() {
     writeSetting(SoundsKey, on ? 1 : 0);
 }
 
+void MainWindow::toggleStandardRules() {
+    bool& on = state_.standardRules;
+    on = !on;
+    commands_.setChecked(Command::StandardRules, on);
+    writeSwitchSetting(StandardRulesKey, on);
+    tell(on ? QStringLiteral("Standard chess rules from the next new game.")
+            : QStringLiteral("Orbel rules from the next new game."));
+}
+
 void MainWindow::showKeys() {
     KeysDialog dialog(this);
     modal_.run(dialog);

@@ -129,7 +129,8 @@ std::string spokenPosition(const StandardPosition& position) {
     out += SideName(position.toMove);
     out += " to move";
     if (isInCheck(position)) out += ", check";
-    return out + '.';
+    // The rules are named only when they are not the ones a game has by default.
+    return out + (position.rules == RuleSet::Standard ? ". Standard chess rules." : ".");
 }
 
 }  // namespace orbel
