@@ -116,7 +116,10 @@ PlayOutcome Game::play(const StandardMove& move, Side mover, PlayerKind by, bool
 
 void Game::arrange(const StandardPosition& position) {
     if (!exists()) return;
+    // The pieces change, not the rules the game began with.
+    const RuleSet kept = rules();
     start_ = position_ = position;
+    start_.rules = position_.rules = kept;
     moves_.clear();
     seat_->follow(position_);
 }

@@ -130,14 +130,22 @@ void MainWindow::readSettings() {
     state_.pieceSetIndex = stored.pieceSetIndex;
 }
 
+namespace {
+
+// A menu item: its menu's path, its command, its text ("-" first: a
+// separator before it), its keys and its slot.
+struct MenuItem {
+    const char* menu;
+    Command command;
+    const char* text;
+    QKeySequence keys;
+    void (MainWindow::*slot)();
+};
+
+}  // namespace
+
 void MainWindow::createMenus() {
-    struct Item {
-        const char* menu;
-        Command command;
-        const char* text;
-        QKeySequence keys;
-        void (MainWindow::*slot)();
-    };
+    using Item = MenuItem;
     const Item items[] = {
         {"&File", Command::NewOnePlayerGame, "&New 1 Player Game", Qt::CTRL | Qt::Key_N, &MainWindow::newOnePlayerGame},
         {"&File", Command::NewTwoPlayerGame, "N&ew 2 Player Game", Qt::CTRL | Qt::Key_M, &MainWindow::newTwoPlayerGame},
@@ -273,6 +281,7 @@ void MainWindow::createPanes(QWidget* client) {
     status_ = new QLabel(QString::fromUtf8(text::WhiteToMove));
     statusBar()->addWidget(status_, 1);
     rulesLabel_ = new QLabel;
+    rulesLabel_->setObjectName(QStringLiteral("rules"));
     rulesLabel_->setAccessibleName(QStringLiteral("Rules"));
     statusBar()->addPermanentWidget(rulesLabel_);
     statusBar()->setSizeGripEnabled(false);

@@ -68,10 +68,10 @@ void MainWindow::openGameText() {
 }
 
 void MainWindow::pasteGameText() {
-    if (mayReplaceGame()) playGameText(readClipboardGame(modal_));
+    if (mayReplaceGame()) playGameText(readClipboardGame(modal_, state_.standardRules));
 }
 
-bool MainWindow::openGameFile(const QString& path) { return mayReplaceGame() && playGameText(readGameFile(modal_, path)); }
+bool MainWindow::openGameFile(const QString& path) { return mayReplaceGame() && playGameText(readGameFile(modal_, path, state_.standardRules)); }
 
 bool MainWindow::playGameText(const std::optional<ImportedGame>& game) {
     if (!game) return false;

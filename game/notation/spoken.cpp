@@ -72,16 +72,18 @@ std::string spokenMove(const StandardPosition& before, const StandardMove& move)
     std::string out = pieceName(before.at(move.from).kind);
     out += ' ';
     out += squareName(move.from);
+    const bool enPassant = isEnPassant(before, move);
     const Piece taken = before.at(move.to);
-    if (taken.empty()) {
+    if (taken.empty() && !enPassant) {
         out += " to ";
     } else {
         out += " takes ";
-        out += pieceName(taken.kind);
+        out += pieceName(enPassant ? Pawn : taken.kind);
         out += ' ';
     }
     out += squareName(move.to);
-    if (move.promotes) out += ", becomes a queen";
+    if (enPassant) out += " en passant";
+    if (move.promotes) out += std::string(", becomes a ") + pieceName(move.promotion);
     return out;
 }
 

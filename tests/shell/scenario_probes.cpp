@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStatusBar>
 #include <set>
 
 #include "shell/board_painter.h"
@@ -143,6 +144,7 @@ bool probeTakesArgument(const std::string& name) {
 
 const std::map<std::string, Probe> Probes = {
     {"status", [](const Seen& v) { return v.w.statusText(); }},
+    {"rules", [](const Seen& v) { return v.w.statusBar()->findChild<QLabel*>(QStringLiteral("rules"))->text(); }},
     {"message", [](const Seen& v) { return v.w.statusMessage(); }},
     {"white", [](const Seen& v) { return paneLines(v.w, Side::White); }},
     {"black", [](const Seen& v) { return paneLines(v.w, Side::Black); }},
