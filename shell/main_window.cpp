@@ -224,9 +224,8 @@ void MainWindow::connectMenuItems() {
     for (const Command c : {Command::PieceSetDudidi, Command::PieceSetFerrow1, Command::PieceSetFerrow2,
                             Command::AnnounceMoves, Command::Sounds, Command::StandardRules})
         action(c)->setCheckable(true);
-    for (const Command c : {Command::UndoMove, Command::OfferDraw, Command::ClaimDraw, Command::NetworkResign,
-                            Command::KillGame})
-        action(c)->setEnabled(false);
+    for (const Command c : {Command::UndoMove, Command::NetworkResign, Command::KillGame}) action(c)->setEnabled(false);
+    updateDrawCommands();
     commands_.setChecked(static_cast<Command>(static_cast<int>(Command::PieceSetDudidi) + state_.pieceSetIndex), true);
     commands_.setChecked(Command::AnnounceMoves, state_.announceMoves);
     commands_.setChecked(Command::Sounds, state_.sounds);
@@ -361,6 +360,7 @@ BoardScene MainWindow::scene() const {
     if (hand_.holding()) scene.pieces[static_cast<std::size_t>(hand_.from())] = Piece{};
     scene.frameFrom = frameFrom_;
     scene.frameTo = frameTo_;
+    scene.drawn = game_.result() == "1/2-1/2";
     if (!table_.opponentName().isEmpty()) {
         scene.topName = table_.opponentName();
         scene.bottomName = QStringLiteral("You");

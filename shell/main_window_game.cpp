@@ -267,9 +267,11 @@ std::optional<PieceKind> MainWindow::choosePromotion() {
 }
 
 void MainWindow::updateDrawCommands() {
-    // Draws belong to standard chess; a network game keeps this program's rules.
-    const bool open = game_.exists() && game_.rules() == RuleSet::Standard && game_.result() == "*" &&
-                      table_.mode() != Table::Mode::Network;
+    // Draws belong to standard chess: under the Orbel 3.0 rules the Game
+    // menu is as it has always been.
+    const bool standard = game_.exists() && game_.rules() == RuleSet::Standard;
+    for (const Command c : {Command::OfferDraw, Command::ClaimDraw}) action(c)->setVisible(standard);
+    const bool open = standard && game_.result() == "*" && table_.mode() != Table::Mode::Network;
     commands_.setEnabled(Command::OfferDraw, open);
     commands_.setEnabled(Command::ClaimDraw, open && game_.claimableDraw() != DrawReason::None);
 }
