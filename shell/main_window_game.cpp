@@ -72,7 +72,7 @@ void MainWindow::movePlayed(const PlayedMove& m) {
     if (!m.quiet) {
         playSound(res::MoveSound);
         // The move's sound, then what it did, which cuts the knock short.
-        if (m.mate) {
+        if (m.mate || m.draw != DrawReason::None) {
             playSound(res::GameEndSound);
         } else if (m.check) {
             playSound(res::CheckSound);
