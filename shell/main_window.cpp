@@ -282,6 +282,7 @@ void MainWindow::createPanes(QWidget* client) {
     rulesLabel_ = new QLabel;
     rulesLabel_->setObjectName(QStringLiteral("rules"));
     rulesLabel_->setAccessibleName(QStringLiteral("Rules"));
+    rulesLabel_->setContentsMargins(0, 0, 4, 0);
     statusBar()->addPermanentWidget(rulesLabel_);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setAccessibleName(QStringLiteral("Status"));
