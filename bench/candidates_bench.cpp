@@ -11,6 +11,7 @@
 #include "rules/standard_moves.h"
 #include "savegame/fen.h"
 #include "tests/support/board_text.h"
+#include "tests/support/perft.h"
 
 namespace {
 
@@ -74,15 +75,6 @@ BENCHMARK(BM_CandidatesOnePosition)
     ->DenseRange(0, static_cast<int>(std::size(bench::candidatePositions)) - 1)
     ->Unit(benchmark::kMicrosecond);
 
-std::uint64_t perft(const StandardPosition& p, int depth) {
-    std::vector<StandardMove> moves;
-    legalMoves(p, moves);
-    if (depth == 1) return moves.size();
-    std::uint64_t leaves = 0;
-    for (const StandardMove& m : moves) leaves += perft(afterMove(p, m), depth - 1);
-    return leaves;
-}
-
 // Arguments: the position (0 the start, 1 the middle game with castles, en
 // passant and promotions both ways), the rule set (0 Orbel, 1 standard).
 void BM_LegalMovesPerftDepth3(benchmark::State& state) {
@@ -92,7 +84,7 @@ void BM_LegalMovesPerftDepth3(benchmark::State& state) {
     readFen(fens[state.range(0)], p);
     p.rules = state.range(1) == 1 ? RuleSet::Standard : RuleSet::Orbel;
     std::uint64_t leaves = 0;
-    for (auto _ : state) leaves = perft(p, 3);
+    for (auto _ : state) leaves = testing::perft(p, 3);
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * leaves));
     state.counters["leaves"] = static_cast<double>(leaves);
 }

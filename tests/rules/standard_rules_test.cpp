@@ -11,6 +11,7 @@
 #include "rules/draws.h"
 #include "rules/standard_moves.h"
 #include "savegame/fen.h"
+#include "tests/support/perft.h"
 
 namespace orbel {
 namespace {
@@ -35,15 +36,6 @@ StandardMove coordinateMove(const StandardPosition& p, const std::string& text) 
     return m;
 }
 
-std::uint64_t perft(const StandardPosition& p, int depth) {
-    std::vector<StandardMove> moves;
-    legalMoves(p, moves);
-    if (depth == 1) return moves.size();
-    std::uint64_t leaves = 0;
-    for (const StandardMove& m : moves) leaves += perft(afterMove(p, m), depth - 1);
-    return leaves;
-}
-
 TEST(StandardRules, PerftCountsMatchThePublishedOnes) {
     const struct {
         const char* fen;
@@ -55,7 +47,7 @@ TEST(StandardRules, PerftCountsMatchThePublishedOnes) {
     };
     for (const auto& r : rows) {
         for (int depth = 1; depth <= 4; ++depth) {
-            EXPECT_EQ(perft(standardFen(r.fen), depth), r.leaves[depth - 1]) << r.fen << " depth " << depth;
+            EXPECT_EQ(testing::perft(standardFen(r.fen), depth), r.leaves[depth - 1]) << r.fen << " depth " << depth;
         }
     }
 }
