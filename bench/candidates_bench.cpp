@@ -1,12 +1,17 @@
 // Move generation is the innermost operation of the computer's thinking: time
-// generateCandidates + buildMoveList over a fixed set of positions.
+// generateCandidates + buildMoveList over a fixed set of positions. Beside it,
+// the legal moves of both rule sets (what every drop, typed move, export and
+// draw test asks for), as perft counts them from two well-known positions.
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
 #include "bench/candidate_positions.h"
 #include "rules/candidates.h"
+#include "rules/standard_moves.h"
+#include "savegame/fen.h"
 #include "tests/support/board_text.h"
+#include "tests/support/perft.h"
 
 namespace {
 
@@ -69,6 +74,21 @@ void BM_CandidatesOnePosition(benchmark::State& state) {
 BENCHMARK(BM_CandidatesOnePosition)
     ->DenseRange(0, static_cast<int>(std::size(bench::candidatePositions)) - 1)
     ->Unit(benchmark::kMicrosecond);
+
+// Arguments: the position (0 the start, 1 the middle game with castles, en
+// passant and promotions both ways), the rule set (0 Orbel, 1 standard).
+void BM_LegalMovesPerftDepth3(benchmark::State& state) {
+    const char* fens[] = {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
+                          "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1"};
+    StandardPosition p;
+    readFen(fens[state.range(0)], p);
+    p.rules = state.range(1) == 1 ? RuleSet::Standard : RuleSet::Orbel;
+    std::uint64_t leaves = 0;
+    for (auto _ : state) leaves = testing::perft(p, 3);
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * leaves));
+    state.counters["leaves"] = static_cast<double>(leaves);
+}
+BENCHMARK(BM_LegalMovesPerftDepth3)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -14,6 +14,27 @@ constexpr int NoLineScore = -9999;
 constexpr int NoReplyScore = -99999;
 constexpr std::size_t KeepListSize = 7;
 
+// Standard chess forbids castling through an attacked square as well as out
+// of and into check, which the search tests for under both rule sets.
+bool castlesThroughCheck(const GameState& game, const MoveRecord& move, const Board& before) {
+    return game.rules == RuleSet::Standard && move.isCastling() && castlesThroughAttack(move, before);
+}
+
+// Standard chess's en passant captures for Own, after the root's candidates:
+// the opponent's pawn that just stepped two squares, taken by one beside it.
+void appendEnPassantCaptures(const GameState& game, const Board& board, MoveList& candidates) {
+    const int row = game.enPassantRow, col = game.enPassantCol;
+    if (game.rules != RuleSet::Standard || row != 5 || !onBoard(row, col)) return;
+    if (board.at(row, col).owner != Empty || board.at(row - 1, col) != Square{Pawn, Enemy}) return;
+    for (const int fromCol : {col - 1, col + 1}) {
+        if (!onBoard(row - 1, fromCol) || board.at(row - 1, fromCol) != Square{Pawn, Own}) continue;
+        MoveRecord capture = makeMoveRecord(row - 1, fromCol, row, col);
+        capture.isCapture = 1;
+        capture.enPassant = 1;
+        candidates.append(capture);
+    }
+}
+
 bool kingAttacked(const StatusList& statuses) {
     for (const PieceStatus& e : statuses)
         if (e.kind == King && e.has(Attacked)) return true;
@@ -97,7 +118,7 @@ int bestReply(const GameState& game, MoveRecord& reply, MoveList& candidates, Bo
     const Board saved = board;
     for (const MoveRecord& m : candidates) {
         applyMove(m, board);
-        if (isOwnKingAttacked(board) || (inCheck && m.isCastling())) {
+        if (isOwnKingAttacked(board) || (inCheck && m.isCastling()) || castlesThroughCheck(game, m, saved)) {
             board = saved;
             continue;
         }
@@ -123,6 +144,7 @@ namespace {
 void rootCandidates(const GameState& game, Board& board, MoveList& candidates, bool& inCheck, SearchCounts& counts) {
     StatusList statuses;
     inCheck = generateInto(game, board, candidates, statuses);
+    appendEnPassantCaptures(game, board, candidates);
     if (!inCheck && candidates.size() >= KeepListSize && game.level >= 2)
         preselect(game, candidates, board, Board(board), counts);
 }
@@ -192,7 +214,8 @@ void searchBestLine(GameState& game, MoveRecord& result, Board& board, SearchCou
         lists.line.clear();
         if (onBoard(k.toRow, k.toCol) && !k.isCastling() && root.at(k.toRow, k.toCol).owner == Enemy) k.isCapture = 1;
         applyMove(k, board);
-        const bool legal = !isOwnKingAttacked(board) && !(rootInCheck && k.isCastling());
+        const bool legal =
+            !isOwnKingAttacked(board) && !(rootInCheck && k.isCastling()) && !castlesThroughCheck(game, k, root);
         if (legal) {
             const int score = playOutLine(game, board, k, lists, counts);
             if (score > best) {
@@ -211,7 +234,13 @@ void searchBestLine(GameState& game, MoveRecord& result, Board& board, SearchCou
 }
 
 bool fitsPosition(const GameState& game, const MoveRecord& move) {
-    if (move.isCastling()) return castlingGeometryFits(move, game.board);
+    if (move.isCastling()) {
+        if (!castlingGeometryFits(move, game.board)) return false;
+        if (game.rules != RuleSet::Standard) return true;
+        Board after = game.board;
+        applyMove(move, after);
+        return !isOwnKingAttacked(game.board) && !castlesThroughAttack(move, game.board) && !isOwnKingAttacked(after);
+    }
     MoveList moves;
     StatusList statuses;
     candidateMoves(game, game.board, moves, statuses);
@@ -291,6 +320,11 @@ ChoiceOutcome chooseComputerMove(GameState& game, MoveRecord& result, const Move
         clearResult(result);
         return ChoiceOutcome::Failed;
     }
+}
+
+bool acceptsDraw(const GameState& game) {
+    Board board = game.board;
+    return evaluatePosition(game, board) <= -DrawOfferMargin;
 }
 
 bool readExpectedLine(const GameState& game, MoveList& line, int& value) {

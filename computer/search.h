@@ -50,8 +50,16 @@ int bestReply(const GameState& game, MoveRecord& reply, MoveList& candidates, Bo
 
 // Whether a move the computer planned earlier still belongs to the game's
 // position: an ordinary move must be one of its candidate moves; a castling
-// record needs king, rook and empty squares in place (whatever the rights say).
+// record needs king, rook and empty squares in place (whatever the rights
+// say), and under standard rules a king that neither is, passes nor lands
+// in check.
 bool fitsPosition(const GameState& game, const MoveRecord& move);
+
+// A draw offered to the computer on the user's move: it accepts when its own
+// evaluation of the position (the one the search compares) says it stands
+// worse by at least DrawOfferMargin, two pawns.
+inline constexpr int DrawOfferMargin = 20;
+bool acceptsDraw(const GameState& game);
 
 // What the Brain pane shows, read safely while the computer's thread may be
 // changing it. Returns false (and leaves the outputs alone) while the search

@@ -9,7 +9,16 @@ namespace orbel {
 
 TopSeat::TopSeat(Side side) : side_(side), game_(std::make_shared<GameState>(kingColumnFor(side))) {}
 
-void TopSeat::follow(const StandardPosition& position) { game_->board = heldBoard(position, side_); }
+void TopSeat::follow(const StandardPosition& position) {
+    game_->board = heldBoard(position, side_);
+    game_->rules = position.rules;
+    const bool target = position.rules == RuleSet::Standard && isSquare(position.enPassantTarget);
+    const HeldSquare h = target ? heldSquare(position.enPassantTarget, side_) : HeldSquare{-1, -1};
+    game_->enPassantRow = static_cast<std::int8_t>(h.row);
+    game_->enPassantCol = static_cast<std::int8_t>(h.col);
+}
+
+bool TopSeat::acceptsDraw() const { return orbel::acceptsDraw(*game_); }
 
 void TopSeat::setUp(const StandardPosition& position, int moveCount, bool hasCastled) {
     follow(position);

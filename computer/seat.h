@@ -42,6 +42,9 @@ public:
     // (their candidate moves, with this seat's castling fields)?
     bool isMated(const StandardPosition& position) const;
 
+    // Whether the computer takes a draw offered in the position it follows.
+    bool acceptsDraw() const;
+
     // The user's move as the computer's choice reads it; the marker of a
     // game the computer opens as White.
     MoveRecord lastMoveRecord(const StandardMove& userMove) const;

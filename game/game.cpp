@@ -14,7 +14,11 @@ Game::Game(QObject* parent) : QObject(parent), checkTest(isInCheck) {
 
 Game::~Game() = default;
 
-void Game::begin(Side top) { setUp(GameStart::New, initialPosition(), {}, top, 0, false); }
+void Game::begin(Side top, RuleSet rules) {
+    StandardPosition start = initialPosition();
+    start.rules = rules;
+    setUp(GameStart::New, start, {}, top, 0, false);
+}
 
 void Game::beginAt(const StandardPosition& position, Side top) {
     setUp(GameStart::Loaded, position, {}, top, 0, false);
@@ -34,6 +38,10 @@ void Game::beginReplayed(const StandardPosition& start, const std::vector<Standa
     std::vector<StandardMove> replies;
     legalMoves(position_, replies);
     if (isInCheck(position_) && replies.empty()) result_ = position_.toMove == Side::White ? "0-1" : "1-0";
+    if (position_.rules == RuleSet::Standard) {
+        drawReason_ = automaticDraw(position_, repetitionHistory(start_, moves_));
+        if (drawReason_ != DrawReason::None) result_ = "1/2-1/2";
+    }
 }
 
 StandardPosition Game::keptPosition() const {
@@ -57,6 +65,7 @@ void Game::setUp(GameStart how, const StandardPosition& start, const std::vector
     moves_ = moves;
     seat_->setUp(position_, plies, topCastled);
     result_ = "*";
+    drawReason_ = DrawReason::None;
     last_ = PlayedMove{};
     ++generation_;
     markUndoPoint();
@@ -84,24 +93,33 @@ PlayOutcome Game::play(const StandardMove& move, Side mover, PlayerKind by, bool
         start_ = before;
         moves_.clear();
     }
-    PlayedMove played{move, mover, by, before, sanText(before, move), false, false, false, quiet};
-    played.capture = move.castle == Castle::None && !before.at(move.to).empty();
+    PlayedMove played{move, mover, by, before, sanText(before, move)};
+    played.quiet = quiet;
+    played.capture = isCapture(before, move);
     position_ = afterPlay(before, move);
     seat_->follow(position_);
     moves_.push_back(move);
     result_ = "*";
     played.check = givesCheck(position_);
-    played.mate = seat_->isMated(position_);
+    const bool standard = position_.rules == RuleSet::Standard;
+    // Under this program's rules a side is mated when the rules' candidate
+    // moves hold no escape; standard chess counts every legal move.
+    played.mate = standard ? isCheckmate(position_) : seat_->isMated(position_);
+    if (standard) played.draw = automaticDraw(position_, repetitionHistory(start_, moves_));
     last_ = played;
     plays_.push_back(played);
     emit movePlayed(played);
     if (played.mate) end(EndReason::Checkmate, mover);
+    if (played.draw != DrawReason::None) endInDraw(played.draw);
     return {PlayOutcome::Kind::Played, {}};
 }
 
 void Game::arrange(const StandardPosition& position) {
     if (!exists()) return;
+    // The pieces change, not the rules the game began with.
+    const RuleSet kept = rules();
     start_ = position_ = position;
+    start_.rules = position_.rules = kept;
     moves_.clear();
     seat_->follow(position_);
 }
@@ -116,7 +134,30 @@ void Game::takeBack() {
     if (plays_.size() > undo_.plays) plays_.resize(undo_.plays);
     seat_->takeBack(position_);
     result_ = "*";
+    drawReason_ = DrawReason::None;
     emit takenBack();
+}
+
+DrawReason Game::claimableDraw() const {
+    if (!exists() || position_.rules != RuleSet::Standard || result_ != "*") return DrawReason::None;
+    return orbel::claimableDraw(position_, repetitionHistory(start_, moves_));
+}
+
+bool Game::claimDraw() {
+    const DrawReason reason = claimableDraw();
+    if (reason == DrawReason::None) return false;
+    endInDraw(reason);
+    return true;
+}
+
+void Game::agreeDraw() {
+    if (exists() && result_ == "*") endInDraw(DrawReason::Agreement);
+}
+
+void Game::endInDraw(DrawReason reason) {
+    drawReason_ = reason;
+    if (result_ == "*") result_ = "1/2-1/2";
+    emit gameEnded(EndReason::Drawn);
 }
 
 void Game::end(EndReason reason, std::optional<Side> winner) {

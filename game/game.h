@@ -35,7 +35,8 @@ public:
     // Where the kept moves lead, as standard chess keeps a position (its
     // castling rights and en passant square): what FEN tells.
     StandardPosition keptPosition() const;
-    // "1-0" or "0-1" once a side has won, "*" while the game is open.
+    // "1-0" or "0-1" once a side has won, "1/2-1/2" once drawn, "*" while
+    // the game is open.
     const std::string& result() const { return result_; }
     // The side at the top of the board as the rules and the computer hold it.
     TopSeat& seat() { return *seat_; }
@@ -50,8 +51,10 @@ public:
     const std::vector<PlayedMove>& plays() const { return plays_; }
     int generation() const { return generation_; }
 
-    // A new game from the usual start, with `top` at the top of the board.
-    void begin(Side top);
+    // A new game from the usual start, with `top` at the top of the board,
+    // played by `rules` to its end.
+    void begin(Side top, RuleSet rules = RuleSet::Orbel);
+    RuleSet rules() const { return position_.rules; }
     // A game that begins at `position` (a loaded game), with a new game
     // object for the top side.
     void beginAt(const StandardPosition& position, Side top);
@@ -81,6 +84,15 @@ public:
     // The game is over; a result that is settled already stays.
     void end(EndReason reason, std::optional<Side> winner);
 
+    // Standard rules: the draw the side to move may claim now (a threefold
+    // repetition, fifty moves), or None; claiming it ends the game.
+    DrawReason claimableDraw() const;
+    bool claimDraw();
+    // Both players agree to a draw.
+    void agreeDraw();
+    // Why the game was drawn, once it has been.
+    DrawReason drawReason() const { return drawReason_; }
+
     // The check test after a move; a test may put a failing one in place.
     std::function<bool(const StandardPosition&)> checkTest;
 
@@ -97,11 +109,13 @@ private:
     void setUp(GameStart how, const StandardPosition& start, const std::vector<StandardMove>& moves, Side top,
                int plies, bool topCastled);
     bool givesCheck(const StandardPosition& after);
+    void endInDraw(DrawReason reason);
 
     StandardPosition start_;
     StandardPosition position_;
     std::vector<StandardMove> moves_;
     std::string result_ = "*";
+    DrawReason drawReason_ = DrawReason::None;
     std::shared_ptr<TopSeat> seat_;
     PlayedMove last_;
     std::vector<PlayedMove> plays_;

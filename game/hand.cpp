@@ -29,7 +29,7 @@ PlayOutcome Hand::putDown(int square) {
     piece_ = {};
     // Refused or played, the hand is empty before anyone hears of the move.
     emit changed();
-    return table_.playForUser(move);
+    return table_.playForUser(move, true);
 }
 
 void Hand::empty() {

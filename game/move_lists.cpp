@@ -7,6 +7,10 @@ namespace orbel {
 MoveLists::MoveLists(Game& game, QObject* parent) : QObject(parent) {
     connect(&game, &Game::begun, this, &MoveLists::begun);
     connect(&game, &Game::movePlayed, this, &MoveLists::record);
+    connect(&game, &Game::gameEnded, this, [this, &game](EndReason reason) {
+        // The result in the next line's place, as a mate by the opponent is written.
+        if (reason == EndReason::Drawn) write(game.position().toMove, "1/2-1/2");
+    });
     connect(&game, &Game::takenBack, this, [this] {
         white_.dropLast();
         black_.dropLast();

@@ -43,6 +43,7 @@ std::string spokenPlay(const PlayedMove& m, bool inFull) {
     } else if (m.check) {
         said += ", check";
     }
+    if (m.draw != DrawReason::None) said += std::string(", ") + drawReasonText(m.draw) + ". Draw.";
     return said;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "rules/draws.h"
 #include "rules/position.h"
 #include "rules/standard_moves.h"
 
@@ -31,6 +32,8 @@ struct PlayedMove {
     bool check = false;
     // The move mates: the game ends with it.
     bool mate = false;
+    // Standard rules: the move ends the game in this draw.
+    DrawReason draw = DrawReason::None;
     // Made as the game was set up (the computer's opening move as White):
     // written and spoken, without a sound or the last-move frame.
     bool quiet = false;
@@ -39,7 +42,8 @@ struct PlayedMove {
 // The move in words, as the live text speaks it: who, then the move as short
 // as its notation, with ", check", or ", checkmate." and who has won ("You
 // e4", "Computer knight f3", "Computer queen h4, checkmate. The computer
-// wins."). In full, for a player who asks again: "Computer, knight g1 to f3".
+// wins."), or the draw that ends the game ("White e7, stalemate. Draw.").
+// In full, for a player who asks again: "Computer, knight g1 to f3".
 std::string spokenPlay(const PlayedMove& move, bool inFull = false);
 
 // How a game was begun.
@@ -57,6 +61,7 @@ enum class EndReason {
     OpponentResigned,  // the network opponent sent RESIGN
     OpponentLeft,      // the network opponent ended the game or its connection went
     OpponentCheated,   // the network opponent sent a move the rules refuse
+    Drawn,             // standard rules: Game::drawReason() says why
     NetworkResigned,   // Network Play > Resign
     Killed,            // Network Play > Kill Game
 };

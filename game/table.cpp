@@ -26,18 +26,18 @@ void Table::beginAs(Mode mode, const QString& opponentName) {
     opponentName_ = opponentName;
 }
 
-void Table::startOnePlayer(Side user, int level) {
+void Table::startOnePlayer(Side user, int level, RuleSet rules) {
     seatPlayers(Mode::OnePlayer, user, computer_);
     beginAs(Mode::OnePlayer);
-    game_.begin(other(user));
+    game_.begin(other(user), rules);
     if (user == Side::Black) computer_.open();
     game_.seat().setLevel(level);
 }
 
-void Table::startTwoPlayer() {
+void Table::startTwoPlayer(RuleSet rules) {
     seatPlayers(Mode::TwoPlayer, Side::White, second_);
     beginAs(Mode::TwoPlayer);
-    game_.begin(Side::Black);
+    game_.begin(Side::Black, rules);
 }
 
 void Table::startNetwork(Side local, Player& remote, const QString& opponentName) {
@@ -75,8 +75,18 @@ bool Table::userMayMove() const {
 
 Side Table::handSide() const { return mode_ == Mode::TwoPlayer ? game_.position().toMove : userSide_; }
 
-PlayOutcome Table::playForUser(const StandardMove& move) {
+PlayOutcome Table::playForUser(const StandardMove& asked, bool askPromotion) {
     if (!userMayMove()) return {PlayOutcome::Kind::Refused, "not your move"};
+    StandardMove move = asked;
+    StandardPosition before = game_.position();
+    before.toMove = handSide();
+    // Asked only of a move that can be played: a refused one says why at once.
+    if (askPromotion && move.promotes && choosePromotion && before.rules == RuleSet::Standard &&
+        refusalOf(before, move) == Refusal::None) {
+        const std::optional<PieceKind> piece = choosePromotion();
+        if (!piece) return {PlayOutcome::Kind::Refused, "no piece chosen"};
+        move.promotion = *piece;
+    }
     // Undo Move returns to the position before this release, played or not.
     if (mode_ == Mode::OnePlayer) game_.markUndoPoint();
     Player& player = mode_ == Mode::TwoPlayer ? playerOf(handSide()) : user_;
@@ -86,7 +96,9 @@ PlayOutcome Table::playForUser(const StandardMove& move) {
 PlayOutcome Table::play(Player& player, const StandardMove& move, bool quiet) {
     const int generation = game_.generation();
     const PlayOutcome outcome = game_.play(move, player.side(), player.kind(), quiet);
-    if (!outcome.played() || quiet || game_.generation() != generation || game_.lastPlayed().mate) return outcome;
+    if (!outcome.played() || quiet || game_.generation() != generation || game_.lastPlayed().mate ||
+        game_.lastPlayed().draw != DrawReason::None)
+        return outcome;
     // The game's last move is this one: the other side is to move.
     Player& next = playerOf(other(player.side()));
     if (&next != &player) next.yourTurn(game_.lastPlayed());
@@ -98,6 +110,13 @@ void Table::undo() { game_.takeBack(); }
 void Table::resign() {
     const Side resigner = mode_ == Mode::TwoPlayer ? game_.position().toMove : userSide_;
     game_.end(EndReason::UserResigned, other(resigner));
+}
+
+bool Table::offerDraw() {
+    if (mode_ != Mode::OnePlayer || !userMayMove() || game_.result() != "*") return false;
+    if (!game_.seat().acceptsDraw()) return false;
+    game_.agreeDraw();
+    return true;
 }
 
 void Table::forwardEnd(EndReason reason) {

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "game/computer_player.h"
@@ -40,9 +42,9 @@ public:
 
     // New Game Setup's OK: a new game against the computer at `level`; the
     // computer opens at once when the user takes Black.
-    void startOnePlayer(Side user, int level);
+    void startOnePlayer(Side user, int level, RuleSet rules = RuleSet::Orbel);
     // New 2 Player Game: White at the bottom, White to move.
-    void startTwoPlayer();
+    void startTwoPlayer(RuleSet rules = RuleSet::Orbel);
     // A network game begins, the local user playing `local` against `remote`.
     void startNetwork(Side local, Player& remote, const QString& opponentName);
     // The computer takes over the top side of the game on the board, which
@@ -60,7 +62,13 @@ public:
     bool userMayMove() const;
     Side handSide() const;
     // A move of the user's hand or keys, for the side the hand moves.
-    PlayOutcome playForUser(const StandardMove& move);
+    // A pawn's step onto the last rank asks choosePromotion which piece it
+    // becomes when `askPromotion` says the player has not said (a drop, a
+    // typed "e8") and the game follows standard rules.
+    PlayOutcome playForUser(const StandardMove& move, bool askPromotion = false);
+    // Which piece, or nothing when the player thinks better of the move.
+    // Unset: a queen.
+    std::function<std::optional<PieceKind>()> choosePromotion;
     // A move of `player`'s; the turn then goes to the other side.
     PlayOutcome play(Player& player, const StandardMove& move, bool quiet = false) override;
 
@@ -68,6 +76,9 @@ public:
     void undo();
     // Game > Resign: the user gives up (at one board, the side to move).
     void resign();
+    // Game > Offer Draw against the computer, on the user's move: the game
+    // ends drawn when the computer accepts. Returns whether it did.
+    bool offerDraw();
 
 private:
     void seatPlayers(Mode mode, Side user, Player& top);

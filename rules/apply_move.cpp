@@ -63,13 +63,15 @@ void applyMove(const MoveRecord& move, Board& board) noexcept {
     // of the board is ignored rather than allowed to write outside it.
     if (!onBoard(move.fromRow, move.fromCol) || !onBoard(move.toRow, move.toCol)) return;
     const Square from = board.at(move.fromRow, move.fromCol);
-    if (move.toRow == 7 && from.kind == Pawn && from.owner == Own) {
-        board.at(7, move.toCol) = {Queen, Own};
-    } else if (move.toRow == 0 && from.kind == Pawn && from.owner == Enemy) {
-        board.at(0, move.toCol) = {Queen, Enemy};
+    const bool promotes = from.kind == Pawn && ((move.toRow == 7 && from.owner == Own) ||
+                                                (move.toRow == 0 && from.owner == Enemy));
+    if (promotes) {
+        const bool chosen = move.promotion >= Knight && move.promotion <= Queen;
+        board.at(move.toRow, move.toCol) = {chosen ? PieceKind{move.promotion} : Queen, from.owner};
     } else {
         board.at(move.toRow, move.toCol) = from;
     }
+    if (move.enPassant) board.at(move.fromRow, move.toCol) = EmptySquare;
     board.at(move.fromRow, move.fromCol) = EmptySquare;
 }
 

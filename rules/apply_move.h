@@ -1,5 +1,5 @@
-// Applying moves to a board, castling for both sides, and promotion (always to
-// a queen, inside applyMove). There is no en passant.
+// Applying moves to a board, castling for both sides, promotion (to a queen
+// unless the record names another piece) and, for standard chess, en passant.
 #pragma once
 
 #include "rules/board.h"

@@ -33,6 +33,11 @@ inline constexpr std::int32_t CastleShort = 99;
 inline constexpr std::int32_t CastleLong = 100;
 inline constexpr std::int32_t CastleByEnemy = 101;
 
+// Which rules a game is played by: this program's own (no en passant, a pawn
+// always becomes a queen, castling may leave or cross an attacked square, no
+// draws), or standard chess. They differ only where a function asks this.
+enum class RuleSet : std::uint8_t { Orbel, Standard };
+
 struct Square {
     PieceKind kind = NoPiece;
     Owner owner = Empty;
@@ -76,6 +81,10 @@ struct MoveRecord {
     std::int32_t toCol = -1;
     std::uint8_t isCapture = 0;
     std::uint8_t givesCheck = 0;
+    // Standard chess only: the pawn beside the from-square is taken en
+    // passant; a pawn reaching the last rank becomes this kind (0: a queen).
+    std::uint8_t enPassant = 0;
+    std::uint8_t promotion = 0;
 
     bool isCastling() const noexcept { return fromRow == CastleShort || fromRow == CastleLong; }
     bool isMove() const noexcept { return fromRow != -1; }
@@ -258,6 +267,11 @@ struct GameState {
     std::uint8_t canCastleLong = 1;
     std::uint8_t hasCastled = 0;
     std::int32_t ownKingColumn = 4;
+    RuleSet rules = RuleSet::Orbel;
+    // Standard chess: the square, on this board, that the opponent's pawn
+    // just crossed with its double step; row -1 when there is none.
+    std::int8_t enPassantRow = -1;
+    std::int8_t enPassantCol = -1;
     // Held by whoever changes expectedLine or searchValue, or reads them from
     // another thread; searchBusy is set inside it while the line changes.
     LineLock lineLock;

@@ -20,6 +20,15 @@ bool isOwnKingAttacked(const Board& board) {
     return false;
 }
 
+bool castlesThroughAttack(const MoveRecord& castle, const Board& board) {
+    if (!castle.isCastling() || castle.fromCol != castle.fromRow) return false;
+    const bool kingOn4 = board.at(0, 4).kind == King && board.at(0, 4).owner == Own;
+    const bool isShort = castle.fromRow == CastleShort;
+    // The square between the king's home and its destination.
+    const int crossed = kingOn4 ? (isShort ? 5 : 3) : (isShort ? 2 : 4);
+    return isSquareAttacked(board, 0, crossed);
+}
+
 namespace {
 
 struct Offset {

@@ -14,6 +14,10 @@ namespace orbel {
 // Is the Own side's king attacked? (Any Own king, should there be several.)
 bool isOwnKingAttacked(const Board& board);
 
+// Whether an Own castle's king would pass over a square the Enemy attacks:
+// what standard chess forbids beside castling out of or into check.
+bool castlesThroughAttack(const MoveRecord& castle, const Board& board);
+
 // The squares a user's piece (an Enemy piece on the held board, moving towards
 // row 0) standing on `from` may move to, in the listing order. No castling,
 // no en passant.

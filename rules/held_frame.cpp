@@ -65,6 +65,7 @@ StandardMove standardMove(const MoveRecord& record, const StandardPosition& befo
     move.to = square8(standardSquare(record.toRow, record.toCol, heldSide));
     const Piece mover = before.at(move.from);
     move.promotes = mover.kind == Pawn && (rankOf(move.to) == 0 || rankOf(move.to) == 7);
+    if (move.promotes && record.promotion >= Knight && record.promotion <= Rook) move.promotion = record.promotion;
     return move;
 }
 
@@ -72,7 +73,11 @@ MoveRecord heldMoveRecord(const StandardMove& move, Side heldSide) {
     if (move.from < 0 || move.to < 0) return noMoveRecord();
     const HeldSquare from = heldSquare(move.from, heldSide);
     const HeldSquare to = heldSquare(move.to, heldSide);
-    if (move.castle == Castle::None) return makeMoveRecord(from.row, from.col, to.row, to.col);
+    if (move.castle == Castle::None) {
+        MoveRecord record = makeMoveRecord(from.row, from.col, to.row, to.col);
+        if (move.promotes && move.promotion != Queen) record.promotion = static_cast<std::uint8_t>(move.promotion);
+        return record;
+    }
     const int code = move.castle == Castle::Short ? CastleShort : CastleLong;
     // The king's home row tells whose castle it is: row 0 is the held side's.
     if (from.row == 0) return makeMoveRecord(code, code, CastleShort, CastleShort);

@@ -40,10 +40,13 @@ struct StandardPosition {
     // Each side's rights, indexed by Side.
     std::array<CastlingRights, 2> castling{};
     int fullMove = 1;
-    // The square a pawn's double step just crossed, or -1. Standard chess
-    // could capture there en passant; this program never does, and FEN says
-    // "-", but a standard checkmate test must know.
+    // The square a pawn's double step just crossed, or -1. Under standard
+    // rules a pawn may capture there; under this program's own rules none
+    // ever does, but a standard checkmate test must know.
     int enPassantTarget = -1;
+    // Plies since the last capture or pawn move (kept under standard rules).
+    int halfMoveClock = 0;
+    RuleSet rules = RuleSet::Orbel;
 
     Piece at(int square) const noexcept { return squares[static_cast<std::size_t>(square)]; }
     void put(int square, Piece piece) noexcept { squares[static_cast<std::size_t>(square)] = piece; }
@@ -56,14 +59,17 @@ struct StandardPosition {
 StandardPosition initialPosition();
 
 // A move in absolute terms. A castle is written as the king's step (e1 to g1,
-// e8 to c8 ...) with `castle` saying which; a pawn reaching the last rank
-// always becomes a queen (`promotes`).
+// e8 to c8 ...) with `castle` saying which. A pawn reaching the last rank
+// `promotes`: to a queen under this program's rules, to `promotion` under
+// standard rules. An en passant capture is a pawn's diagonal step onto the
+// position's en passant square.
 enum class Castle : std::uint8_t { None, Short, Long };
 struct StandardMove {
     std::int8_t from = -1;
     std::int8_t to = -1;
     Castle castle = Castle::None;
     bool promotes = false;
+    PieceKind promotion = Queen;
 
     friend bool operator==(const StandardMove&, const StandardMove&) = default;
 };

@@ -68,26 +68,72 @@ void addMovesOf(MoverFrame& frame, int from, Piece piece, MoveFilter filter, std
 // Is `side`'s king attacked on these squares?
 bool kingAttacked(const StandardPosition& p, Side side) { return isOwnKingAttacked(heldBoard(p, side)); }
 
-// Whether standard chess has an en passant capture here, which this
-// program's move lists never hold: the pawn that just stepped two squares
-// taken by a pawn beside it, leaving the king safe.
-bool hasEnPassantCapture(const StandardPosition& p) {
+// The en passant captures of the side to move: the pawn that just stepped
+// two squares taken by a pawn beside it, leaving the king safe.
+void enPassantCaptures(const StandardPosition& p, MoveFilter filter, std::vector<StandardMove>& out) {
     const int target = p.enPassantTarget;
-    if (target < 0 || target > 63 || !p.at(target).empty()) return false;
+    if (!isSquare(target) || !p.at(target).empty()) return;
+    if ((filter.kind != NoPiece && filter.kind != Pawn) || (filter.to >= 0 && filter.to != target)) return;
     const int victim = target + (p.toMove == Side::White ? -8 : 8);
-    if (victim < 0 || victim > 63 || p.at(victim) != Piece{Pawn, other(p.toMove)}) return false;
+    if (!isSquare(victim) || p.at(victim) != Piece{Pawn, other(p.toMove)}) return;
     for (const int df : {-1, 1}) {
         const int file = fileOf(victim) + df;
         if (file < 0 || file > 7) continue;
         const int from = squareAt(file, rankOf(victim));
         if (p.at(from) != Piece{Pawn, p.toMove}) continue;
         StandardPosition trial = p;
-        trial.squares[static_cast<std::size_t>(target)] = trial.at(from);
-        trial.squares[static_cast<std::size_t>(from)] = {};
-        trial.squares[static_cast<std::size_t>(victim)] = {};
-        if (!kingAttacked(trial, p.toMove)) return true;
+        trial.put(target, trial.at(from));
+        trial.put(from, {});
+        trial.put(victim, {});
+        if (!kingAttacked(trial, p.toMove)) out.push_back(makeMove(from, target, Castle::None, false));
     }
-    return false;
+}
+
+bool hasEnPassantCapture(const StandardPosition& p) {
+    std::vector<StandardMove> captures;
+    enPassantCaptures(p, {}, captures);
+    return !captures.empty();
+}
+
+// Standard chess's test of a castle the board's pieces allow: the king may
+// not leave, cross or land on an attacked square.
+Refusal castleDanger(const StandardPosition& position, const StandardMove& move) {
+    const Side mover = position.toMove;
+    const Board board = heldBoard(position, mover);
+    const auto attacked = [&](int square) {
+        const HeldSquare h = heldSquare(square, mover);
+        return isSquareAttacked(board, h.row, h.col);
+    };
+    if (attacked(move.from)) return Refusal::InCheck;
+    if (attacked((move.from + move.to) / 2)) return Refusal::CastleThroughAttack;
+    if (attacked(move.to)) return Refusal::CastleIntoCheck;
+    return Refusal::None;
+}
+
+// What standard chess adds to and takes from the list this program's rules
+// give: castles through attacked squares go, every promotion may choose its
+// piece, and en passant captures come last.
+void addStandardMoves(const StandardPosition& position, MoveFilter filter, std::vector<StandardMove>& out) {
+    std::erase_if(out, [&](const StandardMove& m) {
+        return m.castle != Castle::None && castleDanger(position, m) != Refusal::None;
+    });
+    const std::size_t plain = out.size();
+    for (std::size_t i = 0; i < plain; ++i) {
+        if (!out[i].promotes) continue;
+        for (const PieceKind kind : {Rook, Bishop, Knight}) {
+            StandardMove under = out[i];
+            under.promotion = kind;
+            out.push_back(under);
+        }
+    }
+    enPassantCaptures(position, filter, out);
+}
+
+// The record the rules apply for the move, an en passant capture marked.
+MoveRecord heldRecordIn(const StandardPosition& position, const StandardMove& move, Side heldSide) {
+    MoveRecord record = heldMoveRecord(move, heldSide);
+    record.enPassant = isEnPassant(position, move) ? 1 : 0;
+    return record;
 }
 
 void dropRightsAtCorner(StandardPosition& p, int square) {
@@ -113,10 +159,12 @@ void legalMoves(const StandardPosition& position, std::vector<StandardMove>& out
         if (filter.kind != NoPiece && piece.kind != filter.kind) continue;
         addMovesOf(frame, from, piece, filter, reach, out);
     }
+    if (position.rules == RuleSet::Standard) addStandardMoves(position, filter, out);
     // The rules list destinations in their own order; squares give one order
-    // whichever way the board is held.
+    // whichever way the board is held. A promotion offers the queen first.
     std::sort(out.begin(), out.end(), [](const StandardMove& a, const StandardMove& b) {
-        return a.from != b.from ? a.from < b.from : a.to < b.to;
+        if (a.from != b.from) return a.from < b.from;
+        return a.to != b.to ? a.to < b.to : a.promotion > b.promotion;
     });
 }
 
@@ -131,10 +179,12 @@ StandardPosition afterMove(const StandardPosition& position, const StandardMove&
     const Side mover = position.toMove;
     // Played by the rules' own applyMove, on a board held from the mover's side.
     Board board = heldBoard(position, mover);
-    applyMove(heldMoveRecord(move, mover), board);
+    applyMove(heldRecordIn(position, move, mover), board);
     StandardPosition next = standardPosition(board, mover, other(mover), position.rightsOf(mover),
                                              position.rightsOf(other(mover)), position.fullMove);
+    next.rules = position.rules;
     const Piece piece = position.at(move.from);
+    next.halfMoveClock = piece.kind == Pawn || isCapture(position, move) ? 0 : position.halfMoveClock + 1;
     if (piece.kind == King) next.rightsOf(mover) = {false, false};
     dropRightsAtCorner(next, move.from);
     dropRightsAtCorner(next, move.to);
@@ -145,6 +195,7 @@ StandardPosition afterMove(const StandardPosition& position, const StandardMove&
 }
 
 StandardPosition afterPlay(const StandardPosition& position, const StandardMove& move) {
+    if (position.rules == RuleSet::Standard) return afterMove(position, move);
     const Side mover = position.toMove;
     // As a drop of the mover's on the board held from the other side.
     const Side held = other(mover);
@@ -154,8 +205,19 @@ StandardPosition afterPlay(const StandardPosition& position, const StandardMove&
     CastlingRights rights = position.rightsOf(mover);
     updateUserCastlingRights(rights, record, board, kingColumnFor(held));
     StandardPosition next = standardPosition(board, held, held, position.rightsOf(held), rights, position.fullMove);
+    next.rules = position.rules;
     if (mover == Side::Black) ++next.fullMove;
     return next;
+}
+
+bool isEnPassant(const StandardPosition& position, const StandardMove& move) {
+    return move.castle == Castle::None && isSquare(move.from) && move.to == position.enPassantTarget &&
+           isSquare(move.to) && position.at(move.from).kind == Pawn && fileOf(move.from) != fileOf(move.to) &&
+           position.at(move.to).empty();
+}
+
+bool isCapture(const StandardPosition& position, const StandardMove& move) {
+    return move.castle == Castle::None && isSquare(move.to) && (!position.at(move.to).empty() || isEnPassant(position, move));
 }
 
 bool isInCheck(const StandardPosition& position) { return kingAttacked(position, position.toMove); }
@@ -179,26 +241,22 @@ bool isStalemate(const StandardPosition& position) { return !isInCheck(position)
 
 const char* standardChessRefusal(const StandardPosition& position, const StandardMove& move) {
     const Side mover = position.toMove;
-    const Board board = heldBoard(position, mover);
-    const auto attacked = [&](int square) {
-        const HeldSquare h = heldSquare(square, mover);
-        return isSquareAttacked(board, h.row, h.col);
-    };
-    if (move.castle != Castle::None && move.from >= 0 && move.from < 64 &&
-        position.at(move.from) == Piece{King, mover}) {
+    if (move.castle != Castle::None && isSquare(move.from) && position.at(move.from) == Piece{King, mover}) {
         // Asked before the rules' own test, which refuses some of these too
         // and would give no reason.
         const UserCastlingRights& rights = position.rightsOf(mover);
         if (!(move.castle == Castle::Short ? rights.canCastleShort : rights.canCastleLong)) {
             return "the king or that rook has moved, or the rook was taken";
         }
-        if (attacked(move.from)) return "the king is in check";
+        if (isInCheck(position)) return "the king is in check";
     }
     if (!isLegalMove(position, move)) return "it is not a legal move";
     if (move.castle == Castle::None) return nullptr;
-    if (attacked((move.from + move.to) / 2)) return "the king passes through an attacked square";
-    if (attacked(move.to)) return "the king lands on an attacked square";
-    return nullptr;
+    switch (castleDanger(position, move)) {
+    case Refusal::CastleThroughAttack: return "the king passes through an attacked square";
+    case Refusal::CastleIntoCheck: return "the king lands on an attacked square";
+    default: return nullptr;
+    }
 }
 
 namespace {
@@ -240,7 +298,12 @@ Refusal castleRefusal(const StandardPosition& p, int from, int to) {
     if (!(toH ? rights.canCastleShort : rights.canCastleLong) || p.at(corner) != Piece{Rook, p.toMove})
         return Refusal::CastlingGone;
     if (isInCheck(p)) return Refusal::InCheck;
-    return wayBlocked(p, from, corner) ? Refusal::WayBlocked : Refusal::CastlingGone;
+    if (wayBlocked(p, from, corner)) return Refusal::WayBlocked;
+    if (p.rules == RuleSet::Standard) {
+        const StandardMove castle = makeMove(from, to, toH ? Castle::Short : Castle::Long, false);
+        if (const Refusal danger = castleDanger(p, castle); danger != Refusal::None) return danger;
+    }
+    return Refusal::CastlingGone;
 }
 
 }  // namespace
@@ -256,7 +319,7 @@ Refusal refusalOf(const StandardPosition& position, const StandardMove& asked) {
     const bool castle = piece.kind == King && rankOf(from) == homeRank && fileOf(from) == 4 &&
                         rankOf(to) == homeRank && (fileOf(to) == 2 || fileOf(to) == 6);
     // The squares are a legal move, the rest of the value is not.
-    StandardMove move{asked.from, asked.to, Castle::None, piece.kind == Pawn && isLastRank(to)};
+    StandardMove move{asked.from, asked.to, Castle::None, piece.kind == Pawn && isLastRank(to), Queen};
     if (castle) move.castle = fileOf(to) == 6 ? Castle::Short : Castle::Long;
     if (isLegalMove(position, move)) return Refusal::NotAMove;
     if (castle) return castleRefusal(position, from, to);
@@ -267,11 +330,13 @@ Refusal refusalOf(const StandardPosition& position, const StandardMove& asked) {
     if (piece.kind == Pawn) {
         const bool straight = fileOf(from) == fileOf(to);
         if (straight && !there.empty()) return Refusal::WayBlocked;
-        if (!straight && there.empty()) {
+        const bool standard = position.rules == RuleSet::Standard;
+        if (!straight && there.empty() && !(standard && to == position.enPassantTarget)) {
             const int beside = to + (piece.side == Side::White ? -8 : 8);
             const bool passed = position.at(beside) == Piece{Pawn, other(piece.side)} &&
                                 rankOf(to) == (piece.side == Side::White ? 5 : 2);
-            return passed ? Refusal::NoEnPassant : Refusal::NothingToTake;
+            if (!passed) return Refusal::NothingToTake;
+            return standard ? Refusal::EnPassantGone : Refusal::NoEnPassant;
         }
     }
     if (piece.kind == King) return Refusal::KingAttacked;

@@ -1,13 +1,16 @@
 // Legal moves of a standard position under this program's rules, and what
 // standard chess thinks of them. Standard C++ only.
 //
-// A move is legal here exactly when the window would accept it as a drop of
+// Under this program's own rules (RuleSet::Orbel) a move is legal exactly when the window would accept it as a drop of
 // the side to move: the board is held with the mover as Enemy (as two-player
 // play turns it for Black), a king dragged two columns along its home row is
 // a castling attempt judged by recogniseUserCastle with the mover's rights,
 // anything else must pass isLegalUserMove, and a pawn reaching the last rank
 // becomes a queen. So there is no en passant and no promotion but to a queen,
-// and a castle may cross or land on an attacked square.
+// and a castle may cross or land on an attacked square. A position whose
+// `rules` say Standard adds what standard chess adds: en passant, promotion
+// to any of queen, rook, bishop or knight, and castling only when the king
+// neither leaves, crosses nor lands on an attacked square.
 #pragma once
 
 #include <vector>
@@ -22,20 +25,27 @@ struct MoveFilter {
     int to = -1;               // -1: any square
 };
 
-// The legal moves of the side to move, by from-square, then to-square.
+// The legal moves of the side to move, by from-square, then to-square, then
+// the promoted piece (queen, rook, bishop, knight).
 void legalMoves(const StandardPosition& position, std::vector<StandardMove>& out, MoveFilter filter = {});
 bool isLegalMove(const StandardPosition& position, const StandardMove& move);
 
 // The position after a move, which the caller vouches is legal, as standard
 // chess keeps it: castling rights lost by a king's move and by any move from
-// or onto a rook's corner, the en passant target of a double step, the other
-// side to move, and the move number raised after Black's move.
+// or onto a rook's corner, the en passant target of a double step, the
+// half-move clock, the other side to move, and the move number raised after
+// Black's move.
 StandardPosition afterMove(const StandardPosition& position, const StandardMove& move);
 // The same as this program's rules keep it, a move being a drop on the board:
 // the mover's rights lost by a move from a rook's corner and by a move that
 // ends on the king's square (a long castle included, a short one not); no en
-// passant target.
+// passant target. Under standard rules the same as afterMove.
 StandardPosition afterPlay(const StandardPosition& position, const StandardMove& move);
+
+// A pawn's diagonal step onto the position's en passant square; a move that
+// takes a piece, en passant included.
+bool isEnPassant(const StandardPosition& position, const StandardMove& move);
+bool isCapture(const StandardPosition& position, const StandardMove& move);
 
 // Is the side to move's king attacked?
 bool isInCheck(const StandardPosition& position);
@@ -64,8 +74,11 @@ enum class Refusal {
     WayBlocked,      // a piece stands in the way
     NothingToTake,   // a pawn's diagonal step onto an empty square
     NoEnPassant,     // ... beside a pawn that may just have stepped two
+    EnPassantGone,   // ... standard chess: not right after its double step
     CastlingGone,    // the king or that rook has moved, or the rook is gone
     InCheck,         // the king is in check and the move leaves it so
+    CastleThroughAttack,  // standard chess: the castling king crosses an attacked square
+    CastleIntoCheck,      // ... or lands on one
     Pinned,          // the piece shields its king
     KingAttacked,    // the king would step onto an attacked square
 };

@@ -103,6 +103,15 @@ int number(std::string_view text, std::size_t digits) {
     return n;
 }
 
+// Could the side to move take en passant, were the game standard chess?
+bool enPassantPossible(StandardPosition p) {
+    if (!isSquare(p.enPassantTarget)) return false;
+    p.rules = RuleSet::Standard;
+    std::vector<StandardMove> captures;
+    legalMoves(p, captures, {Pawn, p.enPassantTarget});
+    return std::any_of(captures.begin(), captures.end(), [&](const StandardMove& m) { return isEnPassant(p, m); });
+}
+
 }  // namespace
 
 std::string writeFen(const StandardPosition& position) {
@@ -127,7 +136,13 @@ std::string writeFen(const StandardPosition& position) {
     for (const RightSpot& r : rightSpots)
         if (hasRight(position, r) && piecesAtHome(position, r)) rights += r.letter;
     fen += rights.empty() ? "-" : rights;
-    fen += " - 0 ";
+    if (position.rules == RuleSet::Standard) {
+        const bool ep = isSquare(position.enPassantTarget);
+        fen += ' ' + (ep ? std::string(squareName(position.enPassantTarget)) : std::string("-")) + ' ' +
+               std::to_string(position.halfMoveClock) + ' ';
+    } else {
+        fen += " - 0 ";
+    }
     fen += std::to_string(position.fullMove > 0 ? position.fullMove : 1);
     return fen;
 }
@@ -137,6 +152,7 @@ std::string readFen(std::string_view text, StandardPosition& position) {
     const std::vector<std::string_view> f = fields(text);
     if (f.size() != 4 && f.size() != 6) return "a FEN has six fields (or the first four)";
     StandardPosition p;
+    p.rules = position.rules;
     if (std::string problem = readBoard(f[0], p); !problem.empty()) return problem;
     if (f[1] != "w" && f[1] != "b") return "the side to move must be w or b";
     p.toMove = f[1] == "w" ? Side::White : Side::Black;
@@ -150,11 +166,13 @@ std::string readFen(std::string_view text, StandardPosition& position) {
         p.enPassantTarget = squareAt(f[3][0] - 'a', f[3][1] - '1');
     }
     if (f.size() == 6) {
-        if (number(f[4], 4) < 0) return "the half-move clock must be a number from 0 to 9999";
+        p.halfMoveClock = number(f[4], 4);
+        if (p.halfMoveClock < 0) return "the half-move clock must be a number from 0 to 9999";
         p.fullMove = number(f[5], 4);
         if (p.fullMove < 1) return "the move number must be from 1 to 9999";
     }
     if (const char* problem = positionProblem(p)) return problem;
+    if (enPassantPossible(p)) p.rules = RuleSet::Standard;
     position = p;
     return {};
 }

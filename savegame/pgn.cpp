@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/notation/san.h"
+#include "rules/draws.h"
 #include "savegame/fen.h"
 
 namespace orbel {
@@ -104,6 +105,11 @@ PgnExport writePgn(const StandardPosition& start, const std::vector<StandardMove
     // chess, whatever the caller knew.
     if (out.partialReason.empty() && isCheckmate(reached)) result = reached.toMove == Side::White ? "0-1" : "1-0";
     if (out.partialReason.empty() && isStalemate(reached)) result = "1/2-1/2";
+    // So does one that standard chess ends in a draw by itself.
+    if (out.partialReason.empty() && start.rules == RuleSet::Standard &&
+        automaticDraw(reached, repetitionHistory(start, moves)) != DrawReason::None) {
+        result = "1/2-1/2";
+    }
     words.push_back(result);
 
     const std::pair<const char*, std::string_view> roster[] = {

@@ -43,17 +43,24 @@ struct PgnExport {
 // The game as PGN: the tags (values with '"' and '\' escaped, control
 // characters as spaces, at most 255 bytes), then the moves in SAN with move
 // numbers, in lines of at most 80 characters, then the result (the winner's
-// after checkmate and a draw after stalemate, whatever `tags` says). A move that
+// after checkmate, a draw after stalemate and, in a game by standard rules,
+// after any draw that needs no claim, whatever `tags` says). A move that
 // standard chess forbids ends the movetext before it with a comment saying
 // why and giving the FEN reached, and the result becomes "*".
 PgnExport writePgn(const StandardPosition& start, const std::vector<StandardMove>& moves, const PgnTags& tags,
                    SetUpTags setUp = SetUpTags::WhenNeeded);
 
-// A game read from a PGN or a FEN: where it starts, its moves, and where they lead.
+// A game read from a PGN or a FEN: where it starts, its moves, and where they
+// lead. The rules it is played by are its positions' `rules`.
 struct ImportedGame {
     StandardPosition start;
     std::vector<StandardMove> moves;
     StandardPosition final;
+    // The caller preferred this program's own rules, but the text can only be
+    // played by standard chess (an en passant capture, a pawn becoming other
+    // than a queen) or ends in a draw, which only standard chess knows: the
+    // game is read under standard rules, and the user should be told.
+    bool needsStandardRules = false;
 };
 
 // The longest game read, in half-moves: far beyond any real game, and short
@@ -64,12 +71,14 @@ inline constexpr std::size_t MaxImportPlies = 10000;
 // of a PGN: tag pairs (a FEN tag gives the start), then the movetext, where
 // comments ({...} and ; to the line's end), variations (nested), NAGs ($n),
 // move numbers, "..." and annotation marks are skipped and every move is
-// replayed by this program's rules (an en passant capture is refused). The
-// game ends at its result, at the next game's tags or at the end of the text.
+// replayed. The game ends at its result, at the next game's tags or at the
+// end of the text. It is read by the `preferred` rules first, then by the
+// other ones when a move cannot be played by the first; a drawn game (its
+// Result tag or its end "1/2-1/2") is read by standard chess when it can be.
 // Returns "" and sets `game` when everything reads; otherwise one sentence for
-// the user ("Move 12... exd3 cannot be played: no en passant in these rules.")
-// and `game` is untouched. Safe on any bytes; work and memory grow only
-// linearly with the text.
-std::string readGameText(std::string_view text, ImportedGame& game);
+// the user as this program's rules see it ("Move 12... exd3 cannot be
+// played: no en passant in these rules.") and `game` is untouched. Safe on any
+// bytes; work and memory grow only linearly with the text.
+std::string readGameText(std::string_view text, ImportedGame& game, RuleSet preferred = RuleSet::Orbel);
 
 }  // namespace orbel

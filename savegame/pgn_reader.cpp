@@ -17,7 +17,10 @@ bool endsToken(char c) { return isSpace(c) || std::string_view("{}()[];$\"").fin
 
 class PgnReader {
 public:
-    explicit PgnReader(std::string_view text) : text_(text) {}
+    PgnReader(std::string_view text, RuleSet rules) : text_(text) { start_.rules = position_.rules = rules; }
+
+    // Did the Result tag or the movetext's end say "1/2-1/2"?
+    bool drawn() const { return drawn_; }
 
     std::string read(ImportedGame& game) {
         std::string error = readTags();
@@ -81,6 +84,7 @@ private:
             if (done() || peek() != ']') return onLine(tagLine, "a tag pair is not closed with ].");
             step();
             sawAnything_ = true;
+            if (name == "Result" && value == "1/2-1/2") drawn_ = true;
             if (name != "FEN") continue;
             if (haveFen) return at("the game has two FEN tags.");
             haveFen = true;
@@ -120,7 +124,10 @@ private:
             }
             const std::string_view word = token();
             if (depth > 0) continue;
-            if (isResult(word)) return {};
+            if (isResult(word)) {
+                drawn_ = drawn_ || word == "1/2-1/2";
+                return {};
+            }
             if (std::string error = playWord(word); !error.empty()) return error;
         }
         return depth > 0 ? at("a variation is not closed with ).") : std::string();
@@ -163,6 +170,7 @@ private:
     std::size_t next_ = 0;
     std::size_t line_ = 1;
     bool sawAnything_ = false;
+    bool drawn_ = false;
     StandardPosition start_ = initialPosition();
     StandardPosition position_ = start_;
     std::vector<StandardMove> moves_;
@@ -177,15 +185,33 @@ bool looksLikeFen(std::string_view text) {
 
 }  // namespace
 
-std::string readGameText(std::string_view text, ImportedGame& game) {
+std::string readGameText(std::string_view text, ImportedGame& game, RuleSet preferred) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a UTF-8 byte order mark
+    ImportedGame read;
     if (looksLikeFen(text)) {
         StandardPosition p;
+        p.rules = preferred;
         if (std::string problem = readFen(text, p); !problem.empty()) return "The FEN cannot be read: " + problem + ".";
-        game = {p, {}, p};
-        return {};
+        read = {p, {}, p};
+    } else {
+        PgnReader first(text, preferred);
+        std::string error = first.read(read);
+        // A draw is a result only standard chess gives.
+        if (!error.empty() || (first.drawn() && read.start.rules != RuleSet::Standard)) {
+            const RuleSet otherRules = preferred == RuleSet::Orbel ? RuleSet::Standard : RuleSet::Orbel;
+            ImportedGame again;
+            const std::string otherError = PgnReader(text, otherRules).read(again);
+            if (otherError.empty()) {
+                read = std::move(again);
+            } else if (!error.empty()) {
+                // The user hears why this program's rules refuse the text.
+                return preferred == RuleSet::Orbel ? error : otherError;
+            }
+        }
     }
-    return PgnReader(text).read(game);
+    read.needsStandardRules = preferred == RuleSet::Orbel && read.start.rules == RuleSet::Standard;
+    game = std::move(read);
+    return {};
 }
 
 }  // namespace orbel

@@ -254,7 +254,7 @@ void BoardKeys::playTyped() {
     // The cursor ends where the piece went, for the next move to start from;
     // the move is heard, not the squares it passed.
     moveCursorTo(placeOf(reading.move.to, table_.userSide()), false);
-    table_.playForUser(reading.move);
+    table_.playForUser(reading.move, reading.promotionUnnamed);
     w_.board.update();
 }
 

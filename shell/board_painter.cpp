@@ -146,6 +146,8 @@ int shownScore(const BoardScene& scene, Side side) {
 
 namespace {
 
+QString halfPoint(const BoardScene& scene) { return scene.drawn ? QStringLiteral(" \u00BD") : QString(); }
+
 const QString& scoreName(const BoardScene& scene, Side side) {
     return side == scene.bottom ? scene.bottomName : scene.topName;
 }
@@ -153,16 +155,17 @@ const QString& scoreName(const BoardScene& scene, Side side) {
 }  // namespace
 
 QString scoreText(const BoardScene& scene, Side side) {
-    return QStringLiteral("%1: %2").arg(scoreName(scene, side)).arg(shownScore(scene, side));
+    return QStringLiteral("%1: %2%3").arg(scoreName(scene, side)).arg(shownScore(scene, side)).arg(halfPoint(scene));
 }
 
 QString paintedScoreText(const BoardScene& scene, Side side, const QFont& boardFont) {
     // A long nickname is cut to leave room for ": " and a score of three digits.
     const QFontMetrics metrics(boardFont);
-    const int room = ClientWidth - ScoreLeft - metrics.horizontalAdvance(QStringLiteral(": -000"));
-    return QStringLiteral("%1: %2")
+    const int room = ClientWidth - ScoreLeft - metrics.horizontalAdvance(QStringLiteral(": -000") + halfPoint(scene));
+    return QStringLiteral("%1: %2%3")
         .arg(metrics.elidedText(scoreName(scene, side), Qt::ElideRight, room))
-        .arg(shownScore(scene, side));
+        .arg(shownScore(scene, side))
+        .arg(halfPoint(scene));
 }
 
 void paintBoardWindow(const BoardScene& scene, const WindowState& look, QImage& screen, PieceBitmaps& bitmaps,

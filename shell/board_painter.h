@@ -38,6 +38,8 @@ struct BoardScene {
     // or in a network game the opponent's nickname and "You".
     QString topName = QStringLiteral("Computer");
     QString bottomName = QStringLiteral("Player");
+    // The game was drawn: each side's line ends with its half point.
+    bool drawn = false;
 
     Side top() const { return other(bottom); }
 };
@@ -51,7 +53,8 @@ inline constexpr int ScoreLeft = 509;
 // The material a side has on the drawn board (none before the first game).
 int shownScore(const BoardScene& scene, Side side);
 // A score line's text: "Computer: 39" for the top side, "Player: 39" for the
-// bottom one. As painted, a long nickname is cut to fit.
+// bottom one, "Player: 39 ½" once the game is drawn. As painted, a long
+// nickname is cut to fit.
 QString scoreText(const BoardScene& scene, Side side);
 QString paintedScoreText(const BoardScene& scene, Side side, const QFont& boardFont);
 

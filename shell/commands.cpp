@@ -8,12 +8,13 @@ namespace {
 
 constexpr const char* Names[CommandCount] = {
     "new-one", "new-two", "save", "load", "open-text", "export", "copy-game", "copy-position", "paste", "exit",
-    "undo", "resign", "read-position", "dark-square", "light-square", "original-colors", "dudidi", "ferrow1",
-    "ferrow2", "coordinates", "announce", "sounds", "call", "address", "net-resign", "kill", "whats-new", "about",
+    "undo", "resign", "offer-draw", "claim-draw", "read-position", "dark-square", "light-square", "original-colors", "dudidi", "ferrow1",
+    "ferrow2", "coordinates", "announce", "sounds", "standard-rules", "call", "address", "net-resign", "kill", "whats-new", "about",
     "keys"};
 
 // What would replace or end the game object the computer's thread is using.
 constexpr Command HeldWhileThinking[] = {Command::NewOnePlayerGame, Command::NewTwoPlayerGame, Command::Resign,
+                                         Command::OfferDraw, Command::ClaimDraw,
                                          Command::DirectNetworkGame, Command::OpenGameText, Command::PasteGameText};
 
 }  // namespace

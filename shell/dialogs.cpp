@@ -2,6 +2,8 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -132,6 +134,43 @@ KeysDialog::KeysDialog(QWidget* owner) : QDialog(owner) {
     layout->addWidget(keys);
     layout->addWidget(ok, 0, Qt::AlignRight);
     keys->setFocus();
+}
+
+PromotionDialog::PromotionDialog(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("Promotion"));
+    auto* question = new QLabel(QStringLiteral("The pawn becomes:"), this);
+    auto* row = new QHBoxLayout;
+    // A group, so the arrow keys step from one button to the next.
+    auto* group = new QButtonGroup(this);
+    const std::pair<const char*, PieceKind> pieces[] = {
+        {"&Queen", Queen}, {"&Rook", Rook}, {"&Bishop", Bishop}, {"K&night", Knight}};
+    for (const auto& [label, kind] : pieces) {
+        auto* button = new QPushButton(QString::fromUtf8(label), this);
+        group->addButton(button, kind);
+        connect(button, &QPushButton::clicked, this, [this, kind = kind] { done(kind); });
+        row->addWidget(button);
+    }
+    auto* queen = group->button(Queen);
+    static_cast<QPushButton*>(queen)->setDefault(true);
+    question->setBuddy(queen);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(question);
+    layout->addLayout(row);
+    queen->setFocus();
+}
+
+void PromotionDialog::keyPressEvent(QKeyEvent* event) {
+    const QString key = event->text().toUpper();
+    const PieceKind kind = key == QLatin1String("Q")   ? Queen
+                           : key == QLatin1String("R") ? Rook
+                           : key == QLatin1String("B") ? Bishop
+                           : key == QLatin1String("N") ? Knight
+                                                       : NoPiece;
+    if (kind != NoPiece && event->modifiers() == Qt::NoModifier) {
+        done(kind);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace orbel

@@ -62,6 +62,19 @@ public:
     explicit KeysDialog(QWidget* owner);
 };
 
+// Which piece a pawn on the last rank becomes, under standard rules: four
+// buttons, queen first and default, each also chosen by its letter (Q, R, B,
+// N) or the arrow keys and Return. The result is the piece's kind; Escape
+// or the close box gives Rejected.
+class PromotionDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit PromotionDialog(QWidget* owner);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
 namespace text {
 // The rights line stays on the one line the template leaves it.
 inline constexpr const char* AboutRights = "Orbel Chess Version 3.0\n\n\u00A9 2026 the Orbel Chess developers";

@@ -38,7 +38,9 @@ bool chooseGameFile(const ModalRunner& modal, WindowState& state, bool save, QSt
 }
 
 // The game in a saved file's bytes, continued against the computer.
-void loadGameBytes(const BoardGame& board, const QByteArray& data) {
+// The game goes on by the rules the user has chosen for new games: the file
+// does not say which rules it was played by.
+void loadGameBytes(const BoardGame& board, const QByteArray& data, bool standardRules) {
     // What a field keeps when it cannot be read: the position and flags as
     // they are, empty lists, and the level of a new game.
     SavedGame saved = savedGameOf(board);
@@ -46,7 +48,9 @@ void loadGameBytes(const BoardGame& board, const QByteArray& data) {
     saved.blackHistory.clear();
     saved.level = LevelHard;
     readSavedGame(std::string_view(data.constData(), static_cast<std::size_t>(data.size())), saved);
-    board.table.load(standardPositionOf(saved), saved.humanPlaysBlack ? Side::Black : Side::White, saved.level);
+    StandardPosition position = standardPositionOf(saved);
+    position.rules = standardRules ? RuleSet::Standard : RuleSet::Orbel;
+    board.table.load(position, saved.humanPlaysBlack ? Side::Black : Side::White, saved.level);
     board.lists.setFromFile(std::move(saved.whiteHistory), std::move(saved.blackHistory), saved.computerGivesCheck);
 }
 
@@ -116,7 +120,7 @@ QString runLoadGameCommand(const ModalRunner& modal, WindowState& state, const B
     QByteArray data;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) data = file.read(MaxSavedGameBytes);
-    loadGameBytes(game, data);
+    loadGameBytes(game, data, state.standardRules);
     return path;
 }
 
@@ -143,7 +147,7 @@ bool loadGameAtStart(const ModalRunner& modal, WindowState& state, const BoardGa
         return false;
     }
     state.fileDialogPath = QFileInfo(path).absoluteFilePath();
-    loadGameBytes(game, data);
+    loadGameBytes(game, data, state.standardRules);
     return true;
 }
 

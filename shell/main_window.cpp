@@ -124,18 +124,28 @@ void MainWindow::readSettings() {
     readSwitchSettings(stored);
     state_.announceMoves = stored.announceMoves;
     state_.sounds = stored.sounds;
+    readRulesSetting(stored);
+    state_.standardRules = stored.standardRules;
     readPieceSetSetting(stored);
     state_.pieceSetIndex = stored.pieceSetIndex;
 }
 
+namespace {
+
+// A menu item: its menu's path, its command, its text ("-" first: a
+// separator before it), its keys and its slot.
+struct MenuItem {
+    const char* menu;
+    Command command;
+    const char* text;
+    QKeySequence keys;
+    void (MainWindow::*slot)();
+};
+
+}  // namespace
+
 void MainWindow::createMenus() {
-    struct Item {
-        const char* menu;
-        Command command;
-        const char* text;
-        QKeySequence keys;
-        void (MainWindow::*slot)();
-    };
+    using Item = MenuItem;
     const Item items[] = {
         {"&File", Command::NewOnePlayerGame, "&New 1 Player Game", Qt::CTRL | Qt::Key_N, &MainWindow::newOnePlayerGame},
         {"&File", Command::NewTwoPlayerGame, "N&ew 2 Player Game", Qt::CTRL | Qt::Key_M, &MainWindow::newTwoPlayerGame},
@@ -150,6 +160,8 @@ void MainWindow::createMenus() {
         {"&File", Command::Exit, "-E&xit", {}, nullptr},
         {"&Game", Command::UndoMove, "&Undo Move", Qt::CTRL | Qt::Key_U, &MainWindow::undoMove},
         {"&Game", Command::Resign, "&Resign", {}, &MainWindow::resign},
+        {"&Game", Command::OfferDraw, "Offer &Draw", {}, &MainWindow::offerDraw},
+        {"&Game", Command::ClaimDraw, "&Claim Draw", {}, &MainWindow::claimDraw},
         {"&Game", Command::ReadPosition, "-Read &Position", Qt::CTRL | Qt::Key_R, &MainWindow::readPosition},
         {"&Options/&Color", Command::DarkSquare, "&Dark Square", {}, &MainWindow::chooseDarkSquare},
         {"&Options/&Color", Command::LightSquare, "&Light Square", {}, &MainWindow::chooseLightSquare},
@@ -160,6 +172,7 @@ void MainWindow::createMenus() {
         {"&Options", Command::ShowHideCoordinates, "-&Show/Hide Coordinates", {}, &MainWindow::showHideCoordinates},
         {"&Options", Command::AnnounceMoves, "&Announce Moves", {}, &MainWindow::toggleAnnouncements},
         {"&Options", Command::Sounds, "S&ounds", {}, &MainWindow::toggleSounds},
+        {"&Options", Command::StandardRules, "S&tandard Chess Rules", {}, &MainWindow::toggleStandardRules},
         {"&Network Play", Command::DirectNetworkGame, "&Direct Network Game", Qt::CTRL | Qt::Key_I,
          &MainWindow::directNetworkGame},
         {"&Network Play", Command::NetworkAddress, "Your Network &Address...", {}, &MainWindow::showNetworkAddress},
@@ -209,12 +222,14 @@ void MainWindow::connectMenuItems() {
     connect(action(Command::About), &QAction::triggered, this, [this] { showInfo(true); });
     action(Command::About)->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Slash), QKeySequence(Qt::ALT | Qt::Key_Question)});
     for (const Command c : {Command::PieceSetDudidi, Command::PieceSetFerrow1, Command::PieceSetFerrow2,
-                            Command::AnnounceMoves, Command::Sounds})
+                            Command::AnnounceMoves, Command::Sounds, Command::StandardRules})
         action(c)->setCheckable(true);
     for (const Command c : {Command::UndoMove, Command::NetworkResign, Command::KillGame}) action(c)->setEnabled(false);
+    updateDrawCommands();
     commands_.setChecked(static_cast<Command>(static_cast<int>(Command::PieceSetDudidi) + state_.pieceSetIndex), true);
     commands_.setChecked(Command::AnnounceMoves, state_.announceMoves);
     commands_.setChecked(Command::Sounds, state_.sounds);
+    commands_.setChecked(Command::StandardRules, state_.standardRules);
     // F10 opens the menu bar, as on other desktops.
     auto* menuKey = new QAction(this);
     menuKey->setShortcut(Qt::Key_F10);
@@ -235,6 +250,7 @@ QWidget* MainWindow::createDrawingArea() {
     BoardKeys::Window parts{state_, *board_, *liveText_, [this](const QString& text) { showStatusMessage(text); },
                             [this](QPoint at) { carryTo(at); }, [this] { return scene(); }};
     keys_ = std::make_unique<BoardKeys>(std::move(parts), table_, hand_);
+    table_.choosePromotion = [this] { return choosePromotion(); };
     board_->onKey = [this](const QKeyEvent& event) { return keys_->keyPress(event); };
     board_->reading = keys_.get();
     connect(board_, &BoardWindow::pressed, this, &MainWindow::boardPressed);
@@ -263,6 +279,11 @@ void MainWindow::createPanes(QWidget* client) {
 
     status_ = new QLabel(QString::fromUtf8(text::WhiteToMove));
     statusBar()->addWidget(status_, 1);
+    rulesLabel_ = new QLabel;
+    rulesLabel_->setObjectName(QStringLiteral("rules"));
+    rulesLabel_->setAccessibleName(QStringLiteral("Rules"));
+    rulesLabel_->setContentsMargins(0, 0, 4, 0);
+    statusBar()->addPermanentWidget(rulesLabel_);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setAccessibleName(QStringLiteral("Status"));
 
@@ -340,6 +361,7 @@ BoardScene MainWindow::scene() const {
     if (hand_.holding()) scene.pieces[static_cast<std::size_t>(hand_.from())] = Piece{};
     scene.frameFrom = frameFrom_;
     scene.frameTo = frameTo_;
+    scene.drawn = game_.result() == "1/2-1/2";
     if (!table_.opponentName().isEmpty()) {
         scene.topName = table_.opponentName();
         scene.bottomName = QStringLiteral("You");

@@ -158,6 +158,10 @@ private:
     bool playGameText(const std::optional<ImportedGame>& game);
     void undoMove();
     void resign();
+    void offerDraw();
+    void claimDraw();
+    void updateDrawCommands();
+    std::optional<PieceKind> choosePromotion();
     void readPosition();
     void chooseDarkSquare();
     void chooseLightSquare();
@@ -167,6 +171,7 @@ private:
     void showHideCoordinates();
     void toggleAnnouncements();
     void toggleSounds();
+    void toggleStandardRules();
     void showKeys();
     void directNetworkGame();
     void showNetworkAddress();
@@ -190,6 +195,8 @@ private:
     QLabel* brainPane_ = nullptr;
     ChatPane* chatPane_ = nullptr;
     QLabel* status_ = nullptr;
+    // Which rules the game on the board follows, at the status bar's end.
+    QLabel* rulesLabel_ = nullptr;
     LiveText* liveText_ = nullptr;
     std::unique_ptr<BoardKeys> keys_;
     SoundPlayer sounds_;

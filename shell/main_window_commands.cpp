@@ -68,10 +68,10 @@ void MainWindow::openGameText() {
 }
 
 void MainWindow::pasteGameText() {
-    if (mayReplaceGame()) playGameText(readClipboardGame(modal_));
+    if (mayReplaceGame()) playGameText(readClipboardGame(modal_, state_.standardRules));
 }
 
-bool MainWindow::openGameFile(const QString& path) { return mayReplaceGame() && playGameText(readGameFile(modal_, path)); }
+bool MainWindow::openGameFile(const QString& path) { return mayReplaceGame() && playGameText(readGameFile(modal_, path, state_.standardRules)); }
 
 bool MainWindow::playGameText(const std::optional<ImportedGame>& game) {
     if (!game) return false;
@@ -137,6 +137,15 @@ void MainWindow::toggleSounds() {
     on = !on;
     commands_.setChecked(Command::Sounds, on);
     writeSetting(SoundsKey, on ? 1 : 0);
+}
+
+void MainWindow::toggleStandardRules() {
+    bool& on = state_.standardRules;
+    on = !on;
+    commands_.setChecked(Command::StandardRules, on);
+    writeSwitchSetting(StandardRulesKey, on);
+    tell(on ? QStringLiteral("Standard chess rules from the next new game.")
+            : QStringLiteral("Orbel rules from the next new game."));
 }
 
 void MainWindow::showKeys() {

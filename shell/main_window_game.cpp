@@ -57,6 +57,9 @@ void MainWindow::begun(GameStart how) {
     frameFrom_ = frameTo_ = -1;
     state_.dragging = state_.dragImageShown = false;
     commands_.setEnabled(Command::UndoMove, false);
+    const bool standard = game_.rules() == RuleSet::Standard;
+    rulesLabel_->setText(standard ? QStringLiteral("Standard chess rules") : QStringLiteral("Orbel 3.0 rules"));
+    updateDrawCommands();
     if (how != GameStart::Loaded) playSound(res::NewGameSound);
     updateCursor();
     invalidate();
@@ -65,10 +68,11 @@ void MainWindow::begun(GameStart how) {
 void MainWindow::movePlayed(const PlayedMove& m) {
     setStatusText(m.check ? qs(text::Check) : qs(m.mover == Side::White ? text::BlackToMove : text::WhiteToMove));
     announce(QString::fromStdString(spokenPlay(m)));
+    updateDrawCommands();
     if (!m.quiet) {
         playSound(res::MoveSound);
         // The move's sound, then what it did, which cuts the knock short.
-        if (m.mate) {
+        if (m.mate || m.draw != DrawReason::None) {
             playSound(res::GameEndSound);
         } else if (m.check) {
             playSound(res::CheckSound);
@@ -103,10 +107,18 @@ void MainWindow::gameEnded(EndReason reason) {
     // The computer takes over the last position of a network game.
     if (table_.mode() == Table::Mode::Network) table_.playTheComputer();
     updateCursor();
-    // Mate has its sound with the move that gave it.
-    if (reason != EndReason::Checkmate) playSound(res::GameEndSound);
+    updateDrawCommands();
+    // Mate and a drawing move have their sound with the move.
+    if (reason != EndReason::Checkmate && !(reason == EndReason::Drawn && game_.lastPlayed().draw != DrawReason::None))
+        playSound(res::GameEndSound);
     switch (reason) {
     case EndReason::Checkmate: gameOverBox(text::CheckMate, text::GameOver, MessageIcon::Information, false); break;
+    case EndReason::Drawn: {
+        const std::string drawn = std::string("The game is drawn by ") + drawReasonText(game_.drawReason()) + '.';
+        if (game_.lastPlayed().draw == DrawReason::None) announce(QString::fromStdString(drawn));
+        gameOverBox(drawn.c_str(), "Draw", MessageIcon::Information, false);
+        break;
+    }
     case EndReason::ComputerResigned:
         announce(QStringLiteral("The computer resigns. You win."));
         gameOverBox(text::ComputerResign, text::GameOver, MessageIcon::Information, false);
@@ -156,7 +168,7 @@ void MainWindow::runNewGameSetup() {
 
 void MainWindow::startOnePlayerGame(Side user, int level) {
     setStatusText(qs(text::WhiteToMove));
-    table_.startOnePlayer(user, level);
+    table_.startOnePlayer(user, level, state_.standardRules ? RuleSet::Standard : RuleSet::Orbel);
 }
 
 void MainWindow::newOnePlayerGame() {
@@ -171,7 +183,7 @@ void MainWindow::newOnePlayerGame() {
 void MainWindow::newTwoPlayerGame() {
     network_.endGame(PeerCommand::End);
     if (chatPane_->isVisible()) showChatPane(false);
-    table_.startTwoPlayer();
+    table_.startTwoPlayer(state_.standardRules ? RuleSet::Standard : RuleSet::Orbel);
 }
 
 void MainWindow::startNetworkGame(int localColorCode) {
@@ -212,6 +224,7 @@ QString possessive(const PlayedMove& m) {
 void MainWindow::undoMove() {
     const std::vector<PlayedMove> before = game_.plays();
     table_.undo();
+    updateDrawCommands();
     QStringList taken;
     for (std::size_t i = game_.plays().size(); i < before.size(); ++i) {
         std::string san = before[i].san;
@@ -230,6 +243,38 @@ QString MainWindow::toMoveText() const {
 }
 
 void MainWindow::resign() { table_.resign(); }
+
+void MainWindow::offerDraw() {
+    if (table_.mode() == Table::Mode::TwoPlayer) {
+        const char* offerer = game_.position().toMove == Side::White ? "White" : "Black";
+        const char* answerer = game_.position().toMove == Side::White ? "Black" : "White";
+        if (modal_.ask(QStringLiteral("%1 offers a draw. Does %2 accept?").arg(offerer, answerer),
+                       QStringLiteral("Offer Draw"), MessageIcon::Information))
+            game_.agreeDraw();
+        return;
+    }
+    if (!table_.offerDraw()) modal_.box(QStringLiteral("The computer declines the draw."), QStringLiteral("Offer Draw"),
+                                        MessageIcon::Information);
+}
+
+void MainWindow::claimDraw() { game_.claimDraw(); }
+
+std::optional<PieceKind> MainWindow::choosePromotion() {
+    PromotionDialog dialog(this);
+    const int piece = modal_.run(dialog);
+    if (piece < Knight || piece > Queen) return std::nullopt;
+    return piece;
+}
+
+void MainWindow::updateDrawCommands() {
+    // Draws belong to standard chess: under the Orbel 3.0 rules the Game
+    // menu is as it has always been.
+    const bool standard = game_.exists() && game_.rules() == RuleSet::Standard;
+    for (const Command c : {Command::OfferDraw, Command::ClaimDraw}) action(c)->setVisible(standard);
+    const bool open = standard && game_.result() == "*" && table_.mode() != Table::Mode::Network;
+    commands_.setEnabled(Command::OfferDraw, open);
+    commands_.setEnabled(Command::ClaimDraw, open && game_.claimableDraw() != DrawReason::None);
+}
 
 void MainWindow::showChatPane(bool show) {
     chatPane_->clearLines();

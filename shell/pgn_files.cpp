@@ -86,13 +86,19 @@ void tellIfPartial(const ModalRunner& modal, const PgnExport& exported, const ch
 
 // `text` as a game to play, or a box: `refusal`, then the reason.
 std::optional<ImportedGame> readGameOrSay(const ModalRunner& modal, const QByteArray& text, const QString& refusal,
-                                          const char* caption) {
+                                          const char* caption, bool standardRules) {
     ImportedGame game;
+    const RuleSet preferred = standardRules ? RuleSet::Standard : RuleSet::Orbel;
     const std::string error = text.size() > MaxGameTextBytes ? "It is larger than 1 MB, more than any game needs."
-                                                            : readGameText(bytesOf(text), game);
+                                                            : readGameText(bytesOf(text), game, preferred);
     if (!error.empty()) {
         modal.box(refusal + QLatin1Char('\n') + qs(error), qs(caption), MessageIcon::Exclamation);
         return std::nullopt;
+    }
+    if (game.needsStandardRules) {
+        modal.box(QStringLiteral("This game is played by standard chess rules: it holds en passant, a pawn that "
+                                 "becomes another piece than a queen, or a draw, which the Orbel 3.0 rules do not."),
+                  qs(caption), MessageIcon::Information);
     }
     return game;
 }
@@ -144,10 +150,10 @@ std::optional<ImportedGame> choosePgnOrFenFile(const ModalRunner& modal, WindowS
     dialog.setFileMode(QFileDialog::ExistingFile);
     QString path;
     if (!runFileDialog(modal, dialog, state.pgnDialogPath, path)) return std::nullopt;
-    return readGameFile(modal, path);
+    return readGameFile(modal, path, state.standardRules);
 }
 
-std::optional<ImportedGame> readGameFile(const ModalRunner& modal, const QString& path) {
+std::optional<ImportedGame> readGameFile(const ModalRunner& modal, const QString& path, bool standardRules) {
     const QString refusal = QStringLiteral("No game was opened from \"%1\":").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -156,12 +162,12 @@ std::optional<ImportedGame> readGameFile(const ModalRunner& modal, const QString
         return std::nullopt;
     }
     // One byte past the limit tells a file too large, whatever size it claims.
-    return readGameOrSay(modal, file.read(MaxGameTextBytes + 1), refusal, OpenCaption);
+    return readGameOrSay(modal, file.read(MaxGameTextBytes + 1), refusal, OpenCaption, standardRules);
 }
 
-std::optional<ImportedGame> readClipboardGame(const ModalRunner& modal) {
+std::optional<ImportedGame> readClipboardGame(const ModalRunner& modal, bool standardRules) {
     return readGameOrSay(modal, QGuiApplication::clipboard()->text().toUtf8(),
-                         QStringLiteral("The clipboard holds no game or position to play:"), PasteCaption);
+                         QStringLiteral("The clipboard holds no game or position to play:"), PasteCaption, standardRules);
 }
 
 int printSavedGameAsPgn(const QString& path) {

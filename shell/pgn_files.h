@@ -34,10 +34,13 @@ void copyPositionAsFen(const ModalRunner& modal, const Table& table);
 
 // A game to play from a PGN's first game or a FEN, read from a file the user
 // chooses, a file named, or the clipboard. Text that holds none this program
-// can play is refused with a box naming why, and nothing is returned.
+// can play is refused with a box naming why, and nothing is returned. Each
+// reads by the rules the user has chosen for new games (state.standardRules,
+// `standardRules`); a text only standard chess can play opens under its
+// rules, and a box says so.
 std::optional<ImportedGame> choosePgnOrFenFile(const ModalRunner& modal, WindowState& state);
-std::optional<ImportedGame> readGameFile(const ModalRunner& modal, const QString& path);
-std::optional<ImportedGame> readClipboardGame(const ModalRunner& modal);
+std::optional<ImportedGame> readGameFile(const ModalRunner& modal, const QString& path, bool standardRules);
+std::optional<ImportedGame> readClipboardGame(const ModalRunner& modal, bool standardRules);
 
 // `orbel-chess --pgn saved-game.KRV`: the saved position as FEN, a blank
 // line, then a PGN header with SetUp and FEN and no moves, on standard

@@ -70,6 +70,17 @@ void readSwitchSettings(StoredSettings& settings) {
     settings.sounds = !sounds || *sounds != 0;
 }
 
+void readRulesSetting(StoredSettings& settings) {
+    const QVariant value = QSettings().value(readName(StandardRulesKey));
+    settings.standardRules = value.isValid() && value.toString().trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+}
+
+void writeSwitchSetting(const char* key, bool on) {
+    QSettings store;
+    store.setValue(writeName(key), on ? QStringLiteral("true") : QStringLiteral("false"));
+    store.sync();
+}
+
 void writeSetting(const char* key, std::int64_t number) {
     QSettings store;
     store.setValue(writeName(key), QString::number(number));

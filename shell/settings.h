@@ -1,7 +1,9 @@
 // The settings that outlive a run: light and dark square colours, the piece
 // set, whether moves are announced to a screen reader and whether the game
 // plays its sounds, kept per user as decimal text under "Tessaly" / "Orbel
-// Chess" with the keys whsqu, dksqu, pieceset, announce and sounds.
+// Chess" with the keys whsqu, dksqu, pieceset, announce and sounds; and
+// whether new games follow standard chess rules, as "true" or "false" under
+// standardRules.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +18,7 @@ inline constexpr const char* DarkSquareKey = "dksqu";
 inline constexpr const char* PieceSetKey = "pieceset";
 inline constexpr const char* AnnounceKey = "announce";
 inline constexpr const char* SoundsKey = "sounds";
+inline constexpr const char* StandardRulesKey = "standardRules";
 
 // A stored number read as C's atoi does: optional leading white space, an
 // optional sign, then digits; no digits gives 0; values beyond the 32-bit
@@ -39,6 +42,7 @@ struct StoredSettings {
     int pieceSetIndex = DefaultPieceSet;
     bool announceMoves = true;
     bool sounds = true;
+    bool standardRules = false;
 };
 
 // Reads "dksqu" then "whsqu"; a missing key gives its default.
@@ -47,6 +51,9 @@ void readColourSettings(StoredSettings& settings);
 void readPieceSetSetting(StoredSettings& settings);
 // Reads "announce" and "sounds": any number but 0 (or no key) is on.
 void readSwitchSettings(StoredSettings& settings);
+// Reads "standardRules": only "true" (in any case) turns them on.
+void readRulesSetting(StoredSettings& settings);
+void writeSwitchSetting(const char* key, bool on);
 // Writes one key as decimal text. Failures are silent.
 void writeSetting(const char* key, std::int64_t number);
 

@@ -24,7 +24,7 @@ inline constexpr const char* KeyboardKeys =
     "Arrow keys, move the cursor one square; up is away from you\n"
     "Space or Enter, pick up the piece under the cursor, then put it down\n"
     "Escape, put a picked-up piece back, or clear a typed move\n"
-    "Type a move and press Enter, for example e4, Nf3, exd5, O-O or e2e4\n"
+    "Type a move and press Enter, for example e4, Nf3, exd5, O-O or e2e4; under standard rules e8=N\n"
     "Backspace, take back the last typed letter\n"
     "F2, the last move again, in full\n"
     "F3, the rank the cursor is on\n"

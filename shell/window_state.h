@@ -42,6 +42,9 @@ struct WindowState {
     // live text (Options > Announce Moves).
     bool announceMoves = true;
     bool sounds = true;
+    // New games follow standard chess rules (Options > Standard Chess Rules);
+    // the game on the board keeps the rules it began with.
+    bool standardRules = false;
 };
 
 }  // namespace orbel

@@ -1,5 +1,7 @@
 #include "game/notation/move_text.h"
 
+#include "rules/standard_moves.h"
+
 namespace orbel {
 namespace {
 
@@ -12,11 +14,12 @@ std::string moveText(const StandardPosition& before, const StandardMove& move, b
     if (move.castle != Castle::None) {
         text = move.castle == Castle::Short ? "O-O" : "O-O-O";
     } else if (isSquare(move.from) && isSquare(move.to)) {
-        // A pawn has no letter; a promoted pawn shows the queen it became.
+        // A pawn has no letter; a promoted pawn shows the piece it became.
         PieceKind kind = before.at(move.from).kind;
-        if (kind == Pawn && (rankOf(move.to) == 0 || rankOf(move.to) == 7)) kind = Queen;
+        if (kind == Pawn && (rankOf(move.to) == 0 || rankOf(move.to) == 7))
+            kind = move.promotion >= Knight && move.promotion <= Queen ? move.promotion : Queen;
         if (kind > Pawn && kind <= King) text += pieceLetters[kind];
-        if (!before.at(move.to).empty()) text += 'x';
+        if (isCapture(before, move)) text += 'x';
         text += squareName(move.to);
     }
     if (check) text += '+';

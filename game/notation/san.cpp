@@ -36,8 +36,7 @@ struct Pattern {
     int fromRank = -1;
     int to = -1;
     bool capture = false;
-    bool promotion = false;       // "=Q" or a trailing "Q"
-    bool underpromotion = false;  // "=N", "=B", "=R"
+    PieceKind promoteTo = NoPiece;  // "=Q", "=N" ... or a trailing "Q", "N" ...
     bool pawnAsQueen = false;     // a "Q" move may be a pawn becoming a queen
 };
 
@@ -70,7 +69,7 @@ void readPromotion(std::string_view& t, Pattern& p) {
     const bool withEquals = t[t.size() - 2] == '=';
     const std::size_t rankAt = t.size() - (withEquals ? 3 : 2);
     if (rankAt == 0 || rankOfDigit(t[rankAt]) < 0) return;
-    (pieceOfLetter(t.back()) == Queen ? p.promotion : p.underpromotion) = true;
+    p.promoteTo = pieceOfLetter(t.back());
     t.remove_suffix(withEquals ? 2 : 1);
 }
 
@@ -109,9 +108,12 @@ bool matches(const Pattern& p, const StandardMove& m, const StandardPosition& po
     const Piece mover = position.at(m.from);
     const bool fullOrigin = p.fromFile >= 0 && p.fromRank >= 0;
     const bool kindFits = p.kind == NoPiece || p.kind == mover.kind || (p.pawnAsQueen && m.promotes);
+    // A promotion that names no piece is read as a queen's.
+    const bool promotionFits = !m.promotes ? p.promoteTo == NoPiece
+                                           : m.promotion == (p.promoteTo == NoPiece ? Queen : p.promoteTo);
     return m.to == p.to && kindFits && (m.castle == Castle::None || fullOrigin) &&
            (p.fromFile < 0 || p.fromFile == fileOf(m.from)) && (p.fromRank < 0 || p.fromRank == rankOf(m.from)) &&
-           (!p.capture || !position.at(m.to).empty()) && (!p.promotion || m.promotes) && !p.underpromotion;
+           (!p.capture || isCapture(position, m)) && promotionFits;
 }
 
 void addMatches(const StandardPosition& position, const Pattern& p, std::vector<StandardMove>& found) {
@@ -148,7 +150,8 @@ std::string refusalFor(const StandardPosition& position, const Pattern& p) {
 
 std::string noMoveReason(const StandardPosition& position, const std::vector<Pattern>& patterns) {
     for (const Pattern& p : patterns) {
-        if (p.underpromotion) return "pawns always become queens";
+        if (position.rules == RuleSet::Standard) break;
+        if (p.promoteTo != NoPiece && p.promoteTo != Queen) return "pawns always become queens";
         const bool pawnCapture = p.kind == Pawn && (p.capture || (p.fromFile >= 0 && p.fromFile != fileOf(p.to)));
         if (pawnCapture && p.to == position.enPassantTarget) return "no en passant in these rules";
     }
@@ -216,7 +219,7 @@ std::string sanText(const StandardPosition& before, const StandardMove& move, bo
         text = move.castle == Castle::Short ? "O-O" : "O-O-O";
     } else {
         const PieceKind kind = before.at(move.from).kind;
-        const bool capture = !before.at(move.to).empty();
+        const bool capture = isCapture(before, move);
         if (kind == Pawn) {
             if (capture) text += squareName(move.from)[0];
         } else {
@@ -225,7 +228,7 @@ std::string sanText(const StandardPosition& before, const StandardMove& move, bo
         }
         if (capture) text += 'x';
         text += squareName(move.to);
-        if (move.promotes) text += "=Q";
+        if (move.promotes) text += std::string("=") + pieceLetters[move.promotion >= Knight && move.promotion <= Queen ? move.promotion : Queen];
     }
     if (withCheckMark) {
         const StandardPosition next = afterMove(before, move);
@@ -242,6 +245,9 @@ MoveTextReading readMoveText(const StandardPosition& position, std::string_view 
     if (found.size() == 1) {
         reading.outcome = MoveTextReading::Outcome::One;
         reading.move = found.front();
+        reading.promotionUnnamed = reading.move.promotes && std::none_of(patterns.begin(), patterns.end(), [](const Pattern& p) {
+            return p.promoteTo != NoPiece || p.pawnAsQueen;
+        });
     } else if (found.empty() && patterns.empty()) {
         reading.reason = "not a move";
         reading.message = "Not a move: " + quotedText(t);
@@ -269,6 +275,9 @@ const char* refusalText(Refusal refusal) noexcept {
     case Refusal::WayBlocked: return "The way is blocked";
     case Refusal::NothingToTake: return "There is nothing to take there";
     case Refusal::NoEnPassant: return "No en passant in these rules";
+    case Refusal::EnPassantGone: return "En passant only right after the double step";
+    case Refusal::CastleThroughAttack: return "The king may not castle through an attacked square";
+    case Refusal::CastleIntoCheck: return "The king may not castle into check";
     case Refusal::CastlingGone: return "The king or that rook has moved, or the rook is gone";
     case Refusal::InCheck: return "Your king is in check";
     case Refusal::Pinned: return "That piece is pinned to its king";

@@ -15,7 +15,7 @@ namespace orbel {
 // The SAN of a move legal in `before`: the piece letter (none for a pawn),
 // the origin's file, rank or both when another piece of the kind could go to
 // the same square (file first, then rank), "x" for a capture (a pawn's with
-// its file), the destination, "=Q" for a promotion, "O-O" / "O-O-O" for
+// its file, en passant too), the destination, "=Q" (or the piece chosen) for a promotion, "O-O" / "O-O-O" for
 // castling, and "+" or "#" when asked for.
 std::string sanText(const StandardPosition& before, const StandardMove& move, bool withCheckMark = true);
 
@@ -40,6 +40,9 @@ struct MoveTextReading {
     enum class Outcome { One, None, Several };
     Outcome outcome = Outcome::None;
     StandardMove move;  // the move, when there is exactly one
+    // A promotion the text did not name a piece for ("e8"): read as a queen,
+    // though a player could still be asked.
+    bool promotionUnnamed = false;
     // None: why, in a few words ("no such move", "the way is blocked", "no en passant in these rules",
     // "pawns always become queens", "not a move"). Several: the question
     // ("which knight", "which piece" when the kinds differ).

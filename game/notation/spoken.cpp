@@ -72,16 +72,18 @@ std::string spokenMove(const StandardPosition& before, const StandardMove& move)
     std::string out = pieceName(before.at(move.from).kind);
     out += ' ';
     out += squareName(move.from);
+    const bool enPassant = isEnPassant(before, move);
     const Piece taken = before.at(move.to);
-    if (taken.empty()) {
+    if (taken.empty() && !enPassant) {
         out += " to ";
     } else {
         out += " takes ";
-        out += pieceName(taken.kind);
+        out += pieceName(enPassant ? Pawn : taken.kind);
         out += ' ';
     }
     out += squareName(move.to);
-    if (move.promotes) out += ", becomes a queen";
+    if (enPassant) out += " en passant";
+    if (move.promotes) out += std::string(", becomes a ") + pieceName(move.promotion);
     return out;
 }
 
@@ -129,7 +131,8 @@ std::string spokenPosition(const StandardPosition& position) {
     out += SideName(position.toMove);
     out += " to move";
     if (isInCheck(position)) out += ", check";
-    return out + '.';
+    // The rules are named only when they are not the ones a game has by default.
+    return out + (position.rules == RuleSet::Standard ? ". Standard chess rules." : ".");
 }
 
 }  // namespace orbel

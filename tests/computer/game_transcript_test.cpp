@@ -18,6 +18,16 @@ void PrintTo(const GameCase& c, std::ostream* os) { *os << "level " << c.level <
 
 class ScriptedGame : public ::testing::TestWithParam<GameCase> {};
 
+// Under standard rules the computer may also take the user's pawn en passant
+// and may not castle through check; where neither arises it plays as before.
+void underStandardRules(GameState& game, const MoveRecord& last) {
+    game.rules = RuleSet::Standard;
+    const bool doubleStep = last.fromRow == 6 && last.toRow == 4 && last.fromCol == last.toCol &&
+                            game.board.at(4, last.toCol) == Square{Pawn, Enemy};
+    game.enPassantRow = static_cast<std::int8_t>(doubleStep ? 5 : -1);
+    game.enPassantCol = static_cast<std::int8_t>(doubleStep ? last.toCol : -1);
+}
+
 TEST_P(ScriptedGame, FollowsItsTranscript) {
     const GameCase c = GetParam();
     const GameRecord record = playScriptedGame(c.level, c.userPlaysWhite, firstLegalUserMove, 200);
@@ -29,6 +39,8 @@ TEST_P(ScriptedGame, FollowsItsTranscript) {
         GTEST_SKIP() << "rewrote " << path;
     }
     EXPECT_EQ(got, readFile(path)) << path;
+    const GameRecord standard = playScriptedGame(c.level, c.userPlaysWhite, firstLegalUserMove, 200, underStandardRules);
+    EXPECT_EQ(transcript(standard), got) << "under standard rules";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLevel, ScriptedGame,

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "computer/search.h"
+#include "computer/seat.h"
+#include "savegame/fen.h"
 #include "tests/support/board_text.h"
 #include "tests/support/scripted_play.h"
 
@@ -118,6 +120,43 @@ TEST(ChooseComputerMove, NoLegalMoveLeavesTheBoardAndResultUntouched) {
     EXPECT_EQ(g.board, before);
     EXPECT_EQ(g.moveCount, 1);
     EXPECT_TRUE(g.expectedLine.empty());
+}
+
+}  // namespace
+}  // namespace orbel
+
+namespace orbel {
+namespace {
+
+// Where the two rule sets part: the same position, the computer (White) to
+// move, its choice under each. Standard chess lets it take en passant and
+// forbids a castle through or into an attacked square.
+TEST(ChooseComputerMove, PartsFromTheOtherRulesOnlyWhereTheyDiffer) {
+    const struct {
+        const char* fen;
+        const char* orbel;
+        const char* standard;
+    } rows[] = {
+        {"6k1/2r1q1pp/8/3pP3/8/8/PPP3PP/5RK1 w - d6 0 1", "c2c3", "e5d6"},
+        {"6k1/2n3pp/8/3pP3/8/8/PPP3PP/5RK1 w - d6 0 1", "f1d1", "e5d6"},
+        {"4kr2/pp4pp/8/8/8/8/PP4PP/4K2R w K - 0 1", "e1g1", "h1f1"},
+        {"rnbqkbnr/ppp1p1pp/8/3pPp2/8/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 3", "f1b5", "f1b5"},
+    };
+    for (const auto& row : rows) {
+        for (const RuleSet rules : {RuleSet::Orbel, RuleSet::Standard}) {
+            StandardPosition p;
+            ASSERT_EQ(readFen(row.fen, p), "") << row.fen;
+            p.rules = rules;
+            TopSeat seat(Side::White);
+            seat.setUp(p, 20, false);
+            seat.setLevel(3);
+            MoveRecord result;
+            chooseComputerMove(*seat.game(), result, noMoveRecord());
+            const StandardMove m = seat.chosenMove(result, p);
+            const std::string got = std::string(squareName(m.from)) + std::string(squareName(m.to));
+            EXPECT_EQ(got, rules == RuleSet::Orbel ? row.orbel : row.standard) << row.fen;
+        }
+    }
 }
 
 }  // namespace

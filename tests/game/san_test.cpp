@@ -14,9 +14,12 @@
 namespace orbel {
 namespace {
 
+// By this program's rules, though a FEN with a live en passant square reads
+// as standard chess.
 StandardPosition fromFen(const std::string& fen) {
     StandardPosition p;
     EXPECT_EQ(readFen(fen, p), "") << fen;
+    p.rules = RuleSet::Orbel;
     return p;
 }
 

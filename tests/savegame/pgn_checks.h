@@ -28,8 +28,10 @@ inline const char* refusalProblem(const std::string& error, const ImportedGame& 
     return nullptr;
 }
 
-inline const char* gameProblem(const ImportedGame& game) {
+inline const char* gameProblem(const ImportedGame& game, RuleSet preferred) {
     if (positionProblem(game.start) != nullptr) return "a game starts where standard chess cannot";
+    const bool standard = game.start.rules == RuleSet::Standard;
+    if (game.needsStandardRules != (standard && preferred == RuleSet::Orbel)) return "a change of rules is misreported";
     if (game.moves.size() > MaxImportPlies) return "a game is longer than the limit";
     StandardPosition p = game.start;
     for (const StandardMove& m : game.moves) {
@@ -39,21 +41,30 @@ inline const char* gameProblem(const ImportedGame& game) {
     if (!(p == game.final)) return "the moves do not lead to the final position";
     const PgnExport out = writePgn(game.start, game.moves, {});
     ImportedGame back;
-    if (!readGameText(out.text, back).empty()) return "an export does not read back";
+    if (!readGameText(out.text, back, game.start.rules).empty()) return "an export does not read back";
     const bool prefix = back.moves.size() <= game.moves.size() &&
                         std::equal(back.moves.begin(), back.moves.end(), game.moves.begin());
-    if (writeFen(back.start) != writeFen(game.start) || !prefix) return "an export reads back as another game";
+    // A stalemate by these rules exports as a draw, which reads back by standard chess.
+    StandardPosition backStart = back.start;
+    backStart.rules = game.start.rules;
+    if (writeFen(backStart) != writeFen(game.start) || !prefix) return "an export reads back as another game";
     if ((back.moves.size() < game.moves.size()) != !out.partialReason.empty()) return "a cut export is not reported";
     return nullptr;
 }
 
-// The text as a PGN or FEN, and as a move typed in a few positions.
+// The text as a PGN or FEN by either rules first, and as a move typed in a
+// few positions.
 inline const char* readingProblem(std::string_view input) {
-    ImportedGame game, before;
-    before.start.fullMove = game.start.fullMove = 77;  // a game the reader must leave alone
-    const std::string error = readGameText(input, game);
-    const char* problem = error.empty() ? gameProblem(game) : refusalProblem(error, game, before);
-    if (problem != nullptr) return problem;
+    bool read[2] = {};
+    for (const RuleSet preferred : {RuleSet::Orbel, RuleSet::Standard}) {
+        ImportedGame game, before;
+        before.start.fullMove = game.start.fullMove = 77;  // a game the reader must leave alone
+        const std::string error = readGameText(input, game, preferred);
+        const char* problem = error.empty() ? gameProblem(game, preferred) : refusalProblem(error, game, before);
+        if (problem != nullptr) return problem;
+        read[static_cast<int>(preferred)] = error.empty();
+    }
+    if (read[0] != read[1]) return "a text reads by one rules' preference only";
 
     static const char* const positions[] = {
         "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", "r3k2r/8/b7/8/2p5/1P6/4B3/R3K2R w KQkq - 0 1",

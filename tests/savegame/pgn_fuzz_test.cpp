@@ -15,7 +15,7 @@ TEST(PgnFuzz, SeedsAndMutationsOfThemReadAsPlayableGamesOrAreRefused) {
     // What PGN's grammar and the move reader turn on.
     const std::vector<std::string> pieces = {
         "{", "}", "(", ")", ";", "\n", "[", "]", "\"", "\\", "$", "$12", "%", ".", "...", " ", "1-0", "*", "1/2-1/2",
-        "O-O", "0-0-0", "=Q", "=N", "x", "+", "#", "!?", "e4", "exd6", "Nbd2", "b", "Q", "K", "12.", "/", "8", "-"};
+        "O-O", "0-0-0", "=Q", "=N", "=R", "b1=B", "e.p.", "x", "+", "#", "!?", "e4", "exd6", "Nbd2", "b", "Q", "K", "12.", "/", "8", "-"};
     std::mt19937 rng(2020);
     for (std::size_t i = 0; i < seeds.size() + 40000; ++i) {
         const std::string input = i < seeds.size() ? seeds[i] : testing::mutatedSeed(seeds, pieces, rng);

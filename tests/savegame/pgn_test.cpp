@@ -2,11 +2,15 @@
 // and with which sentence, and the writer's exact text.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <fstream>
 #include <string>
 
 #include "game/notation/san.h"
 #include "savegame/fen.h"
 #include "savegame/pgn.h"
+#include "tests/support/pgn_extract.h"
 
 namespace orbel {
 namespace {
@@ -39,7 +43,10 @@ TEST(Fen, ReadsStrictlyAndWritesBack) {
         {"r3k2r/8/8/8/8/8/8/R3K2R w qK - 0 1", "the castling rights must be \"-\" or some of KQkq in that order"},
         {"r3k2r/8/8/8/8/8/8/R3K2R w KK - 0 1", "the castling rights must be \"-\" or some of KQkq in that order"},
         {"4k3/8/8/8/8/8/8/4K3 w K - 0 1", "castling right K without its king and rook at home"},
-        {"4k3/8/8/pP6/8/8/8/4K3 w - a6 0 1", "4k3/8/8/pP6/8/8/8/4K3 w - - 0 1"},
+        // A pawn may take en passant: standard chess, and its clock.
+        {"4k3/8/8/pP6/8/8/8/4K3 w - a6 0 1", "4k3/8/8/pP6/8/8/8/4K3 w - a6 0 1"},
+        {"4k3/8/8/8/3pP3/8/8/4K3 b - e3 7 40", "4k3/8/8/8/3pP3/8/8/4K3 b - e3 7 40"},
+        {"8/8/8/K2pP2r/8/8/8/7k w - d6 5 1", "8/8/8/K2pP2r/8/8/8/7k w - - 0 1"},  // it would bare the king
         {"4k3/8/8/8/8/8/8/4K3 w - e3 0 1", "the en passant square must be \"-\" or a square on rank 6"},
         {"4k3/8/8/8/8/8/8/4K3 w - e66 0 1", "the en passant square must be \"-\" or a square on rank 6"},
         {"4k3/8/8/8/8/8/8/4K3 w - - x 1", "the half-move clock must be a number from 0 to 9999"},
@@ -72,10 +79,12 @@ TEST(Pgn, ReadsTheFirstGameOrSaysWhyNot) {
          "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 2"},
         {"% escaped\n[Event \"tags only\"]", Start},
         {"  4k3/8/8/8/8/8/8/4K3 w - - 0 1  ", "4k3/8/8/8/8/8/8/4K3 w - - 0 1"},
-        {"1. e4 d5 2. e5 f5 3. exf6 *", "Move 3. exf6 cannot be played: no en passant in these rules."},
-        {"1. Nf3 d5 2. Nc3 d4 3. e4 dxe3 *", "Move 3... dxe3 cannot be played: no en passant in these rules."},
-        {"[FEN \"8/4P3/7k/8/8/8/8/4K3 w - - 0 1\"]\n1. e8=N",
-         "Move 1. e8=N cannot be played: pawns always become queens."},
+        {"1. e4 d5 2. e5 f5 3. exf6 *", "rnbqkbnr/ppp1p1pp/5P2/3p4/8/8/PPPP1PPP/RNBQKBNR b KQkq - 0 3 by standard rules"},
+        {"1. Nf3 d5 2. Nc3 d4 3. e4 Nc6 4. Nb1 dxe3 *", "Move 4... dxe3 cannot be played: no en passant in these rules."},
+        {"[FEN \"8/4P3/7k/8/8/8/8/4K3 w - - 0 1\"]\n1. e8=N", "4N3/8/7k/8/8/8/8/4K3 b - - 0 1 by standard rules"},
+        {"[Result \"1/2-1/2\"]\n1. e4 e5 *", "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq e6 0 2 by standard rules"},
+        // Standard chess refuses the castle: a drawn game by these rules.
+        {"[FEN \"r3k2r/8/b7/8/8/8/8/R3K2R b KQkq - 0 7\"]\n7... Kd8 8. O-O 1/2-1/2", "r2k3r/8/b7/8/8/8/8/R4RK1 b - - 0 8"},
         {"[FEN \"4k3/8/8/8/8/5N2/8/1N2K3 w - - 0 1\"]\n1. Nd2",
          "Move 1. Nd2 is ambiguous. Which knight? Nbd2 or Nfd2."},
         {"1. e4 e5 2. Ke3", "Move 2. Ke3 cannot be played: no such move."},
@@ -99,8 +108,17 @@ TEST(Pgn, ReadsTheFirstGameOrSaysWhyNot) {
     for (const Row& r : rows) {
         ImportedGame game;
         const std::string problem = readGameText(r.text, game);
-        EXPECT_EQ(problem.empty() ? writeFen(game.final) : problem, r.expected) << r.text;
+        const std::string read = writeFen(game.final) + (game.needsStandardRules ? " by standard rules" : "");
+        EXPECT_EQ(problem.empty() ? read : problem, r.expected) << r.text;
     }
+    // A player who chose standard chess reads by it first, and by these rules
+    // what it refuses.
+    ImportedGame game;
+    ASSERT_EQ(readGameText("1. e4 e5", game, RuleSet::Standard), "");
+    EXPECT_EQ(writeFen(game.final), "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq e6 0 2");
+    EXPECT_FALSE(game.needsStandardRules);
+    ASSERT_EQ(readGameText("[FEN \"r3k2r/8/b7/8/8/8/8/R3K2R b KQkq - 0 7\"]\n7... Kd8 8. O-O", game, RuleSet::Standard), "");
+    EXPECT_EQ(game.final.rules, RuleSet::Orbel);
 }
 
 std::vector<StandardMove> moves(StandardPosition p, std::initializer_list<const char*> texts) {
@@ -156,6 +174,49 @@ TEST(Pgn, WritesTheSevenTagsTheMovesAndWhereStandardChessStops) {
     const PgnExport header = writePgn(initialPosition(), {}, longName, SetUpTags::Always);
     EXPECT_NE(header.text.find("[White \"" + std::string(255, 'n') + "\"]"), std::string::npos);
     EXPECT_NE(header.text.find("[SetUp \"1\"]\n[FEN \"" + std::string(Start) + "\"]\n\n1/2-1/2\n"), std::string::npos);
+}
+
+// Standard chess exported whole: pgn-extract replays each game without a
+// complaint to our final FEN, en passant square and clock included, and the
+// export reads back as the same game by standard rules.
+TEST(Pgn, StandardGamesExportWholeForOtherPrograms) {
+    const struct {
+        const char* fen;
+        std::initializer_list<const char*> moves;
+        const char* callerResult;
+        const char* written;
+    } rows[] = {
+        {Start, {"e4", "d5", "e5", "f5", "exf6", "Nc6", "fxg7", "Nf6", "gxh8=N", "a5"}, "*", "*"},
+        {"7k/8/6K1/8/8/8/8/5Q2 w - - 10 50", {"Qf7"}, "*", "1/2-1/2"},
+        {Start, {"Nf3", "Nf6", "Ng1", "Ng8", "Nc3", "Nc6", "Nb1", "Nb8"}, "1/2-1/2", "1/2-1/2"},
+    };
+    int n = 0;
+    for (const auto& r : rows) {
+        StandardPosition start;
+        start.rules = RuleSet::Standard;
+        ASSERT_EQ(readFen(r.fen, start), "");
+        const std::vector<StandardMove> played = moves(start, r.moves);
+        StandardPosition final = start;
+        for (const StandardMove& m : played) final = afterMove(final, m);
+        PgnTags tags;
+        tags.result = r.callerResult;
+        const PgnExport out = writePgn(start, played, tags);
+        EXPECT_EQ(out.partialReason, "");
+        EXPECT_NE(out.text.find(std::string(" ") + r.written + "\n"), std::string::npos) << out.text;
+
+        const std::string file =
+            ::testing::TempDir() + "standard-" + std::to_string(::getpid()) + "-" + std::to_string(n++) + ".pgn";
+        std::ofstream(file) << out.text;
+        const testing::PgnExtractVerdict verdict = testing::replayWithPgnExtract(file);
+        EXPECT_EQ(verdict.complaints, "") << out.text;
+        EXPECT_EQ(testing::comparableFen(verdict.finalFen, RuleSet::Standard),
+                  testing::comparableFen(writeFen(final), RuleSet::Standard))
+            << verdict.output;
+
+        ImportedGame back;
+        ASSERT_EQ(readGameText(out.text, back), "") << out.text;
+        EXPECT_TRUE(back.needsStandardRules && back.moves == played && back.final == final) << out.text;
+    }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStatusBar>
 #include <set>
 
 #include "shell/board_painter.h"
@@ -58,13 +59,18 @@ QString commandsThat(const Seen& v, bool greyed) {
     QStringList out;
     for (int c = 0; c < CommandCount; ++c) {
         QAction* a = v.w.action(static_cast<Command>(c));
+        if (!a->isVisible()) continue;
         if (greyed ? !a->isEnabled() : a->isChecked()) out << QString::fromLatin1(commandName(static_cast<Command>(c)));
     }
     return out.join(' ');
 }
 
+// The items a user sees: a hidden one is left out.
 QString menuText(QMenu* menu) {
-    return listed(menu->actions(), [](QAction* a) {
+    QList<QAction*> shown;
+    for (QAction* a : menu->actions())
+        if (a->isVisible()) shown << a;
+    return listed(shown, [](QAction* a) {
         const QString keys = QKeySequence::listToString(a->shortcuts());
         if (a->isSeparator()) return QString("-");
         if (a->menu()) return a->text() + " [" + menuText(a->menu()) + "]";
@@ -143,6 +149,7 @@ bool probeTakesArgument(const std::string& name) {
 
 const std::map<std::string, Probe> Probes = {
     {"status", [](const Seen& v) { return v.w.statusText(); }},
+    {"rules", [](const Seen& v) { return v.w.statusBar()->findChild<QLabel*>(QStringLiteral("rules"))->text(); }},
     {"message", [](const Seen& v) { return v.w.statusMessage(); }},
     {"white", [](const Seen& v) { return paneLines(v.w, Side::White); }},
     {"black", [](const Seen& v) { return paneLines(v.w, Side::Black); }},

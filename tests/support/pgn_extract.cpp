@@ -26,7 +26,8 @@ PgnExtractVerdict replayWithPgnExtract(const std::string& pgnFile) {
     return verdict;
 }
 
-std::string comparableFen(const std::string& fen) {
+std::string comparableFen(const std::string& fen, RuleSet rules) {
+    if (rules == RuleSet::Standard) return fen;
     std::istringstream in(fen);
     std::string board, side, castling, ep, clock, number;
     in >> board >> side >> castling >> ep >> clock >> number;

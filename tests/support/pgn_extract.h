@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "rules/board.h"
+
 namespace orbel::testing {
 
 struct PgnExtractVerdict {
@@ -19,8 +21,9 @@ struct PgnExtractVerdict {
 // output beside the file.
 PgnExtractVerdict replayWithPgnExtract(const std::string& pgnFile);
 
-// The FEN fields both programs keep alike: board, side, castling and move
-// number (this program keeps no en passant square nor half-move clock).
-std::string comparableFen(const std::string& fen);
+// The FEN fields both programs keep alike in a game by these rules: board,
+// side, castling and move number (no en passant square nor half-move clock
+// here). A game of standard chess keeps all six.
+std::string comparableFen(const std::string& fen, RuleSet rules = RuleSet::Orbel);
 
 }  // namespace orbel::testing

@@ -37,7 +37,7 @@ struct GameRecord {
 
 using UserPolicy = std::function<MoveRecord(const GameState&)>;
 // Called before every computer move with the game and the last user move.
-using BeforeComputerMove = std::function<void(const GameState&, const MoveRecord&)>;
+using BeforeComputerMove = std::function<void(GameState&, const MoveRecord&)>;
 
 // The computer at `level` against the user policy, from the start, until a
 // mate, a resignation, a side without a move, or `maxPlies` plies.

@@ -186,6 +186,18 @@ std::string setLevel(GameHolder& game, const Args& args) {
     return "ok";
 }
 
+// "rules 0" this program's own, "rules 1 [row col]" standard chess with the
+// square, if any, that the opponent's pawn just crossed with a double step.
+std::string setRules(GameHolder& game, const Args& args) {
+    if (args.count() != 1 && args.count() != 3) throw Failure{"wrong number of arguments"};
+    requireNumbers(args);
+    game->rules = args.inRange(0, 0, 1, "rules") == 1 ? RuleSet::Standard : RuleSet::Orbel;
+    const bool square = args.count() == 3;
+    game->enPassantRow = static_cast<std::int8_t>(square ? args.inRange(1, 0, 7, "row") : -1);
+    game->enPassantCol = static_cast<std::int8_t>(square ? args.inRange(2, 0, 7, "column") : -1);
+    return "ok";
+}
+
 std::string applyGivenMove(GameHolder& game, const Args& args) {
     expectCount(args, 4);
     requireNumbers(args);
@@ -292,6 +304,7 @@ constexpr Command commands[] = {
     {"set", setGame},
     {"get", getGame},
     {"level", setLevel},
+    {"rules", setRules},
     {"apply", applyGivenMove},
     {"flip", flipGame},
     {"candidates", listCandidates},
