@@ -162,6 +162,24 @@ def judge(keys, messages):
     return results
 
 
+def judge_promotion(keys, messages):
+    """Standard rules: a pawn put down on the last rank by keyboard, the
+    chooser as Orca reads it, and the knight chosen by its letter."""
+    heard = [m for m in messages if m.text]
+    spaces = [k[0] for k in keys if k[1] == 'KEY space']
+    letter = [k[0] for k in keys if k[1] == 'KEY n']
+    if len(spaces) < 2 or not letter:
+        return [(False, 'the promotion script ran: keys %s' % [k[1] for k in keys])]
+    chooser = [m.text for m in heard if spaces[1] <= m.queued < letter[0]]
+    played = [m for m in heard if m.queued >= spaces[1] and m.text.startswith('You e8, becomes a knight')]
+    return [
+        (any('Promotion' in t for t in chooser) and any('Queen' in t and 'button' in t for t in chooser),
+         'the promotion chooser is spoken with its default: %s' % chooser),
+        (played and played[0].ended is not None and played[0].cancelled is None,
+         'the knight chosen by its letter is heard whole: %s' % [m.text for m in played]),
+    ]
+
+
 def main():
     out = sys.argv[1]
     keys = read_keys(out + '/keys.log')
@@ -170,7 +188,8 @@ def main():
     if '--judge' not in sys.argv:
         return 0
     failed = 0
-    for ok, what in judge(keys, messages):
+    judged = judge_promotion if 'promotion' in sys.argv else judge
+    for ok, what in judged(keys, messages):
         print('%s  %s' % ('PASS' if ok else 'FAIL', what))
         failed += not ok
     return 1 if failed else 0

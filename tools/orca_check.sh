@@ -6,8 +6,10 @@
 #         bash tools/orca_check.sh build/orbel-chess KEYS OUT
 #
 # KEYS is a script of steps (tools/orca_keys/*.keys): "key NAME...",
-# "type TEXT", "sleep SECONDS". OUT is a folder: speech.log (the speech
-# server's own log), keys.log (each step and when it ran) and orca.log.
+# "type TEXT", "sleep SECONDS". Beside it, NAME.conf is the game's settings
+# file and NAME.KRV a saved game it opens at start, when they exist. OUT is
+# a folder: speech.log (the speech server's own log), keys.log (each step
+# and when it ran) and orca.log.
 # Everything runs inside this session: a sound server with only a null sink,
 # the speech server with espeak-ng on it, a window manager, Orca, the game.
 set -euo pipefail
@@ -54,7 +56,11 @@ orca --replace --debug-file="$out/orca.log" >/dev/null 2>&1 &
 pids+=($!)
 sleep 4
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$game" >"$out/game.log" 2>&1 &
+settings=${keys%.keys}.conf saved=${keys%.keys}.KRV
+if [ -f "$settings" ]; then mkdir -p "$XDG_CONFIG_HOME/Tessaly" && cp "$settings" "$XDG_CONFIG_HOME/Tessaly/Orbel Chess.conf"; fi
+args=()
+if [ -f "$saved" ]; then args=("$saved"); fi
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$game" "${args[@]}" >"$out/game.log" 2>&1 &
 pids+=($!)
 game_pid=$!
 

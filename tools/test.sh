@@ -39,14 +39,17 @@ unshare --net sh -c 'ip link set lo up && exec dbus-run-session -- xvfb-run -a t
 echo "== A blind player's game by keyboard, as the real Orca speaks it =="
 # Orca, its speech server on a null sound sink, a window manager and the game
 # in a session and network namespace of their own; then what was said, when,
-# and whether it was cut off, judged from the speech server's log.
-orca_out=$(mktemp -d)
-if timeout 300 unshare --net sh -c 'ip link set lo up && exec dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" bash tools/orca_check.sh "$0" "$1" "$2"' \
-  build/orbel-chess tools/orca_keys/black.keys "$orca_out" >"$orca_out/run.log" 2>&1; then
-  python3 tools/orca_check.py "$orca_out" --judge || status=1
-else
-  echo "the Orca run failed:"; tail -20 "$orca_out/run.log"; status=1
-fi
+# and whether it was cut off, judged from the speech server's log: a game as
+# Black by keyboard, then a promotion under standard rules.
+for script in black promotion; do
+  orca_out=$(mktemp -d)
+  if timeout 300 unshare --net sh -c 'ip link set lo up && exec dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" bash tools/orca_check.sh "$0" "$1" "$2"' \
+    build/orbel-chess "tools/orca_keys/$script.keys" "$orca_out" >"$orca_out/run.log" 2>&1; then
+    python3 tools/orca_check.py "$orca_out" --judge "$script" || status=1
+  else
+    echo "the Orca run failed:"; tail -20 "$orca_out/run.log"; status=1
+  fi
+done
 echo "== Thread tests under ThreadSanitizer =="
 TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -R ThinkingRace || status=1
 TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R PortMapper || status=1
