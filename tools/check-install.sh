@@ -95,6 +95,12 @@ done <<EOF
 0|out|\[FEN "rnbqkbnr/ppp2Bpp/3p4/4p3/4P3/8/PPPP1PPP/RNBQK1NR b KQkq - 0 3"\]|--pgn tests/savegame/seeds/black-side.krv
 1|err|orbel-chess: nowhere.KRV: No such file or directory|--pgn nowhere.KRV
 EOF
+# A console login has no XDG_RUNTIME_DIR either; nothing is said then but the answer.
+for args in --version --help; do
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR timeout 60 "$prefix/bin/orbel-chess" $args \
+    >/dev/null 2>"$work/err" || true
+  [ ! -s "$work/err" ] || fail "orbel-chess $args wrote to standard error: $(cat "$work/err")"
+done
 
 echo "== Debian package =="
 rm -f "$build"/orbel-chess_*.deb
