@@ -6,13 +6,15 @@
 #include "shell/start_up.h"
 
 int main(int argc, char** argv) {
+    orbel::nameRuntimeFolder();
     const bool noDisplay = orbel::platformForCommandLine(argc, argv);
     QApplication app(argc, argv);
     orbel::setApplicationIdentity();
     const orbel::CommandLine line = orbel::readCommandLine(app);
     if (noDisplay) {
         // The unknown options were Qt's own: a game is wanted, with nothing to show it on.
-        std::fprintf(stderr, "orbel-chess: no display to show the game on (DISPLAY is not set).\n");
+        std::fprintf(stderr, "orbel-chess: no display to show the game on (none of DISPLAY, WAYLAND_DISPLAY or "
+                             "QT_QPA_PLATFORM is set).\n");
         return 1;
     }
     orbel::MainWindow window;

@@ -3,8 +3,11 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QDir>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "shell/main_window.h"
 #include "shell/pgn_files.h"
@@ -71,7 +74,7 @@ bool platformForCommandLine(int argc, char** argv) {
     if (parser.parse(arguments)) {
         endsHere = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
                    parser.isSet(QStringLiteral("version")) || parser.isSet(QStringLiteral("pgn")) ||
-                   parser.positionalArguments().size() > 1 || portOf(parser) == 0;
+                   parser.positionalArguments().size() > 1 || portOf(parser) == 0 || !displayNamed(arguments);
     } else {
         // An unknown option may be one of Qt's own (-style, -reverse, ...),
         // which the application object takes off the command line and which
@@ -83,10 +86,28 @@ bool platformForCommandLine(int argc, char** argv) {
     return endsHere;
 }
 
+void nameRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    const QByteArray folder = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(getuid());
+    mkdir(folder.constData(), 0700);
+    // Only a folder of this user's that nobody else may enter: anything else
+    // in its place is left for Qt to refuse.
+    struct stat seen {};
+    if (lstat(folder.constData(), &seen) != 0 || !S_ISDIR(seen.st_mode) || seen.st_uid != getuid() ||
+        (seen.st_mode & 0777) != 0700)
+        return;
+    qputenv("XDG_RUNTIME_DIR", folder);
+}
+
 CommandLine readCommandLine(const QCoreApplication& app) {
     QCommandLineParser parser;
     describeCommandLine(parser);
-    parser.process(app);  // --help, --version and unknown options end here
+    if (!parser.parse(app.arguments())) {
+        std::fprintf(stderr, "orbel-chess: %s\n", qPrintable(parser.errorText()));
+        std::exit(1);
+    }
+    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) parser.showHelp();
     if (parser.isSet(QStringLiteral("pgn"))) std::exit(printSavedGameAsPgn(parser.value(QStringLiteral("pgn"))));
     const QStringList games = parser.positionalArguments();
     if (games.size() > 1) {

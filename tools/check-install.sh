@@ -86,13 +86,21 @@ done <<EOF
 0|out|Orbel Chess $version|--version
 0|out|Usage: .*orbel-chess \[options\] \[saved-game\]|--help
 1|err|orbel-chess: one saved game at most, 2 given.|one.KRV two.KRV
-1|err|.*Unknown option 'bogus'.|--bogus
+1|err|orbel-chess: Unknown option 'bogus'.|--bogus
 1|err|orbel-chess: no display .*|-reverse
+1|err|orbel-chess: no display .*|
+1|err|orbel-chess: no display .*|--port 5000
 1|err|orbel-chess: --port takes a port number from 1 to 65535, not '0'.|--port 0
 0|out|rnbqkbnr/ppp2Bpp/3p4/4p3/4P3/8/PPPP1PPP/RNBQK1NR b KQkq - 0 3|--pgn tests/savegame/seeds/black-side.krv
 0|out|\[FEN "rnbqkbnr/ppp2Bpp/3p4/4p3/4P3/8/PPPP1PPP/RNBQK1NR b KQkq - 0 3"\]|--pgn tests/savegame/seeds/black-side.krv
 1|err|orbel-chess: nowhere.KRV: No such file or directory|--pgn nowhere.KRV
 EOF
+# A console login has no XDG_RUNTIME_DIR either; nothing is said then but the answer.
+for args in --version --help; do
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR timeout 60 "$prefix/bin/orbel-chess" $args \
+    >/dev/null 2>"$work/err" || true
+  [ ! -s "$work/err" ] || fail "orbel-chess $args wrote to standard error: $(cat "$work/err")"
+done
 
 echo "== Debian package =="
 rm -f "$build"/orbel-chess_*.deb

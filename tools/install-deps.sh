@@ -16,6 +16,8 @@ set -euo pipefail
 game=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libminiupnpc-dev
+  # what Qt's configure looks for beside it, which it reports missing four times otherwise
+  libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation
 )

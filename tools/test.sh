@@ -24,11 +24,16 @@ cmake --preset tsan
 cmake --build build-tsan -j "$jobs" --target thinking_race_tests portmap_tests
 
 status=0
+# Every ctest run's results, for the count line at the end.
+summary=$(mktemp)
+counted() { python3 tools/test_summary.py add "$summary" "$1/Testing/Temporary/LastTest.log"; }
 echo "== Tests =="
 ctest --test-dir build --output-on-failure -j "$jobs" || status=1
+counted build
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 # Qt and fontconfig keep allocations alive until exit: no leak report.
 ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-sanitize --output-on-failure -j "$jobs" || status=1
+counted build-sanitize
 echo "== The board over the AT-SPI bus, as a screen reader reads it =="
 # A session bus, a display and a network namespace of its own: the game
 # listens on its usual port, which stays free outside.
@@ -52,7 +57,11 @@ for script in black promotion; do
 done
 echo "== Thread tests under ThreadSanitizer =="
 TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -R ThinkingRace || status=1
+counted build-tsan
 TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R PortMapper || status=1
+counted build-tsan
 echo "== Installing and the Debian package =="
 bash tools/check-install.sh build || status=1
+echo "== All the tests =="
+python3 tools/test_summary.py report "$summary" || status=1
 exit $status
