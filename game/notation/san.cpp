@@ -149,11 +149,12 @@ std::string refusalFor(const StandardPosition& position, const Pattern& p) {
 }
 
 std::string noMoveReason(const StandardPosition& position, const std::vector<Pattern>& patterns) {
+    // What only this program's own rules refuse; standard chess's refusals are refusalFor's.
+    const bool orbel = position.rules == RuleSet::Orbel;
     for (const Pattern& p : patterns) {
-        if (position.rules == RuleSet::Standard) break;
-        if (p.promoteTo != NoPiece && p.promoteTo != Queen) return "pawns always become queens";
+        if (orbel && p.promoteTo != NoPiece && p.promoteTo != Queen) return "pawns always become queens";
         const bool pawnCapture = p.kind == Pawn && (p.capture || (p.fromFile >= 0 && p.fromFile != fileOf(p.to)));
-        if (pawnCapture && p.to == position.enPassantTarget) return "no en passant in these rules";
+        if (orbel && pawnCapture && p.to == position.enPassantTarget) return "no en passant in these rules";
     }
     for (const Pattern& p : patterns)
         if (std::string reason = refusalFor(position, p); !reason.empty()) return reason;
