@@ -83,7 +83,7 @@ QString childNames(QAccessibleInterface* i) {
     for (int c = 0; c < i->childCount(); ++c) out << i->child(c)->text(QAccessible::Name);
     return out.join(" | ");
 }
-const char* States[] = {"unavailable", "idle", "calling", "requesting", "answering", "deciding", "playing"};
+const char* States[] = {"unavailable", "idle", "calling", "requesting", "answering", "deciding", "playing", "waiting", "redialling", "rejoining"};
 
 // The lines a history pane holds, as a screen reader reads them ("1. e4"
 // read as "e4"), once every line in view is drawn where it belongs: the

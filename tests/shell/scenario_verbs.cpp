@@ -582,6 +582,7 @@ const std::map<std::string, Verb> Verbs = {
          const int idle = std::stoi(word(in)), interval = std::stoi(word(in)), probes = std::stoi(word(in));
          s.window().network().keepAlive = {std::chrono::seconds(idle), std::chrono::seconds(interval), probes};
      }},
+    {"old", [](S& s, Words&) { s.window().network().firstProtocolOnly = true; }},
     {"listen", [](S& s, Words& in) { s.window().network().setUpListening(s.expand(word(in)).toUShort()); }},
     {"call", [](S& s, Words& in) {
          const QString host = s.expand(word(in)), nick = QString::fromStdString(word(in));
