@@ -65,7 +65,10 @@ void NetworkSession::helloReceived(const PeerMessage& m) {
         peerPort_ = hello->port != 0 ? hello->port : GamePort;
     } else if (state_ == State::Requesting) {
         peerIsNew_ = true;
+    } else {
+        return;
     }
+    if (QTcpSocket* s = socket()) startKeepAlive(s);
 }
 
 void NetworkSession::dropConnection() {

@@ -153,9 +153,13 @@ void NetworkSession::startKeepAlive(QTcpSocket* socket) const {
     socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     const qintptr fd = socket->socketDescriptor();
     if (fd == -1) return;
-    const int idle = static_cast<int>(keepAlive.idle.count());
-    const int interval = static_cast<int>(keepAlive.interval.count());
-    const int probes = keepAlive.probes;
+    // A copy of this version takes the game up again, so a silent line is
+    // given up sooner (at most 11 s) and called back.
+    const bool rejoinable = peerIsNew_;
+    const int idle = static_cast<int>(rejoinable ? std::min<std::int64_t>(keepAlive.idle.count(), 5) : keepAlive.idle.count());
+    const int interval =
+        static_cast<int>(rejoinable ? std::min<std::int64_t>(keepAlive.interval.count(), 2) : keepAlive.interval.count());
+    const int probes = rejoinable ? std::min(keepAlive.probes, 3) : keepAlive.probes;
 #if defined(TCP_KEEPIDLE) && defined(TCP_KEEPINTVL) && defined(TCP_KEEPCNT)
     ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPIDLE, &idle, sizeof idle);
     ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPINTVL, &interval, sizeof interval);

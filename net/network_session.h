@@ -156,7 +156,7 @@ public:
     std::function<GameCheckpoint()> checkpoint;
     // How long redialling goes on after a drop, and its longest pause.
     std::chrono::milliseconds redialFor{std::chrono::minutes(10)};
-    std::chrono::milliseconds redialPauseMost{15000};
+    std::chrono::milliseconds redialPauseMost{8000};
     // A peer may make this many offers a minute; more are passed over.
     int offersPerMinute = 4;
 
