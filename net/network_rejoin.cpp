@@ -143,15 +143,7 @@ void NetworkSession::redial() {
     }
     // The callee's every address, its name looked up afresh: a laptop that
     // changed network may be found at another.
-    callPort_ = callHost_.port;
-    const QString name = QString::fromStdString(callHost_.host);
-    const QHostAddress literal = literalHostAddress(name);
-    if (!literal.isNull()) {
-        candidates_ = {literal};
-        tryNextAddress();
-        return;
-    }
-    lookupId_ = QHostInfo::lookupHost(name, this, &NetworkSession::lookedUp);
+    callAt(callHost_);
 }
 
 void NetworkSession::holdIncoming(QTcpSocket* incoming) {
@@ -160,11 +152,7 @@ void NetworkSession::holdIncoming(QTcpSocket* incoming) {
         turnAway(incoming);
         return;
     }
-    incoming->setParent(nullptr);
-    auto* c = new PeerConnection(incoming, this);
-    incoming->setParent(c);
-    incoming->setReadBufferSize(SocketReadBuffer);
-    incoming->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    PeerConnection* c = wrap(incoming);
     pending_ = c;
     connect(c, &PeerConnection::messageReceived, this, [this, c](const PeerMessage& m) {
         if (c == pending_) pendingMessage(m);
@@ -215,33 +203,17 @@ void NetworkSession::pendingMessage(const PeerMessage& m) {
     answerBack(*point);
 }
 
-void NetworkSession::answerBack(const GamePoint& point) {
+void NetworkSession::takeUp(const GamePoint& there, bool answering) {
     const GameCheckpoint here = this->here();
-    const bool same = point.moves == here.moves && point.position == here.position;
-    const bool aheadHere = point.moves + 1 == here.moves && here.lastIsOwn && point.position == here.before;
-    const bool aheadThere = point.moves == here.moves + 1;
-    if (!same && !aheadHere && !aheadThere) {
+    const Meeting meeting = meet(here, there);
+    if (meeting == Meeting::Different) {
         connection_->send(noGameMessage(ResumeRefusal::Different));
         socket()->flush();
         endWait(ResumeRefusal::Different);
         return;
     }
-    connection_->send(welcomeMessage(here.moves, here.position));
-    backInPlay(aheadHere);
-}
-
-void NetworkSession::welcomed(const GamePoint& point) {
-    const GameCheckpoint here = this->here();
-    const bool same = point.moves == here.moves && point.position == here.position;
-    const bool aheadHere = point.moves + 1 == here.moves && here.lastIsOwn && point.position == here.before;
-    const bool aheadThere = point.moves == here.moves + 1;
-    if (!same && !aheadHere && !aheadThere) {
-        connection_->send(noGameMessage(ResumeRefusal::Different));
-        socket()->flush();
-        endWait(ResumeRefusal::Different);
-        return;
-    }
-    backInPlay(aheadHere);
+    if (answering) connection_->send(welcomeMessage(here.moves, here.position));
+    backInPlay(meeting == Meeting::AheadHere);
 }
 
 void NetworkSession::backInPlay(bool aheadHere) {

@@ -95,15 +95,20 @@ void NetworkSession::adopt(QTcpSocket* socket) {
         }
         connection_->deleteLater();
     }
+    PeerConnection* c = wrap(socket);
+    serve(c);
+    watchCall(socket, c);
+    if (socket->state() == QAbstractSocket::ConnectedState) startKeepAlive(socket);
+}
+
+PeerConnection* NetworkSession::wrap(QTcpSocket* socket) {
     socket->setParent(nullptr);
     auto* c = new PeerConnection(socket, this);
     socket->setParent(c);
     socket->setReadBufferSize(SocketReadBuffer);
     // Each message leaves at once, in its own segment.
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    serve(c);
-    watchCall(socket, c);
-    if (socket->state() == QAbstractSocket::ConnectedState) startKeepAlive(socket);
+    return c;
 }
 
 void NetworkSession::serve(PeerConnection* c) {
@@ -251,9 +256,13 @@ void NetworkSession::startCall(const HostField& host, const QString& nickname, i
     wasCaller_ = true;
     callHost_ = host;
     proposed_ = Hello{HelloVersion, newGameId(), listeningPort(), rules};
-    callPort_ = host.port;
     candidates_.clear();
     connectTimer_.start(connectTimeout);
+    callAt(host);
+}
+
+void NetworkSession::callAt(const HostField& host) {
+    callPort_ = host.port;
     const QString name = QString::fromStdString(host.host);
     const QHostAddress literal = literalHostAddress(name);
     if (!literal.isNull()) {
@@ -535,6 +544,10 @@ bool NetworkSession::sendMove(const MoveRecord& localMove) {
 
 void NetworkSession::sendChatLine(const QString& typed) {
     const std::string line = chatTextToSend(textForPeer(typed), nextTauntIndex());
+    if (waiting()) {
+        emit chatShown(QStringLiteral("* Not sent: the line is down."), true);
+        return;
+    }
     // A line that never left is not shown as said.
     if (!sendOrTell(kibMessage(line), NetFailure::SendFailedPlay)) return;
     emit chatShown(QString::fromStdString(chatLine(textForPeer(localNickname), line)), true);

@@ -61,14 +61,6 @@ enum class NetFailure {
 // How the peer left a running game.
 enum class PeerEnd { Resigned, Ended };
 
-// Where the game on this side's board stands, for taking it up again.
-struct GameCheckpoint {
-    int moves = 0;
-    std::string position;
-    // The position before the last move, and whether this side made it.
-    std::string before;
-    bool lastIsOwn = false;
-};
 
 class NetworkSession : public QObject {
     Q_OBJECT
@@ -252,11 +244,14 @@ private:
     void redial();
     void holdIncoming(QTcpSocket* incoming);
     void pendingMessage(const PeerMessage& m);
-    void answerBack(const GamePoint& point);
-    void welcomed(const GamePoint& point);
+    void answerBack(const GamePoint& point) { takeUp(point, true); }
+    void welcomed(const GamePoint& point) { takeUp(point, false); }
+    void takeUp(const GamePoint& there, bool answering);
+    void callAt(const HostField& host);
     void backInPlay(bool aheadHere);
     void dropConnection();
     void dropPending();
+    PeerConnection* wrap(QTcpSocket* socket);
     void serve(PeerConnection* c);
     void noAddressLeft(NetFailure why);
     bool offerStands(const OfferMessage& m) const;

@@ -133,6 +133,14 @@ std::string positionText(const StandardPosition& position) {
     return text + (position.toMove == Side::White ? " w" : " b");
 }
 
+Meeting meet(const GameCheckpoint& here, const GamePoint& there) {
+    if (there.moves == here.moves && there.position == here.position) return Meeting::Same;
+    if (there.moves + 1 == here.moves && here.lastIsOwn && there.position == here.before) return Meeting::AheadHere;
+    // The other side's last move will be checked as any move is.
+    if (there.moves == here.moves + 1) return Meeting::AheadThere;
+    return Meeting::Different;
+}
+
 std::string helloMessage(const Hello& hello) {
     std::string text = std::to_string(hello.version);
     if (!hello.gameId.empty()) text += " game=" + hello.gameId;

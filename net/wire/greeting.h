@@ -49,6 +49,20 @@ struct GamePoint {
 
 enum class ResumeRefusal { Unknown, Different };
 
+// Where the game on this side's board stands, for taking it up again.
+struct GameCheckpoint {
+    int moves = 0;
+    std::string position;
+    // The position before the last move, and whether this side made it.
+    std::string before;
+    bool lastIsOwn = false;
+};
+
+// How the two sides' games meet: the same, one a move ahead (its last move
+// to go again), or not the same game at all.
+enum class Meeting { Same, AheadHere, AheadThere, Different };
+Meeting meet(const GameCheckpoint& here, const GamePoint& there);
+
 enum class OfferKind { Draw, Takeback, Rematch };
 
 struct OfferMessage {

@@ -104,6 +104,18 @@ TEST(PeerGreetings, ReadBackOnlyWhatIsWellFormed) {
     for (const std::string text : {"", "k", "qq", "Q"}) EXPECT_FALSE(readPromote(text).has_value()) << text;
     EXPECT_FALSE(readNoGame("other").has_value());
     EXPECT_EQ(positionText(initialPosition()), Start);
+    // How two sides' games meet when the line is back: here 3 plies, the
+    // last this side's, after position P2 from P1.
+    const GameCheckpoint here{3, "P3", "P2", true};
+    const struct {
+        GamePoint there;
+        Meeting meeting;
+    } meetings[] = {{{Id, 3, "P3"}, Meeting::Same},       {{Id, 2, "P2"}, Meeting::AheadHere},
+                    {{Id, 4, "P4"}, Meeting::AheadThere}, {{Id, 3, "Q3"}, Meeting::Different},
+                    {{Id, 2, "Q2"}, Meeting::Different},  {{Id, 1, "P1"}, Meeting::Different},
+                    {{Id, 5, "P5"}, Meeting::Different}};
+    for (const auto& row : meetings) EXPECT_EQ(meet(here, row.there), row.meeting) << row.there.moves;
+    EXPECT_EQ(meet({3, "P3", "P2", false}, {Id, 2, "P2"}), Meeting::Different);
     EXPECT_TRUE(isGameId(gameIdFrom(0x0123456789abcdefULL, ~0ULL)));
 }
 
