@@ -117,6 +117,12 @@ TEST(PeerGreetings, ReadBackOnlyWhatIsWellFormed) {
     for (const auto& row : meetings) EXPECT_EQ(meet(here, row.there), row.meeting) << row.there.moves;
     EXPECT_EQ(meet({3, "P3", "P2", false}, {Id, 2, "P2"}), Meeting::Different);
     EXPECT_TRUE(isGameId(gameIdFrom(0x0123456789abcdefULL, ~0ULL)));
+    // The longest NICK and hello fit in one read of a first-protocol copy
+    // (255 bytes), which acts on the NICK and drops the hello behind it.
+    std::string faces;
+    for (int i = 0; i < 30; ++i) faces += "\U0001F600";
+    EXPECT_LE(nickMessage(3, faces).size() + helloMessage({1, Id, 65535, RuleSet::Standard}).size(),
+              MaxPeerTextLength);
 }
 
 TEST(PeerStream, ReadsOddStreams) {
