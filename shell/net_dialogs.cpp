@@ -13,6 +13,7 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "shell/dialog_units.h"
 #include "shell/modal.h"
@@ -224,6 +225,8 @@ WaitingDialog::WaitingDialog(const QString& text, QWidget* owner) : QDialog(owne
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(text, this);
     label->setWordWrap(true);
+    // One line where the screen allows: a nickname is at most 24 characters.
+    label->setMinimumWidth(std::min(label->fontMetrics().horizontalAdvance(text) + 4, 560));
     layout->addWidget(label);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* again = buttons->addButton(QStringLiteral("&Call Again"), QDialogButtonBox::ActionRole);

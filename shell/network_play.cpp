@@ -130,6 +130,9 @@ void NetworkPlay::lineDown() {
     closeWaiting();
     auto* dialog = new WaitingDialog(qs(text::ConnectionLost).arg(session_.peerNickname), &modal_.window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Whatever the user was typing keeps the keys; the wait is also said
+    // aloud, and Call Again is under Network Play.
+    dialog->setAttribute(Qt::WA_ShowWithoutActivating);
     connect(dialog, &WaitingDialog::callAgain, &session_, &NetworkSession::callAgain);
     connect(dialog, &WaitingDialog::endGame, this, &NetworkPlay::endGameAsked);
     waiting_ = dialog;
