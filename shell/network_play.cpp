@@ -97,24 +97,26 @@ void NetworkPlay::offer(OfferKind kind) {
 
 void NetworkPlay::answer(const OfferMessage& offer) {
     const QString who = session_.peerNickname;
-    QString question;
+    QString offered;
+    QString question = QStringLiteral("Do you accept?");
     const char* title = "Offer Draw";
     switch (offer.kind) {
-    case OfferKind::Draw: question = QStringLiteral("%1 offers a draw. Do you accept?").arg(who); break;
+    case OfferKind::Draw: offered = QStringLiteral("%1 offers a draw.").arg(who); break;
     case OfferKind::Takeback:
-        question = QStringLiteral("%1 asks to take back their last move. Do you allow it?").arg(who);
+        offered = QStringLiteral("%1 asks to take back their last move.").arg(who);
+        question = QStringLiteral("Do you allow it?");
         title = "Take Back Move";
         break;
     case OfferKind::Rematch: {
         const bool white = table_.userSide() == Side::Black;  // colours change sides
-        question = QStringLiteral("%1 offers a rematch, you playing %2. Do you accept?")
-                       .arg(who, white ? QStringLiteral("White") : QStringLiteral("Black"));
+        offered = QStringLiteral("%1 offers a rematch, you playing %2.")
+                      .arg(who, white ? QStringLiteral("White") : QStringLiteral("Black"));
         title = "Rematch";
         break;
     }
     }
-    emit said(QStringLiteral("* ") + question.section(QLatin1Char('.'), 0, 0) + QLatin1Char('.'), false);
-    const bool yes = modal_.ask(question, qs(title), MessageIcon::Information);
+    emit said(QStringLiteral("* ") + offered, false);
+    const bool yes = modal_.ask(offered + QLatin1Char(' ') + question, qs(title), MessageIcon::Information);
     session_.answerOffer(offer, yes);
 }
 
