@@ -3,7 +3,12 @@
 // boxes answered at once), and how long a move takes from one player's drop
 // to the other player's board: two game windows in one process, the callee's
 // knights and the caller's knights going out and back. Prints medians and
-// 99th percentiles. Runs on the offscreen platform unless told otherwise.
+// 99th percentiles. Run as root, it also deletes the home link of a game
+// between two namespaces and makes it again, and times the game's return
+// from the link's (median and worst); "--transcript" plays a whole game
+// through a 30 s cut instead and prints what each side went through.
+// Runs on the offscreen platform unless told otherwise.
+//   net_latency_bench [moves [cuts]] | net_latency_bench --transcript
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +18,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <string_view>
 #include <vector>
 
 #include <QAction>
@@ -22,6 +29,9 @@
 #include "shell/board_window.h"
 #include "shell/net_dialogs.h"
 #include "shell/main_window.h"
+#ifdef ORBEL_WITH_SANDBOX
+#include "tests/support/net_sandbox.h"
+#endif
 
 namespace {
 
@@ -113,11 +123,112 @@ std::vector<double> timeMoves(MainWindow& caller, MainWindow& callee, int moves)
     return micros;
 }
 
+#ifdef ORBEL_WITH_SANDBOX
+using orbel::testing::NetSandbox;
+
+bool waitFor(const std::function<bool()>& done, int ms) { return done() || QTest::qWaitFor(done, ms); }
+
+bool playing(MainWindow& w) { return w.network().state() == NetworkSession::State::Playing; }
+
+void type(MainWindow& w, const char* move) {
+    QTest::keyClicks(w.boardWindow(), QString::fromLatin1(move));
+    QTest::keyClick(w.boardWindow(), Qt::Key_Return);
+}
+
+// The callee at home, the caller on the router's side (this thread stays
+// there), in a game; false when it could not be set up.
+bool gameAcrossTheRouter(NetSandbox& sandbox, MainWindow& caller, MainWindow& callee) {
+    bool listening = false;
+    if (!sandbox.inside(NetSandbox::Place::Home, [&] { listening = callee.network().setUpListening(0); }) ||
+        !listening || !sandbox.enter(NetSandbox::Place::Router))
+        return false;
+    answerDialogs(caller, callee, QStringLiteral("10.41.28.2:%1"));
+    return startNetworkGame(caller, callee) && waitFor([&] { return playing(caller); }, 10000);
+}
+
+// The link cut `cuts` times, each time for longer, so that it comes back at
+// every point of the caller's pauses between calls; the time from its
+// return to both sides playing again.
+int timeResumes(int cuts) {
+    NetSandbox sandbox;
+    if (!sandbox.whyNot().empty()) {
+        std::printf("resume         skipped: %s\n", sandbox.whyNot().c_str());
+        return 0;
+    }
+    MainWindow caller, callee;
+    for (MainWindow* w : {&caller, &callee}) {
+        quietWindow(*w);
+        w->network().keepAlive = {std::chrono::seconds(1), std::chrono::seconds(1), 2};
+        w->show();
+    }
+    if (!gameAcrossTheRouter(sandbox, caller, callee)) return std::fprintf(stderr, "no game across the router\n"), 1;
+    std::vector<double> micros;
+    for (int i = 0; i < cuts; ++i) {
+        sandbox.cutHomeLink();
+        if (!waitFor([&] { return caller.network().waiting() && callee.network().waiting(); }, 20000)) break;
+        QTest::qWait(700 * i);
+        sandbox.relinkHome();
+        const Clock::time_point back = Clock::now();
+        if (!waitFor([&] { return playing(caller) && playing(callee); }, 60000)) break;
+        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - back).count());
+    }
+    if (micros.size() != static_cast<std::size_t>(cuts)) return std::fprintf(stderr, "a game did not come back\n"), 1;
+    printTimes("resume", micros);
+    return 0;
+}
+
+// A whole game through a 30 s cut, with the program's own keepalive, each
+// step and what each side showed with its time.
+int transcript() {
+    NetSandbox sandbox;
+    if (!sandbox.whyNot().empty()) return std::fprintf(stderr, "%s\n", sandbox.whyNot().c_str()), 1;
+    MainWindow caller, callee;
+    const Clock::time_point t0 = Clock::now();
+    const auto say = [t0](const char* who, const QString& what) {
+        std::printf("%7.2f s  %-7s %s\n", std::chrono::duration<double>(Clock::now() - t0).count(), who,
+                    what.toUtf8().constData());
+        std::fflush(stdout);
+    };
+    for (MainWindow* w : {&caller, &callee}) {
+        quietWindow(*w);
+        w->show();
+        const char* who = w == &caller ? "caller" : "callee";
+        QObject::connect(&w->network(), &NetworkSession::connectionLost, [&say, w, who] {
+            say(who, w->statusText());
+        });
+        QObject::connect(&w->network(), &NetworkSession::rejoined, [&say, who] { say(who, "back in the game"); });
+        QObject::connect(&w->table().game(), &Game::movePlayed, [&say, who](const PlayedMove& m) {
+            say(who, QString::fromStdString("board: " + m.san));
+        });
+    }
+    if (!gameAcrossTheRouter(sandbox, caller, callee)) return std::fprintf(stderr, "no game across the router\n"), 1;
+    say("both", "playing");
+    type(caller, "f3");
+    waitFor([&] { return callee.table().userMayMove(); }, 10000);
+    type(callee, "e5");
+    waitFor([&] { return caller.table().userMayMove(); }, 10000);
+    sandbox.cutHomeLink();
+    say("link", "deleted");
+    type(caller, "g4");
+    QTest::qWait(30000);
+    sandbox.relinkHome();
+    say("link", "made again");
+    if (!waitFor([&] { return callee.table().userMayMove(); }, 120000)) return std::fprintf(stderr, "no g4\n"), 1;
+    type(callee, "Qh4");
+    waitFor([&] { return caller.table().game().result() != "*"; }, 10000);
+    say("both", QString::fromStdString("result " + caller.table().game().result() + " / " + callee.table().game().result()));
+    return 0;
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
+#ifdef ORBEL_WITH_SANDBOX
+    if (argc > 1 && std::string_view(argv[1]) == "--transcript") return transcript();
+#endif
     const int moves = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
 
     MainWindow caller, callee;
@@ -141,5 +252,9 @@ int main(int argc, char** argv) {
     }
     printTimes("move", timeMoves(caller, callee, moves));
     caller.action(Command::KillGame)->trigger();
+#ifdef ORBEL_WITH_SANDBOX
+    const int cuts = argc > 2 ? std::max(0, std::atoi(argv[2])) : 10;
+    if (cuts > 0) return timeResumes(cuts);
+#endif
     return 0;
 }

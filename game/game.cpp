@@ -138,6 +138,22 @@ void Game::takeBack() {
     emit takenBack();
 }
 
+bool Game::takeBackLast() {
+    if (!exists() || plays_.empty()) return false;
+    const PlayedMove last = plays_.back();
+    plays_.pop_back();
+    if (!moves_.empty()) moves_.pop_back();
+    position_ = last.before;
+    const GameState& held = *seat_->game();
+    const bool seatCastled = last.mover == seat_->side() && last.move.castle != Castle::None;
+    seat_->setUp(position_, held.moveCount - 1, held.hasCastled != 0 && !seatCastled);
+    last_ = plays_.empty() ? PlayedMove{} : plays_.back();
+    result_ = "*";
+    drawReason_ = DrawReason::None;
+    emit moveTakenBack(last.mover);
+    return true;
+}
+
 DrawReason Game::claimableDraw() const {
     if (!exists() || position_.rules != RuleSet::Standard || result_ != "*") return DrawReason::None;
     return orbel::claimableDraw(position_, repetitionHistory(start_, moves_));

@@ -80,6 +80,9 @@ public:
     // Undo Move: the position at the undo point, two plies fewer for the top
     // side's game object, the moves since forgotten and the game open again.
     void takeBack();
+    // A takeback both players of a network game agreed: the last move
+    // alone; false when there is none.
+    bool takeBackLast();
 
     // The game is over; a result that is settled already stays.
     void end(EndReason reason, std::optional<Side> winner);
@@ -102,6 +105,8 @@ signals:
     void movePlayed(const orbel::PlayedMove& move);
     void gameEnded(orbel::EndReason reason);
     void takenBack();
+    // takeBackLast: `mover`'s last move is gone.
+    void moveTakenBack(orbel::Side mover);
     // The check test failed: the move went on without a check mark.
     void checkTestFailed();
 

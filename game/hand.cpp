@@ -8,6 +8,7 @@ Hand::Hand(Table& table, QObject* parent) : QObject(parent), table_(table) {
     // A piece in the hand belongs to the position it was picked up from.
     connect(&table.game(), &Game::begun, this, &Hand::empty);
     connect(&table.game(), &Game::takenBack, this, &Hand::empty);
+    connect(&table.game(), &Game::moveTakenBack, this, &Hand::empty);
 }
 
 bool Hand::pickUp(int square) {

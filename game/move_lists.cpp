@@ -16,6 +16,10 @@ MoveLists::MoveLists(Game& game, QObject* parent) : QObject(parent) {
         black_.dropLast();
         emit changed();
     });
+    connect(&game, &Game::moveTakenBack, this, [this](Side mover) {
+        list(mover).dropLast();
+        emit changed();
+    });
 }
 
 void MoveLists::begun(GameStart how) {

@@ -40,10 +40,10 @@ void Table::startTwoPlayer(RuleSet rules) {
     game_.begin(Side::Black, rules);
 }
 
-void Table::startNetwork(Side local, Player& remote, const QString& opponentName) {
+void Table::startNetwork(Side local, Player& remote, const QString& opponentName, RuleSet rules) {
     seatPlayers(Mode::Network, local, remote);
     beginAs(Mode::Network, opponentName);
-    game_.begin(other(local));
+    game_.begin(other(local), rules);
 }
 
 void Table::playTheComputer() { seatPlayers(Mode::OnePlayer, userSide_, computer_); }

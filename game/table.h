@@ -46,7 +46,7 @@ public:
     // New 2 Player Game: White at the bottom, White to move.
     void startTwoPlayer(RuleSet rules = RuleSet::Orbel);
     // A network game begins, the local user playing `local` against `remote`.
-    void startNetwork(Side local, Player& remote, const QString& opponentName);
+    void startNetwork(Side local, Player& remote, const QString& opponentName, RuleSet rules = RuleSet::Orbel);
     // The computer takes over the top side of the game on the board, which
     // stays as it is (New 1 Player Game, before its dialog; the end of a
     // network game).

@@ -11,6 +11,34 @@ NetworkOpponent::NetworkOpponent(MoveArbiter& table, Game& game, NetworkSession&
     connect(&session_, &NetworkSession::moveReceived, this, &NetworkOpponent::received);
     connect(&session_, &NetworkSession::peerLeft, this, &NetworkOpponent::left);
     connect(&game_, &Game::movePlayed, this, &NetworkOpponent::sendLocalMove);
+    connect(&session_, &NetworkSession::lastMoveWanted, this, &NetworkOpponent::sendAgain);
+    connect(&session_, &NetworkSession::offerSettled, this, &NetworkOpponent::settled);
+    session_.checkpoint = [this] { return checkpoint(); };
+}
+
+GameCheckpoint NetworkOpponent::checkpoint() const {
+    GameCheckpoint point;
+    if (!seated() || !game_.exists()) return point;
+    const std::vector<PlayedMove>& plays = game_.plays();
+    point.moves = static_cast<int>(plays.size());
+    point.position = positionText(game_.position());
+    if (!plays.empty()) {
+        point.before = positionText(plays.back().before);
+        point.lastIsOwn = plays.back().mover != side();
+    }
+    return point;
+}
+
+void NetworkOpponent::sendAgain() {
+    const std::vector<PlayedMove>& plays = game_.plays();
+    if (!seated() || plays.empty() || plays.back().mover == side()) return;
+    session_.sendMove(heldMoveRecord(plays.back().move, side()));
+}
+
+void NetworkOpponent::settled(const OfferMessage& reply) {
+    if (!seated() || !reply.yes) return;
+    if (reply.kind == OfferKind::Draw) game_.agreeDraw();
+    if (reply.kind == OfferKind::Takeback) game_.takeBackLast();
 }
 
 void NetworkOpponent::received(const MoveRecord& record) {
@@ -45,8 +73,9 @@ void NetworkOpponent::left(PeerEnd how) {
 }
 
 void NetworkOpponent::gameEnded(EndReason reason) {
-    // The game ended on the board: the connection closes on this side too.
-    if (reason == EndReason::Checkmate && session_.netGameActive()) session_.gameOver();
+    // The game ended on the board: the connection closes on this side too,
+    // or stays for the chat and a rematch with a copy of this version.
+    if ((reason == EndReason::Checkmate || reason == EndReason::Drawn) && session_.netGameActive()) session_.gameOver();
 }
 
 }  // namespace orbel

@@ -10,14 +10,6 @@
 #include <sys/socket.h>
 
 namespace orbel {
-namespace {
-
-// What a peer sends waits in the kernel, not in memory of ours: a flood is
-// held back by TCP itself while the connection reads it a chunk per turn.
-constexpr qint64 SocketReadBuffer = 65536;
-
-}  // namespace
-
 QHostAddress literalHostAddress(const QString& host) {
     QHostAddress literal;
     return literal.setAddress(host.trimmed()) ? literal : QHostAddress();
@@ -46,6 +38,13 @@ NetworkSession::NetworkSession(QObject* parent) : QObject(parent) {
     answerTimer_.setSingleShot(true);
     connect(&answerTimer_, &QTimer::timeout, this, [this] {
         if (state_ == State::Answering) closeConn();
+    });
+    redialTimer_.setSingleShot(true);
+    connect(&redialTimer_, &QTimer::timeout, this, &NetworkSession::redial);
+    // A call back that names no game in time, or a redial nobody answers.
+    rejoinTimer_.setSingleShot(true);
+    connect(&rejoinTimer_, &QTimer::timeout, this, [this] {
+        if (state_ == State::Redialling || state_ == State::Rejoining) lineWentDown();
     });
 }
 
@@ -96,22 +95,31 @@ void NetworkSession::adopt(QTcpSocket* socket) {
         }
         connection_->deleteLater();
     }
-    slot_ = Slot::Open;
+    PeerConnection* c = wrap(socket);
+    serve(c);
+    watchCall(socket, c);
+    if (socket->state() == QAbstractSocket::ConnectedState) startKeepAlive(socket);
+}
+
+PeerConnection* NetworkSession::wrap(QTcpSocket* socket) {
     socket->setParent(nullptr);
-    connection_ = new PeerConnection(socket, this);
-    socket->setParent(connection_);
+    auto* c = new PeerConnection(socket, this);
+    socket->setParent(c);
     socket->setReadBufferSize(SocketReadBuffer);
     // Each message leaves at once, in its own segment.
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    PeerConnection* c = connection_;
+    return c;
+}
+
+void NetworkSession::serve(PeerConnection* c) {
+    slot_ = Slot::Open;
+    connection_ = c;
     connect(c, &PeerConnection::messageReceived, this, [this, c](const PeerMessage& m) {
         if (c == connection_ && slot_ == Slot::Open) handlePeerMessage(m);
     });
     connect(c, &PeerConnection::disconnected, this, [this, c] {
         if (c == connection_) peerGone();
     });
-    watchCall(socket, c);
-    if (socket->state() == QAbstractSocket::ConnectedState) startKeepAlive(socket);
 }
 
 void NetworkSession::watchCall(QTcpSocket* socket, PeerConnection* c) {
@@ -121,7 +129,16 @@ void NetworkSession::watchCall(QTcpSocket* socket, PeerConnection* c) {
         if (c == connection_) connected();
     });
     connect(socket, &QTcpSocket::errorOccurred, this, [this, c](QAbstractSocket::SocketError e) {
-        if (c != connection_ || state_ != State::Calling) return;
+        if (c != connection_) return;
+        if (state_ == State::Redialling) {
+            if (candidates_.isEmpty()) {
+                lineWentDown();
+            } else {
+                tryNextAddress();
+            }
+            return;
+        }
+        if (state_ != State::Calling) return;
         // The name's next address, while there is one and time.
         if (!candidates_.isEmpty()) {
             tryNextAddress();
@@ -141,9 +158,13 @@ void NetworkSession::startKeepAlive(QTcpSocket* socket) const {
     socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     const qintptr fd = socket->socketDescriptor();
     if (fd == -1) return;
-    const int idle = static_cast<int>(keepAlive.idle.count());
-    const int interval = static_cast<int>(keepAlive.interval.count());
-    const int probes = keepAlive.probes;
+    // A copy of this version takes the game up again, so a silent line is
+    // given up sooner (at most 11 s) and called back.
+    const bool rejoinable = peerIsNew_;
+    const int idle = static_cast<int>(rejoinable ? std::min<std::int64_t>(keepAlive.idle.count(), 5) : keepAlive.idle.count());
+    const int interval =
+        static_cast<int>(rejoinable ? std::min<std::int64_t>(keepAlive.interval.count(), 2) : keepAlive.interval.count());
+    const int probes = rejoinable ? std::min(keepAlive.probes, 3) : keepAlive.probes;
 #if defined(TCP_KEEPIDLE) && defined(TCP_KEEPINTVL) && defined(TCP_KEEPCNT)
     ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPIDLE, &idle, sizeof idle);
     ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPINTVL, &interval, sizeof interval);
@@ -159,9 +180,16 @@ void NetworkSession::startKeepAlive(QTcpSocket* socket) const {
 }
 
 void NetworkSession::peerGone() {
-    // The peer's end of the stream, or a connection that failed under it,
-    // counts as its END: the request or the game is over.
-    if (state_ == State::Calling || state_ == State::Idle || state_ == State::Unavailable) return;
+    if (state_ == State::Calling || state_ == State::Idle || state_ == State::Unavailable || state_ == State::Waiting)
+        return;
+    // A running game between new copies waits for the line to come back.
+    if ((state_ == State::Playing && peerIsNew_ && !gameOver_) || state_ == State::Redialling ||
+        state_ == State::Rejoining) {
+        lineWentDown();
+        return;
+    }
+    // Otherwise the peer's end of the stream, or a connection that failed
+    // under it, counts as its END: the request or the game is over.
     peerEndedGame(PeerCommand::End);
 }
 
@@ -182,6 +210,10 @@ void NetworkSession::closeConn() {
     connection_->deleteLater();
     slot_ = Slot::Closed;
     state_ = state_ == State::Unavailable ? State::Unavailable : State::Idle;
+    peerIsNew_ = false;
+    gameOver_ = false;
+    redialTimer_.stop();
+    rejoinTimer_.stop();
 }
 
 bool NetworkSession::sendOrTell(const std::string& bytes, NetFailure failure) {
@@ -203,18 +235,34 @@ void NetworkSession::failCall(NetFailure why) {
     if (state_ == State::Calling || state_ == State::Requesting) state_ = State::Idle;
 }
 
+void NetworkSession::noAddressLeft(NetFailure why) {
+    // A call back that reaches nobody leaves the game waiting.
+    if (state_ == State::Redialling) {
+        lineWentDown();
+    } else {
+        failCall(why);
+    }
+}
+
 void NetworkSession::callFailed(NetFailure why) {
     if (state_ == State::Calling) failCall(why);
 }
 
-void NetworkSession::startCall(const HostField& host, const QString& nickname, int colorCode) {
+void NetworkSession::startCall(const HostField& host, const QString& nickname, int colorCode, RuleSet rules) {
     if (state_ != State::Idle) return;
     localNickname = nickname;
     requestedColor = colorCode;
     state_ = State::Calling;
-    callPort_ = host.port;
+    wasCaller_ = true;
+    callHost_ = host;
+    proposed_ = Hello{HelloVersion, newGameId(), listeningPort(), rules};
     candidates_.clear();
     connectTimer_.start(connectTimeout);
+    callAt(host);
+}
+
+void NetworkSession::callAt(const HostField& host) {
+    callPort_ = host.port;
     const QString name = QString::fromStdString(host.host);
     const QHostAddress literal = literalHostAddress(name);
     if (!literal.isNull()) {
@@ -229,10 +277,10 @@ void NetworkSession::startCall(const HostField& host, const QString& nickname, i
 void NetworkSession::lookedUp(const QHostInfo& info) {
     if (info.lookupId() != lookupId_) return;
     lookupId_ = -1;
-    if (state_ != State::Calling) return;
+    if (state_ != State::Calling && state_ != State::Redialling) return;
     candidates_ = info.addresses();
     if (candidates_.isEmpty()) {
-        failCall(NetFailure::ConnectionProblem);
+        noAddressLeft(NetFailure::ConnectionProblem);
         return;
     }
     tryNextAddress();
@@ -245,7 +293,7 @@ void NetworkSession::tryNextAddress() {
     // Linux; it names no peer, and the call fails at once instead.
     if (address.isNull() || address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6) {
         if (candidates_.isEmpty()) {
-            failCall(NetFailure::ConnectionProblem);
+            noAddressLeft(NetFailure::ConnectionProblem);
         } else {
             tryNextAddress();
         }
@@ -272,11 +320,21 @@ void NetworkSession::callBoxClosed() {
 }
 
 void NetworkSession::connected() {
+    if (state_ == State::Redialling && slot_ == Slot::Open) {
+        const GameCheckpoint point = here();
+        connection_->send(backMessage({gameId_, point.moves, point.position}));
+        return;
+    }
     if (state_ != State::Calling || slot_ != Slot::Open) return;
     connectTimer_.stop();
     state_ = State::Requesting;
+    // The hello rides behind NICK in one write: a copy of the first
+    // protocol acts on the first message of a read only, so it takes the
+    // NICK and drops the hello, and never meets the hello on its own ahead
+    // of anything it needs.
     sendOrTell(nickMessage(requestedColor == WhiteColorCode ? BlackColorCode : WhiteColorCode,
-                           textForPeer(localNickname)),
+                           textForPeer(localNickname)) +
+                   (firstProtocolOnly ? std::string() : helloMessage(proposed_)),
                NetFailure::SendFailedSetUp);
 }
 
@@ -300,6 +358,12 @@ void NetworkSession::acceptIncoming() {
             emit failed(NetFailure::AcceptFailed);
             break;
         }
+        const bool gameKept = (state_ == State::Playing && !gameOver_) || state_ == State::Waiting ||
+                              state_ == State::Redialling || state_ == State::Rejoining;
+        if (gameKept && peerIsNew_) {
+            holdIncoming(incoming);
+            continue;
+        }
         if (state_ != State::Idle) {
             turnAway(incoming);
             continue;
@@ -309,20 +373,46 @@ void NetworkSession::acceptIncoming() {
         state_ = State::Answering;
         adopt(incoming);
         peerAddressText = addressText(incoming->peerAddress());
+        announced_ = false;
+        // A copy taking up a game names it at once; one this side does not
+        // hold is refused without troubling the user. A caller gets its box
+        // with its first message, or after a moment's silence.
         const QPointer<PeerConnection> c = connection_;
-        {
-            PeerConnection::Hold hold(connection_);
-            emit incomingCall();
-        }
-        // The caller's time to name itself runs once our user has answered.
-        if (c == connection_ && state_ == State::Answering) answerTimer_.start(nickTimeout);
+        QTimer::singleShot(AnnounceGrace, this, [this, c] {
+            if (c != connection_ || state_ != State::Answering || announced_) return;
+            // The caller's time to name itself runs once our user has answered.
+            if (announce()) answerTimer_.start(nickTimeout);
+        });
     }
 }
 
+bool NetworkSession::announce() {
+    announced_ = true;
+    const QPointer<PeerConnection> c = connection_;
+    {
+        PeerConnection::Hold hold(connection_);
+        emit incomingCall();
+    }
+    return c && c == connection_ && slot_ == Slot::Open && state_ == State::Answering;
+}
+
 void NetworkSession::handlePeerMessage(const PeerMessage& m) {
+    if (state_ == State::Answering && !announced_) {
+        if (m.command == PeerCommand::Back) {
+            connection_->send(noGameMessage(ResumeRefusal::Unknown));
+            closeConn();
+            return;
+        }
+        if (!announce()) return;
+    }
+    if (handleNewWord(m)) return;
     switch (m.command) {
     case PeerCommand::Move:
-        if (netGameActive_ && state_ == State::Playing) emit moveReceived(m.move);
+        if (netGameActive_ && state_ == State::Playing && !gameOver_) {
+            MoveRecord move = m.move;
+            if (promotion_) move.promotion = static_cast<std::uint8_t>(*std::exchange(promotion_, std::nullopt));
+            emit moveReceived(move);
+        }
         return;
     case PeerCommand::Kib:
         if (!netGameActive_ || state_ != State::Playing) return;
@@ -336,6 +426,7 @@ void NetworkSession::handlePeerMessage(const PeerMessage& m) {
     case PeerCommand::Deny: requestRefused(m.command); return;
     case PeerCommand::End:
     case PeerCommand::Resign: peerEndedGame(m.command); return;
+    default: return;
     }
 }
 
@@ -344,6 +435,11 @@ void NetworkSession::requestAccepted(const PeerMessage& m) {
     netGameActive_ = true;
     peerNickname = textFromPeer(m.text);
     state_ = State::Playing;
+    // A callee of this version says HELLO ahead of its ACK; without it the
+    // game is the first protocol's, by the Orbel 3.0 rules.
+    rules_ = peerIsNew_ ? proposed_.rules : RuleSet::Orbel;
+    gameId_ = proposed_.gameId;
+    localColor_ = requestedColor;
     emit gameReady(requestedColor);
 }
 
@@ -362,6 +458,10 @@ void NetworkSession::answerRequest(const PeerMessage& m) {
     answerTimer_.stop();
     peerNickname = textFromPeer(m.text);
     acceptedColor = m.colorCode;
+    wasCaller_ = false;
+    peerIsNew_ = false;
+    proposed_ = Hello{};
+    peerAddress_ = socket() ? socket()->peerAddress() : QHostAddress();
     // The question waits for the user; meanwhile the caller's bytes are read
     // as they come (an END or a second NICK must find the request undecided),
     // so it is asked outside this read.
@@ -386,18 +486,35 @@ void NetworkSession::acceptRequest(int request, const QString& nickname) {
     if (!stillDeciding(request)) return;
     localNickname = nickname;
     netGameActive_ = true;
+    rules_ = peerIsNew_ ? proposed_.rules : RuleSet::Orbel;
+    gameId_ = proposed_.gameId;
+    localColor_ = acceptedColor;
     emit gameReady(acceptedColor);
 }
 
 void NetworkSession::confirmGame() {
-    if (state_ == State::Deciding) sendOrTell(ackMessage(textForPeer(localNickname)), NetFailure::SendFailedSetUp);
+    // To a caller of this version the hello goes first, so that the game
+    // begins there knowing what this side understands.
+    if (state_ == State::Deciding)
+        sendOrTell((peerIsNew_ ? helloMessage({HelloVersion, {}, listeningPort(), rules_}) : std::string()) +
+                       ackMessage(textForPeer(localNickname)),
+                   NetFailure::SendFailedSetUp);
     state_ = State::Playing;
     emit callSettled(false);
 }
 
 void NetworkSession::peerEndedGame(PeerCommand word) {
-    const bool wasPlaying = state_ == State::Playing;
+    const bool wasPlaying = state_ == State::Playing || waiting();
     if (state_ == State::Idle || state_ == State::Unavailable) return;
+    // A copy of this version resigns and stays on the line for the chat and
+    // a rematch.
+    if (word == PeerCommand::Resign && wasPlaying && peerIsNew_) {
+        if (gameOver_) return;
+        gameOver_ = true;
+        emit peerLeft(PeerEnd::Resigned);
+        emit offersChanged();
+        return;
+    }
     netGameActive_ = false;
     emit callSettled(true);
     closeConn();
@@ -417,11 +534,20 @@ void NetworkSession::refuseMove() {
 }
 
 bool NetworkSession::sendMove(const MoveRecord& localMove) {
-    return sendOrTell(moveMessage(localMove), NetFailure::SendFailedPlay);
+    // With the line down the move waits: taking the game up again sends the
+    // last move of the side that is a move ahead.
+    if (waiting()) return true;
+    const bool named = peerIsNew_ && localMove.promotion >= Knight && localMove.promotion < Queen;
+    return sendOrTell((named ? promoteMessage(localMove.promotion) : std::string()) + moveMessage(localMove),
+                      NetFailure::SendFailedPlay);
 }
 
 void NetworkSession::sendChatLine(const QString& typed) {
     const std::string line = chatTextToSend(textForPeer(typed), nextTauntIndex());
+    if (waiting()) {
+        emit chatShown(QStringLiteral("* Not sent: the line is down."), true);
+        return;
+    }
     // A line that never left is not shown as said.
     if (!sendOrTell(kibMessage(line), NetFailure::SendFailedPlay)) return;
     emit chatShown(QString::fromStdString(chatLine(textForPeer(localNickname), line)), true);
@@ -429,12 +555,27 @@ void NetworkSession::sendChatLine(const QString& typed) {
 
 void NetworkSession::endGame(PeerCommand word) {
     if (!netGameActive_) return;
+    if (state_ != State::Playing) {
+        // The line is down: there is no one to tell.
+        endWait(std::nullopt);
+        return;
+    }
     sendOrTell(bareMessage(word), NetFailure::SendFailedEnd);
+    if (word == PeerCommand::Resign && peerIsNew_ && !gameOver_) {
+        gameFinished();
+        return;
+    }
     netGameActive_ = false;
     closeConn();
 }
 
 void NetworkSession::gameOver() {
+    // Between new copies the line stays; while it is down, the other side
+    // learns of the last move when the game is taken up again.
+    if (peerIsNew_ && state_ != State::Idle) {
+        gameFinished();
+        return;
+    }
     netGameActive_ = false;
     closeConn();
 }

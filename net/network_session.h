@@ -18,6 +18,7 @@
 #include <string>
 
 #include "net/peer_connection.h"
+#include "net/wire/greeting.h"
 #include "net/wire/host_field.h"
 #include "net/wire/protocol.h"
 
@@ -60,10 +61,14 @@ enum class NetFailure {
 // How the peer left a running game.
 enum class PeerEnd { Resigned, Ended };
 
+
 class NetworkSession : public QObject {
     Q_OBJECT
 public:
-    enum class State { Unavailable, Idle, Calling, Requesting, Answering, Deciding, Playing };
+    // Waiting: the line of a running game went down and the game is kept.
+    // Redialling: this side calls the other to take it up again; Rejoining:
+    // the other side has called back and is to name the game.
+    enum class State { Unavailable, Idle, Calling, Requesting, Answering, Deciding, Playing, Waiting, Redialling, Rejoining };
 
     explicit NetworkSession(QObject* parent = nullptr);
     ~NetworkSession() override;
@@ -84,7 +89,7 @@ public:
     // the nickname and colour the user gave. It ends in gameReady, in a
     // failure (and callSettled), or in cancelCall(). connectTimeout covers
     // the lookup and every connect together.
-    void startCall(const HostField& host, const QString& nickname, int colorCode);
+    void startCall(const HostField& host, const QString& nickname, int colorCode, RuleSet rules = RuleSet::Orbel);
     // Cancel Connect: the lookup or the call given up.
     void cancelCall();
     // The connecting box has closed: a call still unanswered is over.
@@ -118,6 +123,35 @@ public:
     // CloseConn: ends the current connection (a failure when it was closed already).
     void closeConn();
 
+    // ---- Between two copies of this version (both said HELLO) ----------
+    bool peerIsNew() const { return peerIsNew_; }
+    // The rules the two agreed at the call: the caller's, when both are new.
+    RuleSet rules() const { return rules_; }
+    // The rules the caller proposed, for the accept question.
+    RuleSet proposedRules() const { return proposed_.rules; }
+    // A game ended on the board or by a resignation, between new copies:
+    // the line stays for the chat and a rematch.
+    bool gameOver() const { return gameOver_; }
+    void gameFinished();
+    // Call Again: redial now (the caller its callee's addresses, the callee
+    // the address the caller came from), the backoff started afresh.
+    void callAgain();
+    // Whether the game waits for the line to come back (a call back may be
+    // under way).
+    bool waiting() const;
+    // An offer to the other side; false when none may be made now.
+    bool offer(OfferKind kind);
+    bool mayOffer(OfferKind kind) const;
+    // The user's answer to offerReceived.
+    void answerOffer(const OfferMessage& offer, bool yes);
+    // Where this side's game stands; set by whoever holds the game.
+    std::function<GameCheckpoint()> checkpoint;
+    // How long redialling goes on after a drop, and its longest pause.
+    std::chrono::milliseconds redialFor{std::chrono::minutes(10)};
+    std::chrono::milliseconds redialPauseMost{8000};
+    // A peer may make this many offers a minute; more are passed over.
+    int offersPerMinute = 4;
+
     QString localNickname;
     QString peerNickname;
     QString peerAddressText;
@@ -135,6 +169,10 @@ public:
         std::chrono::seconds interval{5};
         int probes = 4;
     } keepAlive;
+    // Plays a copy of the first protocol, which says no hello and passes
+    // over every word it does not know: what copies of this version must
+    // still play as that copy expects.
+    bool firstProtocolOnly = false;
     // Which taunt "/trash" sends; random unless a test says.
     std::function<std::size_t()> tauntIndex;
 
@@ -155,9 +193,26 @@ signals:
     void chatShown(const QString& line, bool own);
     // The peer left the running game.
     void peerLeft(orbel::PeerEnd how);
+    // The line of a running game went down; the game waits for the other side.
+    void connectionLost();
+    // The two are back where they were.
+    void rejoined();
+    // The other side refused to take the game up again; the game is over.
+    void resumeRefused(orbel::ResumeRefusal why);
+    // This side is a move ahead of the other: its last move is to go again.
+    void lastMoveWanted();
+    // The other side offers; answer with answerOffer.
+    void offerReceived(const orbel::OfferMessage& offer);
+    // An offer either side made was accepted (act on it) or declined.
+    void offerSettled(const orbel::OfferMessage& reply, bool ours);
+    // What the menus may offer changed.
+    void offersChanged();
 
 private:
     enum class Slot { None, Open, Closed };
+    // What a peer sends waits in the kernel, not in memory of ours: a flood
+    // is held back by TCP itself while the connection reads it a chunk per turn.
+    static constexpr qint64 SocketReadBuffer = 65536;
 
     void connected();
     void callFailed(NetFailure why);
@@ -179,6 +234,33 @@ private:
     void startKeepAlive(QTcpSocket* socket) const;
     QTcpSocket* socket() const;
     std::size_t nextTauntIndex();
+    // The "Incoming Request" box; false when the request ended meanwhile.
+    bool announce();
+    // Between new copies (network_rejoin.cpp).
+    void helloReceived(const PeerMessage& m);
+    bool handleNewWord(const PeerMessage& m);
+    void lineWentDown();
+    void scheduleRedial();
+    void redial();
+    void holdIncoming(QTcpSocket* incoming);
+    void pendingMessage(const PeerMessage& m);
+    void answerBack(const GamePoint& point) { takeUp(point, true); }
+    void welcomed(const GamePoint& point) { takeUp(point, false); }
+    void takeUp(const GamePoint& there, bool answering);
+    void callAt(const HostField& host);
+    void backInPlay(bool aheadHere);
+    void dropConnection();
+    void dropPending();
+    PeerConnection* wrap(QTcpSocket* socket);
+    void serve(PeerConnection* c);
+    void noAddressLeft(NetFailure why);
+    bool offerStands(const OfferMessage& m) const;
+    void endWait(std::optional<ResumeRefusal> refusal);
+    void offerArrived(const OfferMessage& m);
+    void replyArrived(const OfferMessage& m);
+    void beginRematch(const std::string& gameId);
+    std::string newGameId();
+    GameCheckpoint here() const { return checkpoint ? checkpoint() : GameCheckpoint{}; }
 
     QTcpServer listener_;
     QPointer<PeerConnection> connection_;
@@ -195,6 +277,33 @@ private:
     // Numbers each request, so an answer reaches only the one it was asked about.
     int request_ = 0;
     std::mt19937 tauntChoice_{std::random_device{}()};
+
+    bool announced_ = false;
+    static constexpr std::chrono::milliseconds AnnounceGrace{250};
+    bool peerIsNew_ = false;
+    bool wasCaller_ = false;
+    bool gameOver_ = false;
+    Hello proposed_;
+    RuleSet rules_ = RuleSet::Orbel;
+    std::string gameId_;
+    int localColor_ = WhiteColorCode;
+    // Where to call the other side back: the caller's host as the user
+    // named it, or the address the caller came from and the port it said.
+    HostField callHost_;
+    QHostAddress peerAddress_;
+    quint16 peerPort_ = GamePort;
+    QTimer redialTimer_;
+    QTimer rejoinTimer_;
+    int redialAttempt_ = 0;
+    std::chrono::steady_clock::time_point downSince_;
+    // A connection that came in during a game or a wait, until it names
+    // the game it takes up (or anything else, which turns it away).
+    QPointer<PeerConnection> pending_;
+    std::optional<PieceKind> promotion_;
+    std::optional<OfferMessage> ourOffer_;
+    bool answering_ = false;
+    std::vector<std::chrono::steady_clock::time_point> offersSeen_;
+    std::mt19937_64 idSource_{std::random_device{}()};
 };
 
 }  // namespace orbel

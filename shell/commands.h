@@ -16,7 +16,7 @@ enum class Command {
     NewOnePlayerGame, NewTwoPlayerGame, SaveGame, LoadGame, OpenGameText, ExportGame, CopyGame, CopyPosition,
     PasteGameText, Exit, UndoMove, Resign, OfferDraw, ClaimDraw, ReadPosition, DarkSquare, LightSquare, OriginalColors, PieceSetDudidi,
     PieceSetFerrow1, PieceSetFerrow2, ShowHideCoordinates, AnnounceMoves, Sounds, StandardRules, DirectNetworkGame, NetworkAddress,
-    NetworkResign, KillGame, WhatsNew, About, Keys,
+    NetworkResign, KillGame, NetworkDraw, NetworkTakeback, Rematch, CallAgain, WhatsNew, About, Keys,
 };
 inline constexpr int CommandCount = static_cast<int>(Command::Keys) + 1;
 

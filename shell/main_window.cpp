@@ -178,6 +178,10 @@ void MainWindow::createMenus() {
         {"&Network Play", Command::NetworkAddress, "Your Network &Address...", {}, &MainWindow::showNetworkAddress},
         {"&Network Play", Command::NetworkResign, "-&Resign", {}, nullptr},
         {"&Network Play", Command::KillGame, "&Kill Game (Opponent is lagging or gone ONLY)", {}, nullptr},
+        {"&Network Play", Command::NetworkDraw, "Offer &Draw", {}, nullptr},
+        {"&Network Play", Command::NetworkTakeback, "Ask to &Take Back Move", {}, nullptr},
+        {"&Network Play", Command::Rematch, "Re&match", {}, nullptr},
+        {"&Network Play", Command::CallAgain, "&Call Again", {}, nullptr},
         {"&Help", Command::WhatsNew, "&What's New in 3.0", {}, nullptr},
         {"&Help", Command::About, "-&About Orbel Chess 3.0...", {}, nullptr},
         {"&Help", Command::Keys, "-&Keyboard", Qt::Key_F1, &MainWindow::showKeys},
@@ -218,6 +222,10 @@ void MainWindow::connectMenuItems() {
     connect(action(Command::PieceSetFerrow2), &QAction::triggered, this, [this] { choosePieceSet(2); });
     connect(action(Command::NetworkResign), &QAction::triggered, this, [this] { endNetworkGame(PeerCommand::Resign); });
     connect(action(Command::KillGame), &QAction::triggered, this, [this] { endNetworkGame(PeerCommand::End); });
+    connect(action(Command::NetworkDraw), &QAction::triggered, this, [this] { networkPlay_.offer(OfferKind::Draw); });
+    connect(action(Command::NetworkTakeback), &QAction::triggered, this, [this] { networkPlay_.offer(OfferKind::Takeback); });
+    connect(action(Command::Rematch), &QAction::triggered, this, [this] { networkPlay_.offer(OfferKind::Rematch); });
+    connect(action(Command::CallAgain), &QAction::triggered, &network_, &NetworkSession::callAgain);
     connect(action(Command::WhatsNew), &QAction::triggered, this, [this] { showInfo(false); });
     connect(action(Command::About), &QAction::triggered, this, [this] { showInfo(true); });
     action(Command::About)->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Slash), QKeySequence(Qt::ALT | Qt::Key_Question)});
@@ -226,6 +234,7 @@ void MainWindow::connectMenuItems() {
         action(c)->setCheckable(true);
     for (const Command c : {Command::UndoMove, Command::NetworkResign, Command::KillGame}) action(c)->setEnabled(false);
     updateDrawCommands();
+    updateNetworkCommands();
     commands_.setChecked(static_cast<Command>(static_cast<int>(Command::PieceSetDudidi) + state_.pieceSetIndex), true);
     commands_.setChecked(Command::AnnounceMoves, state_.announceMoves);
     commands_.setChecked(Command::Sounds, state_.sounds);

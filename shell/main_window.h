@@ -161,6 +161,7 @@ private:
     void offerDraw();
     void claimDraw();
     void updateDrawCommands();
+    void updateNetworkCommands();
     std::optional<PieceKind> choosePromotion();
     void readPosition();
     void chooseDarkSquare();

@@ -160,7 +160,7 @@ void MainWindow::toggleAnnouncements() {
     writeSetting(AnnounceKey, on ? 1 : 0);
 }
 
-void MainWindow::directNetworkGame() { networkPlay_.call(); }
+void MainWindow::directNetworkGame() { networkPlay_.call(state_.standardRules ? RuleSet::Standard : RuleSet::Orbel); }
 
 void MainWindow::showNetworkAddress() { networkPlay_.showAddress(); }
 

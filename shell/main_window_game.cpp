@@ -27,6 +27,11 @@ void MainWindow::followTheGame() {
     connect(&game_, &Game::movePlayed, this, &MainWindow::movePlayed);
     connect(&game_, &Game::gameEnded, this, &MainWindow::gameEnded);
     connect(&game_, &Game::takenBack, this, &MainWindow::invalidate);
+    connect(&game_, &Game::moveTakenBack, this, [this] {
+        updateNetworkCommands();
+        updateCursor();
+        invalidate();
+    });
     connect(&game_, &Game::checkTestFailed, this, [this] {
         modal_.box(qs(text::InternalError), qs(text::Error), MessageIcon::Stop, false);
     });
@@ -50,6 +55,20 @@ void MainWindow::followThePlayers() {
 void MainWindow::followTheNetwork() {
     connect(&network_, &NetworkSession::gameReady, this, &MainWindow::startNetworkGame);
     connect(&network_, &NetworkSession::chatShown, this, &MainWindow::addChatLine);
+    connect(&network_, &NetworkSession::offersChanged, this, &MainWindow::updateNetworkCommands);
+    connect(&networkPlay_, &NetworkPlay::said, this, &MainWindow::addChatLine);
+    connect(&networkPlay_, &NetworkPlay::endGameAsked, this, [this] { endNetworkGame(PeerCommand::End); });
+    connect(&network_, &NetworkSession::connectionLost, this, [this] {
+        const QString lost = qs(text::ConnectionLost).arg(network_.peerNickname);
+        setStatusText(lost);
+        announce(lost + QLatin1Char('.'));
+        updateCursor();
+    });
+    connect(&network_, &NetworkSession::rejoined, this, [this] {
+        setStatusText(toMoveText().chopped(1));
+        announce(QStringLiteral("%1 is back. ").arg(network_.peerNickname) + toMoveText());
+        updateCursor();
+    });
 }
 
 void MainWindow::begun(GameStart how) {
@@ -86,6 +105,7 @@ void MainWindow::movePlayed(const PlayedMove& m) {
         frameTo_ = castle ? -1 : m.move.to;
     }
     if (m.by == PlayerKind::User && table_.mode() == Table::Mode::OnePlayer) enableGameCommands(true);
+    if (table_.mode() == Table::Mode::Network) updateNetworkCommands();
     updateCursor();
     invalidate();
 }
@@ -104,8 +124,12 @@ void MainWindow::gameEnded(EndReason reason) {
         invalidate();
         return;
     }
-    // The computer takes over the last position of a network game.
-    if (table_.mode() == Table::Mode::Network) table_.playTheComputer();
+    // A copy of this version stays on the line after a game that ended on
+    // the board or by a resignation, for the chat and a rematch.
+    const bool stay = table_.mode() == Table::Mode::Network && network_.peerIsNew() && network_.netGameActive() &&
+                      reason != EndReason::Killed && reason != EndReason::OpponentCheated;
+    // Otherwise the computer takes over the last position of a network game.
+    if (table_.mode() == Table::Mode::Network && !stay) table_.playTheComputer();
     updateCursor();
     updateDrawCommands();
     // Mate and a drawing move have their sound with the move.
@@ -131,6 +155,10 @@ void MainWindow::gameEnded(EndReason reason) {
         break;
     case EndReason::OpponentCheated: gameOverBox(text::IllegalPeerMove, text::InternetGame, MessageIcon::Stop, true); break;
     default: gameOverBox(nullptr, nullptr, MessageIcon::None, false); break;
+    }
+    if (stay) {
+        updateNetworkCommands();
+        return;
     }
     newOnePlayerGame();
 }
@@ -190,9 +218,13 @@ void MainWindow::startNetworkGame(int localColorCode) {
     const Side local = localColorCode == WhiteColorCode ? Side::White : Side::Black;
     // Undo Move stays greyed: it would change this side's board without the
     // other's, and the two programs would play on from different positions.
-    table_.startNetwork(local, opponent_, network_.peerNickname);
+    table_.startNetwork(local, opponent_, network_.peerNickname, network_.rules());
     network_.confirmGame();
-    showChatPane(true);
+    // A rematch keeps the chat of the game before.
+    if (!chatPane_->isVisible()) showChatPane(true);
+    if (network_.proposedRules() != network_.rules())
+        addChatLine(QStringLiteral("* %1's copy plays by the Orbel 3.0 rules only.").arg(network_.peerNickname), false);
+    updateNetworkCommands();
     setStatusText(qs(text::WhiteToMove));
     updateCursor();
 }
@@ -288,6 +320,20 @@ void MainWindow::showChatPane(bool show) {
         commands_.setEnabled(c, !show);
     commands_.setEnabled(Command::NetworkResign, show);
     commands_.setEnabled(Command::KillGame, show);
+    updateNetworkCommands();
+}
+
+void MainWindow::updateNetworkCommands() {
+    // Shown in a network game; greyed when the other copy cannot take them.
+    const bool shown = chatPane_ && chatPane_->isVisible();
+    const std::pair<Command, OfferKind> offers[] = {
+        {Command::NetworkDraw, OfferKind::Draw}, {Command::NetworkTakeback, OfferKind::Takeback}, {Command::Rematch, OfferKind::Rematch}};
+    for (const auto& [command, kind] : offers) {
+        action(command)->setVisible(shown);
+        commands_.setEnabled(command, shown && network_.mayOffer(kind));
+    }
+    action(Command::CallAgain)->setVisible(shown);
+    commands_.setEnabled(Command::CallAgain, shown && network_.waiting());
 }
 
 void MainWindow::addChatLine(const QString& line, bool own) {

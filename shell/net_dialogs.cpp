@@ -4,14 +4,16 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QDialogButtonBox>
-#include <QPlainTextEdit>
-#include <QTimer>
-#include <QVBoxLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "shell/dialog_units.h"
 #include "shell/modal.h"
@@ -215,6 +217,26 @@ void NicknameDialog::confirm() {
         return;
     }
     accept();
+}
+
+WaitingDialog::WaitingDialog(const QString& text, QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("Internet Game"));
+    setWindowModality(Qt::NonModal);
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(text, this);
+    label->setWordWrap(true);
+    // One line where the screen allows: a nickname is at most 24 characters.
+    label->setMinimumWidth(std::min(label->fontMetrics().horizontalAdvance(text) + 4, 560));
+    layout->addWidget(label);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* again = buttons->addButton(QStringLiteral("&Call Again"), QDialogButtonBox::ActionRole);
+    QPushButton* end = buttons->addButton(QStringLiteral("&End Game"), QDialogButtonBox::DestructiveRole);
+    again->setObjectName(QStringLiteral("call-again"));
+    end->setObjectName(QStringLiteral("end-game"));
+    layout->addWidget(buttons);
+    connect(again, &QPushButton::clicked, this, &WaitingDialog::callAgain);
+    connect(end, &QPushButton::clicked, this, &WaitingDialog::endGame);
+    setAccessibleDescription(text);
 }
 
 }  // namespace orbel

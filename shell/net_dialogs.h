@@ -22,6 +22,19 @@ namespace orbel {
 
 struct WindowSeams;
 
+// Up while the line of a running game is down: the game waits, and the
+// user may call again or end it. Not modal, so that the board, the chat and
+// the menus stay in reach; closing it leaves the game waiting.
+class WaitingDialog : public QDialog {
+    Q_OBJECT
+public:
+    WaitingDialog(const QString& text, QWidget* owner);
+
+signals:
+    void callAgain();
+    void endGame();
+};
+
 // What the user may type into the host field.
 inline constexpr int MaxHostTextLength = 255;
 

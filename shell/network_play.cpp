@@ -64,6 +64,95 @@ NetworkPlay::NetworkPlay(NetworkSession& session, Table& table, ModalRunner& mod
     connect(&session_, &NetworkSession::incomingCall, this, [this] {
         modal_.box(qs(text::IncomingRequest), qs(text::InternetGame), MessageIcon::Information);
     });
+    connect(&session_, &NetworkSession::offerReceived, this, &NetworkPlay::answer);
+    connect(&session_, &NetworkSession::offerSettled, this, &NetworkPlay::settled);
+    connect(&session_, &NetworkSession::connectionLost, this, &NetworkPlay::lineDown);
+    connect(&session_, &NetworkSession::rejoined, this, &NetworkPlay::closeWaiting);
+    connect(&session_, &NetworkSession::resumeRefused, this, &NetworkPlay::refused);
+    connect(&session_, &NetworkSession::offersChanged, this, [this] {
+        if (!session_.waiting()) closeWaiting();
+    });
+}
+
+namespace {
+
+// "the draw", as an answer names what was offered.
+QString offered(OfferKind kind) {
+    switch (kind) {
+    case OfferKind::Draw: return QStringLiteral("the draw");
+    case OfferKind::Takeback: return QStringLiteral("the takeback");
+    case OfferKind::Rematch: break;
+    }
+    return QStringLiteral("the rematch");
+}
+
+}  // namespace
+
+void NetworkPlay::offer(OfferKind kind) {
+    if (!session_.offer(kind)) return;
+    static constexpr const char* lines[] = {"You offer a draw.", "You ask to take back your last move.",
+                                            "You offer a rematch."};
+    emit said(QStringLiteral("* ") + qs(lines[static_cast<int>(kind)]), true);
+}
+
+void NetworkPlay::answer(const OfferMessage& offer) {
+    const QString who = session_.peerNickname;
+    QString offered;
+    QString question = QStringLiteral("Do you accept?");
+    const char* title = "Offer Draw";
+    switch (offer.kind) {
+    case OfferKind::Draw: offered = QStringLiteral("%1 offers a draw.").arg(who); break;
+    case OfferKind::Takeback:
+        offered = QStringLiteral("%1 asks to take back their last move.").arg(who);
+        question = QStringLiteral("Do you allow it?");
+        title = "Take Back Move";
+        break;
+    case OfferKind::Rematch: {
+        const bool white = table_.userSide() == Side::Black;  // colours change sides
+        offered = QStringLiteral("%1 offers a rematch, you playing %2.")
+                      .arg(who, white ? QStringLiteral("White") : QStringLiteral("Black"));
+        title = "Rematch";
+        break;
+    }
+    }
+    emit said(QStringLiteral("* ") + offered, false);
+    const bool yes = modal_.ask(offered + QLatin1Char(' ') + question, qs(title), MessageIcon::Information);
+    session_.answerOffer(offer, yes);
+}
+
+void NetworkPlay::settled(const OfferMessage& reply, bool ours) {
+    const QString what = offered(reply.kind);
+    const QString line = ours ? QStringLiteral("%1 %2 %3.").arg(session_.peerNickname,
+                                                               reply.yes ? QStringLiteral("accepts") : QStringLiteral("declines"), what)
+                              : QStringLiteral("You %1 %2.").arg(reply.yes ? QStringLiteral("accept") : QStringLiteral("decline"), what);
+    emit said(QStringLiteral("* ") + line, !ours);
+}
+
+void NetworkPlay::lineDown() {
+    closeWaiting();
+    auto* dialog = new WaitingDialog(qs(text::ConnectionLost).arg(session_.peerNickname), &modal_.window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Whatever the user was typing keeps the keys; the wait is also said
+    // aloud, and Call Again is under Network Play.
+    dialog->setAttribute(Qt::WA_ShowWithoutActivating);
+    connect(dialog, &WaitingDialog::callAgain, &session_, &NetworkSession::callAgain);
+    connect(dialog, &WaitingDialog::endGame, this, &NetworkPlay::endGameAsked);
+    waiting_ = dialog;
+    dialog->show();
+}
+
+void NetworkPlay::closeWaiting() {
+    if (waiting_) waiting_->close();
+}
+
+void NetworkPlay::refused(ResumeRefusal why) {
+    closeWaiting();
+    modal_.box(why == ResumeRefusal::Unknown
+                   ? QStringLiteral("%1's copy no longer holds this game, so it cannot go on.").arg(session_.peerNickname)
+                   : QStringLiteral("%1's copy holds this game at another position, so it cannot go on.")
+                         .arg(session_.peerNickname),
+               qs(text::InternetGame), MessageIcon::Stop);
+    table_.game().end(EndReason::Killed, std::nullopt);
 }
 
 void NetworkPlay::tell(NetFailure what) {
@@ -71,7 +160,7 @@ void NetworkPlay::tell(NetFailure what) {
         if (box.what == what) modal_.box(failureText(box), qs(box.caption), box.icon);
 }
 
-void NetworkPlay::call() {
+void NetworkPlay::call(RuleSet rules) {
     if (session_.state() != NetworkSession::State::Idle) return;
     InternetGameDialog dialog(modal_.seams(), &modal_.window());
     dialog.nicknameEdit()->setText(lastNickname());
@@ -83,7 +172,7 @@ void NetworkPlay::call() {
                                               connecting.done(peerGone ? QDialog::Rejected : QDialog::Accepted);
                                           });
     connecting.onCancelConnect = [this] { session_.cancelCall(); };
-    session_.startCall(dialog.hostField(), dialog.nickname(), dialog.requestedColor());
+    session_.startCall(dialog.hostField(), dialog.nickname(), dialog.requestedColor(), rules);
     modal_.run(connecting);
     QObject::disconnect(settled);
     session_.callBoxClosed();
@@ -100,8 +189,10 @@ void NetworkPlay::showAddress() {
 }
 
 void NetworkPlay::decide(int request) {
-    const bool yes = modal_.ask(qs(text::AcceptRequest).arg(session_.peerNickname, session_.peerAddressText),
-                                qs(text::InternetGame), MessageIcon::Information);
+    QString question = qs(text::AcceptRequest).arg(session_.peerNickname, session_.peerAddressText);
+    if (session_.peerIsNew() && session_.proposedRules() == RuleSet::Standard)
+        question += QStringLiteral("\n\nThe game is to be played by standard chess rules.");
+    const bool yes = modal_.ask(question, qs(text::InternetGame), MessageIcon::Information);
     if (!session_.stillDeciding(request)) return;
     if (!yes) {
         session_.refuseRequest(request);

@@ -1,11 +1,14 @@
 // Network play as the user meets it: the Internet Game dialog and the
 // connecting box around a call, the accept question and Nickname Selection
 // around a request from another copy, the address box, and a box for
-// everything the session reports as having gone wrong. The session does the
-// socket work with what the user chose.
+// everything the session reports as having gone wrong; with a copy of this
+// version, the offers each side makes and answers, and the wait while the
+// line of a game is down. The session does the socket work with what the
+// user chose.
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <memory>
 
 #include "net/network_session.h"
@@ -13,6 +16,7 @@
 namespace orbel {
 
 class ModalRunner;
+class WaitingDialog;
 class PortMapper;
 class Table;
 
@@ -23,7 +27,17 @@ public:
 
     // Direct Network Game: the dialog, then the call with the connecting box
     // up until the call is answered, fails or is cancelled.
-    void call();
+    void call(RuleSet rules);
+    // Network Play > Offer Draw, Ask to Take Back Move, Rematch.
+    void offer(OfferKind kind);
+
+signals:
+    // A line for the chat pane: what either side offered or answered.
+    void said(const QString& line, bool own);
+    // The user chose End Game while the game waited.
+    void endGameAsked();
+
+public:
     // "Your Network Address...": the addresses others can call this copy at.
     void showAddress();
 
@@ -32,11 +46,17 @@ private:
     // the match. The answer goes to the request asked about, if it still stands.
     void decide(int request);
     void tell(NetFailure what);
+    void answer(const OfferMessage& offer);
+    void settled(const OfferMessage& reply, bool ours);
+    void lineDown();
+    void refused(ResumeRefusal why);
+    void closeWaiting();
 
     NetworkSession& session_;
     Table& table_;
     ModalRunner& modal_;
     const std::unique_ptr<PortMapper>& mapper_;
+    QPointer<WaitingDialog> waiting_;
 };
 
 }  // namespace orbel

@@ -12,7 +12,7 @@ bool isDigit(char byte) noexcept { return byte >= '0' && byte <= '9'; }
 
 bool takesFields(PeerCommand command) noexcept {
     return command == PeerCommand::Move || command == PeerCommand::Nick || command == PeerCommand::Kib ||
-           command == PeerCommand::Ack;
+           command == PeerCommand::Ack || command > PeerCommand::Resign;
 }
 
 // The length of the UTF-8 sequence a lead byte starts; 0 for a byte that
@@ -86,7 +86,7 @@ void appendUtf8(std::string& out, std::uint32_t code) {
     }
 }
 
-std::string textMessage(PeerCommand command, std::string_view fields) {
+std::string fieldsMessage(PeerCommand command, std::string_view fields) {
     std::string out(peerCommandWord(command));
     out += ' ';
     out += fields;
@@ -96,17 +96,22 @@ std::string textMessage(PeerCommand command, std::string_view fields) {
 
 }  // namespace
 
+std::string textMessage(PeerCommand command, std::string_view text) {
+    if (command <= PeerCommand::Resign) return {};
+    return fieldsMessage(command, outgoingText(text.substr(0, MaxPeerTextLength - 1), MaxPeerTextLength - 1));
+}
+
 std::string nickMessage(int receiverColorCode, std::string_view nickname) {
-    return textMessage(PeerCommand::Nick,
+    return fieldsMessage(PeerCommand::Nick,
                        std::to_string(receiverColorCode) + ' ' + outgoingText(nickname, MaxTypedNicknameLength));
 }
 
 std::string ackMessage(std::string_view nickname) {
-    return textMessage(PeerCommand::Ack, outgoingText(nickname, MaxTypedNicknameLength));
+    return fieldsMessage(PeerCommand::Ack, outgoingText(nickname, MaxTypedNicknameLength));
 }
 
 std::string kibMessage(std::string_view text) {
-    return textMessage(PeerCommand::Kib, outgoingText(text, MaxTypedChatLength));
+    return fieldsMessage(PeerCommand::Kib, outgoingText(text, MaxTypedChatLength));
 }
 
 std::string moveMessage(const MoveRecord& senderMove) {

@@ -26,12 +26,18 @@
 
 namespace orbel {
 
-// In the order of peerCommandWords.
-enum class PeerCommand : std::uint8_t { Move, Nick, Kib, Deny, End, Ack, Reject, Resign };
+// In the order of peerCommandWords. The words after Resign pass only
+// between copies that have said HELLO (net/wire/greeting.h); each is a text
+// message, the word, one space, a text and "\r".
+enum class PeerCommand : std::uint8_t {
+    Move, Nick, Kib, Deny, End, Ack, Reject, Resign,
+    Hello, Back, Welcome, NoGame, Offer, Reply, Promote
+};
 
 // The command words, case-sensitive. No word is a prefix of another.
-inline constexpr std::array<std::string_view, 8> peerCommandWords = {
-    "MOVE", "NICK", "KIB", "DENY", "END", "ACK", "REJECT", "RESIGN"};
+inline constexpr std::array<std::string_view, 15> peerCommandWords = {
+    "MOVE", "NICK", "KIB", "DENY", "END", "ACK", "REJECT", "RESIGN",
+    "HELLO", "BACK", "WELCOME", "NOGAME", "OFFER", "REPLY", "PROMOTE"};
 
 constexpr std::string_view peerCommandWord(PeerCommand command) noexcept {
     return peerCommandWords[static_cast<std::size_t>(command)];
@@ -67,6 +73,9 @@ std::string ackMessage(std::string_view nickname);
 std::string moveMessage(const MoveRecord& senderMove);
 // "KIB %s\r".
 std::string kibMessage(std::string_view text);
+// "WORD %s\r" for the words after Resign: `text` as it stands, control bytes
+// sent as spaces and cut to MaxPeerTextLength - 1 bytes.
+std::string textMessage(PeerCommand command, std::string_view text);
 // The bare word of DENY, END, REJECT or RESIGN; empty for the commands that
 // carry fields.
 std::string bareMessage(PeerCommand command);
@@ -82,7 +91,7 @@ struct PeerMessage {
     // NICK: the colour the receiver is to play, always WhiteColorCode or
     // BlackColorCode. Otherwise 0.
     int colorCode = 0;
-    // NICK, ACK, KIB: the raw bytes up to the "\r", at most MaxPeerTextLength,
+    // NICK, ACK, KIB and the words after Resign: the raw bytes up to the "\r", at most MaxPeerTextLength,
     // possibly empty and possibly holding any byte but "\r". Show it only
     // through peerTextForDisplay.
     std::string text;

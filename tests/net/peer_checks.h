@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "net/wire/greeting.h"
 #include "net/wire/protocol.h"
 #include "rules/apply_move.h"
 #include "rules/attack_scan.h"
@@ -131,7 +132,8 @@ inline std::string rebuild(const std::vector<PeerMessage>& messages) {
             }
         }
         if (m.command == PeerCommand::Nick) out += ' ' + std::to_string(m.colorCode);
-        if (m.command == PeerCommand::Nick || m.command == PeerCommand::Ack || m.command == PeerCommand::Kib) {
+        if (m.command == PeerCommand::Nick || m.command == PeerCommand::Ack || m.command == PeerCommand::Kib ||
+            m.command > PeerCommand::Resign) {
             out += ' ' + m.text + '\r';
         }
     }
@@ -150,6 +152,29 @@ void forEachRead(std::string_view bytes, int way, Take&& take) {
         while (way == 3 && n < bytes.size() && isDigit(bytes[n - 1]) && isDigit(bytes[n])) ++n;
         take(bytes.substr(0, n));
         bytes.remove_prefix(n);
+    }
+}
+
+// A message of copies of this version that reads as a value builds that
+// value's message again, and it reads back the same.
+inline bool greetingReadsBack(const PeerMessage& m) {
+    const auto same = [&](const auto& read, const auto& build) {
+        const auto value = read(m.text);
+        if (!value) return true;
+        const std::string built = build(*value);
+        const std::size_t word = peerCommandWord(m.command).size() + 1;
+        return built.size() > word && read(std::string_view(built).substr(word, built.size() - word - 1)) == value;
+    };
+    switch (m.command) {
+    case PeerCommand::Hello: return same(readHello, helloMessage);
+    case PeerCommand::Back: return same(readBack, backMessage);
+    case PeerCommand::Welcome:
+        return same(readWelcome, [](const GamePoint& p) { return welcomeMessage(p.moves, p.position); });
+    case PeerCommand::NoGame: return same(readNoGame, noGameMessage);
+    case PeerCommand::Offer: return same(readOffer, offerMessage);
+    case PeerCommand::Reply: return same(readReply, replyMessage);
+    case PeerCommand::Promote: return same(readPromote, promoteMessage);
+    default: return true;
     }
 }
 
@@ -201,6 +226,7 @@ public:
 private:
     const char* check(const PeerMessage& m) {
         if (m.text.size() > MaxPeerTextLength) return "a text longer than its bound";
+        if (!greetingReadsBack(m)) return "a greeting read differs when built again";
         if (m.command == PeerCommand::Nick && m.colorCode != WhiteColorCode && m.colorCode != BlackColorCode) {
             return "a NICK with a colour other than 3 or 4";
         }

@@ -49,7 +49,11 @@ TEST(PeerStreamFuzz, SeedsAndMutatedStreamsKeepEveryRule) {
     watch.restart(BlackColorCode);
     std::mt19937 rng(4128);
     constexpr int Iterations = 100000;
+    std::vector<MoveRecord> opponentMoves;
     for (int i = 0; i < Iterations; ++i) {
+        // A game the opponent can no longer move in begins again.
+        peer_checks::legalOwnMoves(watch.game, opponentMoves);
+        if (opponentMoves.empty()) watch.restart(i % 2 == 0 ? BlackColorCode : WhiteColorCode, false);
         const std::string input = stream(seeds, watch.game, rng);
         const char* broken = watch.stream(input, i % 3);
         ASSERT_EQ(broken, nullptr) << broken << " in " << peerTextForDisplay(input) << ", read way " << i % 3;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "net/wire/greeting.h"
 #include "net/wire/protocol.h"
 #include "tests/net/peer_checks.h"
 
@@ -10,6 +11,15 @@ namespace orbel {
 namespace {
 
 using namespace std::string_literals;
+
+const std::string Id = "0123456789abcdef0123456789abcdef";
+std::string repeatWords(int n) {
+    std::string out;
+    while (n-- > 0) out += " a=1";
+    return out;
+}
+
+const std::string Start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w";
 
 // Each string is one read; the messages as the peer would send them again.
 std::string parse(const std::vector<std::string>& reads) {
@@ -47,6 +57,15 @@ TEST(PeerMessages, BuiltBytesReadBackCutAnywhere) {
         {bareMessage(PeerCommand::Resign), "RESIGN"},
         {bareMessage(PeerCommand::End), "END"},
         {bareMessage(PeerCommand::Move), ""},
+        {helloMessage({1, Id, 4128, RuleSet::Standard}), "HELLO 1 game=" + Id + " port=4128 rules=standard\r"},
+        {helloMessage({1, "", 0, RuleSet::Orbel}), "HELLO 1 rules=orbel\r"},
+        {backMessage({Id, 3, Start}), "BACK " + Id + " 3 " + Start + "\r"},
+        {welcomeMessage(0, Start), "WELCOME 0 " + Start + "\r"},
+        {noGameMessage(ResumeRefusal::Different), "NOGAME different\r"},
+        {offerMessage({OfferKind::Takeback, false, 7, ""}), "OFFER takeback 7\r"},
+        {replyMessage({OfferKind::Rematch, true, 0, Id}), "REPLY rematch yes " + Id + "\r"},
+        {replyMessage({OfferKind::Draw, false, 0, ""}), "REPLY draw no\r"},
+        {promoteMessage(Knight), "PROMOTE n\r"},
     };
     std::string stream;
     for (const auto& row : rows) {
@@ -62,6 +81,50 @@ TEST(PeerMessages, BuiltBytesReadBackCutAnywhere) {
     }
 }
 
+// What copies of this version say is read strictly: anything malformed is
+// nothing, and a later version's hello reads as this one's.
+TEST(PeerGreetings, ReadBackOnlyWhatIsWellFormed) {
+    EXPECT_EQ(readHello("1 game=" + Id + " port=4128 rules=standard"), (Hello{1, Id, 4128, RuleSet::Standard}));
+    EXPECT_EQ(readHello("7 port=99999 rules=chess960 game=XYZ colour=white"), (Hello{7, "", 0, RuleSet::Orbel}));
+    EXPECT_EQ(readBack(Id + " 12 " + Start), (GamePoint{Id, 12, Start}));
+    EXPECT_EQ(readOffer("rematch " + Id), (OfferMessage{OfferKind::Rematch, false, 0, Id}));
+    EXPECT_EQ(readReply("takeback yes 9"), (OfferMessage{OfferKind::Takeback, true, 9, ""}));
+    EXPECT_EQ(readPromote("q"), Queen);
+    EXPECT_EQ(readNoGame("unknown"), ResumeRefusal::Unknown);
+    const std::string broken[] = {"", " 1", "1  rules=orbel", "-1", "x", "1" + repeatWords(16)};
+    for (const std::string& text : broken) EXPECT_FALSE(readHello(text).has_value()) << text;
+    const std::string badPoints[] = {Id + " 12", Id.substr(1) + " 1 " + Start, Id + " -1 " + Start,
+                                     Id + " 10000 " + Start, Id + " 1 8/8/8/8/8/8/8/8 x", Id + " 1 9/8/8/8/8/8/8/8 w",
+                                     Id + " 1 8/8/8/8/8/8/8 w", Id + " 1 8/8/8/8/8/8/8/7X w", Id + " 1 " + Start + " "};
+    for (const std::string& text : badPoints) EXPECT_FALSE(readBack(text).has_value()) << text;
+    const std::string badOffers[] = {"draw 1", "takeback", "takeback 0", "takeback +3", "rematch 12", "resign", "draw  "};
+    for (const std::string& text : badOffers) EXPECT_FALSE(readOffer(text).has_value()) << text;
+    for (const std::string text : {"draw", "draw maybe", "takeback yes", "rematch no"})
+        EXPECT_FALSE(readReply(text).has_value()) << text;
+    for (const std::string text : {"", "k", "qq", "Q"}) EXPECT_FALSE(readPromote(text).has_value()) << text;
+    EXPECT_FALSE(readNoGame("other").has_value());
+    EXPECT_EQ(positionText(initialPosition()), Start);
+    // How two sides' games meet when the line is back: here 3 plies, the
+    // last this side's, after position P2 from P1.
+    const GameCheckpoint here{3, "P3", "P2", true};
+    const struct {
+        GamePoint there;
+        Meeting meeting;
+    } meetings[] = {{{Id, 3, "P3"}, Meeting::Same},       {{Id, 2, "P2"}, Meeting::AheadHere},
+                    {{Id, 4, "P4"}, Meeting::AheadThere}, {{Id, 3, "Q3"}, Meeting::Different},
+                    {{Id, 2, "Q2"}, Meeting::Different},  {{Id, 1, "P1"}, Meeting::Different},
+                    {{Id, 5, "P5"}, Meeting::Different}};
+    for (const auto& row : meetings) EXPECT_EQ(meet(here, row.there), row.meeting) << row.there.moves;
+    EXPECT_EQ(meet({3, "P3", "P2", false}, {Id, 2, "P2"}), Meeting::Different);
+    EXPECT_TRUE(isGameId(gameIdFrom(0x0123456789abcdefULL, ~0ULL)));
+    // The longest NICK and hello fit in one read of a first-protocol copy
+    // (255 bytes), which acts on the NICK and drops the hello behind it.
+    std::string faces;
+    for (int i = 0; i < 30; ++i) faces += "\U0001F600";
+    EXPECT_LE(nickMessage(3, faces).size() + helloMessage({1, Id, 65535, RuleSet::Standard}).size(),
+              MaxPeerTextLength);
+}
+
 TEST(PeerStream, ReadsOddStreams) {
     // A megabyte that never ends its message.
     const auto flood = [](char fill) { return std::string(1 << 20, fill); };
@@ -75,7 +138,8 @@ TEST(PeerStream, ReadsOddStreams) {
         {"line ends between messages", {"\r\nEND\r\n KIB x\r\n"}, "ENDKIB x\r"},
         {"end of read ends the fourth number", {"MOVE 1 4 3 1", "2"}, "MOVE 1 4 3 1"},
         {"lower case is no command", {"move 1 4 3 4"}, ""},
-        {"unknown word skipped to a space", {"HELLO END"}, "END"},
+        {"unknown word skipped to a space", {"HOWDY END"}, "END"},
+        {"hello behind a nick", {"NICK 4 Ann\rHELLO 1 rules=orbel\r"}, "NICK 4 Ann\rHELLO 1 rules=orbel\r"},
         {"unknown word swallows a glued command", {"xyzEND"}, ""},
         {"unknown word ends with its read", {"xyz", "END"}, "END"},
         {"bare word complete at its last letter", {"ENDX"}, "END"},

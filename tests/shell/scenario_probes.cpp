@@ -83,7 +83,7 @@ QString childNames(QAccessibleInterface* i) {
     for (int c = 0; c < i->childCount(); ++c) out << i->child(c)->text(QAccessible::Name);
     return out.join(" | ");
 }
-const char* States[] = {"unavailable", "idle", "calling", "requesting", "answering", "deciding", "playing"};
+const char* States[] = {"unavailable", "idle", "calling", "requesting", "answering", "deciding", "playing", "waiting", "redialling", "rejoining"};
 
 // The lines a history pane holds, as a screen reader reads them ("1. e4"
 // read as "e4"), once every line in view is drawn where it belongs: the
@@ -214,6 +214,16 @@ const std::map<std::string, Probe> Probes = {
     // taken, turned away or a game is running.
     {"state", [](const Seen& v) { return States[static_cast<int>(v.w.network().state())]; }},
     {"net-active", [](const Seen& v) { return yes(v.w.network().netGameActive()); }},
+    // The box up while the line of a game is down: its text and buttons.
+    {"waiting", [](const Seen& v) {
+         for (const auto* d : v.w.findChildren<WaitingDialog*>()) {
+             if (!d->isVisible()) continue;
+             QStringList seen{d->findChild<QLabel*>()->text()};
+             for (const auto* b : d->findChildren<QPushButton*>()) seen << b->text();
+             return seen.join(" | ");
+         }
+         return QString();
+     }},
     // The opponent named on the score line.
     {"peer", [](const Seen& v) { return sideText(v, 0).section(": ", 0, 0); }},
     {"chat", [](const Seen& v) { return v.w.chatPane()->lines().value(0); }},

@@ -459,6 +459,7 @@ const std::map<std::string, Verb> Verbs = {
          s.hook(when, rest(in));
      }},
     {"refuse-requests", [](S& s, Words&) { s.me().acceptRequests = false; }},
+    {"accept-requests", [](S& s, Words&) { s.me().acceptRequests = true; }},
     {"answer", [](S& s, Words& in) {
          const std::string kind = word(in), a = word(in), b = word(in);
          Player& p = s.me();
@@ -582,6 +583,7 @@ const std::map<std::string, Verb> Verbs = {
          const int idle = std::stoi(word(in)), interval = std::stoi(word(in)), probes = std::stoi(word(in));
          s.window().network().keepAlive = {std::chrono::seconds(idle), std::chrono::seconds(interval), probes};
      }},
+    {"old", [](S& s, Words&) { s.window().network().firstProtocolOnly = true; }},
     {"listen", [](S& s, Words& in) { s.window().network().setUpListening(s.expand(word(in)).toUShort()); }},
     {"call", [](S& s, Words& in) {
          const QString host = s.expand(word(in)), nick = QString::fromStdString(word(in));
@@ -626,7 +628,21 @@ const std::map<std::string, Verb> Verbs = {
          s.nameServer = std::make_unique<NameServer>(word(in) == "answers");
          EXPECT_TRUE(s.nameServer->bound);
      }},
-    {"server", [](S& s, Words&) { EXPECT_TRUE(s.server.listen(QHostAddress::LocalHost, 0)); }},
+    // The scenario's listener; "server reply TEXT" answers the first read of
+    // the call it takes with TEXT, as a copy of the first protocol would.
+    {"server", [](S& s, Words& in) {
+         if (word(in) != "reply") {
+             EXPECT_TRUE(s.server.listen(QHostAddress::LocalHost, 0));
+             return;
+         }
+         QObject::connect(&s.server, &QTcpServer::newConnection, &s.server, [&s, reply = unescaped(rest(in))] {
+             s.reached = s.server.nextPendingConnection();
+             QObject::connect(s.reached, &QTcpSocket::readyRead, s.reached, [&s, reply, first = true]() mutable {
+                 s.reachedRead += s.reached->readAll();
+                 if (std::exchange(first, false)) s.reached->write(reply);
+             });
+         });
+     }},
     // The home network of net_sandbox.h: this machine and its router.
     {"netns", [](S& s, Words&) {
          s.sandbox = std::make_unique<NetSandbox>();
@@ -637,6 +653,20 @@ const std::map<std::string, Verb> Verbs = {
          EXPECT_TRUE(s.sandbox->inside(place, [&] { s.run({s.line, rest(in)}); }));
      }},
     {"cut", [](S& s, Words&) { EXPECT_TRUE(s.sandbox->cutHomeLink()); }},
+    {"relink", [](S& s, Words& in) {
+         const std::string router = word(in);
+         EXPECT_TRUE(s.sandbox->relinkHome(router.empty() ? NetSandbox::RouterLanAddress : router));
+     }},
+    {"enter", [](S& s, Words& in) {
+         EXPECT_TRUE(s.sandbox->enter(word(in) == "home" ? NetSandbox::Place::Home : NetSandbox::Place::Router));
+     }},
+    // The copy closed and started again, listening on the port it had.
+    {"restart", [](S& s, Words&) {
+         const quint16 port = s.window().network().listeningPort();
+         s.me().close();
+         s.me().open();
+         s.window().network().setUpListening(port);
+     }},
 };
 
 }  // namespace orbel::testing

@@ -82,7 +82,31 @@ NetSandbox::NetSandbox() {
     }
 }
 
+bool NetSandbox::relinkHome(const std::string& routerAddress) const {
+    const std::string home = "ip -n " + name(Place::Home), router = "ip -n " + name(Place::Router);
+    const std::string steps[] = {
+        "ip link add lan netns " + name(Place::Router) + " type veth peer name lan netns " + name(Place::Home),
+        home + " addr add 10.41.28.2/24 dev lan", home + " addr add 2001:db8:4128::2/64 dev lan nodad",
+        router + " addr add " + routerAddress + "/24 dev lan", router + " addr add 2001:db8:4128::1/64 dev lan nodad",
+        home + " link set lan up", router + " link set lan up", home + " route add default via " + routerAddress};
+    for (const std::string& step : steps)
+        if (!shell(step)) return false;
+    return true;
+}
+
+bool NetSandbox::enter(Place place) {
+    if (left_ < 0) left_ = open("/proc/thread-self/ns/net", O_RDONLY | O_CLOEXEC);
+    const int there = open(("/run/netns/" + name(place)).c_str(), O_RDONLY | O_CLOEXEC);
+    const bool entered = left_ >= 0 && there >= 0 && setns(there, CLONE_NEWNET) == 0;
+    if (there >= 0) close(there);
+    return entered;
+}
+
 NetSandbox::~NetSandbox() {
+    if (left_ >= 0) {
+        setns(left_, CLONE_NEWNET);
+        close(left_);
+    }
     if (router_ > 0) {
         kill(router_, SIGTERM);
         int status = 0;

@@ -54,6 +54,12 @@ public:
     // Deletes the home's link under whatever crosses it: no FIN and no RST
     // ever arrives.
     bool cutHomeLink() const { return shell("ip -n " + name(Place::Router) + " link del lan"); }
+    // Makes the home's link again, the router's side at `routerAddress` (a
+    // laptop that came back from another network, seen from the home).
+    bool relinkHome(const std::string& routerAddress = RouterLanAddress) const;
+    // Moves this thread into `place` until the sandbox goes: every socket
+    // made meanwhile, by timers too, is made there.
+    bool enter(Place place);
 
 private:
     std::string name(Place place) const;
@@ -64,6 +70,7 @@ private:
     std::string folder_;
     std::string whyNot_;
     pid_t router_ = -1;
+    int left_ = -1;  // the namespace enter() left
 };
 
 }  // namespace orbel::testing
