@@ -31,7 +31,7 @@ bool NetworkSession::handleNewWord(const PeerMessage& m) {
     case PeerCommand::Hello: helloReceived(m); break;
     case PeerCommand::Welcome:
         if (state_ == State::Redialling)
-            if (const std::optional<GamePoint> point = readWelcome(m.text)) welcomed(*point);
+            if (const std::optional<GamePoint> point = readWelcome(m.text)) takeUp(*point, false);
         break;
     case PeerCommand::NoGame:
         if (state_ == State::Redialling || talking)
@@ -94,8 +94,7 @@ void NetworkSession::dropPending() {
 void NetworkSession::lineWentDown() {
     const bool justNow = state_ == State::Playing;
     dropConnection();
-    if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
-    candidates_.clear();
+    stopCalling();
     rejoinTimer_.stop();
     state_ = State::Waiting;
     promotion_.reset();
@@ -122,7 +121,7 @@ void NetworkSession::callAgain() {
     if (!waiting()) return;
     if (state_ == State::Rejoining) return;  // the other side is calling back just now
     dropConnection();
-    if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
+    stopCalling();
     state_ = State::Waiting;
     downSince_ = Clock::now();
     redialAttempt_ = 0;
@@ -188,8 +187,7 @@ void NetworkSession::pendingMessage(const PeerMessage& m) {
     PeerConnection* c = std::exchange(pending_, nullptr);
     c->disconnect(this);
     dropConnection();
-    if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
-    candidates_.clear();
+    stopCalling();
     if (state_ == State::Playing) {
         // The old line had not been found dead yet.
         promotion_.reset();
@@ -200,7 +198,7 @@ void NetworkSession::pendingMessage(const PeerMessage& m) {
     peerAddress_ = s->peerAddress();
     serve(c);
     startKeepAlive(s);
-    answerBack(*point);
+    takeUp(*point, true);
 }
 
 void NetworkSession::takeUp(const GamePoint& there, bool answering) {
@@ -230,8 +228,7 @@ void NetworkSession::endWait(std::optional<ResumeRefusal> refusal) {
     redialTimer_.stop();
     rejoinTimer_.stop();
     connectTimer_.stop();
-    if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
-    candidates_.clear();
+    stopCalling();
     dropPending();
     dropConnection();
     netGameActive_ = false;

@@ -160,11 +160,13 @@ void NetworkSession::startKeepAlive(QTcpSocket* socket) const {
     if (fd == -1) return;
     // A copy of this version takes the game up again, so a silent line is
     // given up sooner (at most 11 s) and called back.
-    const bool rejoinable = peerIsNew_;
-    const int idle = static_cast<int>(rejoinable ? std::min<std::int64_t>(keepAlive.idle.count(), 5) : keepAlive.idle.count());
-    const int interval =
-        static_cast<int>(rejoinable ? std::min<std::int64_t>(keepAlive.interval.count(), 2) : keepAlive.interval.count());
-    const int probes = rejoinable ? std::min(keepAlive.probes, 3) : keepAlive.probes;
+    using std::chrono::seconds;
+    const KeepAlive k = peerIsNew_ ? KeepAlive{std::min(keepAlive.idle, seconds(5)), std::min(keepAlive.interval, seconds(2)),
+                                               std::min(keepAlive.probes, 3)}
+                                   : keepAlive;
+    const int idle = static_cast<int>(k.idle.count());
+    const int interval = static_cast<int>(k.interval.count());
+    const int probes = k.probes;
 #if defined(TCP_KEEPIDLE) && defined(TCP_KEEPINTVL) && defined(TCP_KEEPCNT)
     ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPIDLE, &idle, sizeof idle);
     ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPINTVL, &interval, sizeof interval);
@@ -183,8 +185,7 @@ void NetworkSession::peerGone() {
     if (state_ == State::Calling || state_ == State::Idle || state_ == State::Unavailable || state_ == State::Waiting)
         return;
     // A running game between new copies waits for the line to come back.
-    if ((state_ == State::Playing && peerIsNew_ && !gameOver_) || state_ == State::Redialling ||
-        state_ == State::Rejoining) {
+    if (keepsGame()) {
         lineWentDown();
         return;
     }
@@ -227,12 +228,16 @@ bool NetworkSession::sendOrTell(const std::string& bytes, NetFailure failure) {
 void NetworkSession::failCall(NetFailure why) {
     netGameActive_ = false;
     connectTimer_.stop();
-    candidates_.clear();
-    if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
+    stopCalling();
     emit callSettled(false);
     report(why);
     if (slot_ == Slot::Open) closeConn();
     if (state_ == State::Calling || state_ == State::Requesting) state_ = State::Idle;
+}
+
+void NetworkSession::stopCalling() {
+    candidates_.clear();
+    if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
 }
 
 void NetworkSession::noAddressLeft(NetFailure why) {
@@ -306,8 +311,7 @@ void NetworkSession::tryNextAddress() {
 
 void NetworkSession::cancelCall() {
     netGameActive_ = false;
-    candidates_.clear();
-    if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
+    stopCalling();
     // A call that failed has closed its connection already: nothing to report.
     if (slot_ == Slot::Open) closeConn();
     if (state_ == State::Calling || state_ == State::Requesting) state_ = State::Idle;
@@ -358,9 +362,7 @@ void NetworkSession::acceptIncoming() {
             emit failed(NetFailure::AcceptFailed);
             break;
         }
-        const bool gameKept = (state_ == State::Playing && !gameOver_) || state_ == State::Waiting ||
-                              state_ == State::Redialling || state_ == State::Rejoining;
-        if (gameKept && peerIsNew_) {
+        if (keepsGame()) {
             holdIncoming(incoming);
             continue;
         }

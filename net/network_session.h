@@ -244,8 +244,6 @@ private:
     void redial();
     void holdIncoming(QTcpSocket* incoming);
     void pendingMessage(const PeerMessage& m);
-    void answerBack(const GamePoint& point) { takeUp(point, true); }
-    void welcomed(const GamePoint& point) { takeUp(point, false); }
     void takeUp(const GamePoint& there, bool answering);
     void callAt(const HostField& host);
     void backInPlay(bool aheadHere);
@@ -254,6 +252,11 @@ private:
     PeerConnection* wrap(QTcpSocket* socket);
     void serve(PeerConnection* c);
     void noAddressLeft(NetFailure why);
+    // The call under way given up: its lookup and the addresses left.
+    void stopCalling();
+    // A game with a copy of this version that is running or waiting for
+    // its line: a drop is waited out, and a call back is taken.
+    bool keepsGame() const { return peerIsNew_ && ((state_ == State::Playing && !gameOver_) || waiting()); }
     bool offerStands(const OfferMessage& m) const;
     void endWait(std::optional<ResumeRefusal> refusal);
     void offerArrived(const OfferMessage& m);
