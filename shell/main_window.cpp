@@ -83,9 +83,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     boardFont_ = fontWithCellHeight("Times New Roman", 19, QFont::Normal);
     readSettings();
     createMenus();
+    connectMenuItems();
     QWidget* client = createDrawingArea();
     createPanes(client);
     followTheGame();
+    followTheClocks();
     followThePlayers();
     followTheNetwork();
     // Fixed size: no maximise, no resizing.
@@ -162,6 +164,7 @@ void MainWindow::createMenus() {
         {"&Game", Command::Resign, "&Resign", {}, &MainWindow::resign},
         {"&Game", Command::OfferDraw, "Offer &Draw", {}, &MainWindow::offerDraw},
         {"&Game", Command::ClaimDraw, "&Claim Draw", {}, &MainWindow::claimDraw},
+        {"&Game", Command::PauseClocks, "Pause Cloc&ks", Qt::Key_F8, &MainWindow::pauseClocks},
         {"&Game", Command::ReadPosition, "-Read &Position", Qt::CTRL | Qt::Key_R, &MainWindow::readPosition},
         {"&Options/&Color", Command::DarkSquare, "&Dark Square", {}, &MainWindow::chooseDarkSquare},
         {"&Options/&Color", Command::LightSquare, "&Light Square", {}, &MainWindow::chooseLightSquare},
@@ -192,7 +195,6 @@ void MainWindow::createMenus() {
         if (item.slot) connect(action, &QAction::triggered, this, item.slot);
         commands_.add(item.command, action);
     }
-    connectMenuItems();
 }
 
 QAction* MainWindow::addMenuItem(std::map<QString, QMenu*>& menus, const char* path, const char* label,
@@ -235,6 +237,7 @@ void MainWindow::connectMenuItems() {
     for (const Command c : {Command::UndoMove, Command::NetworkResign, Command::KillGame}) action(c)->setEnabled(false);
     updateDrawCommands();
     updateNetworkCommands();
+    updateClockCommands();
     commands_.setChecked(static_cast<Command>(static_cast<int>(Command::PieceSetDudidi) + state_.pieceSetIndex), true);
     commands_.setChecked(Command::AnnounceMoves, state_.announceMoves);
     commands_.setChecked(Command::Sounds, state_.sounds);
@@ -257,7 +260,8 @@ QWidget* MainWindow::createDrawingArea() {
     board_->move(0, 0);
     liveText_ = new LiveText(statusBar());
     BoardKeys::Window parts{state_, *board_, *liveText_, [this](const QString& text) { showStatusMessage(text); },
-                            [this](QPoint at) { carryTo(at); }, [this] { return scene(); }};
+                            [this](QPoint at) { carryTo(at); }, [this] { return scene(); },
+                            [this] { showClocks(); }};
     keys_ = std::make_unique<BoardKeys>(std::move(parts), table_, hand_);
     table_.choosePromotion = [this] { return choosePromotion(); };
     board_->onKey = [this](const QKeyEvent& event) { return keys_->keyPress(event); };
@@ -374,6 +378,12 @@ BoardScene MainWindow::scene() const {
     if (!table_.opponentName().isEmpty()) {
         scene.topName = table_.opponentName();
         scene.bottomName = QStringLiteral("You");
+    }
+    if (clocks_.timed()) {
+        const std::optional<Side> running = clocks_.running();
+        scene.clocks.emplace();
+        for (const Side side : {Side::White, Side::Black})
+            (*scene.clocks)[static_cast<std::size_t>(side)] = {clocks_.remaining(side), running == side};
     }
     return scene;
 }

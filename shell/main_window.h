@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "game/clock/clocks.h"
 #include "game/game.h"
 #include "game/hand.h"
 #include "game/move_lists.h"
@@ -59,6 +60,7 @@ public:
     Game& game() { return game_; }
     Table& table() { return table_; }
     MoveLists& lists() { return lists_; }
+    Clocks& clocks() { return clocks_; }
     Hand& hand() { return hand_; }
     ComputerPlayer& computer() { return table_.computer(); }
     NetworkSession& network() { return network_; }
@@ -123,6 +125,7 @@ private:
     void followTheGame();
     void followThePlayers();
     void followTheNetwork();
+    void followTheClocks();
 
     // What the window shows of the game (main_window_game.cpp).
     void begun(GameStart how);
@@ -162,6 +165,13 @@ private:
     void claimDraw();
     void updateDrawCommands();
     void updateNetworkCommands();
+    // The clocks (main_window_clocks.cpp).
+    void pauseClocks();
+    void updateClockCommands();
+    void showClocks();
+    void flagFell(Side side);
+    void timeForfeitBox();
+    void timeLow(Side side, std::int64_t warning);
     std::optional<PieceKind> choosePromotion();
     void readPosition();
     void chooseDarkSquare();
@@ -182,6 +192,7 @@ private:
     Game game_;
     Table table_{game_};
     MoveLists lists_{game_};
+    Clocks clocks_{game_};
     Hand hand_{table_};
     WindowState state_;
     WindowSeams seams_;

@@ -153,6 +153,7 @@ void MainWindow::gameEnded(EndReason reason) {
     case EndReason::OpponentLeft:
         gameOverBox(text::OpponentDisconnected, text::InternetGame, MessageIcon::Stop, true);
         break;
+    case EndReason::TimeForfeit: timeForfeitBox(); break;
     case EndReason::OpponentCheated: gameOverBox(text::IllegalPeerMove, text::InternetGame, MessageIcon::Stop, true); break;
     default: gameOverBox(nullptr, nullptr, MessageIcon::None, false); break;
     }
@@ -196,6 +197,7 @@ void MainWindow::runNewGameSetup() {
 
 void MainWindow::startOnePlayerGame(Side user, int level) {
     setStatusText(qs(text::WhiteToMove));
+    clocks_.setNextControl(state_.timeControl);
     table_.startOnePlayer(user, level, state_.standardRules ? RuleSet::Standard : RuleSet::Orbel);
 }
 
@@ -211,6 +213,7 @@ void MainWindow::newOnePlayerGame() {
 void MainWindow::newTwoPlayerGame() {
     network_.endGame(PeerCommand::End);
     if (chatPane_->isVisible()) showChatPane(false);
+    clocks_.setNextControl(state_.timeControl);
     table_.startTwoPlayer(state_.standardRules ? RuleSet::Standard : RuleSet::Orbel);
 }
 
@@ -218,6 +221,7 @@ void MainWindow::startNetworkGame(int localColorCode) {
     const Side local = localColorCode == WhiteColorCode ? Side::White : Side::Black;
     // Undo Move stays greyed: it would change this side's board without the
     // other's, and the two programs would play on from different positions.
+    clocks_.setControlForNextGame(TimeControl{});
     table_.startNetwork(local, opponent_, network_.peerNickname, network_.rules());
     network_.confirmGame();
     // A rematch keeps the chat of the game before.

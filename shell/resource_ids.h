@@ -10,6 +10,7 @@ inline constexpr int NewGameSound = 174;
 inline constexpr int CaptureSound = 180;
 inline constexpr int CheckSound = 181;
 inline constexpr int GameEndSound = 182;
+inline constexpr int LowTimeSound = 183;
 inline constexpr int Icon = 107;
 // The picture in the About and What's New boxes (the grey set's White rook).
 inline constexpr int InfoPicture = 254;

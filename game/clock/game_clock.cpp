@@ -40,7 +40,8 @@ void GameClock::moved(Side mover) {
     history_.push_back({state_, running_});
     SideState& s = state_.sides[index(mover)];
     const SideControl& own = control_.of(mover);
-    s.ms -= charged(mover);
+    lastCharged_ = charged(mover);
+    s.ms -= lastCharged_;
     const ClockPeriod& period = own.periods[s.period];
     if (!period.delay) s.ms += period.incrementMs;
     ++s.moves;

@@ -48,6 +48,8 @@ public:
     // The last move taken back: both clocks as they were before it, the
     // time since given back; the mover's clock runs again.
     void undo();
+    // What the last move cost its mover (less a delay's allowance).
+    std::int64_t lastCharged() const { return lastCharged_; }
     // The side's clock set to a reading (a peer's own, agreed over the wire).
     void setRemaining(Side side, std::int64_t ms);
 
@@ -72,6 +74,7 @@ private:
     std::int64_t since_ = 0;
     bool paused_ = false;
     std::int64_t usedBeforePause_ = 0;
+    std::int64_t lastCharged_ = 0;
     // What each move changed, for undo.
     std::vector<std::pair<State, std::optional<Side>>> history_;
 };

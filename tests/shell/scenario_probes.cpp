@@ -2,6 +2,7 @@
 // menus), hears (the live text, the sounds), finds through a screen reader
 // (the accessible names), on disk (files, settings) and on the wire, each as
 // a text.
+#include "game/clock/clock_text.h"
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -149,6 +150,16 @@ bool probeTakesArgument(const std::string& name) {
 
 const std::map<std::string, Probe> Probes = {
     {"status", [](const Seen& v) { return v.w.statusText(); }},
+    {"clocks", [](const Seen& v) {
+         const auto& clocks = v.w.scene().clocks;
+         if (!clocks) return QStringLiteral("none");
+         QString text;
+         for (const ClockFace& face : *clocks) {
+             text += QString::fromStdString(shownTime(face.ms)) + ' ';
+             if (face.running) text += QStringLiteral("runs ");
+         }
+         return text.trimmed();
+     }},
     {"rules", [](const Seen& v) { return v.w.statusBar()->findChild<QLabel*>(QStringLiteral("rules"))->text(); }},
     {"message", [](const Seen& v) { return v.w.statusMessage(); }},
     {"white", [](const Seen& v) { return paneLines(v.w, Side::White); }},
@@ -160,6 +171,7 @@ const std::map<std::string, Probe> Probes = {
              case res::CaptureSound: return "capture";
              case res::CheckSound: return "check";
              case res::GameEndSound: return "end";
+             case res::LowTimeSound: return "low-time";
              default: return "new";
              }
          });

@@ -355,6 +355,13 @@ const std::map<std::string, Verb> Verbs = {
          QTest::keyClick(edit, Qt::Key_Return);
      }},
     {"wait", [](S& s, Words&) { s.me().waitForComputer(); }},
+    {"fake-time", [](S& s, Words&) { s.window().clocks().setNow([&s] { return s.now; }); }},
+    {"time", [](S& s, Words& in) {
+         s.now += std::stoll(word(in));
+         for (auto& [name, player] : s.players)
+             if (player->window) player->window->clocks().check();
+     }},
+    {"timed", [](S& s, Words& in) { s.window().state().timeControl = *readTimeControl(word(in)); }},
     {"sleep", [](S&, Words& in) { QTest::qWait(std::stoi(word(in))); }},
     {"mark", [](S& s, Words&) { s.mark = s.me().drawnPlacement(); }},
     {"activate", [](S& s, Words&) {
