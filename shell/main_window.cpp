@@ -126,6 +126,8 @@ void MainWindow::readSettings() {
     state_.sounds = stored.sounds;
     readRulesSetting(stored);
     state_.standardRules = stored.standardRules;
+    readTimeControlSetting(stored);
+    state_.timeControl = stored.timeControl;
     readPieceSetSetting(stored);
     state_.pieceSetIndex = stored.pieceSetIndex;
 }
