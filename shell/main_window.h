@@ -173,6 +173,8 @@ private:
     void toggleAnnouncements();
     void toggleSounds();
     void toggleStandardRules();
+    // Time Control..., from the menu or over New Game Setup (`owner`).
+    void chooseTimeControl(QWidget* owner);
     void showKeys();
     void directNetworkGame();
     void showNetworkAddress();

@@ -15,6 +15,7 @@
 #include "shell/resource_ids.h"
 #include "shell/settings.h"
 #include "shell/texts.h"
+#include "shell/time_control_dialog.h"
 
 namespace orbel {
 namespace {
@@ -146,6 +147,14 @@ void MainWindow::toggleStandardRules() {
     writeSwitchSetting(StandardRulesKey, on);
     tell(on ? QStringLiteral("Standard chess rules from the next new game.")
             : QStringLiteral("Orbel rules from the next new game."));
+}
+
+void MainWindow::chooseTimeControl(QWidget* owner) {
+    const std::optional<TimeControl> chosen = runTimeControlDialog(modal_, state_, owner);
+    if (!chosen) return;
+    const QString text = QStringLiteral("New games: ") + timeControlShortName(*chosen);
+    showStatusMessage(text);
+    tell(text + QLatin1Char('.'));
 }
 
 void MainWindow::showKeys() {
