@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QStatusBar>
 
 #include "rules/standard_moves.h"
 #include "shell/chat_pane.h"
@@ -153,7 +154,8 @@ void MainWindow::chooseTimeControl(QWidget* owner) {
     const std::optional<TimeControl> chosen = runTimeControlDialog(modal_, state_, owner);
     if (!chosen) return;
     const QString text = QStringLiteral("New games: ") + timeControlShortName(*chosen);
-    showStatusMessage(text);
+    // A few seconds over the status text, which says whose move it is.
+    statusBar()->showMessage(text, 5000);
     tell(text + QLatin1Char('.'));
 }
 
