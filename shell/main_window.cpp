@@ -128,6 +128,8 @@ void MainWindow::readSettings() {
     state_.sounds = stored.sounds;
     readRulesSetting(stored);
     state_.standardRules = stored.standardRules;
+    readTimeControlSetting(stored);
+    state_.timeControl = stored.timeControl;
     readPieceSetSetting(stored);
     state_.pieceSetIndex = stored.pieceSetIndex;
 }
@@ -147,8 +149,7 @@ struct MenuItem {
 }  // namespace
 
 void MainWindow::createMenus() {
-    using Item = MenuItem;
-    const Item items[] = {
+    const MenuItem items[] = {
         {"&File", Command::NewOnePlayerGame, "&New 1 Player Game", Qt::CTRL | Qt::Key_N, &MainWindow::newOnePlayerGame},
         {"&File", Command::NewTwoPlayerGame, "N&ew 2 Player Game", Qt::CTRL | Qt::Key_M, &MainWindow::newTwoPlayerGame},
         {"&File", Command::SaveGame, "-&Save Game", Qt::CTRL | Qt::Key_S, &MainWindow::saveGame},
@@ -164,6 +165,7 @@ void MainWindow::createMenus() {
         {"&Game", Command::Resign, "&Resign", {}, &MainWindow::resign},
         {"&Game", Command::OfferDraw, "Offer &Draw", {}, &MainWindow::offerDraw},
         {"&Game", Command::ClaimDraw, "&Claim Draw", {}, &MainWindow::claimDraw},
+        {"&Game", Command::TimeControl, "-&Time Control...", {}, nullptr},
         {"&Game", Command::PauseClocks, "Pause Cloc&ks", Qt::Key_F8, &MainWindow::pauseClocks},
         {"&Game", Command::ReadPosition, "-Read &Position", Qt::CTRL | Qt::Key_R, &MainWindow::readPosition},
         {"&Options/&Color", Command::DarkSquare, "&Dark Square", {}, &MainWindow::chooseDarkSquare},
@@ -190,7 +192,7 @@ void MainWindow::createMenus() {
         {"&Help", Command::Keys, "-&Keyboard", Qt::Key_F1, &MainWindow::showKeys},
     };
     std::map<QString, QMenu*> menus;
-    for (const Item& item : items) {
+    for (const MenuItem& item : items) {
         QAction* action = addMenuItem(menus, item.menu, item.text, item.keys);
         if (item.slot) connect(action, &QAction::triggered, this, item.slot);
         commands_.add(item.command, action);
@@ -227,6 +229,7 @@ void MainWindow::connectMenuItems() {
     connect(action(Command::NetworkDraw), &QAction::triggered, this, [this] { networkPlay_.offer(OfferKind::Draw); });
     connect(action(Command::NetworkTakeback), &QAction::triggered, this, [this] { networkPlay_.offer(OfferKind::Takeback); });
     connect(action(Command::Rematch), &QAction::triggered, this, [this] { networkPlay_.offer(OfferKind::Rematch); });
+    connect(action(Command::TimeControl), &QAction::triggered, this, [this] { chooseTimeControl(this); });
     connect(action(Command::CallAgain), &QAction::triggered, &network_, &NetworkSession::callAgain);
     connect(action(Command::WhatsNew), &QAction::triggered, this, [this] { showInfo(false); });
     connect(action(Command::About), &QAction::triggered, this, [this] { showInfo(true); });

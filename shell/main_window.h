@@ -26,6 +26,7 @@
 #include "shell/commands.h"
 #include "shell/modal.h"
 #include "shell/network_play.h"
+#include "shell/pgn_files.h"
 #include "shell/piece_bitmaps.h"
 #include "shell/sounds.h"
 
@@ -171,6 +172,7 @@ private:
     void showClocks();
     void flagFell(Side side);
     void timeForfeitBox();
+    ExportClocks exportClocks() const;
     void timeLow(Side side, std::int64_t warning);
     std::optional<PieceKind> choosePromotion();
     void readPosition();
@@ -183,6 +185,8 @@ private:
     void toggleAnnouncements();
     void toggleSounds();
     void toggleStandardRules();
+    // Time Control..., from the menu or over New Game Setup (`owner`).
+    void chooseTimeControl(QWidget* owner);
     void showKeys();
     void directNetworkGame();
     void showNetworkAddress();

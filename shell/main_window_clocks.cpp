@@ -3,6 +3,7 @@
 #include "game/clock/clock_text.h"
 #include "shell/board_window.h"
 #include "shell/main_window.h"
+#include "shell/pgn_files.h"
 #include "shell/resource_ids.h"
 #include "shell/texts.h"
 
@@ -69,6 +70,16 @@ void MainWindow::timeLow(Side side, std::int64_t warning) {
     const QString who = twoSides ? sideName(side) + QStringLiteral(" has ") : QStringLiteral("You have ");
     announce(who + (warning >= 60'000 ? QStringLiteral("one minute left.") : QStringLiteral("ten seconds left.")));
     if (warning < 60'000) playSound(res::LowTimeSound);
+}
+
+ExportClocks MainWindow::exportClocks() const {
+    ExportClocks exported;
+    if (!clocks_.timed()) return exported;
+    exported.timeControl = timeControlText(clocks_.control());
+    if (game_.lostOnTime()) exported.termination = "time forfeit";
+    // Readings are kept for the moves since the game began, while it was timed.
+    if (clocks_.readings().size() <= game_.moves().size()) exported.remainingMs = clocks_.readings();
+    return exported;
 }
 
 void MainWindow::timeForfeitBox() {

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QStatusBar>
 
 #include "rules/standard_moves.h"
 #include "shell/chat_pane.h"
@@ -15,6 +16,7 @@
 #include "shell/resource_ids.h"
 #include "shell/settings.h"
 #include "shell/texts.h"
+#include "shell/time_control_dialog.h"
 
 namespace orbel {
 namespace {
@@ -51,9 +53,11 @@ bool MainWindow::loadGameAtStart(const QString& path) {
     return orbel::loadGameAtStart(modal_, state_, {table_, lists_}, path);
 }
 
-void MainWindow::exportGame() { runExportGameCommand(modal_, state_, table_, network_.localNickname); }
+void MainWindow::exportGame() {
+    runExportGameCommand(modal_, state_, table_, network_.localNickname, exportClocks());
+}
 
-void MainWindow::copyGame() { copyGameAsPgn(modal_, table_, network_.localNickname); }
+void MainWindow::copyGame() { copyGameAsPgn(modal_, table_, network_.localNickname, exportClocks()); }
 
 void MainWindow::copyPosition() { copyPositionAsFen(modal_, table_); }
 
@@ -146,6 +150,15 @@ void MainWindow::toggleStandardRules() {
     writeSwitchSetting(StandardRulesKey, on);
     tell(on ? QStringLiteral("Standard chess rules from the next new game.")
             : QStringLiteral("Orbel rules from the next new game."));
+}
+
+void MainWindow::chooseTimeControl(QWidget* owner) {
+    const std::optional<TimeControl> chosen = runTimeControlDialog(modal_, state_, owner);
+    if (!chosen) return;
+    const QString text = QStringLiteral("New games: ") + timeControlShortName(*chosen);
+    // A few seconds over the status text, which says whose move it is.
+    statusBar()->showMessage(text, 5000);
+    tell(text + QLatin1Char('.'));
 }
 
 void MainWindow::showKeys() {

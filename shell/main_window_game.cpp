@@ -191,7 +191,8 @@ void MainWindow::updateCursor() {
 }
 
 void MainWindow::runNewGameSetup() {
-    NewGameSetupDialog dialog([this](Side user, int level) { startOnePlayerGame(user, level); }, this);
+    NewGameSetupDialog dialog([this](Side user, int level) { startOnePlayerGame(user, level); }, this,
+                              [this](QWidget* over) { chooseTimeControl(over); });
     modal_.run(dialog);
 }
 

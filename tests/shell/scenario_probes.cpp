@@ -29,6 +29,7 @@
 #include "shell/net_dialogs.h"
 #include "shell/pgn_files.h"
 #include "shell/resource_ids.h"
+#include "shell/window_state.h"
 #include "tests/shell/scenario.h"
 
 namespace orbel::testing {
@@ -250,6 +251,7 @@ const std::map<std::string, Probe> Probes = {
          return hex(v.w.state().lightSquareColor) + ' ' + hex(v.w.state().darkSquareColor);
      }},
     {"piece-set", [](const Seen& v) { return QString::number(v.w.state().pieceSetIndex); }},
+    {"time-control", [](const Seen& v) { return QString::fromStdString(timeControlText(v.w.state().timeControl)); }},
     {"offered", [](const Seen& v) { return v.s.offered; }},
     // The dialog a scenario opened: its title, buttons, whether it is open or
     // how it closed, and what it holds.
