@@ -172,6 +172,9 @@ private:
     void showClocks();
     void flagFell(Side side);
     void timeForfeitBox();
+    void peerClockRead(std::int64_t ms);
+    void peerFlag(Side side);
+    void claimFlag(Side them);
     ExportClocks exportClocks() const;
     void timeLow(Side side, std::int64_t warning);
     std::optional<PieceKind> choosePromotion();
@@ -186,7 +189,8 @@ private:
     void toggleSounds();
     void toggleStandardRules();
     // Time Control..., from the menu or over New Game Setup (`owner`).
-    void chooseTimeControl(QWidget* owner);
+    // Game > Time Control... and the buttons that open it; `note` under its choices.
+    void chooseTimeControl(QWidget* owner, const QString& note = {});
     void showKeys();
     void directNetworkGame();
     void showNetworkAddress();

@@ -1,5 +1,7 @@
 // How the main window shows, says and sounds the clocks of a timed game,
 // and what a flag falling does.
+#include <QTimer>
+
 #include "game/clock/clock_text.h"
 #include "shell/board_window.h"
 #include "shell/main_window.h"
@@ -14,6 +16,12 @@ QString sideName(Side side) { return side == Side::White ? QStringLiteral("White
 
 QString spoken(std::int64_t ms) { return QString::fromStdString(spokenTime(ms)); }
 
+// How far a network opponent's reading may stray from this side's count of
+// it (the line's delay, a busy machine) before the chat says so.
+constexpr std::int64_t ClockDrift = 3000;
+// How long a claim on the opponent's flag waits for its copy's answer.
+constexpr int ClaimWait = 10'000;
+
 }  // namespace
 
 void MainWindow::followTheClocks() {
@@ -26,6 +34,64 @@ void MainWindow::followTheClocks() {
     });
     connect(&clocks_, &Clocks::flagFell, this, &MainWindow::flagFell);
     connect(&clocks_, &Clocks::timeLow, this, &MainWindow::timeLow);
+    // A network game's clocks: this side's reading goes with each of its
+    // moves (the clocks have taken the move by then), the opponent's is
+    // taken from each of its, and no one's time runs while the line is down.
+    network_.ownClockReading = [this]() -> std::optional<std::int64_t> {
+        if (!clocks_.timed() || clocks_.readings().empty()) return std::nullopt;
+        return clocks_.readings().back();
+    };
+    connect(&network_, &NetworkSession::peerClockRead, this, &MainWindow::peerClockRead);
+    connect(&network_, &NetworkSession::flagSaid, this, &MainWindow::peerFlag);
+    connect(&network_, &NetworkSession::connectionLost, this, [this] { clocks_.hold(true); });
+    connect(&network_, &NetworkSession::rejoined, this, [this] { clocks_.hold(false); });
+}
+
+void MainWindow::peerClockRead(std::int64_t ms) {
+    const Side them = other(table_.userSide());
+    const Clocks::Taken taken = clocks_.takeReading(them, ms);
+    const QString name = network_.peerNickname;
+    if (taken.clamped) {
+        addChatLine(QStringLiteral("* %1's clock read %2, more than it can have: kept at %3.")
+                        .arg(name, QString::fromStdString(shownTime(ms)), QString::fromStdString(shownTime(taken.ms))),
+                    false);
+    } else if (taken.difference > ClockDrift || taken.difference < -ClockDrift) {
+        addChatLine(QStringLiteral("* %1's clock reads %2; this copy counted %3.")
+                        .arg(name, QString::fromStdString(shownTime(taken.ms)),
+                             QString::fromStdString(shownTime(taken.ms - taken.difference))),
+                    false);
+    }
+}
+
+void MainWindow::peerFlag(Side side) {
+    if (!clocks_.timed() || game_.result() != "*") return;
+    const Side own = table_.userSide();
+    if (side != own) {
+        // The opponent's copy says its time is up, of itself or confirming a claim.
+        game_.endOnTime(side);
+        return;
+    }
+    // A claim on this side's flag: this side's own clock decides.
+    if (clocks_.remaining(own) > 0) {
+        network_.sendClock(clocks_.remaining(own));
+        return;
+    }
+    network_.sendFlag(own);
+    game_.endOnTime(own);
+}
+
+void MainWindow::claimFlag(Side them) {
+    network_.sendFlag(them);
+    setStatusText(QStringLiteral("%1's time is up; waiting for %1's copy to confirm").arg(network_.peerNickname));
+    // A copy that neither confirms nor shows time left loses all the same.
+    const int generation = game_.generation();
+    const std::size_t plies = game_.plays().size();
+    QTimer::singleShot(ClaimWait, this, [this, them, generation, plies] {
+        if (game_.generation() != generation || game_.plays().size() != plies || game_.result() != "*") return;
+        if (clocks_.remaining(them) > 0 || table_.mode() != Table::Mode::Network) return;
+        addChatLine(QStringLiteral("* %1's copy did not confirm its time was up.").arg(network_.peerNickname), false);
+        game_.endOnTime(them);
+    });
 }
 
 void MainWindow::updateClockCommands() {
@@ -92,6 +158,12 @@ void MainWindow::timeForfeitBox() {
 
 void MainWindow::flagFell(Side side) {
     if (!game_.exists() || game_.result() != "*") return;
+    if (table_.mode() == Table::Mode::Network && network_.timed()) {
+        // Each copy's own clock counts for its own time: this side's flag
+        // ends the game here and is said there; the opponent's is claimed.
+        if (side != table_.userSide()) return claimFlag(side);
+        network_.sendFlag(side);
+    }
     game_.endOnTime(side);
 }
 

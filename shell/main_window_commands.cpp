@@ -152,8 +152,8 @@ void MainWindow::toggleStandardRules() {
             : QStringLiteral("Orbel rules from the next new game."));
 }
 
-void MainWindow::chooseTimeControl(QWidget* owner) {
-    const std::optional<TimeControl> chosen = runTimeControlDialog(modal_, state_, owner);
+void MainWindow::chooseTimeControl(QWidget* owner, const QString& note) {
+    const std::optional<TimeControl> chosen = runTimeControlDialog(modal_, state_, owner, note);
     if (!chosen) return;
     const QString text = QStringLiteral("New games: ") + timeControlShortName(*chosen);
     // A few seconds over the status text, which says whose move it is.
@@ -173,7 +173,13 @@ void MainWindow::toggleAnnouncements() {
     writeSetting(AnnounceKey, on ? 1 : 0);
 }
 
-void MainWindow::directNetworkGame() { networkPlay_.call(state_.standardRules ? RuleSet::Standard : RuleSet::Orbel); }
+void MainWindow::directNetworkGame() {
+    const auto chooseClock = [this](QWidget* over) {
+        chooseTimeControl(over, QStringLiteral("A copy of an older version plays without a clock."));
+    };
+    networkPlay_.call(state_.standardRules ? RuleSet::Standard : RuleSet::Orbel, chooseClock,
+                      [this] { return state_.timeControl; });
+}
 
 void MainWindow::showNetworkAddress() { networkPlay_.showAddress(); }
 

@@ -222,13 +222,15 @@ void MainWindow::startNetworkGame(int localColorCode) {
     const Side local = localColorCode == WhiteColorCode ? Side::White : Side::Black;
     // Undo Move stays greyed: it would change this side's board without the
     // other's, and the two programs would play on from different positions.
-    clocks_.setControlForNextGame(TimeControl{});
+    clocks_.setControlForNextGame(network_.agreedClock());
     table_.startNetwork(local, opponent_, network_.peerNickname, network_.rules());
     network_.confirmGame();
     // A rematch keeps the chat of the game before.
     if (!chatPane_->isVisible()) showChatPane(true);
     if (network_.proposedRules() != network_.rules())
         addChatLine(QStringLiteral("* %1's copy plays by the Orbel 3.0 rules only.").arg(network_.peerNickname), false);
+    if (!network_.proposedClock().none() && !network_.timed())
+        addChatLine(QStringLiteral("* %1's copy has no clocks: this game is untimed.").arg(network_.peerNickname), false);
     updateNetworkCommands();
     setStatusText(qs(text::WhiteToMove));
     updateCursor();

@@ -43,7 +43,7 @@ void Clocks::begun(GameStart how) {
     once_.reset();
     clock_.reset();
     readings_.clear();
-    over_ = flagSaid_ = false;
+    over_ = flagSaid_ = held_ = false;
     if (how == GameStart::New && !control.none()) {
         clock_.emplace(control, now_);
         // A warning is for time running down to it, not for a game begun below it.
@@ -61,13 +61,19 @@ void Clocks::moved(const PlayedMove& move) {
         readings_.clear();
         return;
     }
-    // A move made after the mover's time ran out, before the clock was
-    // looked at: the flag counts.
     if (clock_->flagFallen()) {
-        check();
-        return;
+        // A network opponent's own clock counts for its time: its move came
+        // in time by that clock, and its reading follows. Anyone else's
+        // move after its time ran out, before the clock was looked at: the
+        // flag counts.
+        if (move.by != PlayerKind::Remote) {
+            check();
+            return;
+        }
+        clock_->setRemaining(move.mover, 1);
+        flagSaid_ = false;
     }
-    if (clock_->paused()) clock_->resume();
+    if (clock_->paused() && !held_) clock_->resume();
     clock_->moved(move.mover);
     readings_.push_back(clock_->remaining(move.mover));
     schedule();
@@ -94,6 +100,11 @@ void Clocks::stop() {
     emit changed();
 }
 
+void Clocks::hold(bool on) {
+    held_ = on;
+    on ? pause() : resume();
+}
+
 void Clocks::pause() {
     if (!clock_ || over_) return;
     clock_->pause();
@@ -112,10 +123,14 @@ Clocks::Taken Clocks::takeReading(Side side, std::int64_t ms) {
     Taken taken;
     if (!clock_ || readings_.empty()) return taken;
     const std::int64_t counted = clock_->remaining(side);
-    const std::int64_t most = counted + clock_->lastCharged();
+    const std::int64_t most = clock_->ceiling(side);
     taken = {std::min(ms, most), ms - counted, ms > most};
+    const bool justMoved = clock_->turn() != side;
     clock_->setRemaining(side, taken.ms);
-    readings_.back() = taken.ms;
+    if (justMoved) readings_.back() = taken.ms;
+    // Time left by its own clock: a flag said on this side's count was early.
+    if (taken.ms > 0) flagSaid_ = false;
+    schedule();
     emit changed();
     return taken;
 }

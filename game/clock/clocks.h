@@ -46,15 +46,18 @@ public:
     // The mover's time left after each kept move (Game::moves()), for PGN.
     const std::vector<std::int64_t>& readings() const { return readings_; }
 
-    // Both clocks stop and go on from where they were (Pause and Resume, or
-    // a network line down). A move while paused starts them again.
+    // Both clocks stop and go on from where they were (Pause and Resume). A
+    // move while paused starts them again.
     void pause();
     void resume();
+    // Both clocks stop while a network game's line is down, and a move made
+    // meanwhile does not start them: no one's time runs until it is back.
+    void hold(bool on);
 
-    // A network opponent's own reading after its move (its clock is the one
-    // that counts for its time), taken no higher than the opponent can have:
-    // what it had when its clock started, plus what the move added. Returns
-    // the reading taken and how far it was from this side's own count.
+    // A network opponent's own reading (its clock is the one that counts for
+    // its time), after its move or in answer to a claim on its flag: taken
+    // no higher than it can have (GameClock::ceiling). Returns the reading
+    // taken and how far it was from this side's own count.
     struct Taken {
         std::int64_t ms = 0;
         std::int64_t difference = 0;
@@ -90,6 +93,7 @@ private:
     // A flag has fallen, or the game ended: the clocks stand still.
     bool over_ = false;
     bool flagSaid_ = false;
+    bool held_ = false;
     std::vector<std::int64_t> readings_;
     // What each move's clock reading was before it, for takeReading.
     std::int64_t beforeMove_ = 0;

@@ -77,6 +77,11 @@ void GameClock::undo() {
     usedBeforePause_ = 0;
 }
 
+std::int64_t GameClock::ceiling(Side side) const {
+    const std::int64_t held = state_.sides[index(side)].ms;
+    return running_ && running_ != side ? held + lastCharged_ : held;
+}
+
 void GameClock::setRemaining(Side side, std::int64_t ms) {
     state_.sides[index(side)].ms = std::max<std::int64_t>(0, ms) + charged(side);
 }

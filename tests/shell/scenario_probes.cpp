@@ -161,6 +161,14 @@ const std::map<std::string, Probe> Probes = {
          }
          return text.trimmed();
      }},
+    // How far copies a and b are apart on either clock, read at one moment.
+    {"clock-gap", [](const Seen& v) {
+         std::int64_t gap = 0;
+         for (const Side side : {Side::White, Side::Black})
+             gap = std::max(gap, std::abs(v.s.player('a').window->clocks().remaining(side) -
+                                          v.s.player('b').window->clocks().remaining(side)));
+         return gap <= 500 ? QStringLiteral("within 0.5 s") : QStringLiteral("%1 ms apart").arg(gap);
+     }},
     {"rules", [](const Seen& v) { return v.w.statusBar()->findChild<QLabel*>(QStringLiteral("rules"))->text(); }},
     {"message", [](const Seen& v) { return v.w.statusMessage(); }},
     {"white", [](const Seen& v) { return paneLines(v.w, Side::White); }},
