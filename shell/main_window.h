@@ -225,6 +225,8 @@ private:
     int frameFrom_ = -1;
     int frameTo_ = -1;
     bool destroyed_ = false;
+    // A claim on the network opponent's flag awaits its copy's answer.
+    bool claiming_ = false;
     std::unique_ptr<PortMapper> portMapper_;
     // Last: its sockets go before anything they report to.
     NetworkSession network_;

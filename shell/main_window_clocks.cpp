@@ -1,6 +1,7 @@
 // How the main window shows, says and sounds the clocks of a timed game,
 // and what a flag falling does.
 #include <QTimer>
+#include <utility>
 
 #include "game/clock/clock_text.h"
 #include "shell/board_window.h"
@@ -50,6 +51,8 @@ void MainWindow::followTheClocks() {
 void MainWindow::peerClockRead(std::int64_t ms) {
     const Side them = other(table_.userSide());
     const Clocks::Taken taken = clocks_.takeReading(them, ms);
+    // An answer to a claim: the opponent had time left after all.
+    if (std::exchange(claiming_, false) && game_.result() == "*") setStatusText(toMoveText().chopped(1));
     const QString name = network_.peerNickname;
     if (taken.clamped) {
         addChatLine(QStringLiteral("* %1's clock read %2, more than it can have: kept at %3.")
@@ -82,6 +85,7 @@ void MainWindow::peerFlag(Side side) {
 
 void MainWindow::claimFlag(Side them) {
     network_.sendFlag(them);
+    claiming_ = true;
     setStatusText(QStringLiteral("%1's time is up; waiting for %1's copy to confirm").arg(network_.peerNickname));
     // A copy that neither confirms nor shows time left loses all the same.
     const int generation = game_.generation();

@@ -85,6 +85,8 @@ void MainWindow::begun(GameStart how) {
 }
 
 void MainWindow::movePlayed(const PlayedMove& m) {
+    // A move answers a claim on the mover's flag as well as its time can.
+    claiming_ = false;
     setStatusText(m.check ? qs(text::Check) : qs(m.mover == Side::White ? text::BlackToMove : text::WhiteToMove));
     announce(QString::fromStdString(spokenPlay(m)));
     updateDrawCommands();
