@@ -1,12 +1,16 @@
 // How long the board takes to draw at device pixel ratios 1, 2 and 3: a full
-// repaint (WM_PAINT into the main window's surface) and one frame of a carried
-// piece following the mouse. A middlegame position with both last-move frames,
+// repaint (WM_PAINT into the main window's surface), one frame of a carried
+// piece following the mouse, and one tick of a running clock; and how often
+// a running clock wakes the program, above ten seconds and below. A middlegame position with both last-move frames,
 // lost pieces in both strips and the square names shown. Runs on the
 // offscreen platform unless told otherwise; the window is never shown, so
 // nothing but these calls touches its surface.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -15,7 +19,9 @@
 #include <functional>
 #include <string>
 
+#include "game/clock/clocks.h"
 #include "rules/held_frame.h"
+#include "rules/standard_moves.h"
 #include "shell/board_geometry.h"
 #include "shell/board_painter.h"
 #include "shell/board_window.h"
@@ -110,6 +116,51 @@ void dragFrame(benchmark::State& state, MainWindow& w, qreal ratio) {
     mouse(w, QEvent::MouseButtonRelease, from);
 }
 
+// A tick: both clocks painted onto the surface, and the window showing
+// their area, as the window does ten times a second in low time.
+void clockTick(benchmark::State& state, MainWindow& w, qreal ratio) {
+    prepare(w, ratio);
+    BoardScene scene = w.scene();
+    scene.clocks = {{{9'400, true}, {52'000, false}}};
+    const QRect area = clocksArea(w.boardFont());
+    QImage screen(w.boardWindow()->surface().size(), QImage::Format_RGB32);
+    screen.setDevicePixelRatio(ratio);
+    for (auto _ : state) {
+        scene.clocks->front().ms -= 100;
+        paintClocks(scene, w.boardWindow()->surface(), w.boardFont());
+        QPainter painter(&screen);
+        painter.setClipRect(area);
+        w.boardWindow()->drawShown(painter);
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
+// The wakes of a game's running clock over two seconds of real time, with
+// `left` ms on it: the timer's own, as the window's event loop sees them.
+void clockWakes(benchmark::State& state, std::int64_t left) {
+    Game game;
+    Clocks clocks(game);
+    QElapsedTimer steady;
+    steady.start();
+    std::int64_t skipped = 0;
+    clocks.setNow([&] { return steady.elapsed() + skipped; });
+    clocks.setNextControl(*readTimeControl("60"));
+    game.begin(Side::Black);
+    std::vector<StandardMove> moves;
+    legalMoves(game.position(), moves);
+    game.play(moves.front(), Side::White, PlayerKind::AtBoard);
+    skipped = 60'000 - left;
+    clocks.check();
+    int wakes = 0;
+    QObject::connect(&clocks, &Clocks::changed, [&wakes] { ++wakes; });
+    for (auto _ : state) {
+        QEventLoop loop;
+        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    state.counters["wakes_per_s"] = wakes / 2.0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -128,7 +179,14 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("DragFrame/ratio:" + std::to_string(ratio)).c_str(), dragFrame,
                                      std::ref(window), qreal(ratio))
             ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("ClockTick/ratio:" + std::to_string(ratio)).c_str(), clockTick,
+                                     std::ref(window), qreal(ratio))
+            ->Unit(benchmark::kMicrosecond);
     }
+    for (const std::int64_t left : {45'000, 9'000})
+        benchmark::RegisterBenchmark(("ClockWakes/left_ms:" + std::to_string(left)).c_str(), clockWakes, left)
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

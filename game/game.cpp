@@ -66,6 +66,7 @@ void Game::setUp(GameStart how, const StandardPosition& start, const std::vector
     seat_->setUp(position_, plies, topCastled);
     result_ = "*";
     drawReason_ = DrawReason::None;
+    lostOnTime_.reset();
     last_ = PlayedMove{};
     ++generation_;
     markUndoPoint();
@@ -135,6 +136,7 @@ void Game::takeBack() {
     seat_->takeBack(position_);
     result_ = "*";
     drawReason_ = DrawReason::None;
+    lostOnTime_.reset();
     emit takenBack();
 }
 
@@ -150,6 +152,7 @@ bool Game::takeBackLast() {
     last_ = plays_.empty() ? PlayedMove{} : plays_.back();
     result_ = "*";
     drawReason_ = DrawReason::None;
+    lostOnTime_.reset();
     emit moveTakenBack(last.mover);
     return true;
 }
@@ -174,6 +177,15 @@ void Game::endInDraw(DrawReason reason) {
     drawReason_ = reason;
     if (result_ == "*") result_ = "1/2-1/2";
     emit gameEnded(EndReason::Drawn);
+}
+
+void Game::endOnTime(Side loser) {
+    lostOnTime_ = loser;
+    if (rules() == RuleSet::Standard && !canMate(position_, other(loser))) {
+        endInDraw(DrawReason::Timeout);
+        return;
+    }
+    end(EndReason::TimeForfeit, other(loser));
 }
 
 void Game::end(EndReason reason, std::optional<Side> winner) {

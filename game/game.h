@@ -93,6 +93,11 @@ public:
     bool claimDraw();
     // Both players agree to a draw.
     void agreeDraw();
+    // `loser`'s time ran out: it loses, or under standard rules the game is
+    // drawn when the other side could never mate.
+    void endOnTime(Side loser);
+    // The side whose time ran out, once a game has ended so.
+    std::optional<Side> lostOnTime() const { return lostOnTime_; }
     // Why the game was drawn, once it has been.
     DrawReason drawReason() const { return drawReason_; }
 
@@ -121,6 +126,7 @@ private:
     std::vector<StandardMove> moves_;
     std::string result_ = "*";
     DrawReason drawReason_ = DrawReason::None;
+    std::optional<Side> lostOnTime_;
     std::shared_ptr<TopSeat> seat_;
     PlayedMove last_;
     std::vector<PlayedMove> plays_;

@@ -9,7 +9,8 @@ MoveLists::MoveLists(Game& game, QObject* parent) : QObject(parent) {
     connect(&game, &Game::movePlayed, this, &MoveLists::record);
     connect(&game, &Game::gameEnded, this, [this, &game](EndReason reason) {
         // The result in the next line's place, as a mate by the opponent is written.
-        if (reason == EndReason::Drawn) write(game.position().toMove, "1/2-1/2");
+        if (reason == EndReason::Drawn || reason == EndReason::TimeForfeit)
+            write(game.position().toMove, game.result());
     });
     connect(&game, &Game::takenBack, this, [this] {
         white_.dropLast();

@@ -64,6 +64,7 @@ enum class EndReason {
     Drawn,             // standard rules: Game::drawReason() says why
     NetworkResigned,   // Network Play > Resign
     Killed,            // Network Play > Kill Game
+    TimeForfeit,       // a side's time ran out (Game::lostOnTime says whose)
 };
 
 // A move played, or refused and why.

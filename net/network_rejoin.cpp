@@ -24,6 +24,7 @@ bool NetworkSession::waiting() const {
 }
 
 bool NetworkSession::handleNewWord(const PeerMessage& m) {
+    if (m.command != PeerCommand::Move && m.command != PeerCommand::Clock) readingWithoutMove();
     if (m.command <= PeerCommand::Resign) return false;
     if (firstProtocolOnly) return true;
     const bool talking = peerIsNew_ && state_ == State::Playing;
@@ -48,6 +49,8 @@ bool NetworkSession::handleNewWord(const PeerMessage& m) {
     case PeerCommand::Promote:
         if (talking) promotion_ = readPromote(m.text);
         break;
+    case PeerCommand::Clock: clockArrived(m); break;
+    case PeerCommand::Flag: flagArrived(m); break;
     default: break;  // BACK counts only as the first word of a call back
     }
     return true;
@@ -65,6 +68,7 @@ void NetworkSession::helloReceived(const PeerMessage& m) {
         peerPort_ = hello->port != 0 ? hello->port : GamePort;
     } else if (state_ == State::Requesting) {
         peerIsNew_ = true;
+        answeredClock_ = hello->clock;
     } else {
         return;
     }
@@ -99,6 +103,7 @@ void NetworkSession::lineWentDown() {
     state_ = State::Waiting;
     promotion_.reset();
     ourOffer_.reset();
+    forgetClockTalk();
     if (justNow) {
         downSince_ = Clock::now();
         redialAttempt_ = 0;
@@ -192,6 +197,7 @@ void NetworkSession::pendingMessage(const PeerMessage& m) {
         // The old line had not been found dead yet.
         promotion_.reset();
         ourOffer_.reset();
+        forgetClockTalk();
     }
     state_ = State::Rejoining;
     auto* s = qobject_cast<QTcpSocket*>(c->device());
@@ -333,6 +339,7 @@ void NetworkSession::beginRematch(const std::string& gameId) {
     gameId_ = gameId;
     gameOver_ = false;
     promotion_.reset();
+    forgetClockTalk();
     localColor_ = localColor_ == WhiteColorCode ? BlackColorCode : WhiteColorCode;
     emit gameReady(localColor_);
 }

@@ -260,7 +260,8 @@ void NetworkSession::startCall(const HostField& host, const QString& nickname, i
     state_ = State::Calling;
     wasCaller_ = true;
     callHost_ = host;
-    proposed_ = Hello{HelloVersion, newGameId(), listeningPort(), rules};
+    proposed_ = Hello{HelloVersion, newGameId(), listeningPort(), rules, ownProposal_};
+    answeredClock_ = {};
     candidates_.clear();
     connectTimer_.start(connectTimeout);
     callAt(host);
@@ -409,13 +410,7 @@ void NetworkSession::handlePeerMessage(const PeerMessage& m) {
     }
     if (handleNewWord(m)) return;
     switch (m.command) {
-    case PeerCommand::Move:
-        if (netGameActive_ && state_ == State::Playing && !gameOver_) {
-            MoveRecord move = m.move;
-            if (promotion_) move.promotion = static_cast<std::uint8_t>(*std::exchange(promotion_, std::nullopt));
-            emit moveReceived(move);
-        }
-        return;
+    case PeerCommand::Move: peerMoved(m); return;
     case PeerCommand::Kib:
         if (!netGameActive_ || state_ != State::Playing) return;
         emit chatShown(peerNickname + QStringLiteral("> ") + textFromPeer(m.text), false);
@@ -442,6 +437,7 @@ void NetworkSession::requestAccepted(const PeerMessage& m) {
     rules_ = peerIsNew_ ? proposed_.rules : RuleSet::Orbel;
     gameId_ = proposed_.gameId;
     localColor_ = requestedColor;
+    startGameClock();
     emit gameReady(requestedColor);
 }
 
@@ -491,6 +487,7 @@ void NetworkSession::acceptRequest(int request, const QString& nickname) {
     rules_ = peerIsNew_ ? proposed_.rules : RuleSet::Orbel;
     gameId_ = proposed_.gameId;
     localColor_ = acceptedColor;
+    startGameClock();
     emit gameReady(acceptedColor);
 }
 
@@ -498,7 +495,7 @@ void NetworkSession::confirmGame() {
     // To a caller of this version the hello goes first, so that the game
     // begins there knowing what this side understands.
     if (state_ == State::Deciding)
-        sendOrTell((peerIsNew_ ? helloMessage({HelloVersion, {}, listeningPort(), rules_}) : std::string()) +
+        sendOrTell((peerIsNew_ ? helloMessage({HelloVersion, {}, listeningPort(), rules_, agreedClock_}) : std::string()) +
                        ackMessage(textForPeer(localNickname)),
                    NetFailure::SendFailedSetUp);
     state_ = State::Playing;
@@ -539,9 +536,7 @@ bool NetworkSession::sendMove(const MoveRecord& localMove) {
     // With the line down the move waits: taking the game up again sends the
     // last move of the side that is a move ahead.
     if (waiting()) return true;
-    const bool named = peerIsNew_ && localMove.promotion >= Knight && localMove.promotion < Queen;
-    return sendOrTell((named ? promoteMessage(localMove.promotion) : std::string()) + moveMessage(localMove),
-                      NetFailure::SendFailedPlay);
+    return sendOrTell(moveBytes(localMove), NetFailure::SendFailedPlay);
 }
 
 void NetworkSession::sendChatLine(const QString& typed) {

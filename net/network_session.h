@@ -13,7 +13,9 @@
 #include <QTcpServer>
 #include <QTimer>
 #include <chrono>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -129,6 +131,36 @@ public:
     RuleSet rules() const { return rules_; }
     // The rules the caller proposed, for the accept question.
     RuleSet proposedRules() const { return proposed_.rules; }
+
+    // ---- Clocks, between two copies of this version (network_clock.cpp) --
+    // The time control this side's calls propose (the user's setting), set
+    // before startCall; false, and no clock proposed, when its text is too
+    // long for the hello (helloClockFits).
+    bool setProposedClock(const TimeControl& control);
+    // The control the caller proposed, for the accept question (none from
+    // a caller of the first protocol or one that proposed none).
+    const TimeControl& proposedClock() const { return proposed_.clock; }
+    // The game's control, set as gameReady is emitted and kept through a
+    // line that goes down and comes back and through a rematch: the
+    // caller's, when both copies are of this version and the callee's hello
+    // named it back; none otherwise (a first-protocol peer, none proposed).
+    const TimeControl& agreedClock() const { return agreedClock_; }
+    bool timed() const { return peerIsNew_ && !agreedClock_.none(); }
+    // In a timed game, what the local user's clock reads after the move
+    // being sent, its increment included. sendMove asks it from inside
+    // Game::movePlayed, so the clocks must have taken the move by then.
+    // Nothing, or a reading outside 0 to MaxClockReadingMs, sends no CLOCK.
+    std::function<std::optional<std::int64_t>()> ownClockReading;
+    // FLAG: `side`'s time is up by this side's clock. The local user's own
+    // side when its flag fell here; the other side's as a claim, which the
+    // other copy answers with FLAG of its side or with its reading
+    // (peerClockRead). False when nothing was sent: not a timed game under
+    // way with a copy of this version, or the send failed (reported).
+    bool sendFlag(Side side);
+    // CLOCK alone: the local user's reading, `ms`, as the answer to the
+    // peer's claim that this side's flag fell when this side's clock says
+    // otherwise. False when nothing was sent, as sendFlag.
+    bool sendClock(std::int64_t ms);
     // A game ended on the board or by a resignation, between new copies:
     // the line stays for the chat and a rematch.
     bool gameOver() const { return gameOver_; }
@@ -201,6 +233,14 @@ signals:
     void resumeRefused(orbel::ResumeRefusal why);
     // This side is a move ahead of the other: its last move is to go again.
     void lastMoveWanted();
+    // The peer's own clock reading in a timed game: after the move it came
+    // with has been played here (right after moveReceived, and only when
+    // that move was played), or, with no move after it, as the answer to
+    // this side's claim that the peer's flag fell.
+    void peerClockRead(std::int64_t ms);
+    // The peer says `side`'s time is up by its clock: once for each side
+    // and each number of plies played, however often it says it.
+    void flagSaid(orbel::Side side);
     // The other side offers; answer with answerOffer.
     void offerReceived(const orbel::OfferMessage& offer);
     // An offer either side made was accepted (act on it) or declined.
@@ -219,6 +259,18 @@ private:
     void acceptIncoming();
     void turnAway(QTcpSocket* incoming);
     void handlePeerMessage(const PeerMessage& m);
+    // The clocks' side of the messages (network_clock.cpp): the peer's MOVE
+    // with the reading before it, and the bytes of the local user's move.
+    void peerMoved(const PeerMessage& m);
+    std::string moveBytes(const MoveRecord& localMove);
+    void clockArrived(const PeerMessage& m);
+    void flagArrived(const PeerMessage& m);
+    // A message other than MOVE: a reading held for a move is dropped, or
+    // given as the answer to an open claim.
+    void readingWithoutMove();
+    // What the clocks' words left pending, forgotten with the line or the game.
+    void forgetClockTalk();
+    void startGameClock();
     void requestAccepted(const PeerMessage& m);
     void requestRefused(PeerCommand word);
     void answerRequest(const PeerMessage& m);
@@ -306,6 +358,21 @@ private:
     std::optional<OfferMessage> ourOffer_;
     bool answering_ = false;
     std::vector<std::chrono::steady_clock::time_point> offersSeen_;
+    TimeControl ownProposal_;
+    // The clock the callee's hello named: the caller's game is timed when
+    // it is the one proposed.
+    TimeControl answeredClock_;
+    TimeControl agreedClock_;
+    // The peer's latest CLOCK, held for the MOVE after it; numbered, so that
+    // an answer given at the end of a read is the one that arrived in it.
+    std::optional<std::int64_t> peerReading_;
+    unsigned readingSerial_ = 0;
+    bool answerDue_ = false;
+    // This side has said the peer's flag fell and has no answer yet.
+    bool claimOpen_ = false;
+    // The sides whose FLAG was signalled (a bit each) at these plies played.
+    std::optional<int> flagPlies_;
+    unsigned flagSides_ = 0;
     std::mt19937_64 idSource_{std::random_device{}()};
 };
 

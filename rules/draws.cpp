@@ -32,6 +32,16 @@ bool insufficientMaterial(const StandardPosition& position) {
            isLightSquare(bishopSquare[0]) == isLightSquare(bishopSquare[1]);
 }
 
+bool canMate(const StandardPosition& position, Side side) {
+    int minors = 0;
+    for (const Piece& p : position.squares) {
+        if (p.empty() || p.side != side || p.kind == King) continue;
+        if (p.kind != Knight && p.kind != Bishop) return true;
+        ++minors;
+    }
+    return minors > 1;
+}
+
 RepetitionKey repetitionKey(const StandardPosition& position) {
     RepetitionKey key;
     key.squares = position.squares;
@@ -89,6 +99,7 @@ const char* drawReasonText(DrawReason reason) noexcept {
     case DrawReason::FivefoldRepetition: return "fivefold repetition";
     case DrawReason::SeventyFiveMoves: return "the seventy-five-move rule";
     case DrawReason::Agreement: return "agreement";
+    case DrawReason::Timeout: return "timeout against insufficient material";
     }
     return "";
 }

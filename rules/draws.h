@@ -22,6 +22,8 @@ enum class DrawReason : std::uint8_t {
     FivefoldRepetition,
     SeventyFiveMoves,
     Agreement,
+    // A flag fell, and the side with time left could never mate.
+    Timeout,
 };
 
 // K v K, K+B v K, K+N v K, and K+B v K+B with bishops on squares of one colour.
@@ -37,6 +39,11 @@ struct RepetitionKey {
     int enPassant = -1;
     friend bool operator==(const RepetitionKey&, const RepetitionKey&) = default;
 };
+// Whether `side` keeps enough to mate with: anything beyond a lone king or
+// a king with one knight or one bishop. When its opponent's flag falls, a
+// side without it cannot win, and the game is drawn.
+bool canMate(const StandardPosition& position, Side side);
+
 RepetitionKey repetitionKey(const StandardPosition& position);
 
 // The positions of a game, its start and then after each move: the last

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/clock/clock_text.h"
 #include "game/notation/san.h"
 #include "rules/draws.h"
 #include "savegame/fen.h"
@@ -66,7 +67,8 @@ void addComment(std::vector<std::string>& words, const std::string& comment) {
 // The movetext up to the first move standard chess forbids; the reason for
 // stopping early, or "". `reached` is where the written moves lead.
 std::string movetext(const StandardPosition& start, const std::vector<StandardMove>& moves,
-                     std::vector<std::string>& words, StandardPosition& reached) {
+                     const std::vector<std::int64_t>& clocks, std::vector<std::string>& words,
+                     StandardPosition& reached) {
     if (const char* problem = positionProblem(start)) {
         addComment(words, std::string("Not a position of standard chess: ") + problem);
         return std::string("The game cannot be exported for other chess programs: ") + problem + ".";
@@ -87,6 +89,7 @@ std::string movetext(const StandardPosition& start, const std::vector<StandardMo
         }
         if (p.toMove == Side::White || i == 0) words.push_back(moveLabel(p));
         words.push_back(sanText(p, m));
+        if (i < clocks.size()) words.push_back("{[%clk " + clockComment(clocks[i]) + "]}");
         p = afterMove(p, m);
     }
     return {};
@@ -95,11 +98,11 @@ std::string movetext(const StandardPosition& start, const std::vector<StandardMo
 }  // namespace
 
 PgnExport writePgn(const StandardPosition& start, const std::vector<StandardMove>& moves, const PgnTags& tags,
-                   SetUpTags setUp) {
+                   SetUpTags setUp, const std::vector<std::int64_t>& clocks) {
     PgnExport out;
     std::vector<std::string> words;
     StandardPosition reached;
-    out.partialReason = movetext(start, moves, words, reached);
+    out.partialReason = movetext(start, moves, clocks, words, reached);
     std::string result = out.partialReason.empty() && isResult(tags.result) ? tags.result : "*";
     // A game that ends in mate or stalemate has only one result in standard
     // chess, whatever the caller knew.
@@ -120,6 +123,10 @@ PgnExport writePgn(const StandardPosition& start, const std::vector<StandardMove
     if (setUp == SetUpTags::Always || fen != writeFen(initialPosition())) {
         out.text += "[SetUp \"1\"]\n[FEN \"" + fen + "\"]\n";
     }
+    const std::pair<const char*, std::string_view> more[] = {{"TimeControl", tags.timeControl},
+                                                             {"Termination", tags.termination}};
+    for (const auto& [name, value] : more)
+        if (!value.empty()) out.text += std::string("[") + name + " \"" + tagValue(value) + "\"]\n";
     out.text += '\n' + wrapped(words);
     return out;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,9 @@ namespace orbel {
 // The seven tags every PGN game carries, in their order. The caller fills in
 // the values: Site the host name, Date "YYYY.MM.DD", White and Black the
 // players ("Player", "Computer (Hard)", a nickname), Result "1-0", "0-1",
-// "1/2-1/2" or "*" (anything else is written as "*").
+// "1/2-1/2" or "*" (anything else is written as "*"). Two more follow them
+// when given: TimeControl (PGN's notation: "180+2", "40/5400:1800") and
+// Termination ("time forfeit").
 struct PgnTags {
     std::string event = "Orbel Chess game";
     std::string site;
@@ -25,6 +28,8 @@ struct PgnTags {
     std::string white;
     std::string black;
     std::string result = "*";
+    std::string timeControl;
+    std::string termination;
 };
 
 // Whether [SetUp "1"] and [FEN "..."] follow the seven tags: when the game
@@ -46,9 +51,12 @@ struct PgnExport {
 // after checkmate, a draw after stalemate and, in a game by standard rules,
 // after any draw that needs no claim, whatever `tags` says). A move that
 // standard chess forbids ends the movetext before it with a comment saying
-// why and giving the FEN reached, and the result becomes "*".
+// why and giving the FEN reached, and the result becomes "*". `clocks` holds
+// the mover's time left after each move, in ms; each move that has one is
+// followed by it as a comment, "{[%clk 0:02:58]}" (whole seconds, rounded
+// down).
 PgnExport writePgn(const StandardPosition& start, const std::vector<StandardMove>& moves, const PgnTags& tags,
-                   SetUpTags setUp = SetUpTags::WhenNeeded);
+                   SetUpTags setUp = SetUpTags::WhenNeeded, const std::vector<std::int64_t>& clocks = {});
 
 // A game read from a PGN or a FEN: where it starts, its moves, and where they
 // lead. The rules it is played by are its positions' `rules`.

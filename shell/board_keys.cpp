@@ -94,6 +94,10 @@ bool BoardKeys::answer(const QKeyEvent& event) {
     case Qt::Key_F4: return say(spokenFile(shown, fileOf(square)));
     case Qt::Key_F5: return say(spokenMaterial(shown));
     case Qt::Key_F6: return say(spokenSide(shown, shift ? other(table_.userSide()) : table_.userSide()));
+    case Qt::Key_F7:
+        if (shift) return false;
+        w_.sayClocks();
+        return true;
     default: break;
     }
     if (shift) return false;

@@ -40,6 +40,8 @@ public:
         std::function<void(const QString&)> showMessage;
         std::function<void(QPoint)> carryTo;
         std::function<BoardScene()> scene;
+        // Says both clocks.
+        std::function<void()> sayClocks;
     };
     BoardKeys(Window window, Table& table, Hand& hand) : w_(std::move(window)), table_(table), hand_(hand) {}
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/clock/clock_text.h"
 #include "rules/material.h"
 
 namespace orbel {
@@ -158,10 +159,58 @@ QString scoreText(const BoardScene& scene, Side side) {
     return QStringLiteral("%1: %2%3").arg(scoreName(scene, side)).arg(shownScore(scene, side)).arg(halfPoint(scene));
 }
 
+namespace {
+
+// Score lines' tops, the top side's first.
+constexpr int ScoreTop[2] = {8, 50};
+constexpr int ClockRight = ClientWidth - 10;
+constexpr int ClockPadding = 5;
+
+int clockWidth(const QFont& boardFont) {
+    return QFontMetrics(boardFont).horizontalAdvance(QStringLiteral("00:00:00")) + 2 * ClockPadding;
+}
+
+}  // namespace
+
+QRect clockArea(const BoardScene& scene, Side side, const QFont& boardFont) {
+    const int width = clockWidth(boardFont);
+    const int height = QFontMetrics(boardFont).height() + 4;
+    return QRect(ClockRight - width, ScoreTop[side == scene.top() ? 0 : 1] - 2, width, height);
+}
+
+QRect clocksArea(const QFont& boardFont) {
+    const BoardScene any;
+    return clockArea(any, Side::White, boardFont).united(clockArea(any, Side::Black, boardFont));
+}
+
+void paintClocks(const BoardScene& scene, QImage& screen, const QFont& boardFont) {
+    if (!scene.clocks) return;
+    PaintPass pass(screen);
+    QPainter& p = pass.painter;
+    p.setFont(boardFont);
+    for (const Side side : {Side::White, Side::Black}) {
+        const ClockFace& face = (*scene.clocks)[static_cast<std::size_t>(side)];
+        const QRect area = clockArea(scene, side, boardFont);
+        const bool low = face.ms < LowTimeMs;
+        // White on dark red stands out at 7:1 in low time.
+        const QColor paper = low ? QColor(0xA0, 0, 0) : face.running ? QColor(Qt::white) : QColor(WindowBackground);
+        p.fillRect(area, paper);
+        if (face.running && !low) {
+            p.setPen(Qt::black);
+            p.drawRect(area.adjusted(0, 0, -1, -1));
+        }
+        p.setPen(low ? Qt::white : Qt::black);
+        p.drawText(area.adjusted(ClockPadding, 0, -ClockPadding, 0), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::fromStdString(shownTime(face.ms)));
+    }
+}
+
 QString paintedScoreText(const BoardScene& scene, Side side, const QFont& boardFont) {
-    // A long nickname is cut to leave room for ": " and a score of three digits.
+    // A long nickname is cut to leave room for ": " and a score of three
+    // digits, and for the clock.
     const QFontMetrics metrics(boardFont);
-    const int room = ClientWidth - ScoreLeft - metrics.horizontalAdvance(QStringLiteral(": -000") + halfPoint(scene));
+    const int end = scene.clocks ? ClockRight - clockWidth(boardFont) - ClockPadding : ClientWidth;
+    const int room = end - ScoreLeft - metrics.horizontalAdvance(QStringLiteral(": -000") + halfPoint(scene));
     return QStringLiteral("%1: %2%3")
         .arg(metrics.elidedText(scoreName(scene, side), Qt::ElideRight, room))
         .arg(shownScore(scene, side))
@@ -196,8 +245,10 @@ void paintBoardWindow(const BoardScene& scene, const WindowState& look, QImage& 
         drawPieces(pass, scene, look, bitmaps);
     }
     const QColor grey = QColor::fromRgb(WindowBackground);
-    textOut(p, boardFont, ScoreLeft, 8, paintedScoreText(scene, scene.top(), boardFont), grey);
-    textOut(p, boardFont, ScoreLeft, 50, paintedScoreText(scene, scene.bottom, boardFont), grey);
+    textOut(p, boardFont, ScoreLeft, ScoreTop[0], paintedScoreText(scene, scene.top(), boardFont), grey);
+    textOut(p, boardFont, ScoreLeft, ScoreTop[1], paintedScoreText(scene, scene.bottom, boardFont), grey);
+    p.end();
+    paintClocks(scene, screen, boardFont);
 }
 
 QRect squareCursorArea(const WindowState& look) { return toQRect(look.geometry.squareRect(look.cursor)); }

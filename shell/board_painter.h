@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QRect>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 #include "shell/piece_bitmaps.h"
 #include "shell/window_state.h"
@@ -23,6 +25,14 @@ inline constexpr int ClientWidth = 769;
 // The board's eight squares with its margin above and below.
 inline constexpr int ClientHeight = BoardTop + 8 * SquareSize + BoardTop;
 inline constexpr QRgb WindowBackground = 0xFFBEBEBE;  // RGB 190,190,190
+
+// A side's clock as the score line shows it.
+struct ClockFace {
+    std::int64_t ms = 0;
+    bool running = false;
+};
+// Under this much time a clock counts tenths and stands out.
+inline constexpr std::int64_t LowTimeMs = 10'000;
 
 // What the drawing area shows of the game, made by the window from it: the
 // pieces as they stand (the one in the user's hand lifted off its square),
@@ -40,6 +50,8 @@ struct BoardScene {
     QString bottomName = QStringLiteral("Player");
     // The game was drawn: each side's line ends with its half point.
     bool drawn = false;
+    // A timed game's clocks, by side.
+    std::optional<std::array<ClockFace, 2>> clocks;
 
     Side top() const { return other(bottom); }
 };
@@ -57,6 +69,14 @@ int shownScore(const BoardScene& scene, Side side);
 // nickname is cut to fit.
 QString scoreText(const BoardScene& scene, Side side);
 QString paintedScoreText(const BoardScene& scene, Side side, const QFont& boardFont);
+
+// Where a side's clock stands: at the right end of its score line. Both
+// clocks lie within clocksArea.
+QRect clockArea(const BoardScene& scene, Side side, const QFont& boardFont);
+QRect clocksArea(const QFont& boardFont);
+// Paints both clocks of a timed game (nothing for an untimed one): the
+// running one in a white box, one under LowTimeMs white on dark red.
+void paintClocks(const BoardScene& scene, QImage& screen, const QFont& boardFont);
 
 // The strip of one side's lost pieces: how many images of each kind, in the
 // order they are drawn (pawns, knights, bishops, rooks, the queen).

@@ -21,7 +21,8 @@ QPixmap infoPicture() { return QPixmap(QStringLiteral(":/pieces/%1.png").arg(res
 
 }  // namespace
 
-NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner) : QDialog(owner), start_(std::move(start)) {
+NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeControl chooseTimeControl)
+    : QDialog(owner), start_(std::move(start)) {
     setWindowTitle(QStringLiteral("New Game Setup"));
     setFont(dialogFont("MS Sans Serif", 8));
     const DialogUnits du(font());
@@ -52,6 +53,12 @@ NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner) : QDialog(ow
     cancel_->setGeometry(du.rect(129, 24, 50, 14));
     connect(ok_, &QPushButton::clicked, this, &NewGameSetupDialog::confirm);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    // Below Cancel, level with the foot of the AI frame; last in Tab's order.
+    if (chooseTimeControl) {
+        timeControl_ = new QPushButton(QStringLiteral("&Time Control..."), this);
+        timeControl_->setGeometry(du.rect(119, 76, 60, 14));
+        connect(timeControl_, &QPushButton::clicked, this, [this, choose = std::move(chooseTimeControl)] { choose(this); });
+    }
 
     // White and Hard, every time the dialog opens; the keys start on White
     // (arrows choose within a group, Tab goes to the next).

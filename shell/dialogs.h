@@ -19,11 +19,15 @@ class NewGameSetupDialog : public QDialog {
 public:
     // `start` begins the game chosen, before the dialog closes with OK.
     using Start = std::function<void(Side user, int level)>;
-    NewGameSetupDialog(Start start, QWidget* owner);
+    // `chooseTimeControl` runs Time Control... over this dialog; without it
+    // there is no such button.
+    using ChooseTimeControl = std::function<void(QWidget* owner)>;
+    NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeControl chooseTimeControl = {});
 
     QRadioButton* radio(int id) const;
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
+    QPushButton* timeControlButton() const { return timeControl_; }
 
 private:
     void confirm();
@@ -33,6 +37,7 @@ private:
     QButtonGroup* levels_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    QPushButton* timeControl_ = nullptr;
 };
 
 // About (103) and What's New (175): fixed texts and the picture, centred over

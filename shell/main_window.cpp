@@ -83,9 +83,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     boardFont_ = fontWithCellHeight("Times New Roman", 19, QFont::Normal);
     readSettings();
     createMenus();
+    connectMenuItems();
     QWidget* client = createDrawingArea();
     createPanes(client);
     followTheGame();
+    followTheClocks();
     followThePlayers();
     followTheNetwork();
     // Fixed size: no maximise, no resizing.
@@ -126,6 +128,8 @@ void MainWindow::readSettings() {
     state_.sounds = stored.sounds;
     readRulesSetting(stored);
     state_.standardRules = stored.standardRules;
+    readTimeControlSetting(stored);
+    state_.timeControl = stored.timeControl;
     readPieceSetSetting(stored);
     state_.pieceSetIndex = stored.pieceSetIndex;
 }
@@ -145,8 +149,7 @@ struct MenuItem {
 }  // namespace
 
 void MainWindow::createMenus() {
-    using Item = MenuItem;
-    const Item items[] = {
+    const MenuItem items[] = {
         {"&File", Command::NewOnePlayerGame, "&New 1 Player Game", Qt::CTRL | Qt::Key_N, &MainWindow::newOnePlayerGame},
         {"&File", Command::NewTwoPlayerGame, "N&ew 2 Player Game", Qt::CTRL | Qt::Key_M, &MainWindow::newTwoPlayerGame},
         {"&File", Command::SaveGame, "-&Save Game", Qt::CTRL | Qt::Key_S, &MainWindow::saveGame},
@@ -162,6 +165,8 @@ void MainWindow::createMenus() {
         {"&Game", Command::Resign, "&Resign", {}, &MainWindow::resign},
         {"&Game", Command::OfferDraw, "Offer &Draw", {}, &MainWindow::offerDraw},
         {"&Game", Command::ClaimDraw, "&Claim Draw", {}, &MainWindow::claimDraw},
+        {"&Game", Command::TimeControl, "-&Time Control...", {}, nullptr},
+        {"&Game", Command::PauseClocks, "Pause Cloc&ks", Qt::Key_F8, &MainWindow::pauseClocks},
         {"&Game", Command::ReadPosition, "-Read &Position", Qt::CTRL | Qt::Key_R, &MainWindow::readPosition},
         {"&Options/&Color", Command::DarkSquare, "&Dark Square", {}, &MainWindow::chooseDarkSquare},
         {"&Options/&Color", Command::LightSquare, "&Light Square", {}, &MainWindow::chooseLightSquare},
@@ -187,12 +192,11 @@ void MainWindow::createMenus() {
         {"&Help", Command::Keys, "-&Keyboard", Qt::Key_F1, &MainWindow::showKeys},
     };
     std::map<QString, QMenu*> menus;
-    for (const Item& item : items) {
+    for (const MenuItem& item : items) {
         QAction* action = addMenuItem(menus, item.menu, item.text, item.keys);
         if (item.slot) connect(action, &QAction::triggered, this, item.slot);
         commands_.add(item.command, action);
     }
-    connectMenuItems();
 }
 
 QAction* MainWindow::addMenuItem(std::map<QString, QMenu*>& menus, const char* path, const char* label,
@@ -225,6 +229,7 @@ void MainWindow::connectMenuItems() {
     connect(action(Command::NetworkDraw), &QAction::triggered, this, [this] { networkPlay_.offer(OfferKind::Draw); });
     connect(action(Command::NetworkTakeback), &QAction::triggered, this, [this] { networkPlay_.offer(OfferKind::Takeback); });
     connect(action(Command::Rematch), &QAction::triggered, this, [this] { networkPlay_.offer(OfferKind::Rematch); });
+    connect(action(Command::TimeControl), &QAction::triggered, this, [this] { chooseTimeControl(this); });
     connect(action(Command::CallAgain), &QAction::triggered, &network_, &NetworkSession::callAgain);
     connect(action(Command::WhatsNew), &QAction::triggered, this, [this] { showInfo(false); });
     connect(action(Command::About), &QAction::triggered, this, [this] { showInfo(true); });
@@ -235,6 +240,7 @@ void MainWindow::connectMenuItems() {
     for (const Command c : {Command::UndoMove, Command::NetworkResign, Command::KillGame}) action(c)->setEnabled(false);
     updateDrawCommands();
     updateNetworkCommands();
+    updateClockCommands();
     commands_.setChecked(static_cast<Command>(static_cast<int>(Command::PieceSetDudidi) + state_.pieceSetIndex), true);
     commands_.setChecked(Command::AnnounceMoves, state_.announceMoves);
     commands_.setChecked(Command::Sounds, state_.sounds);
@@ -257,7 +263,8 @@ QWidget* MainWindow::createDrawingArea() {
     board_->move(0, 0);
     liveText_ = new LiveText(statusBar());
     BoardKeys::Window parts{state_, *board_, *liveText_, [this](const QString& text) { showStatusMessage(text); },
-                            [this](QPoint at) { carryTo(at); }, [this] { return scene(); }};
+                            [this](QPoint at) { carryTo(at); }, [this] { return scene(); },
+                            [this] { showClocks(); }};
     keys_ = std::make_unique<BoardKeys>(std::move(parts), table_, hand_);
     table_.choosePromotion = [this] { return choosePromotion(); };
     board_->onKey = [this](const QKeyEvent& event) { return keys_->keyPress(event); };
@@ -374,6 +381,12 @@ BoardScene MainWindow::scene() const {
     if (!table_.opponentName().isEmpty()) {
         scene.topName = table_.opponentName();
         scene.bottomName = QStringLiteral("You");
+    }
+    if (clocks_.timed()) {
+        const std::optional<Side> running = clocks_.running();
+        scene.clocks.emplace();
+        for (const Side side : {Side::White, Side::Black})
+            (*scene.clocks)[static_cast<std::size_t>(side)] = {clocks_.remaining(side), running == side};
     }
     return scene;
 }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "game/clock/clocks.h"
 #include "game/game.h"
 #include "game/hand.h"
 #include "game/move_lists.h"
@@ -25,6 +26,7 @@
 #include "shell/commands.h"
 #include "shell/modal.h"
 #include "shell/network_play.h"
+#include "shell/pgn_files.h"
 #include "shell/piece_bitmaps.h"
 #include "shell/sounds.h"
 
@@ -59,6 +61,7 @@ public:
     Game& game() { return game_; }
     Table& table() { return table_; }
     MoveLists& lists() { return lists_; }
+    Clocks& clocks() { return clocks_; }
     Hand& hand() { return hand_; }
     ComputerPlayer& computer() { return table_.computer(); }
     NetworkSession& network() { return network_; }
@@ -123,6 +126,7 @@ private:
     void followTheGame();
     void followThePlayers();
     void followTheNetwork();
+    void followTheClocks();
 
     // What the window shows of the game (main_window_game.cpp).
     void begun(GameStart how);
@@ -162,6 +166,17 @@ private:
     void claimDraw();
     void updateDrawCommands();
     void updateNetworkCommands();
+    // The clocks (main_window_clocks.cpp).
+    void pauseClocks();
+    void updateClockCommands();
+    void showClocks();
+    void flagFell(Side side);
+    void timeForfeitBox();
+    void peerClockRead(std::int64_t ms);
+    void peerFlag(Side side);
+    void claimFlag(Side them);
+    ExportClocks exportClocks() const;
+    void timeLow(Side side, std::int64_t warning);
     std::optional<PieceKind> choosePromotion();
     void readPosition();
     void chooseDarkSquare();
@@ -173,6 +188,9 @@ private:
     void toggleAnnouncements();
     void toggleSounds();
     void toggleStandardRules();
+    // Time Control..., from the menu or over New Game Setup (`owner`).
+    // Game > Time Control... and the buttons that open it; `note` under its choices.
+    void chooseTimeControl(QWidget* owner, const QString& note = {});
     void showKeys();
     void directNetworkGame();
     void showNetworkAddress();
@@ -182,6 +200,7 @@ private:
     Game game_;
     Table table_{game_};
     MoveLists lists_{game_};
+    Clocks clocks_{game_};
     Hand hand_{table_};
     WindowState state_;
     WindowSeams seams_;
@@ -206,6 +225,8 @@ private:
     int frameFrom_ = -1;
     int frameTo_ = -1;
     bool destroyed_ = false;
+    // A claim on the network opponent's flag awaits its copy's answer.
+    bool claiming_ = false;
     std::unique_ptr<PortMapper> portMapper_;
     // Last: its sockets go before anything they report to.
     NetworkSession network_;

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QStatusBar>
 
 #include "rules/standard_moves.h"
 #include "shell/chat_pane.h"
@@ -15,6 +16,7 @@
 #include "shell/resource_ids.h"
 #include "shell/settings.h"
 #include "shell/texts.h"
+#include "shell/time_control_dialog.h"
 
 namespace orbel {
 namespace {
@@ -51,9 +53,11 @@ bool MainWindow::loadGameAtStart(const QString& path) {
     return orbel::loadGameAtStart(modal_, state_, {table_, lists_}, path);
 }
 
-void MainWindow::exportGame() { runExportGameCommand(modal_, state_, table_, network_.localNickname); }
+void MainWindow::exportGame() {
+    runExportGameCommand(modal_, state_, table_, network_.localNickname, exportClocks());
+}
 
-void MainWindow::copyGame() { copyGameAsPgn(modal_, table_, network_.localNickname); }
+void MainWindow::copyGame() { copyGameAsPgn(modal_, table_, network_.localNickname, exportClocks()); }
 
 void MainWindow::copyPosition() { copyPositionAsFen(modal_, table_); }
 
@@ -148,6 +152,15 @@ void MainWindow::toggleStandardRules() {
             : QStringLiteral("Orbel rules from the next new game."));
 }
 
+void MainWindow::chooseTimeControl(QWidget* owner, const QString& note) {
+    const std::optional<TimeControl> chosen = runTimeControlDialog(modal_, state_, owner, note);
+    if (!chosen) return;
+    const QString text = QStringLiteral("New games: ") + timeControlShortName(*chosen);
+    // A few seconds over the status text, which says whose move it is.
+    statusBar()->showMessage(text, 5000);
+    tell(text + QLatin1Char('.'));
+}
+
 void MainWindow::showKeys() {
     KeysDialog dialog(this);
     modal_.run(dialog);
@@ -160,7 +173,13 @@ void MainWindow::toggleAnnouncements() {
     writeSetting(AnnounceKey, on ? 1 : 0);
 }
 
-void MainWindow::directNetworkGame() { networkPlay_.call(state_.standardRules ? RuleSet::Standard : RuleSet::Orbel); }
+void MainWindow::directNetworkGame() {
+    const auto chooseClock = [this](QWidget* over) {
+        chooseTimeControl(over, QStringLiteral("A copy of an older version plays without a clock."));
+    };
+    networkPlay_.call(state_.standardRules ? RuleSet::Standard : RuleSet::Orbel, chooseClock,
+                      [this] { return state_.timeControl; });
+}
 
 void MainWindow::showNetworkAddress() { networkPlay_.showAddress(); }
 

@@ -85,6 +85,8 @@ void MainWindow::begun(GameStart how) {
 }
 
 void MainWindow::movePlayed(const PlayedMove& m) {
+    // A move answers a claim on the mover's flag as well as its time can.
+    claiming_ = false;
     setStatusText(m.check ? qs(text::Check) : qs(m.mover == Side::White ? text::BlackToMove : text::WhiteToMove));
     announce(QString::fromStdString(spokenPlay(m)));
     updateDrawCommands();
@@ -153,6 +155,7 @@ void MainWindow::gameEnded(EndReason reason) {
     case EndReason::OpponentLeft:
         gameOverBox(text::OpponentDisconnected, text::InternetGame, MessageIcon::Stop, true);
         break;
+    case EndReason::TimeForfeit: timeForfeitBox(); break;
     case EndReason::OpponentCheated: gameOverBox(text::IllegalPeerMove, text::InternetGame, MessageIcon::Stop, true); break;
     default: gameOverBox(nullptr, nullptr, MessageIcon::None, false); break;
     }
@@ -190,12 +193,14 @@ void MainWindow::updateCursor() {
 }
 
 void MainWindow::runNewGameSetup() {
-    NewGameSetupDialog dialog([this](Side user, int level) { startOnePlayerGame(user, level); }, this);
+    NewGameSetupDialog dialog([this](Side user, int level) { startOnePlayerGame(user, level); }, this,
+                              [this](QWidget* over) { chooseTimeControl(over); });
     modal_.run(dialog);
 }
 
 void MainWindow::startOnePlayerGame(Side user, int level) {
     setStatusText(qs(text::WhiteToMove));
+    clocks_.setNextControl(state_.timeControl);
     table_.startOnePlayer(user, level, state_.standardRules ? RuleSet::Standard : RuleSet::Orbel);
 }
 
@@ -211,6 +216,7 @@ void MainWindow::newOnePlayerGame() {
 void MainWindow::newTwoPlayerGame() {
     network_.endGame(PeerCommand::End);
     if (chatPane_->isVisible()) showChatPane(false);
+    clocks_.setNextControl(state_.timeControl);
     table_.startTwoPlayer(state_.standardRules ? RuleSet::Standard : RuleSet::Orbel);
 }
 
@@ -218,12 +224,15 @@ void MainWindow::startNetworkGame(int localColorCode) {
     const Side local = localColorCode == WhiteColorCode ? Side::White : Side::Black;
     // Undo Move stays greyed: it would change this side's board without the
     // other's, and the two programs would play on from different positions.
+    clocks_.setControlForNextGame(network_.agreedClock());
     table_.startNetwork(local, opponent_, network_.peerNickname, network_.rules());
     network_.confirmGame();
     // A rematch keeps the chat of the game before.
     if (!chatPane_->isVisible()) showChatPane(true);
     if (network_.proposedRules() != network_.rules())
         addChatLine(QStringLiteral("* %1's copy plays by the Orbel 3.0 rules only.").arg(network_.peerNickname), false);
+    if (!network_.proposedClock().none() && !network_.timed())
+        addChatLine(QStringLiteral("* %1's copy has no clocks: this game is untimed.").arg(network_.peerNickname), false);
     updateNetworkCommands();
     setStatusText(qs(text::WhiteToMove));
     updateCursor();

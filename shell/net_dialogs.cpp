@@ -44,7 +44,9 @@ QPushButton* pushButton(QWidget* parent, const char* text, QRect at, bool isDefa
 
 }  // namespace
 
-InternetGameDialog::InternetGameDialog(const WindowSeams& seams, QWidget* owner) : QDialog(owner), seams_(seams) {
+InternetGameDialog::InternetGameDialog(const WindowSeams& seams, QWidget* owner,
+                                       std::function<void(QWidget* owner)> chooseClock)
+    : QDialog(owner), seams_(seams) {
     setWindowTitle(QStringLiteral("Internet Game"));
     setFont(dialogFont("MS Sans Serif", 8));
     const DialogUnits du(font());
@@ -72,6 +74,11 @@ InternetGameDialog::InternetGameDialog(const WindowSeams& seams, QWidget* owner)
     connect(ok_, &QPushButton::clicked, this, &InternetGameDialog::confirm);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
+    // Under the fields, last in Tab's order.
+    if (chooseClock) {
+        QPushButton* clock = pushButton(this, "&Time Control...", du.rect(5, 77, 60, 14), false);
+        connect(clock, &QPushButton::clicked, this, [this, choose = std::move(chooseClock)] { choose(this); });
+    }
     setDialogSize(this, du, 225, 94);
     colours_->button(ctl::White)->setChecked(true);
     tabToChecked(colours_);

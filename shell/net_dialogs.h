@@ -41,7 +41,8 @@ inline constexpr int MaxHostTextLength = 255;
 class InternetGameDialog : public QDialog {
     Q_OBJECT
 public:
-    InternetGameDialog(const WindowSeams& seams, QWidget* owner);
+    // `chooseClock`, when given, is what its Time Control... button does.
+    InternetGameDialog(const WindowSeams& seams, QWidget* owner, std::function<void(QWidget* owner)> chooseClock = {});
 
     QLineEdit* hostEdit() const { return host_; }
     QLineEdit* nicknameEdit() const { return nickname_; }

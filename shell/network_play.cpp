@@ -9,6 +9,7 @@
 #include "shell/net_dialogs.h"
 #include "shell/net_texts.h"
 #include "shell/texts.h"
+#include "shell/time_control_dialog.h"
 
 namespace orbel {
 namespace {
@@ -160,9 +161,10 @@ void NetworkPlay::tell(NetFailure what) {
         if (box.what == what) modal_.box(failureText(box), qs(box.caption), box.icon);
 }
 
-void NetworkPlay::call(RuleSet rules) {
+void NetworkPlay::call(RuleSet rules, std::function<void(QWidget* owner)> chooseClock,
+                       std::function<TimeControl()> clock) {
     if (session_.state() != NetworkSession::State::Idle) return;
-    InternetGameDialog dialog(modal_.seams(), &modal_.window());
+    InternetGameDialog dialog(modal_.seams(), &modal_.window(), std::move(chooseClock));
     dialog.nicknameEdit()->setText(lastNickname());
     if (modal_.run(dialog) != QDialog::Accepted) return;
     rememberNickname(dialog.nickname());
@@ -172,6 +174,7 @@ void NetworkPlay::call(RuleSet rules) {
                                               connecting.done(peerGone ? QDialog::Rejected : QDialog::Accepted);
                                           });
     connecting.onCancelConnect = [this] { session_.cancelCall(); };
+    session_.setProposedClock(clock());
     session_.startCall(dialog.hostField(), dialog.nickname(), dialog.requestedColor(), rules);
     modal_.run(connecting);
     QObject::disconnect(settled);
@@ -192,6 +195,8 @@ void NetworkPlay::decide(int request) {
     QString question = qs(text::AcceptRequest).arg(session_.peerNickname, session_.peerAddressText);
     if (session_.peerIsNew() && session_.proposedRules() == RuleSet::Standard)
         question += QStringLiteral("\n\nThe game is to be played by standard chess rules.");
+    if (session_.peerIsNew() && !session_.proposedClock().none())
+        question += QStringLiteral("\n\nThe game is timed: ") + timeControlDescription(session_.proposedClock());
     const bool yes = modal_.ask(question, qs(text::InternetGame), MessageIcon::Information);
     if (!session_.stillDeciding(request)) return;
     if (!yes) {

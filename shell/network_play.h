@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 #include "net/network_session.h"
@@ -27,7 +28,9 @@ public:
 
     // Direct Network Game: the dialog, then the call with the connecting box
     // up until the call is answered, fails or is cancelled.
-    void call(RuleSet rules);
+    // `chooseClock` is the Internet Game box's Time Control... button, and
+    // `clock` the control the call proposes, as it stands when it starts.
+    void call(RuleSet rules, std::function<void(QWidget* owner)> chooseClock, std::function<TimeControl()> clock);
     // Network Play > Offer Draw, Ask to Take Back Move, Rematch.
     void offer(OfferKind kind);
 

@@ -105,13 +105,16 @@ std::optional<ImportedGame> readGameOrSay(const ModalRunner& modal, const QByteA
 
 }  // namespace
 
-PgnExport exportedGame(const Table& table, const QString& localNickname) {
+PgnExport exportedGame(const Table& table, const QString& localNickname, const ExportClocks& clocks) {
     const Game& game = table.game();
-    return writePgn(game.start(), game.moves(), tagsOf(table, localNickname));
+    PgnTags tags = tagsOf(table, localNickname);
+    tags.timeControl = clocks.timeControl;
+    tags.termination = clocks.termination;
+    return writePgn(game.start(), game.moves(), tags, SetUpTags::WhenNeeded, clocks.remainingMs);
 }
 
 void runExportGameCommand(const ModalRunner& modal, WindowState& state, const Table& table,
-                          const QString& localNickname) {
+                          const QString& localNickname, const ExportClocks& clocks) {
     if (!gameOnBoard(modal, table, ExportCaption)) return;
     QFileDialog dialog(&modal.window(), qs(ExportCaption));
     dialog.setNameFilter(QStringLiteral("PGN Files (*.pgn)"));
@@ -120,15 +123,16 @@ void runExportGameCommand(const ModalRunner& modal, WindowState& state, const Ta
     QString path;
     if (!runFileDialog(modal, dialog, state.pgnDialogPath, path)) return;
     // Made after the dialog: the computer's answer may have come in meanwhile.
-    const PgnExport exported = exportedGame(table, localNickname);
+    const PgnExport exported = exportedGame(table, localNickname, clocks);
     if (writeWholeFile(modal, path, QByteArray::fromStdString(exported.text),
                        QStringLiteral("The game could not be exported to \"%1\":\n%2"), qs(ExportCaption)))
         tellIfPartial(modal, exported, ExportCaption);
 }
 
-void copyGameAsPgn(const ModalRunner& modal, const Table& table, const QString& localNickname) {
+void copyGameAsPgn(const ModalRunner& modal, const Table& table, const QString& localNickname,
+                   const ExportClocks& clocks) {
     if (!gameOnBoard(modal, table, CopyGameCaption)) return;
-    const PgnExport exported = exportedGame(table, localNickname);
+    const PgnExport exported = exportedGame(table, localNickname, clocks);
     QGuiApplication::clipboard()->setText(qs(exported.text));
     tellIfPartial(modal, exported, CopyGameCaption);
 }

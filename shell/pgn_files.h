@@ -6,7 +6,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "savegame/pgn.h"
 
@@ -19,17 +22,29 @@ struct WindowState;
 // Larger files and pasted texts are refused unread: far beyond any game.
 inline constexpr qsizetype MaxGameTextBytes = 1 << 20;
 
+// What a timed game adds to its export: its time control in PGN's notation
+// ("180+2"; empty for none), how it ended where the result alone does not say
+// ("time forfeit"; empty for nothing), and the mover's time left after each
+// move in ms, parallel to the game's moves (shorter: the later moves have
+// none). The window fills it from its clocks; empty, the export is untimed.
+struct ExportClocks {
+    std::string timeControl;
+    std::string termination;
+    std::vector<std::int64_t> remainingMs;
+};
+
 // The game on the board as PGN tells it: the moves since it began, was
 // loaded or opened, the players as the game was begun ("Player", "Computer
-// (Hard)", or the two nicknames of a network game) and the result.
-PgnExport exportedGame(const Table& table, const QString& localNickname);
+// (Hard)", or the two nicknames of a network game), the result and the clocks.
+PgnExport exportedGame(const Table& table, const QString& localNickname, const ExportClocks& clocks = {});
 
 // The game on the board as PGN, into a file the user chooses or onto the
 // clipboard; the position reached as FEN onto the clipboard. An export that
 // stops before a move standard chess forbids says so in a box.
 void runExportGameCommand(const ModalRunner& modal, WindowState& state, const Table& table,
-                          const QString& localNickname);
-void copyGameAsPgn(const ModalRunner& modal, const Table& table, const QString& localNickname);
+                          const QString& localNickname, const ExportClocks& clocks = {});
+void copyGameAsPgn(const ModalRunner& modal, const Table& table, const QString& localNickname,
+                   const ExportClocks& clocks = {});
 void copyPositionAsFen(const ModalRunner& modal, const Table& table);
 
 // A game to play from a PGN's first game or a FEN, read from a file the user

@@ -10,6 +10,8 @@ inline constexpr int NewGameSound = 174;
 inline constexpr int CaptureSound = 180;
 inline constexpr int CheckSound = 181;
 inline constexpr int GameEndSound = 182;
+// Two soft beeps: the player's clock is running low.
+inline constexpr int LowTimeSound = 183;
 inline constexpr int Icon = 107;
 // The picture in the About and What's New boxes (the grey set's White rook).
 inline constexpr int InfoPicture = 254;

@@ -75,9 +75,26 @@ void readRulesSetting(StoredSettings& settings) {
     settings.standardRules = value.isValid() && value.toString().trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
 }
 
+void readTimeControlSetting(StoredSettings& settings) {
+    // The longest control, four periods a side and a handicap, is about 100
+    // characters; a text far longer is not read at all.
+    constexpr qsizetype LongestText = 200;
+    const QByteArray text = QSettings().value(readName(TimeControlKey)).toString().toUtf8();
+    std::optional<TimeControl> control;
+    if (text.size() <= LongestText)
+        control = readTimeControl(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    settings.timeControl = control.value_or(TimeControl{});
+}
+
 void writeSwitchSetting(const char* key, bool on) {
     QSettings store;
     store.setValue(writeName(key), on ? QStringLiteral("true") : QStringLiteral("false"));
+    store.sync();
+}
+
+void writeTimeControlSetting(const TimeControl& control) {
+    QSettings store;
+    store.setValue(writeName(TimeControlKey), QString::fromStdString(timeControlText(control)));
     store.sync();
 }
 

@@ -3,12 +3,14 @@
 // plays its sounds, kept per user as decimal text under "Tessaly" / "Orbel
 // Chess" with the keys whsqu, dksqu, pieceset, announce and sounds; and
 // whether new games follow standard chess rules, as "true" or "false" under
-// standardRules.
+// standardRules; and the time control new games get, as PGN's TimeControl
+// text under timeControl.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
+#include "game/clock/time_control.h"
 #include "shell/board_look.h"
 
 namespace orbel {
@@ -19,6 +21,7 @@ inline constexpr const char* PieceSetKey = "pieceset";
 inline constexpr const char* AnnounceKey = "announce";
 inline constexpr const char* SoundsKey = "sounds";
 inline constexpr const char* StandardRulesKey = "standardRules";
+inline constexpr const char* TimeControlKey = "timeControl";
 
 // A stored number read as C's atoi does: optional leading white space, an
 // optional sign, then digits; no digits gives 0; values beyond the 32-bit
@@ -43,6 +46,7 @@ struct StoredSettings {
     bool announceMoves = true;
     bool sounds = true;
     bool standardRules = false;
+    TimeControl timeControl;
 };
 
 // Reads "dksqu" then "whsqu"; a missing key gives its default.
@@ -53,7 +57,11 @@ void readPieceSetSetting(StoredSettings& settings);
 void readSwitchSettings(StoredSettings& settings);
 // Reads "standardRules": only "true" (in any case) turns them on.
 void readRulesSetting(StoredSettings& settings);
+// Reads "timeControl": a missing key, or text that is no time control, gives
+// none (no clock).
+void readTimeControlSetting(StoredSettings& settings);
 void writeSwitchSetting(const char* key, bool on);
+void writeTimeControlSetting(const TimeControl& control);
 // Writes one key as decimal text. Failures are silent.
 void writeSetting(const char* key, std::int64_t number);
 

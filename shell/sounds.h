@@ -1,7 +1,7 @@
 // The sounds: 173 when a move is made, 174 when a game begins, 180 for a
-// capture, 181 for a check and 182 when a game ends. Played
-// asynchronously, a new one interrupting the last. Without an audio device,
-// or without the sound module, the program is simply silent.
+// capture, 181 for a check, 182 when a game ends and 183 when a clock runs
+// low. Played asynchronously, a new one interrupting the last. Without an
+// audio device, or without the sound module, the program is simply silent.
 #pragma once
 
 #include <QLibrary>

@@ -31,6 +31,7 @@ inline constexpr const char* KeyboardKeys =
     "F4, the file the cursor is on\n"
     "F5, the material count\n"
     "F6, your pieces; Shift+F6, your opponent's pieces\n"
+    "F7, both clocks in a timed game; F8, pause or resume them at one board\n"
     "Control+Shift+K, Q, R, B, N or P, where the kings, queens, rooks, bishops, knights or pawns stand\n"
     "Page Up and Page Down, step back and forward through the moves; Home and End, the first and the last\n"
     "Control+R, the whole position\n"

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "game/clock/time_control.h"
 #include "shell/board_geometry.h"
 #include "shell/board_look.h"
 
@@ -45,6 +46,8 @@ struct WindowState {
     // New games follow standard chess rules (Options > Standard Chess Rules);
     // the game on the board keeps the rules it began with.
     bool standardRules = false;
+    // What the next new game gets (Game > Time Control...).
+    TimeControl timeControl;
 };
 
 }  // namespace orbel

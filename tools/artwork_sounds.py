@@ -1,6 +1,7 @@
 """The game's sounds, synthesised from sine waves and seeded noise: the move's
-knock (173), the new game's chime (174), a capture (180), a check (181) and
-the end of a game (182). Written by tools/make_artwork.py with the artwork."""
+knock (173), the new game's chime (174), a capture (180), a check (181), the
+end of a game (182) and a clock running low (183). Written by
+tools/make_artwork.py with the artwork."""
 import math
 import os
 import random
@@ -113,6 +114,27 @@ def game_end_samples():
     return normalise(envelope_edges(out, 16, 2000), 0.78)
 
 
+def envelope_edges_at(samples, first, length, fade):
+    """Soft edges for the stretch of `length` samples from `first`."""
+    part = envelope_edges(samples[first:first + length], fade, fade)
+    samples[first:first + length] = part
+
+
+def low_time_samples():
+    """Two soft, short beeps, higher and purer than the check's bell notes: a
+    reminder of the clock, heard over the game without startling."""
+    frames = int(0.25 * RATE)
+    out = [0.0] * frames
+    for start in (0.000, 0.125):
+        first, length = int(start * RATE), int(0.075 * RATE)
+        for i in range(length):
+            t = i / RATE
+            tone = math.sin(2 * math.pi * 1318.51 * t) + 0.08 * math.sin(2 * math.pi * 2637.02 * t)  # E6
+            out[first + i] += tone
+        envelope_edges_at(out, first, length, 176)
+    return normalise(out, 0.45)
+
+
 def write_wav(path, samples, sample_width):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     if sample_width == 2:
@@ -133,3 +155,4 @@ def make_sounds(out_dir):
     write_wav(os.path.join(out_dir, "180.wav"), capture_samples(), 2)
     write_wav(os.path.join(out_dir, "181.wav"), check_samples(), 2)
     write_wav(os.path.join(out_dir, "182.wav"), game_end_samples(), 2)
+    write_wav(os.path.join(out_dir, "183.wav"), low_time_samples(), 2)

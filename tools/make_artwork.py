@@ -8,7 +8,7 @@ Writes, byte for byte the same on every run:
     and each at 2x and 3x for high-density screens (154@2x.png, 154@3x.png ...)
   resources/icon/107-16.png, 107-32.png (16 colours), 107-48.png, 107-64.png,
     107-128.png, 107-256.png (full colour)
-  resources/sounds/173.wav, resources/sounds/174.wav, resources/sounds/180.wav .. 182.wav
+  resources/sounds/173.wav, resources/sounds/174.wav, resources/sounds/180.wav .. 183.wav
 
 The pieces are drawn from the chess symbols of the DejaVu Sans font
 (Debian package fonts-dejavu-core); the sounds are synthesised by

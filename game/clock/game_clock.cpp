@@ -40,7 +40,8 @@ void GameClock::moved(Side mover) {
     history_.push_back({state_, running_});
     SideState& s = state_.sides[index(mover)];
     const SideControl& own = control_.of(mover);
-    s.ms -= charged(mover);
+    lastCharged_ = charged(mover);
+    s.ms -= lastCharged_;
     const ClockPeriod& period = own.periods[s.period];
     if (!period.delay) s.ms += period.incrementMs;
     ++s.moves;
@@ -74,6 +75,11 @@ void GameClock::undo() {
     history_.pop_back();
     since_ = now_();
     usedBeforePause_ = 0;
+}
+
+std::int64_t GameClock::ceiling(Side side) const {
+    const std::int64_t held = state_.sides[index(side)].ms;
+    return running_ && running_ != side ? held + lastCharged_ : held;
 }
 
 void GameClock::setRemaining(Side side, std::int64_t ms) {

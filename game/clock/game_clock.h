@@ -34,6 +34,8 @@ public:
     // while paused, none once a flag has fallen).
     std::optional<Side> running() const;
     bool started() const { return running_.has_value(); }
+    // The side whose turn the clocks count, paused or flagged or not.
+    std::optional<Side> turn() const { return running_; }
     bool paused() const { return paused_; }
     // The side whose time is up: the running side at zero.
     std::optional<Side> flagFallen() const;
@@ -48,6 +50,9 @@ public:
     // The last move taken back: both clocks as they were before it, the
     // time since given back; the mover's clock runs again.
     void undo();
+    // The most `side` can have now, whatever it used: its time when its
+    // clock last started, with what its move since added.
+    std::int64_t ceiling(Side side) const;
     // The side's clock set to a reading (a peer's own, agreed over the wire).
     void setRemaining(Side side, std::int64_t ms);
 
@@ -72,6 +77,7 @@ private:
     std::int64_t since_ = 0;
     bool paused_ = false;
     std::int64_t usedBeforePause_ = 0;
+    std::int64_t lastCharged_ = 0;
     // What each move changed, for undo.
     std::vector<std::pair<State, std::optional<Side>>> history_;
 };

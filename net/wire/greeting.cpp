@@ -146,8 +146,11 @@ std::string helloMessage(const Hello& hello) {
     if (!hello.gameId.empty()) text += " game=" + hello.gameId;
     if (hello.port != 0) text += " port=" + std::to_string(hello.port);
     text += hello.rules == RuleSet::Standard ? " rules=standard" : " rules=orbel";
+    if (!hello.clock.none() && helloClockFits(hello.clock)) text += " clock=" + timeControlText(hello.clock);
     return withWord(PeerCommand::Hello, text);
 }
+
+bool helloClockFits(const TimeControl& clock) { return timeControlText(clock).size() <= MaxHelloClockLength; }
 
 std::optional<Hello> readHello(std::string_view text) {
     const auto words = wordsOf(text, 16);
@@ -168,6 +171,8 @@ std::optional<Hello> readHello(std::string_view text) {
             if (const std::optional<int> port = numberOf(value, 1, 65535)) hello.port = static_cast<std::uint16_t>(*port);
         } else if (key == "rules" && (value == "standard" || value == "orbel")) {
             hello.rules = value == "standard" ? RuleSet::Standard : RuleSet::Orbel;
+        } else if (key == "clock" && value.size() <= MaxHelloClockLength) {
+            hello.clock = readTimeControl(value).value_or(TimeControl{});
         }
     }
     return hello;
@@ -225,6 +230,30 @@ std::optional<PieceKind> readPromote(std::string_view text) {
     const std::size_t at = text.size() == 1 ? PromoteLetters.find(text.front()) : std::string_view::npos;
     if (at == std::string_view::npos) return std::nullopt;
     return static_cast<PieceKind>(Knight + static_cast<int>(at));
+}
+
+std::string clockMessage(std::int64_t ms) {
+    if (ms < 0 || ms > MaxClockReadingMs) return {};
+    return withWord(PeerCommand::Clock, std::to_string(ms));
+}
+
+std::optional<std::int64_t> readClock(std::string_view text) {
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    std::int64_t ms = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        ms = ms * 10 + (c - '0');
+    }
+    if (ms > MaxClockReadingMs) return std::nullopt;
+    return ms;
+}
+
+std::string flagMessage(Side side) { return withWord(PeerCommand::Flag, side == Side::White ? "white" : "black"); }
+
+std::optional<Side> readFlag(std::string_view text) {
+    if (text == "white") return Side::White;
+    if (text == "black") return Side::Black;
+    return std::nullopt;
 }
 
 }  // namespace orbel

@@ -1,20 +1,25 @@
 // What two copies of this version say beyond the first protocol: the hello
 // that tells one copy the other understands more, taking up a game again
-// after the line went down, offers and their answers, and the piece a pawn
-// becomes. Each is the text of one text message (protocol.h): built here as
+// after the line went down, offers and their answers, the piece a pawn
+// becomes, and the clocks of a timed game. Each is the text of one text message (protocol.h): built here as
 // the exact text, and read back strictly, so that anything malformed reads
 // as nothing. Standard C++ only.
 //
 // The texts ("\r" ends each message):
-//   HELLO 1 [game=<id>] [port=<n>] [rules=orbel|standard]
+//   HELLO 1 [game=<id>] [port=<n>] [rules=orbel|standard] [clock=<control>]
 //   BACK <id> <moves> <position>        take up game <id> again
 //   WELCOME <moves> <position>          agreed; the side a move ahead sends it
 //   NOGAME unknown|different            refused; the line then closes
 //   OFFER draw | OFFER takeback <moves> | OFFER rematch <id>
 //   REPLY draw|takeback|rematch yes|no [<moves>|<id>]
-//   PROMOTE q|r|b|n                     the piece of the MOVE that follows
+//   PROMOTE q|r|b|n                     the piece of the next MOVE
+//   CLOCK <ms>                          the sender's own clock reading
+//   FLAG white|black                    that side's time is up by my clock
 // <id> is 32 lower-case hex digits; <moves> the plies played, 0 to 9999;
-// <position> a FEN piece placement, a space and "w" or "b".
+// <position> a FEN piece placement, a space and "w" or "b"; <control> a
+// time control in PGN's TimeControl text (game/clock/time_control.h), at
+// most MaxHelloClockLength bytes; <ms> milliseconds, 0 to MaxClockReadingMs,
+// decimal digits only.
 #pragma once
 
 #include <cstdint>
@@ -22,12 +27,19 @@
 #include <string>
 #include <string_view>
 
+#include "game/clock/time_control.h"
 #include "rules/position.h"
 
 namespace orbel {
 
 inline constexpr int HelloVersion = 1;
 inline constexpr int MaxResumeMoves = 9999;
+// The longest time control a hello carries: the caller's hello rides behind
+// its NICK, and the two must fit in one read of a first-protocol copy.
+inline constexpr std::size_t MaxHelloClockLength = 64;
+// The largest clock reading CLOCK carries: 100 hours, more than four
+// periods of the longest control hold.
+inline constexpr std::int64_t MaxClockReadingMs = 100LL * 3600 * 1000;
 
 struct Hello {
     int version = HelloVersion;
@@ -36,6 +48,11 @@ struct Hello {
     // Where the sender listens, for the other side's Call Again; 0 unsaid.
     std::uint16_t port = 0;
     RuleSet rules = RuleSet::Orbel;
+    // The caller's: the time control it proposes. The callee's: the one it
+    // adopted, the caller's again. No clock unsaid. A value that is not a
+    // time control, or longer than MaxHelloClockLength, reads as no clock
+    // (the hello itself stands), as an unknown port or rules read as unsaid.
+    TimeControl clock{};
     bool operator==(const Hello&) const = default;
 };
 
@@ -82,7 +99,10 @@ bool isGameId(std::string_view text);
 bool isPositionText(std::string_view text);
 std::string positionText(const StandardPosition& position);
 
+// Without clock= when the hello has no clock, or one whose text is longer
+// than MaxHelloClockLength (helloClockFits).
 std::string helloMessage(const Hello& hello);
+bool helloClockFits(const TimeControl& clock);
 std::optional<Hello> readHello(std::string_view text);
 
 std::string backMessage(const GamePoint& point);
@@ -100,5 +120,16 @@ std::optional<OfferMessage> readReply(std::string_view text);
 
 std::string promoteMessage(PieceKind piece);
 std::optional<PieceKind> readPromote(std::string_view text);
+
+// CLOCK: the sender's own clock in milliseconds. Empty for a reading below
+// 0 or above MaxClockReadingMs. Read strictly: one to nine decimal digits
+// and nothing else, at most MaxClockReadingMs; a sign, a space, a letter,
+// an empty text or a larger number reads as nothing.
+std::string clockMessage(std::int64_t ms);
+std::optional<std::int64_t> readClock(std::string_view text);
+
+// FLAG: "white" or "black", exactly.
+std::string flagMessage(Side side);
+std::optional<Side> readFlag(std::string_view text);
 
 }  // namespace orbel

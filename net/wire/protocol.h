@@ -31,13 +31,25 @@ namespace orbel {
 // message, the word, one space, a text and "\r".
 enum class PeerCommand : std::uint8_t {
     Move, Nick, Kib, Deny, End, Ack, Reject, Resign,
-    Hello, Back, Welcome, NoGame, Offer, Reply, Promote
+    Hello, Back, Welcome, NoGame, Offer, Reply, Promote, Clock, Flag
 };
 
-// The command words, case-sensitive. No word is a prefix of another.
-inline constexpr std::array<std::string_view, 15> peerCommandWords = {
+// The command words, case-sensitive. No word is a prefix of another, so no
+// word of copies of this version begins with a word a first-protocol copy
+// might take it for.
+inline constexpr std::array<std::string_view, 17> peerCommandWords = {
     "MOVE", "NICK", "KIB", "DENY", "END", "ACK", "REJECT", "RESIGN",
-    "HELLO", "BACK", "WELCOME", "NOGAME", "OFFER", "REPLY", "PROMOTE"};
+    "HELLO", "BACK", "WELCOME", "NOGAME", "OFFER", "REPLY", "PROMOTE", "CLOCK", "FLAG"};
+
+constexpr bool noWordIsAPrefixOfAnother() {
+    for (const std::string_view a : peerCommandWords)
+        for (const std::string_view b : peerCommandWords)
+            if (a != b && b.substr(0, a.size()) == a) return false;
+    return true;
+}
+static_assert(noWordIsAPrefixOfAnother());
+// The parser keeps the words still matching as bits of an unsigned.
+static_assert(peerCommandWords.size() <= 32);
 
 constexpr std::string_view peerCommandWord(PeerCommand command) noexcept {
     return peerCommandWords[static_cast<std::size_t>(command)];

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string>
 
+#include "game/clock/clock_text.h"
 #include "game/clock/game_clock.h"
 
 namespace orbel {
@@ -71,6 +72,26 @@ TEST(GameClock, KeepsTimeAsPlayersUseAClock) {
         {"no clock", "-", "W 5000 B", "0 0 - -"},
     };
     for (const auto& row : rows) EXPECT_EQ(run(row.control, row.script), row.left) << row.name;
+}
+
+TEST(ClockText, ShowsAndSaysTimeAsAClockCounts) {
+    const struct {
+        std::int64_t ms;
+        const char *shown, *spoken, *comment;
+    } rows[] = {
+        {3'723'000, "1:02:03", "1 hour 2 minutes", "1:02:03"},
+        {59'999, "0:59", "59 seconds", "0:00:59"},
+        {60'000, "1:00", "1 minute", "0:01:00"},
+        {10'000, "0:10", "10 seconds", "0:00:10"},
+        {9'999, "0:09.9", "9.9 seconds", "0:00:09"},
+        {0, "0:00.0", "0.0 seconds", "0:00:00"},
+        {-40, "0:00.0", "0.0 seconds", "0:00:00"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(shownTime(row.ms), row.shown) << row.ms;
+        EXPECT_EQ(spokenTime(row.ms), row.spoken) << row.ms;
+        EXPECT_EQ(clockComment(row.ms), row.comment) << row.ms;
+    }
 }
 
 TEST(GameClock, TakesAPeersReading) {

@@ -174,6 +174,8 @@ inline bool greetingReadsBack(const PeerMessage& m) {
     case PeerCommand::Offer: return same(readOffer, offerMessage);
     case PeerCommand::Reply: return same(readReply, replyMessage);
     case PeerCommand::Promote: return same(readPromote, promoteMessage);
+    case PeerCommand::Clock: return same(readClock, clockMessage);
+    case PeerCommand::Flag: return same(readFlag, flagMessage);
     default: return true;
     }
 }

@@ -20,6 +20,9 @@ std::string repeatWords(int n) {
 }
 
 const std::string Start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w";
+// A handicap of MaxHelloClockLength bytes, the longest a hello carries.
+const std::string LongestClock = "40/86400+600:40/86400+600:86400+600|40/86400+600:20/7200+30:6000";
+TimeControl control(std::string_view text) { return readTimeControl(text).value(); }
 
 // Each string is one read; the messages as the peer would send them again.
 std::string parse(const std::vector<std::string>& reads) {
@@ -66,6 +69,11 @@ TEST(PeerMessages, BuiltBytesReadBackCutAnywhere) {
         {replyMessage({OfferKind::Rematch, true, 0, Id}), "REPLY rematch yes " + Id + "\r"},
         {replyMessage({OfferKind::Draw, false, 0, ""}), "REPLY draw no\r"},
         {promoteMessage(Knight), "PROMOTE n\r"},
+        {helloMessage({1, "", 0, RuleSet::Orbel, control("180+2")}), "HELLO 1 rules=orbel clock=180+2\r"},
+        {helloMessage({1, "", 0, RuleSet::Orbel, control(LongestClock + "0")}), "HELLO 1 rules=orbel\r"},
+        {clockMessage(178500), "CLOCK 178500\r"},
+        {clockMessage(-1) + clockMessage(MaxClockReadingMs + 1), ""},
+        {flagMessage(Side::White), "FLAG white\r"},
     };
     std::string stream;
     for (const auto& row : rows) {
@@ -91,6 +99,21 @@ TEST(PeerGreetings, ReadBackOnlyWhatIsWellFormed) {
     EXPECT_EQ(readReply("takeback yes 9"), (OfferMessage{OfferKind::Takeback, true, 9, ""}));
     EXPECT_EQ(readPromote("q"), Queen);
     EXPECT_EQ(readNoGame("unknown"), ResumeRefusal::Unknown);
+    // A clock= that is no time control, or too long, is no clock; the hello stands.
+    EXPECT_EQ(readHello("1 clock=300d3|180+2 rules=standard"),
+              (Hello{1, "", 0, RuleSet::Standard, control("300d3|180+2")}));
+    for (const std::string& value : {""s, "-"s, "abc"s, "0"s, "180+"s, "180+2|"s, LongestClock + "0"})
+        EXPECT_EQ(readHello("1 rules=standard clock=" + value), (Hello{1, "", 0, RuleSet::Standard})) << value;
+    EXPECT_EQ(readClock("0"), 0);
+    EXPECT_EQ(readClock("007"), 7);
+    EXPECT_EQ(readClock(std::to_string(MaxClockReadingMs)), MaxClockReadingMs);
+    for (const std::string text : {"", "-5", "+5", " 5", "5 ", "5\r", "12a", "x", "1e3", "0x10", "360000001",
+                                   "9999999999", "99999999999999999999"})
+        EXPECT_FALSE(readClock(text).has_value()) << text;
+    EXPECT_EQ(readFlag("white"), Side::White);
+    EXPECT_EQ(readFlag("black"), Side::Black);
+    for (const std::string text : {"", "White", "white ", "w", "red", "black black"})
+        EXPECT_FALSE(readFlag(text).has_value()) << text;
     const std::string broken[] = {"", " 1", "1  rules=orbel", "-1", "x", "1" + repeatWords(16)};
     for (const std::string& text : broken) EXPECT_FALSE(readHello(text).has_value()) << text;
     const std::string badPoints[] = {Id + " 12", Id.substr(1) + " 1 " + Start, Id + " -1 " + Start,
@@ -121,8 +144,10 @@ TEST(PeerGreetings, ReadBackOnlyWhatIsWellFormed) {
     // (255 bytes), which acts on the NICK and drops the hello behind it.
     std::string faces;
     for (int i = 0; i < 30; ++i) faces += "\U0001F600";
-    EXPECT_LE(nickMessage(3, faces).size() + helloMessage({1, Id, 65535, RuleSet::Standard}).size(),
-              MaxPeerTextLength);
+    ASSERT_EQ(LongestClock.size(), MaxHelloClockLength);
+    const std::string hello = helloMessage({1, Id, 65535, RuleSet::Standard, control(LongestClock)});
+    EXPECT_NE(hello.find(" clock=" + LongestClock + "\r"), std::string::npos);
+    EXPECT_LE(nickMessage(3, faces).size() + hello.size(), MaxPeerTextLength);
 }
 
 TEST(PeerStream, ReadsOddStreams) {
@@ -140,6 +165,9 @@ TEST(PeerStream, ReadsOddStreams) {
         {"lower case is no command", {"move 1 4 3 4"}, ""},
         {"unknown word skipped to a space", {"HOWDY END"}, "END"},
         {"hello behind a nick", {"NICK 4 Ann\rHELLO 1 rules=orbel\r"}, "NICK 4 Ann\rHELLO 1 rules=orbel\r"},
+        {"clock then move in one read", {"CLOCK 1234\rMOVE 1 2 3 4"}, "CLOCK 1234\rMOVE 1 2 3 4"},
+        {"clock and flag are words of their own", {"CLOCKS 1\rFLAGMOVE 1 2 3 4", "CLOCK\rFLA", "G black\r"},
+         "FLAG black\r"},
         {"unknown word swallows a glued command", {"xyzEND"}, ""},
         {"unknown word ends with its read", {"xyz", "END"}, "END"},
         {"bare word complete at its last letter", {"ENDX"}, "END"},

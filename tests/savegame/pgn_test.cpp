@@ -77,6 +77,8 @@ TEST(Pgn, ReadsTheFirstGameOrSaysWhyNot) {
         {"\xEF\xBB\xBF"
          "1.e4 e5",
          "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 2"},
+        {"[TimeControl \"180+2\"]\n1. e4 {[%clk 0:02:58]} e5 {[%clk 0:02:59]} *",
+         "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 2"},
         {"% escaped\n[Event \"tags only\"]", Start},
         {"  4k3/8/8/8/8/8/8/4K3 w - - 0 1  ", "4k3/8/8/8/8/8/8/4K3 w - - 0 1"},
         {"1. e4 d5 2. e5 f5 3. exf6 *", "rnbqkbnr/ppp1p1pp/5P2/3p4/8/8/PPPP1PPP/RNBQKBNR b KQkq - 0 3 by standard rules"},
@@ -144,6 +146,19 @@ TEST(Pgn, WritesTheSevenTagsTheMovesAndWhereStandardChessStops) {
         "[White \"A \\\"B\\\" \\\\ C D\"]\n[Black \"Computer (Hard)\"]\n[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 1-0\n");
     EXPECT_EQ(whole.partialReason, "");
 
+    // A timed game: its two tags after the seven, and the time left after
+    // each move that has one (rounded down to the second; none below zero).
+    PgnTags timedTags = tags;
+    timedTags.timeControl = "180+2";
+    timedTags.termination = "time forfeit";
+    const PgnExport timed = writePgn(initialPosition(), moves(initialPosition(), {"e4", "e5", "Nf3", "Nc6"}),
+                                     timedTags, SetUpTags::WhenNeeded, {178'999, 90'061'500, -5});
+    EXPECT_EQ(timed.text,
+              "[Event \"Orbel Chess game\"]\n[Site \"host\"]\n[Date \"2024.05.01\"]\n[Round \"-\"]\n"
+              "[White \"A \\\"B\\\" \\\\ C D\"]\n[Black \"Computer (Hard)\"]\n[Result \"1-0\"]\n"
+              "[TimeControl \"180+2\"]\n[Termination \"time forfeit\"]\n\n"
+              "1. e4 {[%clk 0:02:58]} e5 {[%clk 25:01:01]} 2. Nf3 {[%clk 0:00:00]} Nc6 1-0\n");
+
     // The bishop on a6 watches f1: these rules let White castle across it.
     StandardPosition start;
     ASSERT_EQ(readFen("r3k2r/8/b7/8/8/8/8/R3K2R b KQkq - 0 7", start), "");
@@ -177,16 +192,24 @@ TEST(Pgn, WritesTheSevenTagsTheMovesAndWhereStandardChessStops) {
 }
 
 // Standard chess exported whole: pgn-extract replays each game without a
-// complaint to our final FEN, en passant square and clock included, and the
-// export reads back as the same game by standard rules.
+// complaint to our final FEN, en passant square and clock included (a timed
+// game with its clock comments and tags too), and the export reads back as the
+// same game by standard rules.
 TEST(Pgn, StandardGamesExportWholeForOtherPrograms) {
     const struct {
         const char* fen;
         std::initializer_list<const char*> moves;
         const char* callerResult;
         const char* written;
+        // The time left after each move: a timed game, lost on time.
+        std::vector<std::int64_t> clocks = {};
     } rows[] = {
         {Start, {"e4", "d5", "e5", "f5", "exf6", "Nc6", "fxg7", "Nf6", "gxh8=N", "a5"}, "*", "*"},
+        {Start,
+         {"e4", "d5", "e5", "f5", "exf6", "Nc6", "fxg7", "Nf6", "gxh8=N", "a5"},
+         "1-0",
+         "1-0",
+         {5'399'000, 5'398'100, 5'390'000, 5'391'999, 5'380'000, 5'370'000, 5'300'000, 5'200'000, 5'100'000}},
         {"7k/8/6K1/8/8/8/8/5Q2 w - - 10 50", {"Qf7"}, "*", "1/2-1/2"},
         {Start, {"Nf3", "Nf6", "Ng1", "Ng8", "Nc3", "Nc6", "Nb1", "Nb8"}, "1/2-1/2", "1/2-1/2"},
     };
@@ -200,9 +223,12 @@ TEST(Pgn, StandardGamesExportWholeForOtherPrograms) {
         for (const StandardMove& m : played) final = afterMove(final, m);
         PgnTags tags;
         tags.result = r.callerResult;
-        const PgnExport out = writePgn(start, played, tags);
+        if (!r.clocks.empty()) tags.timeControl = "40/5400+30:1800+30", tags.termination = "time forfeit";
+        const PgnExport out = writePgn(start, played, tags, SetUpTags::WhenNeeded, r.clocks);
         EXPECT_EQ(out.partialReason, "");
         EXPECT_NE(out.text.find(std::string(" ") + r.written + "\n"), std::string::npos) << out.text;
+        for (std::size_t at = 0, end; (end = out.text.find('\n', at)) != std::string::npos; at = end + 1)
+            EXPECT_LE(end - at, 80u) << out.text;
 
         const std::string file =
             ::testing::TempDir() + "standard-" + std::to_string(::getpid()) + "-" + std::to_string(n++) + ".pgn";

@@ -1,6 +1,7 @@
 // The piece bitmaps and sounds the program is built with.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <iterator>
 
@@ -44,6 +45,26 @@ TEST(Artwork, EveryPieceImageIsWhiteWhereItsMaskIsBlack) {
                 }
             }
         }
+    }
+}
+
+// Every sound the program plays is built in, as the sound module expects
+// it: a mono WAVE at 22050 Hz, shorter than a second.
+TEST(Artwork, EverySoundIsBuiltInAsAShortMonoWave) {
+    for (const int sound : {res::MoveSound, res::NewGameSound, res::CaptureSound, res::CheckSound,
+                            res::GameEndSound, res::LowTimeSound}) {
+        QFile file(QStringLiteral(":/sounds/%1.wav").arg(sound));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << sound;
+        const QByteArray head = file.read(28);
+        const auto field = [&head](int at, int size) {
+            quint32 value = 0;
+            for (int i = size - 1; i >= 0; --i) value = value << 8 | static_cast<quint8>(head[at + i]);
+            return value;
+        };
+        EXPECT_TRUE(head.startsWith("RIFF") && head.mid(8, 8) == "WAVEfmt ") << sound;
+        EXPECT_EQ(field(22, 2), 1u) << sound;
+        EXPECT_EQ(field(24, 4), 22050u) << sound;
+        EXPECT_LT(file.size(), 22050 * 2) << sound;
     }
 }
 

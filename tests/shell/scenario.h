@@ -100,6 +100,8 @@ struct Scenario : ::testing::TestWithParam<ScenarioText> {
     int cancels = 0;
     int ticks = 0;
     bool cancelled = false;
+    // The clocks' time, in ms, for the copies told to keep it ("fake-time").
+    std::int64_t now = 0;
 };
 
 using Verb = std::function<void(Scenario&, Words&)>;

@@ -2,6 +2,7 @@
 // menus), hears (the live text, the sounds), finds through a screen reader
 // (the accessible names), on disk (files, settings) and on the wire, each as
 // a text.
+#include "game/clock/clock_text.h"
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -28,6 +29,7 @@
 #include "shell/net_dialogs.h"
 #include "shell/pgn_files.h"
 #include "shell/resource_ids.h"
+#include "shell/window_state.h"
 #include "tests/shell/scenario.h"
 
 namespace orbel::testing {
@@ -149,6 +151,24 @@ bool probeTakesArgument(const std::string& name) {
 
 const std::map<std::string, Probe> Probes = {
     {"status", [](const Seen& v) { return v.w.statusText(); }},
+    {"clocks", [](const Seen& v) {
+         const auto& clocks = v.w.scene().clocks;
+         if (!clocks) return QStringLiteral("none");
+         QString text;
+         for (const ClockFace& face : *clocks) {
+             text += QString::fromStdString(shownTime(face.ms)) + ' ';
+             if (face.running) text += QStringLiteral("runs ");
+         }
+         return text.trimmed();
+     }},
+    // How far copies a and b are apart on either clock, read at one moment.
+    {"clock-gap", [](const Seen& v) {
+         std::int64_t gap = 0;
+         for (const Side side : {Side::White, Side::Black})
+             gap = std::max(gap, std::abs(v.s.player('a').window->clocks().remaining(side) -
+                                          v.s.player('b').window->clocks().remaining(side)));
+         return gap <= 500 ? QStringLiteral("within 0.5 s") : QStringLiteral("%1 ms apart").arg(gap);
+     }},
     {"rules", [](const Seen& v) { return v.w.statusBar()->findChild<QLabel*>(QStringLiteral("rules"))->text(); }},
     {"message", [](const Seen& v) { return v.w.statusMessage(); }},
     {"white", [](const Seen& v) { return paneLines(v.w, Side::White); }},
@@ -160,6 +180,7 @@ const std::map<std::string, Probe> Probes = {
              case res::CaptureSound: return "capture";
              case res::CheckSound: return "check";
              case res::GameEndSound: return "end";
+             case res::LowTimeSound: return "low-time";
              default: return "new";
              }
          });
@@ -238,6 +259,7 @@ const std::map<std::string, Probe> Probes = {
          return hex(v.w.state().lightSquareColor) + ' ' + hex(v.w.state().darkSquareColor);
      }},
     {"piece-set", [](const Seen& v) { return QString::number(v.w.state().pieceSetIndex); }},
+    {"time-control", [](const Seen& v) { return QString::fromStdString(timeControlText(v.w.state().timeControl)); }},
     {"offered", [](const Seen& v) { return v.s.offered; }},
     // The dialog a scenario opened: its title, buttons, whether it is open or
     // how it closed, and what it holds.

@@ -90,5 +90,6 @@ INSTANTIATE_TEST_SUITE_P(Window, Scenario, ::testing::ValuesIn(load("window.txt"
 INSTANTIATE_TEST_SUITE_P(Files, Scenario, ::testing::ValuesIn(load("files.txt")), testName);
 INSTANTIATE_TEST_SUITE_P(Settings, Scenario, ::testing::ValuesIn(load("settings.txt")), testName);
 INSTANTIATE_TEST_SUITE_P(StandardRules, Scenario, ::testing::ValuesIn(load("standard_rules.txt")), testName);
+INSTANTIATE_TEST_SUITE_P(Clocks, Scenario, ::testing::ValuesIn(load("clocks.txt")), testName);
 
 }  // namespace orbel::testing

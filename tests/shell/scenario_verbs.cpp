@@ -2,7 +2,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QSpinBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -32,6 +35,7 @@
 #include "shell/net_dialogs.h"
 #include "shell/resource_ids.h"
 #include "shell/start_up.h"
+#include "shell/time_control_dialog.h"
 #include "tests/shell/scenario.h"
 
 namespace orbel::testing {
@@ -131,6 +135,41 @@ QString wholeIn(QDialog& d) {
         EXPECT_LE(metrics.boundingRect(room, Qt::TextWordWrap | Qt::AlignTop, shown).height(), box.height());
     }
     return QString("%1 texts, %2 pictures").arg(texts).arg(pictures);
+}
+
+// One side's custom time: its kind (sudden, increment, delay or moves),
+// minutes and seconds a move, and for moves the moves and the minutes after.
+void fillTimeFields(const TimeControlDialog& d, Side side, Words& in) {
+    const TimeControlDialog::SideFields& f = d.fields(side);
+    const std::string kind = word(in);
+    f.kind->setCurrentIndex(kind == "sudden" ? 0 : kind == "increment" ? 1 : kind == "delay" ? 2 : 3);
+    f.minutes->setValue(std::stoi(word(in)));
+    f.seconds->setValue(std::stoi(word(in)));
+    if (kind == "moves") f.moves->setValue(std::stoi(word(in))), f.thenMinutes->setValue(std::stoi(word(in)));
+}
+
+// Time Control worked as a user would, then OK: left as it opened (no
+// words), "cancel", "none", a common control by its name ("3+2"), or
+// "custom" and White's fields (both sides'), then "black" and Black's. What
+// it opened on and its result line are offered.
+int answerTimeControl(Scenario& s, QDialog& d, const std::string& args) {
+    auto& dialog = dynamic_cast<TimeControlDialog&>(d);
+    Words in(args);
+    const std::string first = word(in);
+    for (int i = 0; i < TimeControlDialog::Choices; ++i)
+        if (dialog.choice(i)->isChecked()) s.offered = dialog.choice(i)->text().remove('&');
+    if (first == "cancel") return dialog.cancelButton()->click(), d.result();
+    if (first == "none") dialog.choice(0)->click();
+    for (int i = 1; first.find('+') != std::string::npos && i < TimeControlDialog::Custom; ++i)
+        if (dialog.choice(i)->click(), timeControlShortName(dialog.chosen()).toStdString() == first) break;
+    if (first == "custom") {
+        dialog.choice(TimeControlDialog::Custom)->click();
+        fillTimeFields(dialog, Side::White, in);
+        if (word(in) == "black") dialog.handicapBox()->click(), fillTimeFields(dialog, Side::Black, in);
+    }
+    s.offered += " | " + dialog.resultText();
+    dialog.okButton()->click();
+    return d.result();
 }
 
 }  // namespace
@@ -355,6 +394,13 @@ const std::map<std::string, Verb> Verbs = {
          QTest::keyClick(edit, Qt::Key_Return);
      }},
     {"wait", [](S& s, Words&) { s.me().waitForComputer(); }},
+    {"fake-time", [](S& s, Words&) { s.window().clocks().setNow([&s] { return s.now; }); }},
+    {"time", [](S& s, Words& in) {
+         s.now += std::stoll(word(in));
+         for (auto& [name, player] : s.players)
+             if (player->window) player->window->clocks().check();
+     }},
+    {"timed", [](S& s, Words& in) { s.window().state().timeControl = *readTimeControl(word(in)); }},
     {"sleep", [](S&, Words& in) { QTest::qWait(std::stoi(word(in))); }},
     {"mark", [](S& s, Words&) { s.mark = s.me().drawnPlacement(); }},
     {"activate", [](S& s, Words&) {
@@ -465,6 +511,18 @@ const std::map<std::string, Verb> Verbs = {
          Player& p = s.me();
          if (kind == "new") p.answerNewGame(a == "black", levelId(b));
          if (kind == "cancel") p.answerCancel();
+         if (kind == "time-control")
+             p.answerNextDialog([&s, args = a + ' ' + b + ' ' + rest(in)](QDialog& d) {
+                 return answerTimeControl(s, d, args);
+             });
+         // New Game Setup's Time Control... button (its dialog answered next), then OK.
+         if (kind == "setup-time-control")
+             p.answerNextDialog([](QDialog& d) {
+                 auto& setup = dynamic_cast<NewGameSetupDialog&>(d);
+                 setup.timeControlButton()->click();
+                 setup.okButton()->click();
+                 return setup.result();
+             });
          if (kind == "internet") s.answerInternet(s.expand(a), QString::fromStdString(b), word(in));
          // A dialog shown and answered with keys alone, as Qt names them.
          if (kind == "keys")
