@@ -181,13 +181,14 @@ void NetworkPlay::call(RuleSet rules, std::function<void(QWidget* owner)> choose
     session_.callBoxClosed();
 }
 
-void NetworkPlay::showAddress() {
-    const auto lines = [this] {
+void NetworkPlay::showAddress(QAction* internetCalls) {
+    const auto lines = [this, internetCalls] {
         const PortMapper* mapper = mapper_.get();
         const PortMapState router = mapper ? mapper->state() : PortMapState{};
-        return networkAddressLines(reachableLocalAddresses(), session_.listeningPort(), mapper ? &router : nullptr);
+        return networkAddressLines(reachableLocalAddresses(), session_.listeningPort(), mapper ? &router : nullptr,
+                                   internetCalls->isVisible());
     };
-    NetworkAddressDialog dialog(lines, &modal_.window());
+    NetworkAddressDialog dialog(lines, &modal_.window(), internetCalls);
     modal_.run(dialog);
 }
 

@@ -14,6 +14,8 @@
 
 #include "net/network_session.h"
 
+class QAction;
+
 namespace orbel {
 
 class ModalRunner;
@@ -42,7 +44,8 @@ signals:
 
 public:
     // "Your Network Address...": the addresses others can call this copy at.
-    void showAddress();
+    // `internetCalls` is the command the box offers.
+    void showAddress(QAction* internetCalls);
 
 private:
     // A caller has named itself: "Accept request ...?", then the nickname for

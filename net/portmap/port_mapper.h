@@ -38,8 +38,9 @@ struct PortMapOptions {
     // This copy's listening port; the router's outside port has the same number.
     std::uint16_t port = 4128;
     std::string description = "Orbel Chess";
-    // Renewed at half time while the program runs.
-    std::chrono::seconds lease{3600};
+    // Renewed at half time while the program runs, so a program killed
+    // without a word leaves the router open this long at most.
+    std::chrono::seconds lease{1200};
     // Discovery at most: routers are asked to answer within half of it, and
     // after the last answer as long again passes in silence before it ends.
     // (At least 2 s: routers are given at least a second to answer.)

@@ -169,6 +169,16 @@ const std::map<std::string, Probe> Probes = {
                                           v.s.player('b').window->clocks().remaining(side)));
          return gap <= 500 ? QStringLiteral("within 0.5 s") : QStringLiteral("%1 ms apart").arg(gap);
      }},
+    // The router's state as the window holds it, and what miniupnpd was asked.
+    {"mapping", [](const Seen& v) {
+         const PortMapper* mapper = v.w.portMapper();
+         if (!mapper) return QStringLiteral("none");
+         const PortMapState state = mapper->state();
+         return state.phase == PortMapState::Phase::Mapped ? QStringLiteral("mapped")
+                : state.phase == PortMapState::Phase::Trying ? QStringLiteral("trying")
+                                                             : QString::fromStdString("not mapped: " + state.reason);
+     }},
+    {"router-asked", [](const Seen& v) { return QString::number(v.s.sandbox->mappingRequests()); }},
     {"rules", [](const Seen& v) { return v.w.statusBar()->findChild<QLabel*>(QStringLiteral("rules"))->text(); }},
     {"message", [](const Seen& v) { return v.w.statusMessage(); }},
     {"white", [](const Seen& v) { return paneLines(v.w, Side::White); }},

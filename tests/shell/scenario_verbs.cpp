@@ -711,6 +711,17 @@ const std::map<std::string, Verb> Verbs = {
          EXPECT_TRUE(s.sandbox->inside(place, [&] { s.run({s.line, rest(in)}); }));
      }},
     {"cut", [](S& s, Words&) { EXPECT_TRUE(s.sandbox->cutHomeLink()); }},
+    // The router's miniupnpd, and the window allowed to ask it, as the
+    // program is when not told --no-port-mapping.
+    {"router", [](S& s, Words&) {
+         if (!s.sandbox->startRouter()) s.skip = QString::fromStdString(s.sandbox->whyNot()), s.stop = true;
+     }},
+    {"allow-mapping", [](S& s, Words&) {
+         PortMapOptions router;
+         router.helperPath = findPortMapHelper(ORBEL_BUILD_DIR);
+         router.port = s.window().network().listeningPort();
+         s.window().allowPortMapping(router);
+     }},
     {"relink", [](S& s, Words& in) {
          const std::string router = word(in);
          EXPECT_TRUE(s.sandbox->relinkHome(router.empty() ? NetSandbox::RouterLanAddress : router));
