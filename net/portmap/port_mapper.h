@@ -11,7 +11,8 @@
 // sends reaches this process's memory.
 //
 // The helper's lines on its standard output, one per event:
-//   "mapped ADDRESS PORT"  the router forwards PORT of its outside ADDRESS here
+//   "mapped ADDRESS PORT HOW"  the router forwards PORT of its outside
+//                          ADDRESS here, asked by HOW ("natpmp" or "upnp")
 //   "failed REASON..."     the attempt failed; the helper exits unless a
 //                          mapping held before (then it tries again later)
 //   "removed"              the mapping was taken away at the end
@@ -60,6 +61,8 @@ struct PortMapState {
     std::uint16_t outsidePort = 0;
     // Why it is NotMapped, in a few words (for a log or a tooltip).
     std::string reason;
+    // How it is Mapped: "natpmp" or "upnp".
+    std::string protocol;
 };
 
 // The helper program for a game program in `programDir`: beside it in a

@@ -18,13 +18,13 @@ QList<QHostAddress> addresses(std::initializer_list<const char*> texts) {
 }
 
 PortMapState mappedAt(const char* outside, std::uint16_t port) {
-    return {PortMapState::Phase::Mapped, outside, port, {}};
+    return {PortMapState::Phase::Mapped, outside, port, {}, "upnp"};
 }
 
 TEST(AddressLines, ListEachAddressWithItsPortThenTheRouterOrHowToForward) {
     const PortMapState mapped = mappedAt("11.22.33.44", 4128);
-    const PortMapState refused{PortMapState::Phase::NotMapped, {}, 0, "the router refused the mapping (606)"};
-    const PortMapState asking{PortMapState::Phase::Trying, {}, 0, {}};
+    const PortMapState refused{PortMapState::Phase::NotMapped, {}, 0, "the router refused the mapping (606)", {}};
+    const PortMapState asking{PortMapState::Phase::Trying, {}, 0, {}, {}};
     const QString byHand = QStringLiteral(
         "For friends on the Internet to reach you over IPv4, forward TCP port %1 on your router to this computer.");
     const QString firewall = QStringLiteral(
