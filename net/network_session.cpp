@@ -413,7 +413,7 @@ void NetworkSession::handlePeerMessage(const PeerMessage& m) {
     case PeerCommand::Move: peerMoved(m); return;
     case PeerCommand::Kib:
         if (!netGameActive_ || state_ != State::Playing) return;
-        emit chatShown(peerNickname + QStringLiteral("> ") + textFromPeer(m.text), false);
+        emit peerSaid(textFromPeer(m.text));
         return;
     case PeerCommand::Nick:
         if (state_ == State::Answering) answerRequest(m);

@@ -221,8 +221,10 @@ signals:
     // (WhiteColorCode or BlackColorCode).
     void gameReady(int localColorCode);
     void moveReceived(const orbel::MoveRecord& move);
-    // A chat line to show: the peer's, or the user's own echoed as sent.
+    // A chat line to show: the user's own echoed as sent, or a note.
     void chatShown(const QString& line, bool own);
+    // The peer's chat text, as peerTextForDisplay shows it.
+    void peerSaid(const QString& text);
     // The peer left the running game.
     void peerLeft(orbel::PeerEnd how);
     // The line of a running game went down; the game waits for the other side.

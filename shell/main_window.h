@@ -149,6 +149,8 @@ private:
     void runNewGameSetup();
     void showChatPane(bool show);
     void addChatLine(const QString& line, bool own);
+    // A chat line from the peer, "nickname> text", said aloud as "nickname says, text".
+    void addPeerChatLine(const QString& text);
     void carryTo(QPoint at);
     void boardPressed(Place place);
     void boardReleased(Place place);

@@ -23,6 +23,15 @@ class WaitingDialog;
 class PortMapper;
 class Table;
 
+// The peer's nickname, as the session holds it (peerTextForDisplay), as it is
+// put into a sentence of a box, the status line, the chat or what is said
+// aloud: cut to 40 characters and 300 pixels of the application's font with
+// an ellipsis, and isolated between U+2068 FIRST STRONG ISOLATE and U+2069
+// POP DIRECTIONAL ISOLATE so that a name written right to left cannot
+// reorder the words and the address after it. The nickname comes escaped,
+// so these two are the only bidirectional controls in the sentence.
+QString nameInSentence(const QString& nickname);
+
 class NetworkPlay : public QObject {
     Q_OBJECT
 public:
