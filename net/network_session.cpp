@@ -351,8 +351,10 @@ void NetworkSession::turnAway(QTcpSocket* incoming) {
     const bool sent = incoming->write(deny.data(), static_cast<qint64>(deny.size())) ==
                       static_cast<qint64>(deny.size());
     incoming->flush();
-    incoming->disconnectFromHost();
+    // Watched before it is closed: with nothing left to send it closes at
+    // once, and a socket whose end went unseen would stay with the listener.
     connect(incoming, &QTcpSocket::disconnected, incoming, &QObject::deleteLater);
+    incoming->disconnectFromHost();
     if (!sent) report(NetFailure::SendFailedDeny);
 }
 
