@@ -55,6 +55,13 @@ void ModalRunner::box(const QString& text, const QString& caption, MessageIcon i
     showMessageBox(seams_, owned ? &window_ : nullptr, text, caption, icon);
 }
 
+void ModalRunner::box(const QString& text, const QString& caption, MessageIcon icon, QPointer<QDialog>& shown) const {
+    QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Ok, &window_);
+    box.setTextFormat(Qt::PlainText);
+    shown = &box;
+    runModalDialog(seams_, box);
+}
+
 bool ModalRunner::ask(const QString& text, const QString& caption, MessageIcon icon) const {
     return askQuestion(seams_, &window_, text, caption, icon);
 }

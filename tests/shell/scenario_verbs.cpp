@@ -683,7 +683,9 @@ const std::map<std::string, Verb> Verbs = {
     // The network.
     {"taunt", [](S& s, Words& in) { s.window().network().tauntIndex = [n = std::stoul(word(in))] { return n; }; }},
     {"timeout", [](S& s, Words& in) {
-         auto& timeout = word(in) == "connect" ? s.window().network().connectTimeout : s.window().network().nickTimeout;
+         NetworkSession& n = s.window().network();
+         const std::string which = word(in);
+         auto& timeout = which == "connect" ? n.connectTimeout : which == "ignore" ? n.ignoreFor : n.nickTimeout;
          timeout = std::chrono::milliseconds(std::stoi(word(in)));
      }},
     // Callers that connect and close at once, by the thousand: what memory
