@@ -235,7 +235,10 @@ void NetworkSession::failCall(NetFailure why) {
 
 void NetworkSession::stopCalling() {
     candidates_.clear();
-    if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
+    // The lookup is forgotten, not aborted: its answer still comes and is
+    // passed over (lookedUp), and Qt frees what it keeps for it only then.
+    // An aborted lookup's is never freed.
+    lookupId_ = -1;
 }
 
 void NetworkSession::noAddressLeft(NetFailure why) {
