@@ -59,6 +59,7 @@ void MainWindow::followTheNetwork() {
     connect(&network_, &NetworkSession::offersChanged, this, &MainWindow::updateNetworkCommands);
     connect(&networkPlay_, &NetworkPlay::said, this, &MainWindow::addChatLine);
     connect(&networkPlay_, &NetworkPlay::endGameAsked, this, [this] { endNetworkGame(PeerCommand::End); });
+    connect(&networkPlay_, &NetworkPlay::noted, this, &MainWindow::showStatusMessage);
     connect(&network_, &NetworkSession::connectionLost, this, [this] {
         const QString lost = qs(text::ConnectionLost).arg(nameInSentence(network_.peerNickname));
         setStatusText(lost);

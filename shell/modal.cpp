@@ -88,14 +88,16 @@ int runModalDialog(const WindowSeams& seams, QDialog& dialog) {
     return dialog.exec();
 }
 
-}  // namespace orbel
-
-#include <QApplication>
-
-namespace orbel {
 
 void ModalRunner::box(const QString& text, const QString& caption, MessageIcon icon, bool owned) const {
     showMessageBox(seams_, owned ? &window_ : nullptr, text, caption, icon);
+}
+
+void ModalRunner::box(const QString& text, const QString& caption, MessageIcon icon, QPointer<QDialog>& shown) const {
+    QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Ok, &window_);
+    box.setTextFormat(Qt::PlainText);
+    shown = &box;
+    runModalDialog(seams_, box);
 }
 
 bool ModalRunner::ask(const QString& text, const QString& caption, MessageIcon icon) const {

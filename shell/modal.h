@@ -3,6 +3,7 @@
 // (the window's seams).
 #pragma once
 
+#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -44,6 +45,9 @@ public:
     // A box owned by the window (`owned`), or by no window at all, as the
     // game's own boxes have always been.
     void box(const QString& text, const QString& caption, MessageIcon icon, bool owned = true) const;
+    // One the program may close itself while it is shown: `shown` holds it
+    // meanwhile. (A test's seam gets it as a dialog, a QMessageBox.)
+    void box(const QString& text, const QString& caption, MessageIcon icon, QPointer<QDialog>& shown) const;
     bool ask(const QString& text, const QString& caption, MessageIcon icon) const;
     int run(QDialog& dialog) const;
 

@@ -78,7 +78,14 @@ NetworkPlay::NetworkPlay(NetworkSession& session, Table& table, ModalRunner& mod
     connect(&session_, &NetworkSession::failed, this, &NetworkPlay::tell);
     connect(&session_, &NetworkSession::callerNamed, this, &NetworkPlay::decide);
     connect(&session_, &NetworkSession::incomingCall, this, [this] {
-        modal_.box(qs(text::IncomingRequest), qs(text::InternetGame), MessageIcon::Information);
+        modal_.box(qs(text::IncomingRequest), qs(text::InternetGame), MessageIcon::Information, incoming_);
+    });
+    connect(&session_, &NetworkSession::incomingWithdrawn, this, [this] {
+        if (incoming_) incoming_->done(QDialog::Rejected);
+    });
+    // One request is shown at a time; the others are a line each.
+    connect(&session_, &NetworkSession::callTurnedAway, this, [this](const QString& address) {
+        emit noted(QStringLiteral("Refused a call from %1: another call is being answered.").arg(address));
     });
     connect(&session_, &NetworkSession::offerReceived, this, &NetworkPlay::answer);
     connect(&session_, &NetworkSession::offerSettled, this, &NetworkPlay::settled);

@@ -7,6 +7,7 @@
 // user chose.
 #pragma once
 
+#include <QDialog>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -50,6 +51,8 @@ signals:
     void said(const QString& line, bool own);
     // The user chose End Game while the game waited.
     void endGameAsked();
+    // A line for the status bar: a caller turned away.
+    void noted(const QString& line);
 
 public:
     // "Your Network Address...": the addresses others can call this copy at.
@@ -72,6 +75,7 @@ private:
     ModalRunner& modal_;
     const std::unique_ptr<PortMapper>& mapper_;
     QPointer<WaitingDialog> waiting_;
+    QPointer<QDialog> incoming_;
 };
 
 }  // namespace orbel

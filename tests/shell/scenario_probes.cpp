@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMetaEnum>
 #include <QPainter>
 #include <QPushButton>
@@ -197,6 +198,12 @@ const std::map<std::string, Probe> Probes = {
      }},
     {"boxes", [](const Seen& v) { return listed(v.p.boxes, boxText, " // "); }},
     {"dialogs", [](const Seen& v) { return QString::number(v.p.dialogsShown); }},
+    // The box of the window's that is up now, if any.
+    {"open-box", [](const Seen& v) {
+         for (const QMessageBox* box : v.w.findChildren<QMessageBox*>())
+             if (box->isVisible()) return box->text();
+         return QStringLiteral("none");
+     }},
     // Who sits at the board: the user and the computer, two users, or the
     // user and a network opponent.
     {"mode", [](const Seen& v) {
