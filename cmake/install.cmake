@@ -57,8 +57,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://orbelchess.example/")
 # The libraries the programs link, found by dpkg-shlibdeps: Qt for the game,
-# and libminiupnpc17 for orbel-chess-portmap, the router helper that net/
-# installs under libexec (tools/check-install.sh checks both are declared).
+# and libminiupnpc17 and libnatpmp1 for orbel-chess-portmap, the router
+# helper that net/ installs under libexec (tools/check-install.sh checks
+# they are declared).
 # Debian's ways, for the package only: the game in /usr/games (an install of
 # one's own, under ~/.local, keeps it in bin, which is on the PATH), Debian's
 # stripping and the lintian overrides.

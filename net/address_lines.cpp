@@ -51,12 +51,35 @@ QList<QHostAddress> reachableLocalAddresses() {
     return ipv4 + ipv6;
 }
 
-QStringList networkAddressLines(const QList<QHostAddress>& local, quint16 port, const PortMapState* router) {
+namespace {
+
+QString routerLine(const PortMapState* router, quint16 port, bool mayAskRouter) {
+    const QString byHand = QStringLiteral("forward TCP port %1 on your router to this computer.").arg(port);
+    if (!router) {
+        return mayAskRouter ? QStringLiteral("For friends on the Internet to reach you over IPv4, turn on Accept "
+                                             "Calls from the Internet, or ") + byHand
+                            : QStringLiteral("For friends on the Internet to reach you over IPv4, ") + byHand;
+    }
+    if (router->phase == PortMapState::Phase::Trying)
+        return QStringLiteral("Asking your router to let calls from the Internet in...");
+    return QStringLiteral("Your router did not let calls in (%1): ").arg(QString::fromStdString(router->reason)) +
+           byHand;
+}
+
+}  // namespace
+
+QStringList networkAddressLines(const QList<QHostAddress>& local, quint16 port, const PortMapState* router,
+                                bool mayAskRouter) {
     QStringList lines;
+    bool ipv6 = false;
     for (const QHostAddress& address : local) {
         QString line = withPort(address, port);
-        if (address.protocol() == QAbstractSocket::IPv4Protocol && isLocalOnlyIpv4(address))
+        if (address.protocol() != QAbstractSocket::IPv4Protocol) {
+            ipv6 = true;
+            line += QStringLiteral(" (from the Internet only if your router lets calls in)");
+        } else if (isLocalOnlyIpv4(address)) {
             line += QStringLiteral(" (your local network only)");
+        }
         lines.append(line);
     }
     if (router && router->phase == PortMapState::Phase::Mapped) {
@@ -64,10 +87,14 @@ QStringList networkAddressLines(const QList<QHostAddress>& local, quint16 port, 
         if (!outside.isNull() && !local.contains(outside))
             lines.append(withPort(outside, router->outsidePort) + QStringLiteral(" (from the Internet, through your router)"));
     } else {
-        lines.append(QStringLiteral("For friends on the Internet to reach you over IPv4, forward TCP port %1 "
-                                    "on your router to this computer.")
-                         .arg(port));
+        lines.append(routerLine(router, port, mayAskRouter));
     }
+    if (ipv6)
+        lines.append(QStringLiteral("Most home routers stop calls from the Internet to IPv6 addresses; look for "
+                                    "\"allow incoming\" or \"pinhole\" in yours."));
+    lines.append(QStringLiteral("If this computer has a firewall, let TCP port %1 in: sudo ufw allow %1/tcp, or "
+                                "sudo firewall-cmd --permanent --add-port=%1/tcp; sudo firewall-cmd --reload.")
+                     .arg(port));
     return lines;
 }
 

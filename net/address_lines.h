@@ -15,11 +15,14 @@ namespace orbel {
 // local, nor deprecated), of the interfaces that are up. IPv4 first, each once.
 QList<QHostAddress> reachableLocalAddresses();
 
-// One line per address, "192.0.2.7:4128" or "[2001:db8::7]:4128"; an IPv4
-// address of a private network says it serves that network only. Then the
-// router's outside address when `router` is Mapped; otherwise (no router,
-// it refused, or mapping is off: `router` null) one sentence on forwarding
-// the port by hand.
-QStringList networkAddressLines(const QList<QHostAddress>& local, quint16 port, const PortMapState* router);
+// One line per address, "192.0.2.7:4128" or "[2001:db8::7]:4128", saying
+// who can reach it: a private IPv4 address this network only, an IPv6 one
+// only where the router lets calls in (most home routers stop them). Then
+// the router's outside address when `router` is Mapped; otherwise a sentence
+// on what it is doing or how to let calls in by hand (`router` null: the
+// router is not being asked; `mayAskRouter`: the user can turn that on).
+// Last, how to let the port through this computer's own firewall.
+QStringList networkAddressLines(const QList<QHostAddress>& local, quint16 port, const PortMapState* router,
+                                bool mayAskRouter = false);
 
 }  // namespace orbel

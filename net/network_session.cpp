@@ -36,9 +36,7 @@ NetworkSession::NetworkSession(QObject* parent) : QObject(parent) {
     // A caller that connects and never names itself would keep every other
     // caller turned away.
     answerTimer_.setSingleShot(true);
-    connect(&answerTimer_, &QTimer::timeout, this, [this] {
-        if (state_ == State::Answering) closeConn();
-    });
+    connect(&answerTimer_, &QTimer::timeout, this, &NetworkSession::callerSilent);
     redialTimer_.setSingleShot(true);
     connect(&redialTimer_, &QTimer::timeout, this, &NetworkSession::redial);
     // A call back that names no game in time, or a redial nobody answers.
@@ -237,7 +235,10 @@ void NetworkSession::failCall(NetFailure why) {
 
 void NetworkSession::stopCalling() {
     candidates_.clear();
-    if (lookupId_ != -1) QHostInfo::abortHostLookup(std::exchange(lookupId_, -1));
+    // The lookup is forgotten, not aborted: its answer still comes and is
+    // passed over (lookedUp), and Qt frees what it keeps for it only then.
+    // An aborted lookup's is never freed.
+    lookupId_ = -1;
 }
 
 void NetworkSession::noAddressLeft(NetFailure why) {
@@ -343,69 +344,16 @@ void NetworkSession::connected() {
                NetFailure::SendFailedSetUp);
 }
 
-void NetworkSession::turnAway(QTcpSocket* incoming) {
-    // Busy with a game or with setting one up: the caller is turned away and
-    // the connection in hand is kept.
-    incoming->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    const std::string deny = bareMessage(PeerCommand::Deny);
-    const bool sent = incoming->write(deny.data(), static_cast<qint64>(deny.size())) ==
-                      static_cast<qint64>(deny.size());
-    incoming->flush();
-    incoming->disconnectFromHost();
-    connect(incoming, &QTcpSocket::disconnected, incoming, &QObject::deleteLater);
-    if (!sent) report(NetFailure::SendFailedDeny);
-}
-
-void NetworkSession::acceptIncoming() {
-    while (listener_.hasPendingConnections()) {
-        QTcpSocket* incoming = listener_.nextPendingConnection();
-        if (!incoming) {
-            emit failed(NetFailure::AcceptFailed);
-            break;
-        }
-        if (keepsGame()) {
-            holdIncoming(incoming);
-            continue;
-        }
-        if (state_ != State::Idle) {
-            turnAway(incoming);
-            continue;
-        }
-        // Taken before the user is told, so a second caller arriving while
-        // the box is open cannot take its place.
-        state_ = State::Answering;
-        adopt(incoming);
-        peerAddressText = addressText(incoming->peerAddress());
-        announced_ = false;
-        // A copy taking up a game names it at once; one this side does not
-        // hold is refused without troubling the user. A caller gets its box
-        // with its first message, or after a moment's silence.
-        const QPointer<PeerConnection> c = connection_;
-        QTimer::singleShot(AnnounceGrace, this, [this, c] {
-            if (c != connection_ || state_ != State::Answering || announced_) return;
-            // The caller's time to name itself runs once our user has answered.
-            if (announce()) answerTimer_.start(nickTimeout);
-        });
-    }
-}
-
-bool NetworkSession::announce() {
-    announced_ = true;
-    const QPointer<PeerConnection> c = connection_;
-    {
-        PeerConnection::Hold hold(connection_);
-        emit incomingCall();
-    }
-    return c && c == connection_ && slot_ == Slot::Open && state_ == State::Answering;
-}
-
 void NetworkSession::handlePeerMessage(const PeerMessage& m) {
     if (state_ == State::Answering && !announced_) {
         if (m.command == PeerCommand::Back) {
+            strike(callerAddress_);
             connection_->send(noGameMessage(ResumeRefusal::Unknown));
             closeConn();
             return;
         }
+        // Named in time, however long the box is read.
+        if (m.command == PeerCommand::Nick) answerTimer_.stop();
         if (!announce()) return;
     }
     if (handleNewWord(m)) return;
@@ -413,7 +361,7 @@ void NetworkSession::handlePeerMessage(const PeerMessage& m) {
     case PeerCommand::Move: peerMoved(m); return;
     case PeerCommand::Kib:
         if (!netGameActive_ || state_ != State::Playing) return;
-        emit chatShown(peerNickname + QStringLiteral("> ") + textFromPeer(m.text), false);
+        emit peerSaid(textFromPeer(m.text));
         return;
     case PeerCommand::Nick:
         if (state_ == State::Answering) answerRequest(m);
@@ -476,6 +424,7 @@ bool NetworkSession::stillDeciding(int request) const {
 void NetworkSession::refuseRequest(int request) {
     if (!stillDeciding(request)) return;
     netGameActive_ = false;
+    strike(callerAddress_);
     sendOrTell(bareMessage(PeerCommand::Reject), NetFailure::SendFailedSetUp);
     closeConn();
 }
@@ -514,13 +463,21 @@ void NetworkSession::peerEndedGame(PeerCommand word) {
         emit offersChanged();
         return;
     }
+    // A caller that gives up before its request is decided.
+    const bool request = state_ == State::Answering || state_ == State::Deciding;
+    if (request) strike(callerAddress_);
     netGameActive_ = false;
     emit callSettled(true);
     closeConn();
     // A caller or callee that gives up before the game began: nothing on the
-    // board belongs to it, so the game on the board stays.
+    // board belongs to it, so the game on the board stays. A request's last
+    // box is still its own: no other request is shown over it.
     if (!wasPlaying) {
+        // One gone before the user was told of it is not worth a box.
+        if (request && !announced_) return;
+        endingRequest_ = request;
         report(NetFailure::CallerGone);
+        endingRequest_ = false;
         return;
     }
     emit peerLeft(word == PeerCommand::Resign ? PeerEnd::Resigned : PeerEnd::Ended);

@@ -19,6 +19,7 @@
 #include <random>
 #include <string>
 
+#include "net/caller_guard.h"
 #include "net/peer_connection.h"
 #include "net/wire/greeting.h"
 #include "net/wire/host_field.h"
@@ -190,9 +191,14 @@ public:
     int requestedColor = WhiteColorCode;
     int acceptedColor = WhiteColorCode;
     std::chrono::milliseconds connectTimeout{21000};
-    // How long an incoming caller has to send its NICK, counted from the
-    // moment our user has answered the "Incoming Request" box.
-    std::chrono::milliseconds nickTimeout{30000};
+    // How long an incoming caller has to send its NICK, counted from its
+    // connect: a caller sends it at once, and it waits unread while the
+    // "Incoming Request" box is up.
+    std::chrono::milliseconds nickTimeout{15000};
+    // An address turned away, refused, or whose caller gave up or was let
+    // go before its request was decided, three times within a minute, is
+    // ignored this long: its connections are closed at once, unread.
+    std::chrono::milliseconds ignoreFor{60000};
     // A peer that vanishes without closing (killed, power or network lost)
     // is found by TCP keepalive: probes after `idle` without traffic, every
     // `interval`, `probes` of them. Data sent to it gives up after as long.
@@ -215,14 +221,20 @@ signals:
     void callSettled(bool peerGone);
     // A caller has connected: the user is told before it names itself.
     void incomingCall();
+    // That caller was let go before it named itself: its box closes.
+    void incomingWithdrawn();
+    // A caller from `address` was turned away while a request is answered.
+    void callTurnedAway(const QString& address);
     // The caller has named itself: the user is to decide on `request`.
     void callerNamed(int request);
     // Both sides agree on a game; the local user plays the colour given
     // (WhiteColorCode or BlackColorCode).
     void gameReady(int localColorCode);
     void moveReceived(const orbel::MoveRecord& move);
-    // A chat line to show: the peer's, or the user's own echoed as sent.
+    // A chat line to show: the user's own echoed as sent, or a note.
     void chatShown(const QString& line, bool own);
+    // The peer's chat text, as peerTextForDisplay shows it.
+    void peerSaid(const QString& text);
     // The peer left the running game.
     void peerLeft(orbel::PeerEnd how);
     // The line of a running game went down; the game waits for the other side.
@@ -256,8 +268,13 @@ private:
 
     void connected();
     void callFailed(NetFailure why);
+    // The door (network_incoming.cpp).
     void acceptIncoming();
     void turnAway(QTcpSocket* incoming);
+    void takeCall(QTcpSocket* incoming);
+    void callerSilent();
+    // One more against the address (CallerGuard).
+    void strike(const QHostAddress& address);
     void handlePeerMessage(const PeerMessage& m);
     // The clocks' side of the messages (network_clock.cpp): the peer's MOVE
     // with the reading before it, and the bytes of the local user's move.
@@ -335,6 +352,11 @@ private:
 
     bool announced_ = false;
     static constexpr std::chrono::milliseconds AnnounceGrace{250};
+    // Where the request in hand comes from; the addresses lately turned
+    // away or given up on; whether a request's last box is up.
+    QHostAddress callerAddress_;
+    CallerGuard callers_;
+    bool endingRequest_ = false;
     bool peerIsNew_ = false;
     bool wasCaller_ = false;
     bool gameOver_ = false;

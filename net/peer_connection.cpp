@@ -41,6 +41,14 @@ void PeerConnection::stop() {
     stream_.reset();
 }
 
+std::optional<PeerMessage> PeerConnection::waitingMessage() const {
+    if (stopped_ || !device_->isOpen()) return std::nullopt;
+    PeerStream ahead = stream_;
+    const QByteArray bytes = device_->peek(ReadChunk);
+    std::string_view rest(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return ahead.next(rest);
+}
+
 PeerConnection::Hold::Hold(PeerConnection* connection) : connection_(connection) {
     if (connection_) ++connection_->holds_;
 }

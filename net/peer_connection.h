@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <optional>
 #include <string>
 
 #include "net/wire/protocol.h"
@@ -31,6 +32,10 @@ public:
     // received any more, and what the peer still had to say is dropped.
     void stop();
     bool stopped() const { return stopped_; }
+
+    // The first whole message waiting unread (held back, or not read yet),
+    // left where it is.
+    std::optional<PeerMessage> waitingMessage() const;
 
     // While a hold is alive, what arrives waits: a message is handled whole,
     // boxes and dialogs included, before the next one is looked at.

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
         orbel::PortMapOptions router;
         router.helperPath = orbel::findPortMapHelper(QCoreApplication::applicationDirPath().toStdString());
         router.port = window.network().listeningPort();
-        if (!router.helperPath.empty()) window.startPortMapping(std::move(router));
+        if (!router.helperPath.empty()) window.allowPortMapping(std::move(router));
     }
     window.show();
     orbel::startUp(window, line.savedGame);

@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <iterator>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -128,17 +129,16 @@ void MainWindow::readSettings() {
     state_.sounds = stored.sounds;
     readRulesSetting(stored);
     state_.standardRules = stored.standardRules;
+    state_.acceptInternetCalls = stored.acceptInternetCalls;
     readTimeControlSetting(stored);
     state_.timeControl = stored.timeControl;
     readPieceSetSetting(stored);
     state_.pieceSetIndex = stored.pieceSetIndex;
 }
 
-namespace {
-
 // A menu item: its menu's path, its command, its text ("-" first: a
 // separator before it), its keys and its slot.
-struct MenuItem {
+struct MainWindow::MenuItem {
     const char* menu;
     Command command;
     const char* text;
@@ -146,10 +146,8 @@ struct MenuItem {
     void (MainWindow::*slot)();
 };
 
-}  // namespace
-
-void MainWindow::createMenus() {
-    const MenuItem items[] = {
+std::span<const MainWindow::MenuItem> MainWindow::menuItems() {
+    static const MenuItem items[] = {
         {"&File", Command::NewOnePlayerGame, "&New 1 Player Game", Qt::CTRL | Qt::Key_N, &MainWindow::newOnePlayerGame},
         {"&File", Command::NewTwoPlayerGame, "N&ew 2 Player Game", Qt::CTRL | Qt::Key_M, &MainWindow::newTwoPlayerGame},
         {"&File", Command::SaveGame, "-&Save Game", Qt::CTRL | Qt::Key_S, &MainWindow::saveGame},
@@ -181,6 +179,8 @@ void MainWindow::createMenus() {
         {"&Network Play", Command::DirectNetworkGame, "&Direct Network Game", Qt::CTRL | Qt::Key_I,
          &MainWindow::directNetworkGame},
         {"&Network Play", Command::NetworkAddress, "Your Network &Address...", {}, &MainWindow::showNetworkAddress},
+        {"&Network Play", Command::AcceptInternetCalls, "Accept Calls from the &Internet", {},
+         &MainWindow::toggleInternetCalls},
         {"&Network Play", Command::NetworkResign, "-&Resign", {}, nullptr},
         {"&Network Play", Command::KillGame, "&Kill Game (Opponent is lagging or gone ONLY)", {}, nullptr},
         {"&Network Play", Command::NetworkDraw, "Offer &Draw", {}, nullptr},
@@ -191,8 +191,12 @@ void MainWindow::createMenus() {
         {"&Help", Command::About, "-&About Orbel Chess 3.0...", {}, nullptr},
         {"&Help", Command::Keys, "-&Keyboard", Qt::Key_F1, &MainWindow::showKeys},
     };
+    return items;
+}
+
+void MainWindow::createMenus() {
     std::map<QString, QMenu*> menus;
-    for (const MenuItem& item : items) {
+    for (const MenuItem& item : menuItems()) {
         QAction* action = addMenuItem(menus, item.menu, item.text, item.keys);
         if (item.slot) connect(action, &QAction::triggered, this, item.slot);
         commands_.add(item.command, action);
@@ -235,7 +239,7 @@ void MainWindow::connectMenuItems() {
     connect(action(Command::About), &QAction::triggered, this, [this] { showInfo(true); });
     action(Command::About)->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Slash), QKeySequence(Qt::ALT | Qt::Key_Question)});
     for (const Command c : {Command::PieceSetDudidi, Command::PieceSetFerrow1, Command::PieceSetFerrow2,
-                            Command::AnnounceMoves, Command::Sounds, Command::StandardRules})
+                            Command::AnnounceMoves, Command::Sounds, Command::StandardRules, Command::AcceptInternetCalls})
         action(c)->setCheckable(true);
     for (const Command c : {Command::UndoMove, Command::NetworkResign, Command::KillGame}) action(c)->setEnabled(false);
     updateDrawCommands();
@@ -245,6 +249,10 @@ void MainWindow::connectMenuItems() {
     commands_.setChecked(Command::AnnounceMoves, state_.announceMoves);
     commands_.setChecked(Command::Sounds, state_.sounds);
     commands_.setChecked(Command::StandardRules, state_.standardRules);
+    commands_.setChecked(Command::AcceptInternetCalls, state_.acceptInternetCalls);
+    // Offered once the program knows it may ask the router (not told
+    // --no-port-mapping, listening, its helper found).
+    action(Command::AcceptInternetCalls)->setVisible(false);
     // F10 opens the menu bar, as on other desktops.
     auto* menuKey = new QAction(this);
     menuKey->setShortcut(Qt::Key_F10);
@@ -392,6 +400,19 @@ BoardScene MainWindow::scene() const {
 }
 
 void MainWindow::startPortMapping(PortMapOptions options) { portMapper_ = std::make_unique<PortMapper>(std::move(options)); }
+
+void MainWindow::allowPortMapping(PortMapOptions options) {
+    mappingOptions_ = std::move(options);
+    action(Command::AcceptInternetCalls)->setVisible(true);
+    if (state_.acceptInternetCalls) startPortMapping(*mappingOptions_);
+}
+
+void MainWindow::stopPortMapping() {
+    if (!portMapper_) return;
+    // The router is told off this thread; the next mapping waits for it.
+    portMapper_->requestStop();
+    retiringMapper_ = std::move(portMapper_);
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The router is told while the rest of the window goes.

@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "game/clock/clocks.h"
 #include "game/game.h"
@@ -106,6 +107,9 @@ public:
     // Opens the listening port on the home router, off this thread; the
     // mapping is removed when the window goes.
     void startPortMapping(PortMapOptions options);
+    // The router may be asked (the program was not told otherwise): it is,
+    // while Network Play > Accept Calls from the Internet is on.
+    void allowPortMapping(PortMapOptions options);
     const PortMapper* portMapper() const { return portMapper_.get(); }
     // The custom colours the colour dialog offers, kept for the run.
     QColor customColours[16];
@@ -117,6 +121,9 @@ private:
     // Construction, in the order it is done.
     void setUpFrame();
     void readSettings();
+    struct MenuItem;
+    // The menu bar's items, menu by menu, in order.
+    static std::span<const MenuItem> menuItems();
     void createMenus();
     QAction* addMenuItem(std::map<QString, QMenu*>& menus, const char* path, const char* label,
                          const QKeySequence& keys);
@@ -142,6 +149,8 @@ private:
     void runNewGameSetup();
     void showChatPane(bool show);
     void addChatLine(const QString& line, bool own);
+    // A chat line from the peer, "nickname> text", said aloud as "nickname says, text".
+    void addPeerChatLine(const QString& text);
     void carryTo(QPoint at);
     void boardPressed(Place place);
     void boardReleased(Place place);
@@ -194,6 +203,8 @@ private:
     void showKeys();
     void directNetworkGame();
     void showNetworkAddress();
+    void toggleInternetCalls();
+    void stopPortMapping();
     void endNetworkGame(PeerCommand word);
     void showInfo(bool about);
 
@@ -228,6 +239,10 @@ private:
     // A claim on the network opponent's flag awaits its copy's answer.
     bool claiming_ = false;
     std::unique_ptr<PortMapper> portMapper_;
+    // What the router is asked with, once the program may ask it; and a
+    // mapping being taken down.
+    std::optional<PortMapOptions> mappingOptions_;
+    std::unique_ptr<PortMapper> retiringMapper_;
     // Last: its sockets go before anything they report to.
     NetworkSession network_;
     NetworkOpponent opponent_{table_, game_, network_};

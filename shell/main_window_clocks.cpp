@@ -53,7 +53,7 @@ void MainWindow::peerClockRead(std::int64_t ms) {
     const Clocks::Taken taken = clocks_.takeReading(them, ms);
     // An answer to a claim: the opponent had time left after all.
     if (std::exchange(claiming_, false) && game_.result() == "*") setStatusText(toMoveText().chopped(1));
-    const QString name = network_.peerNickname;
+    const QString name = nameInSentence(network_.peerNickname);
     if (taken.clamped) {
         addChatLine(QStringLiteral("* %1's clock read %2, more than it can have: kept at %3.")
                         .arg(name, QString::fromStdString(shownTime(ms)), QString::fromStdString(shownTime(taken.ms))),
@@ -86,14 +86,17 @@ void MainWindow::peerFlag(Side side) {
 void MainWindow::claimFlag(Side them) {
     network_.sendFlag(them);
     claiming_ = true;
-    setStatusText(QStringLiteral("%1's time is up; waiting for %1's copy to confirm").arg(network_.peerNickname));
+    setStatusText(QStringLiteral("%1's time is up; waiting for %1's copy to confirm")
+                      .arg(nameInSentence(network_.peerNickname)));
     // A copy that neither confirms nor shows time left loses all the same.
     const int generation = game_.generation();
     const std::size_t plies = game_.plays().size();
     QTimer::singleShot(ClaimWait, this, [this, them, generation, plies] {
         if (game_.generation() != generation || game_.plays().size() != plies || game_.result() != "*") return;
         if (clocks_.remaining(them) > 0 || table_.mode() != Table::Mode::Network) return;
-        addChatLine(QStringLiteral("* %1's copy did not confirm its time was up.").arg(network_.peerNickname), false);
+        addChatLine(QStringLiteral("* %1's copy did not confirm its time was up.")
+                        .arg(nameInSentence(network_.peerNickname)),
+                    false);
         game_.endOnTime(them);
     });
 }

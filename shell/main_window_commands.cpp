@@ -152,6 +152,24 @@ void MainWindow::toggleStandardRules() {
             : QStringLiteral("Orbel rules from the next new game."));
 }
 
+void MainWindow::toggleInternetCalls() {
+    bool& on = state_.acceptInternetCalls;
+    on = !on;
+    commands_.setChecked(Command::AcceptInternetCalls, on);
+    writeSwitchSetting(AcceptInternetCallsKey, on);
+    if (!mappingOptions_) return;
+    if (on) {
+        // A mapping still being taken down goes first, so that it cannot
+        // remove the new one.
+        retiringMapper_.reset();
+        startPortMapping(*mappingOptions_);
+    } else {
+        stopPortMapping();
+    }
+    tell(on ? QStringLiteral("Calls from the Internet: your router is asked to let them in.")
+            : QStringLiteral("Calls from the Internet: no longer let in by your router."));
+}
+
 void MainWindow::chooseTimeControl(QWidget* owner, const QString& note) {
     const std::optional<TimeControl> chosen = runTimeControlDialog(modal_, state_, owner, note);
     if (!chosen) return;
@@ -181,7 +199,7 @@ void MainWindow::directNetworkGame() {
                       [this] { return state_.timeControl; });
 }
 
-void MainWindow::showNetworkAddress() { networkPlay_.showAddress(); }
+void MainWindow::showNetworkAddress() { networkPlay_.showAddress(action(Command::AcceptInternetCalls)); }
 
 void MainWindow::showInfo(bool about) {
     InfoDialog dialog(about ? InfoDialog::Kind::About : InfoDialog::Kind::WhatsNew, this);

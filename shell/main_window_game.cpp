@@ -55,18 +55,20 @@ void MainWindow::followThePlayers() {
 void MainWindow::followTheNetwork() {
     connect(&network_, &NetworkSession::gameReady, this, &MainWindow::startNetworkGame);
     connect(&network_, &NetworkSession::chatShown, this, &MainWindow::addChatLine);
+    connect(&network_, &NetworkSession::peerSaid, this, &MainWindow::addPeerChatLine);
     connect(&network_, &NetworkSession::offersChanged, this, &MainWindow::updateNetworkCommands);
     connect(&networkPlay_, &NetworkPlay::said, this, &MainWindow::addChatLine);
     connect(&networkPlay_, &NetworkPlay::endGameAsked, this, [this] { endNetworkGame(PeerCommand::End); });
+    connect(&networkPlay_, &NetworkPlay::noted, this, &MainWindow::showStatusMessage);
     connect(&network_, &NetworkSession::connectionLost, this, [this] {
-        const QString lost = qs(text::ConnectionLost).arg(network_.peerNickname);
+        const QString lost = qs(text::ConnectionLost).arg(nameInSentence(network_.peerNickname));
         setStatusText(lost);
         announce(lost + QLatin1Char('.'));
         updateCursor();
     });
     connect(&network_, &NetworkSession::rejoined, this, [this] {
         setStatusText(toMoveText().chopped(1));
-        announce(QStringLiteral("%1 is back. ").arg(network_.peerNickname) + toMoveText());
+        announce(QStringLiteral("%1 is back. ").arg(nameInSentence(network_.peerNickname)) + toMoveText());
         updateCursor();
     });
 }
@@ -229,10 +231,11 @@ void MainWindow::startNetworkGame(int localColorCode) {
     network_.confirmGame();
     // A rematch keeps the chat of the game before.
     if (!chatPane_->isVisible()) showChatPane(true);
+    const QString who = nameInSentence(network_.peerNickname);
     if (network_.proposedRules() != network_.rules())
-        addChatLine(QStringLiteral("* %1's copy plays by the Orbel 3.0 rules only.").arg(network_.peerNickname), false);
+        addChatLine(QStringLiteral("* %1's copy plays by the Orbel 3.0 rules only.").arg(who), false);
     if (!network_.proposedClock().none() && !network_.timed())
-        addChatLine(QStringLiteral("* %1's copy has no clocks: this game is untimed.").arg(network_.peerNickname), false);
+        addChatLine(QStringLiteral("* %1's copy has no clocks: this game is untimed.").arg(who), false);
     updateNetworkCommands();
     setStatusText(qs(text::WhiteToMove));
     updateCursor();
@@ -353,9 +356,14 @@ void MainWindow::addChatLine(const QString& line, bool own) {
     shown.removeAll(QString());
     chatPane_->setAccessibleDescription(shown.join(QLatin1Char('\n')));
     // The user's own line, echoed as it is sent, is not read back to them.
-    if (own) return;
-    const QString peer = network_.peerNickname + QStringLiteral("> ");
-    announce(line.startsWith(peer) ? network_.peerNickname + QStringLiteral(" says, ") + line.mid(peer.size()) : line);
+    if (!own) announce(line);
+}
+
+void MainWindow::addPeerChatLine(const QString& text) {
+    const QString who = nameInSentence(network_.peerNickname);
+    // Shown as a line of the chat, said as a sentence.
+    addChatLine(who + QStringLiteral("> ") + text, true);
+    announce(who + QStringLiteral(" says, ") + text);
 }
 
 void MainWindow::boardPressed(Place place) {

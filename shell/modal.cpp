@@ -1,7 +1,12 @@
 #include "shell/modal.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QScreen>
+#include <algorithm>
 
 namespace orbel {
 namespace {
@@ -23,21 +28,59 @@ int execBox(QWidget* owner, const QString& text, const QString& caption, Message
     return box.exec();
 }
 
+// The text as the box shows it, on the screen of its owner or else the
+// primary one.
+QString shownText(QWidget* owner, const QString& text) {
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return text;
+    return textFittingScreen(text, QApplication::font("QMessageBox"), screen->availableGeometry().size());
+}
+
 }  // namespace
+
+QString textFittingScreen(const QString& text, const QFont& font, QSize screen) {
+    // What a box takes beside its text: the caption, the margins and the buttons.
+    constexpr int Frame = 200;
+    const QFontMetrics metrics(font);
+    // A box wraps at half the screen's width or 500 pixels, whichever is
+    // less, beside its icon; each row of words is at least half full. A line
+    // longer than four rows is elided.
+    const int wrapWidth = std::max(100, std::min(screen.width() / 2, 500) - 100);
+    const int lineWidth = 4 * wrapWidth;
+    const int room = std::max(1, (screen.height() - Frame) / std::max(1, metrics.lineSpacing()));
+    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|[\\n\\r\\x{85}\\x{2028}\\x{2029}]"));
+    const QStringList lines = text.split(lineBreak);
+    QStringList kept;
+    int rows = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = metrics.elidedText(lines[i], Qt::ElideRight, lineWidth);
+        const int needs = 1 + 2 * metrics.horizontalAdvance(line) / wrapWidth;
+        // A row is left for the ellipsis that stands for the lines cut.
+        if (rows + needs > room - (i + 1 < lines.size() ? 1 : 0)) {
+            kept << QString(QChar(0x2026));
+            break;
+        }
+        kept << line;
+        rows += needs;
+    }
+    return kept.join(QLatin1Char('\n'));
+}
 
 void showMessageBox(const WindowSeams& seams, QWidget* owner, const QString& text, const QString& caption,
                     MessageIcon icon) {
+    const QString shown = shownText(owner, text);
     if (seams.box) {
-        seams.box({text, caption, icon, owner != nullptr});
+        seams.box({shown, caption, icon, owner != nullptr});
         return;
     }
-    execBox(owner, text, caption, icon, QMessageBox::Ok);
+    execBox(owner, shown, caption, icon, QMessageBox::Ok);
 }
 
 bool askQuestion(const WindowSeams& seams, QWidget* owner, const QString& text, const QString& caption,
                  MessageIcon icon) {
-    if (seams.question) return seams.question({text, caption, icon, owner != nullptr});
-    return execBox(owner, text, caption, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    const QString shown = shownText(owner, text);
+    if (seams.question) return seams.question({shown, caption, icon, owner != nullptr});
+    return execBox(owner, shown, caption, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 int runModalDialog(const WindowSeams& seams, QDialog& dialog) {
@@ -45,14 +88,16 @@ int runModalDialog(const WindowSeams& seams, QDialog& dialog) {
     return dialog.exec();
 }
 
-}  // namespace orbel
-
-#include <QApplication>
-
-namespace orbel {
 
 void ModalRunner::box(const QString& text, const QString& caption, MessageIcon icon, bool owned) const {
     showMessageBox(seams_, owned ? &window_ : nullptr, text, caption, icon);
+}
+
+void ModalRunner::box(const QString& text, const QString& caption, MessageIcon icon, QPointer<QDialog>& shown) const {
+    QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Ok, &window_);
+    box.setTextFormat(Qt::PlainText);
+    shown = &box;
+    runModalDialog(seams_, box);
 }
 
 bool ModalRunner::ask(const QString& text, const QString& caption, MessageIcon icon) const {

@@ -3,15 +3,27 @@
 // (the window's seams).
 #pragma once
 
+#include <QPointer>
+#include <QSize>
 #include <QString>
 #include <functional>
 
 #include "shell/seams.h"
 
 class QDialog;
+class QFont;
 class QWidget;
 
 namespace orbel {
+
+// A box's text cut so that the box fits on a screen of `screen` pixels
+// whatever the text: each line (at any line break) elided to four rows as the
+// box wraps it at its narrowest, and no more lines than the screen's height
+// holds beside the caption and the buttons; a last line of an ellipsis ("…")
+// stands for the lines left out.
+// A text that fits, its lines broken by "\n", comes back as it is. Every box
+// and question shows its text so cut.
+QString textFittingScreen(const QString& text, const QFont& font, QSize screen);
 
 // A message box with an OK button; returns when it is closed.
 void showMessageBox(const WindowSeams& seams, QWidget* owner, const QString& text, const QString& caption,
@@ -33,6 +45,9 @@ public:
     // A box owned by the window (`owned`), or by no window at all, as the
     // game's own boxes have always been.
     void box(const QString& text, const QString& caption, MessageIcon icon, bool owned = true) const;
+    // One the program may close itself while it is shown: `shown` holds it
+    // meanwhile. (A test's seam gets it as a dialog, a QMessageBox.)
+    void box(const QString& text, const QString& caption, MessageIcon icon, QPointer<QDialog>& shown) const;
     bool ask(const QString& text, const QString& caption, MessageIcon icon) const;
     int run(QDialog& dialog) const;
 

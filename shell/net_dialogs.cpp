@@ -1,7 +1,9 @@
 #include "shell/net_dialogs.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -119,7 +121,7 @@ void InternetGameDialog::confirm() {
 
 HostField InternetGameDialog::hostField() const { return parseHostField(host().toStdString(), defaultPort_); }
 
-NetworkAddressDialog::NetworkAddressDialog(std::function<QStringList()> lines, QWidget* owner)
+NetworkAddressDialog::NetworkAddressDialog(std::function<QStringList()> lines, QWidget* owner, QAction* internetCalls)
     : QDialog(owner), lines_(std::move(lines)) {
     setWindowTitle(QStringLiteral("Your Network Address"));
     auto* layout = new QVBoxLayout(this);
@@ -135,6 +137,21 @@ NetworkAddressDialog::NetworkAddressDialog(std::function<QStringList()> lines, Q
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(label);
     layout->addWidget(text_);
+    if (internetCalls && internetCalls->isVisible()) {
+        auto* offer = new QCheckBox(QStringLiteral("Accept calls from the &Internet"), this);
+        offer->setChecked(internetCalls->isChecked());
+        auto* what = new QLabel(QStringLiteral("While this is on, your router is asked to pass calls to this "
+                                               "computer, from anyone who has your address."),
+                                this);
+        what->setWordWrap(true);
+        offer->setAccessibleDescription(what->text());
+        connect(offer, &QCheckBox::toggled, internetCalls, [internetCalls, this](bool on) {
+            if (internetCalls->isChecked() != on) internetCalls->trigger();
+            refresh();
+        });
+        layout->addWidget(offer);
+        layout->addWidget(what);
+    }
     layout->addWidget(buttons);
     refresh();
     auto* again = new QTimer(this);

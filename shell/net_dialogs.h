@@ -12,6 +12,7 @@
 #include "net/wire/host_field.h"
 #include "net/wire/protocol.h"
 
+class QAction;
 class QButtonGroup;
 class QLineEdit;
 class QPlainTextEdit;
@@ -79,7 +80,10 @@ private:
 class NetworkAddressDialog : public QDialog {
     Q_OBJECT
 public:
-    NetworkAddressDialog(std::function<QStringList()> lines, QWidget* owner);
+    // `internetCalls` is Network Play > Accept Calls from the Internet,
+    // offered in the box as a check box with what it does while the menu
+    // offers it.
+    NetworkAddressDialog(std::function<QStringList()> lines, QWidget* owner, QAction* internetCalls = nullptr);
 
     QString text() const;
     QPushButton* copyButton() const { return copy_; }

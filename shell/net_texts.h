@@ -13,7 +13,9 @@ inline constexpr const char* ConnectionTimeout = "Connection Timeout!";
 inline constexpr const char* ConnectionRefused = "Connection Refused!";
 inline constexpr const char* IncomingRequest = "Incoming Request for network game!";
 inline constexpr const char* AcceptFailed = "Error has occured";
-inline constexpr const char* AcceptRequest = "Accept request for a game from %1 (%2)?";
+// The caller's address on a line of its own, below the nickname: no name can
+// pass for it.
+inline constexpr const char* AcceptRequest = "Accept request for a game from %1\n(%2)?";
 // Between two copies of this version, while the line of a game is down.
 inline constexpr const char* ConnectionLost = "Connection lost \u2014 waiting for %1 to come back";
 inline constexpr const char* RequestDenied = "Game request denied";

@@ -1,5 +1,7 @@
 #include "shell/network_play.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QSettings>
 
@@ -57,13 +59,33 @@ QString failureText(const FailureBox& box) {
 
 }  // namespace
 
+QString nameInSentence(const QString& nickname) {
+    constexpr int MostCharacters = 40;
+    constexpr int MostPixels = 300;
+    // Characters, not UTF-16 units: a character beyond U+FFFF is one.
+    qsizetype cut = 0;
+    for (int count = 0; count < MostCharacters && cut < nickname.size(); ++count)
+        cut += nickname.at(cut).isHighSurrogate() && cut + 1 < nickname.size() ? 2 : 1;
+    QString name = nickname.left(cut);
+    if (cut < nickname.size()) name += QChar(0x2026);
+    name = QFontMetrics(QGuiApplication::font()).elidedText(name, Qt::ElideRight, MostPixels);
+    return QChar(0x2068) + name + QChar(0x2069);
+}
+
 NetworkPlay::NetworkPlay(NetworkSession& session, Table& table, ModalRunner& modal,
                          const std::unique_ptr<PortMapper>& mapper)
     : session_(session), table_(table), modal_(modal), mapper_(mapper) {
     connect(&session_, &NetworkSession::failed, this, &NetworkPlay::tell);
     connect(&session_, &NetworkSession::callerNamed, this, &NetworkPlay::decide);
     connect(&session_, &NetworkSession::incomingCall, this, [this] {
-        modal_.box(qs(text::IncomingRequest), qs(text::InternetGame), MessageIcon::Information);
+        modal_.box(qs(text::IncomingRequest), qs(text::InternetGame), MessageIcon::Information, incoming_);
+    });
+    connect(&session_, &NetworkSession::incomingWithdrawn, this, [this] {
+        if (incoming_) incoming_->done(QDialog::Rejected);
+    });
+    // One request is shown at a time; the others are a line each.
+    connect(&session_, &NetworkSession::callTurnedAway, this, [this](const QString& address) {
+        emit noted(QStringLiteral("Refused a call from %1: another call is being answered.").arg(address));
     });
     connect(&session_, &NetworkSession::offerReceived, this, &NetworkPlay::answer);
     connect(&session_, &NetworkSession::offerSettled, this, &NetworkPlay::settled);
@@ -97,7 +119,7 @@ void NetworkPlay::offer(OfferKind kind) {
 }
 
 void NetworkPlay::answer(const OfferMessage& offer) {
-    const QString who = session_.peerNickname;
+    const QString who = nameInSentence(session_.peerNickname);
     QString offered;
     QString question = QStringLiteral("Do you accept?");
     const char* title = "Offer Draw";
@@ -123,15 +145,17 @@ void NetworkPlay::answer(const OfferMessage& offer) {
 
 void NetworkPlay::settled(const OfferMessage& reply, bool ours) {
     const QString what = offered(reply.kind);
-    const QString line = ours ? QStringLiteral("%1 %2 %3.").arg(session_.peerNickname,
-                                                               reply.yes ? QStringLiteral("accepts") : QStringLiteral("declines"), what)
-                              : QStringLiteral("You %1 %2.").arg(reply.yes ? QStringLiteral("accept") : QStringLiteral("decline"), what);
+    const QString line =
+        ours ? QStringLiteral("%1 %2 %3.").arg(nameInSentence(session_.peerNickname),
+                                               reply.yes ? QStringLiteral("accepts") : QStringLiteral("declines"), what)
+             : QStringLiteral("You %1 %2.").arg(reply.yes ? QStringLiteral("accept") : QStringLiteral("decline"), what);
     emit said(QStringLiteral("* ") + line, !ours);
 }
 
 void NetworkPlay::lineDown() {
     closeWaiting();
-    auto* dialog = new WaitingDialog(qs(text::ConnectionLost).arg(session_.peerNickname), &modal_.window());
+    auto* dialog = new WaitingDialog(qs(text::ConnectionLost).arg(nameInSentence(session_.peerNickname)),
+                                     &modal_.window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Whatever the user was typing keeps the keys; the wait is also said
     // aloud, and Call Again is under Network Play.
@@ -148,10 +172,10 @@ void NetworkPlay::closeWaiting() {
 
 void NetworkPlay::refused(ResumeRefusal why) {
     closeWaiting();
+    const QString who = nameInSentence(session_.peerNickname);
     modal_.box(why == ResumeRefusal::Unknown
-                   ? QStringLiteral("%1's copy no longer holds this game, so it cannot go on.").arg(session_.peerNickname)
-                   : QStringLiteral("%1's copy holds this game at another position, so it cannot go on.")
-                         .arg(session_.peerNickname),
+                   ? QStringLiteral("%1's copy no longer holds this game, so it cannot go on.").arg(who)
+                   : QStringLiteral("%1's copy holds this game at another position, so it cannot go on.").arg(who),
                qs(text::InternetGame), MessageIcon::Stop);
     table_.game().end(EndReason::Killed, std::nullopt);
 }
@@ -181,18 +205,19 @@ void NetworkPlay::call(RuleSet rules, std::function<void(QWidget* owner)> choose
     session_.callBoxClosed();
 }
 
-void NetworkPlay::showAddress() {
-    const auto lines = [this] {
+void NetworkPlay::showAddress(QAction* internetCalls) {
+    const auto lines = [this, internetCalls] {
         const PortMapper* mapper = mapper_.get();
         const PortMapState router = mapper ? mapper->state() : PortMapState{};
-        return networkAddressLines(reachableLocalAddresses(), session_.listeningPort(), mapper ? &router : nullptr);
+        return networkAddressLines(reachableLocalAddresses(), session_.listeningPort(), mapper ? &router : nullptr,
+                                   internetCalls->isVisible());
     };
-    NetworkAddressDialog dialog(lines, &modal_.window());
+    NetworkAddressDialog dialog(lines, &modal_.window(), internetCalls);
     modal_.run(dialog);
 }
 
 void NetworkPlay::decide(int request) {
-    QString question = qs(text::AcceptRequest).arg(session_.peerNickname, session_.peerAddressText);
+    QString question = qs(text::AcceptRequest).arg(nameInSentence(session_.peerNickname), session_.peerAddressText);
     if (session_.peerIsNew() && session_.proposedRules() == RuleSet::Standard)
         question += QStringLiteral("\n\nThe game is to be played by standard chess rules.");
     if (session_.peerIsNew() && !session_.proposedClock().none())

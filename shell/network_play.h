@@ -7,6 +7,7 @@
 // user chose.
 #pragma once
 
+#include <QDialog>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -14,12 +15,23 @@
 
 #include "net/network_session.h"
 
+class QAction;
+
 namespace orbel {
 
 class ModalRunner;
 class WaitingDialog;
 class PortMapper;
 class Table;
+
+// The peer's nickname, as the session holds it (peerTextForDisplay), as it is
+// put into a sentence of a box, the status line, the chat or what is said
+// aloud: cut to 40 characters and 300 pixels of the application's font with
+// an ellipsis, and isolated between U+2068 FIRST STRONG ISOLATE and U+2069
+// POP DIRECTIONAL ISOLATE so that a name written right to left cannot
+// reorder the words and the address after it. The nickname comes escaped,
+// so these two are the only bidirectional controls in the sentence.
+QString nameInSentence(const QString& nickname);
 
 class NetworkPlay : public QObject {
     Q_OBJECT
@@ -39,10 +51,13 @@ signals:
     void said(const QString& line, bool own);
     // The user chose End Game while the game waited.
     void endGameAsked();
+    // A line for the status bar: a caller turned away.
+    void noted(const QString& line);
 
 public:
     // "Your Network Address...": the addresses others can call this copy at.
-    void showAddress();
+    // `internetCalls` is the command the box offers.
+    void showAddress(QAction* internetCalls);
 
 private:
     // A caller has named itself: "Accept request ...?", then the nickname for
@@ -60,6 +75,7 @@ private:
     ModalRunner& modal_;
     const std::unique_ptr<PortMapper>& mapper_;
     QPointer<WaitingDialog> waiting_;
+    QPointer<QDialog> incoming_;
 };
 
 }  // namespace orbel

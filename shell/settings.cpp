@@ -71,8 +71,12 @@ void readSwitchSettings(StoredSettings& settings) {
 }
 
 void readRulesSetting(StoredSettings& settings) {
-    const QVariant value = QSettings().value(readName(StandardRulesKey));
-    settings.standardRules = value.isValid() && value.toString().trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    const auto on = [](const char* key) {
+        const QVariant value = QSettings().value(readName(key));
+        return value.isValid() && value.toString().trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    };
+    settings.standardRules = on(StandardRulesKey);
+    settings.acceptInternetCalls = on(AcceptInternetCallsKey);
 }
 
 void readTimeControlSetting(StoredSettings& settings) {

@@ -21,6 +21,7 @@ inline constexpr const char* PieceSetKey = "pieceset";
 inline constexpr const char* AnnounceKey = "announce";
 inline constexpr const char* SoundsKey = "sounds";
 inline constexpr const char* StandardRulesKey = "standardRules";
+inline constexpr const char* AcceptInternetCallsKey = "acceptInternetCalls";
 inline constexpr const char* TimeControlKey = "timeControl";
 
 // A stored number read as C's atoi does: optional leading white space, an
@@ -46,6 +47,7 @@ struct StoredSettings {
     bool announceMoves = true;
     bool sounds = true;
     bool standardRules = false;
+    bool acceptInternetCalls = false;
     TimeControl timeControl;
 };
 
@@ -55,7 +57,8 @@ void readColourSettings(StoredSettings& settings);
 void readPieceSetSetting(StoredSettings& settings);
 // Reads "announce" and "sounds": any number but 0 (or no key) is on.
 void readSwitchSettings(StoredSettings& settings);
-// Reads "standardRules": only "true" (in any case) turns them on.
+// Reads "standardRules" and "acceptInternetCalls": only "true" (in any
+// case) turns either on.
 void readRulesSetting(StoredSettings& settings);
 // Reads "timeControl": a missing key, or text that is no time control, gives
 // none (no clock).

@@ -48,6 +48,9 @@ struct WindowState {
     bool standardRules = false;
     // What the next new game gets (Game > Time Control...).
     TimeControl timeControl;
+    // The router is asked to let calls in while this is on (Network Play >
+    // Accept Calls from the Internet).
+    bool acceptInternetCalls = false;
 };
 
 }  // namespace orbel

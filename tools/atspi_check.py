@@ -135,7 +135,7 @@ def two_copies(program):
         press(search(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
 
         press(button(black_app, boxes, "Incoming Request for network game!", "OK"))
-        press(button(black_app, boxes, "Accept request for a game from Ann (127.0.0.1)?", "Yes"))
+        press(button(black_app, boxes, "Accept request for a game from \u2068Ann\u2069\n(127.0.0.1)?", "Yes"))
         nick = wait_for("Nickname Selection", lambda: search(black_app, pyatspi.ROLE_DIALOG, "Nickname Selection"))
         search(nick, pyatspi.ROLE_TEXT).queryEditableText().setTextContents("Bo")
         press(search(nick, pyatspi.ROLE_PUSH_BUTTON, "OK"))

@@ -117,7 +117,7 @@ else
   depends=$(dpkg-deb -f "$deb" Depends)
   # The package names alone, one a line: "libc6 (>= 2.34), ..." -> "libc6".
   tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/ .*//' >"$work/depends"
-  for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6multimedia6 libminiupnpc17; do
+  for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6multimedia6 libminiupnpc17 libnatpmp1; do
     grep -qxF "$lib" "$work/depends" || fail "Depends lacks $lib: '$depends'"
   done
   [ "$(dpkg-deb -f "$deb" Package)" = orbel-chess ] || fail "package name is not orbel-chess"

@@ -15,7 +15,7 @@ set -euo pipefail
 # benchmarks however much of it is built.
 game=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libminiupnpc-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libminiupnpc-dev libnatpmp-dev
   # what Qt's configure looks for beside it, which it reports missing four times otherwise
   libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -48,7 +48,7 @@ std::string findPortMapHelper(const std::string& programDir) {
 PortMapper::PortMapper(PortMapOptions options) : options_(std::move(options)) {
     int wake[2];
     if (pipe2(wake, O_CLOEXEC) != 0) {
-        state_ = {PortMapState::Phase::NotMapped, {}, 0, "no pipe for the port-mapping helper"};
+        state_ = {PortMapState::Phase::NotMapped, {}, 0, "no pipe for the port-mapping helper", {}};
         return;
     }
     wakeRead_ = wake[0];
@@ -96,17 +96,21 @@ void PortMapper::handleLine(std::string_view line) {
     if (word == "mapped") {
         const std::size_t gap = rest.find(' ');
         const std::string_view address = rest.substr(0, gap);
-        const std::string_view portText = gap == std::string_view::npos ? std::string_view() : rest.substr(gap + 1);
+        std::string_view portText = gap == std::string_view::npos ? std::string_view() : rest.substr(gap + 1);
+        const std::size_t howGap = portText.find(' ');
+        const std::string_view how = howGap == std::string_view::npos ? std::string_view() : portText.substr(howGap + 1);
+        portText = portText.substr(0, howGap);
         unsigned port = 0;
         const auto [end, error] = std::from_chars(portText.data(), portText.data() + portText.size(), port);
         if (address.empty() || error != std::errc() || end != portText.data() + portText.size() || port == 0 || port > 65535)
             return;
         everMapped_ = true;
-        settle({PortMapState::Phase::Mapped, std::string(address), static_cast<std::uint16_t>(port), {}});
+        settle({PortMapState::Phase::Mapped, std::string(address), static_cast<std::uint16_t>(port), {},
+                std::string(how)});
     } else if (word == "failed") {
-        settle({PortMapState::Phase::NotMapped, {}, 0, std::string(rest)});
+        settle({PortMapState::Phase::NotMapped, {}, 0, std::string(rest), {}});
     } else if (word == "removed") {
-        settle({PortMapState::Phase::NotMapped, {}, 0, "removed at exit"});
+        settle({PortMapState::Phase::NotMapped, {}, 0, "removed at exit", {}});
     }
 }
 
@@ -153,7 +157,7 @@ void PortMapper::run() {
     int fromHelper[2] = {-1, -1};
     if (options_.helperPath.empty() || pipe2(toHelper, O_CLOEXEC) != 0 || pipe2(fromHelper, O_CLOEXEC) != 0) {
         for (int& fd : toHelper) closeIfOpen(fd);
-        settle({PortMapState::Phase::NotMapped, {}, 0, "the port-mapping helper is missing"});
+        settle({PortMapState::Phase::NotMapped, {}, 0, "the port-mapping helper is missing", {}});
         return;
     }
     const pid_t helper = spawnHelper(toHelper[0], fromHelper[1]);
@@ -162,7 +166,7 @@ void PortMapper::run() {
     if (helper == -1) {
         closeIfOpen(toHelper[1]);
         closeIfOpen(fromHelper[0]);
-        settle({PortMapState::Phase::NotMapped, {}, 0, "the port-mapping helper could not be started"});
+        settle({PortMapState::Phase::NotMapped, {}, 0, "the port-mapping helper could not be started", {}});
         return;
     }
 
@@ -189,7 +193,7 @@ void PortMapper::followHelper(pid_t helper, int& toHelper, int fromHelper) {
         int status = 0;
         while (waitpid(helper, &status, 0) < 0 && errno == EINTR) {}
         if (state().phase != PortMapState::Phase::NotMapped)
-            settle({PortMapState::Phase::NotMapped, {}, 0, endReason(status)});
+            settle({PortMapState::Phase::NotMapped, {}, 0, endReason(status), {}});
     }
 }
 
@@ -211,7 +215,7 @@ void PortMapper::shutDown(pid_t helper, int& toHelper, int fromHelper, bool mapp
     int status = 0;
     while (waitpid(helper, &status, 0) < 0 && errno == EINTR) {}
     if (state().phase != PortMapState::Phase::NotMapped)
-        settle({PortMapState::Phase::NotMapped, {}, 0, "stopped"});
+        settle({PortMapState::Phase::NotMapped, {}, 0, "stopped", {}});
 }
 
 }  // namespace orbel

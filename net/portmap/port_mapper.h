@@ -11,7 +11,8 @@
 // sends reaches this process's memory.
 //
 // The helper's lines on its standard output, one per event:
-//   "mapped ADDRESS PORT"  the router forwards PORT of its outside ADDRESS here
+//   "mapped ADDRESS PORT HOW"  the router forwards PORT of its outside
+//                          ADDRESS here, asked by HOW ("natpmp" or "upnp")
 //   "failed REASON..."     the attempt failed; the helper exits unless a
 //                          mapping held before (then it tries again later)
 //   "removed"              the mapping was taken away at the end
@@ -38,8 +39,9 @@ struct PortMapOptions {
     // This copy's listening port; the router's outside port has the same number.
     std::uint16_t port = 4128;
     std::string description = "Orbel Chess";
-    // Renewed at half time while the program runs.
-    std::chrono::seconds lease{3600};
+    // Renewed at half time while the program runs, so a program killed
+    // without a word leaves the router open this long at most.
+    std::chrono::seconds lease{1200};
     // Discovery at most: routers are asked to answer within half of it, and
     // after the last answer as long again passes in silence before it ends.
     // (At least 2 s: routers are given at least a second to answer.)
@@ -59,6 +61,8 @@ struct PortMapState {
     std::uint16_t outsidePort = 0;
     // Why it is NotMapped, in a few words (for a log or a tooltip).
     std::string reason;
+    // How it is Mapped: "natpmp" or "upnp".
+    std::string protocol;
 };
 
 // The helper program for a game program in `programDir`: beside it in a

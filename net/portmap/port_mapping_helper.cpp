@@ -5,12 +5,17 @@
 //   orbel-chess-portmap --port N --lease S --discover-ms MS --attempt-s S
 //                       --remove-ms MS --description TEXT
 //
-// It finds an Internet gateway on the local network, maps its outside TCP
-// port N to port N of this machine, says so, renews the mapping at half its
-// lease, and when its standard input closes removes the mapping and exits.
+// It asks the default gateway by NAT-PMP, or failing that finds an Internet
+// gateway on the local network by UPnP, to map its outside TCP port N to
+// port N of this machine; says so ("mapped ADDRESS PORT natpmp|upnp"),
+// renews the mapping at half its lease, and when its standard input closes
+// removes the mapping and exits. NAT-PMP goes first: one UDP exchange of
+// fixed-size messages the library checks, where UPnP needs a discovery and
+// XML read from whatever answers.
 // Every attempt runs under a timer that ends the process, and its memory is
 // capped: a router that answers slowly, endlessly or with garbage costs this
 // process its life at worst, never the game.
+#include <natpmp.h>
 #include <miniupnpc/miniupnpc.h>
 #include <miniupnpc/upnpcommands.h>
 #include <miniupnpc/upnperrors.h>
@@ -29,6 +34,7 @@
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -156,13 +162,90 @@ bool isWanConnection(const char* serviceType) {
     return std::strstr(serviceType, ":service:WANIPConnection:") || std::strstr(serviceType, ":service:WANPPPConnection:");
 }
 
+// What the port is mapped through, and the words the helper's lines use.
+class Gateway {
+public:
+    virtual ~Gateway() = default;
+    // Asks for (or renews) the mapping; empty when granted, else why not.
+    virtual std::string map(const Settings& s) = 0;
+    virtual void unmap(const Settings& s) = 0;
+    // Where the Internet reaches the mapping.
+    virtual const std::string& outside() const = 0;
+    virtual std::uint16_t outsidePort(const Settings& s) const { return s.port; }
+    virtual const char* protocol() const = 0;
+};
+
+// NAT-PMP (RFC 6886) with the default gateway. Each exchange waits no longer
+// than its share of the time: the library would retry for a minute.
+class NatPmp : public Gateway {
+public:
+    explicit NatPmp(milliseconds patience) : patience_(patience) {}
+    ~NatPmp() override {
+        if (open_) closenatpmp(&pmp_);
+    }
+
+    // The gateway's outside address; empty when granted, else why not.
+    std::string find() {
+        open_ = initnatpmp(&pmp_, 0, 0) == 0;
+        if (!open_) return "no default gateway for NAT-PMP";
+        natpmpresp_t reply{};
+        if (sendpublicaddressrequest(&pmp_) < 0 || !answer(reply, NATPMP_RESPTYPE_PUBLICADDRESS))
+            return "no NAT-PMP answer from the gateway";
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &reply.pnu.publicaddress.addr, text, sizeof text);
+        const std::optional<std::uint32_t> address = ipv4(text);
+        if (!address || !isPublicIpv4(*address)) return "the gateway has no public outside address (NAT-PMP)";
+        outside_ = text;
+        return {};
+    }
+
+    std::string map(const Settings& s) override { return ask(s, static_cast<std::uint32_t>(s.lease.count())); }
+    void unmap(const Settings& s) override { ask(s, 0); }
+    const std::string& outside() const override { return outside_; }
+    std::uint16_t outsidePort(const Settings&) const override { return granted_; }
+    const char* protocol() const override { return "natpmp"; }
+
+private:
+    std::string ask(const Settings& s, std::uint32_t lifetime) {
+        natpmpresp_t reply{};
+        if (sendnewportmappingrequest(&pmp_, NATPMP_PROTOCOL_TCP, s.port, lifetime == 0 ? 0 : s.port, lifetime) < 0 ||
+            !answer(reply, NATPMP_RESPTYPE_TCPPORTMAPPING) || reply.pnu.newportmapping.privateport != s.port)
+            return "the gateway refused the mapping (NAT-PMP)";
+        granted_ = reply.pnu.newportmapping.mappedpublicport;
+        return granted_ == 0 && lifetime != 0 ? "the gateway granted no port (NAT-PMP)" : std::string();
+    }
+
+    // The reply of the type asked for, successful, within the patience.
+    bool answer(natpmpresp_t& reply, std::uint16_t type) {
+        const Clock::time_point until = Clock::now() + patience_;
+        for (;;) {
+            const int r = readnatpmpresponseorretry(&pmp_, &reply);
+            if (r >= 0) return reply.type == type && reply.resultcode == 0;
+            if (r != NATPMP_TRYAGAIN) return false;
+            timeval wait{};
+            getnatpmprequesttimeout(&pmp_, &wait);
+            const auto left = std::chrono::duration_cast<milliseconds>(until - Clock::now()).count();
+            if (left <= 0) return false;
+            const long long ms = std::min<long long>(left, wait.tv_sec * 1000LL + wait.tv_usec / 1000 + 1);
+            pollfd in{pmp_.s, POLLIN, 0};
+            poll(&in, 1, static_cast<int>(ms));
+        }
+    }
+
+    milliseconds patience_;
+    natpmp_t pmp_{};
+    bool open_ = false;
+    std::string outside_;
+    std::uint16_t granted_ = 0;
+};
+
 // One router's control point, as the library describes it.
-class Router {
+class Router : public Gateway {
 public:
     Router() = default;
     Router(const Router&) = delete;
     Router& operator=(const Router&) = delete;
-    ~Router() { FreeUPNPUrls(&urls_); }
+    ~Router() override { FreeUPNPUrls(&urls_); }
 
     // Reads a device's description and keeps it if it is a connected
     // Internet gateway on this network with a public outside address; else
@@ -210,8 +293,7 @@ public:
         return std::string(text);
     }
 
-    // Asks for (or renews) the mapping; empty when granted, else why not.
-    std::string map(const Settings& s) {
+    std::string map(const Settings& s) override {
         const std::string port = std::to_string(s.port);
         const auto add = [&](const char* lease) {
             return UPNP_AddPortMapping(urls_.controlURL, data_.first.servicetype, port.c_str(), port.c_str(),
@@ -241,12 +323,13 @@ public:
                lanAddress_ == client && port == clientPort;
     }
 
-    void unmap(const Settings& s) {
+    void unmap(const Settings& s) override {
         const std::string port = std::to_string(s.port);
         UPNP_DeletePortMapping(urls_.controlURL, data_.first.servicetype, port.c_str(), "TCP", nullptr);
     }
 
-    const std::string& outside() const { return outside_; }
+    const std::string& outside() const override { return outside_; }
+    const char* protocol() const override { return "upnp"; }
 
 private:
     UPNPUrls urls_{};
@@ -285,13 +368,31 @@ std::string findRouter(const Settings& s, Router& router) {
     return found ? std::string() : whyNot;
 }
 
-// Finds a router and maps the port, under the attempt's timer.
-std::string mapFromScratch(const Settings& s, std::optional<Router>& router) {
-    router.emplace();
-    std::string whyNot = findRouter(s, *router);
-    if (whyNot.empty()) whyNot = router->map(s);
-    if (!whyNot.empty()) router.reset();
-    return whyNot;
+// Maps the port through NAT-PMP, else through a router found by UPnP,
+// under the attempt's timer. A gateway without NAT-PMP says so at once (a
+// closed port); a silent one has a quarter of the discovery's time. When
+// neither maps, UPnP's reason is the one given: it went furthest.
+std::string mapFromScratch(const Settings& s, std::unique_ptr<Gateway>& gateway) {
+    auto pmp = std::make_unique<NatPmp>(s.discovery / 4);
+    std::string whyNot = pmp->find();
+    if (whyNot.empty()) whyNot = pmp->map(s);
+    if (whyNot.empty()) {
+        gateway = std::move(pmp);
+        return {};
+    }
+    auto router = std::make_unique<Router>();
+    const std::string upnp = findRouter(s, *router);
+    const std::string refused = upnp.empty() ? router->map(s) : upnp;
+    if (refused.empty()) {
+        gateway = std::move(router);
+        return {};
+    }
+    gateway.reset();
+    return refused;
+}
+
+std::string mappedLine(const Settings& s, const Gateway& gateway) {
+    return "mapped " + gateway.outside() + " " + std::to_string(gateway.outsidePort(s)) + " " + gateway.protocol();
 }
 
 volatile std::sig_atomic_t terminated = 0;
@@ -356,15 +457,15 @@ int main(int argc, char** argv) {
     capResources();
     handleSignals();
 
-    std::optional<Router> router;
+    std::unique_ptr<Gateway> gateway;
     armTimer(s.attempt);
-    const std::string whyNot = mapFromScratch(s, router);
+    const std::string whyNot = mapFromScratch(s, gateway);
     armTimer(milliseconds(0));
     if (!whyNot.empty()) {
         say("failed " + whyNot);
         return 1;
     }
-    say("mapped " + router->outside() + " " + std::to_string(s.port));
+    say(mappedLine(s, *gateway));
 
     // Renewed at half time, so one lost renewal still leaves time for the
     // next; after a failure, tried again sooner.
@@ -373,15 +474,15 @@ int main(int argc, char** argv) {
     Clock::time_point due = Clock::now() + renewEvery;
     while (!inputClosedBefore(due)) {
         armTimer(s.attempt);
-        std::string failure = router ? router->map(s) : "no router";
-        if (!failure.empty()) failure = mapFromScratch(s, router);
+        std::string failure = gateway ? gateway->map(s) : "no router";
+        if (!failure.empty()) failure = mapFromScratch(s, gateway);
         armTimer(milliseconds(0));
-        say(failure.empty() ? "mapped " + router->outside() + " " + std::to_string(s.port) : "failed " + failure);
+        say(failure.empty() ? mappedLine(s, *gateway) : "failed " + failure);
         due = Clock::now() + (failure.empty() ? renewEvery : retryEvery);
     }
-    if (router) {
+    if (gateway) {
         armTimer(s.remove);
-        router->unmap(s);
+        gateway->unmap(s);
         armTimer(milliseconds(0));
         say("removed");
     }

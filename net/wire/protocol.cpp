@@ -1,5 +1,7 @@
 #include "net/wire/protocol.h"
 
+#include <algorithm>
+#include <iterator>
 
 namespace orbel {
 namespace {
@@ -80,9 +82,57 @@ std::string outgoingText(std::string_view text, std::size_t limit) {
 void appendUtf8(std::string& out, std::uint32_t code) {
     if (code < 0x80) {
         out += static_cast<char>(code);
+        return;
+    }
+    const int continuations = code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+    static constexpr unsigned char leads[] = {0xC0, 0xE0, 0xF0};
+    out += static_cast<char>(leads[continuations - 1] | (code >> (6 * continuations)));
+    for (int i = continuations - 1; i >= 0; --i) out += static_cast<char>(0x80 | ((code >> (6 * i)) & 0x3F));
+}
+
+// The character of a valid UTF-8 sequence of `n` bytes at `at`.
+std::uint32_t codePointAt(std::string_view text, std::size_t at, std::size_t n) noexcept {
+    static constexpr unsigned char leadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    std::uint32_t code = static_cast<unsigned char>(text[at]) & leadBits[n];
+    for (std::size_t i = 1; i < n; ++i) code = code << 6 | (static_cast<unsigned char>(text[at + i]) & 0x3F);
+    return code;
+}
+
+// The characters of general categories Cf, Zl and Zp in Unicode 15.0
+// (UnicodeData.txt): the line and paragraph separators, the bidirectional
+// controls and the other invisible format characters. Each can break a
+// line, hide text or reorder the text around it.
+struct CodeRange {
+    std::uint32_t first, last;
+};
+constexpr CodeRange FormatCharacters[] = {
+    {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},   {0x070F, 0x070F},
+    {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},   {0x200B, 0x200F},   {0x2028, 0x202E},
+    {0x2060, 0x2064},   {0x2066, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD},
+    {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+    {0xE0020, 0xE007F}};
+
+bool isFormatCharacter(std::uint32_t code) noexcept {
+    return std::any_of(std::begin(FormatCharacters), std::end(FormatCharacters),
+                       [code](const CodeRange& r) { return code >= r.first && code <= r.last; });
+}
+
+// "\xNN", "\uNNNN" or "\UNNNNNNNN": the fewest of two, four or eight
+// upper-case hex digits that hold the character.
+void appendEscape(std::string& out, std::uint32_t code) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    const int digits = code < 0x100 ? 2 : code < 0x10000 ? 4 : 8;
+    out += '\\';
+    out += digits == 2 ? 'x' : digits == 4 ? 'u' : 'U';
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += hex[(code >> shift) & 15];
+}
+
+void appendShown(std::string& out, std::uint32_t code) {
+    const bool control = code < 32 || (code >= 127 && code < 160);
+    if (control || isFormatCharacter(code)) {
+        appendEscape(out, code);
     } else {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+        appendUtf8(out, code);
     }
 }
 
@@ -295,39 +345,17 @@ PeerMessage PeerStream::finishMove() noexcept {
 }
 
 std::string peerTextForDisplay(std::string_view text) {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    auto escape = [&](std::string& out, unsigned code) {
-        out += "\\x";
-        out += hex[code >> 4];
-        out += hex[code & 15];
-    };
     std::string out;
     out.reserve(text.size() * 2);
     const std::size_t utf8 = utf8Length(text, MaxPeerTextLength);
-    if (utf8 > 0) {
-        for (std::size_t at = 0; at < utf8;) {
-            const std::size_t n = validSequenceAt(text, at);
-            const auto lead = static_cast<unsigned char>(text[at]);
-            // U+0080 to U+009F, the C1 controls, are C2 80 to C2 9F.
-            const auto second = n == 2 ? static_cast<unsigned char>(text[at + 1]) : 0;
-            if (n == 1 && isControl(lead)) {
-                escape(out, lead);
-            } else if (lead == 0xC2 && second < 0xA0) {
-                escape(out, second);
-            } else {
-                out.append(text.substr(at, n));
-            }
-            at += n;
-        }
+    if (utf8 == 0) {
+        for (const char c : text) appendShown(out, static_cast<unsigned char>(c));
         return out;
     }
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (isControl(byte) || (byte >= 128 && byte < 160)) {
-            escape(out, byte);
-        } else {
-            appendUtf8(out, byte);
-        }
+    for (std::size_t at = 0; at < utf8;) {
+        const std::size_t n = validSequenceAt(text, at);
+        appendShown(out, codePointAt(text, at, n));
+        at += n;
     }
     return out;
 }

@@ -199,13 +199,21 @@ private:
 
 // ---- Texts for the screen -----------------------------------------------
 
-// A text from the peer as plain text for a window title, a message box or the
-// chat pane, in UTF-8. Bytes that are valid UTF-8 holding a character beyond
-// ASCII are read as UTF-8 (a last character cut off by the 255-byte limit is
-// left out); anything else is read as Latin-1, one byte a character. Every
-// control character (0-31, 127, and the C1 controls 128-159) becomes the four
-// characters "\xNN" with upper-case hex digits. The result is valid UTF-8
-// with no control character, at most four times as long as the text.
+// A text from the peer as plain text on one line, for a window title, a
+// message box or the chat pane, in UTF-8. Bytes that are valid UTF-8 holding
+// a character beyond ASCII are read as UTF-8 (a last character cut off by the
+// 255-byte limit is left out); anything else is read as Latin-1, one byte a
+// character. Every character that could break the line, hide text or reorder
+// the text around it is shown as its code in upper-case hex digits, the way
+// C writes it:
+// - the control characters (0-31, 127, and the C1 controls 128-159) as "\xNN";
+// - the format characters, Unicode's categories Cf, Zl and Zp: U+00AD as
+//   "\xAD"; U+2028, U+2029 and the bidirectional controls (U+200E, U+200F,
+//   U+202A-U+202E, U+2066-U+2069, U+061C) as "\uNNNN", so U+202E is "\u202E";
+//   beyond U+FFFF, as the tag characters, "\UNNNNNNNN" ("\U000E0001").
+// Letters of right-to-left scripts are letters and stay as they are.
+// The result is valid UTF-8 with no control, line break or format character,
+// at most four times as long as the text.
 std::string peerTextForDisplay(std::string_view text);
 
 // The six taunts that "/trash" sends.

@@ -18,30 +18,48 @@ QList<QHostAddress> addresses(std::initializer_list<const char*> texts) {
 }
 
 PortMapState mappedAt(const char* outside, std::uint16_t port) {
-    return {PortMapState::Phase::Mapped, outside, port, {}};
+    return {PortMapState::Phase::Mapped, outside, port, {}, "upnp"};
 }
 
 TEST(AddressLines, ListEachAddressWithItsPortThenTheRouterOrHowToForward) {
     const PortMapState mapped = mappedAt("11.22.33.44", 4128);
-    const PortMapState refused{PortMapState::Phase::NotMapped, {}, 0, "the router refused the mapping (606)"};
+    const PortMapState refused{PortMapState::Phase::NotMapped, {}, 0, "the router refused the mapping (606)", {}};
+    const PortMapState asking{PortMapState::Phase::Trying, {}, 0, {}, {}};
     const QString byHand = QStringLiteral(
         "For friends on the Internet to reach you over IPv4, forward TCP port %1 on your router to this computer.");
+    const QString firewall = QStringLiteral(
+        "If this computer has a firewall, let TCP port %1 in: sudo ufw allow %1/tcp, or sudo firewall-cmd --permanent "
+        "--add-port=%1/tcp; sudo firewall-cmd --reload.");
+    const QString ipv6 = QStringLiteral(
+        "Most home routers stop calls from the Internet to IPv6 addresses; look for \"allow incoming\" or "
+        "\"pinhole\" in yours.");
     struct Row {
         QList<QHostAddress> local;
         std::uint16_t port;
         const PortMapState* router;
+        bool mayAsk;
         QStringList lines;
     } rows[] = {
-        {addresses({"192.168.1.20", "192.0.2.7", "2001:db8::7"}), 4128, &mapped,
-         {"192.168.1.20:4128 (your local network only)", "192.0.2.7:4128", "[2001:db8::7]:4128",
-          "11.22.33.44:4128 (from the Internet, through your router)"}},
-        {addresses({"10.41.28.2", "100.64.0.9"}), 5000, &refused,
-         {"10.41.28.2:5000 (your local network only)", "100.64.0.9:5000 (your local network only)", byHand.arg(5000)}},
-        {{}, 4128, nullptr, {byHand.arg(4128)}},
+        {addresses({"192.168.1.20", "192.0.2.7", "2001:db8::7"}), 4128, &mapped, true,
+         {"192.168.1.20:4128 (your local network only)", "192.0.2.7:4128",
+          "[2001:db8::7]:4128 (from the Internet only if your router lets calls in)",
+          "11.22.33.44:4128 (from the Internet, through your router)", ipv6, firewall.arg(4128)}},
+        {addresses({"10.41.28.2", "100.64.0.9"}), 5000, &refused, true,
+         {"10.41.28.2:5000 (your local network only)", "100.64.0.9:5000 (your local network only)",
+          "Your router did not let calls in (the router refused the mapping (606)): forward TCP port 5000 on your "
+          "router to this computer.",
+          firewall.arg(5000)}},
+        {{}, 4128, &asking, true, {"Asking your router to let calls from the Internet in...", firewall.arg(4128)}},
+        {{}, 4128, nullptr, false, {byHand.arg(4128), firewall.arg(4128)}},
+        {{}, 4128, nullptr, true,
+         {"For friends on the Internet to reach you over IPv4, turn on Accept Calls from the Internet, or forward TCP "
+          "port 4128 on your router to this computer.",
+          firewall.arg(4128)}},
         // A machine on the outside address itself needs no second line for it.
-        {addresses({"11.22.33.44"}), 4128, &mapped, {"11.22.33.44:4128"}},
+        {addresses({"11.22.33.44"}), 4128, &mapped, false, {"11.22.33.44:4128", firewall.arg(4128)}},
     };
-    for (const Row& row : rows) EXPECT_EQ(networkAddressLines(row.local, row.port, row.router), row.lines);
+    for (const Row& row : rows)
+        EXPECT_EQ(networkAddressLines(row.local, row.port, row.router, row.mayAsk), row.lines);
 }
 
 TEST(AddressLines, OnlyAddressesOthersCanReachAreListed) {

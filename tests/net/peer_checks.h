@@ -155,6 +155,20 @@ void forEachRead(std::string_view bytes, int way, Take&& take) {
     }
 }
 
+// A peer's text as shown stays on one line in the order it was sent: no line
+// break and no bidirectional control (the output is UTF-8, so a character's
+// bytes are found only where the character is). The broken rule, or null.
+inline const char* shownTextRule(std::string_view shown) {
+    static constexpr std::string_view breaks[] = {"\n", "\r", "\u0085", "\u2028", "\u2029"};
+    static constexpr std::string_view bidi[] = {"\u202a", "\u202b", "\u202c", "\u202d", "\u202e", "\u2066",
+                                                "\u2067", "\u2068", "\u2069", "\u200e", "\u200f", "\u061c"};
+    for (const std::string_view b : breaks)
+        if (shown.find(b) != std::string_view::npos) return "a line break in a text as shown";
+    for (const std::string_view b : bidi)
+        if (shown.find(b) != std::string_view::npos) return "a bidirectional control in a text as shown";
+    return nullptr;
+}
+
 // A message of copies of this version that reads as a value builds that
 // value's message again, and it reads back the same.
 inline bool greetingReadsBack(const PeerMessage& m) {
@@ -228,6 +242,7 @@ public:
 private:
     const char* check(const PeerMessage& m) {
         if (m.text.size() > MaxPeerTextLength) return "a text longer than its bound";
+        if (const char* rule = shownTextRule(peerTextForDisplay(m.text))) return rule;
         if (!greetingReadsBack(m)) return "a greeting read differs when built again";
         if (m.command == PeerCommand::Nick && m.colorCode != WhiteColorCode && m.colorCode != BlackColorCode) {
             return "a NICK with a colour other than 3 or 4";

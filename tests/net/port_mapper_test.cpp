@@ -92,15 +92,20 @@ TEST(PortMapper, FindsItsHelperOrSaysAtOnceThatItIsMissing) {
     EXPECT_EQ(state.reason, "the port-mapping helper is missing");
 }
 
-TEST(PortMapperWithMiniupnpd, OpensThePortKeepsItOpenAndClosesItAtTheEnd) {
+// NAT-PMP where the router speaks it, UPnP where it does not.
+class PortMapperThroughMiniupnpd : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(PortMapperThroughMiniupnpd, OpensThePortKeepsItOpenAndClosesItAtTheEnd) {
+    const std::string how = GetParam();
     NetSandbox sandbox;
-    if (!sandbox.startRouter()) GTEST_SKIP() << sandbox.whyNot();
+    if (!sandbox.startRouter(how == "natpmp" ? "enable_natpmp=yes" : "")) GTEST_SKIP() << sandbox.whyNot();
     int game = -1;
     sandbox.run(Place::Home, [&] { game = socketOn(SOCK_STREAM, "0.0.0.0", 4128); });
     std::unique_ptr<PortMapper> mapper = mapperAtHome(sandbox, options(4128, 2s));
     ASSERT_NE(mapper, nullptr);
     const PortMapState mapped = mapper->waitUntilSettled(Patience);
     ASSERT_EQ(mapped.phase, Phase::Mapped) << mapped.reason;
+    EXPECT_EQ(mapped.protocol, how);
     EXPECT_EQ(mapped.outsideAddress, NetSandbox::OutsideAddress);
     EXPECT_EQ(mapped.outsidePort, 4128);
     const std::string forward = "dport 4128 dnat ip to 10.41.28.2:4128";
@@ -119,12 +124,17 @@ TEST(PortMapperWithMiniupnpd, OpensThePortKeepsItOpenAndClosesItAtTheEnd) {
     // Past its two-second lease the mapping stands: it was renewed.
     std::this_thread::sleep_for(3s);
     EXPECT_NE(sandbox.routerForwards().find(forward), std::string::npos);
-    EXPECT_GE(sandbox.mappingRequests(), 3);
+    if (how == "upnp") {
+        EXPECT_GE(sandbox.mappingRequests(), 3);
+    }
     EXPECT_EQ(mapper->state().phase, Phase::Mapped);
     mapper.reset();
     EXPECT_EQ(sandbox.routerForwards().find("dport 4128"), std::string::npos) << "not removed at the end";
     close(game);
 }
+
+INSTANTIATE_TEST_SUITE_P(Protocols, PortMapperThroughMiniupnpd, ::testing::Values("natpmp", "upnp"),
+                         [](const auto& row) { return std::string(row.param); });
 
 TEST(PortMapperWithMiniupnpd, ARouterThatRefusesIsReportedAndNothingIsMapped) {
     NetSandbox sandbox;
@@ -143,6 +153,8 @@ TEST(PortMapperWithMiniupnpd, ARouterThatRefusesIsReportedAndNothingIsMapped) {
 // description and to a POST to its control point.
 enum class Discovery { Silent, Noise, Answer, AnswerForever, AnswerOffTheNetwork };
 enum class Reply { Nothing, Description, Noise, EndlessNoise, Trickle, Unfinished, PrivateOutsideAddress };
+// What the gateway's NAT-PMP port answers, when it listens at all.
+enum class Pmp { Closed, Silent, Short, Long, WrongOpcode, Refused, Flood };
 
 struct HostileRow {
     const char* name;
@@ -150,6 +162,7 @@ struct HostileRow {
     Reply get, post;
     const char* reason;  // null: any, as it depends on how the helper dies
     bool stopAtOnce = false;
+    Pmp pmp = Pmp::Closed;
 };
 
 void PrintTo(const HostileRow& row, std::ostream* out) { *out << row.name; }
@@ -173,6 +186,7 @@ public:
 private:
     void serve() {
         const int ssdp = socketOn(SOCK_DGRAM, "0.0.0.0", 1900), http = socketOn(SOCK_STREAM, "0.0.0.0", 0);
+        const int pmp = row_.pmp == Pmp::Closed ? -1 : socketOn(SOCK_DGRAM, "0.0.0.0", 5351);
         ip_mreq group{};
         inet_pton(AF_INET, "239.255.255.250", &group.imr_multiaddr);
         inet_pton(AF_INET, NetSandbox::RouterLanAddress, &group.imr_interface);
@@ -196,8 +210,9 @@ private:
         };
         while (!stop_) {
             if (asked && forever) sendTo(answer);
-            pollfd fds[2] = {{ssdp, POLLIN, 0}, {http, POLLIN, 0}};
-            if (poll(fds, 2, asked && forever ? 1 : 50) <= 0) continue;
+            pollfd fds[3] = {{ssdp, POLLIN, 0}, {http, POLLIN, 0}, {pmp, POLLIN, 0}};
+            if (poll(fds, 3, asked && forever ? 1 : 50) <= 0) continue;
+            if (fds[2].revents != 0) answerPmp(pmp);
             if (fds[0].revents != 0) {
                 char request[2048];
                 socklen_t size = sizeof asker;
@@ -218,6 +233,33 @@ private:
         }
         close(http);
         close(ssdp);
+        if (pmp >= 0) close(pmp);
+    }
+
+    void answerPmp(int pmp) {
+        unsigned char request[64];
+        sockaddr_in asker{};
+        socklen_t size = sizeof asker;
+        const ssize_t n = recvfrom(pmp, request, sizeof request, 0, reinterpret_cast<sockaddr*>(&asker), &size);
+        if (n < 2) return;
+        // Version 0, the answer's opcode, a result, the epoch, then the
+        // public address (or a mapping's ports and lifetime).
+        std::string reply = {'\0', static_cast<char>(128 + request[1]), '\0', '\0', '\0', '\0', '\0', '\x10',
+                             '\xC6', '\x33', '\x64', '\x07', '\0', '\0', '\0', '\0'};
+        reply.resize(request[1] == 0 ? 12 : 16);
+        const auto sendBack = [&](const std::string& bytes) {
+            sendto(pmp, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&asker), sizeof asker);
+        };
+        switch (row_.pmp) {
+        case Pmp::Closed:
+        case Pmp::Silent: break;
+        case Pmp::Short: sendBack(reply.substr(0, 3)); break;
+        case Pmp::Long: sendBack(noise(1400)); break;
+        case Pmp::WrongOpcode: reply[1] = static_cast<char>(128 + 1); sendBack(reply); break;
+        case Pmp::Refused: reply[3] = 2; sendBack(reply); break;
+        case Pmp::Flood:
+            for (int i = 0; i < 2000 && !stop_; ++i) sendBack(noise(16));
+        }
     }
 
     void reply(int client, Reply how) {
@@ -319,6 +361,13 @@ const HostileRow hostileRows[] = {
     {"ControlAnswersNoise", D::Answer, R::Description, R::Noise, "the router is not connected to the Internet"},
     {"OutsideAddressIsPrivate", D::Answer, R::Description, R::PrivateOutsideAddress,
      "the router has no public outside address"},
+    // NAT-PMP, asked first, answering wrongly: UPnP is asked after it all the same.
+    {"PmpSilent", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::Silent},
+    {"PmpShort", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::Short},
+    {"PmpLong", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::Long},
+    {"PmpWrongOpcode", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::WrongOpcode},
+    {"PmpRefused", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::Refused},
+    {"PmpFlood", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::Flood},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, PortMapperAgainstHostileRouters, ::testing::ValuesIn(hostileRows),

@@ -218,6 +218,17 @@ TEST(PeerTexts, DisplayAndChatLines) {
         {peerTextForDisplay("\u00e9\xc2\x85"), "\u00e9\\x85"},
         // The 255-byte cut of a UTF-8 text leaves out the character it split.
         {peerTextForDisplay("\u00e9" + std::string(251, 'a') + "\xe2\x82"), "\u00e9" + std::string(251, 'a')},
+        // Line breaks, bidirectional controls and the other format characters
+        // go as their codes; letters of right-to-left scripts stay.
+        {peerTextForDisplay("a\u2028b\u2029c\u0085"), "a\\u2028b\\u2029c\\x85"},
+        {peerTextForDisplay("Ania (192.0.2.7)?" + repeat("\u2028", 70) + "\u202e"),
+         "Ania (192.0.2.7)?" + repeat("\\u2028", 70) + "\\u202E"},
+        {peerTextForDisplay("\u2066x\u2069\u200bo\ufeff\u00ad"), "\\u2066x\\u2069\\u200Bo\\uFEFF\\xAD"},
+        {peerTextForDisplay("\U0001F3F4\U000E0067\U000E0062\U000E007F"), "\U0001F3F4\\U000E0067\\U000E0062\\U000E007F"},
+        {peerTextForDisplay("\u05e9\u05dc\u05d5\u05dd\u200f \u0645\u0631\u062d\u0628\u0627\u061c 1"),
+         "\u05e9\u05dc\u05d5\u05dd\\u200F \u0645\u0631\u062d\u0628\u0627\\u061C 1"},
+        // Not UTF-8 (a stray 0xFF): the bytes of U+2028 are three Latin-1 characters.
+        {peerTextForDisplay("\xe2\x80\xa8\xff\xad"), "\u00e2\\x80\u00a8\u00ff\\xAD"},
         {chatTextToSend("he\tllo", 0), "he llo"},
         {chatTextToSend("/trash", 0), "*TRASH* Get off the chess board!"},
         {chatTextToSend("/trash", 10), "*TRASH* Mate is comin' up!"},

@@ -1,9 +1,14 @@
-// The chat pane on its own, as it is typed into and drawn. (The dialogs of
-// network play are scenarios in scenarios/network.txt.)
+// The chat pane on its own, as it is typed into and drawn, and a box's text
+// of any length. (The dialogs of network play are scenarios in
+// scenarios/network.txt.)
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
 
 #include "shell/chat_pane.h"
+#include "shell/modal.h"
 #include "net/wire/protocol.h"
 #include "tests/shell/window_fixture.h"
 
@@ -127,6 +132,35 @@ TEST_F(ChatPaneTest, EnterHandsOverTheTypedTextAndUpBringsItBack) {
     QTest::keyClick(edit, Qt::Key_Up);
     EXPECT_EQ(edit->text(), "/trash");
     EXPECT_EQ(pane->lastChatInput(), "/trash");
+}
+
+TEST(BoxText, AnyTextLeavesTheBoxOnTheScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QFont font = QApplication::font("QMessageBox");
+    const QString question =
+        QString::fromUtf8("Accept request for a game from \u2068Ann\u2069\n(127.0.0.1)?\n\nThe game is timed: 5 min + 3 s");
+    EXPECT_EQ(textFittingScreen(question, font, screen.size()), question);
+    EXPECT_EQ(textFittingScreen("a\u2028b\r\nc\rd", font, screen.size()), "a\nb\nc\nd");
+    const struct {
+        const char* name;
+        QString text;
+    } rows[] = {
+        {"seventy line separators", "Accept request for a game from Ania (192.0.2.7)?" + QString(70, QChar(0x2028))},
+        {"many lines", QString("Ania\n").repeated(300)},
+        {"one long word", QString("W").repeated(5000)},
+        {"long lines", (QString("word ").repeated(400) + "\n").repeated(30)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString shown = textFittingScreen(row.text, font, screen.size());
+        EXPECT_NE(shown, row.text);
+        QMessageBox box(QMessageBox::Information, "Internet Game", shown, QMessageBox::Yes | QMessageBox::No);
+        box.setTextFormat(Qt::PlainText);
+        box.show();
+        QApplication::processEvents();
+        // Its buttons on the screen. (Qt keeps its width to the screen's.)
+        EXPECT_LE(box.frameGeometry().height(), screen.height());
+    }
 }
 
 }  // namespace

@@ -15,11 +15,12 @@
 // {server} the port of the scenario's own listener.
 //
 // "expect PROBE [ARG] TEXT" waits up to twenty seconds for the probe's text
-// (line breaks shown as \n and \r) to be TEXT; expect-start, expect-has and
-// expect-not want it to begin with, hold or differ from TEXT. The first
-// step that fails ends the scenario. The verbs (what a step does) are in
-// scenario_verbs.cpp, the probes (what a user sees, hears or finds on disk
-// and on the wire) in scenario_probes.cpp.
+// (backslashes doubled, line breaks shown as \n and \r, and the isolates
+// around a peer's nickname as \u2068 and \u2069) to be TEXT; expect-start,
+// expect-has and expect-not want it to begin with, hold or differ from TEXT.
+// The first step that fails ends the scenario. The verbs (what a step does)
+// are in scenario_verbs.cpp, the probes (what a user sees, hears or finds on
+// disk and on the wire) in scenario_probes.cpp.
 #pragma once
 
 #include <QDialog>

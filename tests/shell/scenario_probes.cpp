@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMetaEnum>
 #include <QPainter>
 #include <QPushButton>
@@ -169,6 +170,16 @@ const std::map<std::string, Probe> Probes = {
                                           v.s.player('b').window->clocks().remaining(side)));
          return gap <= 500 ? QStringLiteral("within 0.5 s") : QStringLiteral("%1 ms apart").arg(gap);
      }},
+    // The router's state as the window holds it, and what miniupnpd was asked.
+    {"mapping", [](const Seen& v) {
+         const PortMapper* mapper = v.w.portMapper();
+         if (!mapper) return QStringLiteral("none");
+         const PortMapState state = mapper->state();
+         return state.phase == PortMapState::Phase::Mapped ? QStringLiteral("mapped")
+                : state.phase == PortMapState::Phase::Trying ? QStringLiteral("trying")
+                                                             : QString::fromStdString("not mapped: " + state.reason);
+     }},
+    {"router-asked", [](const Seen& v) { return QString::number(v.s.sandbox->mappingRequests()); }},
     {"rules", [](const Seen& v) { return v.w.statusBar()->findChild<QLabel*>(QStringLiteral("rules"))->text(); }},
     {"message", [](const Seen& v) { return v.w.statusMessage(); }},
     {"white", [](const Seen& v) { return paneLines(v.w, Side::White); }},
@@ -187,6 +198,12 @@ const std::map<std::string, Probe> Probes = {
      }},
     {"boxes", [](const Seen& v) { return listed(v.p.boxes, boxText, " // "); }},
     {"dialogs", [](const Seen& v) { return QString::number(v.p.dialogsShown); }},
+    // The box of the window's that is up now, if any.
+    {"open-box", [](const Seen& v) {
+         for (const QMessageBox* box : v.w.findChildren<QMessageBox*>())
+             if (box->isVisible()) return box->text();
+         return QStringLiteral("none");
+     }},
     // Who sits at the board: the user and the computer, two users, or the
     // user and a network opponent.
     {"mode", [](const Seen& v) {

@@ -54,7 +54,7 @@ void Scenario::expect(const std::string& how, Words& in, const Step& step) {
     QString got;
     const auto holds = [&] {
         got = probe(name, arg).replace(folder.path(), "{dir}").replace('\\', "\\\\").replace('\n', "\\n");
-        got = got.replace('\r', "\\r").trimmed();
+        got = got.replace('\r', "\\r").replace(QChar(0x2068), "\\u2068").replace(QChar(0x2069), "\\u2069").trimmed();
         return how == "expect-start" ? got.startsWith(wanted) : how == "expect-end" ? got.endsWith(wanted)
              : how == "expect-has" ? got.contains(wanted) : how == "expect-not" ? got != wanted : got == wanted;
     };

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +36,20 @@ void Player::open() {
         return acceptRequests;
     };
     seams.dialog = [this](QDialog& d) {
+        // A box the program may close itself: shown while the hook runs,
+        // then OK unless the program closed it meanwhile.
+        if (auto* box = qobject_cast<QMessageBox*>(&d)) {
+            static const std::map<QMessageBox::Icon, MessageIcon> icons = {
+                {QMessageBox::Critical, MessageIcon::Stop}, {QMessageBox::Warning, MessageIcon::Exclamation},
+                {QMessageBox::Information, MessageIcon::Information}};
+            const auto icon = icons.find(box->icon());
+            boxes.push_back({box->text(), box->windowTitle(), icon == icons.end() ? MessageIcon::None : icon->second,
+                             box->parentWidget() != nullptr});
+            box->show();
+            if (auto hook = std::exchange(onBox, nullptr)) hook();
+            if (box->isVisible()) box->done(QMessageBox::Ok);
+            return box->result();
+        }
         ++dialogsShown;
         if (!dialogAnswers.empty()) {
             auto answer = std::move(dialogAnswers.front());
