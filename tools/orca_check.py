@@ -43,13 +43,17 @@ class Message:
 
 
 def read_speech(path):
-    messages, by_id, pending = [], {}, None
+    messages, by_id, pending, last = [], {}, None, 0.0
     with open(path, encoding='utf-8', errors='replace') as f:
         for line in f:
             m = STAMP.match(line.rstrip('\n'))
             if not m:
                 continue
-            at, rest = seconds(m.group(1), m.group(2)), m.group(3)
+            # The log is written in order, yet on a loaded machine a line once
+            # read a whole second early (its seconds and microseconds are two
+            # clock reads), before the key that caused it: keep time monotonic.
+            at, rest = max(last, seconds(m.group(1), m.group(2))), m.group(3)
+            last = at
             q = QUEUED.search(rest)
             if q:
                 pending = Message(spoken_text(q.group(1)), at)
