@@ -72,9 +72,12 @@ QStringList networkAddressLines(const QList<QHostAddress>& local, quint16 port, 
                                 bool mayAskRouter) {
     QStringList lines;
     bool ipv6 = false;
+    const QHostAddress pinholed(router ? QString::fromStdString(router->pinholeAddress) : QString());
     for (const QHostAddress& address : local) {
         QString line = withPort(address, port);
-        if (address.protocol() != QAbstractSocket::IPv4Protocol) {
+        if (address.protocol() != QAbstractSocket::IPv4Protocol && !pinholed.isNull() && address.isEqual(pinholed)) {
+            line += QStringLiteral(" (from the Internet, through a pinhole your router opened)");
+        } else if (address.protocol() != QAbstractSocket::IPv4Protocol) {
             ipv6 = true;
             line += QStringLiteral(" (from the Internet only if your router lets calls in)");
         } else if (isLocalOnlyIpv4(address)) {

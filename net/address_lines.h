@@ -17,7 +17,8 @@ QList<QHostAddress> reachableLocalAddresses();
 
 // One line per address, "192.0.2.7:4128" or "[2001:db8::7]:4128", saying
 // who can reach it: a private IPv4 address this network only, an IPv6 one
-// only where the router lets calls in (most home routers stop them). Then
+// through the pinhole `router` opened for it, else only where the router
+// lets calls in (most home routers stop them). Then
 // the router's outside address when `router` is Mapped; otherwise a sentence
 // on what it is doing or how to let calls in by hand (`router` null: the
 // router is not being asked; `mayAskRouter`: the user can turn that on).

@@ -22,6 +22,13 @@ constexpr std::size_t MaxLineLength = 512;
 
 using Clock = std::chrono::steady_clock;
 
+PortMapState notMapped(std::string reason) {
+    PortMapState state;
+    state.phase = PortMapState::Phase::NotMapped;
+    state.reason = std::move(reason);
+    return state;
+}
+
 bool isExecutable(const std::string& path) { return !path.empty() && access(path.c_str(), X_OK) == 0; }
 
 void closeIfOpen(int& fd) {
@@ -48,7 +55,7 @@ std::string findPortMapHelper(const std::string& programDir) {
 PortMapper::PortMapper(PortMapOptions options) : options_(std::move(options)) {
     int wake[2];
     if (pipe2(wake, O_CLOEXEC) != 0) {
-        state_ = {PortMapState::Phase::NotMapped, {}, 0, "no pipe for the port-mapping helper", {}};
+        state_ = notMapped("no pipe for the port-mapping helper");
         return;
     }
     wakeRead_ = wake[0];
@@ -84,34 +91,63 @@ PortMapState PortMapper::waitUntilSettled(std::chrono::milliseconds limit) const
 void PortMapper::settle(PortMapState next) {
     {
         std::lock_guard lock(mutex_);
+        next.pinholeAddress = std::move(state_.pinholeAddress);
+        next.pinholeProtocol = std::move(state_.pinholeProtocol);
         state_ = std::move(next);
     }
     changed_.notify_all();
 }
 
+namespace {
+
+// "ADDRESS PORT HOW", as "mapped" and "pinholed" lines end.
+bool readGrant(std::string_view rest, std::string& address, std::uint16_t& port, std::string& how) {
+    const std::size_t gap = rest.find(' ');
+    std::string_view portText = gap == std::string_view::npos ? std::string_view() : rest.substr(gap + 1);
+    const std::size_t howGap = portText.find(' ');
+    how = howGap == std::string_view::npos ? std::string() : std::string(portText.substr(howGap + 1));
+    portText = portText.substr(0, howGap);
+    unsigned number = 0;
+    const auto [end, error] = std::from_chars(portText.data(), portText.data() + portText.size(), number);
+    if (gap == 0 || gap == std::string_view::npos || error != std::errc() ||
+        end != portText.data() + portText.size() || number == 0 || number > 65535)
+        return false;
+    address = rest.substr(0, gap);
+    port = static_cast<std::uint16_t>(number);
+    return true;
+}
+
+}  // namespace
+
 void PortMapper::handleLine(std::string_view line) {
     const std::size_t space = line.find(' ');
     const std::string_view word = line.substr(0, space);
     const std::string_view rest = space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
+    PortMapState next;
     if (word == "mapped") {
-        const std::size_t gap = rest.find(' ');
-        const std::string_view address = rest.substr(0, gap);
-        std::string_view portText = gap == std::string_view::npos ? std::string_view() : rest.substr(gap + 1);
-        const std::size_t howGap = portText.find(' ');
-        const std::string_view how = howGap == std::string_view::npos ? std::string_view() : portText.substr(howGap + 1);
-        portText = portText.substr(0, howGap);
-        unsigned port = 0;
-        const auto [end, error] = std::from_chars(portText.data(), portText.data() + portText.size(), port);
-        if (address.empty() || error != std::errc() || end != portText.data() + portText.size() || port == 0 || port > 65535)
-            return;
+        if (!readGrant(rest, next.outsideAddress, next.outsidePort, next.protocol)) return;
+        next.phase = PortMapState::Phase::Mapped;
         everMapped_ = true;
-        settle({PortMapState::Phase::Mapped, std::string(address), static_cast<std::uint16_t>(port), {},
-                std::string(how)});
+        settle(std::move(next));
     } else if (word == "failed") {
-        settle({PortMapState::Phase::NotMapped, {}, 0, std::string(rest), {}});
+        settle(notMapped(std::string(rest)));
     } else if (word == "removed") {
-        settle({PortMapState::Phase::NotMapped, {}, 0, "removed at exit", {}});
+        forgetPinhole();
+        settle(notMapped("removed at exit"));
+    } else if (word == "pinholed" || word == "unpinholed") {
+        std::uint16_t port = 0;
+        if (word == "pinholed" && !readGrant(rest, next.pinholeAddress, port, next.pinholeProtocol)) return;
+        everMapped_ = everMapped_ || word == "pinholed";
+        std::lock_guard lock(mutex_);
+        state_.pinholeAddress = next.pinholeAddress;
+        state_.pinholeProtocol = next.pinholeProtocol;
     }
+}
+
+void PortMapper::forgetPinhole() {
+    std::lock_guard lock(mutex_);
+    state_.pinholeAddress.clear();
+    state_.pinholeProtocol.clear();
 }
 
 bool PortMapper::readLines(int fd) {
@@ -133,7 +169,8 @@ pid_t PortMapper::spawnHelper(int toHelper, int fromHelper) const {
                                            "--discover-ms", std::to_string(options_.discoveryLimit.count()),
                                            "--attempt-s", std::to_string(options_.attemptLimit.count()),
                                            "--remove-ms", std::to_string(options_.removeLimit.count()),
-                                           "--description", options_.description};
+                                           "--description", options_.description,
+                                           "--protocols", options_.protocols};
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -157,7 +194,7 @@ void PortMapper::run() {
     int fromHelper[2] = {-1, -1};
     if (options_.helperPath.empty() || pipe2(toHelper, O_CLOEXEC) != 0 || pipe2(fromHelper, O_CLOEXEC) != 0) {
         for (int& fd : toHelper) closeIfOpen(fd);
-        settle({PortMapState::Phase::NotMapped, {}, 0, "the port-mapping helper is missing", {}});
+        settle(notMapped("the port-mapping helper is missing"));
         return;
     }
     const pid_t helper = spawnHelper(toHelper[0], fromHelper[1]);
@@ -166,7 +203,7 @@ void PortMapper::run() {
     if (helper == -1) {
         closeIfOpen(toHelper[1]);
         closeIfOpen(fromHelper[0]);
-        settle({PortMapState::Phase::NotMapped, {}, 0, "the port-mapping helper could not be started", {}});
+        settle(notMapped("the port-mapping helper could not be started"));
         return;
     }
 
@@ -192,8 +229,9 @@ void PortMapper::followHelper(pid_t helper, int& toHelper, int fromHelper) {
     } else {
         int status = 0;
         while (waitpid(helper, &status, 0) < 0 && errno == EINTR) {}
+        forgetPinhole();
         if (state().phase != PortMapState::Phase::NotMapped)
-            settle({PortMapState::Phase::NotMapped, {}, 0, endReason(status), {}});
+            settle(notMapped(endReason(status)));
     }
 }
 
@@ -214,8 +252,9 @@ void PortMapper::shutDown(pid_t helper, int& toHelper, int fromHelper, bool mapp
     kill(helper, SIGKILL);  // the pid is ours until reaped below, so this can hit no other process
     int status = 0;
     while (waitpid(helper, &status, 0) < 0 && errno == EINTR) {}
+    forgetPinhole();
     if (state().phase != PortMapState::Phase::NotMapped)
-        settle({PortMapState::Phase::NotMapped, {}, 0, "stopped", {}});
+        settle(notMapped("stopped"));
 }
 
 }  // namespace orbel

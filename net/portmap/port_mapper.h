@@ -1,5 +1,6 @@
-// Opens the game's port on the home router through UPnP IGD, so that a friend
-// outside can call in, and closes it again when the program ends.
+// Opens the game's port on the home router (NAT-PMP, PCP or UPnP IGD), and a
+// pinhole in its IPv6 firewall where it speaks PCP, so that a friend outside
+// can call in; closes them again when the program ends.
 //
 // The router talks to a separate small program, orbel-chess-portmap, and
 // never to this process. Whatever answers on the local network is a stranger
@@ -12,9 +13,14 @@
 //
 // The helper's lines on its standard output, one per event:
 //   "mapped ADDRESS PORT HOW"  the router forwards PORT of its outside
-//                          ADDRESS here, asked by HOW ("natpmp" or "upnp")
+//                          ADDRESS here, asked by HOW ("natpmp", "pcp" or "upnp")
+//   "pinholed ADDRESS PORT HOW"  the IPv6 router lets calls in to PORT of
+//                          this machine's ADDRESS (HOW: "pcp"); comes before
+//                          the first "mapped" or "failed"
+//   "unpinholed REASON..."  a renewal of the pinhole failed
 //   "failed REASON..."     the attempt failed; the helper exits unless a
-//                          mapping held before (then it tries again later)
+//                          mapping or a pinhole held before (then it tries
+//                          again later)
 //   "removed"              the mapping was taken away at the end
 // Closing its standard input asks it to remove the mapping and exit.
 //
@@ -51,6 +57,8 @@ struct PortMapOptions {
     std::chrono::seconds attemptLimit{10};
     // Removing the mapping at the end, at most.
     std::chrono::milliseconds removeLimit{1500};
+    // The ways the router may be asked, tried in this order.
+    std::string protocols = "natpmp,pcp,upnp";
 };
 
 struct PortMapState {
@@ -61,8 +69,12 @@ struct PortMapState {
     std::uint16_t outsidePort = 0;
     // Why it is NotMapped, in a few words (for a log or a tooltip).
     std::string reason;
-    // How it is Mapped: "natpmp" or "upnp".
+    // How it is Mapped: "natpmp", "pcp" or "upnp".
     std::string protocol;
+    // This machine's IPv6 address the router lets calls in to, and how it
+    // was asked; empty when there is no pinhole.
+    std::string pinholeAddress;
+    std::string pinholeProtocol;
 };
 
 // The helper program for a game program in `programDir`: beside it in a
@@ -99,7 +111,9 @@ private:
     // has ended.
     bool readLines(int fd);
     void handleLine(std::string_view line);
+    // The state with the router's answer for IPv4, the pinhole kept.
     void settle(PortMapState next);
+    void forgetPinhole();
     void shutDown(pid_t helper, int& toHelper, int fromHelper, bool mapped);
 
     const PortMapOptions options_;

@@ -39,20 +39,39 @@
 #include <string>
 #include <string_view>
 
+#include "net/portmap/gateway.h"
+
+namespace orbel::portmap {
+
+bool Settings::allows(const char* protocol) const {
+    const std::string_view name = protocol;
+    for (std::size_t at = 0; at <= protocols.size();) {
+        const std::size_t end = std::min(protocols.find(',', at), protocols.size());
+        if (std::string_view(protocols).substr(at, end - at) == name) return true;
+        at = end + 1;
+    }
+    return false;
+}
+
+std::optional<std::uint32_t> ipv4(const char* text) {
+    in_addr address{};
+    if (inet_pton(AF_INET, text, &address) != 1) return std::nullopt;
+    return ntohl(address.s_addr);
+}
+
+// The blocks no outside peer can reach: private, shared (carrier NAT),
+// loopback, link-local, documentation, benchmarking, multicast and reserved.
+bool isPublicIpv4(std::uint32_t a) {
+    struct Block { std::uint32_t base; int bits; };
+    static constexpr Block blocks[] = {
+        {0x00000000, 8},  {0x0A000000, 8},  {0x64400000, 10}, {0x7F000000, 8},  {0xA9FE0000, 16},
+        {0xAC100000, 12}, {0xC0000000, 24}, {0xC0000200, 24}, {0xC0A80000, 16}, {0xC6120000, 15},
+        {0xC6336400, 24}, {0xCB007100, 24}, {0xE0000000, 4},  {0xF0000000, 4}};
+    return std::none_of(std::begin(blocks), std::end(blocks),
+                        [a](const Block& b) { return (a >> (32 - b.bits)) == (b.base >> (32 - b.bits)); });
+}
+
 namespace {
-
-using Clock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
-using std::chrono::seconds;
-
-struct Settings {
-    std::uint16_t port = 0;
-    seconds lease{3600};
-    milliseconds discovery{2000};
-    seconds attempt{10};
-    milliseconds remove{1500};
-    std::string description = "Orbel Chess";
-};
 
 std::optional<long> number(const char* text, long low, long high) {
     char* end = nullptr;
@@ -78,6 +97,7 @@ std::optional<Settings> parseSettings(int argc, char** argv) {
         else if (flag == "--discover-ms" && (n = number(value, 2000, 10000))) s.discovery = milliseconds(*n);
         else if (flag == "--attempt-s" && (n = number(value, 1, 600))) s.attempt = seconds(*n);
         else if (flag == "--remove-ms" && (n = number(value, 1, 60000))) s.remove = milliseconds(*n);
+        else if (flag == "--protocols") s.protocols.assign(value, strnlen(value, 64));
         else return std::nullopt;
     }
     if (!havePort || argc % 2 == 0) return std::nullopt;
@@ -115,24 +135,6 @@ void capResources() {
     setrlimit(RLIMIT_CORE, &noCore);
 }
 
-std::optional<std::uint32_t> ipv4(const char* text) {
-    in_addr address{};
-    if (inet_pton(AF_INET, text, &address) != 1) return std::nullopt;
-    return ntohl(address.s_addr);
-}
-
-// The blocks no outside peer can reach: private, shared (carrier NAT),
-// loopback, link-local, documentation, benchmarking, multicast and reserved.
-bool isPublicIpv4(std::uint32_t a) {
-    struct Block { std::uint32_t base; int bits; };
-    static constexpr Block blocks[] = {
-        {0x00000000, 8},  {0x0A000000, 8},  {0x64400000, 10}, {0x7F000000, 8},  {0xA9FE0000, 16},
-        {0xAC100000, 12}, {0xC0000000, 24}, {0xC0000200, 24}, {0xC0A80000, 16}, {0xC6120000, 15},
-        {0xC6336400, 24}, {0xCB007100, 24}, {0xE0000000, 4},  {0xF0000000, 4}};
-    return std::none_of(std::begin(blocks), std::end(blocks),
-                        [a](const Block& b) { return (a >> (32 - b.bits)) == (b.base >> (32 - b.bits)); });
-}
-
 // Whether `url` ("http://A.B.C.D[:port]/...") names a host on one of this
 // machine's own IPv4 networks. A router is always there; an answer that
 // sends us anywhere else is not followed.
@@ -161,19 +163,6 @@ bool onLocalNetwork(const char* url) {
 bool isWanConnection(const char* serviceType) {
     return std::strstr(serviceType, ":service:WANIPConnection:") || std::strstr(serviceType, ":service:WANPPPConnection:");
 }
-
-// What the port is mapped through, and the words the helper's lines use.
-class Gateway {
-public:
-    virtual ~Gateway() = default;
-    // Asks for (or renews) the mapping; empty when granted, else why not.
-    virtual std::string map(const Settings& s) = 0;
-    virtual void unmap(const Settings& s) = 0;
-    // Where the Internet reaches the mapping.
-    virtual const std::string& outside() const = 0;
-    virtual std::uint16_t outsidePort(const Settings& s) const { return s.port; }
-    virtual const char* protocol() const = 0;
-};
 
 // NAT-PMP (RFC 6886) with the default gateway. Each exchange waits no longer
 // than its share of the time: the library would retry for a minute.
@@ -204,6 +193,7 @@ public:
     const std::string& outside() const override { return outside_; }
     std::uint16_t outsidePort(const Settings&) const override { return granted_; }
     const char* protocol() const override { return "natpmp"; }
+    seconds lifetime(const Settings& s) const override { return std::min(s.lease, std::max(lifetime_, seconds(1))); }
 
 private:
     std::string ask(const Settings& s, std::uint32_t lifetime) {
@@ -212,6 +202,7 @@ private:
             !answer(reply, NATPMP_RESPTYPE_TCPPORTMAPPING) || reply.pnu.newportmapping.privateport != s.port)
             return "the gateway refused the mapping (NAT-PMP)";
         granted_ = reply.pnu.newportmapping.mappedpublicport;
+        lifetime_ = seconds(reply.pnu.newportmapping.lifetime);
         return granted_ == 0 && lifetime != 0 ? "the gateway granted no port (NAT-PMP)" : std::string();
     }
 
@@ -237,6 +228,7 @@ private:
     bool open_ = false;
     std::string outside_;
     std::uint16_t granted_ = 0;
+    seconds lifetime_{0};
 };
 
 // One router's control point, as the library describes it.
@@ -368,31 +360,53 @@ std::string findRouter(const Settings& s, Router& router) {
     return found ? std::string() : whyNot;
 }
 
-// Maps the port through NAT-PMP, else through a router found by UPnP,
-// under the attempt's timer. A gateway without NAT-PMP says so at once (a
-// closed port); a silent one has a quarter of the discovery's time. When
-// neither maps, UPnP's reason is the one given: it went furthest.
+// Maps the port through NAT-PMP, else PCP, else a router found by UPnP
+// (those the settings allow), under the attempt's timer. A gateway without
+// NAT-PMP or PCP says so at once (a closed port); a silent one has a quarter
+// of the discovery's time. When none maps, the last one's reason is given:
+// it went furthest.
 std::string mapFromScratch(const Settings& s, std::unique_ptr<Gateway>& gateway) {
-    auto pmp = std::make_unique<NatPmp>(s.discovery / 4);
-    std::string whyNot = pmp->find();
-    if (whyNot.empty()) whyNot = pmp->map(s);
-    if (whyNot.empty()) {
-        gateway = std::move(pmp);
-        return {};
-    }
-    auto router = std::make_unique<Router>();
-    const std::string upnp = findRouter(s, *router);
-    const std::string refused = upnp.empty() ? router->map(s) : upnp;
-    if (refused.empty()) {
-        gateway = std::move(router);
-        return {};
-    }
     gateway.reset();
-    return refused;
+    std::string whyNot = "no way to ask the router is allowed";
+    const auto take = [&](auto candidate, std::string found) {
+        whyNot = found.empty() ? candidate->map(s) : found;
+        if (whyNot.empty()) gateway = std::move(candidate);
+        return whyNot.empty();
+    };
+    if (s.allows("natpmp")) {
+        auto pmp = std::make_unique<NatPmp>(s.discovery / 4);
+        std::string found = pmp->find();
+        if (take(std::move(pmp), std::move(found))) return {};
+    }
+    if (s.allows("pcp")) {
+        auto pcp = std::make_unique<Pcp>(false, s.discovery / 4);
+        std::string found = pcp->find();
+        if (take(std::move(pcp), std::move(found))) return {};
+    }
+    if (s.allows("upnp")) {
+        auto router = std::make_unique<Router>();
+        std::string found = findRouter(s, *router);
+        if (take(std::move(router), std::move(found))) return {};
+    }
+    return whyNot;
 }
 
-std::string mappedLine(const Settings& s, const Gateway& gateway) {
-    return "mapped " + gateway.outside() + " " + std::to_string(gateway.outsidePort(s)) + " " + gateway.protocol();
+// A pinhole in the IPv6 router's firewall for this machine's address, where
+// that router speaks PCP: IPv6 needs no mapping, but home routers stop calls
+// from outside unless told otherwise.
+std::string openPinhole(const Settings& s, std::unique_ptr<Gateway>& pinhole) {
+    pinhole.reset();
+    if (!s.allows("pcp")) return "PCP is not allowed";
+    auto pcp = std::make_unique<Pcp>(true, s.discovery / 4);
+    std::string whyNot = pcp->find();
+    if (whyNot.empty()) whyNot = pcp->map(s);
+    if (whyNot.empty()) pinhole = std::move(pcp);
+    return whyNot;
+}
+
+std::string line(const char* word, const Settings& s, const Gateway& gateway) {
+    return std::string(word) + " " + gateway.outside() + " " + std::to_string(gateway.outsidePort(s)) + " " +
+           gateway.protocol();
 }
 
 volatile std::sig_atomic_t terminated = 0;
@@ -415,7 +429,33 @@ bool inputClosedBefore(Clock::time_point until) {
     return true;
 }
 
+// Renewed at half the shortest lifetime granted, so one lost renewal still
+// leaves time for the next; after a failure, tried again sooner. What was
+// never granted is not asked for again: the user turns the item off and on.
+void keepUntilInputCloses(const Settings& s, std::unique_ptr<Gateway>& gateway, std::unique_ptr<Gateway>& pinhole) {
+    const bool mapping = gateway != nullptr, holing = pinhole != nullptr;
+    const auto renewal = [&] {
+        seconds shortest = s.lease;
+        for (const auto* g : {gateway.get(), pinhole.get()})
+            if (g) shortest = std::min(shortest, g->lifetime(s));
+        return std::max(seconds(1), shortest / 2);
+    };
+    Clock::time_point due = Clock::now() + renewal();
+    while (!inputClosedBefore(due)) {
+        armTimer(s.attempt);
+        std::string failure, holeFailure;
+        if (mapping && (!gateway || !(failure = gateway->map(s)).empty())) failure = mapFromScratch(s, gateway);
+        if (holing && (!pinhole || !(holeFailure = pinhole->map(s)).empty())) holeFailure = openPinhole(s, pinhole);
+        armTimer(milliseconds(0));
+        if (holing) say(pinhole ? line("pinholed", s, *pinhole) : "unpinholed " + holeFailure);
+        if (mapping) say(gateway ? line("mapped", s, *gateway) : "failed " + failure);
+        const bool whole = (!mapping || gateway) && (!holing || pinhole);
+        due = Clock::now() + (whole ? renewal() : std::min(seconds(60), std::max(seconds(1), s.lease / 2)));
+    }
+}
+
 }  // namespace
+}  // namespace orbel::portmap
 
 // A router's endless reply must not fill the machine in a sanitizer build either.
 #if defined(__SANITIZE_ADDRESS__)
@@ -438,7 +478,7 @@ void handleSignals() {
     std::signal(SIGINT, SIG_IGN);
     std::signal(SIGHUP, SIG_IGN);
     struct sigaction term {};
-    term.sa_handler = [](int) { terminated = 1; };
+    term.sa_handler = [](int) { orbel::portmap::terminated = 1; };
     sigaction(SIGTERM, &term, nullptr);
     sigset_t none;
     sigemptyset(&none);
@@ -448,6 +488,7 @@ void handleSignals() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    using namespace orbel::portmap;
     const std::optional<Settings> settings = parseSettings(argc, argv);
     if (!settings) {
         say("failed the port-mapping helper was started with bad arguments");
@@ -457,32 +498,21 @@ int main(int argc, char** argv) {
     capResources();
     handleSignals();
 
-    std::unique_ptr<Gateway> gateway;
+    std::unique_ptr<Gateway> gateway, pinhole;
     armTimer(s.attempt);
     const std::string whyNot = mapFromScratch(s, gateway);
+    openPinhole(s, pinhole);
     armTimer(milliseconds(0));
-    if (!whyNot.empty()) {
-        say("failed " + whyNot);
-        return 1;
-    }
-    say(mappedLine(s, *gateway));
-
-    // Renewed at half time, so one lost renewal still leaves time for the
-    // next; after a failure, tried again sooner.
-    const seconds renewEvery = std::max(seconds(1), s.lease / 2);
-    const seconds retryEvery = std::min(seconds(60), renewEvery);
-    Clock::time_point due = Clock::now() + renewEvery;
-    while (!inputClosedBefore(due)) {
-        armTimer(s.attempt);
-        std::string failure = gateway ? gateway->map(s) : "no router";
-        if (!failure.empty()) failure = mapFromScratch(s, gateway);
-        armTimer(milliseconds(0));
-        say(failure.empty() ? mappedLine(s, *gateway) : "failed " + failure);
-        due = Clock::now() + (failure.empty() ? renewEvery : retryEvery);
-    }
-    if (gateway) {
+    // The pinhole first: once the mapping's line settles the game's state,
+    // all is known.
+    if (pinhole) say(line("pinholed", s, *pinhole));
+    say(gateway ? line("mapped", s, *gateway) : "failed " + whyNot);
+    if (!gateway && !pinhole) return 1;
+    keepUntilInputCloses(s, gateway, pinhole);
+    if (gateway || pinhole) {
         armTimer(s.remove);
-        gateway->unmap(s);
+        for (const auto& g : {gateway.get(), pinhole.get()})
+            if (g) g->unmap(s);
         armTimer(milliseconds(0));
         say("removed");
     }

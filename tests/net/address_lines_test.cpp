@@ -17,14 +17,15 @@ QList<QHostAddress> addresses(std::initializer_list<const char*> texts) {
     return list;
 }
 
-PortMapState mappedAt(const char* outside, std::uint16_t port) {
-    return {PortMapState::Phase::Mapped, outside, port, {}, "upnp"};
+PortMapState mappedAt(const char* outside, std::uint16_t port, const char* pinhole = "") {
+    return {PortMapState::Phase::Mapped, outside, port, {}, "upnp", pinhole, "pcp"};
 }
 
 TEST(AddressLines, ListEachAddressWithItsPortThenTheRouterOrHowToForward) {
     const PortMapState mapped = mappedAt("11.22.33.44", 4128);
-    const PortMapState refused{PortMapState::Phase::NotMapped, {}, 0, "the router refused the mapping (606)", {}};
-    const PortMapState asking{PortMapState::Phase::Trying, {}, 0, {}, {}};
+    const PortMapState pinholed = mappedAt("11.22.33.44", 4128, "2001:db8::7");
+    const PortMapState refused{PortMapState::Phase::NotMapped, {}, 0, "the router refused the mapping (606)", {}, {}, {}};
+    const PortMapState asking{PortMapState::Phase::Trying, {}, 0, {}, {}, {}, {}};
     const QString byHand = QStringLiteral(
         "For friends on the Internet to reach you over IPv4, forward TCP port %1 on your router to this computer.");
     const QString firewall = QStringLiteral(
@@ -55,6 +56,14 @@ TEST(AddressLines, ListEachAddressWithItsPortThenTheRouterOrHowToForward) {
          {"For friends on the Internet to reach you over IPv4, turn on Accept Calls from the Internet, or forward TCP "
           "port 4128 on your router to this computer.",
           firewall.arg(4128)}},
+        // A pinhole for one IPv6 address: the other still depends on the router.
+        {addresses({"2001:db8::7", "2001:db8::8"}), 4128, &pinholed, false,
+         {"[2001:db8::7]:4128 (from the Internet, through a pinhole your router opened)",
+          "[2001:db8::8]:4128 (from the Internet only if your router lets calls in)",
+          "11.22.33.44:4128 (from the Internet, through your router)", ipv6, firewall.arg(4128)}},
+        {addresses({"2001:db8::7"}), 4128, &pinholed, false,
+         {"[2001:db8::7]:4128 (from the Internet, through a pinhole your router opened)",
+          "11.22.33.44:4128 (from the Internet, through your router)", firewall.arg(4128)}},
         // A machine on the outside address itself needs no second line for it.
         {addresses({"11.22.33.44"}), 4128, &mapped, false, {"11.22.33.44:4128", firewall.arg(4128)}},
     };

@@ -92,16 +92,54 @@ TEST(PortMapper, FindsItsHelperOrSaysAtOnceThatItIsMissing) {
     EXPECT_EQ(state.reason, "the port-mapping helper is missing");
 }
 
-// NAT-PMP where the router speaks it, UPnP where it does not.
+// NAT-PMP where the router speaks it, UPnP where it does not; PCP when asked alone.
 class PortMapperThroughMiniupnpd : public ::testing::TestWithParam<const char*> {};
+
+int listenerOn6(std::uint16_t port) {
+    const int s = socket(AF_INET6, SOCK_STREAM | SOCK_CLOEXEC, 0), on = 1;
+    setsockopt(s, IPPROTO_IPV6, IPV6_V6ONLY, &on, sizeof on);
+    const sockaddr_in6 any{AF_INET6, htons(port), 0, in6addr_any, 0};
+    bind(s, reinterpret_cast<const sockaddr*>(&any), sizeof any);
+    listen(s, 8);
+    return s;
+}
+
+// The home's global IPv6 address, at the game's port.
+sockaddr_in6 home6() {
+    sockaddr_in6 a{AF_INET6, htons(4128), 0, {}, 0};
+    inet_pton(AF_INET6, "2001:db8:4128::2", &a.sin6_addr);
+    return a;
+}
+
+// Whether a friend outside gets through to `listening` at home, at `to`.
+template <class Address>
+bool reaches(const NetSandbox& sandbox, int listening, const Address& to) {
+    bool connected = false;
+    sandbox.run(Place::Outside, [&] {
+        const int call = socket(reinterpret_cast<const sockaddr&>(to).sa_family, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const timeval patience{1, 0};
+        setsockopt(call, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
+        connected = connect(call, reinterpret_cast<const sockaddr*>(&to), sizeof to) == 0;
+        close(call);
+    });
+    pollfd called{listening, POLLIN, 0};
+    if (connected && poll(&called, 1, 5000) == 1) close(accept4(listening, nullptr, nullptr, SOCK_CLOEXEC));
+    return connected;
+}
 
 TEST_P(PortMapperThroughMiniupnpd, OpensThePortKeepsItOpenAndClosesItAtTheEnd) {
     const std::string how = GetParam();
     NetSandbox sandbox;
-    if (!sandbox.startRouter(how == "natpmp" ? "enable_natpmp=yes" : "")) GTEST_SKIP() << sandbox.whyNot();
-    int game = -1;
-    sandbox.run(Place::Home, [&] { game = socketOn(SOCK_STREAM, "0.0.0.0", 4128); });
-    std::unique_ptr<PortMapper> mapper = mapperAtHome(sandbox, options(4128, 2s));
+    if (!sandbox.startRouter(how != "upnp" ? "enable_natpmp=yes" : "")) GTEST_SKIP() << sandbox.whyNot();
+    int game = -1, game6 = -1;
+    sandbox.run(Place::Home, [&] {
+        game = socketOn(SOCK_STREAM, "0.0.0.0", 4128);
+        game6 = listenerOn6(4128);
+    });
+    EXPECT_FALSE(reaches(sandbox, game6, home6())) << "the router's IPv6 firewall let a call in unasked";
+    PortMapOptions o = options(4128, 2s);
+    if (how == "pcp") o.protocols = how;
+    std::unique_ptr<PortMapper> mapper = mapperAtHome(sandbox, o);
     ASSERT_NE(mapper, nullptr);
     const PortMapState mapped = mapper->waitUntilSettled(Patience);
     ASSERT_EQ(mapped.phase, Phase::Mapped) << mapped.reason;
@@ -110,16 +148,14 @@ TEST_P(PortMapperThroughMiniupnpd, OpensThePortKeepsItOpenAndClosesItAtTheEnd) {
     EXPECT_EQ(mapped.outsidePort, 4128);
     const std::string forward = "dport 4128 dnat ip to 10.41.28.2:4128";
     EXPECT_NE(sandbox.routerForwards().find(forward), std::string::npos) << sandbox.routerForwards();
+    // miniupnpd speaks PCP over IPv6 whatever its NAT-PMP setting says.
+    EXPECT_EQ(mapped.pinholeAddress, "2001:db8:4128::2");
+    EXPECT_EQ(mapped.pinholeProtocol, "pcp");
 
-    // A friend on the outside reaches the game through the router.
-    sandbox.run(Place::Outside, [&] {
-        const int call = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        const sockaddr_in router = ipv4Address(NetSandbox::RouterWanAddress, 4128);
-        EXPECT_EQ(connect(call, reinterpret_cast<const sockaddr*>(&router), sizeof router), 0) << errno;
-        close(call);
-    });
-    pollfd called{game, POLLIN, 0};
-    EXPECT_EQ(poll(&called, 1, 5000), 1);
+    // A friend on the outside reaches the game through the router, and over
+    // IPv6 through the pinhole.
+    EXPECT_TRUE(reaches(sandbox, game, ipv4Address(NetSandbox::RouterWanAddress, 4128)));
+    EXPECT_TRUE(reaches(sandbox, game6, home6()));
 
     // Past its two-second lease the mapping stands: it was renewed.
     std::this_thread::sleep_for(3s);
@@ -131,9 +167,27 @@ TEST_P(PortMapperThroughMiniupnpd, OpensThePortKeepsItOpenAndClosesItAtTheEnd) {
     mapper.reset();
     EXPECT_EQ(sandbox.routerForwards().find("dport 4128"), std::string::npos) << "not removed at the end";
     close(game);
+    close(game6);
 }
 
-INSTANTIATE_TEST_SUITE_P(Protocols, PortMapperThroughMiniupnpd, ::testing::Values("natpmp", "upnp"),
+// Apart from the renewals above: miniupnpd 2.3 refuses to remove a pinhole
+// it has renewed ("Unauthorized to remove PCP mapping"), which then lapses at
+// the end of its lease as if the game had been killed.
+TEST(PortMapperWithMiniupnpd, APinholeIsClosedAtTheEnd) {
+    NetSandbox sandbox;
+    if (!sandbox.startRouter()) GTEST_SKIP() << sandbox.whyNot();
+    int game6 = -1;
+    sandbox.run(Place::Home, [&] { game6 = listenerOn6(4128); });
+    std::unique_ptr<PortMapper> mapper = mapperAtHome(sandbox, options(4128));
+    ASSERT_NE(mapper, nullptr);
+    EXPECT_EQ(mapper->waitUntilSettled(Patience).pinholeAddress, "2001:db8:4128::2");
+    EXPECT_TRUE(reaches(sandbox, game6, home6()));
+    mapper.reset();
+    EXPECT_FALSE(reaches(sandbox, game6, home6())) << "the pinhole was left open";
+    close(game6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Protocols, PortMapperThroughMiniupnpd, ::testing::Values("natpmp", "pcp", "upnp"),
                          [](const auto& row) { return std::string(row.param); });
 
 TEST(PortMapperWithMiniupnpd, ARouterThatRefusesIsReportedAndNothingIsMapped) {
@@ -153,8 +207,11 @@ TEST(PortMapperWithMiniupnpd, ARouterThatRefusesIsReportedAndNothingIsMapped) {
 // description and to a POST to its control point.
 enum class Discovery { Silent, Noise, Answer, AnswerForever, AnswerOffTheNetwork };
 enum class Reply { Nothing, Description, Noise, EndlessNoise, Trickle, Unfinished, PrivateOutsideAddress };
-// What the gateway's NAT-PMP port answers, when it listens at all.
+// What the gateway's NAT-PMP port answers, when it listens at all; and, in
+// the rows that give it, what it answers PCP (NAT-PMP then hears that its
+// version is not spoken). Each wrong PCP reply is a grant but for one field.
 enum class Pmp { Closed, Silent, Short, Long, WrongOpcode, Refused, Flood };
+enum class PcpReply { None, Short, Long, WrongOpcode, WrongNonce, WrongEpoch, Flood };
 
 struct HostileRow {
     const char* name;
@@ -163,6 +220,7 @@ struct HostileRow {
     const char* reason;  // null: any, as it depends on how the helper dies
     bool stopAtOnce = false;
     Pmp pmp = Pmp::Closed;
+    PcpReply pcp = PcpReply::None;
 };
 
 void PrintTo(const HostileRow& row, std::ostream* out) { *out << row.name; }
@@ -186,7 +244,8 @@ public:
 private:
     void serve() {
         const int ssdp = socketOn(SOCK_DGRAM, "0.0.0.0", 1900), http = socketOn(SOCK_STREAM, "0.0.0.0", 0);
-        const int pmp = row_.pmp == Pmp::Closed ? -1 : socketOn(SOCK_DGRAM, "0.0.0.0", 5351);
+        const bool pmpPort = row_.pmp != Pmp::Closed || row_.pcp != PcpReply::None;
+        const int pmp = pmpPort ? socketOn(SOCK_DGRAM, "0.0.0.0", 5351) : -1;
         ip_mreq group{};
         inet_pton(AF_INET, "239.255.255.250", &group.imr_multiaddr);
         inet_pton(AF_INET, NetSandbox::RouterLanAddress, &group.imr_interface);
@@ -242,14 +301,19 @@ private:
         socklen_t size = sizeof asker;
         const ssize_t n = recvfrom(pmp, request, sizeof request, 0, reinterpret_cast<sockaddr*>(&asker), &size);
         if (n < 2) return;
+        const auto sendBack = [&](const std::string& bytes) {
+            sendto(pmp, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&asker), sizeof asker);
+        };
+        if (row_.pcp == PcpReply::Flood && request[0] == 2) {
+            for (int i = 0; i < 2000 && !stop_; ++i) sendBack(noise(60));
+            return;
+        }
+        if (row_.pcp != PcpReply::None) return sendBack(answerPcp(request, static_cast<std::size_t>(n)));
         // Version 0, the answer's opcode, a result, the epoch, then the
         // public address (or a mapping's ports and lifetime).
         std::string reply = {'\0', static_cast<char>(128 + request[1]), '\0', '\0', '\0', '\0', '\0', '\x10',
                              '\xC6', '\x33', '\x64', '\x07', '\0', '\0', '\0', '\0'};
         reply.resize(request[1] == 0 ? 12 : 16);
-        const auto sendBack = [&](const std::string& bytes) {
-            sendto(pmp, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&asker), sizeof asker);
-        };
         switch (row_.pmp) {
         case Pmp::Closed:
         case Pmp::Silent: break;
@@ -260,6 +324,35 @@ private:
         case Pmp::Flood:
             for (int i = 0; i < 2000 && !stop_; ++i) sendBack(noise(16));
         }
+    }
+
+    // A PCP-only gateway's answer to `request`: NAT-PMP's "unsupported
+    // version" to NAT-PMP; to PCP, the row's wrong reply.
+    std::string answerPcp(const unsigned char* request, std::size_t size) {
+        if (request[0] != 2) return {'\0', static_cast<char>(128 + request[1]), '\0', '\1', '\0', '\0', '\0', '\0'};
+        const bool map = (request[1] & 0x7F) == 1 && size >= 60;
+        std::string reply(map ? 60 : 24, '\0');
+        reply[0] = 2;
+        reply[1] = static_cast<char>(0x80 | request[1]);
+        reply[6] = 0x0E;  // a lifetime of 3600 s
+        reply[7] = 0x10;
+        epoch_ = row_.pcp == PcpReply::WrongEpoch && map ? 5 : epoch_ + 1;
+        for (int i = 0; i < 4; ++i) reply[8 + i] = static_cast<char>(epoch_ >> (24 - 8 * i));
+        if (map) {
+            std::copy(request + 24, request + 44, reply.begin() + 24);  // nonce, protocol, ports
+            reply[42] = static_cast<char>(request[40]);                  // the same port outside
+            reply[43] = static_cast<char>(request[41]);
+            const char outside[] = {'\xFF', '\xFF', 11, 22, 33, 44};
+            std::copy(outside, outside + 6, reply.begin() + 54);
+        }
+        switch (row_.pcp) {
+        case PcpReply::Short: return reply.substr(0, 3);
+        case PcpReply::Long: return noise(1400);
+        case PcpReply::WrongOpcode: reply[1] = static_cast<char>(0x82); break;
+        case PcpReply::WrongNonce: reply[24] = static_cast<char>(reply[24] ^ 1); break;
+        default: break;
+        }
+        return reply;
     }
 
     void reply(int client, Reply how) {
@@ -316,6 +409,7 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<int> connections_{0};
     std::mt19937 rng_{1900};
+    std::uint32_t epoch_ = 100000;
     std::promise<void> listening_;
     bool listens_ = false;
     std::thread thread_;
@@ -368,6 +462,16 @@ const HostileRow hostileRows[] = {
     {"PmpWrongOpcode", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::WrongOpcode},
     {"PmpRefused", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::Refused},
     {"PmpFlood", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::Flood},
+    // A gateway of PCP alone, answering wrongly: nothing is mapped through it.
+    {"PcpShort", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::Closed, PcpReply::Short},
+    {"PcpLong", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::Closed, PcpReply::Long},
+    {"PcpWrongOpcode", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::Closed,
+     PcpReply::WrongOpcode},
+    {"PcpWrongNonce", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::Closed,
+     PcpReply::WrongNonce},
+    {"PcpWrongEpoch", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::Closed,
+     PcpReply::WrongEpoch},
+    {"PcpFlood", D::Silent, R::Nothing, R::Nothing, "no router answered", false, Pmp::Closed, PcpReply::Flood},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, PortMapperAgainstHostileRouters, ::testing::ValuesIn(hostileRows),

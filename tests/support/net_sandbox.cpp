@@ -70,10 +70,12 @@ NetSandbox::NetSandbox() {
         home + " addr add fd41:28::2/64 dev lan nodad", router + " addr add 10.41.28.1/24 dev lan",
         router + " addr add 2001:db8:4128::1/64 dev lan nodad",
         router + " addr add 203.0.113.1/24 dev wan", outside + " addr add 203.0.113.2/24 dev wan",
+        router + " addr add 2001:db8:ffff::1/64 dev wan nodad", outside + " addr add 2001:db8:ffff::2/64 dev wan nodad",
         home + " link set lo up", home + " link set lan up", router + " link set lo up", router + " link set lan up",
         router + " link set wan up", outside + " link set lo up", outside + " link set wan up",
-        home + " route add default via 10.41.28.1",
-        "ip netns exec " + name(Place::Router) + " sysctl -qw net.ipv4.ip_forward=1"};
+        home + " route add default via 10.41.28.1", home + " -6 route add default via 2001:db8:4128::1",
+        outside + " -6 route add default via 2001:db8:ffff::1",
+        "ip netns exec " + name(Place::Router) + " sysctl -qw net.ipv4.ip_forward=1 net.ipv6.conf.all.forwarding=1"};
     for (const std::string& step : steps) {
         if (!shell(step)) {
             whyNot_ = "cannot make network namespaces here (" + step + " failed)";
@@ -88,7 +90,8 @@ bool NetSandbox::relinkHome(const std::string& routerAddress) const {
         "ip link add lan netns " + name(Place::Router) + " type veth peer name lan netns " + name(Place::Home),
         home + " addr add 10.41.28.2/24 dev lan", home + " addr add 2001:db8:4128::2/64 dev lan nodad",
         router + " addr add " + routerAddress + "/24 dev lan", router + " addr add 2001:db8:4128::1/64 dev lan nodad",
-        home + " link set lan up", router + " link set lan up", home + " route add default via " + routerAddress};
+        home + " link set lan up", router + " link set lan up", home + " route add default via " + routerAddress,
+        home + " -6 route add default via 2001:db8:4128::1"};
     for (const std::string& step : steps)
         if (!shell(step)) return false;
     return true;
@@ -150,7 +153,8 @@ bool NetSandbox::startRouter(const std::string& extraConfig) {
         return false;
     }
     writeFile(folder_ + "/miniupnpd.conf",
-              "ext_ifname=wan\nlistening_ip=lan\nhttp_port=0\nenable_natpmp=no\nenable_upnp=yes\n"
+              "ext_ifname=wan\next_ifname6=wan\nlistening_ip=lan\n"
+              "http_port=0\nenable_natpmp=no\nenable_upnp=yes\n"
               "secure_mode=yes\nsystem_uptime=yes\nuuid=3f1a6b2c-4128-4c8e-9d2a-0a1b2c3d4e5f\n"
               "ext_ip=" + std::string(OutsideAddress) + "\n" + extraConfig +
               "\nallow 1024-65535 0.0.0.0/0 1024-65535\ndeny 0-65535 0.0.0.0/0 0-65535\n");

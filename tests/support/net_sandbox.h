@@ -5,10 +5,12 @@
 //   lan 10.41.28.2/24  ----  lan 10.41.28.1/24
 //       2001:db8:4128::2/64      2001:db8:4128::1/64
 //       fd41:28::2/64         wan 203.0.113.1/24  ----  wan 203.0.113.2/24
+//                                 2001:db8:ffff::1/64       2001:db8:ffff::2/64
 //
 // The router forwards between its two sides and, once startRouter() runs,
 // is Debian's miniupnpd over nftables; it tells UPnP clients that its
-// outside address is OutsideAddress. The veth pairs are made inside the
+// outside address is OutsideAddress, and its firewall lets nothing in from
+// outside over either protocol unless miniupnpd opens the way. The veth pairs are made inside the
 // namespaces, so the machine's own network is never touched, and nothing
 // here can reach any address beyond them. Making namespaces needs root.
 #pragma once
