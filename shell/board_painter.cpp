@@ -153,6 +153,14 @@ const QString& scoreName(const BoardScene& scene, Side side) {
     return side == scene.bottom ? scene.bottomName : scene.topName;
 }
 
+// A name between isolates (a network peer's) keeps its closing one however
+// it is cut: an isolate left open would take the score into the name.
+QString elidedName(const QString& name, const QFontMetrics& metrics, int room) {
+    if (!name.startsWith(QChar(0x2068)) || !name.endsWith(QChar(0x2069)))
+        return metrics.elidedText(name, Qt::ElideRight, room);
+    return QChar(0x2068) + metrics.elidedText(name.mid(1, name.size() - 2), Qt::ElideRight, room) + QChar(0x2069);
+}
+
 }  // namespace
 
 QString scoreText(const BoardScene& scene, Side side) {
@@ -212,7 +220,7 @@ QString paintedScoreText(const BoardScene& scene, Side side, const QFont& boardF
     const int end = scene.clocks ? ClockRight - clockWidth(boardFont) - ClockPadding : ClientWidth;
     const int room = end - ScoreLeft - metrics.horizontalAdvance(QStringLiteral(": -000") + halfPoint(scene));
     return QStringLiteral("%1: %2%3")
-        .arg(metrics.elidedText(scoreName(scene, side), Qt::ElideRight, room))
+        .arg(elidedName(scoreName(scene, side), metrics, room))
         .arg(shownScore(scene, side))
         .arg(halfPoint(scene));
 }

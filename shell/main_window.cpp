@@ -387,7 +387,9 @@ BoardScene MainWindow::scene() const {
     scene.frameTo = frameTo_;
     scene.drawn = game_.result() == "1/2-1/2";
     if (!table_.opponentName().isEmpty()) {
-        scene.topName = table_.opponentName();
+        // The peer chose this name: bounded and isolated as in any sentence,
+        // so that it cannot reorder the score after it.
+        scene.topName = nameInSentence(table_.opponentName());
         scene.bottomName = QStringLiteral("You");
     }
     if (clocks_.timed()) {
