@@ -75,15 +75,18 @@ int main() {
     stopDiscovering.print("destructor while discovering (the caller's thread)");
     notMapped.print("no router: start to not mapped");
 
-    // Against miniupnpd: with NAT-PMP on, which the helper asks first, and
-    // with UPnP alone, which it falls back to. A sandbox each: a router's
-    // configuration is set when it starts.
+    // Against miniupnpd: with NAT-PMP on, which the helper asks first; PCP
+    // when the helper is told to ask only that; and with UPnP alone, which it
+    // falls back to. Each time includes the IPv6 pinhole miniupnpd opens by
+    // PCP. A sandbox each: a router's configuration is set when it starts.
     const auto mapping = [](NetSandbox& home, const char* how) {
         Stats mapped, removed;
         for (int i = 0; i < 5; ++i) {
             home.run(NetSandbox::Place::Home, [&] {
                 const auto t0 = Clock::now();
-                auto mapper = std::make_unique<PortMapper>(programOptions());
+                PortMapOptions o = programOptions();
+                if (std::string(how) == "pcp") o.protocols = how;
+                auto mapper = std::make_unique<PortMapper>(o);
                 const PortMapState state = mapper->waitUntilSettled(std::chrono::seconds(30));
                 mapped.values.push_back(ms(Clock::now() - t0));
                 if (state.phase != PortMapState::Phase::Mapped || state.protocol != how)
@@ -96,12 +99,13 @@ int main() {
         mapped.print((std::string("miniupnpd, ") + how + ": start to mapped").c_str());
         removed.print((std::string("miniupnpd, ") + how + ": destructor removing the mapping").c_str());
     };
-    NetSandbox natpmp;
-    if (!natpmp.startRouter("enable_natpmp=yes") || !sandbox.startRouter()) {
-        std::printf("portmap_bench: %s%s\n", natpmp.whyNot().c_str(), sandbox.whyNot().c_str());
+    NetSandbox natpmp, pcp;
+    if (!natpmp.startRouter("enable_natpmp=yes") || !pcp.startRouter("enable_natpmp=yes") || !sandbox.startRouter()) {
+        std::printf("portmap_bench: %s%s%s\n", natpmp.whyNot().c_str(), pcp.whyNot().c_str(), sandbox.whyNot().c_str());
         return 1;
     }
     mapping(natpmp, "natpmp");
+    mapping(pcp, "pcp");
     mapping(sandbox, "upnp");
     return 0;
 }

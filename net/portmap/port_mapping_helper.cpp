@@ -4,14 +4,17 @@
 //
 //   orbel-chess-portmap --port N --lease S --discover-ms MS --attempt-s S
 //                       --remove-ms MS --description TEXT
+//                       [--protocols natpmp,pcp,upnp]
 //
-// It asks the default gateway by NAT-PMP, or failing that finds an Internet
-// gateway on the local network by UPnP, to map its outside TCP port N to
-// port N of this machine; says so ("mapped ADDRESS PORT natpmp|upnp"),
-// renews the mapping at half its lease, and when its standard input closes
-// removes the mapping and exits. NAT-PMP goes first: one UDP exchange of
-// fixed-size messages the library checks, where UPnP needs a discovery and
-// XML read from whatever answers.
+// It asks the default gateway by NAT-PMP, else by PCP, or failing both finds
+// an Internet gateway on the local network by UPnP, to map its outside TCP
+// port N to port N of this machine, and the IPv6 default gateway by PCP for
+// a pinhole to port N of this machine's IPv6 address; says so ("pinholed
+// ...", "mapped ADDRESS PORT natpmp|pcp|upnp"), renews both at half their
+// lease, and when its standard input closes removes them and exits.
+// NAT-PMP and PCP go first: one UDP exchange of fixed-size messages each,
+// checked field by field, where UPnP needs a discovery and XML read from
+// whatever answers.
 // Every attempt runs under a timer that ends the process, and its memory is
 // capped: a router that answers slowly, endlessly or with garbage costs this
 // process its life at worst, never the game.
