@@ -199,7 +199,7 @@ void paintClocks(const BoardScene& scene, QImage& screen, const QFont& boardFont
     for (const Side side : {Side::White, Side::Black}) {
         const ClockFace& face = (*scene.clocks)[static_cast<std::size_t>(side)];
         const QRect area = clockArea(scene, side, boardFont);
-        const bool low = face.ms < LowTimeMs;
+        const bool low = face.ms < TenthsBelowMs;
         // White on dark red stands out at 7:1 in low time.
         const QColor paper = low ? QColor(0xA0, 0, 0) : face.running ? QColor(Qt::white) : QColor(WindowBackground);
         p.fillRect(area, paper);

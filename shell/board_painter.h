@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "game/clock/clock_text.h"
 #include "shell/piece_bitmaps.h"
 #include "shell/window_state.h"
 
@@ -31,8 +32,6 @@ struct ClockFace {
     std::int64_t ms = 0;
     bool running = false;
 };
-// Under this much time a clock counts tenths and stands out.
-inline constexpr std::int64_t LowTimeMs = 10'000;
 
 // What the drawing area shows of the game, made by the window from it: the
 // pieces as they stand (the one in the user's hand lifted off its square),
@@ -75,7 +74,7 @@ QString paintedScoreText(const BoardScene& scene, Side side, const QFont& boardF
 QRect clockArea(const BoardScene& scene, Side side, const QFont& boardFont);
 QRect clocksArea(const QFont& boardFont);
 // Paints both clocks of a timed game (nothing for an untimed one): the
-// running one in a white box, one under LowTimeMs white on dark red.
+// running one in a white box, one under TenthsBelowMs white on dark red.
 void paintClocks(const BoardScene& scene, QImage& screen, const QFont& boardFont);
 
 // The strip of one side's lost pieces: how many images of each kind, in the

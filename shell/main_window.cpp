@@ -127,7 +127,7 @@ void MainWindow::readSettings() {
     readSwitchSettings(stored);
     state_.announceMoves = stored.announceMoves;
     state_.sounds = stored.sounds;
-    readRulesSetting(stored);
+    readOptInSettings(stored);
     state_.standardRules = stored.standardRules;
     state_.acceptInternetCalls = stored.acceptInternetCalls;
     readTimeControlSetting(stored);

@@ -70,7 +70,7 @@ void readSwitchSettings(StoredSettings& settings) {
     settings.sounds = !sounds || *sounds != 0;
 }
 
-void readRulesSetting(StoredSettings& settings) {
+void readOptInSettings(StoredSettings& settings) {
     const auto on = [](const char* key) {
         const QVariant value = QSettings().value(readName(key));
         return value.isValid() && value.toString().trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;

@@ -57,9 +57,10 @@ void readColourSettings(StoredSettings& settings);
 void readPieceSetSetting(StoredSettings& settings);
 // Reads "announce" and "sounds": any number but 0 (or no key) is on.
 void readSwitchSettings(StoredSettings& settings);
-// Reads "standardRules" and "acceptInternetCalls": only "true" (in any
-// case) turns either on.
-void readRulesSetting(StoredSettings& settings);
+// Reads the switches that are off until the user turns them on,
+// "standardRules" and "acceptInternetCalls": only "true" (in any case) turns
+// either on.
+void readOptInSettings(StoredSettings& settings);
 // Reads "timeControl": a missing key, or text that is no time control, gives
 // none (no clock).
 void readTimeControlSetting(StoredSettings& settings);

@@ -17,7 +17,7 @@ std::string shownTime(std::int64_t ms) {
     if (s >= 3600) {
         std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(s / 3600),
                       static_cast<long long>(s / 60 % 60), static_cast<long long>(s % 60));
-    } else if (s >= 10) {
+    } else if (ms >= TenthsBelowMs) {
         std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(s / 60), static_cast<long long>(s % 60));
     } else {
         std::snprintf(text, sizeof text, "0:0%lld.%lld", static_cast<long long>(s),
@@ -29,7 +29,7 @@ std::string shownTime(std::int64_t ms) {
 std::string spokenTime(std::int64_t ms) {
     ms = std::max<std::int64_t>(0, ms);
     const std::int64_t s = ms / 1000;
-    if (s < 10) return std::to_string(s) + '.' + std::to_string(ms / 100 % 10) + " seconds";
+    if (ms < TenthsBelowMs) return std::to_string(s) + '.' + std::to_string(ms / 100 % 10) + " seconds";
     std::string words;
     const auto add = [&words](std::int64_t n, const char* unit) {
         if (n == 0) return;

@@ -6,6 +6,10 @@
 
 namespace orbel {
 
+// Under this much time a clock counts tenths, stands out, and its player
+// hears the last warning.
+inline constexpr std::int64_t TenthsBelowMs = 10'000;
+
 // Whole seconds as "4:59" or "1:02:03"; under ten seconds, tenths too:
 // "0:09.8". Rounded down, as a clock counts: it shows 0:00.0 only once the
 // time is up.

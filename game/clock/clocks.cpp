@@ -163,7 +163,7 @@ std::optional<std::int64_t> Clocks::untilNextChange() const {
     const std::int64_t left = clock_->remaining(*side);
     // The display counts tenths under ten seconds, whole seconds above; a
     // reading of exactly a whole second is shown until a millisecond later.
-    const std::int64_t unit = left < 10'000 ? 100 : 1000;
+    const std::int64_t unit = left < TenthsBelowMs ? 100 : 1000;
     return left % unit + 1;
 }
 

@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include "game/clock/clock_text.h"
 #include "game/clock/game_clock.h"
 #include "game/game.h"
 
@@ -23,7 +24,7 @@ class Clocks : public QObject {
     Q_OBJECT
 public:
     // The moments a side's time is called out, in ms left.
-    static constexpr std::array<std::int64_t, 2> Warnings = {60'000, 10'000};
+    static constexpr std::array<std::int64_t, 2> Warnings = {60'000, TenthsBelowMs};
 
     explicit Clocks(Game& game, QObject* parent = nullptr);
 
