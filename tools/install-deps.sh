@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs, from Debian 12's package archive, what is needed to build, test and
-# run the game, generate its artwork and take screenshots, with the outside programs the
-# tests check the game with: pgn-extract (in /usr/games) for the PGN it exports,
-# the AT-SPI bus and pyatspi to read it as a screen reader does, Orca to hear it, miniupnpd for
-# a real router, and lintian for its package. Safe to run again: it asks apt
+# run the game, generate its artwork and take screenshots, with the outside
+# programs the tests check the game with: pgn-extract (in /usr/games) for the
+# PGN it exports, the AT-SPI bus and pyatspi to read it as a screen reader
+# does, Orca to hear it, miniupnpd for a real router, Stockfish and GNU Chess
+# as opponents, and lintian for its package. Safe to run again: it asks apt
 # only for packages that are missing.
 #
 #     bash tools/install-deps.sh         everything
@@ -41,6 +42,8 @@ rest=(
   # keys pressed as a person presses them
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
   openbox pulseaudio pulseaudio-utils xdotool
+  # chess engines of other makers, which the game can play and ask for hints
+  stockfish gnuchess
 )
 case ${1:-all} in
   game) packages=("${game[@]}") ;;
