@@ -87,6 +87,31 @@ void drawLastMoveFrame(QPainter& painter, const BoardScene& scene, const WindowS
     painter.restore();
 }
 
+// The hint's move: an arrow from the centre of one square to the other's,
+// green over a white edge, so that it shows on any square colours and pieces.
+void drawHintArrow(QPainter& painter, const BoardScene& scene, const WindowState& look) {
+    if (!isSquare(scene.hintFrom) || !isSquare(scene.hintTo)) return;
+    const PixelRect a = look.geometry.squareRect(placeOf(scene.hintFrom, scene.bottom));
+    const PixelRect b = look.geometry.squareRect(placeOf(scene.hintTo, scene.bottom));
+    const QPointF from(a.left + a.width / 2.0, a.top + a.height / 2.0), to(b.left + b.width / 2.0, b.top + b.height / 2.0);
+    const qreal head = a.width * 0.35;
+    QLineF back(to, from);
+    back.setLength(head);
+    QLineF left = back, right = back;
+    left.setAngle(back.angle() + 28);
+    right.setAngle(back.angle() - 28);
+    const QPointF tip[] = {to, left.p2(), right.p2()};
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const auto& [colour, width] : {std::pair{QColor(255, 255, 255), 9.0}, std::pair{QColor(0, 120, 40), 5.0}}) {
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(colour);
+        painter.drawLine(QLineF(from, back.p2()));
+        painter.drawPolygon(tip, 3);
+    }
+    painter.restore();
+}
+
 }  // namespace
 
 void drawPieces(PaintPass& pass, const BoardScene& scene, const WindowState& look, PieceBitmaps& bitmaps) {
@@ -103,6 +128,7 @@ void drawPieces(PaintPass& pass, const BoardScene& scene, const WindowState& loo
     }
     painter.restore();
     drawLastMoveFrame(painter, scene, look);
+    drawHintArrow(painter, scene, look);
 }
 
 void drawCapturedPieces(PaintPass& pass, const BoardScene& scene, PieceBitmaps& bitmaps) {

@@ -43,6 +43,9 @@ struct BoardScene {
     Side bottom = Side::White;
     int frameFrom = -1;
     int frameTo = -1;
+    // A hint's move, drawn as an arrow (-1: none).
+    int hintFrom = -1;
+    int hintTo = -1;
     // The top side's player and the bottom side's: "Computer" and "Player",
     // or in a network game the opponent's nickname and "You".
     QString topName = QStringLiteral("Computer");

@@ -14,7 +14,7 @@ namespace orbel {
 
 enum class Command {
     NewOnePlayerGame, NewTwoPlayerGame, SaveGame, LoadGame, OpenGameText, ExportGame, CopyGame, CopyPosition,
-    PasteGameText, Exit, UndoMove, Resign, OfferDraw, ClaimDraw, TimeControl, PauseClocks, ReadPosition, DarkSquare, LightSquare, OriginalColors, PieceSetDudidi,
+    PasteGameText, Exit, UndoMove, Resign, OfferDraw, ClaimDraw, TimeControl, PauseClocks, ReadPosition, Hint, DarkSquare, LightSquare, OriginalColors, PieceSetDudidi,
     PieceSetFerrow1, PieceSetFerrow2, ShowHideCoordinates, AnnounceMoves, Sounds, StandardRules, DirectNetworkGame, NetworkAddress, AcceptInternetCalls,
     NetworkResign, KillGame, NetworkDraw, NetworkTakeback, Rematch, CallAgain, WhatsNew, About, Keys,
 };

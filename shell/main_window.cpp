@@ -89,6 +89,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     createPanes(client);
     followTheGame();
     followTheClocks();
+    followTheHints();
     followThePlayers();
     followTheNetwork();
     // Fixed size: no maximise, no resizing.
@@ -166,6 +167,7 @@ std::span<const MainWindow::MenuItem> MainWindow::menuItems() {
         {"&Game", Command::TimeControl, "-&Time Control...", {}, nullptr},
         {"&Game", Command::PauseClocks, "Pause Cloc&ks", Qt::Key_F8, &MainWindow::pauseClocks},
         {"&Game", Command::ReadPosition, "-Read &Position", Qt::CTRL | Qt::Key_R, &MainWindow::readPosition},
+        {"&Game", Command::Hint, "&Hint", Qt::CTRL | Qt::Key_H, &MainWindow::showHint},
         {"&Options/&Color", Command::DarkSquare, "&Dark Square", {}, &MainWindow::chooseDarkSquare},
         {"&Options/&Color", Command::LightSquare, "&Light Square", {}, &MainWindow::chooseLightSquare},
         {"&Options/&Color", Command::OriginalColors, "-&Original Colors", {}, &MainWindow::originalColors},
@@ -385,6 +387,7 @@ BoardScene MainWindow::scene() const {
     if (hand_.holding()) scene.pieces[static_cast<std::size_t>(hand_.from())] = Piece{};
     scene.frameFrom = frameFrom_;
     scene.frameTo = frameTo_;
+    if (hint_) scene.hintFrom = hint_->from, scene.hintTo = hint_->to;
     scene.drawn = game_.result() == "1/2-1/2";
     if (!table_.opponentName().isEmpty()) {
         // The peer chose this name: bounded and isolated as in any sentence,

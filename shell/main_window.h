@@ -25,6 +25,7 @@
 #include "shell/board_keys.h"
 #include "shell/board_painter.h"
 #include "shell/commands.h"
+#include "shell/hints.h"
 #include "shell/modal.h"
 #include "shell/network_play.h"
 #include "shell/pgn_files.h"
@@ -70,6 +71,7 @@ public:
     WindowSeams& seams() { return seams_; }
     ModalRunner& modal() { return modal_; }
     Commands& commands() { return commands_; }
+    Hints& hints() { return hints_; }
     QAction* action(Command command) const { return commands_.action(command); }
 
     // The parts of the window, for the shell's own code and for tests.
@@ -134,6 +136,7 @@ private:
     void followThePlayers();
     void followTheNetwork();
     void followTheClocks();
+    void followTheHints();
 
     // What the window shows of the game (main_window_game.cpp).
     void begun(GameStart how);
@@ -201,6 +204,9 @@ private:
     // Game > Time Control... and the buttons that open it; `note` under its choices.
     void chooseTimeControl(QWidget* owner, const QString& note = {});
     void showKeys();
+    // Game > Hint (main_window_hint.cpp).
+    void showHint();
+    void forgetHint();
     void directNetworkGame();
     void showNetworkAddress();
     void toggleInternetCalls();
@@ -235,6 +241,9 @@ private:
     // The squares of the opponent's last move, framed in red (-1: none).
     int frameFrom_ = -1;
     int frameTo_ = -1;
+    // The engine's hint for the position on the board, drawn as an arrow.
+    Hints hints_;
+    std::optional<StandardMove> hint_;
     bool destroyed_ = false;
     // A claim on the network opponent's flag awaits its copy's answer.
     bool claiming_ = false;

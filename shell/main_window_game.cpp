@@ -345,6 +345,8 @@ void MainWindow::updateNetworkCommands() {
         commands_.setEnabled(command, shown && network_.mayOffer(kind));
     }
     action(Command::CallAgain)->setVisible(shown);
+    // No engine may help either player of a network game.
+    action(Command::Hint)->setVisible(!shown);
     commands_.setEnabled(Command::CallAgain, shown && network_.waiting());
 }
 

@@ -35,6 +35,7 @@ inline constexpr const char* KeyboardKeys =
     "Control+Shift+K, Q, R, B, N or P, where the kings, queens, rooks, bishops, knights or pawns stand\n"
     "Page Up and Page Down, step back and forward through the moves; Home and End, the first and the last\n"
     "Control+R, the whole position\n"
+    "Control+H, a hint: a chess engine's move for you, said and drawn as an arrow\n"
     "Control+U, undo your last move\n"
     "F10, the menus; F1, this list\n"
     "Options, Announce Moves and Sounds turn the spoken moves and the sounds off and on\n";

@@ -133,6 +133,18 @@ QString framedSquares(Player& p) {
     return framed.isEmpty() ? "none" : framed.join(' ');
 }
 
+// The squares a hint's arrow crosses at their centres, as painted.
+QString arrowSquares(Player& p) {
+    const QImage surface = p.painted();
+    QStringList crossed;
+    for (int s = 0; s < 64; ++s) {
+        const QColor c = surface.pixelColor(Player::squareRect(Player::placeOf(s, p.window->table().userSide())).center());
+        if (c.red() < 40 && std::abs(c.green() - 120) < 40 && std::abs(c.blue() - 40) < 40)
+            crossed << QString::fromLatin1(squareName(s).data(), 2);
+    }
+    return crossed.isEmpty() ? "none" : crossed.join(' ');
+}
+
 // The computer's level as an export names it: "Computer (Easy)".
 QString levelExported(MainWindow& w) {
     const std::string text = exportedGame(w.table(), w.network().localNickname).text;
@@ -233,6 +245,7 @@ const std::map<std::string, Probe> Probes = {
          return r.isEmpty() ? "-" : r;
      }},
     {"frame", [](const Seen& v) { return framedSquares(v.p); }},
+    {"arrow", [](const Seen& v) { return arrowSquares(v.p); }},
     {"busy", [](const Seen& v) { return v.w.cursor().shape() == Qt::WaitCursor ? "wait-cursor" : ""; }},
     {"greyed", [](const Seen& v) { return commandsThat(v, true); }},
     {"checked", [](const Seen& v) { return commandsThat(v, false); }},

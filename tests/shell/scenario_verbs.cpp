@@ -451,6 +451,10 @@ const std::map<std::string, Verb> Verbs = {
      }},
     {"timed", [](S& s, Words& in) { s.window().state().timeControl = *readTimeControl(word(in)); }},
     {"sleep", [](S&, Words& in) { QTest::qWait(std::stoi(word(in))); }},
+    // The engine Game > Hint asks: the fake one in a mode of its own.
+    {"hint-engine", [](S& s, Words& in) {
+         s.window().hints().program = UciEngine::Program{ORBEL_FAKE_ENGINE, {QString::fromStdString(word(in))}};
+     }},
     {"mark", [](S& s, Words&) { s.mark = s.me().drawnPlacement(); }},
     {"activate", [](S& s, Words&) {
          s.window().activateWindow();

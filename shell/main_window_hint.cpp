@@ -1,0 +1,47 @@
+// Game > Hint: the engine's best move for the player to move, drawn as an
+// arrow over the board, said, and shown in the status bar until the
+// position changes.
+#include "game/notation/san.h"
+#include "game/notation/spoken.h"
+#include "shell/main_window.h"
+
+namespace orbel {
+
+void MainWindow::followTheHints() {
+    connect(&hints_, &Hints::found, this, [this](StandardMove move) {
+        hint_ = move;
+        const QString san = QString::fromStdString(sanText(game_.position(), move));
+        showStatusMessage(QStringLiteral("Hint: %1").arg(san));
+        tell(QStringLiteral("Hint: %1.").arg(QString::fromStdString(spokenMove(game_.position(), move))));
+        invalidate();
+    });
+    connect(&hints_, &Hints::failed, this, [this](const QString& why) {
+        showStatusMessage({});
+        modal_.box(why, QStringLiteral("Hint"), MessageIcon::Exclamation);
+    });
+    // A hint is for the position it was asked in.
+    connect(&game_, &Game::movePlayed, this, &MainWindow::forgetHint);
+    connect(&game_, &Game::takenBack, this, &MainWindow::forgetHint);
+    connect(&game_, &Game::begun, this, &MainWindow::forgetHint);
+}
+
+void MainWindow::showHint() {
+    if (!game_.exists() || table_.mode() == Table::Mode::Network) return;
+    if (computer().thinking()) {
+        showStatusMessage(QStringLiteral("Hint: wait for the computer's move"));
+        return;
+    }
+    forgetHint();
+    showStatusMessage(QStringLiteral("Asking the engine for a hint..."));
+    hints_.ask(game_.start(), game_.moves());
+}
+
+void MainWindow::forgetHint() {
+    hints_.forget();
+    const QString shown = statusMessage();
+    if (shown.startsWith(QStringLiteral("Hint: ")) || shown.startsWith(QStringLiteral("Asking the engine")))
+        showStatusMessage({});
+    if (std::exchange(hint_, std::nullopt)) invalidate();
+}
+
+}  // namespace orbel
