@@ -40,18 +40,6 @@ char pieceChar(Piece piece) {
     return piece.side == Side::White ? c : static_cast<char>(c - 'A' + 'a');
 }
 
-std::vector<std::string_view> fields(std::string_view text) {
-    std::vector<std::string_view> out;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t start = text.find_first_not_of(" \t\r\n", at);
-        if (start == std::string_view::npos) break;
-        const std::size_t end = std::min(text.find_first_of(" \t\r\n", start), text.size());
-        out.push_back(text.substr(start, end - start));
-        at = end;
-    }
-    return out;
-}
 
 std::string readBoard(std::string_view board, StandardPosition& p) {
     int rank = 7, file = 0;
@@ -114,6 +102,19 @@ bool enPassantPossible(StandardPosition p) {
 
 }  // namespace
 
+std::vector<std::string_view> whiteSpaceFields(std::string_view text) {
+    std::vector<std::string_view> out;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t start = text.find_first_not_of(" \t\r\n", at);
+        if (start == std::string_view::npos) break;
+        const std::size_t end = std::min(text.find_first_of(" \t\r\n", start), text.size());
+        out.push_back(text.substr(start, end - start));
+        at = end;
+    }
+    return out;
+}
+
 std::string writeFen(const StandardPosition& position) {
     std::string fen;
     for (int rank = 7; rank >= 0; --rank) {
@@ -149,7 +150,7 @@ std::string writeFen(const StandardPosition& position) {
 
 std::string readFen(std::string_view text, StandardPosition& position) {
     if (text.size() > 1000) return "the text is too long for a FEN";
-    const std::vector<std::string_view> f = fields(text);
+    const std::vector<std::string_view> f = whiteSpaceFields(text);
     if (f.size() != 4 && f.size() != 6) return "a FEN has six fields (or the first four)";
     StandardPosition p;
     p.rules = position.rules;

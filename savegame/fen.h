@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "rules/position.h"
 
@@ -19,6 +20,10 @@ namespace orbel {
 // rook was taken on its corner can never be used, and other programs refuse
 // such a FEN.
 std::string writeFen(const StandardPosition& position);
+
+// The parts of a text between runs of spaces, tabs and line ends, as FEN's
+// fields and other programs' one-line messages are written.
+std::vector<std::string_view> whiteSpaceFields(std::string_view text);
 
 // Reads a FEN, with white space around it and between its fields, and either
 // all six fields or the first four (clock 0, move 1). Returns "" and sets

@@ -11,20 +11,6 @@ namespace orbel::uci {
 
 namespace {
 
-// The words of a line, split at spaces and tabs.
-std::vector<std::string_view> words(std::string_view line) {
-    std::vector<std::string_view> out;
-    std::size_t at = 0;
-    while (at < line.size()) {
-        const std::size_t start = line.find_first_not_of(" \t", at);
-        if (start == std::string_view::npos) break;
-        const std::size_t end = std::min(line.find_first_of(" \t", start), line.size());
-        out.push_back(line.substr(start, end - start));
-        at = end;
-    }
-    return out;
-}
-
 std::optional<int> number(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -137,7 +123,7 @@ int goDeadlineMs(const GoLimits& limits, Side toMove) {
 Line readLine(std::string_view text) {
     Line line;
     if (text.size() > MaxLineLength) return line;
-    const std::vector<std::string_view> w = words(text);
+    const std::vector<std::string_view> w = whiteSpaceFields(text);
     if (w.empty()) return line;
     using K = Line::Kind;
     if (w[0] == "uciok" && w.size() == 1) line.kind = K::UciOk;
