@@ -99,8 +99,8 @@ std::string readValued(std::string_view name, std::string_view value, MatchOptio
 std::string parseOptions(const std::vector<std::string_view>& args, MatchOptions& o) {
     o.levels = {LevelEasy, LevelMedium, LevelHard};
     o.opponents.clear();
-    readStrengths("0,1,2,3", Strength::Kind::Skill, o.opponents);
-    readStrengths("1350,1500,1700,1900", Strength::Kind::Elo, o.opponents);
+    readStrengths("0", Strength::Kind::Skill, o.opponents);
+    readStrengths("1350,1500", Strength::Kind::Elo, o.opponents);
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string_view name = args[i];
         if (name == "--help" || name == "-h") o.help = true;
@@ -134,13 +134,14 @@ Plays the built-in computer at each level against a UCI engine under standard
 chess rules and estimates each level's Elo from its results.
 
   --levels LIST     easy,medium,hard (the default), or levels 1 to 9
-  --elo LIST        the engine's UCI_Elo steps (default 1350,1500,1700,1900),
-                    or none
+  --elo LIST        the engine's UCI_Elo steps (default 1350,1500), or none;
+                    Stockfish 15.1 offers none under 1350
   --skill LIST      the engine's Skill Level steps, UCI_LimitStrength off
-                    (default 0,1,2,3), or none; they have no official Elo and
-                    are reported as scores only
+                    (default 0), or none; they have no official Elo and are
+                    reported as scores only. Skill Level 0 is the engine's
+                    weakest: the higher steps are stronger, not weaker
   --games N         games per pairing of a level and an opponent (default 24);
-                    each opening is played once with each colour
+                    the openings in turn, each once with either colour
   --seed N          the order of the openings (default 1)
   --movetime MS     the engine's time per move, "go movetime MS" (default 100)
   --max-plies N     a game this long is a draw (default 200)

@@ -9,6 +9,7 @@
 // pairing a round, so that a run stopped early still holds every pairing.
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
@@ -103,7 +104,19 @@ bool engineReady(UciOpponent& engine, const Strength& strength) {
     }
 }
 
-void printProgress(const GameRecord& r, std::size_t number, std::size_t total, double seconds) {
+// The summary between rounds comes after this many games at least, so that
+// a long run's log shows the standings without drowning in them.
+constexpr int GamesBetweenSummaries = 60;
+
+// "1h 05m" or "4m": the rest of a run at the pace so far.
+std::string remainingText(double seconds) {
+    const long minutes = std::lround(seconds / 60.0);
+    return minutes >= 60 ? std::to_string(minutes / 60) + "h " + (minutes % 60 < 10 ? "0" : "") +
+                               std::to_string(minutes % 60) + "m"
+                         : std::to_string(minutes) + "m";
+}
+
+void printProgress(const GameRecord& r, std::size_t number, std::size_t total, double seconds, double remaining) {
     const bool computerWhite = r.computerSide == Side::White;
     const bool whiteWon = r.score != 0.5 && (r.score == 1.0) == computerWhite;
     const char* result = r.score == 0.5 ? "1/2-1/2" : whiteWon ? "1-0" : "0-1";
@@ -111,7 +124,8 @@ void printProgress(const GameRecord& r, std::size_t number, std::size_t total, d
     std::snprintf(line, sizeof line, "[%4zu/%zu] %s as %s v %s, %s: %s %s, %d plies, %.1f s", number, total,
                   levelName(r.level).c_str(), computerWhite ? "White" : "Black", r.opponent.name().c_str(),
                   r.opening.c_str(), result, r.reason.c_str(), r.plies, seconds);
-    std::cout << line << (r.engineFault || r.computerFault ? "  FAULT" : "") << std::endl;
+    std::cout << line << (r.engineFault || r.computerFault ? "  FAULT" : "") << " (" << remainingText(remaining)
+              << " to go)" << std::endl;
 }
 
 }  // namespace
@@ -141,6 +155,8 @@ int playMatch(Match& match) {
               << match.records.size() << " recorded before), " << o.gamesPerPairing << " a pairing, \"go movetime "
               << o.moveTimeMs << "\", seed " << o.seed << (o.resultsPath.empty() ? "" : ", results in ")
               << o.resultsPath << "." << std::endl;
+    const auto began = std::chrono::steady_clock::now();
+    int sinceSummary = 0;
     for (std::size_t i = 0; i < games.size(); ++i) {
         if (!engineReady(engine, games[i].opponent)) {
             printSummary(std::cout, match.records, match.context);
@@ -156,8 +172,13 @@ int playMatch(Match& match) {
             }
         }
         match.records.push_back(record);
-        printProgress(record, i + 1, games.size(), took.count());
-        if (games[i].endsRound && i + 1 < games.size()) printSummary(std::cout, match.records, match.context);
+        const std::chrono::duration<double> sofar = std::chrono::steady_clock::now() - began;
+        printProgress(record, i + 1, games.size(), took.count(),
+                      sofar.count() / static_cast<double>(i + 1) * static_cast<double>(games.size() - i - 1));
+        if (++sinceSummary >= GamesBetweenSummaries && games[i].endsRound && i + 1 < games.size()) {
+            printSummary(std::cout, match.records, match.context);
+            sinceSummary = 0;
+        }
     }
     engine.stop();
     printSummary(std::cout, match.records, match.context);
