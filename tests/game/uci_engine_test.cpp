@@ -49,7 +49,11 @@ struct Spies {
     QSignalSpy ready, thinking, moves, failed;
 };
 
-void makeQuick(UciEngine& engine) { engine.timeouts = {.answerMs = 800, .searchMs = 300, .stopMs = 300, .quitMs = 300}; }
+// Short enough for the suite, long enough that a loaded machine starting a
+// sanitized fake engine never misses them.
+void makeQuick(UciEngine& engine) {
+    engine.timeouts = {.answerMs = 3000, .searchMs = 1000, .stopMs = 600, .quitMs = 300};
+}
 
 struct Row {
     std::string mode;
