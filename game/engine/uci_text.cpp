@@ -4,7 +4,10 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
+#include "game/notation/san.h"
 #include "savegame/fen.h"
 
 namespace orbel::uci {
@@ -168,6 +171,32 @@ std::vector<std::string> strengthCommands(const std::vector<Option>& options, st
         return commands;
     }
     return {};
+}
+
+std::string brainText(const StandardPosition& position, const Info& info) {
+    std::string text = "Brain:\n";
+    StandardPosition at = position;
+    for (const std::string& word : info.pv) {
+        const std::optional<StandardMove> move = readMove(at, word);
+        if (!move) break;
+        if (at.toMove == Side::White) text += std::to_string(at.fullMove) + ". ";
+        else if (at == position) text += std::to_string(at.fullMove) + "... ";
+        text += sanText(at, *move) + " ";
+        at = afterMove(at, *move);
+    }
+    if (text.back() == ' ') text.pop_back();
+    text += "\n\nValue: ";
+    if (info.mateIn) {
+        text += *info.mateIn > 0 ? "mate in " + std::to_string(*info.mateIn) : "mated in " + std::to_string(-*info.mateIn);
+    } else if (info.centipawns) {
+        const int cp = *info.centipawns;
+        char value[32];
+        std::snprintf(value, sizeof value, "%c%d.%02d", cp < 0 ? '-' : '+', std::abs(cp) / 100, std::abs(cp) % 100);
+        text += value;
+    } else {
+        text += "?";
+    }
+    return text + ", depth " + std::to_string(info.depth);
 }
 
 int strengthMoveTimeMs(const std::vector<Option>& options, std::optional<int> elo) {

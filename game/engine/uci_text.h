@@ -71,6 +71,12 @@ std::vector<std::string> strengthCommands(const std::vector<Option>& options, st
 // weaker: 50 ms at 1000 and below, up to 2 s at 2500 and above.
 int strengthMoveTimeMs(const std::vector<Option>& options, std::optional<int> elo);
 
+// The Brain pane's text for an engine's line in `position`: "Brain:", the
+// moves it expects in SAN, numbered as the game numbers them, as far as they
+// are legal, then "Value: +0.34, depth 12" from the engine's side (or "mate
+// in 3", "mated in 2").
+std::string brainText(const StandardPosition& position, const Info& info);
+
 // The longest line read whole; a longer one is dropped unread.
 inline constexpr std::size_t MaxLineLength = 16 * 1024;
 // The most moves of a principal variation kept.

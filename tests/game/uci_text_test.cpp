@@ -85,6 +85,24 @@ TEST(UciText, CommandsSaidToTheEngine) {
     EXPECT_EQ(goDeadlineMs(clocks, Side::Black), 9000);
 }
 
+TEST(UciText, TheBrainPaneReadsTheLineAsFarAsItIsLegal) {
+    const StandardPosition start = at("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
+    const StandardPosition black = at("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1");
+    struct Row {
+        const StandardPosition& position;
+        const char* line;
+        const char* shown;
+    } rows[] = {
+        {start, "info depth 12 score cp 34 pv e2e4 e7e5 g1f3 e5e4 b8c6",
+         "Brain:\n1. e4 e5 2. Nf3\n\nValue: +0.34, depth 12"},
+        {black, "info depth 3 score cp -5 pv e7e5 g1f3", "Brain:\n1... e5 2. Nf3\n\nValue: -0.05, depth 3"},
+        {start, "info depth 30 score mate 3 pv", "Brain:\n\n\nValue: mate in 3, depth 30"},
+        {black, "info depth 1 score mate -2", "Brain:\n\n\nValue: mated in 2, depth 1"},
+        {start, "info depth 1", "Brain:\n\n\nValue: ?, depth 1"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(brainText(row.position, readLine(row.line).info), row.shown) << row.line;
+}
+
 TEST(UciText, StrengthByEloSkillLevelOrTime) {
     const std::vector<Option> stockfish = {{"Skill Level", "spin", 0, 20, 20},
                                            {"UCI_LimitStrength", "check", 0, 0, 0},
