@@ -1,0 +1,65 @@
+#include "game/engine_player.h"
+
+#include "game/game.h"
+
+namespace orbel {
+
+EnginePlayer::EnginePlayer(MoveArbiter& table, Game& game, QObject* parent)
+    : Player(table, PlayerKind::Computer, parent), game_(game) {}
+
+EnginePlayer::~EnginePlayer() = default;
+
+void EnginePlayer::choose(const UciEngine::Program& program, std::optional<int> elo) {
+    stop();
+    elo_ = elo;
+    engine_ = std::make_unique<UciEngine>(program);
+    connect(engine_.get(), &UciEngine::bestMove, this, &EnginePlayer::answer);
+    connect(engine_.get(), &UciEngine::thinking, this, [this](const uci::Info& info) {
+        if (thinking_) emit brainChanged(QString::fromStdString(uci::brainText(game_.position(), info)));
+    });
+    connect(engine_.get(), &UciEngine::failed, this, [this](const QString& why) {
+        if (std::exchange(thinking_, false)) emit thinkingEnded();
+        // Not from inside the engine's own signal: it goes once that returns.
+        engine_.release()->deleteLater();
+        emit failed(why);
+    });
+    engine_->setStrength(elo);
+    engine_->start();
+}
+
+QString EnginePlayer::name() const { return engine_ ? engine_->name() : QString(); }
+
+void EnginePlayer::yourTurn(const PlayedMove&) { think(); }
+
+void EnginePlayer::open() { think(); }
+
+void EnginePlayer::gameEnded(EndReason) { cancel(); }
+
+void EnginePlayer::think() {
+    if (!engine_ || !seated()) return;
+    uci::GoLimits go;
+    go.moveTimeMs = uci::strengthMoveTimeMs(engine_->options(), elo_);
+    if (limits) go = limits();
+    if (!engine_->search(game_.start(), game_.moves(), go)) return;
+    thinking_ = true;
+    emit thinkingStarted();
+}
+
+void EnginePlayer::answer(StandardMove move) {
+    if (!std::exchange(thinking_, false)) return;
+    emit thinkingEnded();
+    table_.play(*this, move);
+}
+
+void EnginePlayer::cancel() {
+    if (!std::exchange(thinking_, false)) return;
+    if (engine_) engine_->cancel();
+    emit thinkingEnded();
+}
+
+void EnginePlayer::stop() {
+    cancel();
+    engine_.reset();
+}
+
+}  // namespace orbel
