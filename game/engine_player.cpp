@@ -12,7 +12,9 @@ EnginePlayer::~EnginePlayer() = default;
 void EnginePlayer::choose(const UciEngine::Program& program, std::optional<int> elo) {
     stop();
     elo_ = elo;
+    name_.clear();
     engine_ = std::make_unique<UciEngine>(program);
+    connect(engine_.get(), &UciEngine::ready, this, [this] { name_ = engine_->name(); });
     connect(engine_.get(), &UciEngine::bestMove, this, &EnginePlayer::answer);
     connect(engine_.get(), &UciEngine::thinking, this, [this](const uci::Info& info) {
         if (thinking_) emit brainChanged(QString::fromStdString(uci::brainText(game_.position(), info)));
@@ -27,8 +29,6 @@ void EnginePlayer::choose(const UciEngine::Program& program, std::optional<int> 
     engine_->start();
 }
 
-QString EnginePlayer::name() const { return engine_ ? engine_->name() : QString(); }
-
 void EnginePlayer::yourTurn(const PlayedMove&) { think(); }
 
 void EnginePlayer::open() { think(); }
@@ -39,7 +39,7 @@ void EnginePlayer::think() {
     if (!engine_ || !seated()) return;
     uci::GoLimits go;
     go.moveTimeMs = uci::strengthMoveTimeMs(engine_->options(), elo_);
-    if (limits) go = limits();
+    if (const std::optional<uci::GoLimits> timed = limits ? limits() : std::nullopt) go = *timed;
     if (!engine_->search(game_.start(), game_.moves(), go)) return;
     thinking_ = true;
     emit thinkingStarted();

@@ -27,8 +27,9 @@ public:
     // The engine for the next game and how strong it plays (unset: full
     // strength). The program is started at once and kept while it serves.
     void choose(const UciEngine::Program& program, std::optional<int> elo);
-    // Its name as it gave it ("Stockfish 15.1"), once it has answered.
-    QString name() const;
+    // Its name as it gave it ("Stockfish 15.1"), once it has answered; kept
+    // after it has gone, for the game it played.
+    QString name() const { return name_; }
     std::optional<int> elo() const { return elo_; }
     bool chosen() const { return engine_ != nullptr; }
 
@@ -42,9 +43,9 @@ public:
     // The engine is let go (the window closes, or another way of playing).
     void stop();
 
-    // How long a move may take: unset, the time strengthMoveTimeMs gives the
-    // engine's strength. The window's clocks, in a timed game.
-    std::function<uci::GoLimits()> limits;
+    // How long a move may take: the window's clocks, in a timed game. Unset,
+    // or nothing given, the time strengthMoveTimeMs gives its strength.
+    std::function<std::optional<uci::GoLimits>()> limits;
 
 signals:
     void thinkingStarted();
@@ -60,6 +61,7 @@ private:
     Game& game_;
     std::unique_ptr<UciEngine> engine_;
     std::optional<int> elo_;
+    QString name_;
     bool thinking_ = false;
 };
 

@@ -3,7 +3,7 @@
 namespace orbel {
 
 Table::Table(Game& game, QObject* parent)
-    : QObject(parent), game_(game), user_(*this), second_(*this), computer_(*this, game), seated_{&user_, &computer_} {
+    : QObject(parent), game_(game), user_(*this), second_(*this), computer_(*this, game), engine_(*this, game), seated_{&user_, &computer_} {
     // Before the window's own reactions: a network game closes its
     // connection before the box that ends it is shown.
     connect(&game_, &Game::gameEnded, this, &Table::forwardEnd);
@@ -17,6 +17,8 @@ void Table::seatPlayers(Mode mode, Side user, Player& top) {
     user_.seatAs(user, mode == Mode::TwoPlayer ? PlayerKind::AtBoard : PlayerKind::User);
     if (&top == &second_) second_.seatAs(other(user), PlayerKind::AtBoard);
     top.seat(other(user));
+    // An engine no longer seated is let go: no process outlives its game.
+    if (&top != &engine_) engine_.stop();
     seated_[static_cast<std::size_t>(user)] = &user_;
     seated_[static_cast<std::size_t>(other(user))] = &top;
 }
@@ -24,6 +26,7 @@ void Table::seatPlayers(Mode mode, Side user, Player& top) {
 void Table::beginAs(Mode mode, const QString& opponentName) {
     begunAs_ = mode;
     opponentName_ = opponentName;
+    begunAgainstEngine_ = false;
 }
 
 void Table::startOnePlayer(Side user, int level, RuleSet rules) {
@@ -32,6 +35,22 @@ void Table::startOnePlayer(Side user, int level, RuleSet rules) {
     game_.begin(other(user), rules);
     if (user == Side::Black) computer_.open();
     game_.seat().setLevel(level);
+}
+
+void Table::startAgainstEngine(Side user, int level) {
+    seatPlayers(Mode::OnePlayer, user, engine_);
+    beginAs(Mode::OnePlayer);
+    begunAgainstEngine_ = true;
+    game_.begin(other(user), RuleSet::Standard);
+    game_.seat().setLevel(level);
+    if (user == Side::Black) engine_.open();
+}
+
+void Table::letTheComputerFinish() {
+    playTheComputer();
+    if (!game_.exists() || game_.result() != "*" || game_.position().toMove == userSide_) return;
+    if (game_.plays().empty()) computer_.open();
+    else computer_.yourTurn(game_.lastPlayed());
 }
 
 void Table::startTwoPlayer(RuleSet rules) {
@@ -66,7 +85,7 @@ void Table::replay(const StandardPosition& start, const std::vector<StandardMove
 bool Table::userMayMove() const {
     if (!game_.exists()) return false;
     switch (mode_) {
-    case Mode::OnePlayer: return !computer_.thinking();
+    case Mode::OnePlayer: return !opponentThinking() && (!engineSeated() || game_.position().toMove == userSide_);
     case Mode::Network: return game_.position().toMove == userSide_;
     case Mode::TwoPlayer: return true;
     }
@@ -105,7 +124,10 @@ PlayOutcome Table::play(Player& player, const StandardMove& move, bool quiet) {
     return outcome;
 }
 
-void Table::undo() { game_.takeBack(); }
+void Table::undo() {
+    engine_.cancel();
+    game_.takeBack();
+}
 
 void Table::resign() {
     const Side resigner = mode_ == Mode::TwoPlayer ? game_.position().toMove : userSide_;

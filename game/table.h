@@ -1,7 +1,8 @@
 // The players at the board, and how a game is begun, played, taken back and
 // given up. A way of playing is the pair of players seated: the user and the
-// computer, two users at one board (White at the bottom), or the user and the
-// opponent of a network game. Moves reach the game only through play(), which
+// computer (the built-in one, or a chess engine of another maker), two users
+// at one board (White at the bottom), or the user and the opponent of a
+// network game. Moves reach the game only through play(), which
 // then gives the turn to the other side's player. Lives on the window's thread.
 #pragma once
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "game/computer_player.h"
+#include "game/engine_player.h"
 #include "game/game.h"
 #include "game/player.h"
 
@@ -34,15 +36,31 @@ public:
     // The network opponent's nickname as shown, for the game begun as a
     // network game (empty for any other).
     const QString& opponentName() const { return opponentName_; }
+    // The game on the board was begun against an engine (it may since have
+    // failed, and the built-in computer finish it).
+    bool begunAgainstEngine() const { return begunAgainstEngine_; }
     // The side at the bottom of the board: the user's (White at one board).
     Side userSide() const { return userSide_; }
     Player& playerOf(Side side) const { return *seated_[static_cast<std::size_t>(side)]; }
     ComputerPlayer& computer() { return computer_; }
     const ComputerPlayer& computer() const { return computer_; }
+    EnginePlayer& engine() { return engine_; }
+    const EnginePlayer& engine() const { return engine_; }
+    // The game on the board is played against the engine.
+    bool engineSeated() const { return mode_ == Mode::OnePlayer && engine_.seated(); }
+    // The computer, built-in or engine, is choosing its move.
+    bool opponentThinking() const { return computer_.thinking() || engine_.thinking(); }
 
     // New Game Setup's OK: a new game against the computer at `level`; the
     // computer opens at once when the user takes Black.
     void startOnePlayer(Side user, int level, RuleSet rules = RuleSet::Orbel);
+    // New Game Setup's OK with an engine chosen (engine().choose()): a game
+    // under standard rules, whatever the option says, since engines play no
+    // other. `level` is what a saved copy of it is continued against.
+    void startAgainstEngine(Side user, int level);
+    // The engine failed: the built-in computer takes its side of the game on
+    // the board, and moves at once when it is to move.
+    void letTheComputerFinish();
     // New 2 Player Game: White at the bottom, White to move.
     void startTwoPlayer(RuleSet rules = RuleSet::Orbel);
     // A network game begins, the local user playing `local` against `remote`.
@@ -72,7 +90,8 @@ public:
     // A move of `player`'s; the turn then goes to the other side.
     PlayOutcome play(Player& player, const StandardMove& move, bool quiet = false) override;
 
-    // Undo Move: the position before the user's last release of a piece.
+    // Undo Move: the position before the user's last release of a piece;
+    // an engine's search for the move taken back is stopped.
     void undo();
     // Game > Resign: the user gives up (at one board, the side to move).
     void resign();
@@ -89,9 +108,11 @@ private:
     LocalPlayer user_;
     LocalPlayer second_;
     ComputerPlayer computer_;
+    EnginePlayer engine_;
     Mode mode_ = Mode::OnePlayer;
     Mode begunAs_ = Mode::OnePlayer;
     QString opponentName_;
+    bool begunAgainstEngine_ = false;
     // Before the first game, as the window has always drawn its empty board.
     Side userSide_ = Side::Black;
     std::array<Player*, 2> seated_;

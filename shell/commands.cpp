@@ -9,7 +9,7 @@ namespace {
 constexpr const char* Names[CommandCount] = {
     "new-one", "new-two", "save", "load", "open-text", "export", "copy-game", "copy-position", "paste", "exit",
     "undo", "resign", "offer-draw", "claim-draw", "time-control", "pause", "read-position", "hint", "dark-square", "light-square", "original-colors", "dudidi", "ferrow1",
-    "ferrow2", "coordinates", "announce", "sounds", "standard-rules", "call", "address", "internet-calls", "net-resign", "kill", "net-draw", "takeback", "rematch", "call-again", "whats-new", "about",
+    "ferrow2", "coordinates", "announce", "sounds", "standard-rules", "engines", "call", "address", "internet-calls", "net-resign", "kill", "net-draw", "takeback", "rematch", "call-again", "whats-new", "about",
     "keys"};
 
 // What would replace or end the game object the computer's thread is using.

@@ -15,7 +15,7 @@ namespace orbel {
 enum class Command {
     NewOnePlayerGame, NewTwoPlayerGame, SaveGame, LoadGame, OpenGameText, ExportGame, CopyGame, CopyPosition,
     PasteGameText, Exit, UndoMove, Resign, OfferDraw, ClaimDraw, TimeControl, PauseClocks, ReadPosition, Hint, DarkSquare, LightSquare, OriginalColors, PieceSetDudidi,
-    PieceSetFerrow1, PieceSetFerrow2, ShowHideCoordinates, AnnounceMoves, Sounds, StandardRules, DirectNetworkGame, NetworkAddress, AcceptInternetCalls,
+    PieceSetFerrow1, PieceSetFerrow2, ShowHideCoordinates, AnnounceMoves, Sounds, StandardRules, Engines, DirectNetworkGame, NetworkAddress, AcceptInternetCalls,
     NetworkResign, KillGame, NetworkDraw, NetworkTakeback, Rematch, CallAgain, WhatsNew, About, Keys,
 };
 inline constexpr int CommandCount = static_cast<int>(Command::Keys) + 1;

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "shell/dialog_units.h"
@@ -21,19 +22,22 @@ QPixmap infoPicture() { return QPixmap(QStringLiteral(":/pieces/%1.png").arg(res
 
 }  // namespace
 
-NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeControl chooseTimeControl)
+NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeControl chooseTimeControl,
+                                       const QStringList& engines)
     : QDialog(owner), start_(std::move(start)) {
     setWindowTitle(QStringLiteral("New Game Setup"));
     setFont(dialogFont("MS Sans Serif", 8));
     const DialogUnits du(font());
-    setFixedSize(du.size(186, 100));
+    // The engines grow the AI frame downwards: a line each, and the Elo's.
+    const int grown = engines.isEmpty() ? 0 : 10 * static_cast<int>(engines.size()) + 16;
+    setFixedSize(du.size(186, 100 + grown));
     if (owner) move(owner->mapToGlobal(QPoint(du.px(50), du.py(50))));
 
     setStyleSheet(groupBoxStyleSheet(font()));
     auto* colour = new QGroupBox(QStringLiteral("Color"), this);
     colour->setGeometry(du.rect(15, 7, 95, 33));
     auto* ai = new QGroupBox(QStringLiteral("AI"), this);
-    ai->setGeometry(du.rect(15, 45, 95, 45));
+    ai->setGeometry(du.rect(15, 45, 95, 45 + grown));
 
     // The two groups of automatic radio buttons, each button under its
     // control identifier and inside its frame.
@@ -45,20 +49,11 @@ NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeCo
     addRadio(levels_, ai, ctl::Easy, "&Easy", du.rect(20, 55, 35, 10));
     addRadio(levels_, ai, ctl::Medium, "&Medium", du.rect(20, 65, 35, 10));
     addRadio(levels_, ai, ctl::Hard, "&Hard", du.rect(20, 75, 35, 10));
+    for (int i = 0; i < engines.size(); ++i)
+        addRadio(levels_, ai, ctl::FirstEngine + i, engines[i].toUtf8().constData(), du.rect(20, 85 + 10 * i, 85, 10));
+    if (!engines.isEmpty()) addEloBox(ai, du, 87 + 10 * static_cast<int>(engines.size()));
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setGeometry(du.rect(129, 7, 50, 14));
-    ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel_->setGeometry(du.rect(129, 24, 50, 14));
-    connect(ok_, &QPushButton::clicked, this, &NewGameSetupDialog::confirm);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    // Below Cancel, level with the foot of the AI frame; last in Tab's order.
-    if (chooseTimeControl) {
-        timeControl_ = new QPushButton(QStringLiteral("&Time Control..."), this);
-        timeControl_->setGeometry(du.rect(119, 76, 60, 14));
-        connect(timeControl_, &QPushButton::clicked, this, [this, choose = std::move(chooseTimeControl)] { choose(this); });
-    }
+    addButtons(du, 76 + grown, std::move(chooseTimeControl));
 
     // White and Hard, every time the dialog opens; the keys start on White
     // (arrows choose within a group, Tab goes to the next).
@@ -69,20 +64,60 @@ NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeCo
     colours_->button(ctl::White)->setFocus();
 }
 
+void NewGameSetupDialog::addButtons(const DialogUnits& du, int timeControlTop, ChooseTimeControl chooseTimeControl) {
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setGeometry(du.rect(129, 7, 50, 14));
+    ok_->setDefault(true);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setGeometry(du.rect(129, 24, 50, 14));
+    connect(ok_, &QPushButton::clicked, this, &NewGameSetupDialog::confirm);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    // Below Cancel, level with the foot of the AI frame; last in Tab's order.
+    if (chooseTimeControl) {
+        timeControl_ = new QPushButton(QStringLiteral("&Time Control..."), this);
+        timeControl_->setGeometry(du.rect(119, timeControlTop, 60, 14));
+        connect(timeControl_, &QPushButton::clicked, this, [this, choose = std::move(chooseTimeControl)] { choose(this); });
+    }
+}
+
+void NewGameSetupDialog::addEloBox(QWidget* frame, const DialogUnits& du, int top) {
+    // Where the engines set their strength by Elo; engines at full strength
+    // play far above its top.
+    auto* label = new QLabel(QStringLiteral("E&lo:"), frame);
+    label->setFont(font());
+    label->setGeometry(du.rect(32, top + 2, 20, 10).translated(-frame->pos()));
+    elo_ = new QSpinBox(frame);
+    elo_->setFont(font());
+    elo_->setRange(800, 3000);
+    elo_->setSingleStep(50);
+    elo_->setValue(1500);
+    elo_->setGeometry(du.rect(54, top, 40, 12).translated(-frame->pos()));
+    elo_->setAccessibleName(QStringLiteral("Engine's Elo"));
+    label->setBuddy(elo_);
+    const auto follow = [this] { elo_->setEnabled(levels_->checkedId() >= ctl::FirstEngine); };
+    connect(levels_, &QButtonGroup::idToggled, elo_, follow);
+    follow();
+}
+
 QRadioButton* NewGameSetupDialog::radio(int id) const {
     QAbstractButton* button = colours_->button(id);
     return qobject_cast<QRadioButton*>(button ? button : levels_->button(id));
 }
 
 void NewGameSetupDialog::confirm() {
-    int level = LevelHard;
-    switch (levels_->checkedId()) {
-    case ctl::Easy: level = LevelEasy; break;
-    case ctl::Medium: level = LevelMedium; break;
-    default: break;
+    NewGameChoice choice;
+    choice.level = LevelHard;
+    switch (const int id = levels_->checkedId()) {
+    case ctl::Easy: choice.level = LevelEasy; break;
+    case ctl::Medium: choice.level = LevelMedium; break;
+    default:
+        if (id >= ctl::FirstEngine) choice.engine = id - ctl::FirstEngine;
+        break;
     }
+    if (elo_) choice.elo = elo_->value();
     const int colour = colours_->checkedId();
-    if (colour != -1) start_(colour == ctl::Black ? Side::Black : Side::White, level);
+    choice.user = colour == ctl::Black ? Side::Black : Side::White;
+    if (colour != -1) start_(choice);
     accept();
 }
 

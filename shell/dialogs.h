@@ -11,26 +11,45 @@
 class QButtonGroup;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace orbel {
+
+class DialogUnits;
+
+// What New Game Setup's OK begins: the user's side, and the built-in
+// computer's level or a chess engine (its place in the engines offered) at
+// an Elo.
+struct NewGameChoice {
+    Side user = Side::White;
+    int level = 0;
+    int engine = -1;
+    int elo = 1500;
+};
 
 class NewGameSetupDialog : public QDialog {
     Q_OBJECT
 public:
     // `start` begins the game chosen, before the dialog closes with OK.
-    using Start = std::function<void(Side user, int level)>;
+    using Start = std::function<void(const NewGameChoice& choice)>;
     // `chooseTimeControl` runs Time Control... over this dialog; without it
     // there is no such button.
     using ChooseTimeControl = std::function<void(QWidget* owner)>;
-    NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeControl chooseTimeControl = {});
+    // `engines` are offered below Hard, each with its radio button
+    // (ctl::FirstEngine on), and with them a box for the Elo they play at.
+    NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeControl chooseTimeControl = {},
+                       const QStringList& engines = {});
 
     QRadioButton* radio(int id) const;
+    QSpinBox* eloBox() const { return elo_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
     QPushButton* timeControlButton() const { return timeControl_; }
 
 private:
     void confirm();
+    void addButtons(const DialogUnits& du, int timeControlTop, ChooseTimeControl chooseTimeControl);
+    void addEloBox(QWidget* frame, const DialogUnits& du, int top);
 
     Start start_;
     QButtonGroup* colours_;
@@ -38,6 +57,7 @@ private:
     QPushButton* ok_;
     QPushButton* cancel_;
     QPushButton* timeControl_ = nullptr;
+    QSpinBox* elo_ = nullptr;
 };
 
 // About (103) and What's New (175): fixed texts and the picture, centred over

@@ -6,11 +6,13 @@ Hints::Hints(QObject* parent) : QObject(parent) {}
 
 Hints::~Hints() = default;
 
-bool Hints::available() const { return program || !installedEngines().empty(); }
+std::vector<UciEngine::Program> Hints::candidates() const { return engines ? engines() : installedEngines(); }
+
+bool Hints::available() const { return program || !candidates().empty(); }
 
 void Hints::ask(const StandardPosition& start, const std::vector<StandardMove>& moves) {
     if (!engine_) {
-        const std::vector<UciEngine::Program> installed = installedEngines();
+        const std::vector<UciEngine::Program> installed = candidates();
         if (!program && installed.empty()) {
             emit failed(QStringLiteral("Hints need a chess engine, such as Stockfish (sudo apt install stockfish)."));
             return;

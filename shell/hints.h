@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -20,8 +21,10 @@ public:
     explicit Hints(QObject* parent = nullptr);
     ~Hints() override;
 
-    // The engine asked; unset, the first installed. A test's fake.
+    // The engine asked (a test's fake); unset, the first of `engines`, or
+    // of those installed.
     std::optional<UciEngine::Program> program;
+    std::function<std::vector<UciEngine::Program>()> engines;
     int moveTimeMs = 1000;
 
     // Whether there is an engine to ask.
@@ -40,6 +43,7 @@ signals:
     void failed(const QString& why);
 
 private:
+    std::vector<UciEngine::Program> candidates() const;
     void letGo();
 
     std::unique_ptr<UciEngine> engine_;

@@ -91,6 +91,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     followTheClocks();
     followTheHints();
     followThePlayers();
+    followTheEngine();
     followTheNetwork();
     // Fixed size: no maximise, no resizing.
     adjustSize();
@@ -100,8 +101,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() {
-    // The thinking thread must be gone before the window is.
+    // The thinking thread must be gone before the window is, and no engine
+    // outlives it.
     computer().stop();
+    table_.engine().stop();
 }
 
 void MainWindow::setUpFrame() {
@@ -131,6 +134,7 @@ void MainWindow::readSettings() {
     readOptInSettings(stored);
     state_.standardRules = stored.standardRules;
     state_.acceptInternetCalls = stored.acceptInternetCalls;
+    engines_.setPrograms(installedEngines(), readEnginePaths(readEnginesSetting()));
     readTimeControlSetting(stored);
     state_.timeControl = stored.timeControl;
     readPieceSetSetting(stored);
@@ -178,6 +182,7 @@ std::span<const MainWindow::MenuItem> MainWindow::menuItems() {
         {"&Options", Command::AnnounceMoves, "&Announce Moves", {}, &MainWindow::toggleAnnouncements},
         {"&Options", Command::Sounds, "S&ounds", {}, &MainWindow::toggleSounds},
         {"&Options", Command::StandardRules, "S&tandard Chess Rules", {}, &MainWindow::toggleStandardRules},
+        {"&Options", Command::Engines, "&Engines...", {}, &MainWindow::showEngines},
         {"&Network Play", Command::DirectNetworkGame, "&Direct Network Game", Qt::CTRL | Qt::Key_I,
          &MainWindow::directNetworkGame},
         {"&Network Play", Command::NetworkAddress, "Your Network &Address...", {}, &MainWindow::showNetworkAddress},
@@ -423,7 +428,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The router is told while the rest of the window goes.
     if (portMapper_) portMapper_->requestStop();
     // A computer move in progress is finished first; it takes milliseconds.
+    // An engine is told to quit, and killed when it does not.
     computer().stop();
+    table_.engine().stop();
     if (!destroyed_) {
         destroyed_ = true;
         network_.windowDestroyed();

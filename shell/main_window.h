@@ -24,7 +24,9 @@
 #include "savegame/pgn.h"
 #include "shell/board_keys.h"
 #include "shell/board_painter.h"
+#include "shell/dialogs.h"
 #include "shell/commands.h"
+#include "shell/engine_list.h"
 #include "shell/hints.h"
 #include "shell/modal.h"
 #include "shell/network_play.h"
@@ -72,6 +74,7 @@ public:
     ModalRunner& modal() { return modal_; }
     Commands& commands() { return commands_; }
     Hints& hints() { return hints_; }
+    EngineList& engines() { return engines_; }
     QAction* action(Command command) const { return commands_.action(command); }
 
     // The parts of the window, for the shell's own code and for tests.
@@ -147,7 +150,12 @@ private:
     void thinkingEnded();
     void enableGameCommands(bool enabled);
     void updateCursor();
-    void startOnePlayerGame(Side user, int level);
+    void startOnePlayerGame(const NewGameChoice& choice);
+    // A game against an engine (main_window_engines.cpp).
+    void followTheEngine();
+    void engineFailed(const QString& why);
+    std::optional<uci::GoLimits> engineLimits() const;
+    void showEngines();
     void startNetworkGame(int localColorCode);
     void runNewGameSetup();
     void showChatPane(bool show);
@@ -244,6 +252,8 @@ private:
     // The engine's hint for the position on the board, drawn as an arrow.
     Hints hints_;
     std::optional<StandardMove> hint_;
+    // The engines New Game Setup offers.
+    EngineList engines_;
     bool destroyed_ = false;
     // A claim on the network opponent's flag awaits its copy's answer.
     bool claiming_ = false;

@@ -79,7 +79,10 @@ void MainWindow::begun(GameStart how) {
     state_.dragging = state_.dragImageShown = false;
     commands_.setEnabled(Command::UndoMove, false);
     const bool standard = game_.rules() == RuleSet::Standard;
-    rulesLabel_->setText(standard ? QStringLiteral("Standard chess rules") : QStringLiteral("Orbel 3.0 rules"));
+    // An engine plays standard chess only, whatever the option says.
+    rulesLabel_->setText(table_.engineSeated()  ? QStringLiteral("Standard chess rules, as engines play")
+                         : standard             ? QStringLiteral("Standard chess rules")
+                                                : QStringLiteral("Orbel 3.0 rules"));
     updateDrawCommands();
     if (how != GameStart::Loaded) playSound(res::NewGameSound);
     updateCursor();
@@ -191,19 +194,27 @@ void MainWindow::updateCursor() {
     // The wait cursor while the other side is to move and the user cannot.
     const bool networkWaits = table_.mode() == Table::Mode::Network && network_.netGameActive() &&
                               game_.position().toMove != table_.userSide();
-    setCursor(computer().thinking() || networkWaits ? Qt::WaitCursor : Qt::ArrowCursor);
+    setCursor(table_.opponentThinking() || networkWaits ? Qt::WaitCursor : Qt::ArrowCursor);
 }
 
 void MainWindow::runNewGameSetup() {
-    NewGameSetupDialog dialog([this](Side user, int level) { startOnePlayerGame(user, level); }, this,
-                              [this](QWidget* over) { chooseTimeControl(over); });
+    QStringList engines;
+    for (const EngineList::Entry& entry : engines_.entries()) engines << entry.shownName();
+    NewGameSetupDialog dialog([this](const NewGameChoice& choice) { startOnePlayerGame(choice); }, this,
+                              [this](QWidget* over) { chooseTimeControl(over); }, engines);
     modal_.run(dialog);
 }
 
-void MainWindow::startOnePlayerGame(Side user, int level) {
+void MainWindow::startOnePlayerGame(const NewGameChoice& choice) {
     setStatusText(qs(text::WhiteToMove));
     clocks_.setNextControl(state_.timeControl);
-    table_.startOnePlayer(user, level, state_.standardRules ? RuleSet::Standard : RuleSet::Orbel);
+    const auto& entries = engines_.entries();
+    if (choice.engine >= 0 && static_cast<std::size_t>(choice.engine) < entries.size()) {
+        table_.engine().choose(entries[static_cast<std::size_t>(choice.engine)].program, choice.elo);
+        table_.startAgainstEngine(choice.user, choice.level);
+        return;
+    }
+    table_.startOnePlayer(choice.user, choice.level, state_.standardRules ? RuleSet::Standard : RuleSet::Orbel);
 }
 
 void MainWindow::newOnePlayerGame() {

@@ -27,7 +27,7 @@ void MainWindow::followTheHints() {
 
 void MainWindow::showHint() {
     if (!game_.exists() || table_.mode() == Table::Mode::Network) return;
-    if (computer().thinking()) {
+    if (table_.opponentThinking()) {
         showStatusMessage(QStringLiteral("Hint: wait for the computer's move"));
         return;
     }

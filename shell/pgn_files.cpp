@@ -40,6 +40,14 @@ std::string computerName(int level) {
     return std::string("Computer (") + name + ")";
 }
 
+// "Stockfish 15.1 (1500)": the engine's own name, and the Elo it was asked
+// to play at.
+std::string engineName(const EnginePlayer& engine) {
+    std::string name = engine.name().isEmpty() ? "Engine" : engine.name().toStdString();
+    if (engine.elo()) name += " (" + std::to_string(*engine.elo()) + ")";
+    return name;
+}
+
 // Site and Date: this machine, today.
 PgnTags tagsHereAndNow() {
     PgnTags tags;
@@ -60,7 +68,8 @@ PgnTags tagsOf(const Table& table, const QString& localNickname) {
     const Game& game = table.game();
     std::string user = "Player", opponent = "Player";
     if (table.begunAs() == Table::Mode::OnePlayer) {
-        opponent = computerName(game.exists() ? game.seat().level() : LevelHard);
+        opponent = table.begunAgainstEngine() ? engineName(table.engine())
+                                              : computerName(game.exists() ? game.seat().level() : LevelHard);
     } else if (table.begunAs() == Table::Mode::Network) {
         user = nameOrUnknown(localNickname);
         opponent = nameOrUnknown(table.opponentName());

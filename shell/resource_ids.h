@@ -29,6 +29,8 @@ inline constexpr int Medium = 1003;
 inline constexpr int Hard = 1004;
 inline constexpr int HostEdit = 1005;
 inline constexpr int NicknameEdit = 1006;
+// The engines New Game Setup offers, one after another from here.
+inline constexpr int FirstEngine = 1100;
 
 }  // namespace orbel::ctl
 

@@ -102,6 +102,18 @@ void writeTimeControlSetting(const TimeControl& control) {
     store.sync();
 }
 
+QString readEnginesSetting() {
+    // A few paths; a text far longer is no list of them.
+    const QString text = QSettings().value(readName(EnginesKey)).toString();
+    return text.size() <= 64 * 1024 ? text : QString();
+}
+
+void writeEnginesSetting(const QString& text) {
+    QSettings store;
+    store.setValue(writeName(EnginesKey), text);
+    store.sync();
+}
+
 void writeSetting(const char* key, std::int64_t number) {
     QSettings store;
     store.setValue(writeName(key), QString::number(number));

@@ -4,9 +4,11 @@
 // Chess" with the keys whsqu, dksqu, pieceset, announce and sounds; and
 // whether new games follow standard chess rules, as "true" or "false" under
 // standardRules; and the time control new games get, as PGN's TimeControl
-// text under timeControl.
+// text under timeControl; and the chess engines the user added, a path a
+// line, under engines.
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <string_view>
 
@@ -23,6 +25,7 @@ inline constexpr const char* SoundsKey = "sounds";
 inline constexpr const char* StandardRulesKey = "standardRules";
 inline constexpr const char* AcceptInternetCallsKey = "acceptInternetCalls";
 inline constexpr const char* TimeControlKey = "timeControl";
+inline constexpr const char* EnginesKey = "engines";
 
 // A stored number read as C's atoi does: optional leading white space, an
 // optional sign, then digits; no digits gives 0; values beyond the 32-bit
@@ -66,6 +69,9 @@ void readOptInSettings(StoredSettings& settings);
 void readTimeControlSetting(StoredSettings& settings);
 void writeSwitchSetting(const char* key, bool on);
 void writeTimeControlSetting(const TimeControl& control);
+// Reads and writes "engines" as it is stored (engine_list.h reads it).
+QString readEnginesSetting();
+void writeEnginesSetting(const QString& text);
 // Writes one key as decimal text. Failures are silent.
 void writeSetting(const char* key, std::int64_t number);
 

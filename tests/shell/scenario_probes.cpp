@@ -153,6 +153,27 @@ QString levelExported(MainWindow& w) {
     return "none";
 }
 
+// The players an export names: "Player - Fake Engine (1500)".
+QString playersExported(MainWindow& w) {
+    const QString text = QString::fromStdString(exportedGame(w.table(), w.network().localNickname).text);
+    QStringList names;
+    for (const char* tag : {"[White \"", "[Black \""}) {
+        const qsizetype at = text.indexOf(QLatin1String(tag)) + qsizetype(std::strlen(tag));
+        names << text.mid(at, text.indexOf(QLatin1Char('"'), at) - at);
+    }
+    return names.join(QStringLiteral(" - "));
+}
+
+// The engines this test's program started that are still running.
+QString enginesRunning() {
+    int count = 0;
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().startsWith("fake-uci-engin")) ++count;
+    }
+    return QString::number(count);
+}
+
 }  // namespace
 
 bool probeTakesArgument(const std::string& name) {
@@ -236,6 +257,8 @@ const std::map<std::string, Probe> Probes = {
          return boardTable(v)->cellAt(7, 0)->text(QAccessible::Name).startsWith("a1") ? "white" : "black";
      }},
     {"level", [](const Seen& v) { return levelExported(v.w); }},
+    {"players", [](const Seen& v) { return playersExported(v.w); }},
+    {"engines-running", [](const Seen&) { return enginesRunning(); }},
     // The castling rights of the game on the board, as KQkq.
     {"rights", [](const Seen& v) {
          const StandardPosition& p = v.w.game().position();

@@ -82,7 +82,11 @@ Command commandNamed(const std::string& name) {
     ADD_FAILURE() << "no command " << name;
     return Command::About;
 }
-int levelId(const std::string& l) { return l == "easy" ? ctl::Easy : l == "medium" ? ctl::Medium : ctl::Hard; }
+// "easy", "medium", "hard", or "engine1" for the first engine offered.
+int levelId(const std::string& l) {
+    if (l.starts_with("engine")) return ctl::FirstEngine + std::stoi(l.substr(6)) - 1;
+    return l == "easy" ? ctl::Easy : l == "medium" ? ctl::Medium : ctl::Hard;
+}
 
 // A position as FEN's piece placement (any placement, unlike a FEN that
 // other programs could play), with `toMove` to move and the rights of `like`.
@@ -349,7 +353,9 @@ void Scenario::answerInternet(const QString& host, const QString& nick, const st
 void Scenario::newGame(Words& in, bool start) {
     const bool black = word(in) == "black";
     const int level = levelId(word(in));
-    start ? me().startWith(black, level) : me().newOnePlayerGame(black, level);
+    // An engine's Elo follows its name.
+    const int elo = level >= ctl::FirstEngine ? std::stoi(word(in)) : 0;
+    start ? me().startWith(black, level, elo) : me().newOnePlayerGame(black, level, elo);
 }
 
 void Scenario::hook(std::function<void()>& when, const std::string& steps) {
@@ -454,6 +460,13 @@ const std::map<std::string, Verb> Verbs = {
     // The engine Game > Hint asks: the fake one in a mode of its own.
     {"hint-engine", [](S& s, Words& in) {
          s.window().hints().program = UciEngine::Program{ORBEL_FAKE_ENGINE, {QString::fromStdString(word(in))}};
+     }},
+    // The engines New Game Setup offers: the fake one, in the modes named.
+    {"engines", [](S& s, Words& in) {
+         std::vector<UciEngine::Program> programs;
+         for (std::string mode = word(in); !mode.empty(); mode = word(in))
+             programs.push_back(UciEngine::Program{ORBEL_FAKE_ENGINE, {QString::fromStdString(mode)}});
+         s.window().engines().setPrograms(programs, {});
      }},
     {"mark", [](S& s, Words&) { s.mark = s.me().drawnPlacement(); }},
     {"activate", [](S& s, Words&) {

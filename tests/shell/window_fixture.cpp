@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <map>
 #include <utility>
 
@@ -25,6 +26,9 @@ int inkIn(const QImage& image, const QRect& area, const QColor& background) {
 
 void Player::open() {
     window = std::make_unique<MainWindow>();
+    // The same New Game Setup whatever engines this machine has installed:
+    // a scenario that plays one names it.
+    window->engines().setPrograms({}, {});
     WindowSeams& seams = window->seams();
     seams.box = [this](const BoxRequest& r) {
         boxes.push_back({r.text, r.caption, r.icon, r.hasOwner});
@@ -76,11 +80,12 @@ void Player::close() {
     window.reset();
 }
 
-void Player::answerNewGame(bool black, int levelId) {
-    answerNextDialog([black, levelId](QDialog& d) {
+void Player::answerNewGame(bool black, int levelId, int elo) {
+    answerNextDialog([black, levelId, elo](QDialog& d) {
         auto& setup = dynamic_cast<NewGameSetupDialog&>(d);
         setup.radio(black ? ctl::Black : ctl::White)->click();
         setup.radio(levelId)->click();
+        if (elo) setup.eloBox()->setValue(elo);
         setup.okButton()->click();
         return setup.result();
     });
@@ -93,13 +98,13 @@ void Player::answerCancel() {
     });
 }
 
-void Player::startWith(bool black, int levelId) {
-    answerNewGame(black, levelId);
+void Player::startWith(bool black, int levelId, int elo) {
+    answerNewGame(black, levelId, elo);
     window->runStartUpDialog();
 }
 
-void Player::newOnePlayerGame(bool black, int levelId) {
-    answerNewGame(black, levelId);
+void Player::newOnePlayerGame(bool black, int levelId, int elo) {
+    answerNewGame(black, levelId, elo);
     command(Command::NewOnePlayerGame);
 }
 

@@ -51,12 +51,12 @@ public:
 
     void answerNextDialog(std::function<int(QDialog&)> answer) { dialogAnswers.push_back(std::move(answer)); }
     // New Game Setup answered with a colour and a level (control ids), then OK.
-    void answerNewGame(bool black, int levelId);
+    void answerNewGame(bool black, int levelId, int elo = 0);
     void answerCancel();
     // Starts the window as the program does (its first New Game Setup included).
-    void startWith(bool black, int levelId);
+    void startWith(bool black, int levelId, int elo = 0);
     // New 1 Player Game from the menu, its setup answered.
-    void newOnePlayerGame(bool black, int levelId);
+    void newOnePlayerGame(bool black, int levelId, int elo = 0);
     // A menu command, as a click on its item.
     void command(Command c);
 
