@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QSpinBox>
+#include <QTreeWidget>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -34,6 +35,7 @@
 #include "shell/board_window.h"
 #include "shell/chat_pane.h"
 #include "shell/dialogs.h"
+#include "shell/engines_dialog.h"
 #include "shell/history_pane.h"
 #include "shell/net_dialogs.h"
 #include "shell/resource_ids.h"
@@ -649,6 +651,32 @@ const std::map<std::string, Verb> Verbs = {
                  files.selectFile(path);
                  d.accept();  // QFileDialog::accept, as its Save or Open button does
                  return files.result();
+             });
+         // Options > Engines...: a file of the test's folder added (a copy
+         // of the fake engine when it does not exist), then each row once
+         // every engine has answered or failed, then Close.
+         if (kind == "engines")
+             p.answerNextDialog([&s, &p, added = QString::fromStdString(a)](QDialog& d) {
+                 auto& engines = dynamic_cast<EnginesDialog&>(d);
+                 QTreeWidget* rows = engines.table();
+                 if (!added.isEmpty()) {
+                     const QString path = s.folder.filePath(added);
+                     if (!QFile::exists(path)) QFile::copy(ORBEL_FAKE_ENGINE, path);
+                     p.answerNextDialog([path](QDialog& f) {
+                         static_cast<QFileDialog&>(f).selectFile(path);
+                         f.accept();
+                         return f.result();
+                     });
+                     engines.addButton()->click();
+                 }
+                 EXPECT_TRUE(QTest::qWaitFor([rows] { return rows->findItems("Asking...", Qt::MatchExactly, 2).isEmpty(); }, 8000));
+                 QStringList shown;
+                 for (int i = 0; i < rows->topLevelItemCount(); ++i)
+                     shown << QStringList{rows->topLevelItem(i)->text(0), rows->topLevelItem(i)->text(1),
+                                          rows->topLevelItem(i)->text(2)}.join(", ");
+                 s.offered = shown.join(" / ") + (engines.removeButton()->isEnabled() ? " (removable)" : "");
+                 d.accept();
+                 return d.result();
              });
          if (kind == "colour")
              p.answerNextDialog([&s, chosen = QColor(QString::fromStdString(a))](QDialog& d) {
