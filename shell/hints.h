@@ -35,6 +35,11 @@ public:
     // The position changed: an answer still due is dropped.
     void forget();
     bool asking() const { return asking_; }
+    // The window closes: the engine is told to quit, and killed when it does not.
+    void stop() {
+        asking_ = false;
+        engine_.reset();
+    }
     // The engine's name as it gave it ("Stockfish 15.1"), once it has answered.
     QString engineName() const { return engine_ ? engine_->name() : QString(); }
 

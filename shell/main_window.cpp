@@ -431,6 +431,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // An engine is told to quit, and killed when it does not.
     computer().stop();
     table_.engine().stop();
+    hints_.stop();
     if (!destroyed_) {
         destroyed_ = true;
         network_.windowDestroyed();

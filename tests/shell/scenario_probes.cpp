@@ -21,6 +21,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <set>
+#include <unistd.h>
 
 #include "shell/board_painter.h"
 #include "shell/board_window.h"
@@ -164,12 +165,21 @@ QString playersExported(MainWindow& w) {
     return names.join(QStringLiteral(" - "));
 }
 
-// The engines this test's program started that are still running.
+// The engines this test started that are still its children, running or
+// not yet reaped.
 QString enginesRunning() {
     int count = 0;
     for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-        if (comm.open(QIODevice::ReadOnly) && comm.readAll().startsWith("fake-uci-engin")) ++count;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        // "pid (comm) state ppid ...": the name may hold spaces, not ") ".
+        const QByteArray line = stat.readAll();
+        const qsizetype close = line.lastIndexOf(") ");
+        const QList<QByteArray> after = line.mid(close + 2).split(' ');
+        const QByteArray name = line.mid(line.indexOf('(') + 1, close - line.indexOf('(') - 1);
+        if (after.size() > 1 && after[1].toLongLong() == getpid() &&
+            (name.startsWith("fake-uci-engin") || name == "stockfish"))
+            ++count;
     }
     return QString::number(count);
 }

@@ -467,8 +467,29 @@ const std::map<std::string, Verb> Verbs = {
     {"engines", [](S& s, Words& in) {
          std::vector<UciEngine::Program> programs;
          for (std::string mode = word(in); !mode.empty(); mode = word(in))
-             programs.push_back(UciEngine::Program{ORBEL_FAKE_ENGINE, {QString::fromStdString(mode)}});
+             programs.push_back(mode == "stockfish" ? UciEngine::Program{"/usr/games/stockfish", {}}
+                                                    : UciEngine::Program{ORBEL_FAKE_ENGINE, {QString::fromStdString(mode)}});
          s.window().engines().setPrograms(programs, {});
+     }},
+    // The user's next moves as White, each with the mouse once the opponent
+    // has answered: a quiet development while it is legal, else the first
+    // legal move, until the game ends.
+    {"play-on", [](S& s, Words& in) {
+         static const char* const plan[] = {"g1f3", "g2g3", "f1g2", "d2d3", "b1d2", "e2e4", "c2c3", "h2h3", "a2a3", "b2b4"};
+         for (int n = std::stoi(word(in)); n > 0 && s.window().game().result() == "*"; --n) {
+             s.me().waitForComputer();
+             const StandardPosition& p = s.window().game().position();
+             std::optional<StandardMove> move;
+             for (const char* text : plan)
+                 if (!move) move = uci::readMove(p, text);
+             std::vector<StandardMove> legal;
+             legalMoves(p, legal);
+             if (!move && !legal.empty()) move = legal.front();
+             ASSERT_TRUE(move) << "no move to play";
+             const std::string from(squareName(move->from)), to(squareName(move->to));
+             const QPoint a = s.point(from.substr(0, 2)), b = s.point(to.substr(0, 2));
+             s.me().pressAt(a), s.me().moveHeldTo(b), s.me().releaseAt(b);
+         }
      }},
     {"mark", [](S& s, Words&) { s.mark = s.me().drawnPlacement(); }},
     {"activate", [](S& s, Words&) {

@@ -160,7 +160,7 @@ void Player::keys(const std::string& text) {
 }
 
 void Player::waitForComputer() {
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->computer().thinking(); }, 20000))
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->table().opponentThinking(); }, 20000))
         << "the computer never answered";
 }
 
