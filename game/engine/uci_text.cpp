@@ -176,8 +176,8 @@ std::vector<std::string> strengthCommands(const std::vector<Option>& options, st
 std::string brainText(const StandardPosition& position, const Info& info) {
     std::string text = "Brain:\n";
     StandardPosition at = position;
-    for (const std::string& word : info.pv) {
-        const std::optional<StandardMove> move = readMove(at, word);
+    for (std::size_t ply = 0; ply < std::min(info.pv.size(), BrainPlies); ++ply) {
+        const std::optional<StandardMove> move = readMove(at, info.pv[ply]);
         if (!move) break;
         if (at.toMove == Side::White) text += std::to_string(at.fullMove) + ". ";
         else if (at == position) text += std::to_string(at.fullMove) + "... ";

@@ -73,8 +73,10 @@ int strengthMoveTimeMs(const std::vector<Option>& options, std::optional<int> el
 
 // The Brain pane's text for an engine's line in `position`: "Brain:", the
 // moves it expects in SAN, numbered as the game numbers them, as far as they
-// are legal, then "Value: +0.34, depth 12" from the engine's side (or "mate
-// in 3", "mated in 2").
+// are legal and at most BrainPlies of them (what the pane holds with the
+// value beneath), then "Value: +0.34, depth 12" from the engine's side (or
+// "mate in 3", "mated in 2").
+inline constexpr std::size_t BrainPlies = 8;
 std::string brainText(const StandardPosition& position, const Info& info);
 
 // The longest line read whole; a longer one is dropped unread.

@@ -96,6 +96,8 @@ TEST(UciText, TheBrainPaneReadsTheLineAsFarAsItIsLegal) {
         {start, "info depth 12 score cp 34 pv e2e4 e7e5 g1f3 e5e4 b8c6",
          "Brain:\n1. e4 e5 2. Nf3\n\nValue: +0.34, depth 12"},
         {black, "info depth 3 score cp -5 pv e7e5 g1f3", "Brain:\n1... e5 2. Nf3\n\nValue: -0.05, depth 3"},
+        {start, "info depth 20 score cp 30 pv e2e4 e7e5 g1f3 b8c6 f1b5 a7a6 b5a4 g8f6 e1g1 f8e7",
+         "Brain:\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Ba4 Nf6\n\nValue: +0.30, depth 20"},
         {start, "info depth 30 score mate 3 pv", "Brain:\n\n\nValue: mate in 3, depth 30"},
         {black, "info depth 1 score mate -2", "Brain:\n\n\nValue: mated in 2, depth 1"},
         {start, "info depth 1", "Brain:\n\n\nValue: ?, depth 1"},
