@@ -49,8 +49,14 @@ NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeCo
     addRadio(levels_, ai, ctl::Easy, "&Easy", du.rect(20, 55, 35, 10));
     addRadio(levels_, ai, ctl::Medium, "&Medium", du.rect(20, 65, 35, 10));
     addRadio(levels_, ai, ctl::Hard, "&Hard", du.rect(20, 75, 35, 10));
-    for (int i = 0; i < engines.size(); ++i)
-        addRadio(levels_, ai, ctl::FirstEngine + i, engines[i].toUtf8().constData(), du.rect(20, 85 + 10 * i, 85, 10));
+    for (int i = 0; i < engines.size(); ++i) {
+        // An engine names itself: cut short to the frame, whole for a reader,
+        // and never taken for a key.
+        addRadio(levels_, ai, ctl::FirstEngine + i, "", du.rect(20, 85 + 10 * i, 85, 10));
+        QAbstractButton* radio = levels_->button(ctl::FirstEngine + i);
+        radio->setText(QFontMetrics(font()).elidedText(engines[i], Qt::ElideRight, du.px(72)).replace('&', "&&"));
+        radio->setAccessibleName(engines[i]);
+    }
     if (!engines.isEmpty()) addEloBox(ai, du, 87 + 10 * static_cast<int>(engines.size()));
 
     addButtons(du, 76 + grown, std::move(chooseTimeControl));
