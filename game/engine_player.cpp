@@ -13,11 +13,15 @@ void EnginePlayer::choose(const UciEngine::Program& program, std::optional<int> 
     stop();
     elo_ = elo;
     name_.clear();
+    value_.reset();
     engine_ = std::make_unique<UciEngine>(program);
     connect(engine_.get(), &UciEngine::ready, this, [this] { name_ = engine_->name(); });
     connect(engine_.get(), &UciEngine::bestMove, this, &EnginePlayer::answer);
     connect(engine_.get(), &UciEngine::thinking, this, [this](const uci::Info& info) {
-        if (thinking_) emit brainChanged(QString::fromStdString(uci::brainText(game_.position(), info)));
+        if (!thinking_) return;
+        if (info.mateIn) value_ = *info.mateIn > 0 ? 100'000 : -100'000;
+        else if (info.centipawns) value_ = *info.centipawns;
+        emit brainChanged(QString::fromStdString(uci::brainText(game_.position(), info)));
     });
     connect(engine_.get(), &UciEngine::failed, this, [this](const QString& why) {
         if (std::exchange(thinking_, false)) emit thinkingEnded();

@@ -40,6 +40,9 @@ public:
     // Undo Move, or a game replaced: the search stops and its move is dropped.
     void cancel();
     bool thinking() const { return thinking_; }
+    // A draw offered on the user's move: taken, as the built-in computer
+    // takes one, when the engine's last search saw it two pawns or more worse.
+    bool acceptsDraw() const { return value_ && *value_ <= -200; }
     // The engine is let go (the window closes, or another way of playing).
     void stop();
 
@@ -62,6 +65,9 @@ private:
     std::unique_ptr<UciEngine> engine_;
     std::optional<int> elo_;
     QString name_;
+    // Its last search's value from its own side, in centipawns (a mate far
+    // beyond any), for the game it plays.
+    std::optional<int> value_;
     bool thinking_ = false;
 };
 

@@ -136,7 +136,7 @@ void Table::resign() {
 
 bool Table::offerDraw() {
     if (mode_ != Mode::OnePlayer || !userMayMove() || game_.result() != "*") return false;
-    if (!game_.seat().acceptsDraw()) return false;
+    if (!(engineSeated() ? engine_.acceptsDraw() : game_.seat().acceptsDraw())) return false;
     game_.agreeDraw();
     return true;
 }

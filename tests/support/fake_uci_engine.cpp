@@ -1,6 +1,7 @@
 // An engine that misbehaves on purpose, one way per mode, for the tests of
 // the program's side of the engine protocol:
 //   well      a proper engine: it plays the first legal move of the position
+//   losing    the same, its line three pawns down
 //   late      no move until long after any deadline
 //   stubborn  a move only when told to stop
 //   never     no "uciok"
@@ -67,7 +68,7 @@ std::string answerGo(const std::string& mode, const StandardPosition& position) 
     if (mode == "illegal") return "a1a1";
     if (mode == "junkmove") return "\x01\x7f" + std::string(40, 'e') + "\x1b[2J";
     if (mode == "megabyte") std::cout << std::string(1 << 20, 'x') << '\n';
-    say("info depth 1 score cp 12 pv " + firstMove(position));
+    say(std::string("info depth 1 score cp ") + (mode == "losing" ? "-300" : "12") + " pv " + firstMove(position));
     return firstMove(position);
 }
 
