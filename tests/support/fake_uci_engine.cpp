@@ -2,6 +2,8 @@
 // the program's side of the engine protocol:
 //   well      a proper engine: it plays the first legal move of the position
 //   losing    the same, its line three pawns down
+//   clocked   the same, its value the wtime it was given in seconds and its
+//             depth the winc
 //   late      no move until long after any deadline
 //   stubborn  a move only when told to stop
 //   never     no "uciok"
@@ -14,6 +16,7 @@
 //   deaf      a proper engine that ignores "quit" and the end of its input
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <thread>
@@ -59,7 +62,13 @@ void garbage() {
 }
 
 // What the mode says instead of a move, or "" for none at all.
-std::string answerGo(const std::string& mode, const StandardPosition& position) {
+// A number of the "go" command, after its name ("wtime"), or 0.
+long long goField(const std::string& go, const std::string& name) {
+    const std::size_t at = go.find(" " + name + " ");
+    return at == std::string::npos ? 0 : std::atoll(go.c_str() + at + name.size() + 2);
+}
+
+std::string answerGo(const std::string& mode, const std::string& go, const StandardPosition& position) {
     if (mode == "crash") std::raise(SIGKILL);
     if (mode == "late") sleepFor(60);
     if (mode == "garbage") garbage();
@@ -68,7 +77,11 @@ std::string answerGo(const std::string& mode, const StandardPosition& position) 
     if (mode == "illegal") return "a1a1";
     if (mode == "junkmove") return "\x01\x7f" + std::string(40, 'e') + "\x1b[2J";
     if (mode == "megabyte") std::cout << std::string(1 << 20, 'x') << '\n';
-    say(std::string("info depth 1 score cp ") + (mode == "losing" ? "-300" : "12") + " pv " + firstMove(position));
+    const std::string value = mode == "losing"    ? "depth 1 score cp -300"
+                              : mode == "clocked" ? "depth " + std::to_string(goField(go, "winc") / 1000) + " score cp " +
+                                                        std::to_string(goField(go, "wtime") / 1000)
+                                                  : "depth 1 score cp 12";
+    say("info " + value + " pv " + firstMove(position));
     return firstMove(position);
 }
 
@@ -91,7 +104,7 @@ int main(int argc, char** argv) {
         } else if (command.rfind("position ", 0) == 0) {
             position = readPosition(command);
         } else if (command.rfind("go", 0) == 0) {
-            const std::string move = answerGo(mode, position);
+            const std::string move = answerGo(mode, command, position);
             if (!move.empty()) say("bestmove " + move);
         } else if (command == "stop" && mode == "stubborn") {
             say("bestmove " + firstMove(position));
