@@ -9,7 +9,7 @@
 #include "bench/candidate_positions.h"
 #include "rules/candidates.h"
 #include "rules/standard_moves.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 #include "tests/support/board_text.h"
 #include "tests/support/perft.h"
 

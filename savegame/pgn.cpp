@@ -5,7 +5,7 @@
 #include "game/clock/clock_text.h"
 #include "game/notation/san.h"
 #include "rules/draws.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 
 namespace orbel {
 namespace {

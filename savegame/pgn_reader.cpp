@@ -5,7 +5,7 @@
 #include <string>
 
 #include "game/notation/san.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 #include "savegame/pgn.h"
 
 namespace orbel {

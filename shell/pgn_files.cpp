@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "game/table.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 #include "savegame/saved_game.h"
 #include "shell/game_files.h"
 #include "shell/modal.h"

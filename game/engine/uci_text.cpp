@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "game/notation/san.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 
 namespace orbel::uci {
 

@@ -6,7 +6,7 @@
 
 #include "computer/search.h"
 #include "computer/seat.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 #include "tests/support/board_text.h"
 #include "tests/support/scripted_play.h"
 

@@ -9,7 +9,7 @@
 #include "game/notation/san.h"
 #include "game/notation/spoken.h"
 #include "rules/held_frame.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 
 namespace orbel {
 namespace {

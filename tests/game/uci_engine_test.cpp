@@ -10,7 +10,7 @@
 #include <sys/wait.h>
 
 #include "game/engine/uci_engine.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 
 namespace orbel {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "game/engine/uci_text.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 
 namespace orbel::uci {
 namespace {

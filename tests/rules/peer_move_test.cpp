@@ -5,7 +5,7 @@
 
 #include "rules/held_frame.h"
 #include "rules/standard_moves.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 
 namespace orbel {
 namespace {

@@ -10,7 +10,7 @@
 #include "game/notation/san.h"
 #include "rules/draws.h"
 #include "rules/standard_moves.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 #include "tests/support/perft.h"
 
 namespace orbel {

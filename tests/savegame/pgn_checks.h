@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "game/notation/san.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 #include "savegame/pgn.h"
 
 namespace orbel::pgn_checks {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "game/notation/san.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 #include "savegame/pgn.h"
 #include "tests/support/pgn_extract.h"
 

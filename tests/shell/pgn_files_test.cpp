@@ -13,7 +13,7 @@
 
 #include "rules/held_frame.h"
 #include "rules/standard_moves.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 #include "shell/resource_ids.h"
 #include "shell/pgn_files.h"
 #include "tests/shell/window_fixture.h"

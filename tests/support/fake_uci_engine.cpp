@@ -22,7 +22,7 @@
 #include <thread>
 
 #include "game/engine/uci_text.h"
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "savegame/fen.h"
+#include "game/notation/fen.h"
 
 #include <algorithm>
 #include <vector>
