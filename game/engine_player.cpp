@@ -15,7 +15,13 @@ void EnginePlayer::choose(const UciEngine::Program& program, std::optional<int> 
     name_.clear();
     value_.reset();
     engine_ = std::make_unique<UciEngine>(program);
-    connect(engine_.get(), &UciEngine::ready, this, [this] { name_ = engine_->name(); });
+    connect(engine_.get(), &UciEngine::ready, this, [this] {
+        name_ = engine_->name();
+        if (std::exchange(searchOnReady_, false) && thinking_ && !search()) {
+            thinking_ = false;
+            emit thinkingEnded();
+        }
+    });
     connect(engine_.get(), &UciEngine::bestMove, this, &EnginePlayer::answer);
     connect(engine_.get(), &UciEngine::thinking, this, [this](const uci::Info& info) {
         if (!thinking_) return;
@@ -41,12 +47,22 @@ void EnginePlayer::gameEnded(EndReason) { cancel(); }
 
 void EnginePlayer::think() {
     if (!engine_ || !seated()) return;
+    // Its move time follows from the options it offers, known once it has
+    // shaken hands: a move played sooner is searched then.
+    if (engine_->isReady()) {
+        if (!search()) return;
+    } else {
+        searchOnReady_ = true;
+    }
+    thinking_ = true;
+    emit thinkingStarted();
+}
+
+bool EnginePlayer::search() {
     uci::GoLimits go;
     go.moveTimeMs = uci::strengthMoveTimeMs(engine_->options(), elo_);
     if (const std::optional<uci::GoLimits> timed = limits ? limits() : std::nullopt) go = *timed;
-    if (!engine_->search(game_.start(), game_.moves(), go)) return;
-    thinking_ = true;
-    emit thinkingStarted();
+    return engine_->search(game_.start(), game_.moves(), go);
 }
 
 void EnginePlayer::answer(StandardMove move) {
@@ -56,6 +72,7 @@ void EnginePlayer::answer(StandardMove move) {
 }
 
 void EnginePlayer::cancel() {
+    searchOnReady_ = false;
     if (!std::exchange(thinking_, false)) return;
     if (engine_) engine_->cancel();
     emit thinkingEnded();

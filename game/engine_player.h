@@ -59,6 +59,7 @@ signals:
 
 private:
     void think();
+    bool search();
     void answer(StandardMove move);
 
     Game& game_;
@@ -69,6 +70,7 @@ private:
     // beyond any), for the game it plays.
     std::optional<int> value_;
     bool thinking_ = false;
+    bool searchOnReady_ = false;
 };
 
 }  // namespace orbel

@@ -24,6 +24,7 @@ TEST(UciText, LinesAreReadStrictly) {
         std::string text;
     } rows[] = {
         {"id name Stockfish 15.1", K::IdName, "Stockfish 15.1"},
+        {"id name Crafty", K::IdName, "Crafty"},
         {"id author the Stockfish developers (see AUTHORS file)", K::IdAuthor,
          "the Stockfish developers (see AUTHORS file)"},
         {"uciok", K::UciOk, ""},

@@ -269,6 +269,11 @@ const std::map<std::string, Probe> Probes = {
     {"level", [](const Seen& v) { return levelExported(v.w); }},
     {"players", [](const Seen& v) { return playersExported(v.w); }},
     {"engines-running", [](const Seen&) { return enginesRunning(); }},
+    // The commands the fake engines read, first to last: "uci | isready | ...".
+    {"engine-heard", [](const Seen& v) {
+         QFile heard(v.s.folder.filePath("heard.txt"));
+         return heard.open(QIODevice::ReadOnly) ? QString::fromUtf8(heard.readAll()).trimmed().replace('\n', " | ") : QString();
+     }},
     // The castling rights of the game on the board, as KQkq.
     {"rights", [](const Seen& v) {
          const StandardPosition& p = v.w.game().position();

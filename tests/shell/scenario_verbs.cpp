@@ -470,6 +470,10 @@ const std::map<std::string, Verb> Verbs = {
              programs.push_back(mode == "stockfish" ? UciEngine::Program{"/usr/games/stockfish", {}}
                                                     : UciEngine::Program{ORBEL_FAKE_ENGINE, {QString::fromStdString(mode)}});
          s.window().engines().setPrograms(programs, {});
+         // What the fake engines are told, for "engine-heard".
+         const QString heard = s.folder.filePath("heard.txt");
+         QFile::remove(heard);
+         qputenv("ORBEL_FAKE_ENGINE_LOG", heard.toLocal8Bit());
      }},
     // The user's next moves as White, each with the mouse once the opponent
     // has answered: a quiet development while it is legal, else the first

@@ -14,9 +14,11 @@
 //   megabyte  a line of a megabyte, then its move
 //   flood     one line without end
 //   deaf      a proper engine that ignores "quit" and the end of its input
+// With ORBEL_FAKE_ENGINE_LOG set, every command it reads is added to that file.
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <thread>
@@ -91,8 +93,11 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "well";
     StandardPosition position = initialPosition();
     position.rules = RuleSet::Standard;
+    std::ofstream heard;
+    if (const char* log = std::getenv("ORBEL_FAKE_ENGINE_LOG")) heard.open(log, std::ios::app);
     std::string command;
     while (std::getline(std::cin, command)) {
+        if (heard) heard << command << std::endl;
         if (command == "uci") {
             say("id name Fake Engine");
             say("id author Orbel Chess tests");
