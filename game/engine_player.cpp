@@ -32,7 +32,9 @@ void EnginePlayer::choose(const UciEngine::Program& program, std::optional<int> 
     connect(engine_.get(), &UciEngine::failed, this, [this](const QString& why) {
         if (std::exchange(thinking_, false)) emit thinkingEnded();
         // Not from inside the engine's own signal: it goes once that returns.
-        engine_.release()->deleteLater();
+        UciEngine* ended = engine_.release();
+        ended->setParent(this);
+        ended->deleteLater();
         emit failed(why);
     });
     engine_->setStrength(elo);
@@ -80,7 +82,13 @@ void EnginePlayer::cancel() {
 
 void EnginePlayer::stop() {
     cancel();
-    engine_.reset();
+    if (!engine_) return;
+    // Ended now, deleted later: the engine's own move may have ended the game
+    // and brought us here from inside its signal.
+    engine_->quit();
+    UciEngine* ended = engine_.release();
+    ended->setParent(this);
+    ended->deleteLater();
 }
 
 }  // namespace orbel
