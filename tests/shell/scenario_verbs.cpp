@@ -32,6 +32,7 @@
 #include <new>
 
 #include "computer/search.h"
+#include "game/notation/fen.h"
 #include "shell/board_window.h"
 #include "shell/chat_pane.h"
 #include "shell/dialogs.h"
@@ -482,6 +483,7 @@ const std::map<std::string, Verb> Verbs = {
          static const char* const plan[] = {"g1f3", "g2g3", "f1g2", "d2d3", "b1d2", "e2e4", "c2c3", "h2h3", "a2a3", "b2b4"};
          for (int n = std::stoi(word(in)); n > 0 && s.window().game().result() == "*"; --n) {
              s.me().waitForComputer();
+             if (s.window().game().result() != "*") break;
              const StandardPosition& p = s.window().game().position();
              std::optional<StandardMove> move;
              for (const char* text : plan)
@@ -489,7 +491,7 @@ const std::map<std::string, Verb> Verbs = {
              std::vector<StandardMove> legal;
              legalMoves(p, legal);
              if (!move && !legal.empty()) move = legal.front();
-             ASSERT_TRUE(move) << "no move to play";
+             ASSERT_TRUE(move) << "no move to play in " << writeFen(p);
              const std::string from(squareName(move->from)), to(squareName(move->to));
              const QPoint a = s.point(from.substr(0, 2)), b = s.point(to.substr(0, 2));
              s.me().pressAt(a), s.me().moveHeldTo(b), s.me().releaseAt(b);
