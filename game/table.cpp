@@ -3,7 +3,8 @@
 namespace orbel {
 
 Table::Table(Game& game, QObject* parent)
-    : QObject(parent), game_(game), user_(*this), second_(*this), computer_(*this, game), engine_(*this, game), seated_{&user_, &computer_} {
+    : QObject(parent), game_(game), user_(*this), second_(*this), computer_(*this, game), engine_(*this, game),
+      seated_{&user_, &computer_} {
     // Before the window's own reactions: a network game closes its
     // connection before the box that ends it is shown.
     connect(&game_, &Game::gameEnded, this, &Table::forwardEnd);

@@ -68,8 +68,8 @@ void EnginesDialog::refill() {
     const int current = table_->currentIndex().row();
     table_->clear();
     for (const EngineList::Entry& entry : list_.entries()) {
-        auto* row = new QTreeWidgetItem(table_, {entry.shownName(), entry.author, stateText(entry),
-                                                 entry.program.path + (entry.added ? QString() : QStringLiteral(" (installed)"))});
+        const QString program = entry.program.path + (entry.added ? QString() : QStringLiteral(" (installed)"));
+        auto* row = new QTreeWidgetItem(table_, {entry.shownName(), entry.author, stateText(entry), program});
         row->setToolTip(2, row->text(2));
     }
     for (int column = 0; column < 3; ++column) table_->resizeColumnToContents(column);

@@ -69,9 +69,10 @@ void MainWindow::showEngines() {
         if (modal_.run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
         return dialog.selectedFiles().first();
     };
-    EnginesDialog dialog(engines_, chooseProgram,
-                         [this](const QString& why) { modal_.box(why, QStringLiteral("Engines"), MessageIcon::Exclamation); },
-                         this);
+    const auto tell = [this](const QString& why) {
+        modal_.box(why, QStringLiteral("Engines"), MessageIcon::Exclamation);
+    };
+    EnginesDialog dialog(engines_, chooseProgram, tell, this);
     modal_.run(dialog);
 }
 

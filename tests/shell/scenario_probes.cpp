@@ -272,7 +272,8 @@ const std::map<std::string, Probe> Probes = {
     // The commands the fake engines read, first to last: "uci | isready | ...".
     {"engine-heard", [](const Seen& v) {
          QFile heard(v.s.folder.filePath("heard.txt"));
-         return heard.open(QIODevice::ReadOnly) ? QString::fromUtf8(heard.readAll()).trimmed().replace('\n', " | ") : QString();
+         if (!heard.open(QIODevice::ReadOnly)) return QString();
+         return QString::fromUtf8(heard.readAll()).trimmed().replace('\n', " | ");
      }},
     // The castling rights of the game on the board, as KQkq.
     {"rights", [](const Seen& v) {

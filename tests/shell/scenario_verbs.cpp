@@ -467,33 +467,31 @@ const std::map<std::string, Verb> Verbs = {
     // The engines New Game Setup offers: the fake one, in the modes named.
     {"engines", [](S& s, Words& in) {
          std::vector<UciEngine::Program> programs;
-         for (std::string mode = word(in); !mode.empty(); mode = word(in))
+         for (std::string mode = word(in); !mode.empty(); mode = word(in)) {
+             const QString fake = QString::fromStdString(mode);
              programs.push_back(mode == "stockfish" ? UciEngine::Program{"/usr/games/stockfish", {}}
-                                                    : UciEngine::Program{ORBEL_FAKE_ENGINE, {QString::fromStdString(mode)}});
+                                                    : UciEngine::Program{ORBEL_FAKE_ENGINE, {fake}});
+         }
          s.window().engines().setPrograms(programs, {});
          // What the fake engines are told, for "engine-heard".
          const QString heard = s.folder.filePath("heard.txt");
          QFile::remove(heard);
          qputenv("ORBEL_FAKE_ENGINE_LOG", heard.toLocal8Bit());
      }},
-    // The user's next moves as White, each with the mouse once the opponent
-    // has answered: a quiet development while it is legal, else the first
-    // legal move, until the game ends.
-    {"play-on", [](S& s, Words& in) {
-         static const char* const plan[] = {"g1f3", "g2g3", "f1g2", "d2d3", "b1d2", "e2e4", "c2c3", "h2h3", "a2a3", "b2b4"};
-         for (int n = std::stoi(word(in)); n > 0 && s.window().game().result() == "*"; --n) {
+    // The user's next moves, each the hint for the position, made with the
+    // mouse once the opponent has answered, until the game ends.
+    {"play-hinted", [](S& s, Words& in) {
+         for (int n = std::stoi(word(in)); n > 0; --n) {
              s.me().waitForComputer();
              if (s.window().game().result() != "*") break;
-             const StandardPosition& p = s.window().game().position();
-             std::optional<StandardMove> move;
-             for (const char* text : plan)
-                 if (!move) move = uci::readMove(p, text);
-             std::vector<StandardMove> legal;
-             legalMoves(p, legal);
-             if (!move && !legal.empty()) move = legal.front();
-             ASSERT_TRUE(move) << "no move to play in " << writeFen(p);
-             const std::string from(squareName(move->from)), to(squareName(move->to));
-             const QPoint a = s.point(from.substr(0, 2)), b = s.point(to.substr(0, 2));
+             std::optional<StandardMove> hinted;
+             const auto heard = QObject::connect(&s.window().hints(), &Hints::found, [&](StandardMove m) { hinted = m; });
+             s.me().command(Command::Hint);
+             const bool found = QTest::qWaitFor([&] { return hinted.has_value(); }, 10000);
+             QObject::disconnect(heard);
+             ASSERT_TRUE(found) << "no hint in " << writeFen(s.window().game().position());
+             const std::string from(squareName(hinted->from)), to(squareName(hinted->to));
+             const QPoint a = s.point(from), b = s.point(to);
              s.me().pressAt(a), s.me().moveHeldTo(b), s.me().releaseAt(b);
          }
      }},
@@ -696,7 +694,8 @@ const std::map<std::string, Verb> Verbs = {
                      });
                      engines.addButton()->click();
                  }
-                 EXPECT_TRUE(QTest::qWaitFor([rows] { return rows->findItems("Asking...", Qt::MatchExactly, 2).isEmpty(); }, 8000));
+                 const auto answered = [rows] { return rows->findItems("Asking...", Qt::MatchExactly, 2).isEmpty(); };
+                 EXPECT_TRUE(QTest::qWaitFor(answered, 8000));
                  QStringList shown;
                  for (int i = 0; i < rows->topLevelItemCount(); ++i)
                      shown << QStringList{rows->topLevelItem(i)->text(0), rows->topLevelItem(i)->text(1),
