@@ -695,7 +695,7 @@ const std::map<std::string, Verb> Verbs = {
                      engines.addButton()->click();
                  }
                  const auto answered = [rows] { return rows->findItems("Asking...", Qt::MatchExactly, 2).isEmpty(); };
-                 EXPECT_TRUE(QTest::qWaitFor(answered, 8000));
+                 EXPECT_TRUE(QTest::qWaitFor(answered, 15000));
                  QStringList shown;
                  for (int i = 0; i < rows->topLevelItemCount(); ++i)
                      shown << QStringList{rows->topLevelItem(i)->text(0), rows->topLevelItem(i)->text(1),
