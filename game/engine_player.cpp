@@ -31,10 +31,7 @@ void EnginePlayer::choose(const UciEngine::Program& program, std::optional<int> 
     });
     connect(engine_.get(), &UciEngine::failed, this, [this](const QString& why) {
         if (std::exchange(thinking_, false)) emit thinkingEnded();
-        // Not from inside the engine's own signal: it goes once that returns.
-        UciEngine* ended = engine_.release();
-        ended->setParent(this);
-        ended->deleteLater();
+        letGo();
         emit failed(why);
     });
     engine_->setStrength(elo);
@@ -83,9 +80,14 @@ void EnginePlayer::cancel() {
 void EnginePlayer::stop() {
     cancel();
     if (!engine_) return;
-    // Ended now, deleted later: the engine's own move may have ended the game
-    // and brought us here from inside its signal.
+    // Ended now, deleted later: the engine's own move may have ended the game.
     engine_->quit();
+    letGo();
+}
+
+void EnginePlayer::letGo() {
+    // Deleted once the engine's signal that may have brought us here returns;
+    // with this player, should it go first.
     UciEngine* ended = engine_.release();
     ended->setParent(this);
     ended->deleteLater();

@@ -60,6 +60,7 @@ signals:
 private:
     void think();
     bool search();
+    void letGo();
     void answer(StandardMove move);
 
     Game& game_;

@@ -148,6 +148,8 @@ private:
     void gameOverBox(const char* text, const char* caption, MessageIcon icon, bool owned);
     void thinkingStarted();
     void thinkingEnded();
+    // The computer's or an engine's line and value, in the Brain pane.
+    void showBrain(const QString& text);
     void enableGameCommands(bool enabled);
     void updateCursor();
     void startOnePlayerGame(const NewGameChoice& choice);

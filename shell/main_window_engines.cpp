@@ -20,10 +20,7 @@ void MainWindow::followTheEngine() {
         updateCursor();
     });
     connect(&engine, &EnginePlayer::thinkingEnded, this, &MainWindow::thinkingEnded);
-    connect(&engine, &EnginePlayer::brainChanged, this, [this](const QString& text) {
-        brainPane_->setText(text);
-        brainPane_->setAccessibleDescription(text);
-    });
+    connect(&engine, &EnginePlayer::brainChanged, this, &MainWindow::showBrain);
     connect(&engine, &EnginePlayer::failed, this, &MainWindow::engineFailed);
     engine.limits = [this] { return engineLimits(); };
     hints_.engines = [this] {

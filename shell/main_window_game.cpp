@@ -42,14 +42,16 @@ void MainWindow::followThePlayers() {
     ComputerPlayer& computer = table_.computer();
     connect(&computer, &ComputerPlayer::thinkingStarted, this, &MainWindow::thinkingStarted);
     connect(&computer, &ComputerPlayer::thinkingEnded, this, &MainWindow::thinkingEnded);
-    connect(&computer, &ComputerPlayer::brainChanged, this, [this](const QString& text) {
-        brainPane_->setText(text);
-        // Named "Brain:"; the line and value are what a reader reads on.
-        brainPane_->setAccessibleDescription(text);
-    });
+    connect(&computer, &ComputerPlayer::brainChanged, this, &MainWindow::showBrain);
     connect(&computer, &ComputerPlayer::failed, this, [this] {
         modal_.box(qs(text::FatalError), QStringLiteral("Fatal Error"), MessageIcon::Stop, false);
     });
+}
+
+void MainWindow::showBrain(const QString& text) {
+    brainPane_->setText(text);
+    // Named "Brain:"; the line and value are what a reader reads on.
+    brainPane_->setAccessibleDescription(text);
 }
 
 void MainWindow::followTheNetwork() {
