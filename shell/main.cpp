@@ -4,12 +4,14 @@
 
 #include "shell/main_window.h"
 #include "shell/start_up.h"
+#include "shell/translation.h"
 
 int main(int argc, char** argv) {
     orbel::nameRuntimeFolder();
     const bool noDisplay = orbel::platformForCommandLine(argc, argv);
     QApplication app(argc, argv);
     orbel::setApplicationIdentity();
+    orbel::installTranslations(app, orbel::wantedLanguages());
     const orbel::CommandLine line = orbel::readCommandLine(app);
     if (noDisplay) {
         // The unknown options were Qt's own: a game is wanted, with nothing to show it on.

@@ -1,26 +1,30 @@
 // The texts of the program's message boxes and status bar.
 #pragma once
 
+#include <QtGlobal>
+
+// Marked for translation; text::tr (translation.h) gives them in the
+// user's language.
 namespace orbel::text {
 
-inline constexpr const char* WhiteToMove = "White to move";
-inline constexpr const char* BlackToMove = "Black to move";
-inline constexpr const char* Check = "Check!";
-inline constexpr const char* CheckMate = "CheckMate!";
-inline constexpr const char* GameOver = "Game Over";
-inline constexpr const char* ComputerResign = "Computer Resign";
-inline constexpr const char* ResignBox = "Resign!";
-inline constexpr const char* InternalError = "Internal Error";
-inline constexpr const char* Error = "Error";
-inline constexpr const char* SaveFailedCaption = "Save Game";
+inline constexpr const char* WhiteToMove = QT_TRANSLATE_NOOP("orbel::text", "White to move");
+inline constexpr const char* BlackToMove = QT_TRANSLATE_NOOP("orbel::text", "Black to move");
+inline constexpr const char* Check = QT_TRANSLATE_NOOP("orbel::text", "Check!");
+inline constexpr const char* CheckMate = QT_TRANSLATE_NOOP("orbel::text", "CheckMate!");
+inline constexpr const char* GameOver = QT_TRANSLATE_NOOP("orbel::text", "Game Over");
+inline constexpr const char* ComputerResign = QT_TRANSLATE_NOOP("orbel::text", "Computer Resign");
+inline constexpr const char* ResignBox = QT_TRANSLATE_NOOP("orbel::text", "Resign!");
+inline constexpr const char* InternalError = QT_TRANSLATE_NOOP("orbel::text", "Internal Error");
+inline constexpr const char* Error = QT_TRANSLATE_NOOP("orbel::text", "Error");
+inline constexpr const char* SaveFailedCaption = QT_TRANSLATE_NOOP("orbel::text", "Save Game");
 inline constexpr const char* FatalError =
-    "An error has occurred that will most likely terminate your game.\n\n"
-    "Report all errors of this nature to Tessaly (bugs@orbelchess.example)";
+    QT_TRANSLATE_NOOP("orbel::text", "An error has occurred that will most likely terminate your game.\n\n"
+    "Report all errors of this nature to Tessaly (bugs@orbelchess.example)");
 
 // Help > Keyboard: every key of the board, a line each, read line by line
 // by a screen reader (no colons or brackets, which it would read out).
 inline constexpr const char* KeyboardKeys =
-    "Keys on the board\n"
+    QT_TRANSLATE_NOOP("orbel::text", "Keys on the board\n"
     "Arrow keys, move the cursor one square; up is away from you\n"
     "Space or Enter, pick up the piece under the cursor, then put it down\n"
     "Escape, put a picked-up piece back, or clear a typed move\n"
@@ -38,6 +42,6 @@ inline constexpr const char* KeyboardKeys =
     "Control+H, a hint: a chess engine's move for you, said and drawn as an arrow\n"
     "Control+U, undo your last move\n"
     "F10, the menus; F1, this list\n"
-    "Options, Announce Moves and Sounds turn the spoken moves and the sounds off and on\n";
+    "Options, Announce Moves and Sounds turn the spoken moves and the sounds off and on\n");
 
 }  // namespace orbel::text

@@ -17,6 +17,8 @@ set -euo pipefail
 game=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libminiupnpc-dev libnatpmp-dev
+  # the translations: Qt's tools that build them, and Qt's own texts in each language
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # what Qt's configure looks for beside it, which it reports missing four times otherwise
   libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
