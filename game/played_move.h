@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "game/notation/words.h"
 #include "rules/draws.h"
 #include "rules/position.h"
 #include "rules/standard_moves.h"
@@ -43,8 +44,10 @@ struct PlayedMove {
 // as its notation, with ", check", or ", checkmate." and who has won ("You
 // e4", "Computer knight f3", "Computer queen h4, checkmate. The computer
 // wins."), or the draw that ends the game ("White e7, stalemate. Draw.").
-// In full, for a player who asks again: "Computer, knight g1 to f3".
-std::string spokenPlay(const PlayedMove& move, bool inFull = false);
+// In full, for a player who asks again: "Computer, knight g1 to f3". In the
+// language of `tr`: its own words under the context "orbel::PlayedMove", the
+// move's under "orbel::Spoken", the draw's under "orbel::DrawReason".
+std::string spokenPlay(const PlayedMove& move, bool inFull = false, Translate tr = inEnglish);
 
 // How a game was begun.
 enum class GameStart {

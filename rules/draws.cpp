@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/notation/words.h"
 #include "rules/standard_moves.h"
 
 namespace orbel {
@@ -92,14 +93,14 @@ DrawReason claimableDraw(const StandardPosition& now, const std::vector<Repetiti
 const char* drawReasonText(DrawReason reason) noexcept {
     switch (reason) {
     case DrawReason::None: return "";
-    case DrawReason::Stalemate: return "stalemate";
-    case DrawReason::InsufficientMaterial: return "insufficient material";
-    case DrawReason::ThreefoldRepetition: return "threefold repetition";
-    case DrawReason::FiftyMoves: return "the fifty-move rule";
-    case DrawReason::FivefoldRepetition: return "fivefold repetition";
-    case DrawReason::SeventyFiveMoves: return "the seventy-five-move rule";
-    case DrawReason::Agreement: return "agreement";
-    case DrawReason::Timeout: return "timeout against insufficient material";
+    case DrawReason::Stalemate: return ORBEL_WORD("orbel::DrawReason", "stalemate");
+    case DrawReason::InsufficientMaterial: return ORBEL_WORD("orbel::DrawReason", "insufficient material");
+    case DrawReason::ThreefoldRepetition: return ORBEL_WORD("orbel::DrawReason", "threefold repetition");
+    case DrawReason::FiftyMoves: return ORBEL_WORD("orbel::DrawReason", "the fifty-move rule");
+    case DrawReason::FivefoldRepetition: return ORBEL_WORD("orbel::DrawReason", "fivefold repetition");
+    case DrawReason::SeventyFiveMoves: return ORBEL_WORD("orbel::DrawReason", "the seventy-five-move rule");
+    case DrawReason::Agreement: return ORBEL_WORD("orbel::DrawReason", "agreement");
+    case DrawReason::Timeout: return ORBEL_WORD("orbel::DrawReason", "timeout against insufficient material");
     }
     return "";
 }

@@ -59,7 +59,9 @@ DrawReason automaticDraw(const StandardPosition& now, const std::vector<Repetiti
 // The draw the side to move may claim in `now`: threefold repetition first.
 DrawReason claimableDraw(const StandardPosition& now, const std::vector<RepetitionKey>& history);
 
-// "stalemate", "insufficient material", "threefold repetition", ...
+// "stalemate", "insufficient material", "threefold repetition", ...: English,
+// marked for the translators; a caller that shows it to a person translates
+// it with the context "orbel::DrawReason".
 const char* drawReasonText(DrawReason reason) noexcept;
 
 }  // namespace orbel

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/notation/words.h"
 #include "rules/attack_scan.h"
 #include "rules/check.h"
 #include "rules/held_frame.h"
@@ -246,15 +247,15 @@ const char* standardChessRefusal(const StandardPosition& position, const Standar
         // and would give no reason.
         const UserCastlingRights& rights = position.rightsOf(mover);
         if (!(move.castle == Castle::Short ? rights.canCastleShort : rights.canCastleLong)) {
-            return "the king or that rook has moved, or the rook was taken";
+            return ORBEL_WORD("orbel::Rules", "the king or that rook has moved, or the rook was taken");
         }
-        if (isInCheck(position)) return "the king is in check";
+        if (isInCheck(position)) return ORBEL_WORD("orbel::Rules", "the king is in check");
     }
-    if (!isLegalMove(position, move)) return "it is not a legal move";
+    if (!isLegalMove(position, move)) return ORBEL_WORD("orbel::Rules", "it is not a legal move");
     if (move.castle == Castle::None) return nullptr;
     switch (castleDanger(position, move)) {
-    case Refusal::CastleThroughAttack: return "the king passes through an attacked square";
-    case Refusal::CastleIntoCheck: return "the king lands on an attacked square";
+    case Refusal::CastleThroughAttack: return ORBEL_WORD("orbel::Rules", "the king passes through an attacked square");
+    case Refusal::CastleIntoCheck: return ORBEL_WORD("orbel::Rules", "the king lands on an attacked square");
     default: return nullptr;
     }
 }
@@ -353,15 +354,17 @@ const char* positionProblem(const StandardPosition& position) {
         if (p.kind == King) ++kings[side];
         if (p.kind == Pawn) {
             ++pawns[side];
-            if (isLastRank(s)) return "a pawn stands on the first or last rank";
+            if (isLastRank(s)) return ORBEL_WORD("orbel::Rules", "a pawn stands on the first or last rank");
         }
     }
     for (int side = 0; side < 2; ++side) {
-        if (kings[side] != 1) return side == 0 ? "White needs exactly one king" : "Black needs exactly one king";
-        if (pawns[side] > 8) return "a side has more than 8 pawns";
-        if (pieces[side] > 16) return "a side has more than 16 pieces";
+        if (kings[side] != 1) return side == 0 ? ORBEL_WORD("orbel::Rules", "White needs exactly one king")
+                                             : ORBEL_WORD("orbel::Rules", "Black needs exactly one king");
+        if (pawns[side] > 8) return ORBEL_WORD("orbel::Rules", "a side has more than 8 pawns");
+        if (pieces[side] > 16) return ORBEL_WORD("orbel::Rules", "a side has more than 16 pieces");
     }
-    if (kingAttacked(position, other(position.toMove))) return "the side not to move is in check";
+    if (kingAttacked(position, other(position.toMove)))
+        return ORBEL_WORD("orbel::Rules", "the side not to move is in check");
     return nullptr;
 }
 

@@ -58,7 +58,9 @@ bool isStalemate(const StandardPosition& position);
 // Why standard chess would not allow a move this program allows, or nullptr
 // when it would: castling out of check, across or onto an attacked square, or
 // after the king or that rook has moved or the rook was taken; any move that
-// is not legal here either.
+// is not legal here either. English, marked for the translators, as is
+// positionProblem's reason: a caller that shows it to a person translates it
+// with the context "orbel::Rules".
 const char* standardChessRefusal(const StandardPosition& position, const StandardMove& move);
 
 // Why this program's rules refuse a move of the side to move, in the order a

@@ -10,6 +10,11 @@
 namespace orbel {
 namespace {
 
+// The contexts of the translators' texts. Looked up by name, not by a
+// literal: lupdate would take tr("orbel::...", ...) for a text of its own.
+constexpr const char* WriterContext = "orbel::PgnWriter";
+constexpr const char* RulesContext = "orbel::Rules";
+
 constexpr std::size_t MaxLine = 80;
 constexpr std::size_t MaxTagValue = 255;
 
@@ -68,10 +73,13 @@ void addComment(std::vector<std::string>& words, const std::string& comment) {
 // stopping early, or "". `reached` is where the written moves lead.
 std::string movetext(const StandardPosition& start, const std::vector<StandardMove>& moves,
                      const std::vector<std::int64_t>& clocks, std::vector<std::string>& words,
-                     StandardPosition& reached) {
+                     StandardPosition& reached, Translate tr) {
+    // The reason is the user's, in their language; the file's comment stays English.
     if (const char* problem = positionProblem(start)) {
         addComment(words, std::string("Not a position of standard chess: ") + problem);
-        return std::string("The game cannot be exported for other chess programs: ") + problem + ".";
+        const char* cannot =
+            ORBEL_WORD("orbel::PgnWriter", "The game cannot be exported for other chess programs: %1.");
+        return fill(tr(WriterContext, cannot), {tr(RulesContext, problem)});
     }
     StandardPosition& p = reached = start;
     for (std::size_t i = 0; i < moves.size(); ++i) {
@@ -85,7 +93,10 @@ std::string movetext(const StandardPosition& start, const std::vector<StandardMo
             const std::string move = moveLabel(p) + " " + text;
             addComment(words, "This game went on with " + move + ", which standard chess does not allow: " + refusal +
                                   ". Position reached: " + writeFen(p));
-            return "The exported game stops before " + move + ", which standard chess does not allow: " + refusal + ".";
+            // The move by its number and notation ("12... O-O"), then why standard chess forbids it.
+            const char* stops = ORBEL_WORD(
+                "orbel::PgnWriter", "The exported game stops before %1, which standard chess does not allow: %2.");
+            return fill(tr(WriterContext, stops), {move, tr(RulesContext, refusal)});
         }
         if (p.toMove == Side::White || i == 0) words.push_back(moveLabel(p));
         words.push_back(sanText(p, m));
@@ -98,11 +109,11 @@ std::string movetext(const StandardPosition& start, const std::vector<StandardMo
 }  // namespace
 
 PgnExport writePgn(const StandardPosition& start, const std::vector<StandardMove>& moves, const PgnTags& tags,
-                   SetUpTags setUp, const std::vector<std::int64_t>& clocks) {
+                   SetUpTags setUp, const std::vector<std::int64_t>& clocks, Translate tr) {
     PgnExport out;
     std::vector<std::string> words;
     StandardPosition reached;
-    out.partialReason = movetext(start, moves, clocks, words, reached);
+    out.partialReason = movetext(start, moves, clocks, words, reached, tr);
     std::string result = out.partialReason.empty() && isResult(tags.result) ? tags.result : "*";
     // A game that ends in mate or stalemate has only one result in standard
     // chess, whatever the caller knew.

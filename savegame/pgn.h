@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/notation/words.h"
 #include "rules/standard_moves.h"
 
 namespace orbel {
@@ -41,7 +42,7 @@ struct PgnExport {
     // Empty when the whole game is in `text`. Otherwise one sentence for the
     // user saying where the export stops and why: the game holds a move that
     // standard chess forbids (a castle across an attacked square), or its
-    // start cannot be a standard position.
+    // start cannot be a standard position. In the language writePgn is given.
     std::string partialReason;
 };
 
@@ -54,9 +55,11 @@ struct PgnExport {
 // why and giving the FEN reached, and the result becomes "*". `clocks` holds
 // the mover's time left after each move, in ms; each move that has one is
 // followed by it as a comment, "{[%clk 0:02:58]}" (whole seconds, rounded
-// down).
+// down). Only the partial reason is in the language of `tr` (the context
+// "orbel::PgnWriter"); the file's text is English whatever `tr`.
 PgnExport writePgn(const StandardPosition& start, const std::vector<StandardMove>& moves, const PgnTags& tags,
-                   SetUpTags setUp = SetUpTags::WhenNeeded, const std::vector<std::int64_t>& clocks = {});
+                   SetUpTags setUp = SetUpTags::WhenNeeded, const std::vector<std::int64_t>& clocks = {},
+                   Translate tr = inEnglish);
 
 // A game read from a PGN or a FEN: where it starts, its moves, and where they
 // lead. The rules it is played by are its positions' `rules`.
@@ -86,7 +89,10 @@ inline constexpr std::size_t MaxImportPlies = 10000;
 // Returns "" and sets `game` when everything reads; otherwise one sentence for
 // the user as this program's rules see it ("Move 12... exd3 cannot be
 // played: no en passant in these rules.") and `game` is untouched. Safe on any
-// bytes; work and memory grow only linearly with the text.
-std::string readGameText(std::string_view text, ImportedGame& game, RuleSet preferred = RuleSet::Orbel);
+// bytes; work and memory grow only linearly with the text. The sentence is in
+// the language of `tr`, under the context "orbel::PgnReader"; the reasons
+// the notation gives inside it stay English.
+std::string readGameText(std::string_view text, ImportedGame& game, RuleSet preferred = RuleSet::Orbel,
+                         Translate tr = inEnglish);
 
 }  // namespace orbel

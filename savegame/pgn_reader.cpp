@@ -11,13 +11,19 @@
 namespace orbel {
 namespace {
 
+// The contexts of the translators' texts. Looked up by name, not by a
+// literal: lupdate would take tr("orbel::...", ...) for a text of its own.
+constexpr const char* ReaderContext = "orbel::PgnReader";
+
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 // What ends a word of movetext or a tag's name.
 bool endsToken(char c) { return isSpace(c) || std::string_view("{}()[];$\"").find(c) != std::string_view::npos; }
 
 class PgnReader {
 public:
-    PgnReader(std::string_view text, RuleSet rules) : text_(text) { start_.rules = position_.rules = rules; }
+    PgnReader(std::string_view text, RuleSet rules, Translate tr) : text_(text), tr_(tr) {
+        start_.rules = position_.rules = rules;
+    }
 
     // Did the Result tag or the movetext's end say "1/2-1/2"?
     bool drawn() const { return drawn_; }
@@ -26,7 +32,7 @@ public:
         std::string error = readTags();
         if (error.empty()) error = readMovetext();
         if (!error.empty()) return error;
-        if (!sawAnything_) return "No game or position was found in the text.";
+        if (!sawAnything_) return wrong(ORBEL_WORD("orbel::PgnReader", "No game or position was found in the text."));
         game.start = start_;
         game.moves = std::move(moves_);
         game.final = position_;
@@ -34,9 +40,12 @@ public:
     }
 
 private:
+    // Why the text cannot be read, as a box shows it to the user.
+    std::string wrong(const char* english) const { return tr_(ReaderContext, english); }
     std::string at(const std::string& what) const { return onLine(line_, what); }
-    static std::string onLine(std::size_t line, const std::string& what) {
-        return "Line " + std::to_string(line) + ": " + what;
+    std::string onLine(std::size_t line, const std::string& what) const {
+        // The line of the text, then what is wrong there.
+        return fill(wrong(ORBEL_WORD("orbel::PgnReader", "Line %1: %2")), {std::to_string(line), what});
     }
     bool done() const { return next_ >= text_.size(); }
     char peek() const { return text_[next_]; }
@@ -73,23 +82,26 @@ private:
             const std::string_view name = token();
             skipSpace();
             std::string value;
-            if (name.empty() || done() || peek() != '"') return at("a tag pair must be [Name \"value\"].");
+            if (name.empty() || done() || peek() != '"')
+                return at(wrong(ORBEL_WORD("orbel::PgnReader", "a tag pair must be [Name \"value\"].")));
             for (step(); !done() && peek() != '"' && peek() != '\n'; step()) {
                 if (peek() == '\\' && next_ + 1 < text_.size() && text_[next_ + 1] != '\n') step();
                 value += peek();
             }
-            if (done() || peek() != '"') return at("a tag's value is not closed on its line.");
+            if (done() || peek() != '"')
+                return at(wrong(ORBEL_WORD("orbel::PgnReader", "a tag's value is not closed on its line.")));
             step();
             skipSpace();
-            if (done() || peek() != ']') return onLine(tagLine, "a tag pair is not closed with ].");
+            if (done() || peek() != ']')
+                return onLine(tagLine, wrong(ORBEL_WORD("orbel::PgnReader", "a tag pair is not closed with ].")));
             step();
             sawAnything_ = true;
             if (name == "Result" && value == "1/2-1/2") drawn_ = true;
             if (name != "FEN") continue;
-            if (haveFen) return at("the game has two FEN tags.");
+            if (haveFen) return at(wrong(ORBEL_WORD("orbel::PgnReader", "the game has two FEN tags.")));
             haveFen = true;
             if (std::string problem = readFen(value, start_); !problem.empty()) {
-                return at("the FEN tag cannot be read: " + problem + ".");
+                return at(fill(wrong(ORBEL_WORD("orbel::PgnReader", "the FEN tag cannot be read: %1.")), {problem}));
             }
             position_ = start_;
         }
@@ -103,7 +115,8 @@ private:
             switch (peek()) {
             case '{':
                 while (!done() && peek() != '}') step();
-                if (done()) return onLine(startLine, "a comment is not closed with }.");
+                if (done())
+                    return onLine(startLine, wrong(ORBEL_WORD("orbel::PgnReader", "a comment is not closed with }.")));
                 step();
                 continue;
             case ';':
@@ -111,15 +124,18 @@ private:
                 continue;
             case '(': ++depth; step(); continue;
             case ')':
-                if (depth == 0) return at("a ) has no ( before it.");
+                if (depth == 0) return at(wrong(ORBEL_WORD("orbel::PgnReader", "a ) has no ( before it.")));
                 --depth;
                 step();
                 continue;
             case '$': step(); token(); continue;
             case '[':
-                if (depth > 0) return at("a variation is not closed with ).");
+                if (depth > 0) return at(wrong(ORBEL_WORD("orbel::PgnReader", "a variation is not closed with ).")));
                 return {};  // the next game's tags
-            case '}': case ']': case '"': return at(std::string("a ") + peek() + " is out of place.");
+            case '}': case ']': case '"':
+                // A bracket or quote mark with nothing it belongs to.
+                return at(fill(wrong(ORBEL_WORD("orbel::PgnReader", "a %1 is out of place.")),
+                               {text_.substr(next_, 1)}));
             default: break;
             }
             const std::string_view word = token();
@@ -130,7 +146,8 @@ private:
             }
             if (std::string error = playWord(word); !error.empty()) return error;
         }
-        return depth > 0 ? at("a variation is not closed with ).") : std::string();
+        if (depth == 0) return {};
+        return at(wrong(ORBEL_WORD("orbel::PgnReader", "a variation is not closed with ).")));
     }
 
     static bool isResult(std::string_view w) { return w == "1-0" || w == "0-1" || w == "1/2-1/2" || w == "*"; }
@@ -148,14 +165,17 @@ private:
         const MoveTextReading r = readMoveText(position_, word, MoveTextRules::Pgn);
         const std::string label = moveLabel() + " " + quotedText(word);
         if (r.outcome == MoveTextReading::Outcome::Several) {
-            return "Move " + label + " is ambiguous. " + r.message + ".";
+            return fill(wrong(ORBEL_WORD("orbel::PgnReader", "Move %1 is ambiguous. %2.")), {label, r.message});
         }
         if (r.outcome == MoveTextReading::Outcome::None) {
-            if (r.reason == "not a move") return at("\"" + quotedText(word) + "\" is not a move.");
-            return "Move " + label + " cannot be played: " + r.reason + ".";
+            if (r.reason == "not a move")
+                return at(fill(wrong(ORBEL_WORD("orbel::PgnReader", "\"%1\" is not a move.")), {quotedText(word)}));
+            return fill(wrong(ORBEL_WORD("orbel::PgnReader", "Move %1 cannot be played: %2.")), {label, r.reason});
         }
         if (moves_.size() >= MaxImportPlies) {
-            return "The game is longer than " + std::to_string(MaxImportPlies) + " half-moves, too long to open.";
+            const char* tooLong =
+                ORBEL_WORD("orbel::PgnReader", "The game is longer than %1 half-moves, too long to open.");
+            return fill(wrong(tooLong), {std::to_string(MaxImportPlies)});
         }
         moves_.push_back(r.move);
         position_ = afterMove(position_, r.move);
@@ -167,6 +187,7 @@ private:
     }
 
     std::string_view text_;
+    Translate tr_;
     std::size_t next_ = 0;
     std::size_t line_ = 1;
     bool sawAnything_ = false;
@@ -185,22 +206,25 @@ bool looksLikeFen(std::string_view text) {
 
 }  // namespace
 
-std::string readGameText(std::string_view text, ImportedGame& game, RuleSet preferred) {
+std::string readGameText(std::string_view text, ImportedGame& game, RuleSet preferred, Translate tr) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a UTF-8 byte order mark
     ImportedGame read;
     if (looksLikeFen(text)) {
         StandardPosition p;
         p.rules = preferred;
-        if (std::string problem = readFen(text, p); !problem.empty()) return "The FEN cannot be read: " + problem + ".";
+        if (std::string problem = readFen(text, p); !problem.empty()) {
+            const char* cannot = ORBEL_WORD("orbel::PgnReader", "The FEN cannot be read: %1.");
+            return fill(tr(ReaderContext, cannot), {problem});
+        }
         read = {p, {}, p};
     } else {
-        PgnReader first(text, preferred);
+        PgnReader first(text, preferred, tr);
         std::string error = first.read(read);
         // A draw is a result only standard chess gives.
         if (!error.empty() || (first.drawn() && read.start.rules != RuleSet::Standard)) {
             const RuleSet otherRules = preferred == RuleSet::Orbel ? RuleSet::Standard : RuleSet::Orbel;
             ImportedGame again;
-            const std::string otherError = PgnReader(text, otherRules).read(again);
+            const std::string otherError = PgnReader(text, otherRules, tr).read(again);
             if (otherError.empty()) {
                 read = std::move(again);
             } else if (!error.empty()) {

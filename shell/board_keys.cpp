@@ -10,6 +10,7 @@
 #include "rules/standard_moves.h"
 #include "shell/board_window.h"
 #include "shell/live_text.h"
+#include "shell/translation.h"
 
 namespace orbel {
 namespace {
@@ -82,7 +83,7 @@ bool BoardKeys::answer(const QKeyEvent& event) {
         } kinds[] = {{Qt::Key_K, King}, {Qt::Key_Q, Queen}, {Qt::Key_R, Rook},
                      {Qt::Key_B, Bishop}, {Qt::Key_N, Knight}, {Qt::Key_P, Pawn}};
         for (const auto& k : kinds)
-            if (event.key() == k.key) return say(spokenKind(shown, k.kind));
+            if (event.key() == k.key) return say(spokenKind(shown, k.kind, &translated));
         return false;
     }
     const bool shift = mods == Qt::ShiftModifier;
@@ -90,10 +91,10 @@ bool BoardKeys::answer(const QKeyEvent& event) {
     const int square = squareOf(w_.state.cursor, table_.userSide());
     switch (event.key()) {
     case Qt::Key_F2: return say(lastMoveText());
-    case Qt::Key_F3: return say(spokenRank(shown, rankOf(square)));
-    case Qt::Key_F4: return say(spokenFile(shown, fileOf(square)));
-    case Qt::Key_F5: return say(spokenMaterial(shown));
-    case Qt::Key_F6: return say(spokenSide(shown, shift ? other(table_.userSide()) : table_.userSide()));
+    case Qt::Key_F3: return say(spokenRank(shown, rankOf(square), &translated));
+    case Qt::Key_F4: return say(spokenFile(shown, fileOf(square), &translated));
+    case Qt::Key_F5: return say(spokenMaterial(shown, &translated));
+    case Qt::Key_F6: return say(spokenSide(shown, shift ? other(table_.userSide()) : table_.userSide(), &translated));
     case Qt::Key_F7:
         if (shift) return false;
         w_.sayClocks();
@@ -119,7 +120,7 @@ bool BoardKeys::say(const std::string& words) {
 std::string BoardKeys::lastMoveText() const {
     const std::vector<PlayedMove>& plays = table_.game().plays();
     if (plays.empty()) return "No move yet.";
-    return spokenPlay(plays.back(), true);
+    return spokenPlay(plays.back(), true, &translated);
 }
 
 bool BoardKeys::stepMoves(int index) {
@@ -134,7 +135,7 @@ bool BoardKeys::stepMoves(int index) {
     listed_ = index;
     const PlayedMove& m = plays[static_cast<std::size_t>(index)];
     std::string words = "Move " + std::to_string(m.before.fullMove) + ", " + (m.mover == Side::White ? "White" : "Black") +
-                        ", " + spokenMove(m.before, m.move);
+                        ", " + spokenMove(m.before, m.move, &translated);
     if (m.mate) {
         words += ", checkmate";
     } else if (m.check) {
@@ -273,7 +274,7 @@ void BoardKeys::reply(const QString& text, const QString& spoken) {
 
 QString BoardKeys::positionText() const {
     if (!table_.game().exists()) return QStringLiteral("No game on the board.");
-    return QString::fromStdString(spokenPosition(shownPosition(false)));
+    return QString::fromStdString(spokenPosition(shownPosition(false), &translated));
 }
 
 QString BoardKeys::squareText(Place place) {
@@ -281,7 +282,7 @@ QString BoardKeys::squareText(Place place) {
     const BoardScene scene = w_.scene();
     StandardPosition shown;
     shown.squares = scene.pieces;
-    return QString::fromStdString(spokenSquare(shown, squareOf(place, table_.userSide())));
+    return QString::fromStdString(spokenSquare(shown, squareOf(place, table_.userSide()), &translated));
 }
 
 QString BoardKeys::sideText(int index) {

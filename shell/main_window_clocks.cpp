@@ -9,13 +9,14 @@
 #include "shell/pgn_files.h"
 #include "shell/resource_ids.h"
 #include "shell/texts.h"
+#include "shell/translation.h"
 
 namespace orbel {
 namespace {
 
 QString sideName(Side side) { return side == Side::White ? QStringLiteral("White") : QStringLiteral("Black"); }
 
-QString spoken(std::int64_t ms) { return QString::fromStdString(spokenTime(ms)); }
+QString spoken(std::int64_t ms) { return QString::fromStdString(spokenTime(ms, &translated)); }
 
 // How far a network opponent's reading may stray from this side's count of
 // it (the line's delay, a busy machine) before the chat says so.

@@ -14,6 +14,7 @@
 #include "shell/net_texts.h"
 #include "shell/resource_ids.h"
 #include "shell/texts.h"
+#include "shell/translation.h"
 
 namespace orbel {
 namespace {
@@ -95,7 +96,7 @@ void MainWindow::movePlayed(const PlayedMove& m) {
     // A move answers a claim on the mover's flag as well as its time can.
     claiming_ = false;
     setStatusText(m.check ? qs(text::Check) : qs(m.mover == Side::White ? text::BlackToMove : text::WhiteToMove));
-    announce(QString::fromStdString(spokenPlay(m)));
+    announce(QString::fromStdString(spokenPlay(m, false, &translated)));
     updateDrawCommands();
     if (!m.quiet) {
         playSound(res::MoveSound);
@@ -147,7 +148,8 @@ void MainWindow::gameEnded(EndReason reason) {
     switch (reason) {
     case EndReason::Checkmate: gameOverBox(text::CheckMate, text::GameOver, MessageIcon::Information, false); break;
     case EndReason::Drawn: {
-        const std::string drawn = std::string("The game is drawn by ") + drawReasonText(game_.drawReason()) + '.';
+        const std::string why = translated("orbel::DrawReason", drawReasonText(game_.drawReason()));
+        const std::string drawn = std::string("The game is drawn by ") + why + '.';
         if (game_.lastPlayed().draw == DrawReason::None) announce(QString::fromStdString(drawn));
         gameOverBox(drawn.c_str(), "Draw", MessageIcon::Information, false);
         break;
@@ -286,7 +288,7 @@ void MainWindow::undoMove() {
     for (std::size_t i = game_.plays().size(); i < before.size(); ++i) {
         std::string san = before[i].san;
         while (!san.empty() && (san.back() == '+' || san.back() == '#')) san.pop_back();
-        taken << possessive(before[i]) + QLatin1Char(' ') + QString::fromStdString(spokenSan(san));
+        taken << possessive(before[i]) + QLatin1Char(' ') + QString::fromStdString(spokenSan(san, &translated));
     }
     tell((taken.isEmpty() ? QStringLiteral("Nothing taken back.")
                           : QStringLiteral("Taken back %1.").arg(taken.join(QStringLiteral(" and ")))) +

@@ -4,6 +4,7 @@
 #include "game/notation/san.h"
 #include "game/notation/spoken.h"
 #include "shell/main_window.h"
+#include "shell/translation.h"
 
 namespace orbel {
 
@@ -12,7 +13,7 @@ void MainWindow::followTheHints() {
         hint_ = move;
         const QString san = QString::fromStdString(sanText(game_.position(), move));
         showStatusMessage(QStringLiteral("Hint: %1").arg(san));
-        tell(QStringLiteral("Hint: %1.").arg(QString::fromStdString(spokenMove(game_.position(), move))));
+        tell(QStringLiteral("Hint: %1.").arg(QString::fromStdString(spokenMove(game_.position(), move, &translated))));
         invalidate();
     });
     connect(&hints_, &Hints::failed, this, [this](const QString& why) {

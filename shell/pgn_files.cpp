@@ -16,6 +16,7 @@
 #include "shell/modal.h"
 #include "shell/resource_ids.h"
 #include "shell/window_state.h"
+#include "shell/translation.h"
 
 namespace orbel {
 namespace {
@@ -99,7 +100,7 @@ std::optional<ImportedGame> readGameOrSay(const ModalRunner& modal, const QByteA
     ImportedGame game;
     const RuleSet preferred = standardRules ? RuleSet::Standard : RuleSet::Orbel;
     const std::string error = text.size() > MaxGameTextBytes ? "It is larger than 1 MB, more than any game needs."
-                                                            : readGameText(bytesOf(text), game, preferred);
+                                                            : readGameText(bytesOf(text), game, preferred, &translated);
     if (!error.empty()) {
         modal.box(refusal + QLatin1Char('\n') + qs(error), qs(caption), MessageIcon::Exclamation);
         return std::nullopt;
@@ -119,7 +120,7 @@ PgnExport exportedGame(const Table& table, const QString& localNickname, const E
     PgnTags tags = tagsOf(table, localNickname);
     tags.timeControl = clocks.timeControl;
     tags.termination = clocks.termination;
-    return writePgn(game.start(), game.moves(), tags, SetUpTags::WhenNeeded, clocks.remainingMs);
+    return writePgn(game.start(), game.moves(), tags, SetUpTags::WhenNeeded, clocks.remainingMs, &translated);
 }
 
 void runExportGameCommand(const ModalRunner& modal, WindowState& state, const Table& table,
@@ -151,7 +152,8 @@ void copyPositionAsFen(const ModalRunner& modal, const Table& table) {
     const StandardPosition position = table.game().keptPosition();
     QGuiApplication::clipboard()->setText(qs(writeFen(position)));
     if (const char* problem = positionProblem(position)) {
-        modal.box(QStringLiteral("Other chess programs may refuse this position: %1.").arg(qs(problem)),
+        const QString why = QCoreApplication::translate("orbel::Rules", problem);
+        modal.box(QStringLiteral("Other chess programs may refuse this position: %1.").arg(why),
                   qs(CopyPositionCaption), MessageIcon::Information);
     }
 }

@@ -6,7 +6,24 @@
 namespace orbel {
 namespace {
 
-std::string counted(std::int64_t n, const char* unit) { return std::to_string(n) + ' ' + unit + (n == 1 ? "" : "s"); }
+// The contexts of the translators' texts. Looked up by name, not by a
+// literal: lupdate would take tr("orbel::...", ...) for a text of its own.
+constexpr const char* ClockContext = "orbel::ClockText";
+
+// A count of one unit of time, heard when a clock is read out: the singular
+// and the plural template of each ("1 minute", "%1 minutes").
+struct Unit {
+    const char* one;
+    const char* many;
+};
+constexpr Unit Hours{ORBEL_WORD("orbel::ClockText", "1 hour"), ORBEL_WORD("orbel::ClockText", "%1 hours")};
+constexpr Unit Minutes{ORBEL_WORD("orbel::ClockText", "1 minute"), ORBEL_WORD("orbel::ClockText", "%1 minutes")};
+constexpr Unit Seconds{ORBEL_WORD("orbel::ClockText", "1 second"), ORBEL_WORD("orbel::ClockText", "%1 seconds")};
+
+std::string counted(std::int64_t n, const Unit& unit, Translate tr) {
+    if (n == 1) return tr(ClockContext, unit.one);
+    return fill(tr(ClockContext, unit.many), {std::to_string(n)});
+}
 
 }  // namespace
 
@@ -26,20 +43,24 @@ std::string shownTime(std::int64_t ms) {
     return text;
 }
 
-std::string spokenTime(std::int64_t ms) {
+std::string spokenTime(std::int64_t ms, Translate tr) {
     ms = std::max<std::int64_t>(0, ms);
     const std::int64_t s = ms / 1000;
-    if (ms < TenthsBelowMs) return std::to_string(s) + '.' + std::to_string(ms / 100 % 10) + " seconds";
+    if (ms < TenthsBelowMs) {
+        // Seconds and tenths, "9.8 seconds": a language may write the point as a comma.
+        return fill(tr(ClockContext, ORBEL_WORD("orbel::ClockText", "%1.%2 seconds")),
+                    {std::to_string(s), std::to_string(ms / 100 % 10)});
+    }
     std::string words;
-    const auto add = [&words](std::int64_t n, const char* unit) {
+    const auto add = [&words, tr](std::int64_t n, const Unit& unit) {
         if (n == 0) return;
         if (!words.empty()) words += ' ';
-        words += counted(n, unit);
+        words += counted(n, unit, tr);
     };
-    add(s / 3600, "hour");
-    add(s / 60 % 60, "minute");
+    add(s / 3600, Hours);
+    add(s / 60 % 60, Minutes);
     // A clock of hours is heard to the minute.
-    if (s < 3600) add(s % 60, "second");
+    if (s < 3600) add(s % 60, Seconds);
     return words;
 }
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/notation/words.h"
+
 namespace orbel {
 
 // Under this much time a clock counts tenths, stands out, and its player
@@ -14,8 +16,9 @@ inline constexpr std::int64_t TenthsBelowMs = 10'000;
 // "0:09.8". Rounded down, as a clock counts: it shows 0:00.0 only once the
 // time is up.
 std::string shownTime(std::int64_t ms);
-// "4 minutes 59 seconds", "1 hour 2 minutes", "9.8 seconds".
-std::string spokenTime(std::int64_t ms);
+// "4 minutes 59 seconds", "1 hour 2 minutes", "9.8 seconds"; in the
+// language of `tr`, its words under the context "orbel::ClockText".
+std::string spokenTime(std::int64_t ms, Translate tr = inEnglish);
 // "0:02:58": PGN's %clk reading, whole seconds.
 std::string clockComment(std::int64_t ms);
 

@@ -1,5 +1,6 @@
 #include "game/engine/uci_engine.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <csignal>
 #include <sys/types.h>
@@ -12,11 +13,15 @@ namespace orbel {
 
 namespace {
 
-const char* const NotStarted = "The engine could not be started.";
-const char* const NoAnswer = "The engine did not answer";
-const char* const NotInTime = "The engine did not answer in time.";
-const char* const IllegalMove = "The engine sent an illegal move: ";
-const char* const Stopped = "The engine stopped working.";
+// Failures the user is told of, in their language.
+const char* const NotStarted = QT_TRANSLATE_NOOP("orbel::UciEngine", "The engine could not be started.");
+const char* const NoAnswer = QT_TRANSLATE_NOOP("orbel::UciEngine", "The engine did not answer");
+const char* const NotInTime = QT_TRANSLATE_NOOP("orbel::UciEngine", "The engine did not answer in time.");
+// The engine's move as it sent it, in printable ASCII.
+const char* const IllegalMove = QT_TRANSLATE_NOOP("orbel::UciEngine", "The engine sent an illegal move: %1");
+const char* const Stopped = QT_TRANSLATE_NOOP("orbel::UciEngine", "The engine stopped working.");
+
+QString told(const char* failure) { return QCoreApplication::translate("orbel::UciEngine", failure); }
 
 // The most read at a time of the engine's output, never past a line end:
 // with the unfinished line, all that is held of it.
@@ -45,7 +50,7 @@ UciEngine::UciEngine(Program program, QObject* parent) : QObject(parent), progra
     connect(
         &process_, &QProcess::errorOccurred, this,
         [this](QProcess::ProcessError error) {
-            if (error == QProcess::FailedToStart) fail(NotStarted);
+            if (error == QProcess::FailedToStart) fail(told(NotStarted));
         },
         Qt::QueuedConnection);
 }
@@ -192,7 +197,7 @@ void UciEngine::takeHandshakeLine(const uci::Line& line) {
 void UciEngine::takeBestMove(const std::string& text) {
     const std::optional<StandardMove> move = uci::readMove(searched_, text);
     if (!move) {
-        fail(IllegalMove + QString::fromStdString(quotedText(text)));
+        fail(told(IllegalMove).arg(QString::fromStdString(quotedText(text))));
         return;
     }
     clock_.stop();
@@ -227,14 +232,14 @@ void UciEngine::timedOut() {
     switch (stage_) {
     case Stage::Handshake:
     case Stage::Readying:
-    case Stage::Preparing: fail(NoAnswer); break;
+    case Stage::Preparing: fail(told(NoAnswer)); break;
     case Stage::Searching:
         // Its move still counts if it comes soon after.
         send("stop");
         wait(Stage::Overdue, timeouts.stopMs);
         break;
     case Stage::Overdue:
-    case Stage::Stopping: fail(NotInTime); break;
+    case Stage::Stopping: fail(told(NotInTime)); break;
     case Stage::Idle:
     case Stage::Ready:
     case Stage::Ended: break;
@@ -243,7 +248,7 @@ void UciEngine::timedOut() {
 
 void UciEngine::processEnded() {
     if (stage_ == Stage::Ended || stage_ == Stage::Idle) return;
-    fail(stage_ == Stage::Handshake || stage_ == Stage::Readying ? NoAnswer : Stopped);
+    fail(told(stage_ == Stage::Handshake || stage_ == Stage::Readying ? NoAnswer : Stopped));
 }
 
 void UciEngine::fail(const QString& why) {

@@ -169,6 +169,11 @@ TEST(SpokenMove, ReadsTheNotationInWords) {
         {"O-O", "castles short"}, {"O-O-O+", "castles long, check"}, {"", ""},
     };
     for (const auto& [san, words] : rows) EXPECT_EQ(spokenSan(san), words) << san;
+    // The piece's name comes from the translation.
+    const Translate german = [](const char*, const char* english) {
+        return std::string(english) == "knight" ? std::string("Springer") : std::string(english);
+    };
+    EXPECT_EQ(spokenSan("Nf3", german), "Springer f3");
 }
 
 }  // namespace
