@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCoreApplication>
 #include <array>
 #include <vector>
 
@@ -94,6 +95,7 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override;
     QStringList keyBindingsForAction(const QString& action) const override {
+        // untranslated: a key's name as the accessibility bus names keys
         return action == pressAction() ? QStringList{QStringLiteral("Space")} : QStringList{};
     }
 
@@ -124,11 +126,13 @@ public:
         return cell(r->cursor().row, r->cursor().col);
     }
 
-    QString name() const override { return QString::fromLatin1(BoardName); }
+    QString name() const override { return QCoreApplication::translate("orbel::BoardAccessible", BoardName); }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Description)
-            return QStringLiteral("Arrow keys move the cursor, Space picks up and puts down, Escape puts back; "
-                                  "or type a move and press Enter. Control+R reads the position.");
+            return QCoreApplication::translate("orbel::BoardAccessible",
+                                               "Arrow keys move the cursor, Space picks up and puts down, Escape "
+                                               "puts back; or type a move and press Enter. Control+R reads the "
+                                               "position.");
         return DrawnPart::text(t);
     }
     QRect rect() const override {
@@ -233,7 +237,7 @@ public:
     BoardTable* table() const { return table_; }
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return QStringLiteral("Board and score");
+        if (t == QAccessible::Name) return QCoreApplication::translate("orbel::BoardAccessible", "Board and score");
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return 1 + BoardReading::SideTexts; }

@@ -37,7 +37,7 @@ public:
 };
 
 // The board's accessible table is named so: readers find it by this name.
-inline constexpr const char* BoardName = "Chess board";
+inline constexpr const char* BoardName = QT_TRANSLATE_NOOP("orbel::BoardAccessible", "Chess board");
 
 // Installs the factory that makes these descriptions (once per program).
 void installBoardAccessibility();

@@ -15,17 +15,33 @@
 namespace orbel {
 namespace {
 
+// The context of the spoken words (game/notation/spoken.h).
+constexpr const char* SpokenContext = "orbel::Spoken";
+
 // Longer texts name no move; the rest of a long paste is dropped.
 constexpr int MaxTyped = 20;
+
+// A piece's name as moves are spoken.
+QString pieceWord(PieceKind kind) { return QCoreApplication::translate(SpokenContext, pieceName(kind)); }
+
+// "2 pawns": more than one piece of a kind, in the forms a language has for numbers.
+QString piecesWord(PieceKind kind, int count) {
+    static constexpr const char* counted[] = {
+        QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n pieces"), QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n pawns"),
+        QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n knights"), QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n bishops"),
+        QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n rooks"),   QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n queens"),
+        QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n kings")};
+    return QCoreApplication::translate("orbel::BoardKeys", counted[kind >= Pawn && kind <= King ? kind : 0], nullptr,
+                                       count);
+}
 
 QString lostText(const BoardScene& scene, Side side) {
     QStringList parts;
     for (const LostPieces& lost : shownLostPieces(scene, side)) {
         if (lost.count == 0) continue;
-        const QString name = QString::fromLatin1(pieceName(lost.kind));
-        parts << (lost.count == 1 ? name : QStringLiteral("%1 %2s").arg(lost.count).arg(name));
+        parts << (lost.count == 1 ? pieceWord(lost.kind) : piecesWord(lost.kind, lost.count));
     }
-    return parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? QCoreApplication::translate("orbel::BoardKeys", "none") : parts.join(QStringLiteral(", "));
 }
 
 }  // namespace
@@ -119,7 +135,7 @@ bool BoardKeys::say(const std::string& words) {
 
 std::string BoardKeys::lastMoveText() const {
     const std::vector<PlayedMove>& plays = table_.game().plays();
-    if (plays.empty()) return "No move yet.";
+    if (plays.empty()) return tr("No move yet.").toStdString();
     return spokenPlay(plays.back(), true, &translated);
 }
 
@@ -128,20 +144,22 @@ bool BoardKeys::stepMoves(int index) {
     // A new move since the last step starts the walk again from the end.
     if (static_cast<int>(plays.size()) != listedOf_) listed_ = -1;
     listedOf_ = static_cast<int>(plays.size());
-    if (plays.empty()) return say("No move yet.");
+    if (plays.empty()) return say(tr("No move yet.").toStdString());
     if (index < 0 || index >= listedOf_) {
-        return say(index < 0 ? "Start of the moves." : "End of the moves.");
+        return say((index < 0 ? tr("Start of the moves.") : tr("End of the moves.")).toStdString());
     }
     listed_ = index;
     const PlayedMove& m = plays[static_cast<std::size_t>(index)];
-    std::string words = "Move " + std::to_string(m.before.fullMove) + ", " + (m.mover == Side::White ? "White" : "Black") +
-                        ", " + spokenMove(m.before, m.move, &translated);
+    const QString move = QString::fromStdString(spokenMove(m.before, m.move, &translated));
+    QString words = m.mover == Side::White ? tr("Move %1, White, %2").arg(m.before.fullMove).arg(move)
+                                           : tr("Move %1, Black, %2").arg(m.before.fullMove).arg(move);
     if (m.mate) {
-        words += ", checkmate";
+        words += tr(", checkmate");
     } else if (m.check) {
-        words += ", check";
+        words += tr(", check");
     }
-    return say(words);
+    reply(words);
+    return true;
 }
 
 void BoardKeys::mousePressed() {
@@ -155,7 +173,7 @@ void BoardKeys::moveCursorBy(int rows, int columns) {
     const Place to{std::clamp(at.row + rows, 0, 7), std::clamp(at.col + columns, 0, 7)};
     // At the board's edge the cursor stays, and says so.
     if (to == at && w_.state.cursorShown) {
-        w_.liveText.say(QStringLiteral("Edge"));
+        w_.liveText.say(tr("Edge"));
         return;
     }
     moveCursorTo(to);
@@ -188,24 +206,23 @@ void BoardKeys::pressOnCursor() {
     const PlayOutcome outcome = hand_.putDown(squareOf(at, table_.userSide()));
     w_.board.update();
     if (outcome.played()) return;
-    QString name = QString::fromLatin1(pieceName(kind));
-    name[0] = name[0].toUpper();
-    const QString why = outcome.reason.empty() ? QStringLiteral("No move") : QString::fromStdString(outcome.reason);
-    reply(QStringLiteral("%1. %2 back on %3.").arg(why, name, squareLetters(from)));
+    QString name = pieceWord(kind);
+    if (!name.isEmpty()) name[0] = name[0].toUpper();
+    const QString why = outcome.reason.empty() ? tr("No move") : QString::fromStdString(outcome.reason);
+    reply(tr("%1. %2 back on %3.").arg(why, name, squareLetters(from)));
 }
 
 void BoardKeys::pickUpOnCursor() {
     const Place at = w_.state.cursor;
     if (!hand_.pickUp(squareOf(at, table_.userSide()))) {
-        reply(table_.userMayMove() ? QStringLiteral("No piece to move on %1").arg(squareText(at).left(2))
-                                   : QStringLiteral("Not your move"));
+        reply(table_.userMayMove() ? tr("No piece to move on %1").arg(squareText(at).left(2)) : tr("Not your move"));
         return;
     }
     // Drawn in hand over its own square, as if the mouse had moved with it.
     w_.state.dragging = true;
     const PixelRect r = w_.state.geometry.squareRect(at);
     w_.carryTo(QPoint(r.left + 8, r.top + 7));
-    reply(QStringLiteral("Holding %1 %2").arg(QString::fromLatin1(pieceName(hand_.piece().kind)), squareText(at).left(2)));
+    reply(tr("Holding %1 %2").arg(pieceWord(hand_.piece().kind), squareText(at).left(2)));
 }
 
 void BoardKeys::putBack() {
@@ -214,7 +231,7 @@ void BoardKeys::putBack() {
     w_.state.dragging = w_.state.dragImageShown = false;
     hand_.putDown(from);
     w_.board.update();
-    reply(QStringLiteral("Put back on %1").arg(squareLetters(from)));
+    reply(tr("Put back on %1").arg(squareLetters(from)));
 }
 
 StandardPosition BoardKeys::shownPosition(bool forTyping) const {
@@ -234,23 +251,28 @@ void BoardKeys::playTyped() {
     const std::string_view words(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     const QString quoted = QString::fromStdString(quotedText(words));
     if (!table_.userMayMove()) {
-        reply(QStringLiteral("Not your move: %1").arg(quoted), QStringLiteral("Not your move."));
+        reply(tr("Not your move: %1").arg(quoted), tr("Not your move."));
         return;
     }
-    const MoveTextReading reading = readMoveText(shownPosition(true), words);
+    //: The piece letters a player types in moves: king, queen, rook, bishop and knight, apart by spaces, each in
+    //: upper case as the language's chess books write them (in German "K D T L S").
+    const QByteArray letters = tr("K Q R B N").toUtf8();
+    const MoveTextReading reading =
+        readMoveText(shownPosition(true), words, MoveTextRules::Typed,
+                     std::string_view(letters.constData(), static_cast<std::size_t>(letters.size())), &translated);
     if (reading.outcome != MoveTextReading::Outcome::One) {
         // Spoken without the status bar's colon and brackets, which a
         // reader would read out.
         QString spoken = QString::fromStdString(reading.message);
         if (reading.outcome == MoveTextReading::Outcome::None) {
-            const bool bare = reading.reason == "no such move" || reading.reason == "not a move";
-            spoken = QStringLiteral("%1, %2.").arg(reading.reason == "not a move" ? QStringLiteral("Not a move")
-                                                                                  : QStringLiteral("No such move"),
-                                                   quoted);
+            const QString reason = QString::fromStdString(reading.reason);
+            const bool notAMove = reason == QCoreApplication::translate("orbel::MoveText", "not a move");
+            const bool bare = notAMove || reason == QCoreApplication::translate("orbel::MoveText", "no such move");
+            spoken = (notAMove ? tr("Not a move, %1.") : tr("No such move, %1.")).arg(quoted);
             if (!bare) {
                 QString why = QString::fromStdString(reading.reason);
                 why[0] = why[0].toUpper();
-                spoken += QStringLiteral(" %1.").arg(why);
+                spoken += tr(" %1.").arg(why);
             }
         }
         reply(QString::fromStdString(reading.message), spoken);
@@ -263,7 +285,7 @@ void BoardKeys::playTyped() {
     w_.board.update();
 }
 
-void BoardKeys::showTyped() { w_.showMessage(typed_.isEmpty() ? QString() : QStringLiteral("Move: %1").arg(typed_)); }
+void BoardKeys::showTyped() { w_.showMessage(typed_.isEmpty() ? QString() : tr("Move: %1").arg(typed_)); }
 
 void BoardKeys::statusChanged() { showTyped(); }
 
@@ -273,7 +295,7 @@ void BoardKeys::reply(const QString& text, const QString& spoken) {
 }
 
 QString BoardKeys::positionText() const {
-    if (!table_.game().exists()) return QStringLiteral("No game on the board.");
+    if (!table_.game().exists()) return tr("No game on the board.");
     return QString::fromStdString(spokenPosition(shownPosition(false), &translated));
 }
 
@@ -289,9 +311,8 @@ QString BoardKeys::sideText(int index) {
     const BoardScene scene = w_.scene();
     const Side side = index < 2 ? scene.top() : scene.bottom;
     if (index % 2 == 0) return scoreText(scene, side);
-    const QString who = side == scene.top() ? QStringLiteral("Computer") : QStringLiteral("Player");
-    const QString lost = scene.gameExists ? lostText(scene, side) : QStringLiteral("none");
-    return QStringLiteral("%1 has lost: %2").arg(who, lost);
+    const QString lost = scene.gameExists ? lostText(scene, side) : tr("none");
+    return side == scene.top() ? tr("Computer has lost: %1").arg(lost) : tr("Player has lost: %1").arg(lost);
 }
 
 Place BoardKeys::cursor() { return w_.state.cursor; }

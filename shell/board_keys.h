@@ -11,6 +11,7 @@
 // is, in every way of playing.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <QString>
 #include <functional>
@@ -29,6 +30,8 @@ class LiveText;
 class Table;
 
 class BoardKeys : public BoardReading {
+    Q_DECLARE_TR_FUNCTIONS(orbel::BoardKeys)
+
 public:
     // What the keys need of the window besides the hand and the table:
     // where a passing message shows (empty: the status text again), and how

@@ -8,6 +8,7 @@
 // ratio. Painting reads what it is given and changes none of it.
 #pragma once
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -48,8 +49,8 @@ struct BoardScene {
     int hintTo = -1;
     // The top side's player and the bottom side's: "Computer" and "Player",
     // or in a network game the opponent's nickname and "You".
-    QString topName = QStringLiteral("Computer");
-    QString bottomName = QStringLiteral("Player");
+    QString topName = QCoreApplication::translate("orbel::BoardScene", "Computer");
+    QString bottomName = QCoreApplication::translate("orbel::BoardScene", "Player");
     // The game was drawn: each side's line ends with its half point.
     bool drawn = false;
     // A timed game's clocks, by side.

@@ -15,8 +15,10 @@ int main(int argc, char** argv) {
     const orbel::CommandLine line = orbel::readCommandLine(app);
     if (noDisplay) {
         // The unknown options were Qt's own: a game is wanted, with nothing to show it on.
-        std::fprintf(stderr, "orbel-chess: no display to show the game on (none of DISPLAY, WAYLAND_DISPLAY or "
-                             "QT_QPA_PLATFORM is set).\n");
+        const QString none = QCoreApplication::translate("orbel::CommandLine",
+                                                         "no display to show the game on (none of DISPLAY, "
+                                                         "WAYLAND_DISPLAY or QT_QPA_PLATFORM is set).");
+        std::fprintf(stderr, "orbel-chess: %s\n", qPrintable(none));
         return 1;
     }
     orbel::MainWindow window;

@@ -108,7 +108,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::setUpFrame() {
-    setWindowTitle(QStringLiteral("Orbel Chess 3.0"));
+    setWindowTitle(tr("Orbel Chess 3.0"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // The sizes title bars and task switchers draw at this screen's ratio;
@@ -141,11 +141,13 @@ void MainWindow::readSettings() {
     state_.pieceSetIndex = stored.pieceSetIndex;
 }
 
-// A menu item: its menu's path, its command, its text ("-" first: a
-// separator before it), its keys and its slot.
+// A menu item: its menu's path (menus apart by "/"), its command, whether a
+// separator comes before it, its text, its keys and its slot. The texts are
+// English, translated as the menus are made.
 struct MainWindow::MenuItem {
     const char* menu;
     Command command;
+    bool separatorBefore;
     const char* text;
     QKeySequence keys;
     void (MainWindow::*slot)();
@@ -153,50 +155,73 @@ struct MainWindow::MenuItem {
 
 std::span<const MainWindow::MenuItem> MainWindow::menuItems() {
     static const MenuItem items[] = {
-        {"&File", Command::NewOnePlayerGame, "&New 1 Player Game", Qt::CTRL | Qt::Key_N, &MainWindow::newOnePlayerGame},
-        {"&File", Command::NewTwoPlayerGame, "N&ew 2 Player Game", Qt::CTRL | Qt::Key_M, &MainWindow::newTwoPlayerGame},
-        {"&File", Command::SaveGame, "-&Save Game", Qt::CTRL | Qt::Key_S, &MainWindow::saveGame},
-        {"&File", Command::LoadGame, "&Load Game", Qt::CTRL | Qt::Key_L, &MainWindow::loadGame},
-        {"&File", Command::OpenGameText, "-&Open PGN or FEN...", {}, &MainWindow::openGameText},
-        {"&File", Command::ExportGame, "Export &Game (PGN)...", {}, &MainWindow::exportGame},
-        {"&File", Command::CopyGame, "&Copy Game as PGN", Qt::CTRL | Qt::SHIFT | Qt::Key_C, &MainWindow::copyGame},
-        {"&File", Command::CopyPosition, "Copy Position as &FEN", {}, &MainWindow::copyPosition},
-        {"&File", Command::PasteGameText, "&Paste Position or Game", Qt::CTRL | Qt::SHIFT | Qt::Key_V,
+        {QT_TR_NOOP("&File"), Command::NewOnePlayerGame, false, QT_TR_NOOP("&New 1 Player Game"),
+         Qt::CTRL | Qt::Key_N, &MainWindow::newOnePlayerGame},
+        {QT_TR_NOOP("&File"), Command::NewTwoPlayerGame, false, QT_TR_NOOP("N&ew 2 Player Game"),
+         Qt::CTRL | Qt::Key_M, &MainWindow::newTwoPlayerGame},
+        {QT_TR_NOOP("&File"), Command::SaveGame, true, QT_TR_NOOP("&Save Game"),
+         Qt::CTRL | Qt::Key_S, &MainWindow::saveGame},
+        {QT_TR_NOOP("&File"), Command::LoadGame, false, QT_TR_NOOP("&Load Game"),
+         Qt::CTRL | Qt::Key_L, &MainWindow::loadGame},
+        {QT_TR_NOOP("&File"), Command::OpenGameText, true, QT_TR_NOOP("&Open PGN or FEN..."),
+         {}, &MainWindow::openGameText},
+        {QT_TR_NOOP("&File"), Command::ExportGame, false, QT_TR_NOOP("Export &Game (PGN)..."),
+         {}, &MainWindow::exportGame},
+        {QT_TR_NOOP("&File"), Command::CopyGame, false, QT_TR_NOOP("&Copy Game as PGN"),
+         Qt::CTRL | Qt::SHIFT | Qt::Key_C, &MainWindow::copyGame},
+        {QT_TR_NOOP("&File"), Command::CopyPosition, false, QT_TR_NOOP("Copy Position as &FEN"),
+         {}, &MainWindow::copyPosition},
+        {QT_TR_NOOP("&File"), Command::PasteGameText, false, QT_TR_NOOP("&Paste Position or Game"),
+         Qt::CTRL | Qt::SHIFT | Qt::Key_V,
          &MainWindow::pasteGameText},
-        {"&File", Command::Exit, "-E&xit", {}, nullptr},
-        {"&Game", Command::UndoMove, "&Undo Move", Qt::CTRL | Qt::Key_U, &MainWindow::undoMove},
-        {"&Game", Command::Resign, "&Resign", {}, &MainWindow::resign},
-        {"&Game", Command::OfferDraw, "Offer &Draw", {}, &MainWindow::offerDraw},
-        {"&Game", Command::ClaimDraw, "&Claim Draw", {}, &MainWindow::claimDraw},
-        {"&Game", Command::TimeControl, "-&Time Control...", {}, nullptr},
-        {"&Game", Command::PauseClocks, "Pause Cloc&ks", Qt::Key_F8, &MainWindow::pauseClocks},
-        {"&Game", Command::ReadPosition, "-Read &Position", Qt::CTRL | Qt::Key_R, &MainWindow::readPosition},
-        {"&Game", Command::Hint, "&Hint", Qt::CTRL | Qt::Key_H, &MainWindow::showHint},
-        {"&Options/&Color", Command::DarkSquare, "&Dark Square", {}, &MainWindow::chooseDarkSquare},
-        {"&Options/&Color", Command::LightSquare, "&Light Square", {}, &MainWindow::chooseLightSquare},
-        {"&Options/&Color", Command::OriginalColors, "-&Original Colors", {}, &MainWindow::originalColors},
-        {"&Options/&Piece Set", Command::PieceSetDudidi, "Dudidi", {}, nullptr},
-        {"&Options/&Piece Set", Command::PieceSetFerrow1, "Ferrow Color 1", {}, nullptr},
-        {"&Options/&Piece Set", Command::PieceSetFerrow2, "Ferrow Color 2", {}, nullptr},
-        {"&Options", Command::ShowHideCoordinates, "-&Show/Hide Coordinates", {}, &MainWindow::showHideCoordinates},
-        {"&Options", Command::AnnounceMoves, "&Announce Moves", {}, &MainWindow::toggleAnnouncements},
-        {"&Options", Command::Sounds, "S&ounds", {}, &MainWindow::toggleSounds},
-        {"&Options", Command::StandardRules, "S&tandard Chess Rules", {}, &MainWindow::toggleStandardRules},
-        {"&Options", Command::Engines, "&Engines...", {}, &MainWindow::showEngines},
-        {"&Network Play", Command::DirectNetworkGame, "&Direct Network Game", Qt::CTRL | Qt::Key_I,
+        {QT_TR_NOOP("&File"), Command::Exit, true, QT_TR_NOOP("E&xit"), {}, nullptr},
+        {QT_TR_NOOP("&Game"), Command::UndoMove, false, QT_TR_NOOP("&Undo Move"),
+         Qt::CTRL | Qt::Key_U, &MainWindow::undoMove},
+        {QT_TR_NOOP("&Game"), Command::Resign, false, QT_TR_NOOP("&Resign"), {}, &MainWindow::resign},
+        {QT_TR_NOOP("&Game"), Command::OfferDraw, false, QT_TR_NOOP("Offer &Draw"), {}, &MainWindow::offerDraw},
+        {QT_TR_NOOP("&Game"), Command::ClaimDraw, false, QT_TR_NOOP("&Claim Draw"), {}, &MainWindow::claimDraw},
+        {QT_TR_NOOP("&Game"), Command::TimeControl, true, QT_TR_NOOP("&Time Control..."), {}, nullptr},
+        {QT_TR_NOOP("&Game"), Command::PauseClocks, false, QT_TR_NOOP("Pause Cloc&ks"),
+         Qt::Key_F8, &MainWindow::pauseClocks},
+        {QT_TR_NOOP("&Game"), Command::ReadPosition, true, QT_TR_NOOP("Read &Position"),
+         Qt::CTRL | Qt::Key_R, &MainWindow::readPosition},
+        {QT_TR_NOOP("&Game"), Command::Hint, false, QT_TR_NOOP("&Hint"), Qt::CTRL | Qt::Key_H, &MainWindow::showHint},
+        {QT_TR_NOOP("&Options/&Color"), Command::DarkSquare, false, QT_TR_NOOP("&Dark Square"),
+         {}, &MainWindow::chooseDarkSquare},
+        {QT_TR_NOOP("&Options/&Color"), Command::LightSquare, false, QT_TR_NOOP("&Light Square"),
+         {}, &MainWindow::chooseLightSquare},
+        {QT_TR_NOOP("&Options/&Color"), Command::OriginalColors, true, QT_TR_NOOP("&Original Colors"),
+         {}, &MainWindow::originalColors},
+        {QT_TR_NOOP("&Options/&Piece Set"), Command::PieceSetDudidi, false, QT_TR_NOOP("Dudidi"), {}, nullptr},
+        {QT_TR_NOOP("&Options/&Piece Set"), Command::PieceSetFerrow1, false, QT_TR_NOOP("Ferrow Color 1"), {}, nullptr},
+        {QT_TR_NOOP("&Options/&Piece Set"), Command::PieceSetFerrow2, false, QT_TR_NOOP("Ferrow Color 2"), {}, nullptr},
+        {QT_TR_NOOP("&Options"), Command::ShowHideCoordinates, true, QT_TR_NOOP("&Show/Hide Coordinates"),
+         {}, &MainWindow::showHideCoordinates},
+        {QT_TR_NOOP("&Options"), Command::AnnounceMoves, false, QT_TR_NOOP("&Announce Moves"),
+         {}, &MainWindow::toggleAnnouncements},
+        {QT_TR_NOOP("&Options"), Command::Sounds, false, QT_TR_NOOP("S&ounds"), {}, &MainWindow::toggleSounds},
+        {QT_TR_NOOP("&Options"), Command::StandardRules, false, QT_TR_NOOP("S&tandard Chess Rules"),
+         {}, &MainWindow::toggleStandardRules},
+        {QT_TR_NOOP("&Options"), Command::Engines, false, QT_TR_NOOP("&Engines..."), {}, &MainWindow::showEngines},
+        {QT_TR_NOOP("&Network Play"), Command::DirectNetworkGame, false, QT_TR_NOOP("&Direct Network Game"),
+         Qt::CTRL | Qt::Key_I,
          &MainWindow::directNetworkGame},
-        {"&Network Play", Command::NetworkAddress, "Your Network &Address...", {}, &MainWindow::showNetworkAddress},
-        {"&Network Play", Command::AcceptInternetCalls, "Accept Calls from the &Internet", {},
+        {QT_TR_NOOP("&Network Play"), Command::NetworkAddress, false, QT_TR_NOOP("Your Network &Address..."),
+         {}, &MainWindow::showNetworkAddress},
+        {QT_TR_NOOP("&Network Play"), Command::AcceptInternetCalls, false, QT_TR_NOOP("Accept Calls from the &Internet"),
+         {},
          &MainWindow::toggleInternetCalls},
-        {"&Network Play", Command::NetworkResign, "-&Resign", {}, nullptr},
-        {"&Network Play", Command::KillGame, "&Kill Game (Opponent is lagging or gone ONLY)", {}, nullptr},
-        {"&Network Play", Command::NetworkDraw, "Offer &Draw", {}, nullptr},
-        {"&Network Play", Command::NetworkTakeback, "Ask to &Take Back Move", {}, nullptr},
-        {"&Network Play", Command::Rematch, "Re&match", {}, nullptr},
-        {"&Network Play", Command::CallAgain, "&Call Again", {}, nullptr},
-        {"&Help", Command::WhatsNew, "&What's New in 3.0", {}, nullptr},
-        {"&Help", Command::About, "-&About Orbel Chess 3.0...", {}, nullptr},
-        {"&Help", Command::Keys, "-&Keyboard", Qt::Key_F1, &MainWindow::showKeys},
+        {QT_TR_NOOP("&Network Play"), Command::NetworkResign, true, QT_TR_NOOP("&Resign"), {}, nullptr},
+        {QT_TR_NOOP("&Network Play"), Command::KillGame, false, QT_TR_NOOP("&Kill Game (Opponent is lagging or gone ONLY)"),
+         {}, nullptr},
+        {QT_TR_NOOP("&Network Play"), Command::NetworkDraw, false, QT_TR_NOOP("Offer &Draw"), {}, nullptr},
+        {QT_TR_NOOP("&Network Play"), Command::NetworkTakeback, false, QT_TR_NOOP("Ask to &Take Back Move"),
+         {}, nullptr},
+        {QT_TR_NOOP("&Network Play"), Command::Rematch, false, QT_TR_NOOP("Re&match"), {}, nullptr},
+        {QT_TR_NOOP("&Network Play"), Command::CallAgain, false, QT_TR_NOOP("&Call Again"), {}, nullptr},
+        {QT_TR_NOOP("&Help"), Command::WhatsNew, false, QT_TR_NOOP("&What's New in 3.0"), {}, nullptr},
+        {QT_TR_NOOP("&Help"), Command::About, true, QT_TR_NOOP("&About Orbel Chess 3.0..."), {}, nullptr},
+        {QT_TR_NOOP("&Help"), Command::Keys, true, QT_TR_NOOP("&Keyboard"), Qt::Key_F1, &MainWindow::showKeys},
     };
     return items;
 }
@@ -204,29 +229,21 @@ std::span<const MainWindow::MenuItem> MainWindow::menuItems() {
 void MainWindow::createMenus() {
     std::map<QString, QMenu*> menus;
     for (const MenuItem& item : menuItems()) {
-        QAction* action = addMenuItem(menus, item.menu, item.text, item.keys);
+        if (item.separatorBefore) menuFor(menus, tr(item.menu))->addSeparator();
+        QAction* action = menuFor(menus, tr(item.menu))->addAction(tr(item.text));
+        if (!item.keys.isEmpty()) action->setShortcut(item.keys);
         if (item.slot) connect(action, &QAction::triggered, this, item.slot);
         commands_.add(item.command, action);
     }
 }
 
-QAction* MainWindow::addMenuItem(std::map<QString, QMenu*>& menus, const char* path, const char* label,
-                                 const QKeySequence& keys) {
-    std::function<QMenu*(const QString&)> menuFor = [&](const QString& name) {
-        QMenu*& menu = menus[name];
-        if (!menu) {
-            const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
-            menu = slash < 0 ? menuBar()->addMenu(name) : menuFor(name.left(slash))->addMenu(name.mid(slash + 1));
-        }
-        return menu;
-    };
-    QString text = QString::fromUtf8(label);
-    QMenu* menu = menuFor(QString::fromUtf8(path));
-    // A leading "-" puts a separator before the item.
-    if (text.startsWith(QLatin1Char('-'))) menu->addSeparator(), text.remove(0, 1);
-    QAction* action = menu->addAction(text);
-    if (!keys.isEmpty()) action->setShortcut(keys);
-    return action;
+QMenu* MainWindow::menuFor(std::map<QString, QMenu*>& menus, const QString& path) {
+    QMenu*& menu = menus[path];
+    if (!menu) {
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        menu = slash < 0 ? menuBar()->addMenu(path) : menuFor(menus, path.left(slash))->addMenu(path.mid(slash + 1));
+    }
+    return menu;
 }
 
 void MainWindow::connectMenuItems() {
@@ -292,7 +309,7 @@ QWidget* MainWindow::createDrawingArea() {
 }
 
 void MainWindow::createPanes(QWidget* client) {
-    brainPane_ = new QLabel(QStringLiteral("Brain:"), client);
+    brainPane_ = new QLabel(tr("Brain:"), client);
     brainPane_->setGeometry(BrainPaneArea);
     brainPane_->setFont(boardFont_);
     brainPane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -300,28 +317,28 @@ void MainWindow::createPanes(QWidget* client) {
     brainPane_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     brainPane_->setWordWrap(true);
     brainPane_->setTextFormat(Qt::PlainText);
-    brainPane_->setAccessibleName(QStringLiteral("Brain:"));
+    brainPane_->setAccessibleName(tr("Brain:"));
 
     const auto paneFont = [this]() -> const QFont& { return this->paneFont(); };
-    blackPane_ = new HistoryPane(QStringLiteral("Black:"), lists_, Side::Black, paneFont, client);
+    blackPane_ = new HistoryPane(tr("Black:"), lists_, Side::Black, paneFont, client);
     blackPane_->setGeometry(BlackPaneArea);
-    whitePane_ = new HistoryPane(QStringLiteral("White:"), lists_, Side::White, paneFont, client);
+    whitePane_ = new HistoryPane(tr("White:"), lists_, Side::White, paneFont, client);
     whitePane_->setGeometry(WhitePaneArea);
 
     status_ = new QLabel(QString::fromUtf8(text::WhiteToMove));
     statusBar()->addWidget(status_, 1);
     rulesLabel_ = new QLabel;
     rulesLabel_->setObjectName(QStringLiteral("rules"));
-    rulesLabel_->setAccessibleName(QStringLiteral("Rules"));
+    rulesLabel_->setAccessibleName(tr("Rules"));
     rulesLabel_->setContentsMargins(0, 0, 4, 0);
     statusBar()->addPermanentWidget(rulesLabel_);
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->setAccessibleName(QStringLiteral("Status"));
+    statusBar()->setAccessibleName(tr("Status"));
 
     chatPane_ = new ChatPane(paneFont, client);
     chatPane_->setGeometry(BrainPaneArea);
-    chatPane_->setAccessibleName(QStringLiteral("Chat:"));
-    chatPane_->edit()->setAccessibleName(QStringLiteral("Chat line"));
+    chatPane_->setAccessibleName(tr("Chat:"));
+    chatPane_->edit()->setAccessibleName(tr("Chat line"));
     chatPane_->hide();
     chatPane_->onEnter = [this](const QString& typed) { network_.sendChatLine(typed); };
     // After a dialog the board has the keys again, unless the chat line had them.
@@ -398,7 +415,7 @@ BoardScene MainWindow::scene() const {
         // The peer chose this name: bounded and isolated as in any sentence,
         // so that it cannot reorder the score after it.
         scene.topName = nameInSentence(table_.opponentName());
-        scene.bottomName = QStringLiteral("You");
+        scene.bottomName = tr("You");
     }
     if (clocks_.timed()) {
         const std::optional<Side> running = clocks_.running();

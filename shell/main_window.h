@@ -130,8 +130,8 @@ private:
     // The menu bar's items, menu by menu, in order.
     static std::span<const MenuItem> menuItems();
     void createMenus();
-    QAction* addMenuItem(std::map<QString, QMenu*>& menus, const char* path, const char* label,
-                         const QKeySequence& keys);
+    // The menu at a path of translated names, made when first asked for.
+    QMenu* menuFor(std::map<QString, QMenu*>& menus, const QString& path);
     void connectMenuItems();
     QWidget* createDrawingArea();
     void createPanes(QWidget* client);
@@ -145,7 +145,7 @@ private:
     void begun(GameStart how);
     void movePlayed(const PlayedMove& move);
     void gameEnded(EndReason reason);
-    void gameOverBox(const char* text, const char* caption, MessageIcon icon, bool owned);
+    void gameOverBox(const QString& text, const QString& caption, MessageIcon icon, bool owned);
     void thinkingStarted();
     void thinkingEnded();
     // The computer's or an engine's line and value, in the Brain pane.

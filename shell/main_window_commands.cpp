@@ -16,6 +16,7 @@
 #include "shell/resource_ids.h"
 #include "shell/settings.h"
 #include "shell/texts.h"
+#include "shell/translation.h"
 #include "shell/time_control_dialog.h"
 
 namespace orbel {
@@ -28,25 +29,20 @@ std::uint32_t toColourRef(const QColor& c) {
 
 }  // namespace
 
-namespace {
-
-// "Game saved as a.KRV in /home/ann/Documents."
-QString whereText(const char* what, const QString& path) {
-    const QFileInfo file(path);
-    return QStringLiteral("%1 %2 in %3.").arg(QString::fromLatin1(what), file.fileName(),
-                                                QDir::toNativeSeparators(file.absolutePath()));
-}
-
-}  // namespace
-
 void MainWindow::saveGame() {
     const QString path = runSaveGameCommand(modal_, state_, {table_, lists_});
-    if (!path.isEmpty()) tell(whereText("Game saved as", path));
+    if (!path.isEmpty()) {
+        const QFileInfo file(path);
+        tell(tr("Game saved as %1 in %2.").arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())));
+    }
 }
 
 void MainWindow::loadGame() {
     const QString path = runLoadGameCommand(modal_, state_, {table_, lists_});
-    if (!path.isEmpty() && game_.exists()) tell(whereText("Game loaded from", path) + QLatin1Char(' ') + toMoveText());
+    if (path.isEmpty() || !game_.exists()) return;
+    const QFileInfo file(path);
+    tell(tr("Game loaded from %1 in %2. %3")
+             .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()), toMoveText()));
 }
 
 bool MainWindow::loadGameAtStart(const QString& path) {
@@ -88,10 +84,10 @@ bool MainWindow::playGameText(const std::optional<ImportedGame>& game) {
     lists_.writeReplayed(game->start, game->moves);
     const StandardPosition& reached = game_.position();
     const bool check = isInCheck(reached);
-    setStatusText(QString::fromUtf8(game_.result() != "*" ? text::CheckMate
-                                    : check                ? text::Check
-                                    : reached.toMove == Side::White ? text::WhiteToMove
-                                                                    : text::BlackToMove));
+    setStatusText(text::tr(game_.result() != "*"            ? text::CheckMate
+                           : check                          ? text::Check
+                           : reached.toMove == Side::White ? text::WhiteToMove
+                                                           : text::BlackToMove));
     invalidate();
     return true;
 }
@@ -148,8 +144,7 @@ void MainWindow::toggleStandardRules() {
     on = !on;
     commands_.setChecked(Command::StandardRules, on);
     writeSwitchSetting(StandardRulesKey, on);
-    tell(on ? QStringLiteral("Standard chess rules from the next new game.")
-            : QStringLiteral("Orbel rules from the next new game."));
+    tell(on ? tr("Standard chess rules from the next new game.") : tr("Orbel rules from the next new game."));
 }
 
 void MainWindow::toggleInternetCalls() {
@@ -166,14 +161,14 @@ void MainWindow::toggleInternetCalls() {
     } else {
         stopPortMapping();
     }
-    tell(on ? QStringLiteral("Calls from the Internet: your router is asked to let them in.")
-            : QStringLiteral("Calls from the Internet: no longer let in by your router."));
+    tell(on ? tr("Calls from the Internet: your router is asked to let them in.")
+            : tr("Calls from the Internet: no longer let in by your router."));
 }
 
 void MainWindow::chooseTimeControl(QWidget* owner, const QString& note) {
     const std::optional<TimeControl> chosen = runTimeControlDialog(modal_, state_, owner, note);
     if (!chosen) return;
-    const QString text = QStringLiteral("New games: ") + timeControlShortName(*chosen);
+    const QString text = tr("New games: %1").arg(timeControlShortName(*chosen));
     // A few seconds over the status text, which says whose move it is.
     statusBar()->showMessage(text, 5000);
     tell(text + QLatin1Char('.'));
@@ -193,7 +188,7 @@ void MainWindow::toggleAnnouncements() {
 
 void MainWindow::directNetworkGame() {
     const auto chooseClock = [this](QWidget* over) {
-        chooseTimeControl(over, QStringLiteral("A copy of an older version plays without a clock."));
+        chooseTimeControl(over, tr("A copy of an older version plays without a clock."));
     };
     networkPlay_.call(state_.standardRules ? RuleSet::Standard : RuleSet::Orbel, chooseClock,
                       [this] { return state_.timeControl; });

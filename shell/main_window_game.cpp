@@ -1,6 +1,7 @@
 // How the main window follows the game: what it shows, says and plays when
 // a game begins, a move is played, the computer thinks and a game ends; and
 // the mouse on the board.
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -19,7 +20,8 @@
 namespace orbel {
 namespace {
 
-QString qs(const char* text) { return QString::fromUtf8(text); }
+// The context the draws' reasons are translated under (rules/draws.h).
+constexpr const char* DrawReasonContext = "orbel::DrawReason";
 
 }  // namespace
 
@@ -34,7 +36,7 @@ void MainWindow::followTheGame() {
         invalidate();
     });
     connect(&game_, &Game::checkTestFailed, this, [this] {
-        modal_.box(qs(text::InternalError), qs(text::Error), MessageIcon::Stop, false);
+        modal_.box(text::tr(text::InternalError), text::tr(text::Error), MessageIcon::Stop, false);
     });
     connect(&hand_, &Hand::changed, this, &MainWindow::invalidate);
 }
@@ -45,7 +47,7 @@ void MainWindow::followThePlayers() {
     connect(&computer, &ComputerPlayer::thinkingEnded, this, &MainWindow::thinkingEnded);
     connect(&computer, &ComputerPlayer::brainChanged, this, &MainWindow::showBrain);
     connect(&computer, &ComputerPlayer::failed, this, [this] {
-        modal_.box(qs(text::FatalError), QStringLiteral("Fatal Error"), MessageIcon::Stop, false);
+        modal_.box(text::tr(text::FatalError), tr("Fatal Error"), MessageIcon::Stop, false);
     });
 }
 
@@ -64,14 +66,14 @@ void MainWindow::followTheNetwork() {
     connect(&networkPlay_, &NetworkPlay::endGameAsked, this, [this] { endNetworkGame(PeerCommand::End); });
     connect(&networkPlay_, &NetworkPlay::noted, this, &MainWindow::showStatusMessage);
     connect(&network_, &NetworkSession::connectionLost, this, [this] {
-        const QString lost = qs(text::ConnectionLost).arg(nameInSentence(network_.peerNickname));
+        const QString lost = text::tr(text::ConnectionLost).arg(nameInSentence(network_.peerNickname));
         setStatusText(lost);
         announce(lost + QLatin1Char('.'));
         updateCursor();
     });
     connect(&network_, &NetworkSession::rejoined, this, [this] {
         setStatusText(toMoveText().chopped(1));
-        announce(QStringLiteral("%1 is back. ").arg(nameInSentence(network_.peerNickname)) + toMoveText());
+        announce(tr("%1 is back. %2").arg(nameInSentence(network_.peerNickname), toMoveText()));
         updateCursor();
     });
 }
@@ -83,9 +85,9 @@ void MainWindow::begun(GameStart how) {
     commands_.setEnabled(Command::UndoMove, false);
     const bool standard = game_.rules() == RuleSet::Standard;
     // An engine plays standard chess only, whatever the option says.
-    rulesLabel_->setText(table_.engineSeated()  ? QStringLiteral("Standard chess rules, as engines play")
-                         : standard             ? QStringLiteral("Standard chess rules")
-                                                : QStringLiteral("Orbel 3.0 rules"));
+    rulesLabel_->setText(table_.engineSeated()  ? tr("Standard chess rules, as engines play")
+                         : standard             ? tr("Standard chess rules")
+                                                : tr("Orbel 3.0 rules"));
     updateDrawCommands();
     if (how != GameStart::Loaded) playSound(res::NewGameSound);
     updateCursor();
@@ -95,7 +97,7 @@ void MainWindow::begun(GameStart how) {
 void MainWindow::movePlayed(const PlayedMove& m) {
     // A move answers a claim on the mover's flag as well as its time can.
     claiming_ = false;
-    setStatusText(m.check ? qs(text::Check) : qs(m.mover == Side::White ? text::BlackToMove : text::WhiteToMove));
+    setStatusText(text::tr(m.check ? text::Check : m.mover == Side::White ? text::BlackToMove : text::WhiteToMove));
     announce(QString::fromStdString(spokenPlay(m, false, &translated)));
     updateDrawCommands();
     if (!m.quiet) {
@@ -120,16 +122,16 @@ void MainWindow::movePlayed(const PlayedMove& m) {
     invalidate();
 }
 
-void MainWindow::gameOverBox(const char* text, const char* caption, MessageIcon icon, bool owned) {
+void MainWindow::gameOverBox(const QString& text, const QString& caption, MessageIcon icon, bool owned) {
     // Whatever the last move said stays no longer true, should the user
     // cancel the next game and look at this one.
-    setStatusText(qs(text::GameOver));
-    if (text) modal_.box(qs(text), qs(caption), icon, owned);
+    setStatusText(text::tr(text::GameOver));
+    if (!text.isNull()) modal_.box(text, caption, icon, owned);
 }
 
 void MainWindow::gameEnded(EndReason reason) {
     if (reason == EndReason::UserResigned) {
-        gameOverBox(text::ResignBox, text::GameOver, MessageIcon::Information, true);
+        gameOverBox(text::tr(text::ResignBox), text::tr(text::GameOver), MessageIcon::Information, true);
         runNewGameSetup();
         invalidate();
         return;
@@ -146,27 +148,29 @@ void MainWindow::gameEnded(EndReason reason) {
     if (reason != EndReason::Checkmate && !(reason == EndReason::Drawn && game_.lastPlayed().draw != DrawReason::None))
         playSound(res::GameEndSound);
     switch (reason) {
-    case EndReason::Checkmate: gameOverBox(text::CheckMate, text::GameOver, MessageIcon::Information, false); break;
+    case EndReason::Checkmate:
+        gameOverBox(text::tr(text::CheckMate), text::tr(text::GameOver), MessageIcon::Information, false);
+        break;
     case EndReason::Drawn: {
-        const std::string why = translated("orbel::DrawReason", drawReasonText(game_.drawReason()));
-        const std::string drawn = std::string("The game is drawn by ") + why + '.';
-        if (game_.lastPlayed().draw == DrawReason::None) announce(QString::fromStdString(drawn));
-        gameOverBox(drawn.c_str(), "Draw", MessageIcon::Information, false);
+        const QString why = QString::fromStdString(translated(DrawReasonContext, drawReasonText(game_.drawReason())));
+        const QString drawn = tr("The game is drawn by %1.").arg(why);
+        if (game_.lastPlayed().draw == DrawReason::None) announce(drawn);
+        gameOverBox(drawn, tr("Draw"), MessageIcon::Information, false);
         break;
     }
     case EndReason::ComputerResigned:
-        announce(QStringLiteral("The computer resigns. You win."));
-        gameOverBox(text::ComputerResign, text::GameOver, MessageIcon::Information, false);
+        announce(tr("The computer resigns. You win."));
+        gameOverBox(text::tr(text::ComputerResign), text::tr(text::GameOver), MessageIcon::Information, false);
         break;
     case EndReason::OpponentResigned:
-        gameOverBox(text::OpponentResigned, text::GameOver, MessageIcon::Exclamation, true);
+        gameOverBox(text::tr(text::OpponentResigned), text::tr(text::GameOver), MessageIcon::Exclamation, true);
         break;
     case EndReason::OpponentLeft:
-        gameOverBox(text::OpponentDisconnected, text::InternetGame, MessageIcon::Stop, true);
+        gameOverBox(text::tr(text::OpponentDisconnected), text::tr(text::InternetGame), MessageIcon::Stop, true);
         break;
     case EndReason::TimeForfeit: timeForfeitBox(); break;
-    case EndReason::OpponentCheated: gameOverBox(text::IllegalPeerMove, text::InternetGame, MessageIcon::Stop, true); break;
-    default: gameOverBox(nullptr, nullptr, MessageIcon::None, false); break;
+    case EndReason::OpponentCheated: gameOverBox(text::tr(text::IllegalPeerMove), text::tr(text::InternetGame), MessageIcon::Stop, true); break;
+    default: gameOverBox(QString(), QString(), MessageIcon::None, false); break;
     }
     if (stay) {
         updateNetworkCommands();
@@ -210,7 +214,7 @@ void MainWindow::runNewGameSetup() {
 }
 
 void MainWindow::startOnePlayerGame(const NewGameChoice& choice) {
-    setStatusText(qs(text::WhiteToMove));
+    setStatusText(text::tr(text::WhiteToMove));
     clocks_.setNextControl(state_.timeControl);
     const auto& entries = engines_.entries();
     if (choice.engine >= 0 && static_cast<std::size_t>(choice.engine) < entries.size()) {
@@ -248,11 +252,11 @@ void MainWindow::startNetworkGame(int localColorCode) {
     if (!chatPane_->isVisible()) showChatPane(true);
     const QString who = nameInSentence(network_.peerNickname);
     if (network_.proposedRules() != network_.rules())
-        addChatLine(QStringLiteral("* %1's copy plays by the Orbel 3.0 rules only.").arg(who), false);
+        addChatLine(tr("* %1's copy plays by the Orbel 3.0 rules only.").arg(who), false);
     if (!network_.proposedClock().none() && !network_.timed())
-        addChatLine(QStringLiteral("* %1's copy has no clocks: this game is untimed.").arg(who), false);
+        addChatLine(tr("* %1's copy has no clocks: this game is untimed.").arg(who), false);
     updateNetworkCommands();
-    setStatusText(qs(text::WhiteToMove));
+    setStatusText(text::tr(text::WhiteToMove));
     updateCursor();
 }
 
@@ -267,15 +271,17 @@ void MainWindow::endNetworkGame(PeerCommand word) {
 
 namespace {
 
-// "your", "the computer's": whose move was taken back.
-QString possessive(const PlayedMove& m) {
+// "your e4", "the computer's knight f6": a move taken back, and whose it was.
+QString takenBackMove(const PlayedMove& m, const QString& move) {
+    const char* whose = m.mover == Side::White ? QT_TRANSLATE_NOOP("orbel::MainWindow", "White's %1")
+                                               : QT_TRANSLATE_NOOP("orbel::MainWindow", "Black's %1");
     switch (m.by) {
-    case PlayerKind::User: return QStringLiteral("your");
-    case PlayerKind::Computer: return QStringLiteral("the computer's");
-    case PlayerKind::Remote: return QStringLiteral("your opponent's");
+    case PlayerKind::User: whose = QT_TRANSLATE_NOOP("orbel::MainWindow", "your %1"); break;
+    case PlayerKind::Computer: whose = QT_TRANSLATE_NOOP("orbel::MainWindow", "the computer's %1"); break;
+    case PlayerKind::Remote: whose = QT_TRANSLATE_NOOP("orbel::MainWindow", "your opponent's %1"); break;
     case PlayerKind::AtBoard: break;
     }
-    return m.mover == Side::White ? QStringLiteral("White's") : QStringLiteral("Black's");
+    return QCoreApplication::translate("orbel::MainWindow", whose).arg(move);
 }
 
 }  // namespace
@@ -288,31 +294,31 @@ void MainWindow::undoMove() {
     for (std::size_t i = game_.plays().size(); i < before.size(); ++i) {
         std::string san = before[i].san;
         while (!san.empty() && (san.back() == '+' || san.back() == '#')) san.pop_back();
-        taken << possessive(before[i]) + QLatin1Char(' ') + QString::fromStdString(spokenSan(san, &translated));
+        taken << takenBackMove(before[i], QString::fromStdString(spokenSan(san, &translated)));
     }
-    tell((taken.isEmpty() ? QStringLiteral("Nothing taken back.")
-                          : QStringLiteral("Taken back %1.").arg(taken.join(QStringLiteral(" and ")))) +
-         QLatin1Char(' ') + toMoveText());
+    //: The moves taken back are joined by " and ".
+    const QString joiner = tr(" and ");
+    tell((taken.isEmpty() ? tr("Nothing taken back.") : tr("Taken back %1.").arg(taken.join(joiner))) + QLatin1Char(' ') +
+         toMoveText());
 }
 
 QString MainWindow::toMoveText() const {
     const StandardPosition& p = game_.position();
-    return QStringLiteral("%1 to move%2.").arg(p.toMove == Side::White ? QStringLiteral("White") : QStringLiteral("Black"),
-                                              isInCheck(p) ? QStringLiteral(", check") : QString());
+    if (isInCheck(p)) return p.toMove == Side::White ? tr("White to move, check.") : tr("Black to move, check.");
+    return p.toMove == Side::White ? tr("White to move.") : tr("Black to move.");
 }
 
 void MainWindow::resign() { table_.resign(); }
 
 void MainWindow::offerDraw() {
     if (table_.mode() == Table::Mode::TwoPlayer) {
-        const char* offerer = game_.position().toMove == Side::White ? "White" : "Black";
-        const char* answerer = game_.position().toMove == Side::White ? "Black" : "White";
-        if (modal_.ask(QStringLiteral("%1 offers a draw. Does %2 accept?").arg(offerer, answerer),
-                       QStringLiteral("Offer Draw"), MessageIcon::Information))
+        if (modal_.ask(game_.position().toMove == Side::White ? tr("White offers a draw. Does Black accept?")
+                                                              : tr("Black offers a draw. Does White accept?"),
+                       tr("Offer Draw"), MessageIcon::Information))
             game_.agreeDraw();
         return;
     }
-    if (!table_.offerDraw()) modal_.box(QStringLiteral("The computer declines the draw."), QStringLiteral("Offer Draw"),
+    if (!table_.offerDraw()) modal_.box(tr("The computer declines the draw."), tr("Offer Draw"),
                                         MessageIcon::Information);
 }
 
@@ -380,7 +386,7 @@ void MainWindow::addPeerChatLine(const QString& text) {
     const QString who = nameInSentence(network_.peerNickname);
     // Shown as a line of the chat, said as a sentence.
     addChatLine(who + QStringLiteral("> ") + text, true);
-    announce(who + QStringLiteral(" says, ") + text);
+    announce(tr("%1 says, %2").arg(who, text));
 }
 
 void MainWindow::boardPressed(Place place) {

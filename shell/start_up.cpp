@@ -18,6 +18,7 @@ void setApplicationIdentity() {
     // The per-user settings store is named after these two (a plain QSettings
     // anywhere in the program finds it); no display name, which Qt would
     // append to every window and dialog title.
+    // untranslated: the settings' folder is named by these, in every language
     QCoreApplication::setOrganizationName(QStringLiteral("Tessaly"));
     QCoreApplication::setApplicationName(QStringLiteral("Orbel Chess"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORBEL_VERSION));
@@ -26,24 +27,34 @@ void setApplicationIdentity() {
 
 namespace {
 
+QString trCommandLine(const char* text) { return QCoreApplication::translate("orbel::CommandLine", text); }
+
 void describeCommandLine(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral("Orbel Chess: a chess game against the computer, a friend at the "
-                                                    "same machine, or a friend across the Internet."));
+    parser.setApplicationDescription(trCommandLine(QT_TRANSLATE_NOOP("orbel::CommandLine",
+                                                                     "Orbel Chess: a chess game against the computer, "
+                                                                     "a friend at the same machine, or a friend across "
+                                                                     "the Internet.")));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({QStringLiteral("port"),
-                      QStringLiteral("Listen for network games on <port> instead of %1 (a second copy on one machine, "
-                                     "or a network that blocks %1); callers then name it as host:<port>.")
+                      trCommandLine(QT_TRANSLATE_NOOP("orbel::CommandLine",
+                                                      "Listen for network games on <port> instead of %1 (a second "
+                                                      "copy on one machine, or a network that blocks %1); callers "
+                                                      "then name it as host:<port>."))
                           .arg(GamePort),
-                      QStringLiteral("port")});
+                      //: The name of the option's value in --help, as in --port <port>.
+                      trCommandLine(QT_TRANSLATE_NOOP("orbel::CommandLine", "port"))});
     parser.addOption({QStringLiteral("no-port-mapping"),
-                      QStringLiteral("Do not ask the home router (UPnP) to forward the port to this computer.")});
-    parser.addPositionalArgument(QStringLiteral("saved-game"),
-                                 QStringLiteral("A saved game (*.KRV) to continue at start, as Load Game would."),
-                                 QStringLiteral("[saved-game]"));
+                      trCommandLine(QT_TRANSLATE_NOOP("orbel::CommandLine", "Do not ask the home router (UPnP) to "
+                                                                            "forward the port to this computer."))});
+    parser.addPositionalArgument(trCommandLine(QT_TRANSLATE_NOOP("orbel::CommandLine", "saved-game")),
+                                 trCommandLine(QT_TRANSLATE_NOOP("orbel::CommandLine", "A saved game (*.KRV) to "
+                                                                 "continue at start, as Load Game would.")),
+                                 trCommandLine(QT_TRANSLATE_NOOP("orbel::CommandLine", "[saved-game]")));
     parser.addOption({QStringLiteral("pgn"),
-                      QStringLiteral("Print the saved game's position as FEN and as a PGN header, then exit."),
-                      QStringLiteral("saved-game")});
+                      trCommandLine(QT_TRANSLATE_NOOP("orbel::CommandLine", "Print the saved game's position as "
+                                                                            "FEN and as a PGN header, then exit.")),
+                      trCommandLine(QT_TRANSLATE_NOOP("orbel::CommandLine", "saved-game"))});
 }
 
 // Where Qt could open a window at all: an X or Wayland display, or a
@@ -112,15 +123,20 @@ CommandLine readCommandLine(const QCoreApplication& app) {
     const QStringList games = parser.positionalArguments();
     if (games.size() > 1) {
         // One window plays one game; guessing which was meant would be worse.
-        std::fprintf(stderr, "orbel-chess: one saved game at most, %d given.\n", static_cast<int>(games.size()));
+        std::fprintf(stderr, "orbel-chess: %s\n",
+                     qPrintable(trCommandLine(QT_TRANSLATE_NOOP("orbel::CommandLine",
+                                                                "one saved game at most, %1 given."))
+                                    .arg(games.size())));
         std::exit(1);
     }
     CommandLine line;
     line.savedGame = games.value(0);
     line.port = portOf(parser);
     if (line.port == 0) {
-        std::fprintf(stderr, "orbel-chess: --port takes a port number from 1 to 65535, not '%s'.\n",
-                     qPrintable(parser.value(QStringLiteral("port"))));
+        std::fprintf(stderr, "orbel-chess: %s\n",
+                     qPrintable(trCommandLine(QT_TRANSLATE_NOOP("orbel::CommandLine",
+                                                                "--port takes a port number from 1 to 65535, not '%1'."))
+                                    .arg(parser.value(QStringLiteral("port")))));
         std::exit(1);
     }
     line.portMapping = !parser.isSet(QStringLiteral("no-port-mapping"));

@@ -27,6 +27,9 @@ status=0
 # Every ctest run's results, for the count line at the end.
 summary=$(mktemp)
 counted() { python3 tools/test_summary.py add "$summary" "$1/Testing/Temporary/LastTest.log"; }
+echo "== The translations: every text a person reads marked, every shipped language complete =="
+python3 tools/check_translatable.py || status=1
+bash tools/translations.sh --check || status=1
 echo "== Tests =="
 ctest --test-dir build --output-on-failure -j "$jobs" || status=1
 counted build

@@ -17,8 +17,8 @@ cd "$(dirname "$0")/.."
 
 lupdate=$(command -v lupdate6 || true)
 [ -n "$lupdate" ] || lupdate=/usr/lib/qt6/bin/lupdate
-sources=(shell game net savegame)
-options=(-silent -locations none -no-obsolete -extensions cpp,h -tr-function-alias QT_TRANSLATE_NOOP+=ORBEL_WORD)
+sources=(shell game net savegame rules)
+options=(-silent -I . -locations none -no-obsolete -extensions cpp,h -tr-function-alias QT_TRANSLATE_NOOP+=ORBEL_WORD)
 
 if [ "${1:-}" = --check ]; then
   scratch=$(mktemp -d)

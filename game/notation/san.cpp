@@ -1,15 +1,33 @@
 #include "game/notation/san.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <vector>
 
+#include "game/notation/words.h"
 
 namespace orbel {
 namespace {
 
 constexpr const char* pieceLetters[] = {"", "", "N", "B", "R", "Q", "K"};
-constexpr const char* pieceNames[] = {"piece", "pawn", "knight", "bishop", "rook", "queen", "king"};
+// Looked up by name: lupdate would take tr("orbel::...", ...) for a text of its own.
+constexpr const char* Context = "orbel::MoveText";
+constexpr const char* RefusalContext = "orbel::Refusal";
+// "which knight": the question when a text names moves of several pieces.
+constexpr const char* whichPiece[] = {
+    ORBEL_WORD("orbel::MoveText", "which piece"),  ORBEL_WORD("orbel::MoveText", "which pawn"),
+    ORBEL_WORD("orbel::MoveText", "which knight"), ORBEL_WORD("orbel::MoveText", "which bishop"),
+    ORBEL_WORD("orbel::MoveText", "which rook"),   ORBEL_WORD("orbel::MoveText", "which queen"),
+    ORBEL_WORD("orbel::MoveText", "which king")};
+// "Which knight? Nbd2 or Nfd2": the same question in the status bar, with the moves it may mean.
+constexpr const char* whichPieceOf[] = {
+    ORBEL_WORD("orbel::MoveText", "Which piece? %1"),  ORBEL_WORD("orbel::MoveText", "Which pawn? %1"),
+    ORBEL_WORD("orbel::MoveText", "Which knight? %1"), ORBEL_WORD("orbel::MoveText", "Which bishop? %1"),
+    ORBEL_WORD("orbel::MoveText", "Which rook? %1"),   ORBEL_WORD("orbel::MoveText", "Which queen? %1"),
+    ORBEL_WORD("orbel::MoveText", "Which king? %1")};
+constexpr const char* NotAMove = ORBEL_WORD("orbel::MoveText", "not a move");
+constexpr const char* NoSuchMove = ORBEL_WORD("orbel::MoveText", "no such move");
 
 // "Nbd2" needs "b": what tells this move from the others of its kind to `to`.
 std::string disambiguation(const StandardPosition& before, const StandardMove& move, PieceKind kind) {
@@ -128,7 +146,7 @@ void addMatches(const StandardPosition& position, const Pattern& p, std::vector<
 // Why a readable text names no move, in a few words.
 // Why a piece the text may mean cannot make the move, when the reason is one
 // a player can act on (a blocked way, a pin, a check), else "".
-std::string refusalFor(const StandardPosition& position, const Pattern& p) {
+std::string refusalFor(const StandardPosition& position, const Pattern& p, Translate tr) {
     const int homeRank = position.toMove == Side::White ? 0 : 7;
     int to = p.to;
     if (p.castle != Castle::None) to = squareAt(p.castle == Castle::Short ? 6 : 2, homeRank);
@@ -141,30 +159,31 @@ std::string refusalFor(const StandardPosition& position, const Pattern& p) {
         const Refusal r = refusalOf(position, StandardMove{static_cast<std::int8_t>(from), static_cast<std::int8_t>(to),
                                                            Castle::None, false});
         if (r == Refusal::None || r == Refusal::NotThatWay || r == Refusal::NotAMove) continue;
-        std::string text = refusalText(r);
+        std::string text = tr(RefusalContext, refusalText(r));
+        // Inside a sentence; the letter is ASCII in every language shipped, and other bytes stay.
         text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
         return text;
     }
     return {};
 }
 
-std::string noMoveReason(const StandardPosition& position, const std::vector<Pattern>& patterns) {
+std::string noMoveReason(const StandardPosition& position, const std::vector<Pattern>& patterns, Translate tr) {
     // What only this program's own rules refuse; standard chess's refusals are refusalFor's.
     const bool orbel = position.rules == RuleSet::Orbel;
     for (const Pattern& p : patterns) {
-        if (orbel && p.promoteTo != NoPiece && p.promoteTo != Queen) return "pawns always become queens";
+        if (orbel && p.promoteTo != NoPiece && p.promoteTo != Queen) return tr(Context, ORBEL_WORD("orbel::MoveText", "pawns always become queens"));
         const bool pawnCapture = p.kind == Pawn && (p.capture || (p.fromFile >= 0 && p.fromFile != fileOf(p.to)));
-        if (orbel && pawnCapture && p.to == position.enPassantTarget) return "no en passant in these rules";
+        if (orbel && pawnCapture && p.to == position.enPassantTarget) return tr(Context, ORBEL_WORD("orbel::MoveText", "no en passant in these rules"));
     }
     for (const Pattern& p : patterns)
-        if (std::string reason = refusalFor(position, p); !reason.empty()) return reason;
-    return "no such move";
+        if (std::string reason = refusalFor(position, p, tr); !reason.empty()) return reason;
+    return tr(Context, NoSuchMove);
 }
 
-std::string choiceList(const StandardPosition& position, const std::vector<StandardMove>& found) {
+std::string choiceList(const StandardPosition& position, const std::vector<StandardMove>& found, Translate tr) {
     std::string list;
     for (std::size_t i = 0; i < found.size(); ++i) {
-        if (i > 0) list += i + 1 == found.size() ? " or " : ", ";
+        if (i > 0) list += i + 1 == found.size() ? tr(Context, ORBEL_WORD("orbel::MoveText", " or ")) : ", ";
         list += sanText(position, found[i], false);
     }
     return list;
@@ -238,10 +257,14 @@ std::string sanText(const StandardPosition& before, const StandardMove& move, bo
     return text;
 }
 
-MoveTextReading readMoveText(const StandardPosition& position, std::string_view text, MoveTextRules rules) {
-    const std::string_view t = trimmed(text);
+namespace {
+
+// `searched` read as a move; `shown` is what the messages quote, the text
+// as the user typed it.
+MoveTextReading readAs(const StandardPosition& position, std::string_view shown, std::string_view searched,
+                       MoveTextRules rules, Translate tr) {
     std::vector<Pattern> patterns;
-    const std::vector<StandardMove> found = namedMoves(position, t, rules == MoveTextRules::Typed, patterns);
+    const std::vector<StandardMove> found = namedMoves(position, searched, rules == MoveTextRules::Typed, patterns);
     MoveTextReading reading;
     if (found.size() == 1) {
         reading.outcome = MoveTextReading::Outcome::One;
@@ -250,46 +273,102 @@ MoveTextReading readMoveText(const StandardPosition& position, std::string_view 
             return p.promoteTo != NoPiece || p.pawnAsQueen;
         });
     } else if (found.empty() && patterns.empty()) {
-        reading.reason = "not a move";
-        reading.message = "Not a move: " + quotedText(t);
+        reading.reason = tr(Context, NotAMove);
+        reading.message = fill(tr(Context, ORBEL_WORD("orbel::MoveText", "Not a move: %1")), {quotedText(shown)});
     } else if (found.empty()) {
-        reading.reason = noMoveReason(position, patterns);
-        reading.message = "No such move: " + quotedText(t);
-        if (reading.reason != "no such move") reading.message += " (" + reading.reason + ")";
+        reading.reason = noMoveReason(position, patterns, tr);
+        reading.message = fill(tr(Context, ORBEL_WORD("orbel::MoveText", "No such move: %1")), {quotedText(shown)});
+        if (reading.reason != tr(Context, NoSuchMove)) reading.message += " (" + reading.reason + ")";
     } else {
         reading.outcome = MoveTextReading::Outcome::Several;
         const PieceKind kind = commonKind(position, found);
-        reading.reason = std::string("which ") + pieceNames[kind >= Pawn && kind <= King ? kind : 0];
-        reading.message = "W" + reading.reason.substr(1) + "? " + choiceList(position, found);
+        const int k = kind >= Pawn && kind <= King ? kind : 0;
+        reading.reason = tr(Context, whichPiece[k]);
+        reading.message = fill(tr(Context, whichPieceOf[k]), {choiceList(position, found, tr)});
     }
     return reading;
+}
+
+}  // namespace
+
+std::string withEnglishLetters(std::string_view text, std::string_view ownLetters) {
+    std::array<std::string_view, 5> own{};
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < ownLetters.size() && count <= own.size();) {
+        const std::size_t end = std::min(ownLetters.find(' ', at), ownLetters.size());
+        if (end > at) {
+            if (count == own.size()) return std::string(text);
+            own[count++] = ownLetters.substr(at, end - at);
+        }
+        at = end + 1;
+    }
+    if (count != own.size()) return std::string(text);
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        // The longest letter that fits: Russian's king "Кр" before its knight "К".
+        std::size_t best = own.size(), length = 0;
+        for (std::size_t k = 0; k < own.size(); ++k)
+            if (own[k].size() > length && text.substr(i, own[k].size()) == own[k]) best = k, length = own[k].size();
+        if (best < own.size()) {
+            out += "KQRBN"[best];
+            i += length;
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+MoveTextReading readMoveText(const StandardPosition& position, std::string_view text, MoveTextRules rules,
+                             std::string_view ownLetters, Translate tr) {
+    const std::string_view t = trimmed(text);
+    MoveTextReading english = readAs(position, t, t, rules, tr);
+    const std::string searched = withEnglishLetters(t, ownLetters);
+    if (searched == t) return english;
+    // The user's own letters first: in French "R" is the king, the rook in English.
+    MoveTextReading own = readAs(position, t, searched, rules, tr);
+    return own.outcome == MoveTextReading::Outcome::One || english.outcome != MoveTextReading::Outcome::One ? own
+                                                                                                            : english;
 }
 
 const char* refusalText(Refusal refusal) noexcept {
     switch (refusal) {
     case Refusal::None: return "";
-    case Refusal::NotAMove: return "That is no move";
-    case Refusal::NothingThere: return "There is no piece there";
-    case Refusal::NotYourPiece: return "That is not your piece";
-    case Refusal::OwnPieceThere: return "Your own piece stands there";
-    case Refusal::NotThatWay: return "That piece does not move so";
-    case Refusal::WayBlocked: return "The way is blocked";
-    case Refusal::NothingToTake: return "There is nothing to take there";
-    case Refusal::NoEnPassant: return "No en passant in these rules";
-    case Refusal::EnPassantGone: return "En passant only right after the double step";
-    case Refusal::CastleThroughAttack: return "The king may not castle through an attacked square";
-    case Refusal::CastleIntoCheck: return "The king may not castle into check";
-    case Refusal::CastlingGone: return "The king or that rook has moved, or the rook is gone";
-    case Refusal::InCheck: return "Your king is in check";
-    case Refusal::Pinned: return "That piece is pinned to its king";
-    case Refusal::KingAttacked: return "That square is attacked";
+    case Refusal::NotAMove: return ORBEL_WORD("orbel::Refusal", "That is no move");
+    case Refusal::NothingThere: return ORBEL_WORD("orbel::Refusal", "There is no piece there");
+    case Refusal::NotYourPiece: return ORBEL_WORD("orbel::Refusal", "That is not your piece");
+    case Refusal::OwnPieceThere: return ORBEL_WORD("orbel::Refusal", "Your own piece stands there");
+    case Refusal::NotThatWay: return ORBEL_WORD("orbel::Refusal", "That piece does not move so");
+    case Refusal::WayBlocked: return ORBEL_WORD("orbel::Refusal", "The way is blocked");
+    case Refusal::NothingToTake: return ORBEL_WORD("orbel::Refusal", "There is nothing to take there");
+    case Refusal::NoEnPassant: return ORBEL_WORD("orbel::Refusal", "No en passant in these rules");
+    case Refusal::EnPassantGone: return ORBEL_WORD("orbel::Refusal", "En passant only right after the double step");
+    case Refusal::CastleThroughAttack: return ORBEL_WORD("orbel::Refusal", "The king may not castle through an attacked square");
+    case Refusal::CastleIntoCheck: return ORBEL_WORD("orbel::Refusal", "The king may not castle into check");
+    case Refusal::CastlingGone: return ORBEL_WORD("orbel::Refusal", "The king or that rook has moved, or the rook is gone");
+    case Refusal::InCheck: return ORBEL_WORD("orbel::Refusal", "Your king is in check");
+    case Refusal::Pinned: return ORBEL_WORD("orbel::Refusal", "That piece is pinned to its king");
+    case Refusal::KingAttacked: return ORBEL_WORD("orbel::Refusal", "That square is attacked");
     }
     return "";
 }
 
 std::string quotedText(std::string_view text, std::size_t limit) {
     std::string out;
-    for (const char c : text.substr(0, limit)) out += c >= ' ' && c <= '~' ? c : '?';
+    const std::string_view shown = text.substr(0, limit);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const auto c = static_cast<unsigned char>(shown[i]);
+        // A Cyrillic letter (U+0400 to U+04FF, two bytes) stays: a Russian
+        // player types the pieces so. Nothing else outside ASCII can steer
+        // the line it is shown in.
+        const bool cyrillic = (c == 0xD0 || c == 0xD1 || c == 0xD2 || c == 0xD3) && i + 1 < shown.size() &&
+                              (static_cast<unsigned char>(shown[i + 1]) & 0xC0) == 0x80;
+        if (cyrillic) {
+            out += shown.substr(i++, 2);
+        } else {
+            out += c >= ' ' && c <= '~' ? static_cast<char>(c) : '?';
+        }
+    }
     if (text.size() > limit) out += "...";
     return out;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/notation/words.h"
 #include "rules/standard_moves.h"
 
 namespace orbel {
@@ -52,15 +53,28 @@ struct MoveTextReading {
     std::string message;
 };
 
+//
+// `ownLetters` are the user's language's letters for the king, queen, rook,
+// bishop and knight, apart by spaces ("K D T L S" in German, "Кр Ф Л С К" in
+// Russian); upper case only, since a lower-case letter may be a file. A text
+// is read with them as well as with the English letters, and their reading
+// wins unless only the English one names a move: a French "Re2" is the
+// king's move when the king can go there, else the rook's. The reason and
+// the message come through `tr`, and quote the text as typed.
 MoveTextReading readMoveText(const StandardPosition& position, std::string_view text,
-                             MoveTextRules rules = MoveTextRules::Typed);
+                             MoveTextRules rules = MoveTextRules::Typed, std::string_view ownLetters = {},
+                             Translate tr = inEnglish);
+
+// `text` with the user's own piece letters (as readMoveText takes them)
+// written as English ones; `text` itself when `ownLetters` are not five.
+std::string withEnglishLetters(std::string_view text, std::string_view ownLetters);
 
 // Why the rules refuse a move, as a sentence without its full stop: "The way
 // is blocked".
 const char* refusalText(Refusal refusal) noexcept;
 
 // Up to `limit` bytes of a stranger's text, fit to quote in a message:
-// anything but printable ASCII shown as "?".
+// anything but printable ASCII and Cyrillic letters shown as "?".
 std::string quotedText(std::string_view text, std::size_t limit = 20);
 
 }  // namespace orbel

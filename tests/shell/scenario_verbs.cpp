@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +43,7 @@
 #include "shell/resource_ids.h"
 #include "shell/start_up.h"
 #include "shell/time_control_dialog.h"
+#include "shell/translation.h"
 #include "tests/shell/scenario.h"
 
 namespace orbel::testing {
@@ -125,6 +127,14 @@ QString wholeIn(QDialog& d) {
         const auto labels = d.findChildren<QLabel*>();
         const bool named = std::any_of(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == child; });
         EXPECT_TRUE(named || !qobject_cast<QLineEdit*>(child)) << "a field no label names";
+        // A button's text with its box or circle, and a frame's title, whole.
+        if (auto* button = qobject_cast<QAbstractButton*>(child)) {
+            EXPECT_LE(button->sizeHint().width(), button->width()) << "cut off: " << button->text().toStdString();
+        }
+        if (auto* group = qobject_cast<QGroupBox*>(child)) {
+            EXPECT_LE(group->fontMetrics().horizontalAdvance(group->title()) + 16, group->width())
+                << "cut off: " << group->title().toStdString();
+        }
         const auto* label = qobject_cast<const QLabel*>(child);
         if (!label) continue;
         const QRect box = label->contentsRect().marginsRemoved(QMargins() + label->margin());
@@ -658,6 +668,14 @@ const std::map<std::string, Verb> Verbs = {
                  s.offered += d.isVisible() ? " | still open" : "";
                  return d.result();
              });
+         // Any dialog: its title and the texts of its buttons, then Cancel.
+         if (kind == "texts")
+             p.answerNextDialog([&s](QDialog& d) {
+                 s.offered = d.windowTitle();
+                 for (QAbstractButton* button : d.findChildren<QAbstractButton*>()) s.offered += " | " + button->text();
+                 d.reject();
+                 return d.result();
+             });
          // Any dialog: its layout (and what it found), then Cancel.
          if (kind == "layout")
              p.answerNextDialog([&s](QDialog& d) {
@@ -863,6 +881,16 @@ const std::map<std::string, Verb> Verbs = {
      }},
     {"enter", [](S& s, Words& in) {
          EXPECT_TRUE(s.sandbox->enter(word(in) == "home" ? NetSandbox::Place::Home : NetSandbox::Place::Router));
+     }},
+    // The copy in another language (a shipped one, or en_XA or ar_XB, the
+    // longer and the right-to-left pseudo-languages): closed and opened again.
+    {"language", [](S& s, Words& in) {
+         const QString name = QString::fromStdString(word(in));
+         const bool pseudo = name == "en_XA" || name == "ar_XB";
+         s.me().close();
+         EXPECT_EQ(installTranslations(*qApp, {name}, QString::fromUtf8(pseudo ? ORBEL_PSEUDO_TRANSLATIONS : TranslationFolder)),
+                   name);
+         s.me().open();
      }},
     // The copy closed and started again, listening on the port it had.
     {"restart", [](S& s, Words&) {
