@@ -87,12 +87,12 @@ void EngineList::finishAsking(Entry& entry) {
 QString EngineList::add(const QString& path) {
     const QFileInfo file(path);
     if (path.isEmpty() || path.size() > LongestPath || !file.isFile() || !file.isExecutable())
-        return QStringLiteral("This is not a program that can be run:\n%1").arg(path);
+        return tr("This is not a program that can be run:\n%1").arg(path);
     for (const Entry& entry : entries_)
         if (QFileInfo(entry.program.path).canonicalFilePath() == file.canonicalFilePath())
-            return QStringLiteral("This engine is already on the list:\n%1").arg(path);
+            return tr("This engine is already on the list:\n%1").arg(path);
     if (addedPaths().size() >= MaxAdded)
-        return QStringLiteral("At most %1 engines can be added. Remove one first.").arg(MaxAdded);
+        return tr("At most %1 engines can be added. Remove one first.").arg(MaxAdded);
     entries_.push_back(entryOf(UciEngine::Program{file.absoluteFilePath(), {}}, true));
     emit changed();
     return {};
