@@ -1,5 +1,6 @@
 #include "net/address_lines.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QNetworkInterface>
 
@@ -54,16 +55,28 @@ QList<QHostAddress> reachableLocalAddresses() {
 namespace {
 
 QString routerLine(const PortMapState* router, quint16 port, bool mayAskRouter) {
-    const QString byHand = QStringLiteral("forward TCP port %1 on your router to this computer.").arg(port);
+    //: %1 is a port number. "Accept Calls from the Internet" is a menu item.
+    if (!router && mayAskRouter) {
+        return QCoreApplication::translate("orbel::AddressLines",
+                                           "For friends on the Internet to reach you over IPv4, turn on Accept Calls "
+                                           "from the Internet, or forward TCP port %1 on your router to this computer.")
+            .arg(port);
+    }
+    //: %1 is a port number.
     if (!router) {
-        return mayAskRouter ? QStringLiteral("For friends on the Internet to reach you over IPv4, turn on Accept "
-                                             "Calls from the Internet, or ") + byHand
-                            : QStringLiteral("For friends on the Internet to reach you over IPv4, ") + byHand;
+        return QCoreApplication::translate("orbel::AddressLines",
+                                           "For friends on the Internet to reach you over IPv4, forward TCP port %1 "
+                                           "on your router to this computer.")
+            .arg(port);
     }
     if (router->phase == PortMapState::Phase::Trying)
-        return QStringLiteral("Asking your router to let calls from the Internet in...");
-    return QStringLiteral("Your router did not let calls in (%1): ").arg(QString::fromStdString(router->reason)) +
-           byHand;
+        return QCoreApplication::translate("orbel::AddressLines",
+                                           "Asking your router to let calls from the Internet in...");
+    //: %1 says why the router refused; %2 is a port number.
+    return QCoreApplication::translate("orbel::AddressLines",
+                                       "Your router did not let calls in (%1): forward TCP port %2 on your router to "
+                                       "this computer.")
+        .arg(QCoreApplication::translate("orbel::PortMapper", router->reason.c_str()), QString::number(port));
 }
 
 }  // namespace
@@ -76,27 +89,41 @@ QStringList networkAddressLines(const QList<QHostAddress>& local, quint16 port, 
     for (const QHostAddress& address : local) {
         QString line = withPort(address, port);
         if (address.protocol() != QAbstractSocket::IPv4Protocol && !pinholed.isNull() && address.isEqual(pinholed)) {
-            line += QStringLiteral(" (from the Internet, through a pinhole your router opened)");
+            //: %1 is an address with its port.
+            line = QCoreApplication::translate("orbel::AddressLines",
+                                               "%1 (from the Internet, through a pinhole your router opened)")
+                       .arg(line);
         } else if (address.protocol() != QAbstractSocket::IPv4Protocol) {
             ipv6 = true;
-            line += QStringLiteral(" (from the Internet only if your router lets calls in)");
+            //: %1 is an address with its port.
+            line = QCoreApplication::translate("orbel::AddressLines",
+                                               "%1 (from the Internet only if your router lets calls in)")
+                       .arg(line);
         } else if (isLocalOnlyIpv4(address)) {
-            line += QStringLiteral(" (your local network only)");
+            //: %1 is an address with its port.
+            line = QCoreApplication::translate("orbel::AddressLines", "%1 (your local network only)").arg(line);
         }
         lines.append(line);
     }
     if (router && router->phase == PortMapState::Phase::Mapped) {
         const QHostAddress outside(QString::fromStdString(router->outsideAddress));
         if (!outside.isNull() && !local.contains(outside))
-            lines.append(withPort(outside, router->outsidePort) + QStringLiteral(" (from the Internet, through your router)"));
+            //: %1 is an address with its port.
+            lines.append(
+                QCoreApplication::translate("orbel::AddressLines", "%1 (from the Internet, through your router)")
+                    .arg(withPort(outside, router->outsidePort)));
     } else {
         lines.append(routerLine(router, port, mayAskRouter));
     }
     if (ipv6)
-        lines.append(QStringLiteral("Most home routers stop calls from the Internet to IPv6 addresses; look for "
-                                    "\"allow incoming\" or \"pinhole\" in yours."));
-    lines.append(QStringLiteral("If this computer has a firewall, let TCP port %1 in: sudo ufw allow %1/tcp, or "
-                                "sudo firewall-cmd --permanent --add-port=%1/tcp; sudo firewall-cmd --reload.")
+        lines.append(QCoreApplication::translate("orbel::AddressLines",
+                                                 "Most home routers stop calls from the Internet to IPv6 addresses; "
+                                                 "look for \"allow incoming\" or \"pinhole\" in yours."));
+    //: %1 is a port number; the commands stay as they are.
+    lines.append(QCoreApplication::translate("orbel::AddressLines",
+                                             "If this computer has a firewall, let TCP port %1 in: sudo ufw allow "
+                                             "%1/tcp, or sudo firewall-cmd --permanent --add-port=%1/tcp; sudo "
+                                             "firewall-cmd --reload.")
                      .arg(port));
     return lines;
 }

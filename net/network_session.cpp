@@ -499,7 +499,7 @@ bool NetworkSession::sendMove(const MoveRecord& localMove) {
 void NetworkSession::sendChatLine(const QString& typed) {
     const std::string line = chatTextToSend(textForPeer(typed), nextTauntIndex());
     if (waiting()) {
-        emit chatShown(QStringLiteral("* Not sent: the line is down."), true);
+        emit chatShown(tr("* Not sent: the line is down."), true);
         return;
     }
     // A line that never left is not shown as said.

@@ -36,7 +36,7 @@ ChatPane::ChatPane(std::function<const QFont&()> paneFont, QWidget* parent)
     // A static edge: one sunken pixel around a white client area.
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
-    setAccessibleName(QStringLiteral("Chat:"));
+    setAccessibleName(tr("Chat:"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -45,7 +45,7 @@ ChatPane::ChatPane(std::function<const QFont&()> paneFont, QWidget* parent)
     edit_ = new QLineEdit(this);
     edit_->setGeometry(1, 88, 239, 20);
     edit_->setMaxLength(static_cast<int>(MaxTypedChatLength));
-    edit_->setPlaceholderText(QStringLiteral("Up to %1 characters; Enter sends").arg(MaxTypedChatLength));
+    edit_->setPlaceholderText(tr("Up to %1 characters; Enter sends").arg(MaxTypedChatLength));
     edit_->installEventFilter(this);
     // Near the limit the field says how much room is left, so input that
     // stops is no surprise.
@@ -64,7 +64,8 @@ void ChatPane::showRoomLeft(qsizetype typed) {
         edit_->setTextMargins(0, 0, 0, 0);
         return;
     }
-    left_->setText(QStringLiteral("%1 left").arg(left));
+    //: Room left in the chat line: %1 is a number of characters.
+    left_->setText(tr("%1 left").arg(left));
     const int width = left_->sizeHint().width() + 4;
     left_->setGeometry(edit_->width() - width - 2, 0, width, edit_->height());
     edit_->setTextMargins(0, 0, width, 0);

@@ -55,6 +55,7 @@ private:
 // Liberation families stand in (narrower than the usual default sans).
 inline QFont dialogFont(const char* family, int points) {
     QFont f;
+    // untranslated: font families
     const QString name = QString::fromLatin1(family);
     f.setFamilies({name, name.contains("Times") ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans")});
     f.setPointSize(points);
@@ -119,6 +120,7 @@ inline void setDialogSize(QWidget* dialog, const DialogUnits& du, int w, int h) 
 
 // Group titles sit on the frame line, as the templates draw them.
 inline QString groupBoxStyleSheet(const QFont& font) {
+    // untranslated: a style sheet
     return QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
                           "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }")
         .arg(QFontMetrics(font).height() / 2);

@@ -14,18 +14,32 @@
 #include "shell/dialog_units.h"
 #include "shell/resource_ids.h"
 #include "shell/texts.h"
+#include "shell/translation.h"
 
 namespace orbel {
 namespace {
 
 QPixmap infoPicture() { return QPixmap(QStringLiteral(":/pieces/%1.png").arg(res::InfoPicture)); }
 
+// addRadio measures the text it is given: the translated one is measured here.
+void addTranslatedRadio(QButtonGroup* group, QGroupBox* box, int id, const QString& text, QRect at) {
+    addRadio(group, box, id, "", at);
+    QAbstractButton* radio = group->button(id);
+    radio->setText(text);
+    radio->resize(std::max(radio->width(), radio->sizeHint().width()), radio->height());
+}
+
+// A static text of texts.h's kind, in the user's language.
+void translatedText(QWidget* parent, const char* english, const DialogUnits& du, QRect units) {
+    staticText(parent, text::tr(english).toUtf8().constData(), du, units);
+}
+
 }  // namespace
 
 NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeControl chooseTimeControl,
                                        const QStringList& engines)
     : QDialog(owner), start_(std::move(start)) {
-    setWindowTitle(QStringLiteral("New Game Setup"));
+    setWindowTitle(tr("New Game Setup"));
     setFont(dialogFont("MS Sans Serif", 8));
     const DialogUnits du(font());
     // The engines grow the AI frame downwards: a line each, and the Elo's.
@@ -34,9 +48,10 @@ NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeCo
     if (owner) move(owner->mapToGlobal(QPoint(du.px(50), du.py(50))));
 
     setStyleSheet(groupBoxStyleSheet(font()));
-    auto* colour = new QGroupBox(QStringLiteral("Color"), this);
+    auto* colour = new QGroupBox(tr("Color"), this);
     colour->setGeometry(du.rect(15, 7, 95, 33));
-    auto* ai = new QGroupBox(QStringLiteral("AI"), this);
+    //: The frame of the computer opponent's levels and engines.
+    auto* ai = new QGroupBox(tr("AI"), this);
     ai->setGeometry(du.rect(15, 45, 95, 45 + grown));
 
     // The two groups of automatic radio buttons, each button under its
@@ -44,11 +59,11 @@ NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeCo
     colours_ = new QButtonGroup(this);
     levels_ = new QButtonGroup(this);
     // Each with its first letter as its key (Alt+W ... Alt+H).
-    addRadio(colours_, colour, ctl::White, "&White", du.rect(20, 15, 40, 15));
-    addRadio(colours_, colour, ctl::Black, "&Black", du.rect(60, 15, 40, 15));
-    addRadio(levels_, ai, ctl::Easy, "&Easy", du.rect(20, 55, 35, 10));
-    addRadio(levels_, ai, ctl::Medium, "&Medium", du.rect(20, 65, 35, 10));
-    addRadio(levels_, ai, ctl::Hard, "&Hard", du.rect(20, 75, 35, 10));
+    addTranslatedRadio(colours_, colour, ctl::White, tr("&White"), du.rect(20, 15, 40, 15));
+    addTranslatedRadio(colours_, colour, ctl::Black, tr("&Black"), du.rect(60, 15, 40, 15));
+    addTranslatedRadio(levels_, ai, ctl::Easy, tr("&Easy"), du.rect(20, 55, 35, 10));
+    addTranslatedRadio(levels_, ai, ctl::Medium, tr("&Medium"), du.rect(20, 65, 35, 10));
+    addTranslatedRadio(levels_, ai, ctl::Hard, tr("&Hard"), du.rect(20, 75, 35, 10));
     for (int i = 0; i < engines.size(); ++i) {
         // An engine names itself: cut short to the frame, whole for a reader,
         // and never taken for a key.
@@ -71,16 +86,16 @@ NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeCo
 }
 
 void NewGameSetupDialog::addButtons(const DialogUnits& du, int timeControlTop, ChooseTimeControl chooseTimeControl) {
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setGeometry(du.rect(129, 7, 50, 14));
     ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setGeometry(du.rect(129, 24, 50, 14));
     connect(ok_, &QPushButton::clicked, this, &NewGameSetupDialog::confirm);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     // Below Cancel, level with the foot of the AI frame; last in Tab's order.
     if (chooseTimeControl) {
-        timeControl_ = new QPushButton(QStringLiteral("&Time Control..."), this);
+        timeControl_ = new QPushButton(tr("&Time Control..."), this);
         timeControl_->setGeometry(du.rect(119, timeControlTop, 60, 14));
         connect(timeControl_, &QPushButton::clicked, this, [this, choose = std::move(chooseTimeControl)] { choose(this); });
     }
@@ -89,7 +104,7 @@ void NewGameSetupDialog::addButtons(const DialogUnits& du, int timeControlTop, C
 void NewGameSetupDialog::addEloBox(QWidget* frame, const DialogUnits& du, int top) {
     // Where the engines set their strength by Elo; engines at full strength
     // play far above its top.
-    auto* label = new QLabel(QStringLiteral("E&lo:"), frame);
+    auto* label = new QLabel(tr("E&lo:"), frame);
     label->setFont(font());
     label->setGeometry(du.rect(32, top + 2, 20, 10).translated(-frame->pos()));
     elo_ = new QSpinBox(frame);
@@ -98,7 +113,7 @@ void NewGameSetupDialog::addEloBox(QWidget* frame, const DialogUnits& du, int to
     elo_->setSingleStep(50);
     elo_->setValue(1500);
     elo_->setGeometry(du.rect(54, top, 40, 12).translated(-frame->pos()));
-    elo_->setAccessibleName(QStringLiteral("Engine's Elo"));
+    elo_->setAccessibleName(tr("Engine's Elo"));
     label->setBuddy(elo_);
     const auto follow = [this] { elo_->setEnabled(levels_->checkedId() >= ctl::FirstEngine); };
     connect(levels_, &QButtonGroup::idToggled, elo_, follow);
@@ -129,26 +144,26 @@ void NewGameSetupDialog::confirm() {
 
 InfoDialog::InfoDialog(Kind kind, QWidget* owner) : QDialog(owner) {
     if (kind == Kind::About) {
-        setWindowTitle(QStringLiteral("About Orbel Chess 3.0"));
+        setWindowTitle(tr("About Orbel Chess 3.0"));
         setFont(dialogFont("Times New Roman", 10));
         const DialogUnits du(font());
-        staticText(this, text::AboutRights, du, QRect(50, 5, 119, 25));
-        ok_ = new QPushButton(QStringLiteral("OK"), this);
+        translatedText(this, text::AboutRights, du, QRect(50, 5, 119, 25));
+        ok_ = new QPushButton(tr("OK"), this);
         ok_->setGeometry(du.rect(185, 6, 40, 14));
         picture(this, infoPicture(), du, QPoint(10, 5), true);
-        staticText(this, text::AboutFeatures, du, QRect(15, 35, 200, 45));
-        staticText(this, text::AboutInternet, du, QRect(15, 80, 210, 35));
+        translatedText(this, text::AboutFeatures, du, QRect(15, 35, 200, 45));
+        translatedText(this, text::AboutInternet, du, QRect(15, 80, 210, 35));
         setDialogSize(this, du, 231, 123);
     } else {
-        setWindowTitle(QStringLiteral("What's new in 3.0?"));
+        setWindowTitle(tr("What's new in 3.0?"));
         setFont(dialogFont("MS Sans Serif", 8));
         const DialogUnits du(font());
-        ok_ = new QPushButton(QStringLiteral("OK"), this);
+        ok_ = new QPushButton(tr("OK"), this);
         ok_->setGeometry(du.rect(190, 5, 50, 14));
         // Room to grow down: the second text starts at 92.
-        staticText(this, text::WhatsNewChanges, du, QRect(45, 5, 135, 84));
+        translatedText(this, text::WhatsNewChanges, du, QRect(45, 5, 135, 84));
         picture(this, infoPicture(), du, QPoint(10, 5), false);
-        staticText(this, text::WhatsNewMore, du, QRect(45, 92, 140, 44));
+        translatedText(this, text::WhatsNewMore, du, QRect(45, 92, 140, 44));
         setDialogSize(this, du, 247, 150);
     }
     ok_->setDefault(true);
@@ -168,14 +183,14 @@ void InfoDialog::showEvent(QShowEvent* event) {
 }
 
 KeysDialog::KeysDialog(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Keyboard"));
-    auto* keys = new QPlainTextEdit(QString::fromUtf8(text::KeyboardKeys), this);
+    setWindowTitle(tr("Keyboard"));
+    auto* keys = new QPlainTextEdit(text::tr(text::KeyboardKeys), this);
     keys->setReadOnly(true);
     // Readers move through a read-only text by its caret.
     keys->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    keys->setAccessibleName(QStringLiteral("Keys on the board"));
+    keys->setAccessibleName(tr("Keys on the board"));
     keys->setMinimumSize(560, 300);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
@@ -185,15 +200,18 @@ KeysDialog::KeysDialog(QWidget* owner) : QDialog(owner) {
 }
 
 PromotionDialog::PromotionDialog(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Promotion"));
-    auto* question = new QLabel(QStringLiteral("The pawn becomes:"), this);
+    setWindowTitle(tr("Promotion"));
+    auto* question = new QLabel(tr("The pawn becomes:"), this);
     auto* row = new QHBoxLayout;
     // A group, so the arrow keys step from one button to the next.
     auto* group = new QButtonGroup(this);
     const std::pair<const char*, PieceKind> pieces[] = {
-        {"&Queen", Queen}, {"&Rook", Rook}, {"&Bishop", Bishop}, {"K&night", Knight}};
+        {QT_TR_NOOP("&Queen"), Queen},
+        {QT_TR_NOOP("&Rook"), Rook},
+        {QT_TR_NOOP("&Bishop"), Bishop},
+        {QT_TR_NOOP("K&night"), Knight}};
     for (const auto& [label, kind] : pieces) {
-        auto* button = new QPushButton(QString::fromUtf8(label), this);
+        auto* button = new QPushButton(tr(label), this);
         group->addButton(button, kind);
         connect(button, &QPushButton::clicked, this, [this, kind = kind] { done(kind); });
         row->addWidget(button);

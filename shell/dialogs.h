@@ -101,21 +101,27 @@ protected:
 };
 
 namespace text {
-// The rights line stays on the one line the template leaves it.
-inline constexpr const char* AboutRights = "Orbel Chess Version 3.0\n\n\u00A9 2026 the Orbel Chess developers";
+// Marked for translation like texts.h; text::tr gives them in the user's
+// language. The rights line stays on the one line the template leaves it.
+inline constexpr const char* AboutRights =
+    QT_TRANSLATE_NOOP("orbel::text", "Orbel Chess Version 3.0\n\n\u00A9 2026 the Orbel Chess developers");
 inline constexpr const char* AboutFeatures =
+    QT_TRANSLATE_NOOP("orbel::text",
     "Orbel Chess is a complete chess game with the added feature of direct Internet play. \n\n"
-    "- Orbel Chess's main AI includes three difficulty levels for customized game play.\n\n";
+    "- Orbel Chess's main AI includes three difficulty levels for customized game play.\n\n");
 inline constexpr const char* AboutInternet =
+    QT_TRANSLATE_NOOP("orbel::text",
     "- Direct Internet play support allows for friends to challenge each other from remote locations.\n\n"
-    "All bugs should be reported to bugs@orbelchess.example";
+    "All bugs should be reported to bugs@orbelchess.example");
 inline constexpr const char* WhatsNewChanges =
+    QT_TRANSLATE_NOOP("orbel::text",
     "Orbel Chess has undergone many changes which are listed below.\n\n"
     "- Direct Internet play support! Orbel Chess now allows users to challenge friends across the "
-    "Internet.\n\n- Two player option \n\n- Ability to save and reload games\n\n";
+    "Internet.\n\n- Two player option \n\n- Ability to save and reload games\n\n");
 inline constexpr const char* WhatsNewMore =
+    QT_TRANSLATE_NOOP("orbel::text",
     "- GUI improvements including option to view chess board coordinates\n\n"
-    "- Key bug fixes to make the game as stable as ever.";
+    "- Key bug fixes to make the game as stable as ever.");
 }  // namespace text
 
 }  // namespace orbel

@@ -20,7 +20,7 @@ EngineList::Entry entryOf(UciEngine::Program program, bool added) {
 QString EngineList::Entry::shownName() const {
     if (!name.isEmpty()) return name;
     const QString file = QFileInfo(program.path).fileName();
-    // Debian's two, as their makers write them.
+    // untranslated: Debian's two, as their makers write them.
     if (file == QLatin1String("stockfish")) return QStringLiteral("Stockfish");
     if (file == QLatin1String("gnuchess")) return QStringLiteral("GNU Chess");
     return file;
@@ -87,12 +87,12 @@ void EngineList::finishAsking(Entry& entry) {
 QString EngineList::add(const QString& path) {
     const QFileInfo file(path);
     if (path.isEmpty() || path.size() > LongestPath || !file.isFile() || !file.isExecutable())
-        return QStringLiteral("This is not a program that can be run:\n%1").arg(path);
+        return tr("This is not a program that can be run:\n%1").arg(path);
     for (const Entry& entry : entries_)
         if (QFileInfo(entry.program.path).canonicalFilePath() == file.canonicalFilePath())
-            return QStringLiteral("This engine is already on the list:\n%1").arg(path);
+            return tr("This engine is already on the list:\n%1").arg(path);
     if (addedPaths().size() >= MaxAdded)
-        return QStringLiteral("At most %1 engines can be added. Remove one first.").arg(MaxAdded);
+        return tr("At most %1 engines can be added. Remove one first.").arg(MaxAdded);
     entries_.push_back(entryOf(UciEngine::Program{file.absoluteFilePath(), {}}, true));
     emit changed();
     return {};

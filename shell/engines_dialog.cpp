@@ -1,5 +1,6 @@
 #include "shell/engines_dialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,8 +17,10 @@ namespace {
 QString stateText(const EngineList::Entry& entry) {
     switch (entry.state) {
     case EngineList::Entry::State::Unasked:
-    case EngineList::Entry::State::Asking: return QStringLiteral("Asking...");
-    case EngineList::Entry::State::Answered: return QStringLiteral("Ready");
+    //: An engine's state: its name and author are being asked for.
+    case EngineList::Entry::State::Asking: return QCoreApplication::translate("orbel::EnginesDialog", "Asking...");
+    //: An engine's state: it answered and can play.
+    case EngineList::Entry::State::Answered: return QCoreApplication::translate("orbel::EnginesDialog", "Ready");
     case EngineList::Entry::State::Failed: break;
     }
     return entry.failure;
@@ -27,22 +30,21 @@ QString stateText(const EngineList::Entry& entry) {
 
 EnginesDialog::EnginesDialog(EngineList& list, ChooseProgram chooseProgram, Tell tell, QWidget* owner)
     : QDialog(owner), list_(list), chooseProgram_(std::move(chooseProgram)), tell_(std::move(tell)) {
-    setWindowTitle(QStringLiteral("Engines"));
-    auto* intro = new QLabel(QStringLiteral("Chess engines that speak UCI can be chosen in New Game Setup. "
-                                            "The first one gives the hints."),
+    setWindowTitle(tr("Engines"));
+    auto* intro = new QLabel(tr("Chess engines that speak UCI can be chosen in New Game Setup. "
+                                "The first one gives the hints."),
                              this);
     intro->setWordWrap(true);
     table_ = new QTreeWidget(this);
     table_->setRootIsDecorated(false);
-    table_->setHeaderLabels({QStringLiteral("Engine"), QStringLiteral("Author"), QStringLiteral("State"),
-                             QStringLiteral("Program")});
-    table_->setAccessibleName(QStringLiteral("Engines"));
+    table_->setHeaderLabels({tr("Engine"), tr("Author"), tr("State"), tr("Program")});
+    table_->setAccessibleName(tr("Engines"));
     table_->setMinimumSize(600, 160);
     table_->header()->setStretchLastSection(true);
     intro->setBuddy(table_);
-    add_ = new QPushButton(QStringLiteral("&Add..."), this);
-    remove_ = new QPushButton(QStringLiteral("&Remove"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    add_ = new QPushButton(tr("&Add..."), this);
+    remove_ = new QPushButton(tr("&Remove"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setDefault(true);
     connect(add_, &QPushButton::clicked, this, &EnginesDialog::addProgram);
     connect(remove_, &QPushButton::clicked, this, &EnginesDialog::removeProgram);
@@ -68,7 +70,8 @@ void EnginesDialog::refill() {
     const int current = table_->currentIndex().row();
     table_->clear();
     for (const EngineList::Entry& entry : list_.entries()) {
-        const QString program = entry.program.path + (entry.added ? QString() : QStringLiteral(" (installed)"));
+        //: %1 is the path of an engine the system installed, not one the user added.
+        const QString program = entry.added ? entry.program.path : tr("%1 (installed)").arg(entry.program.path);
         auto* row = new QTreeWidgetItem(table_, {entry.shownName(), entry.author, stateText(entry), program});
         row->setToolTip(2, row->text(2));
     }
@@ -76,7 +79,7 @@ void EnginesDialog::refill() {
     if (table_->topLevelItemCount() > 0)
         table_->setCurrentItem(table_->topLevelItem(std::clamp(current, 0, table_->topLevelItemCount() - 1)));
     if (table_->topLevelItemCount() == 0) {
-        auto* none = new QTreeWidgetItem(table_, {QStringLiteral("No engine found: install stockfish or add one.")});
+        auto* none = new QTreeWidgetItem(table_, {tr("No engine found: install stockfish or add one.")});
         none->setFlags(Qt::NoItemFlags);
     }
     updateRemove();

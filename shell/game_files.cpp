@@ -1,5 +1,6 @@
 #include "shell/game_files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include "shell/modal.h"
 #include "shell/resource_ids.h"
 #include "shell/texts.h"
+#include "shell/translation.h"
 #include "shell/window_state.h"
 
 namespace orbel {
@@ -22,6 +24,12 @@ namespace {
 // rest of a larger file is not read.
 constexpr qint64 MaxSavedGameBytes = 1 << 20;
 
+// What a file's error says when the system gives no words for it.
+QString reasonOf(const QFileDevice& file) {
+    return file.errorString().isEmpty() ? QCoreApplication::translate("orbel::GameFiles", "Unknown error")
+                                        : file.errorString();
+}
+
 QFileDialog::AcceptMode modeOf(bool save) { return save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen; }
 
 // The dialog both commands share: one filter, the suffix added to a name
@@ -29,7 +37,8 @@ QFileDialog::AcceptMode modeOf(bool save) { return save ? QFileDialog::AcceptSav
 // and a name that does not exist accepted by Open too.
 bool chooseGameFile(const ModalRunner& modal, WindowState& state, bool save, QString& path) {
     QFileDialog dialog(&modal.window());
-    dialog.setNameFilter(QStringLiteral("Orbel Chess Saved Game Files (*.KRV)"));
+    //: A file dialog's filter: the pattern in brackets stays as it is.
+    dialog.setNameFilter(QCoreApplication::translate("orbel::GameFiles", "Orbel Chess Saved Game Files (*.KRV)"));
     dialog.setAcceptMode(modeOf(save));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("KRV"));
@@ -88,8 +97,7 @@ bool writeWholeFile(const ModalRunner& modal, const QString& path, const QByteAr
         }
     }
     if (!ok) {
-        const QString reason = file.errorString().isEmpty() ? QStringLiteral("Unknown error") : file.errorString();
-        modal.box(failure.arg(path, reason), caption, MessageIcon::Stop);
+        modal.box(failure.arg(path, reasonOf(file)), caption, MessageIcon::Stop);
     }
     return ok;
 }
@@ -104,8 +112,9 @@ SavedGame savedGameOf(const BoardGame& board) {
 bool saveGame(const ModalRunner& modal, const BoardGame& game, const QString& path) {
     const std::string bytes = writeSavedGame(savedGameOf(game));
     return writeWholeFile(modal, path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())),
-                          QStringLiteral("The game could not be saved to \"%1\":\n%2"),
-                          QString::fromUtf8(text::SaveFailedCaption));
+                          //: %1 is a file's path, %2 what went wrong.
+                          QCoreApplication::translate("orbel::GameFiles", "The game could not be saved to \"%1\":\n%2"),
+                          text::tr(text::SaveFailedCaption));
 }
 
 QString runSaveGameCommand(const ModalRunner& modal, WindowState& state, const BoardGame& game) {
@@ -126,13 +135,11 @@ QString runLoadGameCommand(const ModalRunner& modal, WindowState& state, const B
 
 QString readSavedGameFile(const QString& path, QByteArray& data, SavedGame& game) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return file.errorString().isEmpty() ? QStringLiteral("Unknown error") : file.errorString();
-    }
+    if (!file.open(QIODevice::ReadOnly)) return reasonOf(file);
     data = file.read(MaxSavedGameBytes);
     if (readSavedGame(std::string_view(data.constData(), static_cast<std::size_t>(data.size())), game) ==
         ReadStop::Board)
-        return QStringLiteral("It is not an Orbel Chess saved game.");
+        return QCoreApplication::translate("orbel::GameFiles", "It is not an Orbel Chess saved game.");
     return {};
 }
 
@@ -142,8 +149,10 @@ bool loadGameAtStart(const ModalRunner& modal, WindowState& state, const BoardGa
     SavedGame probe;
     const QString reason = readSavedGameFile(path, data, probe);
     if (!reason.isEmpty()) {
-        modal.box(QStringLiteral("The game could not be loaded from \"%1\":\n%2").arg(path, reason),
-                  QStringLiteral("Load Game"), MessageIcon::Stop);
+        //: %1 is a file's path, %2 what went wrong.
+        modal.box(QCoreApplication::translate("orbel::GameFiles", "The game could not be loaded from \"%1\":\n%2")
+                      .arg(path, reason),
+                  QCoreApplication::translate("orbel::GameFiles", "Load Game"), MessageIcon::Stop);
         return false;
     }
     state.fileDialogPath = QFileInfo(path).absoluteFilePath();

@@ -14,7 +14,7 @@ void Hints::ask(const StandardPosition& start, const std::vector<StandardMove>& 
     if (!engine_) {
         const std::vector<UciEngine::Program> installed = candidates();
         if (!program && installed.empty()) {
-            emit failed(QStringLiteral("Hints need a chess engine, such as Stockfish (sudo apt install stockfish)."));
+            emit failed(tr("Hints need a chess engine, such as Stockfish (sudo apt install stockfish)."));
             return;
         }
         engine_ = std::make_unique<UciEngine>(program ? *program : installed.front());
@@ -31,7 +31,7 @@ void Hints::ask(const StandardPosition& start, const std::vector<StandardMove>& 
     uci::GoLimits limits;
     limits.moveTimeMs = moveTimeMs;
     asking_ = engine_->search(start, moves, limits);
-    if (!asking_) emit failed(QStringLiteral("There is no move to hint at."));
+    if (!asking_) emit failed(tr("There is no move to hint at."));
 }
 
 void Hints::forget() {

@@ -24,6 +24,7 @@
 #include "shell/live_text.h"
 #include "shell/settings.h"
 #include "shell/texts.h"
+#include "shell/translation.h"
 
 static void initResources() { Q_INIT_RESOURCE(orbel); }
 
@@ -325,7 +326,7 @@ void MainWindow::createPanes(QWidget* client) {
     whitePane_ = new HistoryPane(tr("White:"), lists_, Side::White, paneFont, client);
     whitePane_->setGeometry(WhitePaneArea);
 
-    status_ = new QLabel(QString::fromUtf8(text::WhiteToMove));
+    status_ = new QLabel(text::tr(text::WhiteToMove));
     statusBar()->addWidget(status_, 1);
     rulesLabel_ = new QLabel;
     rulesLabel_->setObjectName(QStringLiteral("rules"));

@@ -14,8 +14,6 @@
 namespace orbel {
 namespace {
 
-QString sideName(Side side) { return side == Side::White ? QStringLiteral("White") : QStringLiteral("Black"); }
-
 QString spoken(std::int64_t ms) { return QString::fromStdString(spokenTime(ms, &translated)); }
 
 // How far a network opponent's reading may stray from this side's count of
@@ -56,11 +54,13 @@ void MainWindow::peerClockRead(std::int64_t ms) {
     if (std::exchange(claiming_, false) && game_.result() == "*") setStatusText(toMoveText().chopped(1));
     const QString name = nameInSentence(network_.peerNickname);
     if (taken.clamped) {
-        addChatLine(QStringLiteral("* %1's clock read %2, more than it can have: kept at %3.")
+        //: A chat line the program writes: %1 is the opponent's nickname, %2 and %3 clock readings.
+        addChatLine(tr("* %1's clock read %2, more than it can have: kept at %3.")
                         .arg(name, QString::fromStdString(shownTime(ms)), QString::fromStdString(shownTime(taken.ms))),
                     false);
     } else if (taken.difference > ClockDrift || taken.difference < -ClockDrift) {
-        addChatLine(QStringLiteral("* %1's clock reads %2; this copy counted %3.")
+        //: A chat line the program writes: %1 is the opponent's nickname, %2 and %3 clock readings.
+        addChatLine(tr("* %1's clock reads %2; this copy counted %3.")
                         .arg(name, QString::fromStdString(shownTime(taken.ms)),
                              QString::fromStdString(shownTime(taken.ms - taken.difference))),
                     false);
@@ -87,7 +87,8 @@ void MainWindow::peerFlag(Side side) {
 void MainWindow::claimFlag(Side them) {
     network_.sendFlag(them);
     claiming_ = true;
-    setStatusText(QStringLiteral("%1's time is up; waiting for %1's copy to confirm")
+    //: %1 is the opponent's nickname; their copy of the game must confirm.
+    setStatusText(tr("%1's time is up; waiting for %1's copy to confirm")
                       .arg(nameInSentence(network_.peerNickname)));
     // A copy that neither confirms nor shows time left loses all the same.
     const int generation = game_.generation();
@@ -95,7 +96,8 @@ void MainWindow::claimFlag(Side them) {
     QTimer::singleShot(ClaimWait, this, [this, them, generation, plies] {
         if (game_.generation() != generation || game_.plays().size() != plies || game_.result() != "*") return;
         if (clocks_.remaining(them) > 0 || table_.mode() != Table::Mode::Network) return;
-        addChatLine(QStringLiteral("* %1's copy did not confirm its time was up.")
+        //: A chat line the program writes: %1 is the opponent's nickname.
+        addChatLine(tr("* %1's copy did not confirm its time was up.")
                         .arg(nameInSentence(network_.peerNickname)),
                     false);
         game_.endOnTime(them);
@@ -108,7 +110,11 @@ void MainWindow::updateClockCommands() {
     const bool shown = clocks_.timed() && table_.mode() != Table::Mode::Network;
     QAction* pause = action(Command::PauseClocks);
     pause->setVisible(shown);
-    pause->setText(clocks_.paused() ? QStringLiteral("Resume Cloc&ks") : QStringLiteral("Pause Cloc&ks"));
+    //: A menu item.
+    const QString resume = tr("Resume Cloc&ks");
+    //: A menu item.
+    const QString halt = tr("Pause Cloc&ks");
+    pause->setText(clocks_.paused() ? resume : halt);
     commands_.setEnabled(Command::PauseClocks, shown && (clocks_.running() || clocks_.paused()));
 }
 
@@ -116,24 +122,25 @@ void MainWindow::pauseClocks() {
     if (clocks_.paused()) {
         clocks_.resume();
         setStatusText(toMoveText().chopped(1));
-        tell(QStringLiteral("Clocks running."));
+        tell(tr("Clocks running."));
     } else {
         clocks_.pause();
-        setStatusText(QStringLiteral("Clocks paused"));
-        tell(QStringLiteral("Clocks paused."));
+        setStatusText(tr("Clocks paused"));
+        tell(tr("Clocks paused."));
     }
 }
 
 void MainWindow::showClocks() {
     if (!clocks_.timed()) {
-        tell(QStringLiteral("This game has no clocks."));
+        tell(tr("This game has no clocks."));
         return;
     }
-    QString words;
-    for (const Side side : {Side::White, Side::Black})
-        words += QStringLiteral("%1 %2. ").arg(sideName(side), spoken(clocks_.remaining(side)));
-    if (clocks_.paused()) words += QStringLiteral("Paused.");
-    tell(words.trimmed());
+    const QString white = spoken(clocks_.remaining(Side::White));
+    const QString black = spoken(clocks_.remaining(Side::Black));
+    //: Spoken: %1 and %2 are the times left, in words.
+    if (clocks_.paused()) return tell(tr("White %1. Black %2. Paused.").arg(white, black));
+    //: Spoken: %1 and %2 are the times left, in words.
+    tell(tr("White %1. Black %2.").arg(white, black));
 }
 
 void MainWindow::timeLow(Side side, std::int64_t warning) {
@@ -141,8 +148,13 @@ void MainWindow::timeLow(Side side, std::int64_t warning) {
     if (table_.mode() == Table::Mode::OnePlayer && side != table_.userSide()) return;
     if (table_.mode() == Table::Mode::Network && side != table_.userSide()) return;
     const bool twoSides = table_.mode() == Table::Mode::TwoPlayer;
-    const QString who = twoSides ? sideName(side) + QStringLiteral(" has ") : QStringLiteral("You have ");
-    announce(who + (warning >= 60'000 ? QStringLiteral("one minute left.") : QStringLiteral("ten seconds left.")));
+    const bool minute = warning >= 60'000;
+    if (!twoSides)
+        announce(minute ? tr("You have one minute left.") : tr("You have ten seconds left."));
+    else if (side == Side::White)
+        announce(minute ? tr("White has one minute left.") : tr("White has ten seconds left."));
+    else
+        announce(minute ? tr("Black has one minute left.") : tr("Black has ten seconds left."));
     if (warning < 60'000) playSound(res::LowTimeSound);
 }
 
@@ -158,10 +170,10 @@ ExportClocks MainWindow::exportClocks() const {
 
 void MainWindow::timeForfeitBox() {
     const Side loser = game_.lostOnTime().value_or(game_.position().toMove);
-    const QString text =
-        QStringLiteral("%1's time is up. %2 wins on time.").arg(sideName(loser), sideName(other(loser)));
+    const QString text = loser == Side::White ? tr("White's time is up. Black wins on time.")
+                                              : tr("Black's time is up. White wins on time.");
     announce(text);
-    gameOverBox(text.toUtf8().constData(), text::GameOver, MessageIcon::Information, false);
+    gameOverBox(text, text::tr(text::GameOver), MessageIcon::Information, false);
 }
 
 void MainWindow::flagFell(Side side) {

@@ -31,12 +31,13 @@ void MainWindow::followTheEngine() {
 }
 
 void MainWindow::engineFailed(const QString& why) {
-    const QString name = table_.engine().name().isEmpty() ? QStringLiteral("Engine") : table_.engine().name();
+    //: The caption of an engine's failure box when the engine gave no name.
+    const QString name = table_.engine().name().isEmpty() ? tr("Engine") : table_.engine().name();
     updateCursor();
     if (game_.result() != "*") return modal_.box(why, name, MessageIcon::Exclamation);
     // The game stays on the board whatever the answer: to be saved, exported
     // or finished by the built-in computer.
-    if (modal_.ask(why + QStringLiteral("\n\nShall the computer finish the game?"), name, MessageIcon::Exclamation))
+    if (modal_.ask(tr("%1\n\nShall the computer finish the game?").arg(why), name, MessageIcon::Exclamation))
         table_.letTheComputerFinish();
     updateCursor();
 }
@@ -59,7 +60,7 @@ std::optional<uci::GoLimits> MainWindow::engineLimits() const {
 
 void MainWindow::showEngines() {
     const auto chooseProgram = [this](QWidget* owner) {
-        QFileDialog dialog(owner, QStringLiteral("Add an Engine"));
+        QFileDialog dialog(owner, tr("Add an Engine"));
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setFilter(QDir::AllEntries | QDir::Executable | QDir::AllDirs | QDir::NoDotAndDotDot);
         dialog.setDirectory(QStringLiteral("/usr/games"));
@@ -67,7 +68,7 @@ void MainWindow::showEngines() {
         return dialog.selectedFiles().first();
     };
     const auto tell = [this](const QString& why) {
-        modal_.box(why, QStringLiteral("Engines"), MessageIcon::Exclamation);
+        modal_.box(why, tr("Engines"), MessageIcon::Exclamation);
     };
     EnginesDialog dialog(engines_, chooseProgram, tell, this);
     modal_.run(dialog);

@@ -7,18 +7,28 @@
 #include "shell/translation.h"
 
 namespace orbel {
+namespace {
+
+// The status text a hint put up, which the next position takes down: kept,
+// since the text is in the user's language and its words cannot tell it.
+constexpr const char* HintStatus = "orbel-hint-status";
+
+}  // namespace
 
 void MainWindow::followTheHints() {
     connect(&hints_, &Hints::found, this, [this](StandardMove move) {
         hint_ = move;
         const QString san = QString::fromStdString(sanText(game_.position(), move));
-        showStatusMessage(QStringLiteral("Hint: %1").arg(san));
-        tell(QStringLiteral("Hint: %1.").arg(QString::fromStdString(spokenMove(game_.position(), move, &translated))));
+        //: In the status bar; %1 is the move in algebraic notation, such as Nf3.
+        setProperty(HintStatus, tr("Hint: %1").arg(san));
+        showStatusMessage(property(HintStatus).toString());
+        //: Spoken; %1 is the move in words.
+        tell(tr("Hint: %1.").arg(QString::fromStdString(spokenMove(game_.position(), move, &translated))));
         invalidate();
     });
     connect(&hints_, &Hints::failed, this, [this](const QString& why) {
         showStatusMessage({});
-        modal_.box(why, QStringLiteral("Hint"), MessageIcon::Exclamation);
+        modal_.box(why, tr("Hint"), MessageIcon::Exclamation);
     });
     // A hint is for the position it was asked in.
     connect(&game_, &Game::movePlayed, this, &MainWindow::forgetHint);
@@ -29,19 +39,20 @@ void MainWindow::followTheHints() {
 void MainWindow::showHint() {
     if (!game_.exists() || table_.mode() == Table::Mode::Network) return;
     if (table_.opponentThinking()) {
-        showStatusMessage(QStringLiteral("Hint: wait for the computer's move"));
+        setProperty(HintStatus, tr("Hint: wait for the computer's move"));
+        showStatusMessage(property(HintStatus).toString());
         return;
     }
     forgetHint();
-    showStatusMessage(QStringLiteral("Asking the engine for a hint..."));
+    setProperty(HintStatus, tr("Asking the engine for a hint..."));
+    showStatusMessage(property(HintStatus).toString());
     hints_.ask(game_.start(), game_.moves());
 }
 
 void MainWindow::forgetHint() {
     hints_.forget();
     const QString shown = statusMessage();
-    if (shown.startsWith(QStringLiteral("Hint: ")) || shown.startsWith(QStringLiteral("Asking the engine")))
-        showStatusMessage({});
+    if (!shown.isEmpty() && shown == property(HintStatus).toString()) showStatusMessage({});
     if (std::exchange(hint_, std::nullopt)) invalidate();
 }
 

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,13 +20,13 @@
 
 #include "shell/dialog_units.h"
 #include "shell/modal.h"
+#include "shell/net_texts.h"
 #include "shell/resource_ids.h"
+#include "shell/translation.h"
 #include "net/wire/protocol.h"
 
 namespace orbel {
 namespace {
-
-constexpr const char* InvalidInformation = "Invalid Information";
 
 // A bordered edit that scrolls horizontally (every QLineEdit does), holding
 // at most `maxLength` characters however they arrive (typed or pasted).
@@ -37,8 +38,24 @@ QLineEdit* editField(QWidget* parent, int id, int maxLength, QRect at) {
     return edit;
 }
 
-QPushButton* pushButton(QWidget* parent, const char* text, QRect at, bool isDefault) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+// The caption of every box that refuses a dialog's fields.
+QString invalidInformation() { return QCoreApplication::translate("orbel::NetDialogs", "Invalid Information"); }
+
+// addRadio measures the text it is given: the translated one is measured here.
+void addTranslatedRadio(QButtonGroup* group, QGroupBox* box, int id, const QString& text, QRect at) {
+    addRadio(group, box, id, "", at);
+    QAbstractButton* radio = group->button(id);
+    radio->setText(text);
+    radio->resize(std::max(radio->width(), radio->sizeHint().width()), radio->height());
+}
+
+QLabel* translatedText(QWidget* parent, const QString& text, const DialogUnits& du, QRect units,
+                       Grow grow = Grow::Down) {
+    return staticText(parent, text.toUtf8().constData(), du, units, grow);
+}
+
+QPushButton* pushButton(QWidget* parent, const QString& text, QRect at, bool isDefault) {
+    auto* button = new QPushButton(text, parent);
     button->setGeometry(at);
     button->setDefault(isDefault);
     return button;
@@ -49,7 +66,7 @@ QPushButton* pushButton(QWidget* parent, const char* text, QRect at, bool isDefa
 InternetGameDialog::InternetGameDialog(const WindowSeams& seams, QWidget* owner,
                                        std::function<void(QWidget* owner)> chooseClock)
     : QDialog(owner), seams_(seams) {
-    setWindowTitle(QStringLiteral("Internet Game"));
+    setWindowTitle(text::tr(text::InternetGame));
     setFont(dialogFont("MS Sans Serif", 8));
     const DialogUnits du(font());
     setStyleSheet(groupBoxStyleSheet(font()));
@@ -57,28 +74,28 @@ InternetGameDialog::InternetGameDialog(const WindowSeams& seams, QWidget* owner,
     // The texts have room to their right, up to the buttons and the group.
     // Each text names its field to a screen reader, with a key to reach it.
     QLabel* hostLabel =
-        staticText(this, "Enter &host name or IP address of opponent", du, QRect(5, 10, 90, 20), Grow::Right);
+        translatedText(this, tr("Enter &host name or IP address of opponent"), du, QRect(5, 10, 90, 20), Grow::Right);
     host_ = editField(this, ctl::HostEdit, MaxHostTextLength, du.rect(5, 30, 105, 15));
     hostLabel->setBuddy(host_);
-    QLabel* nicknameLabel = staticText(this, "Enter your &nickname", du, QRect(5, 50, 65, 10), Grow::Right);
+    QLabel* nicknameLabel = translatedText(this, tr("Enter your &nickname"), du, QRect(5, 50, 65, 10), Grow::Right);
     nickname_ = editField(this, ctl::NicknameEdit, static_cast<int>(MaxTypedNicknameLength), du.rect(5, 60, 105, 15));
     nicknameLabel->setBuddy(nickname_);
 
-    auto* colour = new QGroupBox(QStringLiteral("Color"), this);
+    auto* colour = new QGroupBox(tr("Color"), this);
     colour->setGeometry(du.rect(119, 42, 95, 33));
     // Each button under its control identifier.
     colours_ = new QButtonGroup(this);
-    addRadio(colours_, colour, ctl::White, "&White", du.rect(129, 52, 40, 15));
-    addRadio(colours_, colour, ctl::Black, "&Black", du.rect(169, 52, 40, 15));
+    addTranslatedRadio(colours_, colour, ctl::White, tr("&White"), du.rect(129, 52, 40, 15));
+    addTranslatedRadio(colours_, colour, ctl::Black, tr("&Black"), du.rect(169, 52, 40, 15));
 
-    ok_ = pushButton(this, "OK", du.rect(165, 5, 50, 14), true);
-    cancel_ = pushButton(this, "Cancel", du.rect(165, 20, 50, 14), false);
+    ok_ = pushButton(this, tr("OK"), du.rect(165, 5, 50, 14), true);
+    cancel_ = pushButton(this, tr("Cancel"), du.rect(165, 20, 50, 14), false);
     connect(ok_, &QPushButton::clicked, this, &InternetGameDialog::confirm);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
     // Under the fields, last in Tab's order.
     if (chooseClock) {
-        QPushButton* clock = pushButton(this, "&Time Control...", du.rect(5, 77, 60, 14), false);
+        QPushButton* clock = pushButton(this, tr("&Time Control..."), du.rect(5, 77, 60, 14), false);
         connect(clock, &QPushButton::clicked, this, [this, choose = std::move(chooseClock)] { choose(this); });
     }
     setDialogSize(this, du, 225, 94);
@@ -101,18 +118,18 @@ void InternetGameDialog::confirm() {
     // The nickname is asked for first, then the address; the dialog stays
     // open until both are there.
     if (nickname().isEmpty()) {
-        showMessageBox(seams_, this, QStringLiteral("You must supply a nickname!"), QString::fromLatin1(InvalidInformation),
+        showMessageBox(seams_, this, tr("You must supply a nickname!"), invalidInformation(),
                            MessageIcon::Stop);
         return;
     }
     if (host().isEmpty()) {
-        showMessageBox(seams_, this, QStringLiteral("You must supply an address!"), QString::fromLatin1(InvalidInformation),
+        showMessageBox(seams_, this, tr("You must supply an address!"), invalidInformation(),
                            MessageIcon::Stop);
         return;
     }
     const HostField field = hostField();
     if (!field.ok) {
-        showMessageBox(seams_, this, QString::fromStdString(field.reason), QString::fromLatin1(InvalidInformation),
+        showMessageBox(seams_, this, QString::fromStdString(field.reason), invalidInformation(),
                            MessageIcon::Stop);
         return;
     }
@@ -123,25 +140,25 @@ HostField InternetGameDialog::hostField() const { return parseHostField(host().t
 
 NetworkAddressDialog::NetworkAddressDialog(std::function<QStringList()> lines, QWidget* owner, QAction* internetCalls)
     : QDialog(owner), lines_(std::move(lines)) {
-    setWindowTitle(QStringLiteral("Your Network Address"));
+    setWindowTitle(tr("Your Network Address"));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("Others can call this copy of Orbel Chess at:"), this);
+    auto* label = new QLabel(tr("Others can call this copy of Orbel Chess at:"), this);
     text_ = new QPlainTextEdit(this);
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text_->setMinimumSize(460, 120);
     label->setBuddy(text_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    copy_ = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
+    copy_ = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
     connect(copy_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(text()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(label);
     layout->addWidget(text_);
     if (internetCalls && internetCalls->isVisible()) {
-        auto* offer = new QCheckBox(QStringLiteral("Accept calls from the &Internet"), this);
+        auto* offer = new QCheckBox(tr("Accept calls from the &Internet"), this);
         offer->setChecked(internetCalls->isChecked());
-        auto* what = new QLabel(QStringLiteral("While this is on, your router is asked to pass calls to this "
-                                               "computer, from anyone who has your address."),
+        auto* what = new QLabel(tr("While this is on, your router is asked to pass calls to this "
+                                   "computer, from anyone who has your address."),
                                 this);
         what->setWordWrap(true);
         offer->setAccessibleDescription(what->text());
@@ -173,10 +190,10 @@ ConnectingDialog::ConnectingDialog(QWidget* owner) : QDialog(owner) {
     const DialogUnits du(font());
 
     // Room to grow down, to the button at 40.
-    staticText(this, "Attempting connection.....\nPlease Wait.....", du, QRect(25, 15, 80, 15));
+    translatedText(this, tr("Attempting connection.....\nPlease Wait....."), du, QRect(25, 15, 80, 15));
 
     // Never smaller than its own text, grown from its template place.
-    cancel_ = pushButton(this, "Cancel Connect", du.rect(30, 40, 60, 10), true);
+    cancel_ = pushButton(this, tr("Cancel Connect"), du.rect(30, 40, 60, 10), true);
     const QSize hint = cancel_->sizeHint();
     cancel_->setGeometry(du.rect(30, 40, du.unitsX(hint.width(), 60), du.unitsY(hint.height(), 10)));
     cancel_->setProperty("controlId", CancelConnect);
@@ -217,16 +234,16 @@ void ConnectingDialog::showEvent(QShowEvent* event) {
 }
 
 NicknameDialog::NicknameDialog(const WindowSeams& seams, QWidget* owner) : QDialog(owner), seams_(seams) {
-    setWindowTitle(QStringLiteral("Nickname Selection"));
+    setWindowTitle(tr("Nickname Selection"));
     setFont(dialogFont("MS Sans Serif", 8));
     const DialogUnits du(font());
 
     // Room to grow right; the edit is right below.
     QLabel* label =
-        staticText(this, "Enter your &nickname for the current match", du, QRect(7, 7, 117, 18), Grow::Right);
+        translatedText(this, tr("Enter your &nickname for the current match"), du, QRect(7, 7, 117, 18), Grow::Right);
     nickname_ = editField(this, ctl::NicknameEdit, static_cast<int>(MaxTypedNicknameLength), du.rect(7, 26, 102, 14));
     label->setBuddy(nickname_);
-    ok_ = pushButton(this, "OK", du.rect(39, 45, 50, 14), true);
+    ok_ = pushButton(this, tr("OK"), du.rect(39, 45, 50, 14), true);
     setDialogSize(this, du, 131, 66);
     connect(ok_, &QPushButton::clicked, this, &NicknameDialog::confirm);
     nickname_->setFocus();
@@ -236,7 +253,7 @@ QString NicknameDialog::nickname() const { return nickname_->text().left(static_
 
 void NicknameDialog::confirm() {
     if (nickname().isEmpty()) {
-        showMessageBox(seams_, this, QStringLiteral("You must supply a nickname!"), QString::fromLatin1(InvalidInformation),
+        showMessageBox(seams_, this, tr("You must supply a nickname!"), invalidInformation(),
                            MessageIcon::Stop);
         return;
     }
@@ -244,7 +261,7 @@ void NicknameDialog::confirm() {
 }
 
 WaitingDialog::WaitingDialog(const QString& text, QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Internet Game"));
+    setWindowTitle(text::tr(text::InternetGame));
     setWindowModality(Qt::NonModal);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(text, this);
@@ -253,8 +270,8 @@ WaitingDialog::WaitingDialog(const QString& text, QWidget* owner) : QDialog(owne
     label->setMinimumWidth(std::min(label->fontMetrics().horizontalAdvance(text) + 4, 560));
     layout->addWidget(label);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* again = buttons->addButton(QStringLiteral("&Call Again"), QDialogButtonBox::ActionRole);
-    QPushButton* end = buttons->addButton(QStringLiteral("&End Game"), QDialogButtonBox::DestructiveRole);
+    QPushButton* again = buttons->addButton(tr("&Call Again"), QDialogButtonBox::ActionRole);
+    QPushButton* end = buttons->addButton(tr("&End Game"), QDialogButtonBox::DestructiveRole);
     again->setObjectName(QStringLiteral("call-again"));
     end->setObjectName(QStringLiteral("end-game"));
     layout->addWidget(buttons);

@@ -12,6 +12,7 @@
 #include "shell/net_texts.h"
 #include "shell/texts.h"
 #include "shell/time_control_dialog.h"
+#include "shell/translation.h"
 
 namespace orbel {
 namespace {
@@ -22,8 +23,6 @@ constexpr const char* NicknameKey = "nickname";
 QString lastNickname() { return QSettings().value(QLatin1String(NicknameKey)).toString(); }
 
 void rememberNickname(const QString& nickname) { QSettings().setValue(QLatin1String(NicknameKey), nickname); }
-
-QString qs(const char* text) { return QString::fromUtf8(text); }
 
 struct FailureBox {
     NetFailure what;
@@ -51,10 +50,12 @@ constexpr FailureBox FailureBoxes[] = {
 };
 
 QString failureText(const FailureBox& box) {
-    if (box.text) return qs(box.text);
+    if (box.text) return text::tr(box.text);
     // Its name is part of the message, as it has always been.
-    return QStringLiteral("%1 failed,%2\n\n%3")
-        .arg(qs(text::CloseConnOperation), QString(40, QLatin1Char(' ')), qs(text::ConnectionAlreadyClosed));
+    //: %1 is the name of an operation, %2 a run of spaces, %3 what went wrong.
+    return QCoreApplication::translate("orbel::NetworkPlay", "%1 failed,%2\n\n%3")
+        .arg(text::tr(text::CloseConnOperation), QString(40, QLatin1Char(' ')),
+             text::tr(text::ConnectionAlreadyClosed));
 }
 
 }  // namespace
@@ -78,14 +79,15 @@ NetworkPlay::NetworkPlay(NetworkSession& session, Table& table, ModalRunner& mod
     connect(&session_, &NetworkSession::failed, this, &NetworkPlay::tell);
     connect(&session_, &NetworkSession::callerNamed, this, &NetworkPlay::decide);
     connect(&session_, &NetworkSession::incomingCall, this, [this] {
-        modal_.box(qs(text::IncomingRequest), qs(text::InternetGame), MessageIcon::Information, incoming_);
+        modal_.box(text::tr(text::IncomingRequest), text::tr(text::InternetGame), MessageIcon::Information, incoming_);
     });
     connect(&session_, &NetworkSession::incomingWithdrawn, this, [this] {
         if (incoming_) incoming_->done(QDialog::Rejected);
     });
     // One request is shown at a time; the others are a line each.
     connect(&session_, &NetworkSession::callTurnedAway, this, [this](const QString& address) {
-        emit noted(QStringLiteral("Refused a call from %1: another call is being answered.").arg(address));
+        //: In the status bar: %1 is the caller's network address.
+        emit noted(tr("Refused a call from %1: another call is being answered.").arg(address));
     });
     connect(&session_, &NetworkSession::offerReceived, this, &NetworkPlay::answer);
     connect(&session_, &NetworkSession::offerSettled, this, &NetworkPlay::settled);
@@ -99,62 +101,81 @@ NetworkPlay::NetworkPlay(NetworkSession& session, Table& table, ModalRunner& mod
 
 namespace {
 
-// "the draw", as an answer names what was offered.
-QString offered(OfferKind kind) {
-    switch (kind) {
-    case OfferKind::Draw: return QStringLiteral("the draw");
-    case OfferKind::Takeback: return QStringLiteral("the takeback");
-    case OfferKind::Rematch: break;
-    }
-    return QStringLiteral("the rematch");
-}
+// An answer to an offer as the chat says it, by OfferKind: the opponent's
+// (%1 is their nickname) and the user's.
+struct AnswerLines {
+    const char* peerAccepts;
+    const char* peerDeclines;
+    const char* userAccepts;
+    const char* userDeclines;
+};
+constexpr AnswerLines AnswerTexts[] = {
+    {QT_TRANSLATE_NOOP("orbel::NetworkPlay", "* %1 accepts the draw."),
+     QT_TRANSLATE_NOOP("orbel::NetworkPlay", "* %1 declines the draw."),
+     QT_TRANSLATE_NOOP("orbel::NetworkPlay", "* You accept the draw."),
+     QT_TRANSLATE_NOOP("orbel::NetworkPlay", "* You decline the draw.")},
+    {QT_TRANSLATE_NOOP("orbel::NetworkPlay", "* %1 accepts the takeback."),
+     QT_TRANSLATE_NOOP("orbel::NetworkPlay", "* %1 declines the takeback."),
+     QT_TRANSLATE_NOOP("orbel::NetworkPlay", "* You accept the takeback."),
+     QT_TRANSLATE_NOOP("orbel::NetworkPlay", "* You decline the takeback.")},
+    {QT_TRANSLATE_NOOP("orbel::NetworkPlay", "* %1 accepts the rematch."),
+     QT_TRANSLATE_NOOP("orbel::NetworkPlay", "* %1 declines the rematch."),
+     QT_TRANSLATE_NOOP("orbel::NetworkPlay", "* You accept the rematch."),
+     QT_TRANSLATE_NOOP("orbel::NetworkPlay", "* You decline the rematch.")},
+};
 
 }  // namespace
 
 void NetworkPlay::offer(OfferKind kind) {
     if (!session_.offer(kind)) return;
-    static constexpr const char* lines[] = {"You offer a draw.", "You ask to take back your last move.",
-                                            "You offer a rematch."};
-    emit said(QStringLiteral("* ") + qs(lines[static_cast<int>(kind)]), true);
+    // A chat line the program writes, by OfferKind.
+    static constexpr const char* lines[] = {QT_TR_NOOP("* You offer a draw."),
+                                            QT_TR_NOOP("* You ask to take back your last move."),
+                                            QT_TR_NOOP("* You offer a rematch.")};
+    emit said(tr(lines[static_cast<int>(kind)]), true);
 }
 
 void NetworkPlay::answer(const OfferMessage& offer) {
     const QString who = nameInSentence(session_.peerNickname);
-    QString offered;
-    QString question = QStringLiteral("Do you accept?");
-    const char* title = "Offer Draw";
+    // The chat's line, then the box's question; %1 is the opponent's nickname.
+    QString line = tr("* %1 offers a draw.");
+    QString question = tr("%1 offers a draw. Do you accept?");
+    QString title = tr("Offer Draw");
     switch (offer.kind) {
-    case OfferKind::Draw: offered = QStringLiteral("%1 offers a draw.").arg(who); break;
+    case OfferKind::Draw: break;
     case OfferKind::Takeback:
-        offered = QStringLiteral("%1 asks to take back their last move.").arg(who);
-        question = QStringLiteral("Do you allow it?");
-        title = "Take Back Move";
+        line = tr("* %1 asks to take back their last move.");
+        question = tr("%1 asks to take back their last move. Do you allow it?");
+        title = tr("Take Back Move");
         break;
-    case OfferKind::Rematch: {
-        const bool white = table_.userSide() == Side::Black;  // colours change sides
-        offered = QStringLiteral("%1 offers a rematch, you playing %2.")
-                      .arg(who, white ? QStringLiteral("White") : QStringLiteral("Black"));
-        title = "Rematch";
+    case OfferKind::Rematch:
+        // Colours change sides.
+        if (table_.userSide() == Side::Black) {
+            line = tr("* %1 offers a rematch, you playing White.");
+            question = tr("%1 offers a rematch, you playing White. Do you accept?");
+        } else {
+            line = tr("* %1 offers a rematch, you playing Black.");
+            question = tr("%1 offers a rematch, you playing Black. Do you accept?");
+        }
+        title = tr("Rematch");
         break;
     }
-    }
-    emit said(QStringLiteral("* ") + offered, false);
-    const bool yes = modal_.ask(offered + QLatin1Char(' ') + question, qs(title), MessageIcon::Information);
+    emit said(line.arg(who), false);
+    const bool yes = modal_.ask(question.arg(who), title, MessageIcon::Information);
     session_.answerOffer(offer, yes);
 }
 
 void NetworkPlay::settled(const OfferMessage& reply, bool ours) {
-    const QString what = offered(reply.kind);
-    const QString line =
-        ours ? QStringLiteral("%1 %2 %3.").arg(nameInSentence(session_.peerNickname),
-                                               reply.yes ? QStringLiteral("accepts") : QStringLiteral("declines"), what)
-             : QStringLiteral("You %1 %2.").arg(reply.yes ? QStringLiteral("accept") : QStringLiteral("decline"), what);
-    emit said(QStringLiteral("* ") + line, !ours);
+    const AnswerLines& lines = AnswerTexts[static_cast<int>(reply.kind)];
+    const QString line = ours ? tr(reply.yes ? lines.peerAccepts : lines.peerDeclines)
+                                    .arg(nameInSentence(session_.peerNickname))
+                              : tr(reply.yes ? lines.userAccepts : lines.userDeclines);
+    emit said(line, !ours);
 }
 
 void NetworkPlay::lineDown() {
     closeWaiting();
-    auto* dialog = new WaitingDialog(qs(text::ConnectionLost).arg(nameInSentence(session_.peerNickname)),
+    auto* dialog = new WaitingDialog(text::tr(text::ConnectionLost).arg(nameInSentence(session_.peerNickname)),
                                      &modal_.window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Whatever the user was typing keeps the keys; the wait is also said
@@ -174,15 +195,15 @@ void NetworkPlay::refused(ResumeRefusal why) {
     closeWaiting();
     const QString who = nameInSentence(session_.peerNickname);
     modal_.box(why == ResumeRefusal::Unknown
-                   ? QStringLiteral("%1's copy no longer holds this game, so it cannot go on.").arg(who)
-                   : QStringLiteral("%1's copy holds this game at another position, so it cannot go on.").arg(who),
-               qs(text::InternetGame), MessageIcon::Stop);
+                   ? tr("%1's copy no longer holds this game, so it cannot go on.").arg(who)
+                   : tr("%1's copy holds this game at another position, so it cannot go on.").arg(who),
+               text::tr(text::InternetGame), MessageIcon::Stop);
     table_.game().end(EndReason::Killed, std::nullopt);
 }
 
 void NetworkPlay::tell(NetFailure what) {
     for (const FailureBox& box : FailureBoxes)
-        if (box.what == what) modal_.box(failureText(box), qs(box.caption), box.icon);
+        if (box.what == what) modal_.box(failureText(box), text::tr(box.caption), box.icon);
 }
 
 void NetworkPlay::call(RuleSet rules, std::function<void(QWidget* owner)> chooseClock,
@@ -217,12 +238,15 @@ void NetworkPlay::showAddress(QAction* internetCalls) {
 }
 
 void NetworkPlay::decide(int request) {
-    QString question = qs(text::AcceptRequest).arg(nameInSentence(session_.peerNickname), session_.peerAddressText);
+    QString question =
+        text::tr(text::AcceptRequest).arg(nameInSentence(session_.peerNickname), session_.peerAddressText);
+    //: %1 is the question whether to accept a call.
     if (session_.peerIsNew() && session_.proposedRules() == RuleSet::Standard)
-        question += QStringLiteral("\n\nThe game is to be played by standard chess rules.");
+        question = tr("%1\n\nThe game is to be played by standard chess rules.").arg(question);
+    //: %1 is the question whether to accept a call; %2 the clock in words.
     if (session_.peerIsNew() && !session_.proposedClock().none())
-        question += QStringLiteral("\n\nThe game is timed: ") + timeControlDescription(session_.proposedClock());
-    const bool yes = modal_.ask(question, qs(text::InternetGame), MessageIcon::Information);
+        question = tr("%1\n\nThe game is timed: %2").arg(question, timeControlDescription(session_.proposedClock()));
+    const bool yes = modal_.ask(question, text::tr(text::InternetGame), MessageIcon::Information);
     if (!session_.stillDeciding(request)) return;
     if (!yes) {
         session_.refuseRequest(request);

@@ -1,12 +1,14 @@
 #include "shell/pgn_files.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QSysInfo>
 #include <cstdio>
+#include <functional>
 #include <string_view>
 
 #include "game/table.h"
@@ -21,17 +23,21 @@
 namespace orbel {
 namespace {
 
-constexpr const char* ExportCaption = "Export Game (PGN)";
-constexpr const char* CopyGameCaption = "Copy Game as PGN";
-constexpr const char* CopyPositionCaption = "Copy Position as FEN";
-constexpr const char* OpenCaption = "Open PGN or FEN";
-constexpr const char* PasteCaption = "Paste Position or Game";
+// The boxes' captions, translated where shown.
+constexpr const char* ExportCaption = QT_TRANSLATE_NOOP("orbel::PgnFiles", "Export Game (PGN)");
+constexpr const char* CopyGameCaption = QT_TRANSLATE_NOOP("orbel::PgnFiles", "Copy Game as PGN");
+constexpr const char* CopyPositionCaption = QT_TRANSLATE_NOOP("orbel::PgnFiles", "Copy Position as FEN");
+constexpr const char* OpenCaption = QT_TRANSLATE_NOOP("orbel::PgnFiles", "Open PGN or FEN");
+constexpr const char* PasteCaption = QT_TRANSLATE_NOOP("orbel::PgnFiles", "Paste Position or Game");
 
-QString qs(const char* text) { return QString::fromUtf8(text); }
+QString shownCaption(const char* caption) { return QCoreApplication::translate("orbel::PgnFiles", caption); }
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 std::string_view bytesOf(const QByteArray& data) {
     return std::string_view(data.constData(), static_cast<std::size_t>(data.size()));
 }
+
+// The players' names below are written into the PGN file, in English
+// whatever the user's language.
 
 // PGN's mark for a name nobody gave.
 std::string nameOrUnknown(const QString& name) { return name.isEmpty() ? "?" : name.toStdString(); }
@@ -53,7 +59,7 @@ std::string engineName(const EnginePlayer& engine) {
 PgnTags tagsHereAndNow() {
     PgnTags tags;
     tags.site = nameOrUnknown(QSysInfo::machineHostName());
-    tags.date = QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString();
+    tags.date = QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString();  // untranslated: PGN
     return tags;
 }
 
@@ -83,32 +89,40 @@ PgnTags tagsOf(const Table& table, const QString& localNickname) {
 // Before the first game is set up the board is empty: nothing to give away.
 bool gameOnBoard(const ModalRunner& modal, const Table& table, const char* caption) {
     if (table.game().exists()) return true;
-    modal.box(QStringLiteral("There is no game on the board yet."), qs(caption), MessageIcon::Information);
+    modal.box(QCoreApplication::translate("orbel::PgnFiles", "There is no game on the board yet."),
+              shownCaption(caption), MessageIcon::Information);
     return false;
 }
 
 void tellIfPartial(const ModalRunner& modal, const PgnExport& exported, const char* caption) {
     if (exported.partialReason.empty()) return;
-    modal.box(qs(exported.partialReason) +
-                  QStringLiteral("\n\nThe rest of the game stays on the board and in a saved game (*.KRV)."),
-              qs(caption), MessageIcon::Information);
+    //: %1 says why the game could not be written whole.
+    modal.box(QCoreApplication::translate("orbel::PgnFiles",
+                                          "%1\n\nThe rest of the game stays on the board and in a saved game (*.KRV).")
+                  .arg(qs(exported.partialReason)),
+              shownCaption(caption), MessageIcon::Information);
 }
 
-// `text` as a game to play, or a box: `refusal`, then the reason.
-std::optional<ImportedGame> readGameOrSay(const ModalRunner& modal, const QByteArray& text, const QString& refusal,
+// `text` as a game to play, or a box: the refusal of the reason.
+std::optional<ImportedGame> readGameOrSay(const ModalRunner& modal, const QByteArray& text,
+                                          const std::function<QString(const QString& reason)>& refusal,
                                           const char* caption, bool standardRules) {
     ImportedGame game;
     const RuleSet preferred = standardRules ? RuleSet::Standard : RuleSet::Orbel;
-    const std::string error = text.size() > MaxGameTextBytes ? "It is larger than 1 MB, more than any game needs."
-                                                            : readGameText(bytesOf(text), game, preferred, &translated);
-    if (!error.empty()) {
-        modal.box(refusal + QLatin1Char('\n') + qs(error), qs(caption), MessageIcon::Exclamation);
+    const QString error = text.size() > MaxGameTextBytes
+                              ? QCoreApplication::translate("orbel::PgnFiles",
+                                                            "It is larger than 1 MB, more than any game needs.")
+                              : qs(readGameText(bytesOf(text), game, preferred, &translated));
+    if (!error.isEmpty()) {
+        modal.box(refusal(error), shownCaption(caption), MessageIcon::Exclamation);
         return std::nullopt;
     }
     if (game.needsStandardRules) {
-        modal.box(QStringLiteral("This game is played by standard chess rules: it holds en passant, a pawn that "
-                                 "becomes another piece than a queen, or a draw, which the Orbel 3.0 rules do not."),
-                  qs(caption), MessageIcon::Information);
+        modal.box(QCoreApplication::translate("orbel::PgnFiles",
+                                              "This game is played by standard chess rules: it holds en passant, a "
+                                              "pawn that becomes another piece than a queen, or a draw, which the "
+                                              "Orbel 3.0 rules do not."),
+                  shownCaption(caption), MessageIcon::Information);
     }
     return game;
 }
@@ -126,8 +140,9 @@ PgnExport exportedGame(const Table& table, const QString& localNickname, const E
 void runExportGameCommand(const ModalRunner& modal, WindowState& state, const Table& table,
                           const QString& localNickname, const ExportClocks& clocks) {
     if (!gameOnBoard(modal, table, ExportCaption)) return;
-    QFileDialog dialog(&modal.window(), qs(ExportCaption));
-    dialog.setNameFilter(QStringLiteral("PGN Files (*.pgn)"));
+    QFileDialog dialog(&modal.window(), shownCaption(ExportCaption));
+    //: A file dialog's filter: the pattern in brackets stays as it is.
+    dialog.setNameFilter(QCoreApplication::translate("orbel::PgnFiles", "PGN Files (*.pgn)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pgn"));
     QString path;
@@ -135,7 +150,9 @@ void runExportGameCommand(const ModalRunner& modal, WindowState& state, const Ta
     // Made after the dialog: the computer's answer may have come in meanwhile.
     const PgnExport exported = exportedGame(table, localNickname, clocks);
     if (writeWholeFile(modal, path, QByteArray::fromStdString(exported.text),
-                       QStringLiteral("The game could not be exported to \"%1\":\n%2"), qs(ExportCaption)))
+                       //: %1 is a file's path, %2 what went wrong.
+                       QCoreApplication::translate("orbel::PgnFiles", "The game could not be exported to \"%1\":\n%2"),
+                       shownCaption(ExportCaption)))
         tellIfPartial(modal, exported, ExportCaption);
 }
 
@@ -152,15 +169,19 @@ void copyPositionAsFen(const ModalRunner& modal, const Table& table) {
     const StandardPosition position = table.game().keptPosition();
     QGuiApplication::clipboard()->setText(qs(writeFen(position)));
     if (const char* problem = positionProblem(position)) {
-        const QString why = QCoreApplication::translate("orbel::Rules", problem);
-        modal.box(QStringLiteral("Other chess programs may refuse this position: %1.").arg(why),
-                  qs(CopyPositionCaption), MessageIcon::Information);
+        //: %1 says what is odd about the position.
+        modal.box(QCoreApplication::translate("orbel::PgnFiles", "Other chess programs may refuse this position: %1.")
+                      .arg(QCoreApplication::translate("orbel::Rules", problem)),
+                  shownCaption(CopyPositionCaption), MessageIcon::Information);
     }
 }
 
 std::optional<ImportedGame> choosePgnOrFenFile(const ModalRunner& modal, WindowState& state) {
-    QFileDialog dialog(&modal.window(), qs(OpenCaption));
-    dialog.setNameFilters({QStringLiteral("PGN and FEN Files (*.pgn *.fen)"), QStringLiteral("All Files (*)")});
+    QFileDialog dialog(&modal.window(), shownCaption(OpenCaption));
+    //: A file dialog's filter: the pattern in brackets stays as it is.
+    dialog.setNameFilters({QCoreApplication::translate("orbel::PgnFiles", "PGN and FEN Files (*.pgn *.fen)"),
+                           //: A file dialog's filter: the pattern in brackets stays as it is.
+                           QCoreApplication::translate("orbel::PgnFiles", "All Files (*)")});
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     QString path;
@@ -169,11 +190,16 @@ std::optional<ImportedGame> choosePgnOrFenFile(const ModalRunner& modal, WindowS
 }
 
 std::optional<ImportedGame> readGameFile(const ModalRunner& modal, const QString& path, bool standardRules) {
-    const QString refusal = QStringLiteral("No game was opened from \"%1\":").arg(path);
+    //: %1 is a file's path, %2 what is wrong with it.
+    const auto refusal = [&path](const QString& reason) {
+        return QCoreApplication::translate("orbel::PgnFiles", "No game was opened from \"%1\":\n%2").arg(path, reason);
+    };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        const QString reason = file.errorString().isEmpty() ? QStringLiteral("Unknown error") : file.errorString();
-        modal.box(refusal + QLatin1Char('\n') + reason, qs(OpenCaption), MessageIcon::Exclamation);
+        const QString reason = file.errorString().isEmpty()
+                                   ? QCoreApplication::translate("orbel::PgnFiles", "Unknown error")
+                                   : file.errorString();
+        modal.box(refusal(reason), shownCaption(OpenCaption), MessageIcon::Exclamation);
         return std::nullopt;
     }
     // One byte past the limit tells a file too large, whatever size it claims.
@@ -181,8 +207,12 @@ std::optional<ImportedGame> readGameFile(const ModalRunner& modal, const QString
 }
 
 std::optional<ImportedGame> readClipboardGame(const ModalRunner& modal, bool standardRules) {
-    return readGameOrSay(modal, QGuiApplication::clipboard()->text().toUtf8(),
-                         QStringLiteral("The clipboard holds no game or position to play:"), PasteCaption, standardRules);
+    //: %1 is what is wrong with the clipboard's text.
+    const auto refusal = [](const QString& reason) {
+        return QCoreApplication::translate("orbel::PgnFiles", "The clipboard holds no game or position to play:\n%1")
+            .arg(reason);
+    };
+    return readGameOrSay(modal, QGuiApplication::clipboard()->text().toUtf8(), refusal, PasteCaption, standardRules);
 }
 
 int printSavedGameAsPgn(const QString& path) {

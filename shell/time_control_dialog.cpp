@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,15 +23,30 @@ namespace {
 // The common controls, in PGN's notation, after "no clock".
 constexpr const char* PresetTexts[TimeControlDialog::Custom] = {"-", "60", "180+2", "300", "600+5", "900+10"};
 constexpr const char* ChoiceLabels[TimeControlDialog::Choices] = {
-    "&No clock",
-    "&1 minute",
-    "&3 minutes + 2 seconds a move",
-    "&5 minutes",
-    "1&0 minutes + 5 seconds a move",
-    "15 m&inutes + 10 seconds a move",
-    "&Custom"};
-constexpr const char* FieldLabels[] = {"&Kind:", "&Minutes:", "&Seconds a move:", "Mo&ves:", "&Then minutes:"};
-constexpr const char* FieldNames[] = {"kind", "minutes", "seconds a move", "moves", "then minutes"};
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "&No clock"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "&1 minute"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "&3 minutes + 2 seconds a move"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "&5 minutes"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "1&0 minutes + 5 seconds a move"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "15 m&inutes + 10 seconds a move"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "&Custom")};
+constexpr const char* FieldLabels[] = {
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "&Kind:"), QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "&Minutes:"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "&Seconds a move:"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "Mo&ves:"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "&Then minutes:")};
+// A field's name to a screen reader while both sides have the same time...
+constexpr const char* FieldNames[] = {
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "Kind"), QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "Minutes"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "Seconds a move"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "Moves"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "Then minutes")};
+// ... and inside "White's %1" and "Black's %1" while they differ.
+constexpr const char* SideFieldNames[] = {
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "kind"), QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "minutes"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "seconds a move"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "moves"),
+    QT_TRANSLATE_NOOP("orbel::TimeControlDialog", "then minutes")};
 
 // The limits readTimeControl keeps to: a day a period, ten minutes a move,
 // 200 moves.
@@ -38,38 +54,70 @@ constexpr int MostMinutes = 24 * 60;
 constexpr int MostSeconds = 600;
 constexpr int MostMoves = 200;
 
-QString counted(std::int64_t n, const char* unit) {
-    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(unit), n == 1 ? "" : "s");
+enum class Unit { Hour, Minute, Second, Move };
+
+// "1 minute", "5 minutes": the %n forms give a language all its plurals.
+QString counted(std::int64_t count, Unit unit) {
+    const int n = static_cast<int>(count);
+    switch (unit) {
+    case Unit::Hour:
+        return n == 1 ? QCoreApplication::translate("orbel::TimeControl", "1 hour")
+                      : QCoreApplication::translate("orbel::TimeControl", "%n hours", nullptr, n);
+    case Unit::Minute:
+        return n == 1 ? QCoreApplication::translate("orbel::TimeControl", "1 minute")
+                      : QCoreApplication::translate("orbel::TimeControl", "%n minutes", nullptr, n);
+    case Unit::Second:
+        return n == 1 ? QCoreApplication::translate("orbel::TimeControl", "1 second")
+                      : QCoreApplication::translate("orbel::TimeControl", "%n seconds", nullptr, n);
+    case Unit::Move: break;
+    }
+    return n == 1 ? QCoreApplication::translate("orbel::TimeControl", "1 move")
+                  : QCoreApplication::translate("orbel::TimeControl", "%n moves", nullptr, n);
 }
 
 QString duration(std::int64_t ms) {
     const std::int64_t seconds = ms / 1000;
-    if (seconds >= 3600 && seconds % 3600 == 0) return counted(seconds / 3600, "hour");
-    if (seconds >= 60 && seconds % 60 == 0) return counted(seconds / 60, "minute");
-    return counted(seconds, "second");
+    if (seconds >= 3600 && seconds % 3600 == 0) return counted(seconds / 3600, Unit::Hour);
+    if (seconds >= 60 && seconds % 60 == 0) return counted(seconds / 60, Unit::Minute);
+    return counted(seconds, Unit::Second);
 }
 
-// "90 minutes each for 40 moves, 30 seconds added after every move".
-QString periodWords(const SideControl& side, std::size_t i, const QString& each) {
+// "90 minutes each for 40 moves, 30 seconds added after every move": each
+// part wraps the words before it, which a language may put where it needs.
+QString periodWords(const SideControl& side, std::size_t i, bool each) {
     const ClockPeriod& p = side.periods[i];
-    QString text = duration(p.ms) + each;
+    QString text = duration(p.ms);
+    //: %1 is a time, such as "90 minutes", that both sides have.
+    if (each) text = QCoreApplication::translate("orbel::TimeControl", "%1 each").arg(text);
     if (p.moves > 0) {
-        text += QStringLiteral(" for ") + counted(p.moves, "move");
+        //: %1 is a time, such as "90 minutes each"; %2 a number of moves, such as "40 moves".
+        text = QCoreApplication::translate("orbel::TimeControl", "%1 for %2").arg(text, counted(p.moves, Unit::Move));
     } else if (i > 0) {
-        text += QStringLiteral(" for the rest of the game");
+        //: %1 is a time, such as "30 minutes".
+        text = QCoreApplication::translate("orbel::TimeControl", "%1 for the rest of the game").arg(text);
     } else if (p.incrementMs == 0) {
-        text += QStringLiteral(" for the whole game");
+        //: %1 is a time, such as "5 minutes each".
+        text = QCoreApplication::translate("orbel::TimeControl", "%1 for the whole game").arg(text);
     }
-    const QString seconds = counted(p.incrementMs / 1000, "second");
-    if (p.incrementMs > 0 && p.delay) text += QStringLiteral(", up to %1 of every move given back").arg(seconds);
-    if (p.incrementMs > 0 && !p.delay) text += QStringLiteral(", %1 added after every move").arg(seconds);
+    const QString seconds = counted(p.incrementMs / 1000, Unit::Second);
+    //: A delay (Bronstein): %1 is the time so far, %2 a number of seconds.
+    if (p.incrementMs > 0 && p.delay)
+        text = QCoreApplication::translate("orbel::TimeControl", "%1, up to %2 of every move given back")
+                   .arg(text, seconds);
+    //: An increment (Fischer): %1 is the time so far, %2 a number of seconds.
+    if (p.incrementMs > 0 && !p.delay)
+        text = QCoreApplication::translate("orbel::TimeControl", "%1, %2 added after every move").arg(text, seconds);
     return text;
 }
 
-QString sideWords(const SideControl& side, const QString& each) {
-    QStringList periods;
-    for (std::size_t i = 0; i < side.count; ++i) periods << periodWords(side, i, i == 0 ? each : QString());
-    return periods.join(QStringLiteral(", then "));
+QString sideWords(const SideControl& side, bool each) {
+    QString text;
+    for (std::size_t i = 0; i < side.count; ++i) {
+        const QString period = periodWords(side, i, i == 0 && each);
+        //: One period of a clock after the other.
+        text = i == 0 ? period : QCoreApplication::translate("orbel::TimeControl", "%1, then %2").arg(text, period);
+    }
+    return text;
 }
 
 QSpinBox* spinBox(QWidget* parent, int least, int most, int value) {
@@ -82,15 +130,20 @@ QSpinBox* spinBox(QWidget* parent, int least, int most, int value) {
 }  // namespace
 
 QString timeControlDescription(const TimeControl& control) {
-    if (control.none()) return QStringLiteral("No clock");
-    const QString notation = QString::fromStdString(timeControlText(control)) + QStringLiteral(": ");
-    if (control.sides[0] == control.sides[1]) return notation + sideWords(control.sides[0], QStringLiteral(" each"));
-    return notation + QStringLiteral("White ") + sideWords(control.sides[0], {}) + QStringLiteral("; Black ") +
-           sideWords(control.sides[1], {});
+    if (control.none()) return QCoreApplication::translate("orbel::TimeControl", "No clock");
+    const QString notation = QString::fromStdString(timeControlText(control));
+    //: %1 is the clock in PGN's notation, such as "300+2"; %2 its words.
+    if (control.sides[0] == control.sides[1])
+        return QCoreApplication::translate("orbel::TimeControl", "%1: %2")
+            .arg(notation, sideWords(control.sides[0], true));
+    //: %1 is the clock in PGN's notation; %2 White's time in words, %3 Black's.
+    return QCoreApplication::translate("orbel::TimeControl", "%1: White %2; Black %3")
+        .arg(notation, sideWords(control.sides[0], false), sideWords(control.sides[1], false));
 }
 
 QString timeControlShortName(const TimeControl& control) {
-    if (control.none()) return QStringLiteral("no clock");
+    //: Inside a sentence, such as "New games: no clock".
+    if (control.none()) return QCoreApplication::translate("orbel::TimeControl", "no clock");
     const SideControl& side = control.sides[0];
     const ClockPeriod& p = side.periods[0];
     if (control.sides[1] == side && side.count == 1 && !p.delay && p.ms % 60000 == 0 && p.ms > 0)
@@ -99,7 +152,7 @@ QString timeControlShortName(const TimeControl& control) {
 }
 
 TimeControlDialog::TimeControlDialog(const TimeControl& current, QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Time Control"));
+    setWindowTitle(tr("Time Control"));
     auto* layout = new QVBoxLayout(this);
     // The dialog takes the height its result line needs.
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -130,11 +183,11 @@ TimeControlDialog::TimeControlDialog(const TimeControl& current, QWidget* owner)
 }
 
 QWidget* TimeControlDialog::createChoices() {
-    auto* box = new QGroupBox(QStringLiteral("Clock"), this);
+    auto* box = new QGroupBox(tr("Clock"), this);
     auto* column = new QVBoxLayout(box);
     auto* group = new QButtonGroup(box);
     for (int i = 0; i < Choices; ++i) {
-        auto* choice = new QRadioButton(QString::fromUtf8(ChoiceLabels[i]), box);
+        auto* choice = new QRadioButton(tr(ChoiceLabels[i]), box);
         choices_[static_cast<std::size_t>(i)] = choice;
         group->addButton(choice, i);
         column->addWidget(choice);
@@ -144,16 +197,16 @@ QWidget* TimeControlDialog::createChoices() {
 }
 
 QWidget* TimeControlDialog::createCustom() {
-    auto* box = new QGroupBox(QStringLiteral("Custom"), this);
+    auto* box = new QGroupBox(tr("Custom"), this);
     custom_ = box;
     auto* grid = new QGridLayout(box);
     headers_[0] = new QLabel(box);
-    headers_[1] = new QLabel(QStringLiteral("Black"), box);
+    headers_[1] = new QLabel(tr("Black"), box);
     grid->addWidget(headers_[0], 0, 1);
     grid->addWidget(headers_[1], 0, 2);
     // Made in the order Tab takes: White's fields, the handicap, Black's.
     addSideFields(grid, 1, sides_[0]);
-    handicap_ = new QCheckBox(QStringLiteral("&Black gets a different time"), box);
+    handicap_ = new QCheckBox(tr("&Black gets a different time"), box);
     grid->addWidget(handicap_, 6, 0, 1, 3);
     connect(handicap_, &QCheckBox::toggled, this, [this] {
         if (!filling_) kept_.reset();
@@ -163,7 +216,7 @@ QWidget* TimeControlDialog::createCustom() {
     const SideFields& white = sides_[0];
     QWidget* buddies[] = {white.kind, white.minutes, white.seconds, white.moves, white.thenMinutes};
     for (int row = 0; row < 5; ++row) {
-        auto* label = new QLabel(QString::fromUtf8(FieldLabels[row]), box);
+        auto* label = new QLabel(tr(FieldLabels[row]), box);
         label->setBuddy(buddies[row]);
         grid->addWidget(label, row + 1, 0);
     }
@@ -173,8 +226,8 @@ QWidget* TimeControlDialog::createCustom() {
 void TimeControlDialog::addSideFields(QGridLayout* grid, int column, SideFields& fields) {
     QWidget* box = custom_;
     fields.kind = new QComboBox(box);
-    fields.kind->addItems({QStringLiteral("Sudden death"), QStringLiteral("Increment (Fischer)"),
-                           QStringLiteral("Delay (Bronstein)"), QStringLiteral("Moves per period")});
+    fields.kind->addItems(
+        {tr("Sudden death"), tr("Increment (Fischer)"), tr("Delay (Bronstein)"), tr("Moves per period")});
     fields.kind->setCurrentIndex(Increment);
     fields.minutes = spinBox(box, 1, MostMinutes, 5);
     fields.seconds = spinBox(box, 0, MostSeconds, 3);
@@ -249,7 +302,7 @@ TimeControl TimeControlDialog::chosen() const {
 void TimeControlDialog::refresh() {
     const bool apart = handicap_->isChecked();
     custom_->setEnabled(choices_[Custom]->isChecked());
-    headers_[0]->setText(apart ? QStringLiteral("White") : QStringLiteral("Each side"));
+    headers_[0]->setText(apart ? tr("White") : tr("Each side"));
     headers_[1]->setEnabled(apart);
     for (std::size_t s = 0; s < 2; ++s) {
         const SideFields& f = sides_[s];
@@ -260,11 +313,14 @@ void TimeControlDialog::refresh() {
                                 on && kind == MovesPerPeriod};
         // A reader names each field by its label, and by its side when the
         // sides differ.
-        const QString side = s == 1 ? QStringLiteral("Black's ") : apart ? QStringLiteral("White's ") : QString();
         for (int i = 0; i < 5; ++i) {
             row[i]->setEnabled(enabled[i]);
-            const QString name = side + QLatin1String(FieldNames[i]);
-            row[i]->setAccessibleName(side.isEmpty() ? name.left(1).toUpper() + name.mid(1) : name);
+            const QString name = tr(SideFieldNames[i]);
+            //: A field's name to a screen reader: %1 is one of "kind", "minutes", ...
+            const QString black = tr("Black's %1").arg(name);
+            //: A field's name to a screen reader: %1 is one of "kind", "minutes", ...
+            const QString white = tr("White's %1").arg(name);
+            row[i]->setAccessibleName(s == 1 ? black : apart ? white : tr(FieldNames[i]));
         }
     }
     result_->setText(resultText());

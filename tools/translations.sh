@@ -38,6 +38,7 @@ if [ "${1:-}" = --check ]; then
       status=1
     fi
   done
+  python3 tools/check_translations.py translations/orbel_*.ts || status=1
   exit $status
 fi
 

@@ -11,6 +11,8 @@
 #include <charconv>
 #include <vector>
 
+#include "game/notation/words.h"
+
 extern char** environ;
 
 namespace orbel {
@@ -36,11 +38,14 @@ void closeIfOpen(int& fd) {
     fd = -1;
 }
 
-// What a helper's end says about the attempt it was in.
+// What a helper's end says about the attempt it was in. The reasons here
+// are shown in the user's language (networkAddressLines looks them up); the
+// helper's own come in English.
 std::string endReason(int status) {
-    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM) return "the router did not answer in time";
-    if (WIFSIGNALED(status)) return "the router's answers could not be read";
-    return "the port-mapping helper ended";
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM)
+        return ORBEL_WORD("orbel::PortMapper", "the router did not answer in time");
+    if (WIFSIGNALED(status)) return ORBEL_WORD("orbel::PortMapper", "the router's answers could not be read");
+    return ORBEL_WORD("orbel::PortMapper", "the port-mapping helper ended");
 }
 
 }  // namespace
@@ -55,7 +60,7 @@ std::string findPortMapHelper(const std::string& programDir) {
 PortMapper::PortMapper(PortMapOptions options) : options_(std::move(options)) {
     int wake[2];
     if (pipe2(wake, O_CLOEXEC) != 0) {
-        state_ = notMapped("no pipe for the port-mapping helper");
+        state_ = notMapped(ORBEL_WORD("orbel::PortMapper", "no pipe for the port-mapping helper"));
         return;
     }
     wakeRead_ = wake[0];
@@ -194,7 +199,7 @@ void PortMapper::run() {
     int fromHelper[2] = {-1, -1};
     if (options_.helperPath.empty() || pipe2(toHelper, O_CLOEXEC) != 0 || pipe2(fromHelper, O_CLOEXEC) != 0) {
         for (int& fd : toHelper) closeIfOpen(fd);
-        settle(notMapped("the port-mapping helper is missing"));
+        settle(notMapped(ORBEL_WORD("orbel::PortMapper", "the port-mapping helper is missing")));
         return;
     }
     const pid_t helper = spawnHelper(toHelper[0], fromHelper[1]);
@@ -203,7 +208,7 @@ void PortMapper::run() {
     if (helper == -1) {
         closeIfOpen(toHelper[1]);
         closeIfOpen(fromHelper[0]);
-        settle(notMapped("the port-mapping helper could not be started"));
+        settle(notMapped(ORBEL_WORD("orbel::PortMapper", "the port-mapping helper could not be started")));
         return;
     }
 
