@@ -27,10 +27,10 @@ QString pieceWord(PieceKind kind) { return QCoreApplication::translate(SpokenCon
 // "2 pawns": more than one piece of a kind, in the forms a language has for numbers.
 QString piecesWord(PieceKind kind, int count) {
     static constexpr const char* counted[] = {
-        QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n pieces"), QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n pawns"),
-        QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n knights"), QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n bishops"),
-        QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n rooks"),   QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n queens"),
-        QT_TRANSLATE_NOOP("orbel::BoardKeys", "%n kings")};
+        QT_TRANSLATE_N_NOOP("orbel::BoardKeys", "%n pieces"), QT_TRANSLATE_N_NOOP("orbel::BoardKeys", "%n pawns"),
+        QT_TRANSLATE_N_NOOP("orbel::BoardKeys", "%n knights"), QT_TRANSLATE_N_NOOP("orbel::BoardKeys", "%n bishops"),
+        QT_TRANSLATE_N_NOOP("orbel::BoardKeys", "%n rooks"),   QT_TRANSLATE_N_NOOP("orbel::BoardKeys", "%n queens"),
+        QT_TRANSLATE_N_NOOP("orbel::BoardKeys", "%n kings")};
     return QCoreApplication::translate("orbel::BoardKeys", counted[kind >= Pawn && kind <= King ? kind : 0], nullptr,
                                        count);
 }

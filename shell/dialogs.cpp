@@ -98,7 +98,24 @@ void NewGameSetupDialog::addButtons(const DialogUnits& du, int timeControlTop, C
         timeControl_ = new QPushButton(tr("&Time Control..."), this);
         timeControl_->setGeometry(du.rect(119, timeControlTop, 60, 14));
         connect(timeControl_, &QPushButton::clicked, this, [this, choose = std::move(chooseTimeControl)] { choose(this); });
+        fitTimeControlButton(du);
     }
+}
+
+void NewGameSetupDialog::fitTimeControlButton(const DialogUnits& du) {
+    // A longer text than English's grows the button to the left, up to the
+    // AI frame; past it the dialog grows, the buttons' column with it.
+    const QString text = QString(timeControl_->text()).remove(QLatin1Char('&'));
+    const int needed = timeControl_->fontMetrics().horizontalAdvance(text) + du.px(8);
+    if (needed <= timeControl_->width()) return;
+    const int room = timeControl_->geometry().right() - du.px(112);
+    const int wider = std::max(0, needed - room);
+    QRect at = timeControl_->geometry();
+    at.setLeft(at.right() - needed + 1);
+    timeControl_->setGeometry(at.translated(wider, 0));
+    if (wider == 0) return;
+    setFixedSize(width() + wider, height());
+    for (QPushButton* button : {ok_, cancel_}) button->move(button->x() + wider, button->y());
 }
 
 void NewGameSetupDialog::addEloBox(QWidget* frame, const DialogUnits& du, int top) {

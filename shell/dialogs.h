@@ -49,6 +49,7 @@ public:
 private:
     void confirm();
     void addButtons(const DialogUnits& du, int timeControlTop, ChooseTimeControl chooseTimeControl);
+    void fitTimeControlButton(const DialogUnits& du);
     void addEloBox(QWidget* frame, const DialogUnits& du, int top);
 
     Start start_;

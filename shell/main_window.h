@@ -128,7 +128,7 @@ private:
     void readSettings();
     struct MenuItem;
     // The menu bar's items, menu by menu, in order.
-    static std::span<const MenuItem> menuItems();
+    static const MenuItem MenuItems[];
     void createMenus();
     // The menu at a path of translated names, made when first asked for.
     QMenu* menuFor(std::map<QString, QMenu*>& menus, const QString& path);

@@ -96,6 +96,9 @@ InternetGameDialog::InternetGameDialog(const WindowSeams& seams, QWidget* owner,
     // Under the fields, last in Tab's order.
     if (chooseClock) {
         QPushButton* clock = pushButton(this, tr("&Time Control..."), du.rect(5, 77, 60, 14), false);
+        // A longer text than English's has the room of the fields above it.
+        const int needed = clock->fontMetrics().horizontalAdvance(QString(clock->text()).remove('&')) + du.px(8);
+        clock->resize(std::clamp(needed, clock->width(), du.px(105)), clock->height());
         connect(clock, &QPushButton::clicked, this, [this, choose = std::move(chooseClock)] { choose(this); });
     }
     setDialogSize(this, du, 225, 94);

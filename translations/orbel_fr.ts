@@ -6,303 +6,324 @@
     <message>
         <source>For friends on the Internet to reach you over IPv4, turn on Accept Calls from the Internet, or forward TCP port %1 on your router to this computer.</source>
         <extracomment>%1 is a port number. &quot;Accept Calls from the Internet&quot; is a menu item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour que vos amis vous joignent par Internet en IPv4, activez Accepter les appels d&apos;Internet, ou redirigez le port TCP %1 de votre routeur vers cet ordinateur.</translation>
     </message>
     <message>
         <source>For friends on the Internet to reach you over IPv4, forward TCP port %1 on your router to this computer.</source>
         <extracomment>%1 is a port number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour que vos amis vous joignent par Internet en IPv4, redirigez le port TCP %1 de votre routeur vers cet ordinateur.</translation>
     </message>
     <message>
         <source>Asking your router to let calls from the Internet in...</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande à votre routeur de laisser entrer les appels d&apos;Internet...</translation>
     </message>
     <message>
         <source>Your router did not let calls in (%1): forward TCP port %2 on your router to this computer.</source>
         <extracomment>%1 says why the router refused; %2 is a port number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre routeur n&apos;a pas laissé entrer les appels (%1)&#xa0;: redirigez le port TCP %2 de votre routeur vers cet ordinateur.</translation>
     </message>
     <message>
         <source>%1 (from the Internet, through a pinhole your router opened)</source>
         <extracomment>%1 is an address with its port.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (depuis Internet, par une ouverture créée par votre routeur)</translation>
     </message>
     <message>
         <source>%1 (from the Internet only if your router lets calls in)</source>
         <extracomment>%1 is an address with its port.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (depuis Internet seulement si votre routeur laisse entrer les appels)</translation>
     </message>
     <message>
         <source>%1 (your local network only)</source>
         <extracomment>%1 is an address with its port.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (votre réseau local seulement)</translation>
     </message>
     <message>
         <source>%1 (from the Internet, through your router)</source>
         <extracomment>%1 is an address with its port.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (depuis Internet, via votre routeur)</translation>
     </message>
     <message>
         <source>Most home routers stop calls from the Internet to IPv6 addresses; look for &quot;allow incoming&quot; or &quot;pinhole&quot; in yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plupart des routeurs domestiques bloquent les appels d&apos;Internet vers les adresses IPv6&#xa0;; cherchez «&#xa0;autoriser les connexions entrantes&#xa0;» ou «&#xa0;pinhole&#xa0;» dans le vôtre.</translation>
     </message>
     <message>
         <source>If this computer has a firewall, let TCP port %1 in: sudo ufw allow %1/tcp, or sudo firewall-cmd --permanent --add-port=%1/tcp; sudo firewall-cmd --reload.</source>
         <extracomment>%1 is a port number; the commands stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si cet ordinateur a un pare-feu, ouvrez-y le port TCP %1&#xa0;: sudo ufw allow %1/tcp, ou sudo firewall-cmd --permanent --add-port=%1/tcp; sudo firewall-cmd --reload.</translation>
     </message>
 </context>
 <context>
     <name>orbel::BoardAccessible</name>
     <message>
         <source>Arrow keys move the cursor, Space picks up and puts down, Escape puts back; or type a move and press Enter. Control+R reads the position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches déplacent le curseur, Espace prend et pose une pièce, Échap la remet en place&#xa0;; ou tapez un coup et appuyez sur Entrée. Ctrl+R lit la position.</translation>
     </message>
     <message>
         <source>Board and score</source>
-        <translation type="unfinished"></translation>
+        <translation>Échiquier et feuille de partie</translation>
     </message>
     <message>
         <source>Chess board</source>
-        <translation type="unfinished"></translation>
+        <translation>Échiquier</translation>
     </message>
 </context>
 <context>
     <name>orbel::BoardKeys</name>
-    <message>
+    <message numerus="yes">
         <source>%n pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n pièce</numerusform>
+            <numerusform>%n pièces</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n pawns</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n pion</numerusform>
+            <numerusform>%n pions</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n knights</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n cavalier</numerusform>
+            <numerusform>%n cavaliers</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n bishops</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n fou</numerusform>
+            <numerusform>%n fous</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n rooks</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n tour</numerusform>
+            <numerusform>%n tours</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n queens</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n dame</numerusform>
+            <numerusform>%n dames</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n kings</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n roi</numerusform>
+            <numerusform>%n rois</numerusform>
+        </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>No move yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun coup joué.</translation>
     </message>
     <message>
         <source>Start of the moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de la liste des coups.</translation>
     </message>
     <message>
         <source>End of the moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la liste des coups.</translation>
     </message>
     <message>
         <source>Move %1, White, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup %1, Blancs, %2</translation>
     </message>
     <message>
         <source>Move %1, Black, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup %1, Noirs, %2</translation>
     </message>
     <message>
         <source>, checkmate</source>
-        <translation type="unfinished"></translation>
+        <translation>, échec et mat</translation>
     </message>
     <message>
         <source>, check</source>
-        <translation type="unfinished"></translation>
+        <translation>, échec</translation>
     </message>
     <message>
         <source>Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord</translation>
     </message>
     <message>
         <source>No move</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup impossible</translation>
     </message>
     <message>
         <source>%1. %2 back on %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 revient en %3.</translation>
     </message>
     <message>
         <source>No piece to move on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune pièce à jouer en %1</translation>
     </message>
     <message>
         <source>Not your move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas votre tour</translation>
     </message>
     <message>
         <source>Holding %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>En main&#xa0;: %1 %2</translation>
     </message>
     <message>
         <source>Put back on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièce remise en %1</translation>
     </message>
     <message>
         <source>Not your move: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas votre tour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Not your move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas votre tour.</translation>
     </message>
     <message>
         <source>K Q R B N</source>
         <extracomment>The piece letters a player types in moves: king, queen, rook, bishop and knight, apart by spaces, each in upper case as the language&apos;s chess books write them (in German &quot;K D T L S&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>R D T F C</translation>
     </message>
     <message>
         <source>Not a move, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un coup, %1.</translation>
     </message>
     <message>
         <source>No such move, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup impossible, %1.</translation>
     </message>
     <message>
         <source> %1.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1.</translation>
     </message>
     <message>
         <source>Move: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup&#xa0;: %1</translation>
     </message>
     <message>
         <source>No game on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie sur l&apos;échiquier.</translation>
     </message>
     <message>
         <source>Computer has lost: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces perdues par l&apos;ordinateur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Player has lost: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces perdues par le joueur&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>orbel::BoardScene</name>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
 </context>
 <context>
     <name>orbel::ChatPane</name>
     <message>
         <source>Chat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Discussion&#xa0;:</translation>
     </message>
     <message>
         <source>Up to %1 characters; Enter sends</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caractères au plus&#xa0;; Entrée envoie</translation>
     </message>
     <message>
         <source>%1 left</source>
         <extracomment>Room left in the chat line: %1 is a number of characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 restants</translation>
     </message>
 </context>
 <context>
     <name>orbel::ClockText</name>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 heure</translation>
     </message>
     <message>
         <source>%1 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heures</translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minute</translation>
     </message>
     <message>
         <source>%1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutes</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 seconde</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondes</translation>
     </message>
     <message>
         <source>%1.%2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1,%2 secondes</translation>
     </message>
 </context>
 <context>
     <name>orbel::CommandLine</name>
     <message>
         <source>no display to show the game on (none of DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM is set).</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun écran où afficher la partie (ni DISPLAY, ni WAYLAND_DISPLAY, ni QT_QPA_PLATFORM n&apos;est défini).</translation>
     </message>
     <message>
         <source>Orbel Chess: a chess game against the computer, a friend at the same machine, or a friend across the Internet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échecs Orbel&#xa0;: un jeu d&apos;échecs contre l&apos;ordinateur, contre un ami sur le même ordinateur ou contre un ami via Internet.</translation>
     </message>
     <message>
         <source>Listen for network games on &lt;port&gt; instead of %1 (a second copy on one machine, or a network that blocks %1); callers then name it as host:&lt;port&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendre les parties en réseau sur &lt;port&gt; au lieu de %1 (une deuxième copie sur la même machine, ou un réseau qui bloque %1)&#xa0;; ceux qui appellent indiquent alors hôte:&lt;port&gt;.</translation>
     </message>
     <message>
         <source>port</source>
         <extracomment>The name of the option&apos;s value in --help, as in --port &lt;port&gt;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>port</translation>
     </message>
     <message>
         <source>Do not ask the home router (UPnP) to forward the port to this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas demander au routeur (UPnP) de rediriger le port vers cet ordinateur.</translation>
     </message>
     <message>
         <source>saved-game</source>
-        <translation type="unfinished"></translation>
+        <translation>partie-enregistrée</translation>
     </message>
     <message>
         <source>A saved game (*.KRV) to continue at start, as Load Game would.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie enregistrée (*.KRV) à reprendre au démarrage, comme le ferait Charger une partie.</translation>
     </message>
     <message>
         <source>[saved-game]</source>
-        <translation type="unfinished"></translation>
+        <translation>[partie-enregistrée]</translation>
     </message>
     <message>
         <source>Print the saved game&apos;s position as FEN and as a PGN header, then exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la position de la partie enregistrée en FEN et en en-tête PGN, puis quitter.</translation>
     </message>
     <message>
         <source>one saved game at most, %1 given.</source>
-        <translation type="unfinished"></translation>
+        <translation>une seule partie enregistrée au plus, %1 indiquées.</translation>
     </message>
     <message>
         <source>--port takes a port number from 1 to 65535, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--port attend un numéro de port de 1 à 65535, et non «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -310,46 +331,47 @@
     <message>
         <source>Attempting connection.....
 Please Wait.....</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion en cours.....
+Veuillez patienter.....</translation>
     </message>
     <message>
         <source>Cancel Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler l&apos;appel</translation>
     </message>
 </context>
 <context>
     <name>orbel::DrawReason</name>
     <message>
         <source>stalemate</source>
-        <translation type="unfinished"></translation>
+        <translation>pat</translation>
     </message>
     <message>
         <source>insufficient material</source>
-        <translation type="unfinished"></translation>
+        <translation>matériel insuffisant</translation>
     </message>
     <message>
         <source>threefold repetition</source>
-        <translation type="unfinished"></translation>
+        <translation>triple répétition</translation>
     </message>
     <message>
         <source>the fifty-move rule</source>
-        <translation type="unfinished"></translation>
+        <translation>la règle des cinquante coups</translation>
     </message>
     <message>
         <source>fivefold repetition</source>
-        <translation type="unfinished"></translation>
+        <translation>quintuple répétition</translation>
     </message>
     <message>
         <source>the seventy-five-move rule</source>
-        <translation type="unfinished"></translation>
+        <translation>la règle des soixante-quinze coups</translation>
     </message>
     <message>
         <source>agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>accord mutuel</translation>
     </message>
     <message>
         <source>timeout against insufficient material</source>
-        <translation type="unfinished"></translation>
+        <translation>temps écoulé face à un matériel insuffisant</translation>
     </message>
 </context>
 <context>
@@ -357,16 +379,18 @@ Please Wait.....</source>
     <message>
         <source>This is not a program that can be run:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un programme exécutable&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>This engine is already on the list:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce moteur est déjà dans la liste&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>At most %1 engines can be added. Remove one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez ajouter %1 moteurs au plus. Retirez-en un d&apos;abord.</translation>
     </message>
 </context>
 <context>
@@ -374,779 +398,783 @@ Please Wait.....</source>
     <message>
         <source>Asking...</source>
         <extracomment>An engine&apos;s state: its name and author are being asked for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interrogation...</translation>
     </message>
     <message>
         <source>Ready</source>
         <extracomment>An engine&apos;s state: it answered and can play.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Engines</source>
-        <translation type="unfinished"></translation>
+        <translation>Moteurs</translation>
     </message>
     <message>
         <source>Chess engines that speak UCI can be chosen in New Game Setup. The first one gives the hints.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les moteurs d&apos;échecs UCI peuvent être choisis dans Nouvelle partie. Le premier donne les conseils.</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Moteur</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter...</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>%1 (installed)</source>
         <extracomment>%1 is the path of an engine the system installed, not one the user added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (installé)</translation>
     </message>
     <message>
         <source>No engine found: install stockfish or add one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun moteur trouvé&#xa0;: installez stockfish ou ajoutez-en un.</translation>
     </message>
 </context>
 <context>
     <name>orbel::GameFiles</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
     <message>
         <source>Orbel Chess Saved Game Files (*.KRV)</source>
         <extracomment>A file dialog&apos;s filter: the pattern in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Parties enregistrées d&apos;Échecs Orbel (*.KRV)</translation>
     </message>
     <message>
         <source>The game could not be saved to &quot;%1&quot;:
 %2</source>
         <extracomment>%1 is a file&apos;s path, %2 what went wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la partie dans «&#xa0;%1&#xa0;»&#xa0;:
+%2</translation>
     </message>
     <message>
         <source>It is not an Orbel Chess saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas une partie enregistrée d&apos;Échecs Orbel.</translation>
     </message>
     <message>
         <source>The game could not be loaded from &quot;%1&quot;:
 %2</source>
         <extracomment>%1 is a file&apos;s path, %2 what went wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger la partie depuis «&#xa0;%1&#xa0;»&#xa0;:
+%2</translation>
     </message>
     <message>
         <source>Load Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une partie</translation>
     </message>
 </context>
 <context>
     <name>orbel::Hints</name>
     <message>
         <source>Hints need a chess engine, such as Stockfish (sudo apt install stockfish).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les conseils nécessitent un moteur d&apos;échecs, comme Stockfish (sudo apt install stockfish).</translation>
     </message>
     <message>
         <source>There is no move to hint at.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun coup à conseiller.</translation>
     </message>
 </context>
 <context>
     <name>orbel::InfoDialog</name>
     <message>
         <source>About Orbel Chess 3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos d&apos;Échecs Orbel 3.0</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>What&apos;s new in 3.0?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoi de neuf dans la 3.0&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>orbel::InternetGameDialog</name>
     <message>
         <source>Enter &amp;host name or IP address of opponent</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;&amp;hôte ou adresse IP de l&apos;adversaire</translation>
     </message>
     <message>
         <source>Enter your &amp;nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre &amp;pseudo</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>&amp;White</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blancs</translation>
     </message>
     <message>
         <source>&amp;Black</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Noirs</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Time Control...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cadence...</translation>
     </message>
     <message>
         <source>You must supply a nickname!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez indiquer un pseudo&#xa0;!</translation>
     </message>
     <message>
         <source>You must supply an address!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez indiquer une adresse&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>orbel::KeysDialog</name>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier</translation>
     </message>
     <message>
         <source>Keys on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches sur l&apos;échiquier</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>orbel::MainWindow</name>
     <message>
         <source>Orbel Chess 3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Échecs Orbel 3.0</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New 1 Player Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie à 1 joueur</translation>
     </message>
     <message>
         <source>N&amp;ew 2 Player Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie à &amp;2 joueurs</translation>
     </message>
     <message>
         <source>&amp;Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer la partie</translation>
     </message>
     <message>
         <source>&amp;Load Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger une partie</translation>
     </message>
     <message>
         <source>&amp;Open PGN or FEN...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir PGN ou FEN...</translation>
     </message>
     <message>
         <source>Export &amp;Game (PGN)...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter la partie (PGN)...</translation>
     </message>
     <message>
         <source>&amp;Copy Game as PGN</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pier la partie en PGN</translation>
     </message>
     <message>
         <source>Copy Position as &amp;FEN</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la position en &amp;FEN</translation>
     </message>
     <message>
         <source>&amp;Paste Position or Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;ller une position ou partie</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie</translation>
     </message>
     <message>
         <source>&amp;Undo Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler le coup</translation>
     </message>
     <message>
         <source>&amp;Resign</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;bandonner</translation>
     </message>
     <message>
         <source>Offer &amp;Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposer la &amp;nulle</translation>
     </message>
     <message>
         <source>&amp;Claim Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réclamer la nulle</translation>
     </message>
     <message>
         <source>&amp;Time Control...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;dence...</translation>
     </message>
     <message>
         <source>Pause Cloc&amp;ks</source>
         <extracomment>A menu item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suspendre les &amp;pendules</translation>
     </message>
     <message>
         <source>Read &amp;Position</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire la position</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conseil</translation>
     </message>
     <message>
         <source>&amp;Options/&amp;Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options/&amp;Couleurs</translation>
     </message>
     <message>
         <source>&amp;Dark Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Cases &amp;foncées</translation>
     </message>
     <message>
         <source>&amp;Light Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Cases &amp;claires</translation>
     </message>
     <message>
         <source>&amp;Original Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs d&apos;&amp;origine</translation>
     </message>
     <message>
         <source>&amp;Options/&amp;Piece Set</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options/&amp;Jeu de pièces</translation>
     </message>
     <message>
         <source>Dudidi</source>
-        <translation type="unfinished"></translation>
+        <translation>Dudidi</translation>
     </message>
     <message>
         <source>Ferrow Color 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferrow Couleur 1</translation>
     </message>
     <message>
         <source>Ferrow Color 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferrow Couleur 2</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Show/Hide Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher/masquer les coordonnées</translation>
     </message>
     <message>
         <source>&amp;Announce Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnoncer les coups</translation>
     </message>
     <message>
         <source>S&amp;ounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sons</translation>
     </message>
     <message>
         <source>S&amp;tandard Chess Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Règles standard des échecs</translation>
     </message>
     <message>
         <source>&amp;Engines...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Moteurs...</translation>
     </message>
     <message>
         <source>&amp;Network Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réseau</translation>
     </message>
     <message>
         <source>&amp;Direct Network Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie réseau &amp;directe</translation>
     </message>
     <message>
         <source>Your Network &amp;Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre &amp;adresse réseau...</translation>
     </message>
     <message>
         <source>Accept Calls from the &amp;Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter les appels d&apos;&amp;Internet</translation>
     </message>
     <message>
         <source>&amp;Kill Game (Opponent is lagging or gone ONLY)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Forcer la fin de partie (seulement si l&apos;adversaire ne répond plus)</translation>
     </message>
     <message>
         <source>Ask to &amp;Take Back Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander à &amp;reprendre le coup</translation>
     </message>
     <message>
         <source>Re&amp;match</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;vanche</translation>
     </message>
     <message>
         <source>&amp;Call Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappe&amp;ler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;What&apos;s New in 3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveautés de la 3.0</translation>
     </message>
     <message>
         <source>&amp;About Orbel Chess 3.0...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos d&apos;Échecs Orbel 3.0...</translation>
     </message>
     <message>
         <source>&amp;Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clavier</translation>
     </message>
     <message>
         <source>Brain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réflexion&#xa0;:</translation>
     </message>
     <message>
         <source>Black:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noirs&#xa0;:</translation>
     </message>
     <message>
         <source>White:</source>
-        <translation type="unfinished"></translation>
+        <translation>Blancs&#xa0;:</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Chat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Discussion&#xa0;:</translation>
     </message>
     <message>
         <source>Chat line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne de discussion</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous</translation>
     </message>
     <message>
         <source>* %1&apos;s clock read %2, more than it can have: kept at %3.</source>
         <extracomment>A chat line the program writes: %1 is the opponent&apos;s nickname, %2 and %3 clock readings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>* La pendule de %1 indiquait %2, plus que possible&#xa0;: ramenée à %3.</translation>
     </message>
     <message>
         <source>* %1&apos;s clock reads %2; this copy counted %3.</source>
         <extracomment>A chat line the program writes: %1 is the opponent&apos;s nickname, %2 and %3 clock readings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>* La pendule de %1 indique %2&#xa0;; cette copie a compté %3.</translation>
     </message>
     <message>
         <source>%1&apos;s time is up; waiting for %1&apos;s copy to confirm</source>
         <extracomment>%1 is the opponent&apos;s nickname; their copy of the game must confirm.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le temps de %1 est écoulé&#xa0;; en attente de la confirmation de la copie de %1</translation>
     </message>
     <message>
         <source>* %1&apos;s copy did not confirm its time was up.</source>
         <extracomment>A chat line the program writes: %1 is the opponent&apos;s nickname.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>* La copie de %1 n&apos;a pas confirmé que son temps était écoulé.</translation>
     </message>
     <message>
         <source>Resume Cloc&amp;ks</source>
         <extracomment>A menu item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relancer les &amp;pendules</translation>
     </message>
     <message>
         <source>Clocks running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendules en marche.</translation>
     </message>
     <message>
         <source>Clocks paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendules en pause</translation>
     </message>
     <message>
         <source>Clocks paused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendules en pause.</translation>
     </message>
     <message>
         <source>This game has no clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette partie se joue sans pendule.</translation>
     </message>
     <message>
         <source>White %1. Black %2. Paused.</source>
         <extracomment>Spoken: %1 and %2 are the times left, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blancs %1. Noirs %2. En pause.</translation>
     </message>
     <message>
         <source>White %1. Black %2.</source>
         <extracomment>Spoken: %1 and %2 are the times left, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blancs %1. Noirs %2.</translation>
     </message>
     <message>
         <source>You have one minute left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il vous reste une minute.</translation>
     </message>
     <message>
         <source>You have ten seconds left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il vous reste dix secondes.</translation>
     </message>
     <message>
         <source>White has one minute left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste une minute aux Blancs.</translation>
     </message>
     <message>
         <source>White has ten seconds left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste dix secondes aux Blancs.</translation>
     </message>
     <message>
         <source>Black has one minute left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste une minute aux Noirs.</translation>
     </message>
     <message>
         <source>Black has ten seconds left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste dix secondes aux Noirs.</translation>
     </message>
     <message>
         <source>White&apos;s time is up. Black wins on time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps des Blancs est écoulé. Les Noirs gagnent au temps.</translation>
     </message>
     <message>
         <source>Black&apos;s time is up. White wins on time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps des Noirs est écoulé. Les Blancs gagnent au temps.</translation>
     </message>
     <message>
         <source>Game saved as %1 in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie enregistrée sous %1 dans %2.</translation>
     </message>
     <message>
         <source>Game loaded from %1 in %2. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie chargée depuis %1 dans %2. %3</translation>
     </message>
     <message>
         <source>Standard chess rules from the next new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles standard des échecs à partir de la prochaine partie.</translation>
     </message>
     <message>
         <source>Orbel rules from the next new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles Orbel à partir de la prochaine partie.</translation>
     </message>
     <message>
         <source>Calls from the Internet: your router is asked to let them in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appels d&apos;Internet&#xa0;: votre routeur est invité à les laisser entrer.</translation>
     </message>
     <message>
         <source>Calls from the Internet: no longer let in by your router.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appels d&apos;Internet&#xa0;: votre routeur ne les laisse plus entrer.</translation>
     </message>
     <message>
         <source>New games: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelles parties&#xa0;: %1</translation>
     </message>
     <message>
         <source>A copy of an older version plays without a clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une copie d&apos;une version plus ancienne joue sans pendule.</translation>
     </message>
     <message>
         <source>Engine</source>
         <extracomment>The caption of an engine&apos;s failure box when the engine gave no name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Moteur</translation>
     </message>
     <message>
         <source>%1
 
 Shall the computer finish the game?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+L&apos;ordinateur doit-il terminer la partie&#xa0;?</translation>
     </message>
     <message>
         <source>Add an Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un moteur</translation>
     </message>
     <message>
         <source>Engines</source>
-        <translation type="unfinished"></translation>
+        <translation>Moteurs</translation>
     </message>
     <message>
         <source>Fatal Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fatale</translation>
     </message>
     <message>
         <source>%1 is back. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est de retour. %2</translation>
     </message>
     <message>
         <source>Standard chess rules, as engines play</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles standard des échecs, comme les moteurs</translation>
     </message>
     <message>
         <source>Standard chess rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles standard des échecs</translation>
     </message>
     <message>
         <source>Orbel 3.0 rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles Orbel 3.0</translation>
     </message>
     <message>
         <source>The game is drawn by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie nulle par %1.</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulle</translation>
     </message>
     <message>
         <source>The computer resigns. You win.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur abandonne. Vous gagnez.</translation>
     </message>
     <message>
         <source>* %1&apos;s copy plays by the Orbel 3.0 rules only.</source>
-        <translation type="unfinished"></translation>
+        <translation>* La copie de %1 ne joue qu&apos;avec les règles Orbel 3.0.</translation>
     </message>
     <message>
         <source>* %1&apos;s copy has no clocks: this game is untimed.</source>
-        <translation type="unfinished"></translation>
+        <translation>* La copie de %1 n&apos;a pas de pendule&#xa0;: cette partie se joue sans pendule.</translation>
     </message>
     <message>
         <source>White&apos;s %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le coup %1 des Blancs</translation>
     </message>
     <message>
         <source>Black&apos;s %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le coup %1 des Noirs</translation>
     </message>
     <message>
         <source>your %1</source>
-        <translation type="unfinished"></translation>
+        <translation>votre coup %1</translation>
     </message>
     <message>
         <source>the computer&apos;s %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le coup %1 de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>your opponent&apos;s %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le coup %1 de votre adversaire</translation>
     </message>
     <message>
         <source> and </source>
         <extracomment>The moves taken back are joined by &quot; and &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> et </translation>
     </message>
     <message>
         <source>Nothing taken back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun coup repris.</translation>
     </message>
     <message>
         <source>Taken back %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Repris&#xa0;: %1.</translation>
     </message>
     <message>
         <source>White to move, check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux Blancs de jouer, échec.</translation>
     </message>
     <message>
         <source>Black to move, check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux Noirs de jouer, échec.</translation>
     </message>
     <message>
         <source>White to move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux Blancs de jouer.</translation>
     </message>
     <message>
         <source>Black to move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux Noirs de jouer.</translation>
     </message>
     <message>
         <source>White offers a draw. Does Black accept?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Blancs proposent la nulle. Les Noirs acceptent-ils&#xa0;?</translation>
     </message>
     <message>
         <source>Black offers a draw. Does White accept?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Noirs proposent la nulle. Les Blancs acceptent-ils&#xa0;?</translation>
     </message>
     <message>
         <source>Offer Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposer la nulle</translation>
     </message>
     <message>
         <source>The computer declines the draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur refuse la nulle.</translation>
     </message>
     <message>
         <source>%1 says, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dit&#xa0;: %2</translation>
     </message>
     <message>
         <source>Hint: %1</source>
         <extracomment>In the status bar; %1 is the move in algebraic notation, such as Nf3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conseil&#xa0;: %1</translation>
     </message>
     <message>
         <source>Hint: %1.</source>
         <extracomment>Spoken; %1 is the move in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conseil&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Conseil</translation>
     </message>
     <message>
         <source>Hint: wait for the computer&apos;s move</source>
-        <translation type="unfinished"></translation>
+        <translation>Conseil&#xa0;: attendez le coup de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Asking the engine for a hint...</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande d&apos;un conseil au moteur...</translation>
     </message>
 </context>
 <context>
     <name>orbel::MoveText</name>
     <message>
         <source>not a move</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un coup</translation>
     </message>
     <message>
         <source>no such move</source>
-        <translation type="unfinished"></translation>
+        <translation>coup impossible</translation>
     </message>
     <message>
         <source>which piece</source>
-        <translation type="unfinished"></translation>
+        <translation>quelle pièce</translation>
     </message>
     <message>
         <source>which pawn</source>
-        <translation type="unfinished"></translation>
+        <translation>quel pion</translation>
     </message>
     <message>
         <source>which knight</source>
-        <translation type="unfinished"></translation>
+        <translation>quel cavalier</translation>
     </message>
     <message>
         <source>which bishop</source>
-        <translation type="unfinished"></translation>
+        <translation>quel fou</translation>
     </message>
     <message>
         <source>which rook</source>
-        <translation type="unfinished"></translation>
+        <translation>quelle tour</translation>
     </message>
     <message>
         <source>which queen</source>
-        <translation type="unfinished"></translation>
+        <translation>quelle dame</translation>
     </message>
     <message>
         <source>which king</source>
-        <translation type="unfinished"></translation>
+        <translation>quel roi</translation>
     </message>
     <message>
         <source>Which piece? %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle pièce&#xa0;? %1</translation>
     </message>
     <message>
         <source>Which pawn? %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel pion&#xa0;? %1</translation>
     </message>
     <message>
         <source>Which knight? %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel cavalier&#xa0;? %1</translation>
     </message>
     <message>
         <source>Which bishop? %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel fou&#xa0;? %1</translation>
     </message>
     <message>
         <source>Which rook? %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle tour&#xa0;? %1</translation>
     </message>
     <message>
         <source>Which queen? %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle dame&#xa0;? %1</translation>
     </message>
     <message>
         <source>Which king? %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel roi&#xa0;? %1</translation>
     </message>
     <message>
         <source>pawns always become queens</source>
-        <translation type="unfinished"></translation>
+        <translation>les pions sont toujours promus en dame</translation>
     </message>
     <message>
         <source>no en passant in these rules</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de prise en passant avec ces règles</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>Not a move: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un coup&#xa0;: %1</translation>
     </message>
     <message>
         <source>No such move: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup impossible&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>orbel::NetDialogs</name>
     <message>
         <source>Invalid Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations non valides</translation>
     </message>
 </context>
 <context>
     <name>orbel::NetworkAddressDialog</name>
     <message>
         <source>Your Network Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre adresse réseau</translation>
     </message>
     <message>
         <source>Others can call this copy of Orbel Chess at:</source>
-        <translation type="unfinished"></translation>
+        <translation>On peut appeler cette copie d&apos;Échecs Orbel à l&apos;adresse&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Accept calls from the &amp;Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter les appels d&apos;&amp;Internet</translation>
     </message>
     <message>
         <source>While this is on, your router is asked to pass calls to this computer, from anyone who has your address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que cette option est active, votre routeur est invité à transmettre à cet ordinateur les appels de quiconque a votre adresse.</translation>
     </message>
 </context>
 <context>
@@ -1156,1314 +1184,1390 @@ Shall the computer finish the game?</source>
 
 %3</source>
         <extracomment>%1 is the name of an operation, %2 a run of spaces, %3 what went wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a échoué,%2
+
+%3</translation>
     </message>
     <message>
         <source>Refused a call from %1: another call is being answered.</source>
         <extracomment>In the status bar: %1 is the caller&apos;s network address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Appel de %1 refusé&#xa0;: un autre appel est déjà en cours.</translation>
     </message>
     <message>
         <source>* %1 accepts the draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 accepte la nulle.</translation>
     </message>
     <message>
         <source>* %1 declines the draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 refuse la nulle.</translation>
     </message>
     <message>
         <source>* You accept the draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>* Vous acceptez la nulle.</translation>
     </message>
     <message>
         <source>* You decline the draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>* Vous refusez la nulle.</translation>
     </message>
     <message>
         <source>* %1 accepts the takeback.</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 accepte la reprise du coup.</translation>
     </message>
     <message>
         <source>* %1 declines the takeback.</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 refuse la reprise du coup.</translation>
     </message>
     <message>
         <source>* You accept the takeback.</source>
-        <translation type="unfinished"></translation>
+        <translation>* Vous acceptez la reprise du coup.</translation>
     </message>
     <message>
         <source>* You decline the takeback.</source>
-        <translation type="unfinished"></translation>
+        <translation>* Vous refusez la reprise du coup.</translation>
     </message>
     <message>
         <source>* %1 accepts the rematch.</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 accepte la revanche.</translation>
     </message>
     <message>
         <source>* %1 declines the rematch.</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 refuse la revanche.</translation>
     </message>
     <message>
         <source>* You accept the rematch.</source>
-        <translation type="unfinished"></translation>
+        <translation>* Vous acceptez la revanche.</translation>
     </message>
     <message>
         <source>* You decline the rematch.</source>
-        <translation type="unfinished"></translation>
+        <translation>* Vous refusez la revanche.</translation>
     </message>
     <message>
         <source>* You offer a draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>* Vous proposez la nulle.</translation>
     </message>
     <message>
         <source>* You ask to take back your last move.</source>
-        <translation type="unfinished"></translation>
+        <translation>* Vous demandez à reprendre votre dernier coup.</translation>
     </message>
     <message>
         <source>* You offer a rematch.</source>
-        <translation type="unfinished"></translation>
+        <translation>* Vous proposez une revanche.</translation>
     </message>
     <message>
         <source>* %1 offers a draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 propose la nulle.</translation>
     </message>
     <message>
         <source>%1 offers a draw. Do you accept?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 propose la nulle. Acceptez-vous&#xa0;?</translation>
     </message>
     <message>
         <source>Offer Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposer la nulle</translation>
     </message>
     <message>
         <source>* %1 asks to take back their last move.</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 demande à reprendre son dernier coup.</translation>
     </message>
     <message>
         <source>%1 asks to take back their last move. Do you allow it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande à reprendre son dernier coup. Acceptez-vous&#xa0;?</translation>
     </message>
     <message>
         <source>Take Back Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre le coup</translation>
     </message>
     <message>
         <source>* %1 offers a rematch, you playing White.</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 propose une revanche, vous jouez les Blancs.</translation>
     </message>
     <message>
         <source>%1 offers a rematch, you playing White. Do you accept?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 propose une revanche, vous jouez les Blancs. Acceptez-vous&#xa0;?</translation>
     </message>
     <message>
         <source>* %1 offers a rematch, you playing Black.</source>
-        <translation type="unfinished"></translation>
+        <translation>* %1 propose une revanche, vous jouez les Noirs.</translation>
     </message>
     <message>
         <source>%1 offers a rematch, you playing Black. Do you accept?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 propose une revanche, vous jouez les Noirs. Acceptez-vous&#xa0;?</translation>
     </message>
     <message>
         <source>Rematch</source>
-        <translation type="unfinished"></translation>
+        <translation>Revanche</translation>
     </message>
     <message>
         <source>%1&apos;s copy no longer holds this game, so it cannot go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie de %1 n&apos;a plus cette partie&#xa0;: impossible de la poursuivre.</translation>
     </message>
     <message>
         <source>%1&apos;s copy holds this game at another position, so it cannot go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie de %1 a cette partie à une autre position&#xa0;: impossible de la poursuivre.</translation>
     </message>
     <message>
         <source>%1
 
 The game is to be played by standard chess rules.</source>
         <extracomment>%1 is the question whether to accept a call.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+La partie se jouera avec les règles standard des échecs.</translation>
     </message>
     <message>
         <source>%1
 
 The game is timed: %2</source>
         <extracomment>%1 is the question whether to accept a call; %2 the clock in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+La partie se joue à la pendule&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>orbel::NetworkSession</name>
     <message>
         <source>* Not sent: the line is down.</source>
-        <translation type="unfinished"></translation>
+        <translation>* Non envoyé&#xa0;: la connexion est coupée.</translation>
     </message>
 </context>
 <context>
     <name>orbel::NewGameSetupDialog</name>
     <message>
         <source>New Game Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>AI</source>
         <extracomment>The frame of the computer opponent&apos;s levels and engines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>IA</translation>
     </message>
     <message>
         <source>&amp;White</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blancs</translation>
     </message>
     <message>
         <source>&amp;Black</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Noirs</translation>
     </message>
     <message>
         <source>&amp;Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Facile</translation>
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Moyen</translation>
     </message>
     <message>
         <source>&amp;Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Difficile</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Time Control...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cadence...</translation>
     </message>
     <message>
         <source>E&amp;lo:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;lo&#xa0;:</translation>
     </message>
     <message>
         <source>Engine&apos;s Elo</source>
-        <translation type="unfinished"></translation>
+        <translation>Elo du moteur</translation>
     </message>
 </context>
 <context>
     <name>orbel::NicknameDialog</name>
     <message>
         <source>Nickname Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix du pseudo</translation>
     </message>
     <message>
         <source>Enter your &amp;nickname for the current match</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre &amp;pseudo pour cette partie</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>You must supply a nickname!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez indiquer un pseudo&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>orbel::PgnFiles</name>
     <message>
         <source>Export Game (PGN)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la partie (PGN)</translation>
     </message>
     <message>
         <source>Copy Game as PGN</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la partie en PGN</translation>
     </message>
     <message>
         <source>Copy Position as FEN</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la position en FEN</translation>
     </message>
     <message>
         <source>Open PGN or FEN</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir PGN ou FEN</translation>
     </message>
     <message>
         <source>Paste Position or Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller une position ou partie</translation>
     </message>
     <message>
         <source>There is no game on the board yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas encore de partie sur l&apos;échiquier.</translation>
     </message>
     <message>
         <source>%1
 
 The rest of the game stays on the board and in a saved game (*.KRV).</source>
         <extracomment>%1 says why the game could not be written whole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Le reste de la partie demeure sur l&apos;échiquier et dans une partie enregistrée (*.KRV).</translation>
     </message>
     <message>
         <source>It is larger than 1 MB, more than any game needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte dépasse 1 Mo, bien plus qu&apos;il n&apos;en faut pour une partie.</translation>
     </message>
     <message>
         <source>This game is played by standard chess rules: it holds en passant, a pawn that becomes another piece than a queen, or a draw, which the Orbel 3.0 rules do not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette partie se joue avec les règles standard des échecs&#xa0;: elle contient une prise en passant, une promotion en une autre pièce que la dame, ou une nulle, ce que les règles Orbel 3.0 ne permettent pas.</translation>
     </message>
     <message>
         <source>PGN Files (*.pgn)</source>
         <extracomment>A file dialog&apos;s filter: the pattern in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PGN (*.pgn)</translation>
     </message>
     <message>
         <source>The game could not be exported to &quot;%1&quot;:
 %2</source>
         <extracomment>%1 is a file&apos;s path, %2 what went wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;exporter la partie vers «&#xa0;%1&#xa0;»&#xa0;:
+%2</translation>
     </message>
     <message>
         <source>Other chess programs may refuse this position: %1.</source>
         <extracomment>%1 says what is odd about the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;autres programmes d&apos;échecs pourraient refuser cette position&#xa0;: %1.</translation>
     </message>
     <message>
         <source>PGN and FEN Files (*.pgn *.fen)</source>
         <extracomment>A file dialog&apos;s filter: the pattern in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PGN et FEN (*.pgn *.fen)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
         <extracomment>A file dialog&apos;s filter: the pattern in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>No game was opened from &quot;%1&quot;:
 %2</source>
         <extracomment>%1 is a file&apos;s path, %2 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie n&apos;a été ouverte depuis «&#xa0;%1&#xa0;»&#xa0;:
+%2</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
     <message>
         <source>The clipboard holds no game or position to play:
 %1</source>
         <extracomment>%1 is what is wrong with the clipboard&apos;s text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient aucune partie ni position à jouer&#xa0;:
+%1</translation>
     </message>
 </context>
 <context>
     <name>orbel::PgnReader</name>
     <message>
         <source>No game or position was found in the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie ni position n&apos;a été trouvée dans le texte.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>a tag pair must be [Name &quot;value&quot;].</source>
-        <translation type="unfinished"></translation>
+        <translation>une balise doit s&apos;écrire [Nom &quot;valeur&quot;].</translation>
     </message>
     <message>
         <source>a tag&apos;s value is not closed on its line.</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur d&apos;une balise n&apos;est pas fermée sur sa ligne.</translation>
     </message>
     <message>
         <source>a tag pair is not closed with ].</source>
-        <translation type="unfinished"></translation>
+        <translation>une balise n&apos;est pas fermée par ].</translation>
     </message>
     <message>
         <source>the game has two FEN tags.</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie a deux balises FEN.</translation>
     </message>
     <message>
         <source>the FEN tag cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>la balise FEN est illisible&#xa0;: %1.</translation>
     </message>
     <message>
         <source>a comment is not closed with }.</source>
-        <translation type="unfinished"></translation>
+        <translation>un commentaire n&apos;est pas fermé par }.</translation>
     </message>
     <message>
         <source>a ) has no ( before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>une ) n&apos;est précédée d&apos;aucune (.</translation>
     </message>
     <message>
         <source>a variation is not closed with ).</source>
-        <translation type="unfinished"></translation>
+        <translation>une variante n&apos;est pas fermée par ).</translation>
     </message>
     <message>
         <source>a %1 is out of place.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas à sa place.</translation>
     </message>
     <message>
         <source>Move %1 is ambiguous. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le coup %1 est ambigu. %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a move.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un coup.</translation>
     </message>
     <message>
         <source>Move %1 cannot be played: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le coup %1 ne peut pas être joué&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The game is longer than %1 half-moves, too long to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie dépasse %1 demi-coups, elle est trop longue pour être ouverte.</translation>
     </message>
     <message>
         <source>The FEN cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La position FEN est illisible&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>orbel::PgnWriter</name>
     <message>
         <source>The game cannot be exported for other chess programs: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie ne peut pas être exportée pour d&apos;autres programmes d&apos;échecs&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The exported game stops before %1, which standard chess does not allow: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie exportée s&apos;arrête avant %1, un coup que les échecs standard n&apos;autorisent pas&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>orbel::PlayedMove</name>
     <message>
         <source>You %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous jouez %1</translation>
     </message>
     <message>
         <source>Computer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur joue %1</translation>
     </message>
     <message>
         <source>Opponent %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adversaire joue %1</translation>
     </message>
     <message>
         <source>White %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Blancs jouent %1</translation>
     </message>
     <message>
         <source>Black %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Noirs jouent %1</translation>
     </message>
     <message>
         <source>You, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous, %1</translation>
     </message>
     <message>
         <source>Computer, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur, %1</translation>
     </message>
     <message>
         <source>Opponent, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Adversaire, %1</translation>
     </message>
     <message>
         <source>White, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Blancs, %1</translation>
     </message>
     <message>
         <source>Black, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Noirs, %1</translation>
     </message>
     <message>
         <source>You win.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous gagnez.</translation>
     </message>
     <message>
         <source>The computer wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur gagne.</translation>
     </message>
     <message>
         <source>Your opponent wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre adversaire gagne.</translation>
     </message>
     <message>
         <source>White wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Blancs gagnent.</translation>
     </message>
     <message>
         <source>Black wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Noirs gagnent.</translation>
     </message>
     <message>
         <source>, checkmate. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, échec et mat. %1</translation>
     </message>
     <message>
         <source>, check</source>
-        <translation type="unfinished"></translation>
+        <translation>, échec</translation>
     </message>
     <message>
         <source>, %1. Draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1. Partie nulle.</translation>
     </message>
 </context>
 <context>
     <name>orbel::PortMapper</name>
     <message>
         <source>the router did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>le routeur n&apos;a pas répondu à temps</translation>
     </message>
     <message>
         <source>the router&apos;s answers could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>les réponses du routeur sont illisibles</translation>
     </message>
     <message>
         <source>the port-mapping helper ended</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;assistant de redirection de port s&apos;est arrêté</translation>
     </message>
     <message>
         <source>no pipe for the port-mapping helper</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de tube pour l&apos;assistant de redirection de port</translation>
     </message>
     <message>
         <source>the port-mapping helper is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;assistant de redirection de port est introuvable</translation>
     </message>
     <message>
         <source>the port-mapping helper could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;assistant de redirection de port n&apos;a pas pu être lancé</translation>
     </message>
 </context>
 <context>
     <name>orbel::PromotionDialog</name>
     <message>
         <source>Promotion</source>
-        <translation type="unfinished"></translation>
+        <translation>Promotion</translation>
     </message>
     <message>
         <source>The pawn becomes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pion devient&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dame</translation>
     </message>
     <message>
         <source>&amp;Rook</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tour</translation>
     </message>
     <message>
         <source>&amp;Bishop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fou</translation>
     </message>
     <message>
         <source>K&amp;night</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cavalier</translation>
     </message>
 </context>
 <context>
     <name>orbel::Refusal</name>
     <message>
         <source>That is no move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un coup</translation>
     </message>
     <message>
         <source>There is no piece there</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de pièce ici</translation>
     </message>
     <message>
         <source>That is not your piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas votre pièce</translation>
     </message>
     <message>
         <source>Your own piece stands there</source>
-        <translation type="unfinished"></translation>
+        <translation>Une de vos pièces occupe cette case</translation>
     </message>
     <message>
         <source>That piece does not move so</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette pièce ne se déplace pas ainsi</translation>
     </message>
     <message>
         <source>The way is blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin est bloqué</translation>
     </message>
     <message>
         <source>There is nothing to take there</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a rien à prendre ici</translation>
     </message>
     <message>
         <source>No en passant in these rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de prise en passant avec ces règles</translation>
     </message>
     <message>
         <source>En passant only right after the double step</source>
-        <translation type="unfinished"></translation>
+        <translation>Prise en passant seulement juste après l&apos;avance de deux cases</translation>
     </message>
     <message>
         <source>The king may not castle through an attacked square</source>
-        <translation type="unfinished"></translation>
+        <translation>Le roi ne peut pas roquer en traversant une case attaquée</translation>
     </message>
     <message>
         <source>The king may not castle into check</source>
-        <translation type="unfinished"></translation>
+        <translation>Le roi ne peut pas roquer en se mettant en échec</translation>
     </message>
     <message>
         <source>The king or that rook has moved, or the rook is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Le roi ou cette tour a déjà bougé, ou la tour n&apos;est plus là</translation>
     </message>
     <message>
         <source>Your king is in check</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre roi est en échec</translation>
     </message>
     <message>
         <source>That piece is pinned to its king</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette pièce est clouée devant son roi</translation>
     </message>
     <message>
         <source>That square is attacked</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette case est attaquée</translation>
     </message>
 </context>
 <context>
     <name>orbel::Rules</name>
     <message>
         <source>the king or that rook has moved, or the rook was taken</source>
-        <translation type="unfinished"></translation>
+        <translation>le roi ou cette tour a déjà bougé, ou la tour a été prise</translation>
     </message>
     <message>
         <source>the king is in check</source>
-        <translation type="unfinished"></translation>
+        <translation>le roi est en échec</translation>
     </message>
     <message>
         <source>it is not a legal move</source>
-        <translation type="unfinished"></translation>
+        <translation>ce coup n&apos;est pas légal</translation>
     </message>
     <message>
         <source>the king passes through an attacked square</source>
-        <translation type="unfinished"></translation>
+        <translation>le roi traverse une case attaquée</translation>
     </message>
     <message>
         <source>the king lands on an attacked square</source>
-        <translation type="unfinished"></translation>
+        <translation>le roi arrive sur une case attaquée</translation>
     </message>
     <message>
         <source>a pawn stands on the first or last rank</source>
-        <translation type="unfinished"></translation>
+        <translation>un pion est sur la première ou la dernière rangée</translation>
     </message>
     <message>
         <source>White needs exactly one king</source>
-        <translation type="unfinished"></translation>
+        <translation>les Blancs doivent avoir exactement un roi</translation>
     </message>
     <message>
         <source>Black needs exactly one king</source>
-        <translation type="unfinished"></translation>
+        <translation>les Noirs doivent avoir exactement un roi</translation>
     </message>
     <message>
         <source>a side has more than 8 pawns</source>
-        <translation type="unfinished"></translation>
+        <translation>un camp a plus de 8 pions</translation>
     </message>
     <message>
         <source>a side has more than 16 pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>un camp a plus de 16 pièces</translation>
     </message>
     <message>
         <source>the side not to move is in check</source>
-        <translation type="unfinished"></translation>
+        <translation>le camp qui n&apos;a pas le trait est en échec</translation>
     </message>
 </context>
 <context>
     <name>orbel::Spoken</name>
     <message>
         <source>piece</source>
-        <translation type="unfinished"></translation>
+        <translation>pièce</translation>
     </message>
     <message>
         <source>pawn</source>
-        <translation type="unfinished"></translation>
+        <translation>pion</translation>
     </message>
     <message>
         <source>knight</source>
-        <translation type="unfinished"></translation>
+        <translation>cavalier</translation>
     </message>
     <message>
         <source>bishop</source>
-        <translation type="unfinished"></translation>
+        <translation>fou</translation>
     </message>
     <message>
         <source>rook</source>
-        <translation type="unfinished"></translation>
+        <translation>tour</translation>
     </message>
     <message>
         <source>queen</source>
-        <translation type="unfinished"></translation>
+        <translation>dame</translation>
     </message>
     <message>
         <source>king</source>
-        <translation type="unfinished"></translation>
+        <translation>roi</translation>
     </message>
     <message>
         <source>pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>pièces</translation>
     </message>
     <message>
         <source>pawns</source>
-        <translation type="unfinished"></translation>
+        <translation>pions</translation>
     </message>
     <message>
         <source>knights</source>
-        <translation type="unfinished"></translation>
+        <translation>cavaliers</translation>
     </message>
     <message>
         <source>bishops</source>
-        <translation type="unfinished"></translation>
+        <translation>fous</translation>
     </message>
     <message>
         <source>rooks</source>
-        <translation type="unfinished"></translation>
+        <translation>tours</translation>
     </message>
     <message>
         <source>queens</source>
-        <translation type="unfinished"></translation>
+        <translation>dames</translation>
     </message>
     <message>
         <source>kings</source>
-        <translation type="unfinished"></translation>
+        <translation>rois</translation>
     </message>
     <message>
         <source>white piece</source>
-        <translation type="unfinished"></translation>
+        <translation>pièce blanche</translation>
     </message>
     <message>
         <source>white pawn</source>
-        <translation type="unfinished"></translation>
+        <translation>pion blanc</translation>
     </message>
     <message>
         <source>white knight</source>
-        <translation type="unfinished"></translation>
+        <translation>cavalier blanc</translation>
     </message>
     <message>
         <source>white bishop</source>
-        <translation type="unfinished"></translation>
+        <translation>fou blanc</translation>
     </message>
     <message>
         <source>white rook</source>
-        <translation type="unfinished"></translation>
+        <translation>tour blanche</translation>
     </message>
     <message>
         <source>white queen</source>
-        <translation type="unfinished"></translation>
+        <translation>dame blanche</translation>
     </message>
     <message>
         <source>white king</source>
-        <translation type="unfinished"></translation>
+        <translation>roi blanc</translation>
     </message>
     <message>
         <source>black piece</source>
-        <translation type="unfinished"></translation>
+        <translation>pièce noire</translation>
     </message>
     <message>
         <source>black pawn</source>
-        <translation type="unfinished"></translation>
+        <translation>pion noir</translation>
     </message>
     <message>
         <source>black knight</source>
-        <translation type="unfinished"></translation>
+        <translation>cavalier noir</translation>
     </message>
     <message>
         <source>black bishop</source>
-        <translation type="unfinished"></translation>
+        <translation>fou noir</translation>
     </message>
     <message>
         <source>black rook</source>
-        <translation type="unfinished"></translation>
+        <translation>tour noire</translation>
     </message>
     <message>
         <source>black queen</source>
-        <translation type="unfinished"></translation>
+        <translation>dame noire</translation>
     </message>
     <message>
         <source>black king</source>
-        <translation type="unfinished"></translation>
+        <translation>roi noir</translation>
     </message>
     <message>
         <source>becomes a piece</source>
-        <translation type="unfinished"></translation>
+        <translation>promotion en pièce</translation>
     </message>
     <message>
         <source>becomes a pawn</source>
-        <translation type="unfinished"></translation>
+        <translation>promotion en pion</translation>
     </message>
     <message>
         <source>becomes a knight</source>
-        <translation type="unfinished"></translation>
+        <translation>promotion en cavalier</translation>
     </message>
     <message>
         <source>becomes a bishop</source>
-        <translation type="unfinished"></translation>
+        <translation>promotion en fou</translation>
     </message>
     <message>
         <source>becomes a rook</source>
-        <translation type="unfinished"></translation>
+        <translation>promotion en tour</translation>
     </message>
     <message>
         <source>becomes a queen</source>
-        <translation type="unfinished"></translation>
+        <translation>promotion en dame</translation>
     </message>
     <message>
         <source>becomes a king</source>
-        <translation type="unfinished"></translation>
+        <translation>promotion en roi</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>no pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune pièce</translation>
     </message>
     <message>
         <source>check</source>
-        <translation type="unfinished"></translation>
+        <translation>échec</translation>
     </message>
     <message>
         <source>checkmate</source>
-        <translation type="unfinished"></translation>
+        <translation>échec et mat</translation>
     </message>
     <message>
         <source>castles short</source>
-        <translation type="unfinished"></translation>
+        <translation>petit roque</translation>
     </message>
     <message>
         <source>castles long</source>
-        <translation type="unfinished"></translation>
+        <translation>grand roque</translation>
     </message>
     <message>
         <source>%1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vide</translation>
     </message>
     <message>
         <source>%1 %2 takes %3 %4 en passant</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 prend %3 %4 en passant</translation>
     </message>
     <message>
         <source>%1 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 en %3</translation>
     </message>
     <message>
         <source>%1 %2 takes %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 prend %3 %4</translation>
     </message>
     <message>
         <source>takes %1</source>
-        <translation type="unfinished"></translation>
+        <translation>prend en %1</translation>
     </message>
     <message>
         <source>%1 takes %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 prend en %2</translation>
     </message>
     <message>
         <source>White has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blancs&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Black has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noirs&#xa0;: %1.</translation>
     </message>
     <message>
         <source>White to move, check</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux Blancs de jouer, échec</translation>
     </message>
     <message>
         <source>Black to move, check</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux Noirs de jouer, échec</translation>
     </message>
     <message>
         <source>White to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux Blancs de jouer</translation>
     </message>
     <message>
         <source>Black to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux Noirs de jouer</translation>
     </message>
     <message>
         <source>Standard chess rules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles standard des échecs.</translation>
     </message>
     <message>
         <source>All empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les cases sont vides.</translation>
     </message>
     <message>
         <source>1 empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 case vide.</translation>
     </message>
     <message>
         <source>%1 empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cases vides.</translation>
     </message>
     <message>
         <source>White has no %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Blancs n&apos;ont pas de %1.</translation>
     </message>
     <message>
         <source>Black has no %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Noirs n&apos;ont pas de %1.</translation>
     </message>
     <message>
         <source>Rank %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rangée %1</translation>
     </message>
     <message>
         <source>File %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1</translation>
     </message>
     <message>
         <source>White %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blancs&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Black %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noirs&#xa0;: %1.</translation>
     </message>
     <message>
         <source>White %1, Black %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blancs %1, Noirs %2.</translation>
     </message>
     <message>
         <source>Even.</source>
-        <translation type="unfinished"></translation>
+        <translation>Égalité.</translation>
     </message>
     <message>
         <source>White is %1 ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Blancs mènent de %1.</translation>
     </message>
     <message>
         <source>Black is %1 ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Noirs mènent de %1.</translation>
+    </message>
+</context>
+<context>
+    <name>orbel::SpokenMissing</name>
+    <message>
+        <source>pieces</source>
+        <translation>pièces</translation>
+    </message>
+    <message>
+        <source>pawns</source>
+        <translation>pions</translation>
+    </message>
+    <message>
+        <source>knights</source>
+        <translation>cavaliers</translation>
+    </message>
+    <message>
+        <source>bishops</source>
+        <translation>fous</translation>
+    </message>
+    <message>
+        <source>rooks</source>
+        <translation>tours</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>dames</translation>
+    </message>
+    <message>
+        <source>king</source>
+        <translation>roi</translation>
+    </message>
+</context>
+<context>
+    <name>orbel::SpokenTaken</name>
+    <message>
+        <source>piece</source>
+        <translation>pièce</translation>
+    </message>
+    <message>
+        <source>pawn</source>
+        <translation>pion</translation>
+    </message>
+    <message>
+        <source>knight</source>
+        <translation>cavalier</translation>
+    </message>
+    <message>
+        <source>bishop</source>
+        <translation>fou</translation>
+    </message>
+    <message>
+        <source>rook</source>
+        <translation>tour</translation>
+    </message>
+    <message>
+        <source>queen</source>
+        <translation>dame</translation>
+    </message>
+    <message>
+        <source>king</source>
+        <translation>roi</translation>
     </message>
 </context>
 <context>
     <name>orbel::TimeControl</name>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 heure</translation>
     </message>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
         </translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minute</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 seconde</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
         </translation>
     </message>
     <message>
         <source>1 move</source>
-        <translation type="unfinished"></translation>
+        <translation>1 coup</translation>
     </message>
     <message numerus="yes">
         <source>%n moves</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 each</source>
         <extracomment>%1 is a time, such as &quot;90 minutes&quot;, that both sides have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 chacun</translation>
     </message>
     <message>
         <source>%1 for %2</source>
         <extracomment>%1 is a time, such as &quot;90 minutes each&quot;; %2 a number of moves, such as &quot;40 moves&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 pour %2</translation>
     </message>
     <message>
         <source>%1 for the rest of the game</source>
         <extracomment>%1 is a time, such as &quot;30 minutes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 pour le reste de la partie</translation>
     </message>
     <message>
         <source>%1 for the whole game</source>
         <extracomment>%1 is a time, such as &quot;5 minutes each&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 pour toute la partie</translation>
     </message>
     <message>
         <source>%1, up to %2 of every move given back</source>
         <extracomment>A delay (Bronstein): %1 is the time so far, %2 a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, avec un délai de %2 par coup</translation>
     </message>
     <message>
         <source>%1, %2 added after every move</source>
         <extracomment>An increment (Fischer): %1 is the time so far, %2 a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, avec un incrément de %2 par coup</translation>
     </message>
     <message>
         <source>%1, then %2</source>
         <extracomment>One period of a clock after the other.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, puis %2</translation>
     </message>
     <message>
         <source>No clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans pendule</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is the clock in PGN&apos;s notation, such as &quot;300+2&quot;; %2 its words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: White %2; Black %3</source>
         <extracomment>%1 is the clock in PGN&apos;s notation; %2 White&apos;s time in words, %3 Black&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: Blancs %2&#xa0;; Noirs %3</translation>
     </message>
     <message>
         <source>no clock</source>
         <extracomment>Inside a sentence, such as &quot;New games: no clock&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sans pendule</translation>
     </message>
 </context>
 <context>
     <name>orbel::TimeControlDialog</name>
     <message>
         <source>&amp;No clock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sans pendule</translation>
     </message>
     <message>
         <source>&amp;1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 minute</translation>
     </message>
     <message>
         <source>&amp;3 minutes + 2 seconds a move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3 minutes + 2 secondes par coup</translation>
     </message>
     <message>
         <source>&amp;5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 minutes</translation>
     </message>
     <message>
         <source>1&amp;0 minutes + 5 seconds a move</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 minutes + 5 secondes par coup</translation>
     </message>
     <message>
         <source>15 m&amp;inutes + 10 seconds a move</source>
-        <translation type="unfinished"></translation>
+        <translation>15 m&amp;inutes + 10 secondes par coup</translation>
     </message>
     <message>
         <source>&amp;Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autre</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Minutes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minutes&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Seconds a move:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;econdes par coup&#xa0;:</translation>
     </message>
     <message>
         <source>Mo&amp;ves:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coups&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Then minutes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes ens&amp;uite&#xa0;:</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes</translation>
     </message>
     <message>
         <source>Seconds a move</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes par coup</translation>
     </message>
     <message>
         <source>Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups</translation>
     </message>
     <message>
         <source>Then minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes ensuite</translation>
     </message>
     <message>
         <source>kind</source>
-        <translation type="unfinished"></translation>
+        <translation>type</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <source>seconds a move</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes par coup</translation>
     </message>
     <message>
         <source>moves</source>
-        <translation type="unfinished"></translation>
+        <translation>coups</translation>
     </message>
     <message>
         <source>then minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes ensuite</translation>
     </message>
     <message>
         <source>Time Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadence</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendule</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre cadence</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noirs</translation>
     </message>
     <message>
         <source>&amp;Black gets a different time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps différent pour les &amp;Noirs</translation>
     </message>
     <message>
         <source>Sudden death</source>
-        <translation type="unfinished"></translation>
+        <translation>Mort subite</translation>
     </message>
     <message>
         <source>Increment (Fischer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Incrément (Fischer)</translation>
     </message>
     <message>
         <source>Delay (Bronstein)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai (Bronstein)</translation>
     </message>
     <message>
         <source>Moves per period</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups par période</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blancs</translation>
     </message>
     <message>
         <source>Each side</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque camp</translation>
     </message>
     <message>
         <source>Black&apos;s %1</source>
         <extracomment>A field&apos;s name to a screen reader: %1 is one of &quot;kind&quot;, &quot;minutes&quot;, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 des Noirs</translation>
     </message>
     <message>
         <source>White&apos;s %1</source>
         <extracomment>A field&apos;s name to a screen reader: %1 is one of &quot;kind&quot;, &quot;minutes&quot;, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 des Blancs</translation>
     </message>
 </context>
 <context>
     <name>orbel::UciEngine</name>
     <message>
         <source>The engine could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le moteur n&apos;a pas pu être lancé.</translation>
     </message>
     <message>
         <source>The engine did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Le moteur n&apos;a pas répondu</translation>
     </message>
     <message>
         <source>The engine did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le moteur n&apos;a pas répondu à temps.</translation>
     </message>
     <message>
         <source>The engine sent an illegal move: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le moteur a envoyé un coup illégal&#xa0;: %1</translation>
     </message>
     <message>
         <source>The engine stopped working.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le moteur a cessé de fonctionner.</translation>
     </message>
 </context>
 <context>
     <name>orbel::WaitingDialog</name>
     <message>
         <source>&amp;Call Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rappeler</translation>
     </message>
     <message>
         <source>&amp;End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminer</translation>
     </message>
 </context>
 <context>
     <name>orbel::text</name>
     <message>
         <source>Internet Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie sur Internet</translation>
     </message>
     <message>
         <source>Failed Connection!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion&#xa0;!</translation>
     </message>
     <message>
         <source>WinSock problem - Internet play unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème WinSock - jeu sur Internet indisponible</translation>
     </message>
     <message>
         <source>Socket Binding Error - Internet play unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de liaison du socket - jeu sur Internet indisponible</translation>
     </message>
     <message>
         <source>Connection Problem - Check network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème de connexion - vérifiez les paramètres réseau</translation>
     </message>
     <message>
         <source>Connection Timeout!</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de connexion dépassé&#xa0;!</translation>
     </message>
     <message>
         <source>Connection Refused!</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion refusée&#xa0;!</translation>
     </message>
     <message>
         <source>Incoming Request for network game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande de partie en réseau&#xa0;!</translation>
     </message>
     <message>
         <source>Error has occured</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s&apos;est produite</translation>
     </message>
     <message>
         <source>Accept request for a game from %1
 (%2)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter la partie proposée par %1
+(%2)&#xa0;?</translation>
     </message>
     <message>
         <source>Connection lost — waiting for %1 to come back</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion perdue — en attente du retour de %1</translation>
     </message>
     <message>
         <source>Game request denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande de partie refusée</translation>
     </message>
     <message>
         <source>Opponent is playing someone else</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adversaire joue avec quelqu&apos;un d&apos;autre</translation>
     </message>
     <message>
         <source>Opponent unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Adversaire indisponible</translation>
     </message>
     <message>
         <source>Congratulations! Your opponent has resigned!</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations&#xa0;! Votre adversaire a abandonné&#xa0;!</translation>
     </message>
     <message>
         <source>Opponent has disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adversaire s&apos;est déconnecté</translation>
     </message>
     <message>
         <source>Transmission Error - Check you Internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de transmission - vérifiez votre connexion Internet</translation>
     </message>
     <message>
         <source>Transmission Error! - Check you Internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de transmission&#xa0;! - vérifiez votre connexion Internet</translation>
     </message>
     <message>
         <source>Transmission Error - Check your Internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de transmission - vérifiez votre connexion Internet</translation>
     </message>
     <message>
         <source>Transmission Error - Check you network connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de transmission - vérifiez votre connexion réseau</translation>
     </message>
     <message>
         <source>CloseConn() WSAAsyncSelect()</source>
-        <translation type="unfinished"></translation>
+        <translation>CloseConn() WSAAsyncSelect()</translation>
     </message>
     <message>
         <source>The connection was already closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion était déjà fermée.</translation>
     </message>
     <message>
         <source>Your opponent sent a move that is not possible in this position. The game has been ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre adversaire a envoyé un coup impossible dans cette position. La partie est terminée.</translation>
     </message>
     <message>
         <source>White to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux Blancs de jouer</translation>
     </message>
     <message>
         <source>Black to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux Noirs de jouer</translation>
     </message>
     <message>
         <source>Check!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec&#xa0;!</translation>
     </message>
     <message>
         <source>CheckMate!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec et mat&#xa0;!</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
     <message>
         <source>Computer Resign</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur abandonne</translation>
     </message>
     <message>
         <source>Resign!</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandon&#xa0;!</translation>
     </message>
     <message>
         <source>Internal Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur interne</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la partie</translation>
     </message>
     <message>
         <source>An error has occurred that will most likely terminate your game.
 
 Report all errors of this nature to Tessaly (bugs@orbelchess.example)</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s&apos;est produite et va très probablement interrompre votre partie.
+
+Signalez toutes les erreurs de ce type à Tessaly (bugs@orbelchess.example)</translation>
     </message>
     <message>
         <source>Keys on the board
@@ -2486,13 +2590,34 @@ Control+U, undo your last move
 F10, the menus; F1, this list
 Options, Announce Moves and Sounds turn the spoken moves and the sounds off and on
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Touches sur l&apos;échiquier
+Flèches, déplacer le curseur d&apos;une case&#xa0;; Haut s&apos;éloigne de vous
+Espace ou Entrée, prendre la pièce sous le curseur, puis la poser
+Échap, remettre en place une pièce prise, ou effacer un coup tapé
+Tapez un coup et appuyez sur Entrée, par exemple e4, Cf3, exd5, O-O ou e2e4&#xa0;; avec les règles standard e8=C
+Retour arrière, effacer la dernière lettre tapée
+F2, répéter le dernier coup, en entier
+F3, la rangée du curseur
+F4, la colonne du curseur
+F5, le décompte du matériel
+F6, vos pièces&#xa0;; Maj+F6, les pièces de votre adversaire
+F7, les deux pendules dans une partie avec pendule&#xa0;; F8, les suspendre ou les relancer quand on joue à deux sur le même échiquier
+Ctrl+Maj+K, Q, R, B, N ou P, où se trouvent les rois, dames, tours, fous, cavaliers ou pions
+Page précédente et Page suivante, reculer et avancer dans les coups&#xa0;; Début et Fin, le premier et le dernier
+Ctrl+R, toute la position
+Ctrl+H, un conseil&#xa0;: le coup d&apos;un moteur d&apos;échecs pour vous, annoncé et dessiné par une flèche
+Ctrl+U, annuler votre dernier coup
+F10, les menus&#xa0;; F1, cette liste
+Options, Annoncer les coups et Sons activent ou désactivent l&apos;annonce des coups et les sons
+</translation>
     </message>
     <message>
         <source>Orbel Chess Version 3.0
 
 © 2026 the Orbel Chess developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Échecs Orbel version 3.0
+
+© 2026 les développeurs d&apos;Échecs Orbel</translation>
     </message>
     <message>
         <source>Orbel Chess is a complete chess game with the added feature of direct Internet play. 
@@ -2500,13 +2625,19 @@ Options, Announce Moves and Sounds turn the spoken moves and the sounds off and 
 - Orbel Chess&apos;s main AI includes three difficulty levels for customized game play.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Échecs Orbel est un jeu d&apos;échecs complet, qui permet en plus de jouer directement sur Internet. 
+
+- L&apos;IA principale d&apos;Échecs Orbel propose trois niveaux de difficulté pour un jeu à votre mesure.
+
+</translation>
     </message>
     <message>
         <source>- Direct Internet play support allows for friends to challenge each other from remote locations.
 
 All bugs should be reported to bugs@orbelchess.example</source>
-        <translation type="unfinished"></translation>
+        <translation>- Le jeu direct sur Internet permet à des amis de s&apos;affronter à distance.
+
+Signalez tous les bogues à bugs@orbelchess.example</translation>
     </message>
     <message>
         <source>Orbel Chess has undergone many changes which are listed below.
@@ -2518,13 +2649,23 @@ All bugs should be reported to bugs@orbelchess.example</source>
 - Ability to save and reload games
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Échecs Orbel a connu de nombreux changements, listés ci-dessous.
+
+- Jeu direct sur Internet&#xa0;! Échecs Orbel permet désormais de défier des amis via Internet.
+
+- Option deux joueurs 
+
+- Enregistrement et rechargement des parties
+
+</translation>
     </message>
     <message>
         <source>- GUI improvements including option to view chess board coordinates
 
 - Key bug fixes to make the game as stable as ever.</source>
-        <translation type="unfinished"></translation>
+        <translation>- Améliorations de l&apos;interface, dont l&apos;affichage des coordonnées de l&apos;échiquier
+
+- Corrections de bogues importantes pour un jeu plus stable que jamais.</translation>
     </message>
 </context>
 </TS>

@@ -34,6 +34,26 @@ constexpr const char* pluralNames[] = {
     ORBEL_WORD("orbel::Spoken", "queens"), ORBEL_WORD("orbel::Spoken", "kings"),
 };
 
+// The piece a move takes, as the object of "takes": languages with cases
+// decline it (German "Bauern", Polish "piona", Russian "пешку").
+constexpr const char* takenNames[] = {
+    ORBEL_WORD("orbel::SpokenTaken", "piece"), ORBEL_WORD("orbel::SpokenTaken", "pawn"),
+    ORBEL_WORD("orbel::SpokenTaken", "knight"), ORBEL_WORD("orbel::SpokenTaken", "bishop"),
+    ORBEL_WORD("orbel::SpokenTaken", "rook"), ORBEL_WORD("orbel::SpokenTaken", "queen"),
+    ORBEL_WORD("orbel::SpokenTaken", "king"),
+};
+constexpr const char* TakenContext = "orbel::SpokenTaken";
+
+// The kind a side has none of, after "has no": "has no knights" (Polish
+// "nie mają skoczków", Russian "нет коней").
+constexpr const char* missingNames[] = {
+    ORBEL_WORD("orbel::SpokenMissing", "pieces"), ORBEL_WORD("orbel::SpokenMissing", "pawns"),
+    ORBEL_WORD("orbel::SpokenMissing", "knights"), ORBEL_WORD("orbel::SpokenMissing", "bishops"),
+    ORBEL_WORD("orbel::SpokenMissing", "rooks"), ORBEL_WORD("orbel::SpokenMissing", "queens"),
+    ORBEL_WORD("orbel::SpokenMissing", "king"),
+};
+constexpr const char* MissingContext = "orbel::SpokenMissing";
+
 // A piece with its colour, after its square: "e4, white pawn".
 constexpr const char* colouredNames[2][7] = {
     {ORBEL_WORD("orbel::Spoken", "white piece"), ORBEL_WORD("orbel::Spoken", "white pawn"),
@@ -135,13 +155,13 @@ std::string spokenMove(const StandardPosition& before, const StandardMove& move,
     if (enPassant) {
         // The moving pawn, its square, the pawn it takes, the square it lands on.
         out = fill(say(tr, ORBEL_WORD("orbel::Spoken", "%1 %2 takes %3 %4 en passant")),
-                   {piece, from, named(Pawn, tr), to});
+                   {piece, from, tr(TakenContext, takenNames[row(Pawn)]), to});
     } else if (taken.empty()) {
         // The moving piece, its square, where it goes: "pawn e2 to e4".
         out = fill(say(tr, ORBEL_WORD("orbel::Spoken", "%1 %2 to %3")), {piece, from, to});
     } else {
         // The moving piece, its square, the piece it takes, that one's square.
-        out = fill(say(tr, ORBEL_WORD("orbel::Spoken", "%1 %2 takes %3 %4")), {piece, from, named(taken.kind, tr), to});
+        out = fill(say(tr, ORBEL_WORD("orbel::Spoken", "%1 %2 takes %3 %4")), {piece, from, tr(TakenContext, takenNames[row(taken.kind)]), to});
     }
     if (move.promotes) out += promotion(move.promotion, tr);
     return out;
@@ -252,7 +272,7 @@ int material(const StandardPosition& position, Side side) {
 // "White has no knights." or "Black has no king.": the kind's plural name,
 // or "king" for the king.
 std::string noneOf(Side side, PieceKind kind, Translate tr) {
-    const std::string none = say(tr, (kind == King ? pieceNames : pluralNames)[row(kind)]);
+    const std::string none = tr(MissingContext, missingNames[row(kind)]);
     return fill(side == Side::White ? say(tr, ORBEL_WORD("orbel::Spoken", "White has no %1."))
                                     : say(tr, ORBEL_WORD("orbel::Spoken", "Black has no %1.")),
                 {none});

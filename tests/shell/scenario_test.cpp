@@ -91,5 +91,6 @@ INSTANTIATE_TEST_SUITE_P(Files, Scenario, ::testing::ValuesIn(load("files.txt"))
 INSTANTIATE_TEST_SUITE_P(Settings, Scenario, ::testing::ValuesIn(load("settings.txt")), testName);
 INSTANTIATE_TEST_SUITE_P(StandardRules, Scenario, ::testing::ValuesIn(load("standard_rules.txt")), testName);
 INSTANTIATE_TEST_SUITE_P(Clocks, Scenario, ::testing::ValuesIn(load("clocks.txt")), testName);
+INSTANTIATE_TEST_SUITE_P(Languages, Scenario, ::testing::ValuesIn(load("languages.txt")), testName);
 
 }  // namespace orbel::testing

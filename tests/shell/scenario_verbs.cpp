@@ -121,20 +121,26 @@ StandardPosition fromPlacement(const std::string& fen, Side toMove, const Standa
 QString wholeIn(QDialog& d) {
     int texts = 0, pictures = 0;
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+    // Every button's text with its box or circle, inside its frame, and every frame's title, whole. (A push
+    // button's size hint has a floor of its own; its text is what must fit.)
+    for (QAbstractButton* button : d.findChildren<QAbstractButton*>()) {
+        const int needed = qobject_cast<QPushButton*>(button)
+                               ? button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) + 6
+                               : button->sizeHint().width();
+        EXPECT_LE(needed, button->width()) << "cut off: " << button->text().toStdString();
+        EXPECT_TRUE(button->parentWidget()->rect().contains(button->geometry()))
+            << "outside its frame: " << button->text().toStdString();
+    }
+    for (QGroupBox* group : d.findChildren<QGroupBox*>()) {
+        EXPECT_LE(group->fontMetrics().horizontalAdvance(group->title()) + 16, group->width())
+            << "cut off: " << group->title().toStdString();
+    }
     for (QWidget* child : d.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         SCOPED_TRACE(child->metaObject()->className());
         EXPECT_TRUE(d.rect().contains(child->geometry())) << "outside the client area";
         const auto labels = d.findChildren<QLabel*>();
         const bool named = std::any_of(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == child; });
         EXPECT_TRUE(named || !qobject_cast<QLineEdit*>(child)) << "a field no label names";
-        // A button's text with its box or circle, and a frame's title, whole.
-        if (auto* button = qobject_cast<QAbstractButton*>(child)) {
-            EXPECT_LE(button->sizeHint().width(), button->width()) << "cut off: " << button->text().toStdString();
-        }
-        if (auto* group = qobject_cast<QGroupBox*>(child)) {
-            EXPECT_LE(group->fontMetrics().horizontalAdvance(group->title()) + 16, group->width())
-                << "cut off: " << group->title().toStdString();
-        }
         const auto* label = qobject_cast<const QLabel*>(child);
         if (!label) continue;
         const QRect box = label->contentsRect().marginsRemoved(QMargins() + label->margin());
