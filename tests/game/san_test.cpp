@@ -69,6 +69,7 @@ struct TypedRow {
     const char* fen;
     const char* text;
     const char* expected;
+    const char* ownLetters = "";  // the player's language's piece letters
 };
 
 TEST(TypedMove, NamesOneLegalMoveOrSaysWhyNot) {
@@ -112,9 +113,18 @@ TEST(TypedMove, NamesOneLegalMoveOrSaysWhyNot) {
         {"r3k2r/8/8/8/8/8/8/R3K2R w Qkq - 0 1", "O-O", "No such move: O-O (the king or that rook has moved, or the rook is gone)"},
         {"r3k2r/8/8/8/8/8/8/R3K1rR w KQkq - 0 1", "O-O", "No such move: O-O (your king is in check)"},
         {"r3k2r/8/8/8/7b/8/8/R3K2R w KQkq - 0 1", "O-O-O", "No such move: O-O-O (your king is in check)"},
+        {Start, "Sf3", "=g1f3", "K D T L S"},
+        {Start, "Nf3", "=g1f3", "K D T L S"},
+        {Start, "e8=D", "No such move: e8=D", "K D T L S"},
+        {"4k3/8/8/8/8/8/8/R3K3 w - - 0 1", "Rd1", "=e1d1", "R D T F C"},  // the French king first
+        {"4k3/8/8/8/8/8/8/R3K3 w - - 0 1", "Ra2", "=a1a2", "R D T F C"},  // then the English rook
+        {"4k3/8/8/8/8/8/8/4K3 w - - 0 1", "Крd2", "=e1d2", "Кр Ф Л С К"},
+        {Start, "Кf3", "=g1f3", "Кр Ф Л С К"},
+        {Start, "Кf5", "No such move: Кf5", "Кр Ф Л С К"},
+        {Start, "Sf3", "Not a move: Sf3", "K Q R"},  // not five letters: English only
     };
     for (const TypedRow& r : rows) {
-        const MoveTextReading reading = readMoveText(fromFen(r.fen), r.text);
+        const MoveTextReading reading = readMoveText(fromFen(r.fen), r.text, MoveTextRules::Typed, r.ownLetters);
         const bool one = reading.outcome == MoveTextReading::Outcome::One;
         EXPECT_EQ(one ? "=" + coordinates(reading.move) : reading.message, r.expected) << r.fen << "  " << r.text;
     }

@@ -148,12 +148,12 @@ void Player::keys(const std::string& text) {
         {'\x1b', Qt::Key_Escape}, {'\x01', Qt::Key_Left}, {'\x02', Qt::Key_Right}, {'\x03', Qt::Key_Up},
         {'\x04', Qt::Key_Down}, {' ', Qt::Key_Space}};
     QWidget* board = window->boardWindow();
-    for (const char c : text) {
-        if (named.count(c)) {
-            QTest::keyClick(board, named.at(c));
+    for (const QChar c : QString::fromStdString(text)) {
+        if (c.unicode() < 0x80 && named.count(static_cast<char>(c.unicode()))) {
+            QTest::keyClick(board, named.at(static_cast<char>(c.unicode())));
         } else {
-            // As a keyboard sends any character, mapped to a key or not.
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar::fromLatin1(c)));
+            // As a keyboard sends any character, mapped to a key or not: a Russian one's letters too.
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
             QApplication::sendEvent(board, &press);
         }
     }
