@@ -16,8 +16,18 @@
 
 namespace orbel::pgn_checks {
 
-inline bool printable(const std::string& text, std::size_t limit) {
-    return text.size() <= limit && std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
+// Printable ASCII, and with `cyrillic` whole Cyrillic letters (two bytes, lead 0xD0 to 0xD3), which a
+// Russian player's typed move is quoted with.
+inline bool printable(const std::string& text, std::size_t limit, bool cyrillic = false) {
+    if (text.size() > limit) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const bool letter = cyrillic && c >= 0xD0 && c <= 0xD3 && i + 1 < text.size() &&
+                            (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80;
+        if (letter) ++i;
+        else if (c < ' ' || c > '~') return false;
+    }
+    return true;
 }
 
 inline const char* refusalProblem(const std::string& error, const ImportedGame& game, const ImportedGame& before) {
@@ -73,10 +83,13 @@ inline const char* readingProblem(std::string_view input) {
     for (const char* fen : positions) {
         StandardPosition p;
         readFen(fen, p);
-        const MoveTextReading r = readMoveText(p, typed);
-        if (r.outcome == MoveTextReading::Outcome::One && !isLegalMove(p, r.move)) return "a typed move is not legal";
-        if (r.outcome != MoveTextReading::Outcome::One && (r.message.empty() || !printable(r.message, 200))) {
-            return "a typed move's message is empty, too long or unprintable";
+        // In English, and with a Russian player's letters (two bytes each, the king's two letters).
+        for (const char* letters : {"", "\u041a\u0440 \u0424 \u041b \u0421 \u041a"}) {
+            const MoveTextReading r = readMoveText(p, typed, MoveTextRules::Typed, letters);
+            if (r.outcome == MoveTextReading::Outcome::One && !isLegalMove(p, r.move)) return "a typed move is not legal";
+            if (r.outcome != MoveTextReading::Outcome::One && (r.message.empty() || !printable(r.message, 200, true))) {
+                return "a typed move's message is empty, too long or unprintable";
+            }
         }
     }
     return nullptr;
