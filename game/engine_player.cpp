@@ -1,6 +1,7 @@
 #include "game/engine_player.h"
 
 #include "game/game.h"
+#include "game/translated.h"
 
 namespace orbel {
 
@@ -27,7 +28,7 @@ void EnginePlayer::choose(const UciEngine::Program& program, std::optional<int> 
         if (!thinking_) return;
         if (info.mateIn) value_ = *info.mateIn > 0 ? 100'000 : -100'000;
         else if (info.centipawns) value_ = *info.centipawns;
-        emit brainChanged(QString::fromStdString(uci::brainText(game_.position(), info)));
+        emit brainChanged(QString::fromStdString(uci::brainText(game_.position(), info, &translated)));
     });
     connect(engine_.get(), &UciEngine::failed, this, [this](const QString& why) {
         if (std::exchange(thinking_, false)) emit thinkingEnded();

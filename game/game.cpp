@@ -83,7 +83,7 @@ bool Game::givesCheck(const StandardPosition& after) {
 }
 
 PlayOutcome Game::play(const StandardMove& move, Side mover, PlayerKind by, bool quiet) {
-    if (!exists()) return {PlayOutcome::Kind::Refused, "no game on the board"};
+    if (!exists()) return {PlayOutcome::Kind::Refused, QT_TRANSLATE_NOOP("orbel::Refusal", "no game on the board")};
     StandardPosition before = position_;
     before.toMove = mover;
     if (const Refusal refusal = refusalOf(before, move); refusal != Refusal::None)

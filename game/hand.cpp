@@ -24,7 +24,7 @@ bool Hand::pickUp(int square) {
 }
 
 PlayOutcome Hand::putDown(int square) {
-    if (!holding()) return {PlayOutcome::Kind::Refused, "nothing in hand"};
+    if (!holding()) return {PlayOutcome::Kind::Refused, QT_TRANSLATE_NOOP("orbel::Refusal", "nothing in hand")};
     const StandardMove move = droppedMove(table_.game().position(), from_, square);
     from_ = -1;
     piece_ = {};

@@ -74,7 +74,8 @@ enum class EndReason {
 struct PlayOutcome {
     enum class Kind { Played, Refused };
     Kind kind = Kind::Refused;
-    // Refused: why, in a few words ("The way is blocked", "not your move").
+    // Refused: why, in a few words ("The way is blocked", "not your move"):
+    // English, translated under the context "orbel::Refusal".
     std::string reason;
     // Refused by the rules: which of their reasons.
     Refusal refusal = Refusal::None;

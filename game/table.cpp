@@ -96,7 +96,7 @@ bool Table::userMayMove() const {
 Side Table::handSide() const { return mode_ == Mode::TwoPlayer ? game_.position().toMove : userSide_; }
 
 PlayOutcome Table::playForUser(const StandardMove& asked, bool askPromotion) {
-    if (!userMayMove()) return {PlayOutcome::Kind::Refused, "not your move"};
+    if (!userMayMove()) return {PlayOutcome::Kind::Refused, QT_TRANSLATE_NOOP("orbel::Refusal", "not your move")};
     StandardMove move = asked;
     StandardPosition before = game_.position();
     before.toMove = handSide();
@@ -104,7 +104,7 @@ PlayOutcome Table::playForUser(const StandardMove& asked, bool askPromotion) {
     if (askPromotion && move.promotes && choosePromotion && before.rules == RuleSet::Standard &&
         refusalOf(before, move) == Refusal::None) {
         const std::optional<PieceKind> piece = choosePromotion();
-        if (!piece) return {PlayOutcome::Kind::Refused, "no piece chosen"};
+        if (!piece) return {PlayOutcome::Kind::Refused, QT_TRANSLATE_NOOP("orbel::Refusal", "no piece chosen")};
         move.promotion = *piece;
     }
     // Undo Move returns to the position before this release, played or not.

@@ -208,7 +208,9 @@ void BoardKeys::pressOnCursor() {
     if (outcome.played()) return;
     QString name = pieceWord(kind);
     if (!name.isEmpty()) name[0] = name[0].toUpper();
-    const QString why = outcome.reason.empty() ? tr("No move") : QString::fromStdString(outcome.reason);
+    // The refusal's reason is English, under the context the rules' refusals are translated in.
+    const QString why = outcome.reason.empty() ? tr("No move")
+                                               : QCoreApplication::translate("orbel::Refusal", outcome.reason.c_str());
     reply(tr("%1. %2 back on %3.").arg(why, name, squareLetters(from)));
 }
 

@@ -149,7 +149,7 @@ private:
     void thinkingStarted();
     void thinkingEnded();
     // The computer's or an engine's line and value, in the Brain pane.
-    void showBrain(const QString& text);
+    void showBrain(const QString& english);
     void enableGameCommands(bool enabled);
     void updateCursor();
     void startOnePlayerGame(const NewGameChoice& choice);

@@ -51,7 +51,14 @@ void MainWindow::followThePlayers() {
     });
 }
 
-void MainWindow::showBrain(const QString& text) {
+void MainWindow::showBrain(const QString& english) {
+    // The computer's and an engine's text alike: its heading and the value's
+    // name in the user's language, the line and the value as they are.
+    QString text = english;
+    if (text.startsWith(QLatin1String("Brain:\n"))) text.replace(0, 6, tr("Brain:"));
+    const qsizetype value = text.lastIndexOf(QLatin1String("\n\nValue: "));
+    //: Before the computer's or the engine's value of the position, as in "Value: 34".
+    if (value >= 0) text.replace(value + 2, 6, tr("Value:"));
     brainPane_->setText(text);
     // Named "Brain:"; the line and value are what a reader reads on.
     brainPane_->setAccessibleDescription(text);

@@ -65,10 +65,6 @@ QString installTranslations(QCoreApplication& app, const QStringList& wanted, co
     return {};
 }
 
-std::string translated(const char* context, const char* english) {
-    return QCoreApplication::translate(context, english).toStdString();
-}
-
 QString text::tr(const char* english) { return QCoreApplication::translate("orbel::text", english); }
 
 }  // namespace orbel

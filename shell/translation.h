@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <string>
 
+#include "game/translated.h"
+
 class QCoreApplication;
 
 namespace orbel {
@@ -28,9 +30,6 @@ QStringList wantedLanguages();
 // exists: a text is looked up when it is set.
 QString installTranslations(QCoreApplication& app, const QStringList& wanted,
                             const QString& folder = QString::fromLatin1(TranslationFolder));
-
-// The text in the user's language; the plain layers' Translate.
-std::string translated(const char* context, const char* english);
 
 namespace text {
 // A text of texts.h or net_texts.h in the user's language.

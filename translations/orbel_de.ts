@@ -232,6 +232,21 @@
     </message>
 </context>
 <context>
+    <name>orbel::Brain</name>
+    <message>
+        <source>mate in %1</source>
+        <translation>Matt in %1</translation>
+    </message>
+    <message>
+        <source>mated in %1</source>
+        <translation>wird matt in %1</translation>
+    </message>
+    <message>
+        <source>%1, depth %2</source>
+        <translation>%1, Tiefe %2</translation>
+    </message>
+</context>
+<context>
     <name>orbel::ChatPane</name>
     <message>
         <source>Chat:</source>
@@ -1059,6 +1074,11 @@ Soll der Computer die Partie zu Ende spielen?</translation>
         <source>Asking the engine for a hint...</source>
         <translation>Die Engine wird um einen Tipp gebeten...</translation>
     </message>
+    <message>
+        <source>Value:</source>
+        <extracomment>Before the computer&apos;s or the engine&apos;s value of the position, as in &quot;Value: 34&quot;.</extracomment>
+        <translation>Wert:</translation>
+    </message>
 </context>
 <context>
     <name>orbel::MoveText</name>
@@ -1763,6 +1783,22 @@ Der Rest der Partie bleibt auf dem Brett und in einem gespeicherten Spiel (*.KRV
     <message>
         <source>That square is attacked</source>
         <translation>Dieses Feld wird angegriffen</translation>
+    </message>
+    <message>
+        <source>no game on the board</source>
+        <translation>keine Partie auf dem Brett</translation>
+    </message>
+    <message>
+        <source>nothing in hand</source>
+        <translation>keine Figur in der Hand</translation>
+    </message>
+    <message>
+        <source>not your move</source>
+        <translation>Sie sind nicht am Zug</translation>
+    </message>
+    <message>
+        <source>no piece chosen</source>
+        <translation>keine Figur gewählt</translation>
     </message>
 </context>
 <context>

@@ -232,6 +232,21 @@
     </message>
 </context>
 <context>
+    <name>orbel::Brain</name>
+    <message>
+        <source>mate in %1</source>
+        <translation>mate en %1</translation>
+    </message>
+    <message>
+        <source>mated in %1</source>
+        <translation>recibe mate en %1</translation>
+    </message>
+    <message>
+        <source>%1, depth %2</source>
+        <translation>%1, profundidad %2</translation>
+    </message>
+</context>
+<context>
     <name>orbel::ChatPane</name>
     <message>
         <source>Chat:</source>
@@ -1059,6 +1074,11 @@ Shall the computer finish the game?</source>
         <source>Asking the engine for a hint...</source>
         <translation>Pidiendo una pista al motor...</translation>
     </message>
+    <message>
+        <source>Value:</source>
+        <extracomment>Before the computer&apos;s or the engine&apos;s value of the position, as in &quot;Value: 34&quot;.</extracomment>
+        <translation>Valor:</translation>
+    </message>
 </context>
 <context>
     <name>orbel::MoveText</name>
@@ -1763,6 +1783,22 @@ El resto de la partida sigue en el tablero y en una partida guardada (*.KRV).</t
     <message>
         <source>That square is attacked</source>
         <translation>Esa casilla está atacada</translation>
+    </message>
+    <message>
+        <source>no game on the board</source>
+        <translation>no hay partida en el tablero</translation>
+    </message>
+    <message>
+        <source>nothing in hand</source>
+        <translation>ninguna pieza en la mano</translation>
+    </message>
+    <message>
+        <source>not your move</source>
+        <translation>no es su turno</translation>
+    </message>
+    <message>
+        <source>no piece chosen</source>
+        <translation>ninguna pieza elegida</translation>
     </message>
 </context>
 <context>

@@ -232,6 +232,21 @@
     </message>
 </context>
 <context>
+    <name>orbel::Brain</name>
+    <message>
+        <source>mate in %1</source>
+        <translation>mat en %1</translation>
+    </message>
+    <message>
+        <source>mated in %1</source>
+        <translation>maté en %1</translation>
+    </message>
+    <message>
+        <source>%1, depth %2</source>
+        <translation>%1, profondeur %2</translation>
+    </message>
+</context>
+<context>
     <name>orbel::ChatPane</name>
     <message>
         <source>Chat:</source>
@@ -1059,6 +1074,11 @@ L&apos;ordinateur doit-il terminer la partie&#xa0;?</translation>
         <source>Asking the engine for a hint...</source>
         <translation>Demande d&apos;un conseil au moteur...</translation>
     </message>
+    <message>
+        <source>Value:</source>
+        <extracomment>Before the computer&apos;s or the engine&apos;s value of the position, as in &quot;Value: 34&quot;.</extracomment>
+        <translation>Valeur :</translation>
+    </message>
 </context>
 <context>
     <name>orbel::MoveText</name>
@@ -1763,6 +1783,22 @@ Le reste de la partie demeure sur l&apos;échiquier et dans une partie enregistr
     <message>
         <source>That square is attacked</source>
         <translation>Cette case est attaquée</translation>
+    </message>
+    <message>
+        <source>no game on the board</source>
+        <translation>aucune partie sur l’échiquier</translation>
+    </message>
+    <message>
+        <source>nothing in hand</source>
+        <translation>aucune pièce en main</translation>
+    </message>
+    <message>
+        <source>not your move</source>
+        <translation>ce n’est pas votre tour</translation>
+    </message>
+    <message>
+        <source>no piece chosen</source>
+        <translation>aucune pièce choisie</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,21 @@
     </message>
 </context>
 <context>
+    <name>orbel::Brain</name>
+    <message>
+        <source>mate in %1</source>
+        <translation>mat w %1</translation>
+    </message>
+    <message>
+        <source>mated in %1</source>
+        <translation>dostaje mata w %1</translation>
+    </message>
+    <message>
+        <source>%1, depth %2</source>
+        <translation>%1, głębokość %2</translation>
+    </message>
+</context>
+<context>
     <name>orbel::ChatPane</name>
     <message>
         <source>Chat:</source>
@@ -1066,6 +1081,11 @@ Czy komputer ma dokończyć partię?</translation>
         <source>Asking the engine for a hint...</source>
         <translation>Pytanie silnika o podpowiedź...</translation>
     </message>
+    <message>
+        <source>Value:</source>
+        <extracomment>Before the computer&apos;s or the engine&apos;s value of the position, as in &quot;Value: 34&quot;.</extracomment>
+        <translation>Ocena:</translation>
+    </message>
 </context>
 <context>
     <name>orbel::MoveText</name>
@@ -1770,6 +1790,22 @@ Reszta partii pozostaje na szachownicy i w zapisanej grze (*.KRV).</translation>
     <message>
         <source>That square is attacked</source>
         <translation>To pole jest atakowane</translation>
+    </message>
+    <message>
+        <source>no game on the board</source>
+        <translation>brak partii na szachownicy</translation>
+    </message>
+    <message>
+        <source>nothing in hand</source>
+        <translation>brak figury w ręce</translation>
+    </message>
+    <message>
+        <source>not your move</source>
+        <translation>to nie twój ruch</translation>
+    </message>
+    <message>
+        <source>no piece chosen</source>
+        <translation>nie wybrano figury</translation>
     </message>
 </context>
 <context>

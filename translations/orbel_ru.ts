@@ -239,6 +239,21 @@
     </message>
 </context>
 <context>
+    <name>orbel::Brain</name>
+    <message>
+        <source>mate in %1</source>
+        <translation>мат в %1</translation>
+    </message>
+    <message>
+        <source>mated in %1</source>
+        <translation>получает мат в %1</translation>
+    </message>
+    <message>
+        <source>%1, depth %2</source>
+        <translation>%1, глубина %2</translation>
+    </message>
+</context>
+<context>
     <name>orbel::ChatPane</name>
     <message>
         <source>Chat:</source>
@@ -1066,6 +1081,11 @@ Shall the computer finish the game?</source>
         <source>Asking the engine for a hint...</source>
         <translation>Запрашиваем подсказку у движка...</translation>
     </message>
+    <message>
+        <source>Value:</source>
+        <extracomment>Before the computer&apos;s or the engine&apos;s value of the position, as in &quot;Value: 34&quot;.</extracomment>
+        <translation>Оценка:</translation>
+    </message>
 </context>
 <context>
     <name>orbel::MoveText</name>
@@ -1770,6 +1790,22 @@ The rest of the game stays on the board and in a saved game (*.KRV).</source>
     <message>
         <source>That square is attacked</source>
         <translation>Это поле атаковано</translation>
+    </message>
+    <message>
+        <source>no game on the board</source>
+        <translation>на доске нет партии</translation>
+    </message>
+    <message>
+        <source>nothing in hand</source>
+        <translation>в руке нет фигуры</translation>
+    </message>
+    <message>
+        <source>not your move</source>
+        <translation>сейчас не ваш ход</translation>
+    </message>
+    <message>
+        <source>no piece chosen</source>
+        <translation>фигура не выбрана</translation>
     </message>
 </context>
 <context>

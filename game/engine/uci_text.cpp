@@ -173,7 +173,8 @@ std::vector<std::string> strengthCommands(const std::vector<Option>& options, st
     return {};
 }
 
-std::string brainText(const StandardPosition& position, const Info& info) {
+std::string brainText(const StandardPosition& position, const Info& info, Translate tr) {
+    constexpr const char* Context = "orbel::Brain";
     std::string text = "Brain:\n";
     StandardPosition at = position;
     for (std::size_t ply = 0; ply < std::min(info.pv.size(), BrainPlies); ++ply) {
@@ -187,7 +188,8 @@ std::string brainText(const StandardPosition& position, const Info& info) {
     if (text.back() == ' ') text.pop_back();
     text += "\n\nValue: ";
     if (info.mateIn) {
-        text += *info.mateIn > 0 ? "mate in " + std::to_string(*info.mateIn) : "mated in " + std::to_string(-*info.mateIn);
+        text += *info.mateIn > 0 ? fill(tr(Context, ORBEL_WORD("orbel::Brain", "mate in %1")), {std::to_string(*info.mateIn)})
+                                 : fill(tr(Context, ORBEL_WORD("orbel::Brain", "mated in %1")), {std::to_string(-*info.mateIn)});
     } else if (info.centipawns) {
         const int cp = *info.centipawns;
         char value[32];
@@ -196,7 +198,7 @@ std::string brainText(const StandardPosition& position, const Info& info) {
     } else {
         text += "?";
     }
-    return text + ", depth " + std::to_string(info.depth);
+    return fill(tr(Context, ORBEL_WORD("orbel::Brain", "%1, depth %2")), {text, std::to_string(info.depth)});
 }
 
 int strengthMoveTimeMs(const std::vector<Option>& options, std::optional<int> elo) {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/notation/words.h"
 #include "rules/standard_moves.h"
 
 namespace orbel::uci {
@@ -77,7 +78,8 @@ int strengthMoveTimeMs(const std::vector<Option>& options, std::optional<int> el
 // value beneath), then "Value: +0.34, depth 12" from the engine's side (or
 // "mate in 3", "mated in 2").
 inline constexpr std::size_t BrainPlies = 8;
-std::string brainText(const StandardPosition& position, const Info& info);
+// The words come through `tr` (context "orbel::Brain").
+std::string brainText(const StandardPosition& position, const Info& info, Translate tr = inEnglish);
 
 // The longest line read whole; a longer one is dropped unread.
 inline constexpr std::size_t MaxLineLength = 16 * 1024;
