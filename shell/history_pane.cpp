@@ -93,6 +93,9 @@ QRect HistoryPane::lineRect(int index) const {
 void HistoryPane::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter p(this);
+    // Moves are written left to right in every language, right-to-left ones
+    // included, as chess books print them: "1. e4", never ".1".
+    p.setLayoutDirection(Qt::LeftToRight);
     const QRect inside = contentsRect().adjusted(0, 0, -bar_->width(), 0);
     p.setClipRect(inside);
     if (history().count > 0) p.setFont(paneFont_());

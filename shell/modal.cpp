@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QLayout>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
@@ -83,7 +85,25 @@ bool askQuestion(const WindowSeams& seams, QWidget* owner, const QString& text, 
     return execBox(owner, shown, caption, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+namespace {
+
+// Right to left, a dialog drawn at fixed places (a template's) mirrors them
+// as a layout would: each control at its distance from the right edge, the
+// controls inside a frame within it. Once: a dialog run again keeps them.
+void mirrorFixedPlaces(QWidget& widget) {
+    if (!widget.isRightToLeft() || widget.layout() || widget.property("mirrored").toBool()) return;
+    widget.setProperty("mirrored", true);
+    for (QWidget* child : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow()) continue;
+        child->move(widget.width() - child->geometry().right() - 1, child->y());
+        if (qobject_cast<QGroupBox*>(child)) mirrorFixedPlaces(*child);
+    }
+}
+
+}  // namespace
+
 int runModalDialog(const WindowSeams& seams, QDialog& dialog) {
+    mirrorFixedPlaces(dialog);
     if (seams.dialog) return seams.dialog(dialog);
     return dialog.exec();
 }

@@ -1,6 +1,8 @@
 // Plays the opening of a game through the real window (mouse drags, the
 // computer answering) and saves what the screen shows of the window.
-// Run under Xvfb by tools/screenshot.sh.
+// Run under Xvfb by tools/screenshot.sh. A second and third argument show it
+// in a language, from a folder of translations (the tests' pseudo-languages:
+// make_screenshot rtl.png ar_XB build/tests/i18n).
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +15,7 @@
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
 #include "shell/resource_ids.h"
+#include "shell/translation.h"
 #include "tests/support/scripted_play.h"
 
 namespace {
@@ -37,6 +40,7 @@ void drag(MainWindow& w, MoveRecord m) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
+    if (argc > 3) installTranslations(app, {QString::fromLocal8Bit(argv[2])}, QString::fromLocal8Bit(argv[3]));
     MainWindow window;
     window.seams().dialog = [](QDialog& d) {
         if (auto* setup = dynamic_cast<NewGameSetupDialog*>(&d)) {
