@@ -64,6 +64,15 @@ appstreamcli validate --no-net --pedantic --explain "$prefix/share/metainfo/$app
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >/dev/null 2>&1 \
   || { cat "$work/appstream.log" >&2; fail "appstreamcli validate failed"; }
 grep -E '^[WE]:' "$work/appstream.log" >&2 && fail "appstreamcli reports warnings"
+# The name and summary in each language the game speaks.
+for lang in $(cd translations && ls orbel_*.ts | sed 's/orbel_\(.*\)\.ts/\1/'); do
+  for key in Name Comment; do
+    grep -q "^$key\[$lang\]=" "$prefix/share/applications/$app_id.desktop" || fail "desktop entry: no $key[$lang]"
+  done
+  for tag in name summary; do
+    grep -q "<$tag xml:lang=\"$lang\">" "$prefix/share/metainfo/$app_id.metainfo.xml" || fail "metainfo: no $tag in $lang"
+  done
+done
 
 xmllint --noout "$prefix/share/mime/packages/$app_id.xml" || fail "mime package is not well-formed XML"
 update-mime-database "$prefix/share/mime" 2>/dev/null

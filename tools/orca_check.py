@@ -184,6 +184,24 @@ def judge_promotion(keys, messages):
     ]
 
 
+def judge_german(keys, messages):
+    """The game in German: a move typed with the German knight's letter is
+    played, and it and the reply are heard with German piece names."""
+    heard = [m for m in messages if m.text]
+    typed = [k[0] for k in keys if k[1] == 'KEY Return'][1:2]
+    repeat = [k[0] for k in keys if k[1] == 'KEY F2']
+    if not typed or not repeat:
+        return [(False, 'the German script ran: keys %s' % [k[1] for k in keys])]
+    reply = [m for m in heard if typed[0] <= m.queued < repeat[0] and m.text.startswith('Sie: Springer f3.')]
+    again = [m.text for m in heard if m.queued >= repeat[0]]
+    return [
+        (reply and reply[0].ended is not None and reply[0].cancelled is None and 'Computer: ' in reply[0].text,
+         'Sf3 is played, and it and the reply are heard whole in German: %s' % [m.text for m in reply]),
+        (any(t.startswith('Computer, Springer g8 nach f6') for t in again),
+         'F2 says the last move again, in full and in German: %s' % again),
+    ]
+
+
 def main():
     out = sys.argv[1]
     keys = read_keys(out + '/keys.log')
@@ -192,7 +210,7 @@ def main():
     if '--judge' not in sys.argv:
         return 0
     failed = 0
-    judged = judge_promotion if 'promotion' in sys.argv else judge
+    judged = judge_promotion if 'promotion' in sys.argv else judge_german if 'german' in sys.argv else judge
     for ok, what in judged(keys, messages):
         print('%s  %s' % ('PASS' if ok else 'FAIL', what))
         failed += not ok

@@ -7,7 +7,8 @@
 #
 # KEYS is a script of steps (tools/orca_keys/*.keys): "key NAME...",
 # "type TEXT", "sleep SECONDS". Beside it, NAME.conf is the game's settings
-# file and NAME.KRV a saved game it opens at start, when they exist. OUT is
+# file, NAME.KRV a saved game it opens at start and NAME.lang the locale the
+# game runs in (LANG), when they exist. OUT is
 # a folder: speech.log (the speech server's own log), keys.log (each step
 # and when it ran) and orca.log.
 # Everything runs inside this session: a sound server with only a null sink,
@@ -56,11 +57,13 @@ orca --replace --debug-file="$out/orca.log" >/dev/null 2>&1 &
 pids+=($!)
 sleep 4
 
-settings=${keys%.keys}.conf saved=${keys%.keys}.KRV
+settings=${keys%.keys}.conf saved=${keys%.keys}.KRV language=${keys%.keys}.lang
+game_lang=C.UTF-8
+if [ -f "$language" ]; then game_lang=$(cat "$language"); fi
 if [ -f "$settings" ]; then mkdir -p "$XDG_CONFIG_HOME/Tessaly" && cp "$settings" "$XDG_CONFIG_HOME/Tessaly/Orbel Chess.conf"; fi
 args=()
 if [ -f "$saved" ]; then args=("$saved"); fi
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$game" "${args[@]}" >"$out/game.log" 2>&1 &
+LANG=$game_lang QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$game" "${args[@]}" >"$out/game.log" 2>&1 &
 pids+=($!)
 game_pid=$!
 

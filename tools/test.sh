@@ -58,8 +58,9 @@ echo "== A blind player's game by keyboard, as the real Orca speaks it =="
 # Orca, its speech server on a null sound sink, a window manager and the game
 # in a session and network namespace of their own; then what was said, when,
 # and whether it was cut off, judged from the speech server's log: a game as
-# Black by keyboard, then a promotion under standard rules.
-for script in black promotion; do
+# Black by keyboard, a promotion under standard rules, and a move typed and
+# heard in German.
+for script in black promotion german; do
   orca_out=$(mktemp -d)
   if timeout 300 unshare --net sh -c 'ip link set lo up && exec dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" bash tools/orca_check.sh "$0" "$1" "$2"' \
     build/orbel-chess "tools/orca_keys/$script.keys" "$orca_out" >"$orca_out/run.log" 2>&1; then
