@@ -66,6 +66,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://orbelchess.example/")
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb_package.cmake)
 set(CPACK_ORBEL_STRIP ${CMAKE_STRIP})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Metric-compatible stand-ins for the fonts the window asks for by name.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# Metric-compatible stand-ins for the fonts the window asks for by name, and
+# Qt's own texts (a box's buttons, the file dialogs) in the game's languages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
 include(CPack)
