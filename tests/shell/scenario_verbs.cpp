@@ -888,6 +888,24 @@ const std::map<std::string, Verb> Verbs = {
     {"enter", [](S& s, Words& in) {
          EXPECT_TRUE(s.sandbox->enter(word(in) == "home" ? NetSandbox::Place::Home : NetSandbox::Place::Router));
      }},
+    // Every dialog, opened the way the program opens it, shows its whole texts
+    // (answer layout): New Game Setup with engines, Engines, About, What's
+    // New, Time Control, Internet Game, Nickname Selection and the connecting
+    // box, which calls the scenario's server.
+    {"every-dialog-whole", [](S& s, Words&) {
+         static const char* const steps[] = {
+             "engines well never", "answer layout", "command new-one", "expect offered 0 texts, 0 pictures",
+             "answer layout", "command engines", "expect offered 1 texts, 0 pictures",
+             "answer layout", "command about", "expect offered 3 texts, 1 pictures",
+             "answer layout", "command whats-new", "expect offered 2 texts, 1 pictures",
+             "answer layout", "command time-control", "expect offered 2 texts, 0 pictures",
+             "answer layout", "command call", "expect offered 2 texts, 0 pictures",
+             "answer layout", "nickname-dialog", "expect offered 1 texts, 0 pictures",
+             "answer internet 127.0.0.1:{server} anna white", "answer layout", "command call",
+             "expect offered 1 texts, 0 pictures"};
+         for (const char* step : steps)
+             if (!s.HasFailure()) s.run({s.line, step});
+     }},
     // The copy in another language (a shipped one, or en_XA or ar_XB, the
     // longer and the right-to-left pseudo-languages): closed and opened again.
     {"language", [](S& s, Words& in) {
