@@ -77,9 +77,9 @@ enum class Grow { Down, Right };
 // A static text at its template place (in dialog units). Where this font
 // wraps it onto more lines than the template's box holds, the box grows by
 // whole units the way its neighbours leave free, never cutting the text.
-inline QLabel* staticText(QWidget* parent, const char* text, const DialogUnits& du, QRect units,
+inline QLabel* staticText(QWidget* parent, const QString& text, const DialogUnits& du, QRect units,
                           Grow grow = Grow::Down) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -129,8 +129,8 @@ inline QString groupBoxStyleSheet(const QFont& font) {
 // An automatic radio button of `group`, carrying its control identifier,
 // inside its frame `box`, where a screen reader finds it under the frame's
 // title; `at` in the dialog's coordinates.
-inline void addRadio(QButtonGroup* group, QGroupBox* box, int id, const char* text, QRect at) {
-    auto* r = new QRadioButton(QString::fromLatin1(text), box);
+inline void addRadio(QButtonGroup* group, QGroupBox* box, int id, const QString& text, QRect at) {
+    auto* r = new QRadioButton(text, box);
     // The dialog's font: a style-sheeted frame does not hand its own on.
     r->setFont(box->parentWidget()->font());
     at.translate(-box->pos());

@@ -21,19 +21,6 @@ namespace {
 
 QPixmap infoPicture() { return QPixmap(QStringLiteral(":/pieces/%1.png").arg(res::InfoPicture)); }
 
-// addRadio measures the text it is given: the translated one is measured here.
-void addTranslatedRadio(QButtonGroup* group, QGroupBox* box, int id, const QString& text, QRect at) {
-    addRadio(group, box, id, "", at);
-    QAbstractButton* radio = group->button(id);
-    radio->setText(text);
-    radio->resize(std::max(radio->width(), radio->sizeHint().width()), radio->height());
-}
-
-// A static text of texts.h's kind, in the user's language.
-void translatedText(QWidget* parent, const char* english, const DialogUnits& du, QRect units) {
-    staticText(parent, text::tr(english).toUtf8().constData(), du, units);
-}
-
 }  // namespace
 
 NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeControl chooseTimeControl,
@@ -59,15 +46,15 @@ NewGameSetupDialog::NewGameSetupDialog(Start start, QWidget* owner, ChooseTimeCo
     colours_ = new QButtonGroup(this);
     levels_ = new QButtonGroup(this);
     // Each with its first letter as its key (Alt+W ... Alt+H).
-    addTranslatedRadio(colours_, colour, ctl::White, tr("&White"), du.rect(20, 15, 40, 15));
-    addTranslatedRadio(colours_, colour, ctl::Black, tr("&Black"), du.rect(60, 15, 40, 15));
-    addTranslatedRadio(levels_, ai, ctl::Easy, tr("&Easy"), du.rect(20, 55, 35, 10));
-    addTranslatedRadio(levels_, ai, ctl::Medium, tr("&Medium"), du.rect(20, 65, 35, 10));
-    addTranslatedRadio(levels_, ai, ctl::Hard, tr("&Hard"), du.rect(20, 75, 35, 10));
+    addRadio(colours_, colour, ctl::White, tr("&White"), du.rect(20, 15, 40, 15));
+    addRadio(colours_, colour, ctl::Black, tr("&Black"), du.rect(60, 15, 40, 15));
+    addRadio(levels_, ai, ctl::Easy, tr("&Easy"), du.rect(20, 55, 35, 10));
+    addRadio(levels_, ai, ctl::Medium, tr("&Medium"), du.rect(20, 65, 35, 10));
+    addRadio(levels_, ai, ctl::Hard, tr("&Hard"), du.rect(20, 75, 35, 10));
     for (int i = 0; i < engines.size(); ++i) {
         // An engine names itself: cut short to the frame, whole for a reader,
         // and never taken for a key.
-        addRadio(levels_, ai, ctl::FirstEngine + i, "", du.rect(20, 85 + 10 * i, 85, 10));
+        addRadio(levels_, ai, ctl::FirstEngine + i, QString(), du.rect(20, 85 + 10 * i, 85, 10));
         QAbstractButton* radio = levels_->button(ctl::FirstEngine + i);
         radio->setText(QFontMetrics(font()).elidedText(engines[i], Qt::ElideRight, du.px(72)).replace('&', "&&"));
         radio->setAccessibleName(engines[i]);
@@ -164,12 +151,12 @@ InfoDialog::InfoDialog(Kind kind, QWidget* owner) : QDialog(owner) {
         setWindowTitle(tr("About Orbel Chess 3.0"));
         setFont(dialogFont("Times New Roman", 10));
         const DialogUnits du(font());
-        translatedText(this, text::AboutRights, du, QRect(50, 5, 119, 25));
+        staticText(this, text::tr(text::AboutRights), du, QRect(50, 5, 119, 25));
         ok_ = new QPushButton(tr("OK"), this);
         ok_->setGeometry(du.rect(185, 6, 40, 14));
         picture(this, infoPicture(), du, QPoint(10, 5), true);
-        translatedText(this, text::AboutFeatures, du, QRect(15, 35, 200, 45));
-        translatedText(this, text::AboutInternet, du, QRect(15, 80, 210, 35));
+        staticText(this, text::tr(text::AboutFeatures), du, QRect(15, 35, 200, 45));
+        staticText(this, text::tr(text::AboutInternet), du, QRect(15, 80, 210, 35));
         setDialogSize(this, du, 231, 123);
     } else {
         setWindowTitle(tr("What's new in 3.0?"));
@@ -178,9 +165,9 @@ InfoDialog::InfoDialog(Kind kind, QWidget* owner) : QDialog(owner) {
         ok_ = new QPushButton(tr("OK"), this);
         ok_->setGeometry(du.rect(190, 5, 50, 14));
         // Room to grow down: the second text starts at 92.
-        translatedText(this, text::WhatsNewChanges, du, QRect(45, 5, 135, 84));
+        staticText(this, text::tr(text::WhatsNewChanges), du, QRect(45, 5, 135, 84));
         picture(this, infoPicture(), du, QPoint(10, 5), false);
-        translatedText(this, text::WhatsNewMore, du, QRect(45, 92, 140, 44));
+        staticText(this, text::tr(text::WhatsNewMore), du, QRect(45, 92, 140, 44));
         setDialogSize(this, du, 247, 150);
     }
     ok_->setDefault(true);

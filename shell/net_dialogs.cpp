@@ -41,19 +41,6 @@ QLineEdit* editField(QWidget* parent, int id, int maxLength, QRect at) {
 // The caption of every box that refuses a dialog's fields.
 QString invalidInformation() { return QCoreApplication::translate("orbel::NetDialogs", "Invalid Information"); }
 
-// addRadio measures the text it is given: the translated one is measured here.
-void addTranslatedRadio(QButtonGroup* group, QGroupBox* box, int id, const QString& text, QRect at) {
-    addRadio(group, box, id, "", at);
-    QAbstractButton* radio = group->button(id);
-    radio->setText(text);
-    radio->resize(std::max(radio->width(), radio->sizeHint().width()), radio->height());
-}
-
-QLabel* translatedText(QWidget* parent, const QString& text, const DialogUnits& du, QRect units,
-                       Grow grow = Grow::Down) {
-    return staticText(parent, text.toUtf8().constData(), du, units, grow);
-}
-
 QPushButton* pushButton(QWidget* parent, const QString& text, QRect at, bool isDefault) {
     auto* button = new QPushButton(text, parent);
     button->setGeometry(at);
@@ -74,10 +61,10 @@ InternetGameDialog::InternetGameDialog(const WindowSeams& seams, QWidget* owner,
     // The texts have room to their right, up to the buttons and the group.
     // Each text names its field to a screen reader, with a key to reach it.
     QLabel* hostLabel =
-        translatedText(this, tr("Enter &host name or IP address of opponent"), du, QRect(5, 10, 90, 20), Grow::Right);
+        staticText(this, tr("Enter &host name or IP address of opponent"), du, QRect(5, 10, 90, 20), Grow::Right);
     host_ = editField(this, ctl::HostEdit, MaxHostTextLength, du.rect(5, 30, 105, 15));
     hostLabel->setBuddy(host_);
-    QLabel* nicknameLabel = translatedText(this, tr("Enter your &nickname"), du, QRect(5, 50, 65, 10), Grow::Right);
+    QLabel* nicknameLabel = staticText(this, tr("Enter your &nickname"), du, QRect(5, 50, 65, 10), Grow::Right);
     nickname_ = editField(this, ctl::NicknameEdit, static_cast<int>(MaxTypedNicknameLength), du.rect(5, 60, 105, 15));
     nicknameLabel->setBuddy(nickname_);
 
@@ -85,8 +72,8 @@ InternetGameDialog::InternetGameDialog(const WindowSeams& seams, QWidget* owner,
     colour->setGeometry(du.rect(119, 42, 95, 33));
     // Each button under its control identifier.
     colours_ = new QButtonGroup(this);
-    addTranslatedRadio(colours_, colour, ctl::White, tr("&White"), du.rect(129, 52, 40, 15));
-    addTranslatedRadio(colours_, colour, ctl::Black, tr("&Black"), du.rect(169, 52, 40, 15));
+    addRadio(colours_, colour, ctl::White, tr("&White"), du.rect(129, 52, 40, 15));
+    addRadio(colours_, colour, ctl::Black, tr("&Black"), du.rect(169, 52, 40, 15));
 
     ok_ = pushButton(this, tr("OK"), du.rect(165, 5, 50, 14), true);
     cancel_ = pushButton(this, tr("Cancel"), du.rect(165, 20, 50, 14), false);
@@ -193,7 +180,7 @@ ConnectingDialog::ConnectingDialog(QWidget* owner) : QDialog(owner) {
     const DialogUnits du(font());
 
     // Room to grow down, to the button at 40.
-    translatedText(this, tr("Attempting connection.....\nPlease Wait....."), du, QRect(25, 15, 80, 15));
+    staticText(this, tr("Attempting connection.....\nPlease Wait....."), du, QRect(25, 15, 80, 15));
 
     // Never smaller than its own text, grown from its template place.
     cancel_ = pushButton(this, tr("Cancel Connect"), du.rect(30, 40, 60, 10), true);
@@ -243,7 +230,7 @@ NicknameDialog::NicknameDialog(const WindowSeams& seams, QWidget* owner) : QDial
 
     // Room to grow right; the edit is right below.
     QLabel* label =
-        translatedText(this, tr("Enter your &nickname for the current match"), du, QRect(7, 7, 117, 18), Grow::Right);
+        staticText(this, tr("Enter your &nickname for the current match"), du, QRect(7, 7, 117, 18), Grow::Right);
     nickname_ = editField(this, ctl::NicknameEdit, static_cast<int>(MaxTypedNicknameLength), du.rect(7, 26, 102, 14));
     label->setBuddy(nickname_);
     ok_ = pushButton(this, tr("OK"), du.rect(39, 45, 50, 14), true);
