@@ -146,6 +146,8 @@ private:
     void movePlayed(const PlayedMove& move);
     void gameEnded(EndReason reason);
     void gameOverBox(const QString& text, const QString& caption, MessageIcon icon, bool owned);
+    // The same with texts.h's texts, in the user's language.
+    void gameOverBox(const char* text, const char* caption, MessageIcon icon, bool owned);
     void thinkingStarted();
     void thinkingEnded();
     // The computer's or an engine's line and value, in the Brain pane.

@@ -129,6 +129,10 @@ void MainWindow::movePlayed(const PlayedMove& m) {
     invalidate();
 }
 
+void MainWindow::gameOverBox(const char* text, const char* caption, MessageIcon icon, bool owned) {
+    gameOverBox(text::tr(text), text::tr(caption), icon, owned);
+}
+
 void MainWindow::gameOverBox(const QString& text, const QString& caption, MessageIcon icon, bool owned) {
     // Whatever the last move said stays no longer true, should the user
     // cancel the next game and look at this one.
@@ -138,7 +142,7 @@ void MainWindow::gameOverBox(const QString& text, const QString& caption, Messag
 
 void MainWindow::gameEnded(EndReason reason) {
     if (reason == EndReason::UserResigned) {
-        gameOverBox(text::tr(text::ResignBox), text::tr(text::GameOver), MessageIcon::Information, true);
+        gameOverBox(text::ResignBox, text::GameOver, MessageIcon::Information, true);
         runNewGameSetup();
         invalidate();
         return;
@@ -155,9 +159,7 @@ void MainWindow::gameEnded(EndReason reason) {
     if (reason != EndReason::Checkmate && !(reason == EndReason::Drawn && game_.lastPlayed().draw != DrawReason::None))
         playSound(res::GameEndSound);
     switch (reason) {
-    case EndReason::Checkmate:
-        gameOverBox(text::tr(text::CheckMate), text::tr(text::GameOver), MessageIcon::Information, false);
-        break;
+    case EndReason::Checkmate: gameOverBox(text::CheckMate, text::GameOver, MessageIcon::Information, false); break;
     case EndReason::Drawn: {
         const QString why = QString::fromStdString(translated(DrawReasonContext, drawReasonText(game_.drawReason())));
         const QString drawn = tr("The game is drawn by %1.").arg(why);
@@ -167,16 +169,16 @@ void MainWindow::gameEnded(EndReason reason) {
     }
     case EndReason::ComputerResigned:
         announce(tr("The computer resigns. You win."));
-        gameOverBox(text::tr(text::ComputerResign), text::tr(text::GameOver), MessageIcon::Information, false);
+        gameOverBox(text::ComputerResign, text::GameOver, MessageIcon::Information, false);
         break;
     case EndReason::OpponentResigned:
-        gameOverBox(text::tr(text::OpponentResigned), text::tr(text::GameOver), MessageIcon::Exclamation, true);
+        gameOverBox(text::OpponentResigned, text::GameOver, MessageIcon::Exclamation, true);
         break;
     case EndReason::OpponentLeft:
-        gameOverBox(text::tr(text::OpponentDisconnected), text::tr(text::InternetGame), MessageIcon::Stop, true);
+        gameOverBox(text::OpponentDisconnected, text::InternetGame, MessageIcon::Stop, true);
         break;
     case EndReason::TimeForfeit: timeForfeitBox(); break;
-    case EndReason::OpponentCheated: gameOverBox(text::tr(text::IllegalPeerMove), text::tr(text::InternetGame), MessageIcon::Stop, true); break;
+    case EndReason::OpponentCheated: gameOverBox(text::IllegalPeerMove, text::InternetGame, MessageIcon::Stop, true); break;
     default: gameOverBox(QString(), QString(), MessageIcon::None, false); break;
     }
     if (stay) {
@@ -305,8 +307,8 @@ void MainWindow::undoMove() {
     }
     //: The moves taken back are joined by " and ".
     const QString joiner = tr(" and ");
-    tell((taken.isEmpty() ? tr("Nothing taken back.") : tr("Taken back %1.").arg(taken.join(joiner))) + QLatin1Char(' ') +
-         toMoveText());
+    const QString words = taken.isEmpty() ? tr("Nothing taken back.") : tr("Taken back %1.").arg(taken.join(joiner));
+    tell(words + QLatin1Char(' ') + toMoveText());
 }
 
 QString MainWindow::toMoveText() const {

@@ -134,8 +134,8 @@ CommandLine readCommandLine(const QCoreApplication& app) {
     line.port = portOf(parser);
     if (line.port == 0) {
         std::fprintf(stderr, "orbel-chess: %s\n",
-                     qPrintable(trCommandLine(QT_TRANSLATE_NOOP("orbel::CommandLine",
-                                                                "--port takes a port number from 1 to 65535, not '%1'."))
+                     qPrintable(trCommandLine(QT_TRANSLATE_NOOP("orbel::CommandLine", "--port takes a port number "
+                                                                                      "from 1 to 65535, not '%1'."))
                                     .arg(parser.value(QStringLiteral("port")))));
         std::exit(1);
     }

@@ -188,8 +188,10 @@ std::string brainText(const StandardPosition& position, const Info& info, Transl
     if (text.back() == ' ') text.pop_back();
     text += "\n\nValue: ";
     if (info.mateIn) {
-        text += *info.mateIn > 0 ? fill(tr(Context, ORBEL_WORD("orbel::Brain", "mate in %1")), {std::to_string(*info.mateIn)})
-                                 : fill(tr(Context, ORBEL_WORD("orbel::Brain", "mated in %1")), {std::to_string(-*info.mateIn)});
+        const int moves = std::abs(*info.mateIn);
+        text += fill(*info.mateIn > 0 ? tr(Context, ORBEL_WORD("orbel::Brain", "mate in %1"))
+                                      : tr(Context, ORBEL_WORD("orbel::Brain", "mated in %1")),
+                     {std::to_string(moves)});
     } else if (info.centipawns) {
         const int cp = *info.centipawns;
         char value[32];

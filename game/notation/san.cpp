@@ -171,9 +171,11 @@ std::string noMoveReason(const StandardPosition& position, const std::vector<Pat
     // What only this program's own rules refuse; standard chess's refusals are refusalFor's.
     const bool orbel = position.rules == RuleSet::Orbel;
     for (const Pattern& p : patterns) {
-        if (orbel && p.promoteTo != NoPiece && p.promoteTo != Queen) return tr(Context, ORBEL_WORD("orbel::MoveText", "pawns always become queens"));
+        if (orbel && p.promoteTo != NoPiece && p.promoteTo != Queen)
+            return tr(Context, ORBEL_WORD("orbel::MoveText", "pawns always become queens"));
         const bool pawnCapture = p.kind == Pawn && (p.capture || (p.fromFile >= 0 && p.fromFile != fileOf(p.to)));
-        if (orbel && pawnCapture && p.to == position.enPassantTarget) return tr(Context, ORBEL_WORD("orbel::MoveText", "no en passant in these rules"));
+        if (orbel && pawnCapture && p.to == position.enPassantTarget)
+            return tr(Context, ORBEL_WORD("orbel::MoveText", "no en passant in these rules"));
     }
     for (const Pattern& p : patterns)
         if (std::string reason = refusalFor(position, p, tr); !reason.empty()) return reason;
@@ -343,9 +345,11 @@ const char* refusalText(Refusal refusal) noexcept {
     case Refusal::NothingToTake: return ORBEL_WORD("orbel::Refusal", "There is nothing to take there");
     case Refusal::NoEnPassant: return ORBEL_WORD("orbel::Refusal", "No en passant in these rules");
     case Refusal::EnPassantGone: return ORBEL_WORD("orbel::Refusal", "En passant only right after the double step");
-    case Refusal::CastleThroughAttack: return ORBEL_WORD("orbel::Refusal", "The king may not castle through an attacked square");
+    case Refusal::CastleThroughAttack:
+        return ORBEL_WORD("orbel::Refusal", "The king may not castle through an attacked square");
     case Refusal::CastleIntoCheck: return ORBEL_WORD("orbel::Refusal", "The king may not castle into check");
-    case Refusal::CastlingGone: return ORBEL_WORD("orbel::Refusal", "The king or that rook has moved, or the rook is gone");
+    case Refusal::CastlingGone:
+        return ORBEL_WORD("orbel::Refusal", "The king or that rook has moved, or the rook is gone");
     case Refusal::InCheck: return ORBEL_WORD("orbel::Refusal", "Your king is in check");
     case Refusal::Pinned: return ORBEL_WORD("orbel::Refusal", "That piece is pinned to its king");
     case Refusal::KingAttacked: return ORBEL_WORD("orbel::Refusal", "That square is attacked");

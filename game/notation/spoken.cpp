@@ -161,7 +161,8 @@ std::string spokenMove(const StandardPosition& before, const StandardMove& move,
         out = fill(say(tr, ORBEL_WORD("orbel::Spoken", "%1 %2 to %3")), {piece, from, to});
     } else {
         // The moving piece, its square, the piece it takes, that one's square.
-        out = fill(say(tr, ORBEL_WORD("orbel::Spoken", "%1 %2 takes %3 %4")), {piece, from, tr(TakenContext, takenNames[row(taken.kind)]), to});
+        const std::string takenName = tr(TakenContext, takenNames[row(taken.kind)]);
+        out = fill(say(tr, ORBEL_WORD("orbel::Spoken", "%1 %2 takes %3 %4")), {piece, from, takenName, to});
     }
     if (move.promotes) out += promotion(move.promotion, tr);
     return out;

@@ -86,8 +86,9 @@ inline const char* readingProblem(std::string_view input) {
         // In English, and with a Russian player's letters (two bytes each, the king's two letters).
         for (const char* letters : {"", "\u041a\u0440 \u0424 \u041b \u0421 \u041a"}) {
             const MoveTextReading r = readMoveText(p, typed, MoveTextRules::Typed, letters);
-            if (r.outcome == MoveTextReading::Outcome::One && !isLegalMove(p, r.move)) return "a typed move is not legal";
-            if (r.outcome != MoveTextReading::Outcome::One && (r.message.empty() || !printable(r.message, 200, true))) {
+            const bool one = r.outcome == MoveTextReading::Outcome::One;
+            if (one && !isLegalMove(p, r.move)) return "a typed move is not legal";
+            if (!one && (r.message.empty() || !printable(r.message, 200, true))) {
                 return "a typed move's message is empty, too long or unprintable";
             }
         }

@@ -912,8 +912,8 @@ const std::map<std::string, Verb> Verbs = {
          const QString name = QString::fromStdString(word(in));
          const bool pseudo = name == "en_XA" || name == "ar_XB";
          s.me().close();
-         EXPECT_EQ(installTranslations(*qApp, {name}, QString::fromUtf8(pseudo ? ORBEL_PSEUDO_TRANSLATIONS : TranslationFolder)),
-                   name);
+         const char* folder = pseudo ? ORBEL_PSEUDO_TRANSLATIONS : TranslationFolder;
+         EXPECT_EQ(installTranslations(*qApp, {name}, QString::fromUtf8(folder)), name);
          s.me().open();
      }},
     // The copy closed and started again, listening on the port it had.
