@@ -31,7 +31,7 @@ inline bool printable(const std::string& text, std::size_t limit, bool cyrillic 
 }
 
 inline const char* refusalProblem(const std::string& error, const ImportedGame& game, const ImportedGame& before) {
-    if (!printable(error, 200)) return "a refusal is too long or holds unprintable bytes";
+    if (!printable(error, 200, true)) return "a refusal is too long or holds unprintable bytes";
     if (writeFen(game.start) != writeFen(before.start) || game.moves != before.moves) {
         return "a refused text changed the game";
     }
