@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "game/notation/words.h"
+#include "rules/words.h"
 #include "rules/draws.h"
 #include "rules/position.h"
 #include "rules/standard_moves.h"

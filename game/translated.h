@@ -1,4 +1,4 @@
-// The plain layers' Translate (game/notation/words.h) over the program's
+// The plain layers' Translate (rules/words.h) over the program's
 // translations: what the user reads in the language the program was started
 // in. Qt Core only.
 #pragma once

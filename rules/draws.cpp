@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/notation/words.h"
+#include "rules/words.h"
 #include "rules/standard_moves.h"
 
 namespace orbel {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/notation/words.h"
+#include "rules/words.h"
 #include "rules/attack_scan.h"
 #include "rules/check.h"
 #include "rules/held_frame.h"

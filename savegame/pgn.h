@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/notation/words.h"
+#include "rules/words.h"
 #include "rules/standard_moves.h"
 
 namespace orbel {
@@ -90,8 +90,8 @@ inline constexpr std::size_t MaxImportPlies = 10000;
 // the user as this program's rules see it ("Move 12... exd3 cannot be
 // played: no en passant in these rules.") and `game` is untouched. Safe on any
 // bytes; work and memory grow only linearly with the text. The sentence is in
-// the language of `tr`, under the context "orbel::PgnReader"; the reasons
-// the notation gives inside it stay English.
+// the language of `tr`, under the context "orbel::PgnReader", the reasons
+// the notation gives inside it too.
 std::string readGameText(std::string_view text, ImportedGame& game, RuleSet preferred = RuleSet::Orbel,
                          Translate tr = inEnglish);
 

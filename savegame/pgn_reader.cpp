@@ -162,13 +162,13 @@ private:
         if (dots > digits || digits == word.size()) word.remove_prefix(dots);
         if (word.empty()) return {};
         sawAnything_ = true;
-        const MoveTextReading r = readMoveText(position_, word, MoveTextRules::Pgn);
+        const MoveTextReading r = readMoveText(position_, word, MoveTextRules::Pgn, {}, tr_);
         const std::string label = moveLabel() + " " + quotedText(word);
         if (r.outcome == MoveTextReading::Outcome::Several) {
             return fill(wrong(ORBEL_WORD("orbel::PgnReader", "Move %1 is ambiguous. %2.")), {label, r.message});
         }
         if (r.outcome == MoveTextReading::Outcome::None) {
-            if (r.reason == "not a move")
+            if (r.why == MoveTextReading::Why::NotAMove)
                 return at(fill(wrong(ORBEL_WORD("orbel::PgnReader", "\"%1\" is not a move.")), {quotedText(word)}));
             return fill(wrong(ORBEL_WORD("orbel::PgnReader", "Move %1 cannot be played: %2.")), {label, r.reason});
         }

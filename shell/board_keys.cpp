@@ -267,11 +267,9 @@ void BoardKeys::playTyped() {
         // reader would read out.
         QString spoken = QString::fromStdString(reading.message);
         if (reading.outcome == MoveTextReading::Outcome::None) {
-            const QString reason = QString::fromStdString(reading.reason);
-            const bool notAMove = reason == QCoreApplication::translate("orbel::MoveText", "not a move");
-            const bool bare = notAMove || reason == QCoreApplication::translate("orbel::MoveText", "no such move");
+            const bool notAMove = reading.why == MoveTextReading::Why::NotAMove;
             spoken = (notAMove ? tr("Not a move, %1.") : tr("No such move, %1.")).arg(quoted);
-            if (!bare) {
+            if (reading.why == MoveTextReading::Why::Refused) {
                 QString why = QString::fromStdString(reading.reason);
                 why[0] = why[0].toUpper();
                 spoken += tr(" %1.").arg(why);

@@ -219,6 +219,7 @@ private:
     // Game > Hint (main_window_hint.cpp).
     void showHint();
     void forgetHint();
+    void showHintStatus(const QString& text);
     void directNetworkGame();
     void showNetworkAddress();
     void toggleInternetCalls();
@@ -256,6 +257,9 @@ private:
     // The engine's hint for the position on the board, drawn as an arrow.
     Hints hints_;
     std::optional<StandardMove> hint_;
+    // The status text a hint put up, which the next position takes down:
+    // known by itself, since in the user's language no words tell it.
+    QString hintStatus_;
     // The engines New Game Setup offers.
     EngineList engines_;
     bool destroyed_ = false;

@@ -7,21 +7,13 @@
 #include "shell/translation.h"
 
 namespace orbel {
-namespace {
-
-// The status text a hint put up, which the next position takes down: kept,
-// since the text is in the user's language and its words cannot tell it.
-constexpr const char* HintStatus = "orbel-hint-status";
-
-}  // namespace
 
 void MainWindow::followTheHints() {
     connect(&hints_, &Hints::found, this, [this](StandardMove move) {
         hint_ = move;
         const QString san = QString::fromStdString(sanText(game_.position(), move));
         //: In the status bar; %1 is the move in algebraic notation, such as Nf3.
-        setProperty(HintStatus, tr("Hint: %1").arg(san));
-        showStatusMessage(property(HintStatus).toString());
+        showHintStatus(tr("Hint: %1").arg(san));
         //: Spoken; %1 is the move in words.
         tell(tr("Hint: %1.").arg(QString::fromStdString(spokenMove(game_.position(), move, &translated))));
         invalidate();
@@ -39,20 +31,23 @@ void MainWindow::followTheHints() {
 void MainWindow::showHint() {
     if (!game_.exists() || table_.mode() == Table::Mode::Network) return;
     if (table_.opponentThinking()) {
-        setProperty(HintStatus, tr("Hint: wait for the computer's move"));
-        showStatusMessage(property(HintStatus).toString());
+        showHintStatus(tr("Hint: wait for the computer's move"));
         return;
     }
     forgetHint();
-    setProperty(HintStatus, tr("Asking the engine for a hint..."));
-    showStatusMessage(property(HintStatus).toString());
+    showHintStatus(tr("Asking the engine for a hint..."));
     hints_.ask(game_.start(), game_.moves());
+}
+
+void MainWindow::showHintStatus(const QString& text) {
+    hintStatus_ = text;
+    showStatusMessage(text);
 }
 
 void MainWindow::forgetHint() {
     hints_.forget();
     const QString shown = statusMessage();
-    if (!shown.isEmpty() && shown == property(HintStatus).toString()) showStatusMessage({});
+    if (!shown.isEmpty() && shown == hintStatus_) showStatusMessage({});
     if (std::exchange(hint_, std::nullopt)) invalidate();
 }
 

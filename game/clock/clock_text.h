@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/notation/words.h"
+#include "rules/words.h"
 
 namespace orbel {
 

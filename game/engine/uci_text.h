@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/notation/words.h"
+#include "rules/words.h"
 #include "rules/standard_moves.h"
 
 namespace orbel::uci {

@@ -5,7 +5,7 @@
 #include <cctype>
 #include <vector>
 
-#include "game/notation/words.h"
+#include "rules/words.h"
 
 namespace orbel {
 namespace {
@@ -179,7 +179,7 @@ std::string noMoveReason(const StandardPosition& position, const std::vector<Pat
     }
     for (const Pattern& p : patterns)
         if (std::string reason = refusalFor(position, p, tr); !reason.empty()) return reason;
-    return tr(Context, NoSuchMove);
+    return {};
 }
 
 std::string choiceList(const StandardPosition& position, const std::vector<StandardMove>& found, Translate tr) {
@@ -275,12 +275,15 @@ MoveTextReading readAs(const StandardPosition& position, std::string_view shown,
             return p.promoteTo != NoPiece || p.pawnAsQueen;
         });
     } else if (found.empty() && patterns.empty()) {
+        reading.why = MoveTextReading::Why::NotAMove;
         reading.reason = tr(Context, NotAMove);
         reading.message = fill(tr(Context, ORBEL_WORD("orbel::MoveText", "Not a move: %1")), {quotedText(shown)});
     } else if (found.empty()) {
-        reading.reason = noMoveReason(position, patterns, tr);
+        const std::string why = noMoveReason(position, patterns, tr);
+        reading.why = why.empty() ? MoveTextReading::Why::NoSuchMove : MoveTextReading::Why::Refused;
+        reading.reason = why.empty() ? tr(Context, NoSuchMove) : why;
         reading.message = fill(tr(Context, ORBEL_WORD("orbel::MoveText", "No such move: %1")), {quotedText(shown)});
-        if (reading.reason != tr(Context, NoSuchMove)) reading.message += " (" + reading.reason + ")";
+        if (!why.empty()) reading.message += " (" + why + ")";
     } else {
         reading.outcome = MoveTextReading::Outcome::Several;
         const PieceKind kind = commonKind(position, found);

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/notation/words.h"
+#include "rules/words.h"
 #include "rules/standard_moves.h"
 
 namespace orbel {
@@ -48,6 +48,10 @@ struct MoveTextReading {
     // "pawns always become queens", "not a move"). Several: the question
     // ("which knight", "which piece" when the kinds differ).
     std::string reason;
+    // None: whether the text names no move at all, no such move, or one the
+    // rules refuse for the reason given.
+    enum class Why { NotAMove, NoSuchMove, Refused };
+    Why why = Why::NoSuchMove;
     // A status-bar text for the user: "No such move: Nf5",
     // "Which knight? Nbd2 or Nfd2". Empty for One.
     std::string message;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "game/notation/words.h"
+#include "rules/words.h"
 #include "rules/position.h"
 
 namespace orbel {

@@ -11,7 +11,7 @@
 #include <charconv>
 #include <vector>
 
-#include "game/notation/words.h"
+#include "rules/words.h"
 
 extern char** environ;
 

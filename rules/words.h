@@ -1,8 +1,9 @@
-// Words for people, in their language. The plain layers (the notation, the
-// clock's texts, the file formats) write what a person reads through a
-// Translate, and English when none is given; the window hands in one that
-// looks each text up in the user's language. The texts stay English in the
-// source, marked for the translators' tools by ORBEL_WORD.
+// Words for people, in their language. The plain layers (the rules' reasons,
+// the notation, the clock's texts, the file formats) write what a person
+// reads through a Translate, and English when none is given; the window
+// hands in one that looks each text up in the user's language. The texts
+// stay English in the source, marked for the translators' tools by
+// ORBEL_WORD. Here, on the ground floor, so that every plain layer reaches it.
 #pragma once
 
 #include <initializer_list>
